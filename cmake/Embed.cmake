@@ -1,0 +1,29 @@
+# zeruda_embed(<target> <symbol> <input> [GBK])
+#
+# Compiles the bytes of <input> into <target> as
+#   zeruda::data::<symbol>   (a std::string_view, declared in <embedded/<symbol>.h>)
+# A first line beginning with "#" records where the data came from and is not embedded.
+# With GBK the UTF-8 text is converted to GBK at build time; a character that GBK
+# lacks fails the build.
+function(zeruda_embed target symbol input)
+  cmake_parse_arguments(ARG "GBK" "" "" ${ARGN})
+  set(out_dir ${CMAKE_BINARY_DIR}/generated/embedded)
+  set(out_cpp ${out_dir}/${symbol}.cpp)
+  set(out_h ${out_dir}/${symbol}.h)
+  set(flags)
+  if(ARG_GBK)
+    set(flags --gbk)
+  endif()
+  get_filename_component(input_abs ${input} ABSOLUTE)
+  add_custom_command(
+    OUTPUT ${out_cpp} ${out_h}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
+    COMMAND zeruda_embed ${flags} ${input_abs} ${symbol} ${out_cpp} ${out_h}
+    DEPENDS zeruda_embed ${input_abs}
+    COMMENT "Embedding ${input} as ${symbol}"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${out_cpp})
+  target_include_directories(${target} PUBLIC ${CMAKE_BINARY_DIR}/generated)
+  # Generated literals are long by nature.
+  set_source_files_properties(${out_cpp} PROPERTIES COMPILE_OPTIONS "-Wno-overlength-strings")
+endfunction()

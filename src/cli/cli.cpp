@@ -1,0 +1,41 @@
+#include "cli/cli.h"
+
+#include <span>
+
+#include "cli/command.h"
+
+namespace zeruda::cli {
+namespace {
+
+void printUsage(std::ostream& out) {
+  out << "usage: zeruda-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
+  for (const auto& command : commands()) {
+    out << "  " << command.name << ' ' << command.usage << '\n';
+  }
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    printUsage(err);
+    return kExitBadInput;
+  }
+  if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
+    printUsage(out);
+    return kExitOk;
+  }
+  for (const auto& command : commands()) {
+    if (command.name != args[0]) continue;
+    try {
+      return command.run(std::span<const std::string>(args).subspan(1), out, err);
+    } catch (const UsageError& e) {
+      err << "zeruda-cli " << command.name << ": " << e.what() << '\n';
+      return kExitBadInput;
+    }
+  }
+  err << "zeruda-cli: unknown command '" << args[0] << "' (try 'zeruda-cli help')\n";
+  return kExitBadInput;
+}
+
+}  // namespace zeruda::cli

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zeruda::cli {
+
+// Thrown inside the command-line layer for input it cannot accept; runCli turns it
+// into exit code 2 and one line on stderr.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+using CommandFn = int (*)(std::span<const std::string> args, std::ostream& out,
+                          std::ostream& err);
+
+struct Command {
+  std::string_view name;
+  std::string_view usage;  // arguments after the command name
+  CommandFn run;
+};
+
+// The table of commands, in the order `zeruda-cli help` lists them.
+std::span<const Command> commands();
+
+}  // namespace zeruda::cli

@@ -1,0 +1,24 @@
+#include "cli/terminal.h"
+
+#include "cli/command.h"
+#include "text/gbk.h"
+
+namespace zeruda::cli {
+
+std::string argToGbk(std::string_view utf8, std::string_view what) {
+  auto converted = text::utf8ToGbk(utf8);
+  if (!converted.ok()) {
+    throw UsageError(std::string(what) + " is not valid UTF-8 text within GBK (" +
+                     converted.error() + ")");
+  }
+  return std::move(converted).value();
+}
+
+std::string fromGbk(std::string_view gbk) {
+  auto converted = text::gbkToUtf8(gbk);
+  // Core text that is not valid GBK can only come from damaged user files; show
+  // what can be shown rather than nothing.
+  return converted.ok() ? std::move(converted).value() : std::string(gbk);
+}
+
+}  // namespace zeruda::cli

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "text/result.h"
+
+namespace zeruda::text {
+
+// Every text inside the program is GBK; the terminal, Qt and the data sources speak
+// UTF-8. A character that the other side lacks is an error, never a silent '?'.
+// Error messages are in English UTF-8: they are meant for the command line.
+Result<std::string> utf8ToGbk(std::string_view utf8);
+Result<std::string> gbkToUtf8(std::string_view gbk);
+
+// For text the program itself wrote (literals, tables): conversion cannot fail there,
+// and if it does the program is broken, so these abort with a message.
+std::string toGbk(std::string_view utf8);
+std::string toUtf8(std::string_view gbk);
+
+}  // namespace zeruda::text
