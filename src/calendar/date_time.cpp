@@ -1,0 +1,23 @@
+#include "calendar/date_time.h"
+
+#include "text/gbk_literal.h"
+
+namespace zeruda::calendar {
+
+using namespace text::literals;
+
+std::string dateTimeText(const DateTime& m) {
+  std::string out = std::to_string(m.year) + "年"_gbk + std::to_string(m.month) + "月"_gbk +
+                    std::to_string(m.day) + "日"_gbk;
+  if (m.second != 0) {
+    out += std::to_string(m.hour) + "时"_gbk + std::to_string(m.minute) + "分"_gbk +
+           std::to_string(m.second) + "秒"_gbk;
+  } else if (m.minute != 0) {
+    out += std::to_string(m.hour) + "时"_gbk + std::to_string(m.minute) + "分"_gbk;
+  } else if (m.hour != 0) {
+    out += std::to_string(m.hour) + "时"_gbk;
+  }
+  return out;
+}
+
+}  // namespace zeruda::calendar
