@@ -4,7 +4,7 @@
 # Packages are installed only when missing (apt-get update runs only then).
 
 PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            libsqlite3-dev qt6-base-dev fonts-noto-cjk clang-format
+            libsqlite3-dev qt6-base-dev qt6-qpa-plugins fonts-noto-cjk xvfb xauth clang-format
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
@@ -26,9 +26,21 @@ build: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 
+# The window needs a display. Without one (a bare server, an ssh session) it runs on
+# a virtual X display when xvfb-run is there, and says so; otherwise it stops with a
+# plain message instead of Qt's abort.
 run: build
-	@echo "The desktop window comes later; here is the command-line program at work."
-	./build/release/src/cli/zeruda-cli demo
+	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ] || [ -n "$$QT_QPA_PLATFORM" ]; then \
+	  ./build/release/src/gui/zeruda; \
+	elif command -v xvfb-run >/dev/null 2>&1; then \
+	  echo "No display found: starting the window on a virtual display (xvfb-run)."; \
+	  echo "It runs unseen; close it with Ctrl+C."; \
+	  xvfb-run -a -s "-screen 0 1280x800x24" ./build/release/src/gui/zeruda; \
+	else \
+	  echo "No display found (DISPLAY and WAYLAND_DISPLAY are empty): the window cannot open."; \
+	  echo "Run 'make run' from a desktop session, or install xvfb to run it unseen."; \
+	  exit 1; \
+	fi
 
 test: deps
 	cmake --preset sanitize

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "calendar/date_time.h"
+
+#include <QString>
+#include <optional>
+
+namespace zeruda::gui {
+
+enum class DateEntry;
+
+// The calendar core as the date boxes need it, in Qt's text.
+
+// A lunar date as the picker edits it.
+struct LunarDay {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  bool leap = false;
+};
+
+// The box's text for a date: the Gregorian date first when entering Gregorian dates,
+// the lunar date first when entering lunar ones.
+QString formatDateForBox(DateEntry entry, calendar::Date date);
+
+// The lunar date of a Gregorian date; nothing outside the calendar's range.
+std::optional<LunarDay> lunarDayOf(calendar::Date date);
+
+// The Gregorian date of a lunar date; nothing when that lunar date does not exist.
+std::optional<calendar::Date> gregorianDateOf(const LunarDay& lunar);
+
+// Names of the lunar month ("闰" first for a leap month) and day of a Gregorian date.
+QString lunarMonthName(calendar::Date date);
+QString lunarDayName(calendar::Date date);
+
+}  // namespace zeruda::gui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "calendar/date_time.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+namespace zeruda::gui {
+
+// How a date box takes and shows its date; the order is that of the 公农转换 combo
+// boxes ("农历", "公历").
+enum class DateEntry { Lunar = 0, Gregorian = 1 };
+
+// A birth-date box that holds a Gregorian date, shows it with its lunar date and year
+// pillar, and lets the user pick it either on a Gregorian calendar or as a lunar
+// year, month and day.
+class LunarDateBox : public QWidget {
+  Q_OBJECT
+ public:
+  LunarDateBox(const QString& name, QWidget* parent = nullptr);
+
+  calendar::Date date() const { return date_; }
+  void setDate(calendar::Date date);
+
+  DateEntry entry() const { return entry_; }
+  void setEntry(DateEntry entry);
+
+  // The text the box shows now.
+  QString displayText() const;
+
+ signals:
+  void dateChanged();
+
+ private:
+  void refresh();
+  void openPicker();
+
+  calendar::Date date_;
+  DateEntry entry_ = DateEntry::Gregorian;
+  QLineEdit* display_ = nullptr;
+  QToolButton* pickButton_ = nullptr;
+};
+
+}  // namespace zeruda::gui

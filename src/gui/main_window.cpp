@@ -1,0 +1,188 @@
+#include "gui/main_window.h"
+
+#include "gui/company_page.h"
+#include "gui/pages.h"
+#include "gui/ui_services.h"
+#include "gui/window_layout.h"
+#include "gui/window_texts.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <array>
+#include <functional>
+
+namespace zeruda::gui {
+namespace {
+
+// The bars above and below the pages take 55 pixels together, so the tab control's
+// height of H - 55 fills the space between them exactly.
+constexpr int kToolbarHeight = 33;
+constexpr int kStatusBarHeight = 22;
+
+}  // namespace
+
+MainWindow::MainWindow(UiServices& services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+  setWindowTitle(kMainWindowTitle);
+  buildToolbar();
+  buildPages();
+  buildQuickMenu();
+
+  statusBar()->setObjectName(QStringLiteral("状态条1"));
+  statusBar()->setFixedHeight(kStatusBarHeight);
+  statusBar()->setSizeGripEnabled(true);
+  auto* slogan = new QLabel(kStatusSlogan, statusBar());
+  slogan->setMinimumWidth(0);
+  slogan->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  statusBar()->insertWidget(0, slogan, 1);
+  resize(864, 640);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildToolbar() {
+  toolbar_ = addToolBar(QStringLiteral("工具条"));
+  toolbar_->setObjectName(QStringLiteral("工具条1"));
+  toolbar_->setMovable(false);
+  toolbar_->setFloatable(false);
+  toolbar_->setFixedHeight(kToolbarHeight);
+  toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
+
+  struct Button {
+    QString caption;
+    std::function<void()> command;  // empty: the window behind it is not built yet
+  };
+  const std::array<Button, 12> buttons = {{
+      {QStringLiteral("个人取名"), [this] { showPage(kPersonal); }},
+      {QStringLiteral("公司取名"), [this] { showPage(kCompany); }},
+      {QStringLiteral("名字查重"), {}},
+      {QStringLiteral("生辰八字"), {}},
+      {QStringLiteral("名字评测"), {}},
+      {QStringLiteral("81数理"), [this] { showPage(kNumbers); }},
+      {QStringLiteral("三才配置"), [this] { showPage(kTalents); }},
+      {QStringLiteral("五行查询"), {}},
+      {QStringLiteral("万年历"), {}},
+      {QStringLiteral("黄历吉日"), {}},
+      {QStringLiteral("使用说明"),
+       [this] { services_.showMessage(this, MessageIcon::None, kSystemCaption, kQuickUseText); }},
+      {QStringLiteral("退出"), [this] { close(); }},
+  }};
+  for (const Button& button : buttons) {
+    QAction* action = toolbar_->addAction(button.caption);
+    if (button.command) {
+      connect(action, &QAction::triggered, this, button.command);
+    } else {
+      action->setEnabled(false);
+    }
+  }
+}
+
+void MainWindow::buildPages() {
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName(QStringLiteral("选择夹1"));
+  tabs_->setDocumentMode(true);
+  auto* central = new QWidget(this);
+  tabs_->setParent(central);
+  setCentralWidget(central);
+
+  personal_ = new PersonalPage(tabs_);
+  chart_ = new ChartPage(tabs_);
+  company_ = new CompanyPage(tabs_);
+  knowledge_ = new KnowledgePage(tabs_);
+  legalChart_ = new LegalChartPage(tabs_);
+  articles_ = new ArticlesPage(tabs_);
+
+  tabs_->addTab(personal_, QStringLiteral("取名"));
+  tabs_->addTab(
+      makeTablePage(QStringLiteral("超级列表框三才"),
+                    {QStringLiteral("序号"), QStringLiteral("三才1"), QStringLiteral("三才2"),
+                     QStringLiteral("三才3"), QStringLiteral("三才评语")},
+                    tabs_),
+      QStringLiteral("三才表"));
+  tabs_->addTab(
+      makeTablePage(QStringLiteral("超级列表框数理"),
+                    {QStringLiteral("数理"), QStringLiteral("吉否"), QStringLiteral("描述"),
+                     QStringLiteral("基业"), QStringLiteral("家庭"), QStringLiteral("健康"),
+                     QStringLiteral("含意")},
+                    tabs_),
+      QStringLiteral("81数理表"));
+  tabs_->addTab(chart_, QStringLiteral("生辰八字"));
+  tabs_->addTab(company_, QStringLiteral("公司取名"));
+  tabs_->addTab(knowledge_, QStringLiteral("取名知识"));
+  tabs_->addTab(legalChart_, QStringLiteral("法人生辰八字"));
+  tabs_->addTab(articles_, QStringLiteral("公司取名知识"));
+  tabs_->setTabEnabled(kArticles, false);
+
+  connect(knowledge_->back, &QPushButton::clicked, this, [this] { showPage(kCompany); });
+  // Pages are laid out when they come to the front; place their controls then.
+  connect(tabs_, &QTabWidget::currentChanged, this, [this] { applyLayout(); });
+  showPage(kCompany);
+}
+
+void MainWindow::buildQuickMenu() {
+  quickMenu_ = new QMenu(QStringLiteral("快速菜单"), this);
+  quickMenu_->setObjectName(QStringLiteral("快速菜单"));
+  auto showHelp = [this] {
+    services_.showMessage(this, MessageIcon::None, kSystemCaption, kQuickHelpText);
+  };
+  connect(quickMenu_->addAction(QStringLiteral("使用说明")), &QAction::triggered, this, showHelp);
+
+  // Articles, documents and web searches come with the reference library and the
+  // web lookups; their entries are shown greyed until then.
+  quickMenu_->addAction(QStringLiteral("五行平衡取名建议"))->setEnabled(false);
+  QMenu* documents = quickMenu_->addMenu(QStringLiteral("相关文档"));
+  documents->addAction(QStringLiteral("公司创立相关文档"));
+  documents->addAction(QStringLiteral("公司常用文档"));
+  documents->setEnabled(false);
+  quickMenu_->addAction(QStringLiteral("公司取名知识"))->setEnabled(false);
+  quickMenu_->addSeparator();
+  for (const QString& group :
+       {QStringLiteral("民俗知识"), QStringLiteral("易学相关"), QStringLiteral("家居风水"),
+        QStringLiteral("面相与生活"), QStringLiteral("手相占卜")}) {
+    quickMenu_->addMenu(group)->setEnabled(false);
+  }
+  QMenu* other = quickMenu_->addMenu(QStringLiteral("其它功能"));
+  other->addAction(QStringLiteral("商标在线查询"))->setEnabled(false);
+  connect(other->addAction(QStringLiteral("使用帮助")), &QAction::triggered, this, showHelp);
+
+  // The menu pops up from the status bar's corner and on a right click on the window.
+  auto* opener = new QToolButton(statusBar());
+  opener->setText(QStringLiteral("快速菜单"));
+  opener->setMenu(quickMenu_);
+  opener->setPopupMode(QToolButton::InstantPopup);
+  opener->setAutoRaise(true);
+  statusBar()->addPermanentWidget(opener);
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(this, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { quickMenu_->popup(mapToGlobal(at)); });
+}
+
+void MainWindow::showPage(Page page) { tabs_->setCurrentIndex(page); }
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  applyLayout();
+}
+
+void MainWindow::applyLayout() {
+  const MainWindowLayout layout =
+      mainWindowLayout(width(), height(), statusBar()->y(), articles_->tree->width());
+  tabs_->resize(layout.tabsWidth, layout.tabsHeight);
+  company_->applyLayout(layout);
+  chart_->applyLayout(layout, height());
+  knowledge_->applyLayout(layout);
+  articles_->applyLayout(layout);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) { event->accept(); }
+
+}  // namespace zeruda::gui

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QMenu;
+class QTabWidget;
+class QToolBar;
+
+namespace zeruda::gui {
+
+class ArticlesPage;
+class ChartPage;
+class CompanyPage;
+class KnowledgePage;
+class LegalChartPage;
+class PersonalPage;
+class UiServices;
+
+// The one window the user works in: toolbar, the eight pages, the status bar and
+// the quick menu. Handlers only read controls, call the core and write back.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(UiServices& services, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Page indexes of 选择夹1, in their order.
+  enum Page { kPersonal, kTalents, kNumbers, kChart, kCompany, kKnowledge, kLegalChart, kArticles };
+  void showPage(Page page);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildToolbar();
+  void buildQuickMenu();
+  void buildPages();
+  void applyLayout();
+
+  UiServices& services_;
+  QToolBar* toolbar_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  QMenu* quickMenu_ = nullptr;
+  PersonalPage* personal_ = nullptr;
+  ChartPage* chart_ = nullptr;
+  CompanyPage* company_ = nullptr;
+  KnowledgePage* knowledge_ = nullptr;
+  LegalChartPage* legalChart_ = nullptr;
+  ArticlesPage* articles_ = nullptr;
+};
+
+}  // namespace zeruda::gui

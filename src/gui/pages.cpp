@@ -1,0 +1,214 @@
+#include "gui/pages.h"
+
+#include "gui/chinese_key_filter.h"
+#include "gui/lunar_date_box.h"
+#include "gui/widgets.h"
+#include "gui/window_layout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace zeruda::gui {
+namespace {
+
+QRadioButton* makeRadio(QWidget* parent, const QString& name, const QString& caption) {
+  auto* radio = new QRadioButton(caption, parent);
+  radio->setObjectName(name);
+  return radio;
+}
+
+QPlainTextEdit* makeTextBox(QWidget* parent, const QString& name) {
+  auto* box = new QPlainTextEdit(parent);
+  box->setObjectName(name);
+  box->setReadOnly(true);
+  return box;
+}
+
+// "第　　　　个字固定为" leaves room for the position selector, which sits in the gap.
+QCheckBox* fixedPositionBox(QWidget* parent, QComboBox** position) {
+  QCheckBox* box =
+      makeCheckBox(parent, QStringLiteral("选择框固定字"), QStringLiteral("第　　　　个字固定为"));
+  *position = makeComboBox(box, QStringLiteral("组合框固定字选择"),
+                           {QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三")});
+  const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+                        box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+  const int gap = box->fontMetrics().horizontalAdvance(QStringLiteral("　　　　"));
+  (*position)->setGeometry(indicator + box->fontMetrics().horizontalAdvance(QStringLiteral("第")),
+                           0, gap, box->sizeHint().height());
+  return box;
+}
+
+}  // namespace
+
+PersonalPage::PersonalPage(QWidget* parent) : QWidget(parent) {
+  auto* grid = new QGridLayout(this);
+  auto* person = new QHBoxLayout;
+  person->addWidget(makeLabel(this, QStringLiteral("姓氏：")));
+  QLineEdit* surname = makeLineEdit(this, QStringLiteral("编辑框姓"));
+  ChineseKeyFilter::attachTo(surname);
+  person->addWidget(surname);
+  person->addWidget(makeLabel(this, QStringLiteral("性别：")));
+  person->addWidget(makeComboBox(this, QStringLiteral("组合框性别"),
+                                 {QStringLiteral("男"), QStringLiteral("女")}));
+  person->addWidget(makeLabel(this, QStringLiteral("出生日期：")));
+  person->addWidget(makeComboBox(this, QStringLiteral("组合框公农转换"),
+                                 {QStringLiteral("农历"), QStringLiteral("公历")}, 1));
+  person->addWidget(birthDate = new LunarDateBox(QStringLiteral("农历日期框取名"), this));
+  person->addWidget(makeLabel(this, QStringLiteral("时：")));
+  person->addWidget(makeComboBox(this, QStringLiteral("组合框时"), numberItems(23)));
+  person->addWidget(makeLabel(this, QStringLiteral("分：")));
+  person->addWidget(makeComboBox(this, QStringLiteral("组合框分"), numberItems(59)));
+  person->addStretch();
+  grid->addLayout(person, 0, 0, 1, 2);
+
+  auto* wanted = new QHBoxLayout;
+  wanted->addWidget(makeRadio(this, QStringLiteral("单选框字数一"), QStringLiteral("名一字")));
+  QRadioButton* two = makeRadio(this, QStringLiteral("单选框字数二"), QStringLiteral("名两字"));
+  two->setChecked(true);
+  wanted->addWidget(two);
+  wanted->addWidget(makeRadio(this, QStringLiteral("单选框字数三"), QStringLiteral("名三字")));
+  QComboBox* position = nullptr;
+  wanted->addWidget(fixedPositionBox(this, &position));
+  QLineEdit* fixedCharacter = makeLineEdit(this, QStringLiteral("编辑框固定字"));
+  fixedCharacter->setFixedWidth(34);
+  ChineseKeyFilter::attachTo(fixedCharacter);
+  wanted->addWidget(fixedCharacter);
+  wanted->addWidget(makeCheckBox(this, QStringLiteral("选择框星级"), QStringLiteral("推荐星级")));
+  wanted->addWidget(makeComboBox(this, QStringLiteral("组合框星级"), starItems(), 3));
+  wanted->addStretch();
+  wanted->addWidget(makeButton(this, QStringLiteral("按钮电脑取名"), QStringLiteral("开始取名")));
+  grid->addLayout(wanted, 1, 0, 1, 2);
+
+  auto* candidates = new QTreeWidget(this);
+  candidates->setObjectName(QStringLiteral("超级列表框姓名备选"));
+  candidates->setHeaderLabels({QStringLiteral("备选名字")});
+  candidates->setRootIsDecorated(false);
+  grid->addWidget(candidates, 2, 0);
+  auto* recommended = new QListWidget(this);
+  recommended->setObjectName(QStringLiteral("列表框姓名推荐"));
+  grid->addWidget(recommended, 2, 1);
+  grid->addWidget(makeButton(this, QStringLiteral("按钮复制名字"), QStringLiteral("复制备选名字")),
+                  3, 1, Qt::AlignRight);
+  grid->setColumnStretch(0, 3);
+  grid->setColumnStretch(1, 1);
+
+  // Personal naming is a later piece of work: the page shows what is coming, greyed.
+  setEnabled(false);
+}
+
+QWidget* makeTablePage(const QString& listName, const QStringList& headers, QWidget* parent) {
+  auto* page = new QWidget(parent);
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(4, 4, 4, 4);
+  auto* list = new QTreeWidget(page);
+  list->setObjectName(listName);
+  list->setHeaderLabels(headers);
+  list->setRootIsDecorated(false);
+  list->setUniformRowHeights(true);
+  list->setAllColumnsShowFocus(true);
+  list->setWordWrap(false);
+  layout->addWidget(list);
+  return page;
+}
+
+ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
+  report = makeTextBox(this, QStringLiteral("编辑框八字命理"));
+  report->move(5, 2);
+
+  inputs_ = new QGroupBox(this);
+  inputs_->setObjectName(QStringLiteral("分组框2"));
+  inputs_->move(5, 0);
+  auto* line = new QHBoxLayout(inputs_);
+  line->setContentsMargins(6, 2, 6, 2);
+  line->addWidget(makeLabel(inputs_, QStringLiteral("姓：")));
+  line->addWidget(surname = makeLineEdit(inputs_, QStringLiteral("编辑框八字姓")));
+  line->addWidget(makeLabel(inputs_, QStringLiteral("名：")));
+  line->addWidget(givenName = makeLineEdit(inputs_, QStringLiteral("编辑框八字姓1")));
+  for (QLineEdit* name : {surname, givenName}) {
+    name->setFixedWidth(64);
+    ChineseKeyFilter::attachTo(name);
+  }
+  line->addWidget(makeLabel(inputs_, QStringLiteral("性别：")));
+  line->addWidget(gender = makeComboBox(inputs_, QStringLiteral("组合框八字性别"),
+                                        {QStringLiteral("男"), QStringLiteral("女")}));
+  line->addWidget(makeLabel(inputs_, QStringLiteral("出生日期：")));
+  line->addWidget(dateEntry = makeComboBox(inputs_, QStringLiteral("组合框八字公农转换"),
+                                           {QStringLiteral("农历"), QStringLiteral("公历")}, 1));
+  line->addWidget(birthDate = new LunarDateBox(QStringLiteral("农历日期框八字"), inputs_));
+  dateEntry->setEnabled(false);  // lunar entry needs the lunar calendar
+  line->addWidget(makeLabel(inputs_, QStringLiteral("时：")));
+  line->addWidget(hour = makeComboBox(inputs_, QStringLiteral("组合框八字时"), numberItems(23)));
+  line->addWidget(makeLabel(inputs_, QStringLiteral("分：")));
+  line->addWidget(minute = makeComboBox(inputs_, QStringLiteral("组合框八字分"), numberItems(59)));
+  line->addStretch();
+
+  compute = makeButton(this, QStringLiteral("按钮八字计算"), QStringLiteral("查看八字"));
+  copy = makeButton(this, QStringLiteral("按钮八字复制"), QStringLiteral("复制生辰八字"));
+}
+
+void ChartPage::applyLayout(const MainWindowLayout& layout, int windowHeight) {
+  report->resize(layout.chartReportWidth, layout.chartReportHeight);
+  // The inputs sit between the report and the buttons.
+  inputs_->setGeometry(5, windowHeight - 146, layout.chartInputGroupWidth,
+                       layout.bottomButtonsTop - (windowHeight - 146) - 2);
+  const int buttonWidth = copy->sizeHint().width();
+  compute->setGeometry(layout.chartInputGroupWidth - 2 * buttonWidth - 4, layout.bottomButtonsTop,
+                       buttonWidth, compute->sizeHint().height());
+  copy->setGeometry(layout.chartInputGroupWidth - buttonWidth + 5, layout.bottomButtonsTop,
+                    buttonWidth, copy->sizeHint().height());
+}
+
+KnowledgePage::KnowledgePage(QWidget* parent) : QWidget(parent) {
+  text = makeTextBox(this, QStringLiteral("超级编辑框知识相关"));
+  text->move(10, 5);
+  back = makeButton(this, QStringLiteral("按钮返回"), QStringLiteral("返回"));
+}
+
+void KnowledgePage::applyLayout(const MainWindowLayout& layout) {
+  text->resize(layout.knowledgeTextWidth, layout.knowledgeTextHeight);
+  back->setGeometry(layout.knowledgeTextWidth + 10 - back->sizeHint().width(),
+                    layout.bottomButtonsTop, back->sizeHint().width(), back->sizeHint().height());
+}
+
+LegalChartPage::LegalChartPage(QWidget* parent) : QWidget(parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  chart = makeTextBox(this, QStringLiteral("公司法人八字编辑框"));
+  layout->addWidget(chart);
+}
+
+ArticlesPage::ArticlesPage(QWidget* parent) : QWidget(parent) {
+  tree = new QTreeWidget(this);
+  tree->setObjectName(QStringLiteral("树型框1"));
+  tree->setHeaderHidden(true);
+  tree->setGeometry(5, 5, 220, 100);
+  article = new QTextBrowser(this);
+  article->setObjectName(QStringLiteral("超文本浏览框2"));
+  article->move(235, 5);
+  more = makeButton(this, QStringLiteral("按钮4"), QStringLiteral("更多资料下载"));
+  // The articles arrive with the reference library.
+  setEnabled(false);
+}
+
+void ArticlesPage::applyLayout(const MainWindowLayout& layout) {
+  tree->resize(tree->width(), layout.articleTreeHeight);
+  article->resize(layout.articleViewWidth, layout.articleViewHeight);
+  more->setGeometry(5, layout.bottomButtonsTop, more->sizeHint().width(),
+                    more->sizeHint().height());
+}
+
+}  // namespace zeruda::gui

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTextBrowser;
+class QTreeWidget;
+
+namespace zeruda::gui {
+
+class LunarDateBox;
+struct MainWindowLayout;
+
+// The 取名 page. Personal naming is not built yet: its controls are shown, disabled.
+class PersonalPage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PersonalPage(QWidget* parent = nullptr);
+  LunarDateBox* birthDate = nullptr;  // 农历日期框取名
+};
+
+// The 三才表 and 81数理表 pages: one read-only list each.
+QWidget* makeTablePage(const QString& listName, const QStringList& headers, QWidget* parent);
+
+// The 生辰八字 page: the person's inputs in 分组框2 and the report box.
+class ChartPage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ChartPage(QWidget* parent = nullptr);
+  void applyLayout(const MainWindowLayout& layout, int windowHeight);
+
+  QLineEdit* surname = nullptr;       // 编辑框八字姓
+  QLineEdit* givenName = nullptr;     // 编辑框八字姓1
+  QComboBox* gender = nullptr;        // 组合框八字性别
+  QComboBox* dateEntry = nullptr;     // 组合框八字公农转换
+  LunarDateBox* birthDate = nullptr;  // 农历日期框八字
+  QComboBox* hour = nullptr;          // 组合框八字时
+  QComboBox* minute = nullptr;        // 组合框八字分
+  QPushButton* compute = nullptr;     // 按钮八字计算
+  QPlainTextEdit* report = nullptr;   // 编辑框八字命理
+  QPushButton* copy = nullptr;        // 按钮八字复制
+
+ private:
+  QGroupBox* inputs_ = nullptr;  // 分组框2
+};
+
+// The 取名知识 page: a long read-only text and a way back.
+class KnowledgePage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit KnowledgePage(QWidget* parent = nullptr);
+  void applyLayout(const MainWindowLayout& layout);
+
+  QPlainTextEdit* text = nullptr;  // 超级编辑框知识相关
+  QPushButton* back = nullptr;     // 按钮返回
+};
+
+// The 法人生辰八字 page: the legal representative's chart summary.
+class LegalChartPage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit LegalChartPage(QWidget* parent = nullptr);
+  QPlainTextEdit* chart = nullptr;  // 公司法人八字编辑框
+};
+
+// The 公司取名知识 page. The articles come with the reference library; until then
+// the page is there but disabled.
+class ArticlesPage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ArticlesPage(QWidget* parent = nullptr);
+  void applyLayout(const MainWindowLayout& layout);
+
+  QTreeWidget* tree = nullptr;      // 树型框1
+  QTextBrowser* article = nullptr;  // 超文本浏览框2
+  QPushButton* more = nullptr;      // 按钮4
+};
+
+}  // namespace zeruda::gui

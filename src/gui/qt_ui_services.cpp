@@ -1,0 +1,64 @@
+#include "gui/ui_services.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace zeruda::gui {
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Warning:
+      return QMessageBox::Warning;
+    case MessageIcon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void QtUiServices::showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                               const QString& text) {
+  // Our texts break lines with CR LF; a label wants bare line feeds.
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QMessageBox box(boxIcon(icon), caption, shown, QMessageBox::Ok, parent);
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  box.exec();
+}
+
+std::optional<QString> QtUiServices::chooseSaveFile(QWidget* parent, const QString& filter,
+                                                    const QString& suffix) {
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(filter);
+  dialog.setDefaultSuffix(suffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  return dialog.selectedFiles().constFirst();
+}
+
+bool QtUiServices::copyToClipboard(const QString& text) {
+  QClipboard* clipboard = QApplication::clipboard();
+  if (clipboard == nullptr) return false;
+  clipboard->setText(text);
+  // Reading back is the only way Qt tells whether the system took the text.
+  return clipboard->text() == text;
+}
+
+bool QtUiServices::setUpPrinter(QWidget* parent, QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace zeruda::gui

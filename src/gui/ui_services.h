@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace zeruda::gui {
+
+enum class MessageIcon { None, Information, Warning };
+
+// Every message box, save dialog, clipboard and print request of the windows goes
+// through here, so that tests can read the messages and answer the dialogs.
+class UiServices {
+ public:
+  virtual ~UiServices() = default;
+
+  // A modal message; returns when the user has closed it.
+  virtual void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                           const QString& text) = 0;
+
+  // The file the user chose to save to, or nothing when the dialog was cancelled.
+  // `filter` is a name pattern such as "*.csv"; `suffix` ("csv") is added to a name
+  // typed without one.
+  virtual std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter,
+                                                const QString& suffix) = 0;
+
+  // Puts the text on the clipboard; true when the clipboard now holds it.
+  virtual bool copyToClipboard(const QString& text) = 0;
+
+  // Lets the user pick and set up the printer; false when printing was cancelled.
+  virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+};
+
+// The real thing: Qt's message boxes, file dialog, clipboard and print dialog.
+class QtUiServices final : public UiServices {
+ public:
+  void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                   const QString& text) override;
+  std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter,
+                                        const QString& suffix) override;
+  bool copyToClipboard(const QString& text) override;
+  bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+};
+
+}  // namespace zeruda::gui

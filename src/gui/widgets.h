@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace zeruda::gui {
+
+// Small makers for the controls of the forms: every control carries its form name
+// as objectName, which is how the window's code and the tests find it.
+QLineEdit* makeLineEdit(QWidget* parent, const QString& name, const QString& text = {});
+QComboBox* makeComboBox(QWidget* parent, const QString& name, const QStringList& items,
+                        int current = 0);
+QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& caption);
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption);
+QLabel* makeLabel(QWidget* parent, const QString& caption);
+
+// "0" … "last": the hour and minute selectors, whose index is their value.
+QStringList numberItems(int last);
+
+// The star-level items "☆" … "☆☆☆☆☆".
+QStringList starItems();
+
+}  // namespace zeruda::gui

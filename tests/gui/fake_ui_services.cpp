@@ -1,0 +1,36 @@
+#include "fake_ui_services.h"
+
+#include <QPrinter>
+
+namespace zeruda::gui::test {
+
+void FakeUiServices::showMessage(QWidget*, MessageIcon icon, const QString& caption,
+                                 const QString& text) {
+  messages.push_back({icon, caption, text});
+  if (whileShown) whileShown(messages.back());
+}
+
+std::optional<QString> FakeUiServices::chooseSaveFile(QWidget*, const QString& filter,
+                                                      const QString&) {
+  saveFilters.push_back(filter);
+  if (saveAnswers.empty()) return std::nullopt;
+  std::optional<QString> answer = saveAnswers.front();
+  saveAnswers.pop_front();
+  return answer;
+}
+
+bool FakeUiServices::copyToClipboard(const QString& text) {
+  if (!clipboardWorks) return false;
+  clipboard = text;
+  return true;
+}
+
+bool FakeUiServices::setUpPrinter(QWidget*, QPrinter& printer) {
+  if (printToPdf.isEmpty()) return false;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(printToPdf);
+  ++printJobs;
+  return true;
+}
+
+}  // namespace zeruda::gui::test

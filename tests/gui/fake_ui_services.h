@@ -1,0 +1,52 @@
+#pragma once
+
+#include "gui/ui_services.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace zeruda::gui::test {
+
+// What a message box would have shown.
+struct ShownMessage {
+  MessageIcon icon;
+  QString caption;
+  QString text;
+};
+
+// Records every message and answers every dialog from a script, so the windows can
+// be driven without a screen or a user.
+class FakeUiServices final : public UiServices {
+ public:
+  void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                   const QString& text) override;
+  std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter,
+                                        const QString& suffix) override;
+  bool copyToClipboard(const QString& text) override;
+  bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+
+  // Runs while a message is "on screen", before the call returns: the moment a
+  // modal box keeps the user busy.
+  std::function<void(const ShownMessage&)> whileShown;
+
+  // Answers for the save dialogs in turn; nothing in the queue means "cancel".
+  std::deque<std::optional<QString>> saveAnswers;
+  // The filters the save dialogs were opened with.
+  std::vector<QString> saveFilters;
+
+  bool clipboardWorks = true;
+  QString clipboard;
+
+  // Where a print job goes: a PDF file, or cancel when empty.
+  QString printToPdf;
+  int printJobs = 0;
+
+  std::vector<ShownMessage> messages;
+};
+
+}  // namespace zeruda::gui::test

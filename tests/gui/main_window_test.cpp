@@ -1,0 +1,239 @@
+#include "fake_ui_services.h"
+#include "gui/main_window.h"
+#include "gui/window_texts.h"
+
+#include <QAction>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <functional>
+#include <memory>
+
+using zeruda::gui::MainWindow;
+using zeruda::gui::MessageIcon;
+using zeruda::gui::test::FakeUiServices;
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  FakeUiServices services_;
+  std::unique_ptr<MainWindow> window_;
+
+  template <typename T>
+  T* control(const char* name) {
+    T* found = window_->findChild<T*>(QString::fromUtf8(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+  }
+  QTabWidget* tabs() { return control<QTabWidget>("选择夹1"); }
+  QList<QAction*> toolbarButtons() { return control<QToolBar>("工具条1")->actions(); }
+
+ private slots:
+  void init() {
+    services_ = FakeUiServices{};
+    window_ = std::make_unique<MainWindow>(services_);
+    window_->resize(864, 640);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void cleanup() { window_.reset(); }
+
+  void titleNamesTheProgramAndTheDoubleClickHint() {
+    QCOMPARE(window_->windowTitle(),
+             QString::fromUtf8("朗星轩公司取名软件v42   2017.01.01  双击 最大化/标准大小 切换"));
+  }
+
+  void pagesComeInTheirOrderWithTheCompanyPageInFront() {
+    const QStringList expected = {"取名",     "三才表",   "81数理表",     "生辰八字",
+                                  "公司取名", "取名知识", "法人生辰八字", "公司取名知识"};
+    QCOMPARE(tabs()->count(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) QCOMPARE(tabs()->tabText(i), expected[i]);
+    QCOMPARE(tabs()->tabText(tabs()->currentIndex()), QString::fromUtf8("公司取名"));
+  }
+
+  void pagesWhoseWorkIsNotBuiltYetAreGreyed() {
+    QVERIFY(!tabs()->isTabEnabled(7));         // 公司取名知识: the article library
+    QVERIFY(!tabs()->widget(0)->isEnabled());  // 取名: personal naming
+    QVERIFY(!control<QPushButton>("按钮取名知识")->isEnabled());
+    QVERIFY(!control<QPushButton>("按钮相关法律")->isEnabled());
+  }
+
+  void toolbarHasTwelveButtonsAndGreysTheWindowsStillToCome() {
+    const QList<QAction*> buttons = toolbarButtons();
+    QCOMPARE(buttons.size(), 12);
+    struct Row {
+      const char* name;
+      int button;
+    };
+    for (Row row : {Row{"duplicate-name query", 3}, Row{"calendar", 9}, Row{"almanac", 10}}) {
+      QVERIFY2(!buttons[row.button - 1]->isEnabled(), row.name);
+    }
+  }
+
+  void toolbarButtonsShowTheirPages_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("1 personal naming") << 1 << QString::fromUtf8("取名");
+    QTest::newRow("2 company naming") << 2 << QString::fromUtf8("公司取名");
+    QTest::newRow("6 81 numbers") << 6 << QString::fromUtf8("81数理表");
+    QTest::newRow("7 three talents") << 7 << QString::fromUtf8("三才表");
+  }
+  void toolbarButtonsShowTheirPages() {
+    QFETCH(int, button);
+    QFETCH(QString, page);
+    tabs()->setCurrentIndex(5);
+    toolbarButtons()[button - 1]->trigger();
+    QCOMPARE(tabs()->tabText(tabs()->currentIndex()), page);
+  }
+
+  void helpButtonShowsTheQuickUseTextAsASystemNotice() {
+    toolbarButtons()[10]->trigger();
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QCOMPARE(services_.messages[0].caption, QString::fromUtf8("系统提示"));
+    QVERIFY(services_.messages[0].text.startsWith(
+        QString::fromUtf8("★朗星轩公司取名软件快速使用说明★\r\n\r\n---")));
+    QVERIFY(services_.messages[0].text.contains(
+        QString::fromUtf8("《青禾远航》 \r\n           四个字,")));
+    QVERIFY(!services_.messages[0].text.contains(QString::fromUtf8("中断取名")));
+  }
+
+  void menuHelpEntriesAddHowToStopBeforeTheLastParagraph_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("使用说明") << QString::fromUtf8("使用说明");
+    QTest::newRow("使用帮助") << QString::fromUtf8("使用帮助");
+  }
+  void menuHelpEntriesAddHowToStopBeforeTheLastParagraph() {
+    QFETCH(QString, entry);
+    QAction* action = nullptr;
+    for (QAction* candidate : control<QMenu>("快速菜单")->findChildren<QAction*>()) {
+      if (candidate->text() == entry) action = candidate;
+    }
+    QVERIFY(action != nullptr);
+    action->trigger();
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QCOMPARE(services_.messages[0].caption, QString::fromUtf8("系统提示"));
+    QVERIFY(services_.messages[0].text.endsWith(
+        QString::fromUtf8("生成名字，\r\n\r\n随时可以点击弹出框里的确定按扭中断取名\r\n\r\n"
+                          "注：以上输入汉字的地方需要切换至中文输入法再输入")));
+  }
+
+  // Every entry but the two help texts belongs to later work: it, or a menu above
+  // it, must be greyed.
+  void menuEntriesOfLaterWorkAreGreyed() {
+    QStringList usable;
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+      for (QAction* action : menu->actions()) {
+        if (!action->isEnabled() || action->isSeparator()) continue;
+        if (action->menu() != nullptr) {
+          walk(action->menu());
+        } else {
+          usable << action->text();
+        }
+      }
+    };
+    walk(control<QMenu>("快速菜单"));
+    QCOMPARE(usable, (QStringList{QString::fromUtf8("使用说明"), QString::fromUtf8("使用帮助")}));
+  }
+
+  void statusBarCarriesTheSlogan() {
+    const QList<QLabel*> panes = control<QStatusBar>("状态条1")->findChildren<QLabel*>();
+    QVERIFY(!panes.isEmpty());
+    QCOMPARE(panes.first()->text(), zeruda::gui::kStatusSlogan);
+  }
+
+  void closingTheKnowledgePageReturnsToCompanyNaming() {
+    tabs()->setCurrentIndex(5);
+    QTest::mouseClick(control<QPushButton>("按钮返回"), Qt::LeftButton);
+    QCOMPARE(tabs()->tabText(tabs()->currentIndex()), QString::fromUtf8("公司取名"));
+  }
+
+  void exitButtonClosesTheWindow() {
+    toolbarButtons()[11]->trigger();
+    QVERIFY(!window_->isVisible());
+  }
+
+  // At 864 x 640 the status bar starts at 618 (22 pixels high).
+  void resizeRuleSetsTheControlsAt864Wide_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<int>("expected");
+    auto row = [](const char* rule, const char* name, int page, const char* what, int value) {
+      QTest::newRow(rule) << QString::fromUtf8(name) << page << QString(what) << value;
+    };
+    row("tabs width W", "选择夹1", 4, "width", 864);
+    row("tabs height H-55", "选择夹1", 4, "height", 585);
+    row("company group width W-10", "分组框4", 4, "width", 854);
+    row("company group height H-120", "分组框4", 4, "height", 520);
+    row("result list width W-20", "公司备选名超级列表框", 4, "width", 844);
+    row("result list height tabs-250", "公司备选名超级列表框", 4, "height", 335);
+    row("export strip width W-20", "分组框5", 4, "width", 844);
+    row("export strip top S-90", "分组框5", 4, "top", 528);
+    row("knowledge text width W-25", "超级编辑框知识相关", 5, "width", 839);
+    row("knowledge text height H-180", "超级编辑框知识相关", 5, "height", 460);
+    row("back button top S-90", "按钮返回", 5, "top", 528);
+    row("chart inputs width W-10", "分组框2", 3, "width", 854);
+    row("chart report width W-10", "编辑框八字命理", 3, "width", 854);
+    row("chart report height H-150", "编辑框八字命理", 3, "height", 490);
+    row("chart copy button top S-90", "按钮八字复制", 3, "top", 528);
+    row("article tree height H-150", "树型框1", 7, "height", 490);
+    row("more button top S-90", "按钮4", 7, "top", 528);
+  }
+  void resizeRuleSetsTheControlsAt864Wide() {
+    QFETCH(QString, name);
+    QFETCH(int, page);
+    QFETCH(QString, what);
+    QFETCH(int, expected);
+    tabs()->setTabEnabled(page, true);
+    tabs()->setCurrentIndex(page);
+    window_->resize(864, 640);
+    QTRY_COMPARE(control<QStatusBar>("状态条1")->y(), 618);
+    QWidget* widget = window_->findChild<QWidget*>(name);
+    QVERIFY(widget != nullptr);
+    const int actual = what == "width"    ? widget->width()
+                       : what == "height" ? widget->height()
+                                          : widget->y();
+    QCOMPARE(actual, expected);
+  }
+
+  void articleViewTakesTheRestBesideTheTree() {
+    window_->resize(864, 640);
+    const int tree = control<QTreeWidget>("树型框1")->width();
+    QCOMPARE(window_->findChild<QWidget*>(QString::fromUtf8("超文本浏览框2"))->width(),
+             864 - tree - 30);
+  }
+
+  void nameBoxesDropTypedLatinLettersButTakeChineseInput() {
+    auto* surname = control<QLineEdit>("公司法人姓");
+    surname->setFocus();
+    QTest::keyClicks(surname, "ab1 ");
+    QCOMPARE(surname->text(), QString());
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf8("张三"));
+    QApplication::sendEvent(surname, &composed);
+    QCOMPARE(surname->text(), QString::fromUtf8("张三"));
+    QTest::keyClick(surname, Qt::Key_Backspace);
+    QCOMPARE(surname->text(), QString::fromUtf8("张"));
+  }
+
+  void tinyWindowGetsWhateverTheRuleGives() {
+    window_->setMinimumSize(0, 0);
+    window_->resize(200, 150);
+    // 150 - 120 = 30 and 200 - 20 = 180: no lower bound is imposed on the rule.
+    QTRY_COMPARE(control<QWidget>("分组框4")->height(), 30);
+    QCOMPARE(control<QWidget>("公司备选名超级列表框")->width(), 180);
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
