@@ -29,7 +29,9 @@ build: deps
 # The window needs a display. Without one (a bare server, an ssh session) it runs on
 # a virtual X display when xvfb-run is there, and says so; otherwise it stops with a
 # plain message instead of Qt's abort.
-run: build
+run: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target zeruda
 	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ] || [ -n "$$QT_QPA_PLATFORM" ]; then \
 	  ./build/release/src/gui/zeruda; \
 	elif command -v xvfb-run >/dev/null 2>&1; then \

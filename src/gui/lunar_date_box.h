@@ -1,6 +1,10 @@
 #pragma once
 
+// moc cannot parse the C++20 library headers behind the core's date type; it only
+// needs the names, and the compiler still sees the real header.
+#ifndef Q_MOC_RUN
 #include "calendar/date_time.h"
+#endif
 
 #include <QWidget>
 
