@@ -11,9 +11,14 @@ using namespace text::literals;
 
 std::string withQuotes(std::string_view pattern) {
   const std::string& marker = "#引号"_gbk;
-  std::string out(pattern);
-  for (auto pos = out.find(marker); pos != std::string::npos; pos = out.find(marker, pos + 1)) {
-    out.replace(pos, marker.size(), "\"");
+  std::string out;
+  for (std::size_t pos = 0; pos < pattern.size();) {
+    if (pattern.substr(pos, marker.size()) == marker) {
+      out += '"';
+      pos += marker.size();
+    } else {
+      out += pattern[pos++];
+    }
   }
   return out;
 }
