@@ -330,7 +330,7 @@ class CharData:
         members = [ch for code, ch in self.gbk
                    if in_gb2312(code, (1,)) or (in_gb2312(code, (2,)) and ch in frequency)]
         listed = "".join(KANGXI_LEADING.values()) + "".join(
-            chars for kind, chars, _ in CORRECTIONS if kind != "written")
+            chars for kind, chars, _ in CORRECTIONS if kind in ("kangxi", "also", "own"))
         seen = set(members)
         members += [ch for ch in listed if not (ch in seen or seen.add(ch))]
         return members
@@ -398,7 +398,7 @@ class CharData:
 # ---------------------------------------------------------------------------
 # Checks
 
-def verify_written(data, entries):
+def verify_written(entries):
     chars = [ch for ch, _ in entries]
     check(len(chars) == len(set(chars)), "a character occurs twice in the written table")
     check("".join(chars[:len(WRITTEN_LEADING)]) == WRITTEN_LEADING, "written table opening")
@@ -475,7 +475,7 @@ def written_text(data, version):
     leading = list(WRITTEN_LEADING)
     rest = sorted((ch for _, ch in data.gbk if ch not in leading), key=ord)
     entries = [(ch, data.written[ch]) for ch in leading + rest]
-    verify_written(data, entries)
+    verify_written(entries)
     lines = []
     for start in range(0, len(entries), 40):
         lines.append("".join(f"{ch}{n}," for ch, n in entries[start:start + 40]))
