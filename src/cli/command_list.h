@@ -1,0 +1,14 @@
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+// One entry point per command; the table in commands.cpp lists them.
+namespace zeruda::cli {
+
+int runChars(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runGrids(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runDemo(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+}  // namespace zeruda::cli
