@@ -1,5 +1,5 @@
-#include "fake_ui_services.h"
 #include "gui/main_window.h"
+#include "fake_ui_services.h"
 #include "gui/window_texts.h"
 
 #include <QAction>

@@ -1,0 +1,112 @@
+#include "gui/evaluation_window.h"
+
+#include "gui/chinese_key_filter.h"
+#include "gui/lunar_date_box.h"
+#include "gui/ui_services.h"
+#include "gui/widgets.h"
+#include "gui/window_layout.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextEdit>
+
+namespace zeruda::gui {
+namespace {
+
+constexpr int kInputsHeight = 64;
+constexpr int kReportHeight = 250;
+const QString kCaption = QStringLiteral("提示");
+
+}  // namespace
+
+EvaluationWindow::EvaluationWindow(UiServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services) {
+  setObjectName(QStringLiteral("公司名字评测"));
+  setWindowTitle(QStringLiteral("公司名字评测"));
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  auto* inputs = new QWidget(this);
+  inputs->setGeometry(10, 4, 680, kInputsHeight);
+  auto* grid = new QGridLayout(inputs);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setVerticalSpacing(4);
+  auto nameBox = [inputs](const QString& name, int width) {
+    QLineEdit* box = makeLineEdit(inputs, name);
+    box->setFixedWidth(width);
+    ChineseKeyFilter::attachTo(box);
+    return box;
+  };
+  auto* person = new QHBoxLayout;
+  person->addWidget(makeLabel(inputs, QStringLiteral("法人姓：")));
+  person->addWidget(surname = nameBox(QStringLiteral("公司法人姓"), 60));
+  person->addWidget(makeLabel(inputs, QStringLiteral("法人名：")));
+  person->addWidget(givenName = nameBox(QStringLiteral("公司法人名"), 60));
+  person->addWidget(makeLabel(inputs, QStringLiteral("出生日期：")));
+  person->addWidget(birthDate = new LunarDateBox(QStringLiteral("公司法人农历日期框"), inputs));
+  person->addWidget(makeLabel(inputs, QStringLiteral("时：")));
+  person->addWidget(hour =
+                        makeComboBox(inputs, QStringLiteral("公司法人组合框时"), numberItems(23)));
+  person->addWidget(makeLabel(inputs, QStringLiteral("分：")));
+  person->addWidget(minute =
+                        makeComboBox(inputs, QStringLiteral("公司法人组合框分"), numberItems(59)));
+  person->addStretch();
+  grid->addLayout(person, 0, 0);
+  auto* name = new QHBoxLayout;
+  name->addWidget(makeLabel(inputs, QStringLiteral("地域前缀：")));
+  name->addWidget(prefix = nameBox(QStringLiteral("公司前缀"), 80));
+  name->addWidget(makeLabel(inputs, QStringLiteral("名字主体：")));
+  name->addWidget(body = nameBox(QStringLiteral("编辑框名字主体"), 90));
+  name->addWidget(makeLabel(inputs, QStringLiteral("行业后缀：")));
+  name->addWidget(suffix = nameBox(QStringLiteral("公司后缀"), 120));
+  name->addWidget(evaluate =
+                      makeButton(inputs, QStringLiteral("按钮评测"), QStringLiteral("开始评测")));
+  name->addStretch();
+  grid->addLayout(name, 1, 0);
+
+  report = new QTextEdit(this);
+  report->setObjectName(QStringLiteral("超级编辑框1"));
+  report->setReadOnly(true);
+  report->setGeometry(10, kInputsHeight + 10, 680, kReportHeight);
+
+  copy = makeButton(this, QStringLiteral("按钮评测复制"), QStringLiteral("复制评测结果"));
+  print = makeButton(this, QStringLiteral("按钮2"), QStringLiteral("打   印"));
+  page = new QTextBrowser(this);
+  page->setObjectName(QStringLiteral("超文本浏览框1"));
+
+  connect(copy, &QPushButton::clicked, this, &EvaluationWindow::copyReport);
+  connect(print, &QPushButton::clicked, this, &EvaluationWindow::printReport);
+  resize(700, 620);
+}
+
+void EvaluationWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const EvaluationLayout layout = evaluationLayout(width(), report->geometry().bottom() + 1);
+  report->resize(layout.reportWidth, report->height());
+  copy->setGeometry(10, layout.copyButtonTop, copy->sizeHint().width(), copy->sizeHint().height());
+  print->setGeometry(copy->geometry().right() + 8, layout.copyButtonTop, print->sizeHint().width(),
+                     print->sizeHint().height());
+  const int pageTop = copy->geometry().bottom() + 8;
+  page->setGeometry(10, pageTop, layout.reportWidth, height() - pageTop - 10);
+}
+
+void EvaluationWindow::printReport() {
+  if (!services_.setUpPrinter(this, printer_)) return;
+  report->document()->print(&printer_);
+}
+
+void EvaluationWindow::copyReport() {
+  if (services_.copyToClipboard(report->toPlainText())) {
+    services_.showMessage(this, MessageIcon::Information, kCaption,
+                          QStringLiteral("复制成功！您可以把评测结果粘贴到其他文件中！"));
+  } else {
+    services_.showMessage(this, MessageIcon::Warning, kCaption,
+                          QStringLiteral("复制失败！请稍后再试。"));
+  }
+}
+
+}  // namespace zeruda::gui

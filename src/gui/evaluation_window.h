@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QPrinter>
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTextBrowser;
+class QTextEdit;
+
+namespace zeruda::gui {
+
+class LunarDateBox;
+class UiServices;
+
+// The evaluation window 公司名字评测: one company name judged in full. Its boxes are
+// filled when it opens; the report runs on whatever they hold.
+class EvaluationWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit EvaluationWindow(UiServices& services, QWidget* parent = nullptr);
+
+  QLineEdit* surname = nullptr;       // 公司法人姓
+  QLineEdit* givenName = nullptr;     // 公司法人名
+  QLineEdit* prefix = nullptr;        // 公司前缀
+  QLineEdit* suffix = nullptr;        // 公司后缀
+  LunarDateBox* birthDate = nullptr;  // 公司法人农历日期框
+  QComboBox* hour = nullptr;          // 公司法人组合框时
+  QComboBox* minute = nullptr;        // 公司法人组合框分
+  QLineEdit* body = nullptr;          // 编辑框名字主体
+  QPushButton* evaluate = nullptr;    // 按钮评测
+  QTextEdit* report = nullptr;        // 超级编辑框1
+  QTextBrowser* page = nullptr;       // 超文本浏览框1
+  QPushButton* print = nullptr;       // 按钮2
+  QPushButton* copy = nullptr;        // 按钮评测复制
+
+  // 打印机1: the window's printer, kept so a second job starts from the first's setup.
+  QPrinter& printer() { return printer_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void printReport();
+  void copyReport();
+
+  UiServices& services_;
+  QPrinter printer_;
+};
+
+}  // namespace zeruda::gui

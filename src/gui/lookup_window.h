@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zeruda::gui {
+
+class UiServices;
+
+// The lookup window 汉字五行属性查询: the element of one character from the
+// character table.
+class LookupWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit LookupWindow(UiServices& services, QWidget* parent = nullptr);
+
+  QLineEdit* input = nullptr;    // 编辑框输入
+  QPushButton* query = nullptr;  // 按钮1
+  QLabel* result = nullptr;      // 标签结果
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void lookUp();
+
+  UiServices& services_;
+};
+
+}  // namespace zeruda::gui
