@@ -29,6 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ToLunarCase{"EveOfNewYear2014", {2014, 1, 30}, {2013, 12, 30, false}},
                     ToLunarCase{"LeapNinthMonth2014", {2014, 10, 24}, {2014, 9, 1, true}},
                     ToLunarCase{"TenthMonthAfterTheLeap", {2014, 11, 22}, {2014, 10, 1, false}},
+                    ToLunarCase{"Millennium", {2000, 1, 1}, {1999, 11, 25, false}},
                     ToLunarCase{"MidAutumn2014", {2014, 9, 8}, {2014, 8, 15, false}},
                     ToLunarCase{"LeapEleventhMonth2033", {2033, 12, 22}, {2033, 11, 1, true}},
                     // Spring Festival dates as published.
