@@ -2,16 +2,20 @@
 #include <array>
 
 #include "cli/command.h"
+#include "cli/command_list.h"
 
 namespace zeruda::cli {
 
 std::span<const Command> commands() {
   static const std::array kCommands = {
-      Command{"version", "", [](std::span<const std::string>, std::ostream& out,
-                                std::ostream&) {
+      Command{"version", "",
+              [](std::span<const std::string>, std::ostream& out, std::ostream&) {
                 out << "zeruda-cli 0.1\n";
                 return 0;
               }},
+      Command{"calendar", "--from DATE --to DATE [--time TIME]", runCalendar},
+      Command{"terms", "YEAR", runTerms},
+      Command{"chart", "DATE TIME [--json]", runChart},
   };
   return kCommands;
 }
