@@ -1,9 +1,9 @@
-#include <benchmark/benchmark.h>
-
 #include "calendar/element_strength.h"
 #include "calendar/gregorian.h"
 #include "calendar/lunar.h"
 #include "calendar/pillars.h"
+
+#include <benchmark/benchmark.h>
 
 namespace {
 

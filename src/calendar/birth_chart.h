@@ -1,13 +1,13 @@
 #pragma once
 
+#include "calendar/date_time.h"
+#include "calendar/lunar.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "calendar/date_time.h"
-#include "calendar/lunar.h"
 
 namespace zeruda::calendar {
 

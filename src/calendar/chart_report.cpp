@@ -1,12 +1,12 @@
 #include "calendar/chart_report.h"
 
-#include <string_view>
-
 #include "calendar/birth_chart.h"
 #include "calendar/element_strength.h"
 #include "dictionary/pinyin.h"
 #include "text/gbk.h"
 #include "text/gbk_literal.h"
+
+#include <string_view>
 
 namespace zeruda::calendar {
 namespace {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include "calendar/date_time.h"
 #include "calendar/lunar.h"
+
+#include <optional>
+#include <string>
 
 namespace zeruda::calendar {
 

@@ -1,12 +1,12 @@
 #include "calendar/date_pattern.h"
 
-#include <optional>
-
 #include "calendar/lunar.h"
 #include "calendar/lunar_names.h"
 #include "calendar/pillars.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
+
+#include <optional>
 
 namespace zeruda::calendar {
 namespace {

@@ -1,8 +1,8 @@
 #include "calendar/element_strength.h"
 
-#include <cstdio>
-
 #include "calendar/pillars.h"
+
+#include <cstdio>
 
 namespace zeruda::calendar {
 namespace {

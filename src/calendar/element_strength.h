@@ -1,12 +1,12 @@
 #pragma once
 
+#include "calendar/date_time.h"
+#include "calendar/ganzhi.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "calendar/date_time.h"
-#include "calendar/ganzhi.h"
 
 namespace zeruda::calendar {
 

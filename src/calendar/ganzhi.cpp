@@ -1,9 +1,9 @@
 #include "calendar/ganzhi.h"
 
+#include "text/gbk.h"
+
 #include <array>
 #include <cstddef>
-
-#include "text/gbk.h"
 
 namespace zeruda::calendar {
 namespace {

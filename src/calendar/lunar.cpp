@@ -1,10 +1,10 @@
 #include "calendar/lunar.h"
 
+#include "calendar/gregorian.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
-
-#include "calendar/gregorian.h"
 
 namespace zeruda::calendar {
 namespace {

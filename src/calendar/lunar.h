@@ -1,9 +1,9 @@
 #pragma once
 
+#include "calendar/date_time.h"
+
 #include <compare>
 #include <optional>
-
-#include "calendar/date_time.h"
 
 namespace zeruda::calendar {
 

@@ -1,9 +1,9 @@
 #include "calendar/lunar_names.h"
 
+#include "text/gbk_literal.h"
+
 #include <array>
 #include <string_view>
-
-#include "text/gbk_literal.h"
 
 namespace zeruda::calendar {
 namespace {

@@ -1,8 +1,9 @@
-#include <string>
-
 #include "calendar/element_strength.h"
+
 #include "text/characters.h"
 #include "text/gbk_literal.h"
+
+#include <string>
 
 namespace zeruda::calendar {
 

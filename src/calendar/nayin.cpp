@@ -1,9 +1,9 @@
 #include "calendar/nayin.h"
 
-#include <array>
-
 #include "calendar/ganzhi.h"
 #include "text/gbk.h"
+
+#include <array>
 
 namespace zeruda::calendar {
 namespace {

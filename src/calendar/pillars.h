@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "calendar/date_time.h"
+
+#include <string>
 
 namespace zeruda::calendar {
 

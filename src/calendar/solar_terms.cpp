@@ -1,9 +1,9 @@
 #include "calendar/solar_terms.h"
 
+#include "text/gbk.h"
+
 #include <array>
 #include <string_view>
-
-#include "text/gbk.h"
 
 namespace zeruda::calendar {
 namespace {

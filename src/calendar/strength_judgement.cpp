@@ -1,11 +1,12 @@
 // Kinds, balance, verdict and favourable elements: the judging half of the element
 // strength, kept apart from the scoring tables.
+#include "calendar/element_strength.h"
+
+#include "text/gbk_literal.h"
+
 #include <algorithm>
 #include <cmath>
 #include <span>
-
-#include "calendar/element_strength.h"
-#include "text/gbk_literal.h"
 
 namespace zeruda::calendar {
 namespace {

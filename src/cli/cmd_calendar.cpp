@@ -1,6 +1,6 @@
 // zeruda-cli calendar --from DATE --to DATE [--time TIME]: one line per day with its
 // lunar date and four pillars, tab separated.
-#include <cstdio>
+#include "cli/command_list.h"
 
 #include "calendar/gregorian.h"
 #include "calendar/lunar.h"
@@ -8,9 +8,10 @@
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
-#include "cli/command_list.h"
 #include "cli/date_args.h"
 #include "cli/terminal.h"
+
+#include <cstdio>
 
 namespace zeruda::cli {
 namespace {

@@ -1,5 +1,7 @@
 // zeruda-cli chart DATE TIME [--json]: the birth-chart report of a birth moment, or its
 // figures as JSON.
+#include "cli/command_list.h"
+
 #include "calendar/birth_chart.h"
 #include "calendar/chart_report.h"
 #include "calendar/element_strength.h"
@@ -7,7 +9,6 @@
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
-#include "cli/command_list.h"
 #include "cli/date_args.h"
 #include "cli/json.h"
 #include "cli/terminal.h"

@@ -1,10 +1,11 @@
 // zeruda-cli terms YEAR: the year's 24 solar terms, 立春 first, with their moments.
+#include "cli/command_list.h"
+
 #include "calendar/date_time.h"
 #include "calendar/solar_terms.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
-#include "cli/command_list.h"
 #include "cli/terminal.h"
 
 namespace zeruda::cli {

@@ -1,12 +1,12 @@
 #include "cli/date_args.h"
 
+#include "calendar/gregorian.h"
+#include "cli/command.h"
+
 #include <charconv>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "calendar/gregorian.h"
-#include "cli/command.h"
 
 namespace zeruda::cli {
 namespace {

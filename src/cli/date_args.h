@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string_view>
-
 #include "calendar/date_time.h"
+
+#include <string_view>
 
 namespace zeruda::cli {
 

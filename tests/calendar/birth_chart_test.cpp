@@ -1,8 +1,8 @@
 #include "calendar/birth_chart.h"
 
-#include <gtest/gtest.h>
-
 #include "support/text_support.h"
+
+#include <gtest/gtest.h>
 
 namespace zeruda::calendar {
 namespace {

@@ -1,10 +1,9 @@
 #include "calendar/element_strength.h"
 
-#include <cmath>
+#include "support/text_support.h"
 
 #include <gtest/gtest.h>
-
-#include "support/text_support.h"
+#include <cmath>
 
 namespace zeruda::calendar {
 namespace {

@@ -1,9 +1,9 @@
 #include "calendar/ganzhi.h"
 
-#include <gtest/gtest.h>
-
 #include "calendar/nayin.h"
 #include "support/text_support.h"
+
+#include <gtest/gtest.h>
 
 namespace zeruda::calendar {
 namespace {

@@ -1,9 +1,9 @@
 #include "calendar/lunar_names.h"
 
-#include <gtest/gtest.h>
-
 #include "calendar/date_pattern.h"
 #include "support/text_support.h"
+
+#include <gtest/gtest.h>
 
 namespace zeruda::calendar {
 namespace {

@@ -1,8 +1,8 @@
 #include "calendar/lunar.h"
 
-#include <gtest/gtest.h>
-
 #include "calendar/gregorian.h"
+
+#include <gtest/gtest.h>
 
 namespace zeruda::calendar {
 namespace {

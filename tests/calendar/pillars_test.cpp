@@ -1,8 +1,8 @@
 #include "calendar/pillars.h"
 
-#include <gtest/gtest.h>
-
 #include "support/text_support.h"
+
+#include <gtest/gtest.h>
 
 namespace zeruda::calendar {
 namespace {

@@ -1,11 +1,10 @@
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
 #include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
-
-#include "cli/cli.h"
 
 namespace zeruda::cli {
 namespace {
