@@ -1,24 +1,34 @@
 #include "gui/calendar_bridge.h"
 
+#include "calendar/date_pattern.h"
+#include "calendar/lunar.h"
 #include "gui/lunar_date_box.h"
-
-#include <QDate>
+#include "gui/qt_text.h"
 
 namespace zeruda::gui {
 
-// Until the lunar calendar is in the core the boxes know Gregorian dates only, and
-// the lunar entry stays switched off (see the 公农转换 combo boxes).
-
-QString formatDateForBox(DateEntry, calendar::Date date) {
-  return QStringLiteral("%1年%2月%3日").arg(date.year).arg(date.month).arg(date.day);
+QString formatDateForBox(DateEntry entry, calendar::Date date) {
+  const std::string& pattern = entry == DateEntry::Gregorian ? calendar::birthDateBoxPattern()
+                                                             : calendar::defaultDatePattern();
+  return fromGbk(calendar::formatDatePattern(pattern, date));
 }
 
-std::optional<LunarDay> lunarDayOf(calendar::Date) { return std::nullopt; }
+std::optional<LunarDay> lunarDayOf(calendar::Date date) {
+  auto lunar = calendar::solarToLunar(date);
+  if (!lunar) return std::nullopt;
+  return LunarDay{lunar->year, lunar->month, lunar->day, lunar->leap};
+}
 
-std::optional<calendar::Date> gregorianDateOf(const LunarDay&) { return std::nullopt; }
+std::optional<calendar::Date> gregorianDateOf(const LunarDay& lunar) {
+  return calendar::lunarToSolar({lunar.year, lunar.month, lunar.day, lunar.leap});
+}
 
-QString lunarMonthName(calendar::Date) { return {}; }
+QString lunarMonthName(calendar::Date date) {
+  return fromGbk(calendar::formatDatePattern("%M", date));
+}
 
-QString lunarDayName(calendar::Date) { return {}; }
+QString lunarDayName(calendar::Date date) {
+  return fromGbk(calendar::formatDatePattern("%D", date));
+}
 
 }  // namespace zeruda::gui

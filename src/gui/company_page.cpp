@@ -60,6 +60,9 @@ CompanyPage::CompanyPage(QWidget* parent) : QWidget(parent) {
   results->move(5, kListTop);
 
   buildExportStrip();
+
+  connect(dateEntry, &QComboBox::currentIndexChanged, birthDate,
+          [this](int index) { birthDate->setEntry(static_cast<DateEntry>(index)); });
 }
 
 void CompanyPage::buildForm() {
@@ -78,7 +81,6 @@ void CompanyPage::buildForm() {
   person->addWidget(dateEntry = makeComboBox(form_, QStringLiteral("公司法人组合框公农转换"),
                                              {QStringLiteral("农历"), QStringLiteral("公历")}, 1));
   person->addWidget(birthDate = new LunarDateBox(QStringLiteral("公司法人农历日期框"), form_));
-  dateEntry->setEnabled(false);  // lunar entry needs the lunar calendar
   person->addWidget(makeLabel(form_, QStringLiteral("时：")));
   person->addWidget(hour =
                         makeComboBox(form_, QStringLiteral("公司法人组合框时"), numberItems(23)));

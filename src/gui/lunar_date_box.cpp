@@ -27,7 +27,7 @@ LunarDateBox::LunarDateBox(const QString& name, QWidget* parent) : QWidget(paren
   display_ = new QLineEdit(this);
   display_->setReadOnly(true);
   display_->setMinimumWidth(display_->fontMetrics().horizontalAdvance(
-                                QStringLiteral("2000年12月31日 庚辰(龙)闰十二月廿十")) +
+                                QStringLiteral("2000年12月31日 庚辰(龙)闰十二月廿十 ")) +
                             12);
   pickButton_ = new QToolButton(this);
   pickButton_->setArrowType(Qt::DownArrow);

@@ -1,5 +1,7 @@
 #include "gui/lunar_picker.h"
 
+#include "calendar/lunar.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,22 +11,21 @@
 namespace zeruda::gui {
 namespace {
 
-// The lunar years the calendar tables cover with whole years.
-constexpr int kFirstLunarYear = 1901;
-constexpr int kLastLunarYear = 2048;
-
 // Month items carry month and leap flag as one number: month, plus 100 when leap.
 int monthKey(int month, bool leap) { return month + (leap ? 100 : 0); }
 
 }  // namespace
 
 LunarPicker::LunarPicker(calendar::Date start, QWidget* parent) : QWidget(parent) {
-  const LunarDay current = lunarDayOf(start).value_or(LunarDay{kFirstLunarYear, 1, 1, false});
+  // The years on offer are those the calendar converts, from its first day to its last.
+  const LunarDay first = lunarDayOf(calendar::kFirstLunarDate).value_or(LunarDay{});
+  const LunarDay last = lunarDayOf(calendar::kLastLunarDate).value_or(LunarDay{});
+  const LunarDay current = lunarDayOf(start).value_or(first);
   auto* line = new QHBoxLayout(this);
   line->setContentsMargins(2, 2, 2, 2);
   year = new QSpinBox(this);
   year->setObjectName(QStringLiteral("农历年"));
-  year->setRange(kFirstLunarYear, kLastLunarYear);
+  year->setRange(first.year, last.year);
   year->setValue(current.year);
   year->setSuffix(QStringLiteral("年"));
   month = new QComboBox(this);

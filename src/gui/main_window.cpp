@@ -1,15 +1,22 @@
 #include "gui/main_window.h"
 
+#include "calendar/chart_report.h"
+#include "calendar/lunar.h"
 #include "gui/company_page.h"
+#include "gui/lunar_date_box.h"
 #include "gui/pages.h"
+#include "gui/qt_text.h"
 #include "gui/ui_services.h"
 #include "gui/window_layout.h"
 #include "gui/window_texts.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -65,7 +72,11 @@ void MainWindow::buildToolbar() {
       {QStringLiteral("个人取名"), [this] { showPage(kPersonal); }},
       {QStringLiteral("公司取名"), [this] { showPage(kCompany); }},
       {QStringLiteral("名字查重"), {}},
-      {QStringLiteral("生辰八字"), {}},
+      {QStringLiteral("生辰八字"),
+       [this] {
+         showPage(kChart);
+         showChartReport();
+       }},
       {QStringLiteral("名字评测"), {}},
       {QStringLiteral("81数理"), [this] { showPage(kNumbers); }},
       {QStringLiteral("三才配置"), [this] { showPage(kTalents); }},
@@ -123,6 +134,8 @@ void MainWindow::buildPages() {
   tabs_->setTabEnabled(kArticles, false);
 
   connect(knowledge_->back, &QPushButton::clicked, this, [this] { showPage(kCompany); });
+  connect(chart_->compute, &QPushButton::clicked, this, &MainWindow::showChartReport);
+  connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
   // Pages are laid out when they come to the front; place their controls then.
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { applyLayout(); });
   showPage(kCompany);
@@ -181,6 +194,33 @@ void MainWindow::applyLayout() {
   chart_->applyLayout(layout, height());
   knowledge_->applyLayout(layout);
   articles_->applyLayout(layout);
+}
+
+// The chart page always reports on the person of the company page: their inputs are
+// copied over first, then the report replaces the box.
+void MainWindow::showChartReport() {
+  chart_->hour->setCurrentIndex(company_->hour->currentIndex());
+  chart_->minute->setCurrentIndex(company_->minute->currentIndex());
+  chart_->surname->setText(company_->surname->text());
+  chart_->birthDate->setDate(company_->birthDate->date());
+  chart_->givenName->setText(company_->givenName->text());
+
+  const calendar::Date date = chart_->birthDate->date();
+  const calendar::DateTime moment =
+      calendar::DateTime::of(date, chart_->hour->currentIndex(), chart_->minute->currentIndex());
+  chart_->report->setPlainText(
+      shownText(calendar::birthChartReport(moment, calendar::solarToLunar(date))));
+}
+
+void MainWindow::copyChartReport() {
+  const QString caption = QStringLiteral("提示！");
+  if (services_.copyToClipboard(chart_->report->toPlainText())) {
+    services_.showMessage(this, MessageIcon::Information, caption,
+                          QStringLiteral("信息已成功复制到剪贴板"));
+  } else {
+    services_.showMessage(this, MessageIcon::Warning, caption,
+                          QStringLiteral("复制失败！请稍后再试。"));
+  }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) { event->accept(); }

@@ -37,6 +37,8 @@ class MainWindow : public QMainWindow {
   void buildQuickMenu();
   void buildPages();
   void applyLayout();
+  void showChartReport();
+  void copyChartReport();
 
   UiServices& services_;
   QToolBar* toolbar_ = nullptr;

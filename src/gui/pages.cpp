@@ -52,6 +52,12 @@ QCheckBox* fixedPositionBox(QWidget* parent, QComboBox** position) {
   return box;
 }
 
+// A 公农转换 combo box switches its date box between lunar and Gregorian entry.
+void followEntryChoice(QComboBox* entry, LunarDateBox* box) {
+  QObject::connect(entry, &QComboBox::currentIndexChanged, box,
+                   [box](int index) { box->setEntry(static_cast<DateEntry>(index)); });
+}
+
 }  // namespace
 
 PersonalPage::PersonalPage(QWidget* parent) : QWidget(parent) {
@@ -65,9 +71,11 @@ PersonalPage::PersonalPage(QWidget* parent) : QWidget(parent) {
   person->addWidget(makeComboBox(this, QStringLiteral("组合框性别"),
                                  {QStringLiteral("男"), QStringLiteral("女")}));
   person->addWidget(makeLabel(this, QStringLiteral("出生日期：")));
-  person->addWidget(makeComboBox(this, QStringLiteral("组合框公农转换"),
-                                 {QStringLiteral("农历"), QStringLiteral("公历")}, 1));
+  QComboBox* dateEntry = makeComboBox(this, QStringLiteral("组合框公农转换"),
+                                      {QStringLiteral("农历"), QStringLiteral("公历")}, 1);
+  person->addWidget(dateEntry);
   person->addWidget(birthDate = new LunarDateBox(QStringLiteral("农历日期框取名"), this));
+  followEntryChoice(dateEntry, birthDate);
   person->addWidget(makeLabel(this, QStringLiteral("时：")));
   person->addWidget(makeComboBox(this, QStringLiteral("组合框时"), numberItems(23)));
   person->addWidget(makeLabel(this, QStringLiteral("分：")));
@@ -149,7 +157,7 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
   line->addWidget(dateEntry = makeComboBox(inputs_, QStringLiteral("组合框八字公农转换"),
                                            {QStringLiteral("农历"), QStringLiteral("公历")}, 1));
   line->addWidget(birthDate = new LunarDateBox(QStringLiteral("农历日期框八字"), inputs_));
-  dateEntry->setEnabled(false);  // lunar entry needs the lunar calendar
+  followEntryChoice(dateEntry, birthDate);
   line->addWidget(makeLabel(inputs_, QStringLiteral("时：")));
   line->addWidget(hour = makeComboBox(inputs_, QStringLiteral("组合框八字时"), numberItems(23)));
   line->addWidget(makeLabel(inputs_, QStringLiteral("分：")));

@@ -20,6 +20,12 @@ QString fromGbk(std::string_view gbk) {
   return shown;
 }
 
+QString shownText(std::string_view gbk) {
+  QString text = fromGbk(gbk);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return text;
+}
+
 std::string toGbk(const QString& text) {
   auto whole = text::utf8ToGbk(text.toStdString());
   if (whole.ok()) return whole.value();

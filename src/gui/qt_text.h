@@ -16,4 +16,8 @@ QString fromGbk(std::string_view gbk);
 // characters outside the code page) are left out: the core could not count them.
 std::string toGbk(const QString& text);
 
+// A GBK text for a text box: CR LF line ends become the bare line feeds Qt's boxes
+// expect.
+QString shownText(std::string_view gbk);
+
 }  // namespace zeruda::gui

@@ -1,0 +1,107 @@
+#include "fake_ui_services.h"
+#include "gui/lunar_date_box.h"
+#include "gui/main_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+#include <memory>
+
+using zeruda::gui::LunarDateBox;
+using zeruda::gui::MainWindow;
+using zeruda::gui::MessageIcon;
+using zeruda::gui::test::FakeUiServices;
+
+class ChartPageTest : public QObject {
+  Q_OBJECT
+
+ private:
+  FakeUiServices services_;
+  std::unique_ptr<MainWindow> window_;
+
+  template <typename T>
+  T* control(const char* name) {
+    T* found = window_->findChild<T*>(QString::fromUtf8(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+  }
+  QString report() { return control<QPlainTextEdit>("编辑框八字命理")->toPlainText(); }
+
+  // A legal representative born on 4 February 2014 at 06:04, a minute after 立春.
+  void fillCompanyPage() {
+    control<QLineEdit>("公司法人姓")->setText(QString::fromUtf8("张"));
+    control<QLineEdit>("公司法人名")->setText(QString::fromUtf8("三丰"));
+    control<LunarDateBox>("公司法人农历日期框")->setDate({2014, 2, 4});
+    control<QComboBox>("公司法人组合框时")->setCurrentIndex(6);
+    control<QComboBox>("公司法人组合框分")->setCurrentIndex(4);
+  }
+
+ private slots:
+  void init() {
+    services_ = FakeUiServices{};
+    window_ = std::make_unique<MainWindow>(services_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void cleanup() { window_.reset(); }
+
+  void toolbarButtonShowsThePageWithTheCompanyPersonsChart() {
+    fillCompanyPage();
+    control<QToolBar>("工具条1")->actions()[3]->trigger();
+    QCOMPARE(control<QTabWidget>("选择夹1")->currentIndex(), int(MainWindow::kChart));
+    QCOMPARE(control<QLineEdit>("编辑框八字姓")->text(), QString::fromUtf8("张"));
+    QCOMPARE(control<QLineEdit>("编辑框八字姓1")->text(), QString::fromUtf8("三丰"));
+    QCOMPARE(control<LunarDateBox>("农历日期框八字")->date(), (zeruda::calendar::Date{2014, 2, 4}));
+    QCOMPARE(control<QComboBox>("组合框八字时")->currentIndex(), 6);
+    QCOMPARE(control<QComboBox>("组合框八字分")->currentIndex(), 4);
+    QVERIFY2(report().contains(QString::fromUtf8("  公历：2014年2月4日6时4分\n")),
+             qPrintable(report()));
+    // A minute after 立春 the year is 甲午 and the month 丙寅.
+    QVERIFY(report().contains(QString::fromUtf8("  四柱：甲午年，丙寅月，")));
+  }
+
+  void computeButtonReplacesTheWholeReportEachTime() {
+    fillCompanyPage();
+    QTest::mouseClick(control<QPushButton>("按钮八字计算"), Qt::LeftButton);
+    const QString first = report();
+    QVERIFY(first.startsWith(QStringLiteral("\n\n  ")));
+    QTest::mouseClick(control<QPushButton>("按钮八字计算"), Qt::LeftButton);
+    QCOMPARE(report(), first);
+  }
+
+  void chartPageInputsAreReplacedByTheCompanyPageBeforeTheReport() {
+    fillCompanyPage();
+    control<QLineEdit>("编辑框八字姓")->setText(QString::fromUtf8("李"));
+    control<LunarDateBox>("农历日期框八字")->setDate({1990, 1, 1});
+    QTest::mouseClick(control<QPushButton>("按钮八字计算"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>("编辑框八字姓")->text(), QString::fromUtf8("张"));
+    QVERIFY(report().contains(QString::fromUtf8("2014年2月4日")));
+  }
+
+  void copyPutsTheReportOnTheClipboardAndSaysSo() {
+    fillCompanyPage();
+    QTest::mouseClick(control<QPushButton>("按钮八字计算"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("按钮八字复制"), Qt::LeftButton);
+    QCOMPARE(services_.clipboard, report());
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QCOMPARE(services_.messages[0].caption, QString::fromUtf8("提示！"));
+    QCOMPARE(services_.messages[0].text, QString::fromUtf8("信息已成功复制到剪贴板"));
+  }
+
+  // A clipboard that refuses the text must not be reported as a success.
+  void refusedCopyIsReportedAsAFailure() {
+    services_.clipboardWorks = false;
+    QTest::mouseClick(control<QPushButton>("按钮八字复制"), Qt::LeftButton);
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QCOMPARE(services_.messages[0].icon, MessageIcon::Warning);
+    QCOMPARE(services_.messages[0].text, QString::fromUtf8("复制失败！请稍后再试。"));
+  }
+};
+
+QTEST_MAIN(ChartPageTest)
+#include "chart_page_test.moc"
