@@ -22,6 +22,10 @@ function(zeruda_embed target symbol input)
     DEPENDS zeruda_embed ${input_abs}
     COMMENT "Embedding ${input} as ${symbol}"
     VERBATIM)
+  # The command belongs to the calling folder, and only targets of that folder get a
+  # rule for its outputs; a target here runs it for a library defined elsewhere.
+  add_custom_target(${symbol}_embedded DEPENDS ${out_cpp} ${out_h})
+  add_dependencies(${target} ${symbol}_embedded)
   target_sources(${target} PRIVATE ${out_cpp})
   target_include_directories(${target} PUBLIC ${CMAKE_BINARY_DIR}/generated)
   # Generated literals are long by nature.
