@@ -22,12 +22,16 @@ function(zeruda_embed target symbol input)
     DEPENDS zeruda_embed ${input_abs}
     COMMENT "Embedding ${input} as ${symbol}"
     VERBATIM)
-  # The command belongs to the calling folder, and only targets of that folder get a
-  # rule for its outputs; a target here runs it for a library defined elsewhere.
-  add_custom_target(${symbol}_embedded DEPENDS ${out_cpp} ${out_h})
-  add_dependencies(${target} ${symbol}_embedded)
-  target_sources(${target} PRIVATE ${out_cpp})
+  # The target usually lives in another directory (src/) than this call (a subsystem
+  # folder), where the command's outputs would have no rule: a custom target here
+  # produces them, and the files are marked as generated where the target is.
+  add_custom_target(zeruda_embed_${symbol} DEPENDS ${out_cpp} ${out_h})
+  add_dependencies(${target} zeruda_embed_${symbol})
+  target_sources(${target} PRIVATE ${out_cpp} ${out_h})
+  set_source_files_properties(${out_cpp} ${out_h} TARGET_DIRECTORY ${target}
+    PROPERTIES GENERATED TRUE)
   target_include_directories(${target} PUBLIC ${CMAKE_BINARY_DIR}/generated)
   # Generated literals are long by nature.
-  set_source_files_properties(${out_cpp} PROPERTIES COMPILE_OPTIONS "-Wno-overlength-strings")
+  set_source_files_properties(${out_cpp} TARGET_DIRECTORY ${target}
+    PROPERTIES COMPILE_OPTIONS "-Wno-overlength-strings")
 endfunction()

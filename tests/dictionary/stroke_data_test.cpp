@@ -1,0 +1,128 @@
+// Checks on the shape of the stroke data the lookups are built from.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "dictionary/data_lines.h"
+#include "dictionary/strokes.h"
+#include "embedded/kKangxiStrokeGroups.h"
+#include "embedded/kWrittenStrokeTable.h"
+#include "support/text_support.h"
+
+namespace zeruda::dictionary {
+namespace {
+
+using test::gbk;
+using test::utf8;
+
+std::map<int, std::string> kangxiGroups() {
+  std::map<int, std::string> groups;
+  forEachTabbedLine(data::kKangxiStrokeGroups, [&](std::string_view count, std::string_view chars) {
+    groups[std::stoi(std::string(count))] = std::string(chars);
+  });
+  return groups;
+}
+
+TEST(KangxiGroups, RunFromOneToThirtyThenThirtyTwoEmptyAndThirtyThree) {
+  auto groups = kangxiGroups();
+  std::set<int> counts;
+  for (const auto& [count, chars] : groups) counts.insert(count);
+  std::set<int> expected;
+  for (int count = 1; count <= 30; ++count) expected.insert(count);
+  expected.insert({32, 33});
+  EXPECT_EQ(counts, expected);
+  EXPECT_TRUE(groups[32].empty());
+  EXPECT_EQ(utf8(groups[33]), "麤");
+}
+
+TEST(KangxiGroups, BeginWithTheirKnownMembers) {
+  const std::map<int, const char*> openings = {{1, "一乙"},
+                                               {2, "二丁乃入了人刀刁"},
+                                               {3, "丈上下久夕乞干刃"},
+                                               {4, "才仃不中丹之予互"},
+                                               {5, "且丕世丙主丼乍乏"},
+                                               {6, "亘亥交亦仰仲休仵"},
+                                               {7, "串些亨伯估伴伶伸"},
+                                               {8, "并乖乳事亚享京佩"},
+                                               {9, "亮亭侯侣便促俄俊"},
+                                               {10, "乘修俱俸倅俩仓倍"},
+                                               {11, "干偃偰偲侧侦偎偌"},
+                                               {12, "傅杰备伞云傀凯割"},
+                                               {13, "催佣传债仅佥偬僊"},
+                                               {14, "像侨僚僭僦僧僩侥"},
+                                               {15, "万价僾仪侬亿侩俭"},
+                                               {16, "傧儒俦侪冀凝剂勋"},
+                                               {17, "偿优励勴压壑壔壖"},
+                                               {18, "储儭儱垒嬴彝懑戴"},
+                                               {19, "儴勷嚭垄宠巃庐庞"},
+                                               {20, "严壤宝巉岿怀悬拢"},
+                                               {21, "俪巍攘栏樱榉瀼澜"},
+                                               {22, "俨傥囋娈孋孪峦巑"},
+                                               {23, "孍恋戁攒摊挛晒栾"},
+                                               {24, "孎瓒矗笾脏蚕衢让"},
+                                               {25, "厅揽榄灏灞瓛蛮篱"},
+                                               {26, "湾瞩逻酾镊鑵驴"},
+                                               {27, "滦缆谳谠锣钻銮骧"},
+                                               {28, "戆驩鹦"},
+                                               {29, "骊鹳"},
+                                               {30, "鲡鸾鹂"}};
+  auto groups = kangxiGroups();
+  for (const auto& [count, opening] : openings) {
+    const std::string expected = gbk(opening);
+    EXPECT_EQ(utf8(groups[count].substr(0, expected.size())), opening) << "group " << count;
+  }
+}
+
+TEST(KangxiGroups, HoldSomeCharactersUnderTwoCounts) {
+  const std::map<const char*, std::set<int>> twice = {
+      {"卜", {2, 17}}, {"干", {3, 11}},  {"四", {4, 5}},   {"虫", {6, 18}},
+      {"致", {9, 15}}, {"台", {14, 18}}, {"须", {12, 22}}, {"耀", {18, 20}}};
+  auto groups = kangxiGroups();
+  for (const auto& [character, counts] : twice) {
+    std::set<int> found;
+    for (const auto& [count, chars] : groups) {
+      forEachGbkCharacter(chars, [&](std::size_t slot) {
+        if (gbkCharacter(slot) == gbk(character)) found.insert(count);
+      });
+    }
+    EXPECT_EQ(found, counts) << character;
+  }
+}
+
+TEST(KangxiGroups, CoverEveryCommonCharacterThatNamesUse) {
+  std::size_t members = 0;
+  for (const auto& [count, chars] : kangxiGroups()) members += chars.size() / 2;
+  // GB2312 level 1 alone holds 3,755 characters.
+  EXPECT_GT(members, 3755u);
+  for (const char* common : {"伟", "芳", "娜", "敏", "静", "丽", "强", "磊", "军", "洋"}) {
+    EXPECT_GT(kangxiStrokes(gbk(common)), 0) << common;
+  }
+}
+
+TEST(WrittenTable, OpensWithItsKnownEntries) {
+  const std::string opening = gbk("卝4,羋8,羐10,瑴14,彛16,龜16,彞18,龞27,丨1,丩2,丬3,丫3,丰4,中4,");
+  EXPECT_EQ(utf8(data::kWrittenStrokeTable.substr(0, opening.size())), utf8(opening));
+}
+
+TEST(WrittenTable, ListsEveryGbkChineseCharacterOnceWithCountsFromOneTo51) {
+  std::set<std::size_t> seen;
+  int smallest = 99, greatest = 0;
+  std::size_t entries = 0;
+  forEachGbkCharacter(data::kWrittenStrokeTable, [&](std::size_t slot) {
+    ++entries;
+    EXPECT_TRUE(seen.insert(slot).second) << utf8(gbkCharacter(slot)) << " listed twice";
+    const int count = writtenStrokes(gbkCharacter(slot));
+    smallest = std::min(smallest, count);
+    greatest = std::max(greatest, count);
+  });
+  // GBK holds 20,902 unified ideographs and a few compatibility ones.
+  EXPECT_GE(entries, 20902u);
+  EXPECT_LT(entries, 21100u);
+  EXPECT_EQ(smallest, 1);
+  EXPECT_EQ(greatest, 51);
+}
+
+}  // namespace
+}  // namespace zeruda::dictionary

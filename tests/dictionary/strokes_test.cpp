@@ -1,0 +1,132 @@
+#include "dictionary/strokes.h"
+
+#include <gtest/gtest.h>
+
+#include "support/text_support.h"
+
+namespace zeruda::dictionary {
+namespace {
+
+using test::gbk;
+
+struct CountRow {
+  const char* name;
+  const char* character;  // UTF-8
+  int written;
+  int kangxi;
+};
+
+void PrintTo(const CountRow& row, std::ostream* os) { *os << row.name; }
+
+class StrokeCounts : public testing::TestWithParam<CountRow> {};
+
+TEST_P(StrokeCounts, GiveWrittenAndKangxiCounts) {
+  const CountRow& row = GetParam();
+  EXPECT_EQ(writtenStrokes(gbk(row.character)), row.written) << row.character;
+  EXPECT_EQ(kangxiStrokes(gbk(row.character)), row.kangxi) << row.character;
+}
+
+// Counts from dictionaries: the written form as printed, the Kangxi count of the
+// traditional form with radicals in full (艸 6, 辵 7, 金 8).
+INSTANTIATE_TEST_SUITE_P(
+    KnownCharacters, StrokeCounts,
+    testing::Values(CountRow{"Yi", "一", 1, 1}, CountRow{"Wang", "王", 4, 4},
+                    CountRow{"Li", "李", 7, 7}, CountRow{"ZhangCountsTraditionalForm", "张", 7, 11},
+                    CountRow{"HuaCountsGrassRadicalInFull", "华", 6, 14},
+                    CountRow{"TongCountsWalkRadicalInFull", "通", 10, 14},
+                    CountRow{"MenCountsTraditionalForm", "们", 5, 10},
+                    CountRow{"GanTakesGreatestGroup", "干", 3, 11},
+                    CountRow{"TaiTakesGreatestGroup", "台", 5, 18},
+                    CountRow{"XuTakesGreatestGroup", "须", 9, 22}, CountRow{"Xin", "鑫", 24, 24},
+                    CountRow{"Cu", "麤", 33, 33},
+                    CountRow{"TraditionalLongFallsBackToWrittenCount", "龍", 16, 16},
+                    CountRow{"TripleDragonFallsBackToWrittenCount", "龘", 51, 51},
+                    CountRow{"TraditionalMenIsItsOwnForm", "們", 10, 10},
+                    CountRow{"GuoCountsTraditionalForm", "国", 8, 11},
+                    CountRow{"Zhong", "中", 4, 4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct GreatestRow {
+  const char* name;
+  const char* character;
+  int kangxi;
+};
+
+void PrintTo(const GreatestRow& row, std::ostream* os) { *os << row.name; }
+
+class CharactersInSeveralGroups : public testing::TestWithParam<GreatestRow> {};
+
+TEST_P(CharactersInSeveralGroups, TakeTheGreatestCount) {
+  EXPECT_EQ(kangxiStrokes(gbk(GetParam().character)), GetParam().kangxi);
+}
+
+INSTANTIATE_TEST_SUITE_P(Greatest, CharactersInSeveralGroups,
+                         testing::Values(GreatestRow{"BuAsRadish", "卜", 17},
+                                         GreatestRow{"Si", "四", 5},
+                                         GreatestRow{"ChongAsInsects", "虫", 18},
+                                         GreatestRow{"ZhiAsFine", "致", 15},
+                                         GreatestRow{"Yao", "耀", 20}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct NoStrokeRow {
+  const char* name;
+  std::string unit;  // GBK bytes
+};
+
+void PrintTo(const NoStrokeRow& row, std::ostream* os) { *os << row.name; }
+
+class UnitsWithoutStrokes : public testing::TestWithParam<NoStrokeRow> {};
+
+TEST_P(UnitsWithoutStrokes, CountZero) {
+  EXPECT_EQ(writtenStrokes(GetParam().unit), 0);
+  EXPECT_EQ(kangxiStrokes(GetParam().unit), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(NotChinese, UnitsWithoutStrokes,
+                         testing::Values(NoStrokeRow{"Letter", "a"}, NoStrokeRow{"Digit", "7"},
+                                         NoStrokeRow{"Space", " "}, NoStrokeRow{"Empty", ""},
+                                         NoStrokeRow{"LineBreak", "\n"},
+                                         NoStrokeRow{"FullWidthSpace", "\xA1\xA1"},
+                                         NoStrokeRow{"FullWidthComma", "\xA3\xAC"},
+                                         NoStrokeRow{"BraceWithLeadByte", "{\xBB"},
+                                         NoStrokeRow{"TildePair", "~~"},
+                                         NoStrokeRow{"LoneLeadByte", "\xBB"},
+                                         NoStrokeRow{"LeadByteWithAsciiTrail", "\xBB\x31"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StrokeLookups, CountOnlyTheFirstCharacterOfALongerUnit) {
+  EXPECT_EQ(writtenStrokes(gbk("华通")), 6);
+  EXPECT_EQ(kangxiStrokes(gbk("华通")), 14);
+}
+
+struct TextRow {
+  const char* name;
+  std::string text;  // GBK bytes
+  const char* written;
+  const char* kangxi;
+};
+
+void PrintTo(const TextRow& row, std::ostream* os) { *os << row.name; }
+
+class StrokeTexts : public testing::TestWithParam<TextRow> {};
+
+TEST_P(StrokeTexts, JoinTheCountOfEveryUnit) {
+  EXPECT_EQ(writtenStrokeText(GetParam().text), GetParam().written);
+  EXPECT_EQ(kangxiStrokeText(GetParam().text), GetParam().kangxi);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StrokeTexts,
+    testing::Values(TextRow{"TwoCharacters", gbk("华通"), "6-10", "14-14"},
+                    TextRow{"SpaceIsAUnitOfZero", gbk("华 通"), "6-0-10", "14-0-14"},
+                    TextRow{"FullWidthSpaceIsAUnitOfZero", gbk("华　通"), "6-0-10", "14-0-14"},
+                    TextRow{"OneCharacter", gbk("鑫"), "24", "24"},
+                    TextRow{"FourCharacters", gbk("张王李们"), "7-4-7-5", "11-4-7-10"},
+                    TextRow{"LettersCountZero", gbk("a华1"), "0-6-0", "0-14-0"},
+                    TextRow{"EmptyText", "", "", ""}, TextRow{"SpacesOnly", gbk("  　 "), "", ""},
+                    TextRow{"BraceTakesTheNextByte", "{" + gbk("华"), "0-0", "0-0"},
+                    TextRow{"TrailingLeadByte", gbk("华") + "\xBB", "6-0", "14-0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zeruda::dictionary
