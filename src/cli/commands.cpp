@@ -2,6 +2,7 @@
 #include <array>
 
 #include "cli/command.h"
+#include "cli/command_list.h"
 
 namespace zeruda::cli {
 
@@ -12,6 +13,9 @@ std::span<const Command> commands() {
                 out << "zeruda-cli 0.1\n";
                 return 0;
               }},
+      Command{"paths", "", runPaths},
+      Command{"profile", "", runProfile},
+      Command{"table", "ALIAS", runTable},
   };
   return kCommands;
 }
