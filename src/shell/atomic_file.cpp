@@ -19,8 +19,8 @@ using namespace text::literals;
 std::atomic<void (*)()> afterTempWritten{nullptr};
 
 Error failure(const std::filesystem::path& target, int error) {
-  return Error{"无法写入文件："_gbk + target.filename().string() + "（" + std::strerror(error) +
-               "）"};
+  return Error{"无法写入文件："_gbk + target.filename().string() + "（"_gbk + std::strerror(error) +
+               "）"_gbk};
 }
 
 bool writeAll(int fd, std::string_view bytes) {
