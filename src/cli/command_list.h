@@ -4,9 +4,12 @@
 #include <span>
 #include <string>
 
-// One line per command; each lives in cmd_<name>.cpp.
+// One entry point per command; the table in commands.cpp lists them.
 namespace zeruda::cli {
 
+int runChars(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runGrids(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runDemo(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runPaths(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runProfile(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runTable(std::span<const std::string> args, std::ostream& out, std::ostream& err);

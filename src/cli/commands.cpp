@@ -8,11 +8,9 @@ namespace zeruda::cli {
 
 std::span<const Command> commands() {
   static const std::array kCommands = {
-      Command{"version", "", [](std::span<const std::string>, std::ostream& out,
-                                std::ostream&) {
-                out << "zeruda-cli 0.1\n";
-                return 0;
-              }},
+      Command{"chars", "TEXT [--json]", runChars},
+      Command{"grids", "BODY [--json]", runGrids},
+      Command{"demo", "", runDemo},
       Command{"paths", "", runPaths},
       Command{"profile", "", runProfile},
       Command{"table", "ALIAS", runTable},

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace zeruda::text {
@@ -72,6 +73,23 @@ Result<std::string> utf8ToGbk(std::string_view utf8) {
 Result<std::string> gbkToUtf8(std::string_view gbk) {
   thread_local Converter converter("UTF-8", "GBK");
   return converter.convert(gbk, "GBK to UTF-8");
+}
+
+Result<std::wstring> gbkToWide(std::string_view gbk) {
+  thread_local Converter converter("WCHAR_T", "GBK");
+  auto bytes = converter.convert(gbk, "GBK to wide text");
+  if (!bytes.ok()) return Error{bytes.error()};
+  const std::string& raw = bytes.value();
+  std::wstring wide(raw.size() / sizeof(wchar_t), L'\0');
+  std::memcpy(wide.data(), raw.data(), wide.size() * sizeof(wchar_t));
+  return wide;
+}
+
+Result<std::string> wideToGbk(std::wstring_view wide) {
+  thread_local Converter converter("GBK", "WCHAR_T");
+  return converter.convert(
+      std::string_view(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t)),
+      "wide text to GBK");
 }
 
 std::string toGbk(std::string_view utf8) { return orAbort(utf8ToGbk(utf8)); }

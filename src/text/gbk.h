@@ -13,6 +13,10 @@ namespace zeruda::text {
 Result<std::string> utf8ToGbk(std::string_view utf8);
 Result<std::string> gbkToUtf8(std::string_view gbk);
 
+// GBK and wide (one wchar_t per character) text, for matching by characters.
+Result<std::wstring> gbkToWide(std::string_view gbk);
+Result<std::string> wideToGbk(std::wstring_view wide);
+
 // For text the program itself wrote (literals, tables): conversion cannot fail there,
 // and if it does the program is broken, so these abort with a message.
 std::string toGbk(std::string_view utf8);

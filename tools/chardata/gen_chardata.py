@@ -29,18 +29,23 @@ UNIHAN_FIELDS = {
     "Unihan_DictionaryLikeData.txt": {"kFrequency"},
 }
 
+# The five elements in the order the program searches its element lists.
+ELEMENTS = "土木火水金"
+
 # ---------------------------------------------------------------------------
-# Corrections to what Unihan and the counting rule give. Every departure from the
-# source data is here and nowhere else.
-#   ("written", ch, n)   written stroke count of ch is n
-#   ("kangxi", ch, n)    Kangxi count of ch is n instead of the rule's
-#   ("also", ch, n)      ch also stands in Kangxi group n
-#   ("own", chars, None) these count by their own form, not Unihan's first traditional one
+# Corrections to what Unihan and the rules below give. Every departure from the
+# source data and the rules is here and nowhere else.
+#   ("written", ch, n)       written stroke count of ch is n
+#   ("kangxi", ch, n)        Kangxi count of ch is n instead of the rule's
+#   ("also", ch, n)          ch also stands in Kangxi group n
+#   ("own", chars, None)     these count by their own form, not Unihan's first traditional one
+#   ("leads", chars, e)      the element list of e opens with chars, all of element e
+#   ("element", chars, e)    these have element e instead of the rule's (several entries
+#                            for one character put it in several lists)
 CORRECTIONS = [
-    # Unihan counts the turtle 龜 as 17 strokes; the printed form has 16.
+    # Unihan gives 17, 28 and 48; the dictionary counts are 16, 27 and 51.
     ("written", "龜", 16),
     ("written", "龞", 27),
-    # Three dragons, each counted as the traditional 龍 plus its join strokes.
     ("written", "龘", 51),
     # Naming practice counts these by their own form, not the rarer traditional one
     # (了 not 瞭, 才 as 扌 = 手 4 not 纔).
@@ -64,7 +69,34 @@ CORRECTIONS = [
     # Surnames and name characters that are their own traditional form; the form Unihan
     # lists first is another word (沈 not 瀋, 余 not 餘, 千 not 韆, 秋 not 鞦).
     ("own", "于余沈范姜胡朱郁谷千秋松冬", None),
+    # The element lists open with these characters, in this order.
+    ("leads", "又一乙己山土丸兀丫也尢于厄切王", "土"),
+    ("leads", "干工弓丌及孑巾久口廿乞彡已卞丐", "木"),
+    ("leads", "刁丁二力了彳大孓女勺巳乇幺弋丈", "火"),
+    ("leads", "勹卜乜凡亡下子巴比不歹反方分夫", "水"),
+    ("leads", "匕刀人入厶才亍川寸千刃三上尸士", "金"),
+    # Common name characters whose customary element the rule misses.
+    ("element", "李张", "火"),
+    ("element", "华明", "水"),
+    # 文 stands in the 土 and 水 lists, 章 and 自 in the 土 and 火 lists.
+    ("element", "文章自", "土"),
+    ("element", "文", "水"),
+    ("element", "章自", "火"),
 ]
+
+# The customary element of a character built on one of these Kangxi radicals
+# (氵 冫 雨 水; 木; 火 灬 日 火; 土; 金 钅).
+RADICAL_ELEMENTS = {85: "水", 15: "水", 173: "水", 75: "木", 86: "火", 72: "火", 32: "土",
+                    167: "金"}
+
+# Otherwise the initial of the first reading decides.
+INITIAL_ELEMENTS = {
+    **dict.fromkeys(["b", "p", "m", "f"], "水"),
+    **dict.fromkeys(["d", "t", "n", "l"], "火"),
+    **dict.fromkeys(["z", "c", "s", "zh", "ch", "sh", "r"], "金"),
+    **dict.fromkeys(["g", "k", "h", "j", "q", "x"], "木"),
+    **dict.fromkeys(["y", "w", ""], "土"),
+}
 
 # The written table opens with these characters, in this order.
 WRITTEN_LEADING = "卝羋羐瑴彛龜彞龞丨丩丬丫丰中"
@@ -114,6 +146,10 @@ KANGXI_FACTS = {"一": 1, "王": 4, "李": 7, "张": 11, "华": 14, "通": 14, "
                 "台": 18, "须": 22, "鑫": 24, "麤": 33, "龍": 16, "龘": 51, "卜": 17}
 MULTI_GROUP_FACTS = {"卜": {2, 17}, "干": {3, 11}, "四": {4, 5}, "虫": {6, 18}, "致": {9, 15},
                      "台": {14, 18}, "须": {12, 22}, "耀": {18, 20}}
+ELEMENT_FACTS = {"王": "土", "一": "土", "林": "木", "通": "火", "李": "火", "张": "火",
+                 "华": "水", "海": "水", "明": "水", "金": "金", "鑫": "金", "文": "水",
+                 "章": "火", "自": "火", "达": "火"}
+TWO_LIST_FACTS = {"文": "土水", "章": "土火", "自": "土火"}
 TRADITIONAL_FACTS = {"们": "們", "个": "個", "国": "國", "龙": "龍", "铁": "鐵", "华": "華"}
 PINYIN_FACTS = {"华": "hua", "通": "tong", "绿": "lv", "子": "zi", "女": "nv", "略": "lve",
                 "中": "zhong", "一": "yi"}
@@ -210,9 +246,15 @@ class CharData:
         self.code = {ch: code for code, ch in self.gbk}
         written = {ch: int(fields["kTotalStrokes"][ch].split()[0]) for _, ch in self.gbk}
         kangxi_fixed, also, self.own_form = {}, {}, set()
+        self.element_fixed, self.element_leading = {}, {}
         for kind, ch, value in CORRECTIONS:
             if kind == "own":
                 self.own_form.update(ch)
+            elif kind in ("leads", "element"):
+                if kind == "leads":
+                    self.element_leading[value] = ch
+                for one in ch:
+                    self.element_fixed.setdefault(one, set()).add(value)
             elif kind == "written":
                 written[ch] = value
             elif kind == "kangxi":
@@ -225,6 +267,7 @@ class CharData:
         self.kangxi_fixed = kangxi_fixed
         self.kangxi_also = also
         self.traditional = self.traditional_mapping()
+        self.groups = self.kangxi_groups()
 
     def first_traditional(self, ch):
         """The first traditional form Unihan gives that differs from ch, else ch."""
@@ -287,7 +330,7 @@ class CharData:
         members = [ch for code, ch in self.gbk
                    if in_gb2312(code, (1,)) or (in_gb2312(code, (2,)) and ch in frequency)]
         listed = "".join(KANGXI_LEADING.values()) + "".join(
-            chars for kind, chars, _ in CORRECTIONS if kind != "written")
+            chars for kind, chars, _ in CORRECTIONS if kind in ("kangxi", "also", "own"))
         seen = set(members)
         members += [ch for ch in listed if not (ch in seen or seen.add(ch))]
         return members
@@ -301,6 +344,45 @@ class CharData:
                 if count in groups and count != 32 and ch not in groups[count]:
                     groups[count].append(ch)
         return groups
+
+    def kangxi_lookup(self, ch):
+        """What the program's lookup answers: the greatest group holding ch, else the
+        written count of its traditional form."""
+        hits = [count for count in KANGXI_GROUPS if ch in self.groups[count]]
+        if hits:
+            return max(hits)
+        return self.written.get(self.traditional.get(ch, ch), 0)
+
+    def element_by_rule(self, ch):
+        """The element of the radical ch is built on, else that of its initial sound."""
+        rs = self.fields["kRSKangXi"].get(ch) or self.fields["kRSUnicode"].get(ch)
+        if rs:
+            radical = int(rs.split()[0].split(".")[0].rstrip("'"))
+            if radical in RADICAL_ELEMENTS:
+                return RADICAL_ELEMENTS[radical]
+        reading = self.pinyin(ch)
+        if not reading:
+            return None
+        initial = reading[:2] if reading[:2] in ("zh", "ch", "sh") else reading[0]
+        return INITIAL_ELEMENTS.get(initial, INITIAL_ELEMENTS[""])
+
+    def elements(self, ch):
+        """The elements of ch in search order; several only where corrected so."""
+        found = self.element_fixed.get(ch) or {self.element_by_rule(ch)} - {None}
+        return [element for element in ELEMENTS if element in found]
+
+    def element_members(self):
+        """Characters of the element lists: all of GB2312 and the Kangxi group members."""
+        grouped = {ch for count in KANGXI_GROUPS for ch in self.groups[count]}
+        return [ch for code, ch in self.gbk if in_gb2312(code) or ch in grouped]
+
+    def element_lists(self):
+        lists = {element: list(self.element_leading.get(element, "")) for element in ELEMENTS}
+        for ch in self.element_members():
+            for element in self.elements(ch):
+                if ch not in lists[element]:
+                    lists[element].append(ch)
+        return lists
 
     def pinyin(self, ch):
         """First Mandarin reading, lower case, without tone, "v" for ü."""
@@ -316,7 +398,7 @@ class CharData:
 # ---------------------------------------------------------------------------
 # Checks
 
-def verify_written(data, entries):
+def verify_written(entries):
     chars = [ch for ch, _ in entries]
     check(len(chars) == len(set(chars)), "a character occurs twice in the written table")
     check("".join(chars[:len(WRITTEN_LEADING)]) == WRITTEN_LEADING, "written table opening")
@@ -325,15 +407,6 @@ def verify_written(data, entries):
     for ch, n in WRITTEN_FACTS.items():
         check(counts.get(ch) == n, f"written count of {ch} is {counts.get(ch)}, expected {n}")
     check(min(counts.values()) == 1 and max(counts.values()) == 51, "written counts 1-51")
-
-
-def kangxi_lookup(data, groups, ch):
-    """What the program's lookup answers: the greatest group, else the written count
-    of the traditional form."""
-    hits = [count for count in KANGXI_GROUPS if ch in groups[count]]
-    if hits:
-        return max(hits)
-    return data.written.get(data.traditional.get(ch, ch), 0)
 
 
 def verify_kangxi(data, groups):
@@ -347,7 +420,7 @@ def verify_kangxi(data, groups):
         found = {count for count in KANGXI_GROUPS if ch in groups[count]}
         check(found == expected, f"{ch} stands in groups {sorted(found)}, expected {expected}")
     for ch, n in KANGXI_FACTS.items():
-        got = kangxi_lookup(data, groups, ch)
+        got = data.kangxi_lookup(ch)
         check(got == n, f"Kangxi count of {ch} is {got}, expected {n}")
     for ch in "龍龘":
         check(not any(ch in groups[c] for c in KANGXI_GROUPS), f"{ch} must fall back")
@@ -361,6 +434,28 @@ def verify_traditional(data):
         check(mapping.get(simple) == form, f"{simple} maps to {mapping.get(simple)}")
     check(len(set(mapping.values())) == len(mapping), "traditional mapping is not one-to-one")
     check(not set(mapping) & set(mapping.values()), "a traditional form is mapped again")
+
+
+def list_element(lists, ch):
+    """What the program's lookup answers: the last list in search order holding ch."""
+    hits = [element for element in ELEMENTS if ch in lists[element]]
+    return hits[-1] if hits else ""
+
+
+def verify_elements(data, lists):
+    for element in ELEMENTS:
+        leading = data.element_leading[element]
+        check("".join(lists[element][:len(leading)]) == leading, f"{element} list opening")
+    for ch, element in ELEMENT_FACTS.items():
+        got = list_element(lists, ch)
+        check(got == element, f"element of {ch} is {got or 'none'}, expected {element}")
+    check(list_element(lists, "龘") == "", "龘 must be in no list")
+    in_two = {}
+    for element in ELEMENTS:
+        for ch in lists[element]:
+            in_two[ch] = in_two.get(ch, "") + element
+    in_two = {ch: found for ch, found in in_two.items() if len(found) > 1}
+    check(in_two == TWO_LIST_FACTS, f"characters in two lists: {in_two}")
 
 
 def verify_pinyin(readings):
@@ -380,7 +475,7 @@ def written_text(data, version):
     leading = list(WRITTEN_LEADING)
     rest = sorted((ch for _, ch in data.gbk if ch not in leading), key=ord)
     entries = [(ch, data.written[ch]) for ch in leading + rest]
-    verify_written(data, entries)
+    verify_written(entries)
     lines = []
     for start in range(0, len(entries), 40):
         lines.append("".join(f"{ch}{n}," for ch, n in entries[start:start + 40]))
@@ -388,7 +483,7 @@ def written_text(data, version):
 
 
 def kangxi_text(data, version):
-    groups = data.kangxi_groups()
+    groups = data.groups
     verify_kangxi(data, groups)
     return header(version) + "".join(
         f"{count}\t{''.join(groups[count])}\n" for count in KANGXI_GROUPS)
@@ -409,12 +504,32 @@ def pinyin_text(data, version):
         f"{ch}\t{readings[ch]}\n" for code, ch in data.gbk if in_gb2312(code))
 
 
+def element_text(data, version):
+    lists = data.element_lists()
+    verify_elements(data, lists)
+    return header(version) + "".join(
+        f"{element}\t{''.join(lists[element])}\n" for element in ELEMENTS)
+
+
+def zk_table_text(data, version):
+    """The character table: each GBK Chinese character with its Kangxi count, its
+    element (the one its element lists would answer) and its reading."""
+    rows = ["\t".join(("汉字", "笔画", "五行", "拼音"))]
+    for _, ch in data.gbk:
+        elements = data.elements(ch)
+        rows.append("\t".join((ch, str(data.kangxi_lookup(ch)), elements[-1] if elements else "",
+                               data.pinyin(ch))))
+    return header(version) + "\n".join(rows) + "\n"
+
+
 def outputs(data, version):
     return {
         "data/dictionary/written_strokes.txt": written_text(data, version),
         "data/dictionary/kangxi_groups.txt": kangxi_text(data, version),
         "data/dictionary/traditional.txt": traditional_text(data, version),
         "data/dictionary/pinyin.txt": pinyin_text(data, version),
+        "data/dictionary/element_groups.txt": element_text(data, version),
+        "data/tables/zk.tsv": zk_table_text(data, version),
     }
 
 

@@ -1,0 +1,40 @@
+#include <benchmark/benchmark.h>
+
+#include "numerology/grids.h"
+#include "numerology/rating.h"
+#include "text/gbk.h"
+
+namespace {
+
+using namespace zeruda;
+
+void BM_LoadNamePartsAndComputeGrids(benchmark::State& state) {
+  const std::string body = text::toGbk("金华通达");
+  numerology::NameGrids record;
+  for (auto _ : state) {
+    numerology::loadNameParts(record, body);
+    record.grids = numerology::computeGrids(record.surnamePart, record.givenPart);
+    benchmark::DoNotOptimize(record.grids);
+  }
+}
+BENCHMARK(BM_LoadNamePartsAndComputeGrids);
+
+void BM_ComputeGrids(benchmark::State& state) {
+  numerology::NameGrids record;
+  numerology::loadNameParts(record, text::toGbk("金华通达"));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(numerology::computeGrids(record.surnamePart, record.givenPart));
+  }
+}
+BENCHMARK(BM_ComputeGrids);
+
+void BM_RateNameWithoutTable(benchmark::State& state) {
+  const std::string body = text::toGbk("华通达");
+  const numerology::ElementLookup none = [](std::string_view) {
+    return std::optional<std::string>();
+  };
+  for (auto _ : state) benchmark::DoNotOptimize(numerology::rateName(body, 3, none).stars);
+}
+BENCHMARK(BM_RateNameWithoutTable);
+
+}  // namespace

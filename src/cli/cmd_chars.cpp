@@ -1,0 +1,42 @@
+// zeruda-cli chars TEXT [--json]: strokes, traditional form and pinyin of each unit.
+#include "cli/args.h"
+#include "cli/command_list.h"
+#include "cli/json.h"
+#include "cli/terminal.h"
+#include "dictionary/pinyin.h"
+#include "dictionary/strokes.h"
+#include "dictionary/traditional.h"
+#include "text/characters.h"
+
+namespace zeruda::cli {
+
+int runChars(std::span<const std::string> args, std::ostream& out, std::ostream&) {
+  Args parsed(args, {}, {"json"});
+  parsed.expectPositional(1, "TEXT");
+  const std::string text = argToGbk(parsed.positional()[0], "TEXT");
+  const auto units = text::splitCharacters(text);
+  if (parsed.flag("json")) {
+    Json json;
+    json.beginArray();
+    for (const auto& unit : units) {
+      json.beginObject()
+          .key("char").string(unit)
+          .key("written").number(static_cast<long long>(dictionary::writtenStrokes(unit)))
+          .key("kangxi").number(static_cast<long long>(dictionary::kangxiStrokes(unit)))
+          .key("traditional").string(dictionary::toTraditional(unit))
+          .key("pinyin").string(dictionary::pinyinOf(unit))
+          .endObject();
+    }
+    json.endArray();
+    out << json.text() << '\n';
+    return 0;
+  }
+  for (const auto& unit : units) {
+    out << fromGbk(unit) << '\t' << dictionary::writtenStrokes(unit) << '\t'
+        << dictionary::kangxiStrokes(unit) << '\t' << fromGbk(dictionary::toTraditional(unit))
+        << '\t' << dictionary::pinyinOf(unit) << '\n';
+  }
+  return 0;
+}
+
+}  // namespace zeruda::cli

@@ -1,0 +1,53 @@
+// zeruda-cli grids BODY [--json]: the five grids, three talents and their luck.
+#include "cli/args.h"
+#include "cli/command_list.h"
+#include "cli/json.h"
+#include "cli/terminal.h"
+#include "numerology/grids.h"
+
+namespace zeruda::cli {
+namespace {
+
+std::string luckText(double luck) { return luck == 1 ? "1" : luck == 0.5 ? "0.5" : "0"; }
+
+void writePart(Json& json, const std::vector<numerology::CharStroke>& part) {
+  json.beginArray();
+  for (const auto& c : part) {
+    json.beginObject().key("char").string(c.character).key("kangxi").number(
+        static_cast<long long>(c.strokes));
+    json.endObject();
+  }
+  json.endArray();
+}
+
+}  // namespace
+
+int runGrids(std::span<const std::string> args, std::ostream& out, std::ostream&) {
+  Args parsed(args, {}, {"json"});
+  parsed.expectPositional(1, "BODY");
+  const std::string body = argToGbk(parsed.positional()[0], "BODY");
+  numerology::NameGrids record;
+  numerology::loadNameParts(record, body);
+  record.grids = numerology::computeGrids(record.surnamePart, record.givenPart);
+  const std::string talents = numerology::threeTalents(record.grids);
+  const double luck = numerology::threeTalentsLuck(talents);
+  if (parsed.flag("json")) {
+    Json json;
+    json.beginObject().key("body").string(body).key("surname");
+    writePart(json, record.surnamePart);
+    json.key("given");
+    writePart(json, record.givenPart);
+    json.key("grids").beginArray();
+    for (int n : record.grids) json.number(static_cast<long long>(n));
+    json.endArray().key("talents").string(talents).key("luck").number(luck).endObject();
+    out << json.text() << '\n';
+    return 0;
+  }
+  for (std::size_t i = 0; i < record.grids.size(); ++i) {
+    out << (i ? " " : "") << record.grids[i];
+  }
+  out << '\t' << fromGbk(talents) << '\t' << luckText(luck) << '\n';
+  return 0;
+}
+
+}  // namespace zeruda::cli
