@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <thread>
 
 #include "shell/built_in_tables.h"
@@ -43,7 +45,7 @@ std::vector<std::string> inUtf8(const std::vector<std::string>& texts) {
 }
 
 TEST_F(Tables, StartUpWritesEveryBuiltTableIntoTheWorkingFolder) {
-  for (auto alias : {"sl", "sc", "xm", "gs"}) {
+  for (auto alias : kTableAliases) {
     EXPECT_TRUE(fs::is_regular_file(tableFile(alias))) << alias;
     EXPECT_EQ(test::readFile(tableFile(alias)), builtInTableBlock(alias).value()) << alias;
   }
@@ -78,6 +80,36 @@ TEST_F(Tables, TheThreeTalentsTableHoldsAll125Combinations) {
     EXPECT_FALSE(sc.field(gbk("三才评语")).value().empty());
   }
   EXPECT_EQ(combinations.size(), 125u);
+}
+
+// The records of a table source as its lines give them (UTF-8 fields).
+std::vector<std::vector<std::string>> sourceRecords(const std::string& alias) {
+  std::ifstream in(std::string(ZERUDA_DATA_DIR) + "/tables/" + alias + ".tsv");
+  std::vector<std::vector<std::string>> records;
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    if (number <= 2) continue;
+    std::vector<std::string> fields;
+    std::stringstream cells(line);
+    for (std::string cell; std::getline(cells, cell, '\t');) fields.push_back(cell);
+    records.push_back(fields);
+  }
+  return records;
+}
+
+TEST_F(Tables, TheCharacterTableFindsEveryCharacterOfItsSourceWithItsFields) {
+  const auto source = sourceRecords("zk");
+  ASSERT_GT(source.size(), 20000u);
+  DataTable zk = open("zk");
+  EXPECT_EQ(inUtf8(zk.fieldNames()), (std::vector<std::string>{"汉字", "笔画", "五行", "拼音"}));
+  ASSERT_EQ(zk.recordCount(), static_cast<int>(source.size()));
+  for (std::size_t i = 0; i < source.size(); ++i) {
+    auto element = zk.lookup(gbk("汉字"), gbk(source[i][0]), gbk("五行"));
+    ASSERT_TRUE(element.ok() && element.value()) << source[i][0];
+    EXPECT_EQ(utf8(*element.value()), source[i][2]) << source[i][0];
+    EXPECT_EQ(zk.field(gbk("笔画")).value(), source[i][1]) << source[i][0];
+  }
+  EXPECT_EQ(zk.lookup(gbk("汉字"), "A", gbk("五行")).value(), std::nullopt);
 }
 
 TEST_F(Tables, FieldsReadTheSameByNameAndByNumber) {
