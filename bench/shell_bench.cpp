@@ -1,18 +1,18 @@
 // The shell's hot paths: the base score that every star rating reads, and the
 // data tables that start-up opens and the rating and personal naming search.
-#include <benchmark/benchmark.h>
-#include <stdlib.h>
-
-#include <filesystem>
-#include <random>
-#include <string>
-
 #include "shell/base_score.h"
 #include "shell/data_table.h"
 #include "shell/profile.h"
 #include "shell/table_files.h"
 #include "shell/working_folder.h"
 #include "text/gbk_literal.h"
+
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
 
 namespace {
 

@@ -1,6 +1,4 @@
 // zeruda-cli table ALIAS: a data table as tab-separated lines, field names first.
-#include <algorithm>
-
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
@@ -9,6 +7,8 @@
 #include "cli/terminal.h"
 #include "shell/data_table.h"
 #include "shell/table_files.h"
+
+#include <algorithm>
 
 namespace zeruda::cli {
 namespace {

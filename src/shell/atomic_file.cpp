@@ -1,5 +1,7 @@
 #include "shell/atomic_file.h"
 
+#include "text/gbk_literal.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,8 +10,6 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
-
-#include "text/gbk_literal.h"
 
 namespace zeruda::shell {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "text/result.h"
+
 #include <filesystem>
 #include <string_view>
-
-#include "text/result.h"
 
 namespace zeruda::shell {
 

@@ -1,13 +1,13 @@
 #include "shell/base_score.h"
 
+#include "shell/ini_file.h"
+#include "shell/profile.h"
+#include "text/gbk_literal.h"
+
 #include <sys/stat.h>
 
 #include <mutex>
 #include <string>
-
-#include "shell/ini_file.h"
-#include "shell/profile.h"
-#include "text/gbk_literal.h"
 
 namespace zeruda::shell {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "calendar/date_time.h"
+
 #include <optional>
 #include <string_view>
-
-#include "calendar/date_time.h"
 
 namespace zeruda::shell {
 

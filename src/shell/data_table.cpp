@@ -1,14 +1,14 @@
 #include "shell/data_table.h"
 
+#include "shell/table_files.h"
+#include "shell/table_store.h"
+#include "text/gbk_literal.h"
+
 #include <algorithm>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
-
-#include "shell/table_files.h"
-#include "shell/table_store.h"
-#include "text/gbk_literal.h"
 
 namespace zeruda::shell {
 namespace {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "text/result.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "text/result.h"
 
 namespace zeruda::shell {
 

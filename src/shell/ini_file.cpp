@@ -1,14 +1,14 @@
 #include "shell/ini_file.h"
 
+#include "shell/atomic_file.h"
+#include "text/gbk.h"
+#include "text/gbk_literal.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <mutex>
-
-#include "shell/atomic_file.h"
-#include "text/gbk.h"
-#include "text/gbk_literal.h"
 
 namespace zeruda::shell {
 namespace {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "shell/ini_document.h"
+#include "text/result.h"
+
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
-
-#include "shell/ini_document.h"
-#include "text/result.h"
 
 namespace zeruda::shell {
 

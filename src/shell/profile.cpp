@@ -1,13 +1,13 @@
 #include "shell/profile.h"
 
-#include <array>
-#include <climits>
-
 #include "shell/ini_file.h"
 #include "shell/working_folder.h"
 #include "text/characters.h"
 #include "text/gbk.h"
 #include "text/gbk_literal.h"
+
+#include <array>
+#include <climits>
 
 namespace zeruda::shell {
 namespace {

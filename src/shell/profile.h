@@ -1,12 +1,12 @@
 #pragma once
 
+#include "calendar/date_time.h"
+#include "text/result.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "calendar/date_time.h"
-#include "text/result.h"
 
 namespace zeruda::shell {
 

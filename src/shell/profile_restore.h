@@ -1,10 +1,10 @@
 #pragma once
 
-#include <filesystem>
-#include <string>
-
 #include "calendar/date_time.h"
 #include "shell/profile.h"
+
+#include <filesystem>
+#include <string>
 
 namespace zeruda::shell {
 

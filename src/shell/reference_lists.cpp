@@ -1,8 +1,8 @@
 #include "shell/reference_lists.h"
 
-#include <string_view>
-
 #include "shell/data_table.h"
+
+#include <string_view>
 
 namespace zeruda::shell {
 namespace {

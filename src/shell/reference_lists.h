@@ -1,9 +1,9 @@
 #pragma once
 
+#include "text/result.h"
+
 #include <string>
 #include <vector>
-
-#include "text/result.h"
 
 namespace zeruda::shell {
 

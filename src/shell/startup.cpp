@@ -1,13 +1,13 @@
 #include "shell/startup.h"
 
+#include "shell/atomic_file.h"
+#include "text/gbk_literal.h"
+
 #include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <system_error>
-
-#include "shell/atomic_file.h"
-#include "text/gbk_literal.h"
 
 namespace zeruda::shell {
 namespace {

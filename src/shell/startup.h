@@ -1,9 +1,9 @@
 #pragma once
 
+#include "shell/working_folder.h"
+
 #include <filesystem>
 #include <string>
-
-#include "shell/working_folder.h"
 
 namespace zeruda::shell {
 

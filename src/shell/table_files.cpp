@@ -1,12 +1,12 @@
 #include "shell/table_files.h"
 
-#include <string>
-#include <system_error>
-
 #include "shell/atomic_file.h"
 #include "shell/built_in_tables.h"
 #include "shell/data_table.h"
 #include "shell/working_folder.h"
+
+#include <string>
+#include <system_error>
 
 namespace zeruda::shell {
 

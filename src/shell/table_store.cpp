@@ -1,13 +1,13 @@
 #include "shell/table_store.h"
 
+#include "shell/table_format.h"
+#include "text/gbk.h"
+#include "text/gbk_literal.h"
+
 #include <sqlite3.h>
 
 #include <charconv>
 #include <system_error>
-
-#include "shell/table_format.h"
-#include "text/gbk.h"
-#include "text/gbk_literal.h"
 
 namespace zeruda::shell {
 namespace {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "text/result.h"
+
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "text/result.h"
 
 struct sqlite3;
 struct sqlite3_stmt;

@@ -1,12 +1,12 @@
 #include "shell/working_folder.h"
 
+#include "shell/program_state.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <system_error>
-
-#include "shell/program_state.h"
 
 namespace zeruda::shell {
 namespace {

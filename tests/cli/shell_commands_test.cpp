@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <sstream>
-
 #include "cli/cli.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace zeruda::cli {
 namespace {

@@ -1,14 +1,14 @@
 #include "shell/base_score.h"
 
-#include <gtest/gtest.h>
-
-#include <atomic>
-#include <thread>
-
 #include "shell/profile.h"
 #include "shell/working_folder.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
 
 namespace zeruda::shell {
 namespace {

@@ -1,17 +1,17 @@
 #include "shell/data_table.h"
 
+#include "shell/built_in_tables.h"
+#include "shell/table_files.h"
+#include "shell/working_folder.h"
+#include "support/temp_folder.h"
+#include "support/text_support.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <thread>
-
-#include "shell/built_in_tables.h"
-#include "shell/table_files.h"
-#include "shell/working_folder.h"
-#include "support/temp_folder.h"
-#include "support/text_support.h"
 
 namespace zeruda::shell {
 namespace {

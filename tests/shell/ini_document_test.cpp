@@ -1,8 +1,8 @@
 #include "shell/ini_document.h"
 
-#include <gtest/gtest.h>
-
 #include "support/text_support.h"
+
+#include <gtest/gtest.h>
 
 namespace zeruda::shell {
 namespace {

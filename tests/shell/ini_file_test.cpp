@@ -1,5 +1,9 @@
 #include "shell/ini_file.h"
 
+#include "shell/atomic_file.h"
+#include "support/temp_folder.h"
+#include "support/text_support.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -9,11 +13,8 @@
 
 #include <chrono>
 #include <random>
+#include <set>
 #include <thread>
-
-#include "shell/atomic_file.h"
-#include "support/temp_folder.h"
-#include "support/text_support.h"
 
 namespace zeruda::shell {
 namespace {

@@ -1,10 +1,10 @@
 #include "shell/profile_restore.h"
 
-#include <gtest/gtest.h>
-
 #include "shell/ini_file.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
+
+#include <gtest/gtest.h>
 
 namespace zeruda::shell {
 namespace {

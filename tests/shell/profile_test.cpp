@@ -1,12 +1,12 @@
 #include "shell/profile.h"
 
-#include <gtest/gtest.h>
-
-#include <climits>
-
 #include "shell/ini_file.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
 
 namespace zeruda::shell {
 namespace {

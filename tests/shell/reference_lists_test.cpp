@@ -1,12 +1,12 @@
 #include "shell/reference_lists.h"
 
-#include <gtest/gtest.h>
-
 #include "shell/data_table.h"
 #include "shell/table_files.h"
 #include "shell/working_folder.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
+
+#include <gtest/gtest.h>
 
 namespace zeruda::shell {
 namespace {

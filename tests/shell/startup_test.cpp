@@ -1,10 +1,10 @@
 #include "shell/startup.h"
 
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
 #include "support/temp_folder.h"
 #include "support/text_support.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace zeruda::shell {
 namespace {

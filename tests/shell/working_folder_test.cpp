@@ -1,12 +1,12 @@
 #include "shell/working_folder.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include "shell/profile.h"
 #include "shell/program_state.h"
 #include "shell/table_files.h"
 #include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace zeruda::shell {
 namespace {

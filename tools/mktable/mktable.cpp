@@ -13,10 +13,10 @@
 // fixed page size, encoding and header fields, in one pass without a journal, and
 // records keep their line order. (SQLite writes its own version number into the
 // header, so the same SQLite library is part of "identical input".)
+#include "shell/table_format.h"
+
 #include <iconv.h>
 #include <sqlite3.h>
-
-#include "shell/table_format.h"
 
 #include <filesystem>
 #include <fstream>
