@@ -60,7 +60,14 @@ int runTable(std::span<const std::string> args, std::ostream& out, std::ostream&
   }
   shell::DataTable table = opened.value();
   printLine(out, table.fieldNames());
-  for (; !table.eof(); table.moveNext()) printLine(out, table.record().value());
+  for (; !table.eof(); table.moveNext()) {
+    auto record = table.record();
+    if (!record.ok()) {
+      err << "zeruda-cli table: " << fromGbk(record.error()) << '\n';
+      return kExitRefused;
+    }
+    printLine(out, record.value());
+  }
   return kExitOk;
 }
 

@@ -79,7 +79,9 @@ Result<DataTable> openDataTable(std::string_view alias) {
   std::lock_guard guard(all.lock);
   auto found = all.tables.find(alias);
   if (found == all.tables.end()) {
-    auto store = TableStore::open(tableFile(alias));
+    auto file = tableFile(alias);
+    if (file.empty()) return Error{"尚未选定工作文件夹"_gbk};
+    auto store = TableStore::open(file);
     if (!store.ok()) return Error{store.error()};
     OpenTable table;
     table.store = std::move(store).value();

@@ -78,16 +78,18 @@ std::string execValue(const std::string& program) {
 }
 
 std::string desktopFolderOfUser() {
+  const char* homeVariable = std::getenv("HOME");
+  const std::string home = homeVariable && *homeVariable == '/' ? homeVariable : "";
   if (FILE* pipe = ::popen("xdg-user-dir DESKTOP 2>/dev/null", "r")) {
     std::string out;
     char buffer[4096];
     while (std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, got);
     ::pclose(pipe);
     while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
-    if (!out.empty() && out.front() == '/') return out;
+    // A desktop set to the home folder itself means the user has no desktop folder.
+    if (!out.empty() && out.front() == '/') return folderText(out) == folderText(home) ? "" : out;
   }
-  const char* home = std::getenv("HOME");
-  return home && *home == '/' ? std::string(home) + "/Desktop" : std::string();
+  return home.empty() ? std::string() : home + "/Desktop";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "shell/data_table.h"
 
 #include "shell/built_in_tables.h"
+#include "shell/program_state.h"
 #include "shell/table_files.h"
 #include "shell/working_folder.h"
 #include "support/temp_folder.h"
@@ -191,6 +192,14 @@ TEST_F(Tables, AMissingFileIsReportedByName) {
   auto table = openDataTable("sc");
   ASSERT_FALSE(table.ok());
   EXPECT_EQ(utf8(table.error()), "数据文件不存在：sc.dat");
+}
+
+TEST(TablesBeforeStart, OpeningBeforeAWorkingFolderIsChosenIsAnError) {
+  closeAllTables();
+  programState().driveRoot.clear();
+  auto table = openDataTable("sl");
+  ASSERT_FALSE(table.ok());
+  EXPECT_EQ(utf8(table.error()), "尚未选定工作文件夹");
 }
 
 std::vector<std::string> gridRecord(const char* name, int stars) {
