@@ -10,6 +10,9 @@ namespace zeruda::cli {
 int runChars(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runGrids(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runDemo(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runCalendar(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runTerms(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runChart(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runPaths(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runProfile(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runTable(std::span<const std::string> args, std::ostream& out, std::ostream& err);
