@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -24,6 +25,12 @@ void ensureWorkingFolder() {
   static bool ready = [] {
     std::string folder = (std::filesystem::temp_directory_path() / "zeruda-bench-XXXXXX").string();
     if (::mkdtemp(folder.data()) == nullptr) std::abort();
+    static std::string removeAtExit = folder;
+    // Only the folder goes: the tables may already be destroyed with the statics.
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(removeAtExit, ignored);
+    });
     shell::chooseDriveRoot({folder, folder});
     shell::writeMissingTableFiles();
     shell::LegalPersonProfile profile;
