@@ -14,6 +14,9 @@ std::span<const Command> commands() {
       Command{"calendar", "--from DATE --to DATE [--time TIME]", runCalendar},
       Command{"terms", "YEAR", runTerms},
       Command{"chart", "DATE TIME [--json]", runChart},
+      Command{"paths", "", runPaths},
+      Command{"profile", "", runProfile},
+      Command{"table", "ALIAS", runTable},
   };
   return kCommands;
 }
