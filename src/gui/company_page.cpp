@@ -61,6 +61,13 @@ CompanyPage::CompanyPage(QWidget* parent) : QWidget(parent) {
 
   buildExportStrip();
 
+  // Generation, the list it fills and the exports arrive with the generation core.
+  for (QWidget* later : std::initializer_list<QWidget*>{generate, stop, exportText, exportCsv}) {
+    later->setEnabled(false);
+  }
+
+  connect(middleCount, &QComboBox::currentTextChanged, this,
+          [this](const QString& count) { showFixedBoxesFor(count.toInt()); });
   connect(dateEntry, &QComboBox::currentIndexChanged, birthDate,
           [this](int index) { birthDate->setEntry(static_cast<DateEntry>(index)); });
 }
@@ -166,6 +173,11 @@ void CompanyPage::buildExportStrip() {
   // The article pages and the law text come with the reference library.
   knowledge->setEnabled(false);
   law->setEnabled(false);
+}
+
+void CompanyPage::showFixedBoxesFor(int count) {
+  fixed[2]->setVisible(count >= 3);
+  fixed[3]->setVisible(count >= 4);
 }
 
 void CompanyPage::applyLayout(const MainWindowLayout& layout) {

@@ -24,6 +24,9 @@ class CompanyPage : public QWidget {
 
   void applyLayout(const MainWindowLayout& layout);
 
+  // Boxes 3 and 4 are shown only when the body is long enough to use them.
+  void showFixedBoxesFor(int middleCount);
+
   QLineEdit* surname = nullptr;          // 公司法人姓
   QLineEdit* givenName = nullptr;        // 公司法人名
   QComboBox* dateEntry = nullptr;        // 公司法人组合框公农转换

@@ -2,9 +2,13 @@
 
 #include "gui/chinese_key_filter.h"
 #include "gui/lunar_date_box.h"
+#include "gui/qt_text.h"
 #include "gui/ui_services.h"
 #include "gui/widgets.h"
 #include "gui/window_layout.h"
+#include "numerology/company_report.h"
+#include "shell/profile.h"
+#include "shell/profile_restore.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,7 +17,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
+#include <QUrl>
 
 namespace zeruda::gui {
 namespace {
@@ -21,6 +29,15 @@ namespace {
 constexpr int kInputsHeight = 64;
 constexpr int kReportHeight = 250;
 const QString kCaption = QStringLiteral("提示");
+
+// A report piece's look: 12-point type in the piece's colour, which the core gives
+// as a Windows colour value (blue in the high byte, red in the low).
+QTextCharFormat pieceFormat(std::uint32_t colour) {
+  QTextCharFormat format;
+  format.setFontPointSize(12);
+  format.setForeground(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+  return format;
+}
 
 }  // namespace
 
@@ -78,6 +95,7 @@ EvaluationWindow::EvaluationWindow(UiServices& services, QWidget* parent)
   page = new QTextBrowser(this);
   page->setObjectName(QStringLiteral("超文本浏览框1"));
 
+  connect(evaluate, &QPushButton::clicked, this, &EvaluationWindow::runReport);
   connect(copy, &QPushButton::clicked, this, &EvaluationWindow::copyReport);
   connect(print, &QPushButton::clicked, this, &EvaluationWindow::printReport);
   resize(700, 620);
@@ -92,6 +110,45 @@ void EvaluationWindow::resizeEvent(QResizeEvent* event) {
                      print->sizeHint().height());
   const int pageTop = copy->geometry().bottom() + 8;
   page->setGeometry(10, pageTop, layout.reportWidth, height() - pageTop - 10);
+}
+
+void EvaluationWindow::restore(const SelectedRow& selected) {
+  selected_ = selected;
+  const shell::EvaluationRestore saved = shell::restoreIntoEvaluation(shell::profilePath());
+  surname->setText(fromGbk(saved.surname));
+  givenName->setText(fromGbk(saved.givenName));
+  prefix->setText(fromGbk(saved.regionPrefix));
+  suffix->setText(fromGbk(saved.tradeSuffix));
+  birthDate->setDate(saved.birth.date());
+  hour->setCurrentIndex(saved.hourIndex);
+  minute->setCurrentIndex(saved.minuteIndex);
+  body->setText(selected.body);
+  QTimer::singleShot(0, this, &EvaluationWindow::runReport);
+}
+
+void EvaluationWindow::runReport() {
+  numerology::CompanyReportRequest request;
+  request.body = toGbk(body->text());
+  request.prefix = toGbk(prefix->text());
+  request.suffix = toGbk(suffix->text());
+  request.selectedBody = toGbk(selected_.body);
+  request.selectedStars = toGbk(selected_.stars);
+  const numerology::CompanyReportOutcome outcome = numerology::companyNameReport(request);
+  body->setText(fromGbk(outcome.body));
+  if (outcome.refusal) {
+    showUserMessage(services_, this, *outcome.refusal);
+    return;
+  }
+  report->clear();
+  QTextCursor end(report->document());
+  for (const numerology::ReportPiece& piece : outcome.report->pieces) {
+    end.movePosition(QTextCursor::End);
+    end.insertText(shownText(piece.text), pieceFormat(piece.colour));
+  }
+  if (!outcome.page.empty()) {
+    page->setSource(QUrl::fromLocalFile(QString::fromStdString(outcome.page.string())));
+    page->reload();
+  }
 }
 
 void EvaluationWindow::printReport() {

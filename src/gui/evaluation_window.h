@@ -21,6 +21,20 @@ class EvaluationWindow : public QWidget {
  public:
   explicit EvaluationWindow(UiServices& services, QWidget* parent = nullptr);
 
+  // The row selected in the main window's result list when the window opened: its
+  // body and its stars, which the report keeps when the body is unchanged.
+  struct SelectedRow {
+    QString body;
+    QString stars;
+  };
+
+  // Fills the boxes from the saved profile and the selected row, then runs the
+  // report once the window has settled.
+  void restore(const SelectedRow& selected);
+
+  // The report on the boxes as they stand.
+  void runReport();
+
   QLineEdit* surname = nullptr;       // 公司法人姓
   QLineEdit* givenName = nullptr;     // 公司法人名
   QLineEdit* prefix = nullptr;        // 公司前缀
@@ -47,6 +61,7 @@ class EvaluationWindow : public QWidget {
 
   UiServices& services_;
   QPrinter printer_;
+  SelectedRow selected_;
 };
 
 }  // namespace zeruda::gui

@@ -3,16 +3,24 @@
 #include "calendar/chart_report.h"
 #include "calendar/lunar.h"
 #include "gui/company_page.h"
+#include "gui/evaluation_window.h"
+#include "gui/lookup_window.h"
 #include "gui/lunar_date_box.h"
 #include "gui/pages.h"
 #include "gui/qt_text.h"
 #include "gui/ui_services.h"
 #include "gui/window_layout.h"
 #include "gui/window_texts.h"
+#include "shell/profile.h"
+#include "shell/profile_restore.h"
+#include "shell/reference_lists.h"
+#include "shell/table_files.h"
+#include "shell/working_folder.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,6 +30,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <array>
 #include <functional>
@@ -33,6 +42,10 @@ namespace {
 // height of H - 55 fills the space between them exactly.
 constexpr int kToolbarHeight = 33;
 constexpr int kStatusBarHeight = 22;
+
+// Columns of the result list the evaluation window reads: 主体名 and 星级.
+constexpr int kBodyColumn = 2;
+constexpr int kStarsColumn = 6;
 
 }  // namespace
 
@@ -77,10 +90,10 @@ void MainWindow::buildToolbar() {
          showPage(kChart);
          showChartReport();
        }},
-      {QStringLiteral("名字评测"), {}},
+      {QStringLiteral("名字评测"), [this] { openEvaluation(); }},
       {QStringLiteral("81数理"), [this] { showPage(kNumbers); }},
       {QStringLiteral("三才配置"), [this] { showPage(kTalents); }},
-      {QStringLiteral("五行查询"), {}},
+      {QStringLiteral("五行查询"), [this] { openLookup(); }},
       {QStringLiteral("万年历"), {}},
       {QStringLiteral("黄历吉日"), {}},
       {QStringLiteral("使用说明"),
@@ -181,6 +194,57 @@ void MainWindow::buildQuickMenu() {
 
 void MainWindow::showPage(Page page) { tabs_->setCurrentIndex(page); }
 
+void MainWindow::startUp() {
+  shell::chooseDriveRoot(shell::systemRoots());
+  shell::writeMissingTableFiles();
+  fillReferenceList(QStringLiteral("超级列表框三才"), true);
+  fillReferenceList(QStringLiteral("超级列表框数理"), false);
+  restoreProfile();
+  company_->middleCount->setCurrentText(QStringLiteral("2"));
+  company_->showFixedBoxesFor(2);
+  showPage(kCompany);
+}
+
+void MainWindow::fillReferenceList(const QString& listName, bool threeTalents) {
+  auto* list = findChild<QTreeWidget*>(listName);
+  list->clear();
+  auto rows = threeTalents ? shell::threeTalentsListRows() : shell::numberLuckListRows();
+  if (!rows) {
+    services_.showMessage(this, MessageIcon::Warning, kSystemCaption, fromGbk(rows.error()));
+    return;
+  }
+  QList<QTreeWidgetItem*> items;
+  items.reserve(static_cast<qsizetype>(rows.value().size()));
+  for (const shell::ListRow& row : rows.value()) {
+    auto* item = new QTreeWidgetItem;
+    for (std::size_t column = 0; column < row.cells.size(); ++column) {
+      item->setText(static_cast<int>(column), fromGbk(row.cells[column]));
+    }
+    item->setData(0, Qt::UserRole, row.recordNumber);
+    items << item;
+  }
+  list->addTopLevelItems(items);
+}
+
+void MainWindow::restoreProfile() {
+  const shell::StartupRestore saved = shell::restoreOnStartup(shell::profilePath());
+  company_->surname->setText(fromGbk(saved.surname));
+  company_->givenName->setText(fromGbk(saved.givenName));
+  company_->prefix->setText(fromGbk(saved.regionPrefix));
+  company_->suffix->setText(fromGbk(saved.tradeSuffix));
+  const QDate today = QDate::currentDate();
+  personal_->birthDate->setDate({today.year(), today.month(), today.day()});
+  chart_->birthDate->setDate(saved.birth.date());
+  company_->birthDate->setDate(saved.birth.date());
+  company_->hour->setCurrentIndex(saved.hourIndex);
+  company_->minute->setCurrentIndex(saved.minuteIndex);
+  chart_->hour->setCurrentIndex(saved.hourIndex);
+  chart_->minute->setCurrentIndex(saved.minuteIndex);
+  chart_->surname->setText(fromGbk(saved.surname));
+  chart_->givenName->setText(fromGbk(saved.givenName));
+  legalChart_->chart->setPlainText(shownText(saved.chartBox));
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   applyLayout();
@@ -194,6 +258,24 @@ void MainWindow::applyLayout() {
   chart_->applyLayout(layout, height());
   knowledge_->applyLayout(layout);
   articles_->applyLayout(layout);
+}
+
+void MainWindow::openEvaluation() {
+  EvaluationWindow::SelectedRow selected;
+  const QModelIndex current = company_->results->currentIndex();
+  if (current.isValid()) {
+    const QAbstractItemModel* rows = current.model();
+    selected.body = rows->index(current.row(), kBodyColumn).data().toString();
+    selected.stars = rows->index(current.row(), kStarsColumn).data().toString();
+  }
+  auto* window = new EvaluationWindow(services_, this);
+  window->show();
+  window->restore(selected);
+}
+
+void MainWindow::openLookup() {
+  auto* window = new LookupWindow(services_, this);
+  window->show();
 }
 
 // The chart page always reports on the person of the company page: their inputs are
@@ -223,6 +305,9 @@ void MainWindow::copyChartReport() {
   }
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) { event->accept(); }
+void MainWindow::closeEvent(QCloseEvent* event) {
+  shell::shutdownCleanup();
+  event->accept();
+}
 
 }  // namespace zeruda::gui

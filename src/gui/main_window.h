@@ -28,6 +28,11 @@ class MainWindow : public QMainWindow {
   enum Page { kPersonal, kTalents, kNumbers, kChart, kCompany, kKnowledge, kLegalChart, kArticles };
   void showPage(Page page);
 
+  // The second start-up stage, once the window exists: the working folder, the data
+  // files, the two reference lists, the saved legal representative and the
+  // controls' first state.
+  void startUp();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -37,6 +42,10 @@ class MainWindow : public QMainWindow {
   void buildQuickMenu();
   void buildPages();
   void applyLayout();
+  void fillReferenceList(const QString& listName, bool threeTalents);
+  void restoreProfile();
+  void openEvaluation();
+  void openLookup();
   void showChartReport();
   void copyChartReport();
 

@@ -1,5 +1,7 @@
 #include "gui/ui_services.h"
 
+#include "gui/qt_text.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -24,6 +26,14 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 }
 
 }  // namespace
+
+void showUserMessage(UiServices& services, QWidget* window, const UserMessage& message) {
+  services.showMessage(window, message.icon, fromGbk(message.caption), fromGbk(message.text));
+  if (message.focus.empty() || window == nullptr) return;
+  if (QWidget* target = window->findChild<QWidget*>(fromGbk(message.focus))) {
+    target->setFocus(Qt::OtherFocusReason);
+  }
+}
 
 void QtUiServices::showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                                const QString& text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/user_message.h"
+
 #include <QString>
 #include <optional>
 
@@ -8,7 +10,8 @@ class QWidget;
 
 namespace zeruda::gui {
 
-enum class MessageIcon { None, Information, Warning };
+// The core's icons: none, information, warning.
+using zeruda::MessageIcon;
 
 // Every message box, save dialog, clipboard and print request of the windows goes
 // through here, so that tests can read the messages and answer the dialogs.
@@ -32,6 +35,10 @@ class UiServices {
   // Lets the user pick and set up the printer; false when printing was cancelled.
   virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 };
+
+// Shows a message of the core (GBK texts), then gives the keyboard focus to the
+// control of `window` it names, if any.
+void showUserMessage(UiServices& services, QWidget* window, const UserMessage& message);
 
 // The real thing: Qt's message boxes, file dialog, clipboard and print dialog.
 class QtUiServices final : public UiServices {

@@ -1,32 +1,175 @@
 #include "gui/evaluation_window.h"
 #include "fake_ui_services.h"
+#include "shell/profile.h"
+#include "shell/table_files.h"
+#include "shell/working_folder.h"
+#include "support/text_support.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <memory>
 
 using zeruda::gui::EvaluationWindow;
 using zeruda::gui::MessageIcon;
 using zeruda::gui::test::FakeUiServices;
+using zeruda::test::gbk;
 
 class EvaluationWindowTest : public QObject {
   Q_OBJECT
 
  private:
+  std::unique_ptr<QTemporaryDir> home_;
   FakeUiServices services_;
   QPointer<EvaluationWindow> window_;
 
+  // The profile a generation request left: the legal representative's chart misses
+  // two elements, so the star rating's base score is 3.
+  void writeProfile() {
+    zeruda::shell::LegalPersonProfile saved;
+    saved.surname = gbk("王");
+    saved.givenName = gbk("建国");
+    saved.regionPrefix = gbk("成都");
+    saved.tradeSuffix = gbk("科技有限公司");
+    saved.solarBirth = gbk("1985年6月15日8时30分");
+    saved.hourText = "8";
+    saved.minuteText = "30";
+    saved.missingElements = gbk("金水");
+    QVERIFY(zeruda::shell::writeLegalPersonProfile(zeruda::shell::profilePath(), saved));
+  }
+
+  void openOn(const QString& body, const QString& stars = {}) {
+    window_->restore({body, stars});
+    QTRY_VERIFY(!window_->report->toPlainText().isEmpty() || !services_.messages.empty());
+  }
+
+  QString reportText() { return window_->report->toPlainText(); }
+
+  // The character format of the report where `piece` stands.
+  QTextCharFormat formatAt(const QString& piece) {
+    QTextCursor found = window_->report->document()->find(piece);
+    if (found.isNull()) qFatal("piece not in the report");
+    return found.charFormat();
+  }
+
  private slots:
   void init() {
+    home_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
+    zeruda::shell::chooseDriveRoot(zeruda::shell::systemRoots());
+    zeruda::shell::writeMissingTableFiles();
+    writeProfile();
     services_ = FakeUiServices{};
     window_ = new EvaluationWindow(services_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
   }
-  void cleanup() { delete window_; }
+  void cleanup() {
+    delete window_;
+    zeruda::shell::shutdownCleanup();
+    home_.reset();
+  }
+
+  void opensWithTheSavedLegalRepresentativeAndTheSelectedBody() {
+    openOn(QString::fromUtf8("华通"));
+    QCOMPARE(window_->surname->text(), QString::fromUtf8("王"));
+    QCOMPARE(window_->givenName->text(), QString::fromUtf8("建国"));
+    QCOMPARE(window_->prefix->text(), QString::fromUtf8("成都"));
+    QCOMPARE(window_->suffix->text(), QString::fromUtf8("科技有限公司"));
+    QCOMPARE(window_->hour->currentIndex(), 8);
+    QCOMPARE(window_->minute->currentIndex(), 30);
+    QCOMPARE(window_->body->text(), QString::fromUtf8("华通"));
+  }
+
+  // The worked example: 成都 + 华通 + 科技有限公司 on a base score of 3.
+  void reportsTheFiveGridsAndThreeTalentsOfTheName() {
+    openOn(QString::fromUtf8("华通"));
+    QVERIFY2(reportText().startsWith(QString::fromUtf8(
+                 "成都华通科技有限公司　星级：☆☆☆☆\n\n"
+                 "-----------------------五格三才基本信息-----------------------\n"
+                 "华(hua)通(tong)\n"
+                 "五格：天格15(土)　人格28(金)　地格15(土)　总格28(金)　外格1(木)\n"
+                 "与法人结合的三才：天才5(土)→人才8(金)→地才5(土)\n"
+                 "名字五行属性：华(水)通(火)\n\n"
+                 "----------------------------名字释义---------------------------\n"
+                 "总评： ")),
+             qPrintable(reportText()));
+    QVERIFY(reportText().contains(QString::fromUtf8("\n解释： ")));
+  }
+
+  void rulesAreBlueAndTheRestLightBlueAtTwelvePoints() {
+    openOn(QString::fromUtf8("华通"));
+    const QTextCharFormat rule = formatAt(QString::fromUtf8("五格三才基本信息"));
+    QCOMPARE(rule.foreground().color(), QColor(0, 0, 255));
+    QCOMPARE(formatAt(QString::fromUtf8("名字释义")).foreground().color(), QColor(0, 0, 255));
+    const QTextCharFormat body = formatAt(QString::fromUtf8("华(hua)"));
+    QCOMPARE(body.foreground().color(), QColor(0, 136, 255));
+    QCOMPARE(body.fontPointSize(), 12.0);
+    QCOMPARE(rule.fontPointSize(), 12.0);
+  }
+
+  void reportPageIsSavedAndShownInTheBrowserBox() {
+    openOn(QString::fromUtf8("华通"));
+    QCOMPARE(window_->page->source().fileName(), QStringLiteral("gsmzpf.htm"));
+    QVERIFY(QFile::exists(home_->filePath(QStringLiteral("zeruda/gs/gsmzpf.htm"))));
+    QVERIFY2(window_->page->toPlainText().contains(QString::fromUtf8("成都华通科技有限公司")),
+             qPrintable(window_->page->toPlainText()));
+  }
+
+  void selectedRowsStarsAreKeptForItsOwnBody() {
+    openOn(QString::fromUtf8("华通"), QString::fromUtf8("☆"));
+    QVERIFY(reportText().startsWith(QString::fromUtf8("成都华通科技有限公司　星级：☆\n")));
+  }
+
+  void spacesLeaveTheBodyAndItKeepsTheSelectedRowsStars() {
+    openOn(QString::fromUtf8("华通"), QString::fromUtf8("☆"));
+    window_->body->setText(QString::fromUtf8("华 通"));
+    QTest::mouseClick(window_->evaluate, Qt::LeftButton);
+    QCOMPARE(window_->body->text(), QString::fromUtf8("华通"));
+    QVERIFY(reportText().startsWith(QString::fromUtf8("成都华通科技有限公司　星级：☆\n")));
+  }
+
+  // 通华 has the grids of 华通 (both characters have 14 Kangxi strokes), so on the
+  // same base score it earns the same four stars, whatever the selected row says.
+  void anotherBodyHasItsStarsComputed() {
+    openOn(QString::fromUtf8("华通"), QString::fromUtf8("☆"));
+    window_->body->setText(QString::fromUtf8("通华"));
+    QTest::mouseClick(window_->evaluate, Qt::LeftButton);
+    QVERIFY(reportText().startsWith(QString::fromUtf8("成都通华科技有限公司　星级：☆☆☆☆\n")));
+  }
+
+  void badBodiesAreRefusedWithTheFocusOnTheBodyBox_data() {
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("one character")
+        << QString::fromUtf8("华") << QString::fromUtf8("请输公司名字主体");
+    QTest::newRow("nothing but spaces")
+        << QString::fromUtf8(" 　 ") << QString::fromUtf8("请输公司名字主体");
+    QTest::newRow("five characters")
+        << QString::fromUtf8("华通天地人") << QString::fromUtf8("公司名字主体最多4个汉字");
+  }
+  void badBodiesAreRefusedWithTheFocusOnTheBodyBox() {
+    QFETCH(QString, body);
+    QFETCH(QString, message);
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    window_->body->setText(body);
+    window_->surname->setFocus();
+    QTest::mouseClick(window_->evaluate, Qt::LeftButton);
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QCOMPARE(services_.messages[0].text, message);
+    QCOMPARE(services_.messages[0].caption, QString::fromUtf8("提示"));
+    QCOMPARE(services_.messages[0].icon, MessageIcon::Warning);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window_->body));
+    QVERIFY(reportText().isEmpty());
+  }
 
   void copyPutsTheReportOnTheClipboardAndSaysSo() {
     window_->report->setPlainText(QString::fromUtf8("成都华通科技有限公司　星级：☆☆☆☆"));

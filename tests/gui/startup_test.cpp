@@ -1,0 +1,191 @@
+#include "fake_ui_services.h"
+#include "gui/lunar_date_box.h"
+#include "gui/main_window.h"
+#include "shell/profile.h"
+#include "shell/working_folder.h"
+#include "support/text_support.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+using zeruda::calendar::Date;
+using zeruda::gui::LunarDateBox;
+using zeruda::gui::MainWindow;
+using zeruda::gui::test::FakeUiServices;
+using zeruda::test::gbk;
+
+// Start-up as the user meets it: a working folder under a temporary data home, with
+// or without a profile from an earlier run.
+class StartupTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> home_;
+  FakeUiServices services_;
+  std::unique_ptr<MainWindow> window_;
+
+  template <typename T>
+  T* control(const char* name) {
+    T* found = window_->findChild<T*>(QString::fromUtf8(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+  }
+  QString workingFile(const char* name) {
+    return home_->filePath(QStringLiteral("zeruda/gs/") + QString::fromUtf8(name));
+  }
+
+  // A legal representative born 1985-06-15 at 8:30, as a generation request saves him.
+  void writeProfile() {
+    zeruda::shell::LegalPersonProfile saved;
+    saved.surname = gbk("王");
+    saved.givenName = gbk("建国");
+    saved.regionPrefix = gbk("深圳");
+    saved.tradeSuffix = gbk("贸易有限公司");
+    saved.solarBirth = gbk("1985年6月15日8时30分");
+    saved.lunarBirth = gbk("1985年4月27日");
+    saved.hourText = "8";
+    saved.minuteText = "30";
+    saved.hourBranch = gbk("辰");
+    saved.zodiac = gbk("牛");
+    saved.pillars = gbk("乙丑年壬午月庚辰日庚辰时");
+    saved.eightCharacters = gbk("乙丑壬午庚辰庚辰");
+    saved.elements = gbk("木土 水火 金土 金土");
+    saved.nayin = gbk("海中金；杨柳木；白蜡金；白蜡金");
+    saved.favourable = gbk("水");
+    saved.missingElements = "";
+    zeruda::shell::createWorkingFolder(home_->path().toStdString());
+    QVERIFY(zeruda::shell::writeLegalPersonProfile(
+        zeruda::shell::workingPathUnder(home_->path().toStdString(), "shengchen.ini"), saved));
+  }
+
+  void startWindow() {
+    window_ = std::make_unique<MainWindow>(services_);
+    window_->startUp();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
+ private slots:
+  void init() {
+    home_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
+    services_ = FakeUiServices{};
+  }
+  void cleanup() {
+    window_.reset();
+    home_.reset();
+  }
+
+  void savedLegalRepresentativeFillsBothPages() {
+    writeProfile();
+    startWindow();
+    QCOMPARE(control<QLineEdit>("公司法人姓")->text(), QString::fromUtf8("王"));
+    QCOMPARE(control<QLineEdit>("公司法人名")->text(), QString::fromUtf8("建国"));
+    QCOMPARE(control<QLineEdit>("公司前缀")->text(), QString::fromUtf8("深圳"));
+    QCOMPARE(control<QLineEdit>("公司后缀")->text(), QString::fromUtf8("贸易有限公司"));
+    QCOMPARE(control<LunarDateBox>("公司法人农历日期框")->date(), (Date{1985, 6, 15}));
+    QCOMPARE(control<LunarDateBox>("农历日期框八字")->date(), (Date{1985, 6, 15}));
+    // Hour and minute come from 法人时 and 法人分, not from the date text.
+    QCOMPARE(control<QComboBox>("公司法人组合框时")->currentIndex(), 8);
+    QCOMPARE(control<QComboBox>("公司法人组合框分")->currentIndex(), 30);
+    QCOMPARE(control<QComboBox>("组合框八字时")->currentIndex(), 8);
+    QCOMPARE(control<QComboBox>("组合框八字分")->currentIndex(), 30);
+    QCOMPARE(control<QLineEdit>("编辑框八字姓")->text(), QString::fromUtf8("王"));
+    QCOMPARE(control<QLineEdit>("编辑框八字姓1")->text(), QString::fromUtf8("建国"));
+  }
+
+  void chartBoxShowsTheSavedChartUnderItsHeading() {
+    writeProfile();
+    startWindow();
+    const QString expected = QString::fromUtf8(
+        "\n\n\n\n     法人生辰八字信息\n\n"
+        "\t公历：1985年6月15日8时30分\n"
+        "\t农历：1985年4月27日\n"
+        "\t时辰：辰（chen）\n"
+        "\t属相：牛\n"
+        "\t四柱：乙丑年壬午月庚辰日庚辰时\n"
+        "\t八字：乙丑壬午庚辰庚辰\n"
+        "\t五行：木土 水火 金土 金土\n"
+        "\t纳音：海中金；杨柳木；白蜡金；白蜡金\n");
+    QCOMPARE(control<QPlainTextEdit>("公司法人八字编辑框")->toPlainText(), expected);
+  }
+
+  void firstStartLeavesTheFormEmptyWithLabelsOnly() {
+    startWindow();
+    QCOMPARE(control<QLineEdit>("公司法人姓")->text(), QString());
+    QCOMPARE(control<QLineEdit>("公司前缀")->text(), QString());
+    QCOMPARE(control<QComboBox>("公司法人组合框时")->currentIndex(), 0);
+    QCOMPARE(control<QComboBox>("公司法人组合框分")->currentIndex(), 0);
+    QVERIFY(control<QPlainTextEdit>("公司法人八字编辑框")
+                ->toPlainText()
+                .contains(QString::fromUtf8("\t公历：\n\t农历：\n")));
+  }
+
+  void controlsStartInTheirFirstState() {
+    startWindow();
+    QCOMPARE(control<QComboBox>("公司中间字数")->currentText(), QStringLiteral("2"));
+    QVERIFY(control<QLineEdit>("公司编辑框固定字2")->isVisible());
+    QVERIFY(!control<QLineEdit>("公司编辑框固定字3")->isVisible());
+    QVERIFY(!control<QLineEdit>("公司编辑框固定字4")->isVisible());
+    QCOMPARE(control<QTabWidget>("选择夹1")->currentIndex(), int(MainWindow::kCompany));
+    const QDate today = QDate::currentDate();
+    QCOMPARE(control<LunarDateBox>("农历日期框取名")->date(),
+             (Date{today.year(), today.month(), today.day()}));
+  }
+
+  void referenceListsHoldEveryRecordOfTheirTables() {
+    startWindow();
+    auto* talents = control<QTreeWidget>("超级列表框三才");
+    // Five elements in three places: 125 combinations, numbered from 1.
+    QCOMPARE(talents->topLevelItemCount(), 125);
+    QCOMPARE(talents->topLevelItem(0)->text(0), QStringLiteral("1"));
+    QCOMPARE(talents->topLevelItem(124)->text(0), QStringLiteral("125"));
+    QCOMPARE(talents->headerItem()->text(4), QString::fromUtf8("三才评语"));
+    auto* numbers = control<QTreeWidget>("超级列表框数理");
+    QCOMPARE(numbers->topLevelItemCount(), 81);
+    QCOMPARE(numbers->topLevelItem(80)->text(0), QStringLiteral("81"));
+    QCOMPARE(numbers->columnCount(), 7);
+  }
+
+  void closingTheWindowDeletesTheTablesAndKeepsTheProfile() {
+    writeProfile();
+    startWindow();
+    for (const char* table : {"sl.dat", "sc.dat", "xm.dat", "gs.dat", "zk.dat"}) {
+      QVERIFY2(QFile::exists(workingFile(table)), table);
+    }
+    window_->close();
+    for (const char* table : {"sl.dat", "sc.dat", "xm.dat", "gs.dat", "zk.dat"}) {
+      QVERIFY2(!QFile::exists(workingFile(table)), table);
+    }
+    QVERIFY(QFile::exists(workingFile("shengchen.ini")));
+  }
+
+  void middleCountShowsAsManyFixedBoxesAsItUses_data() {
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<bool>("third");
+    QTest::addColumn<bool>("fourth");
+    QTest::newRow("two characters") << "2" << false << false;
+    QTest::newRow("three characters") << "3" << true << false;
+    QTest::newRow("four characters") << "4" << true << true;
+  }
+  void middleCountShowsAsManyFixedBoxesAsItUses() {
+    QFETCH(QString, count);
+    QFETCH(bool, third);
+    QFETCH(bool, fourth);
+    startWindow();
+    control<QComboBox>("公司中间字数")->setCurrentText(count);
+    QCOMPARE(control<QLineEdit>("公司编辑框固定字3")->isVisible(), third);
+    QCOMPARE(control<QLineEdit>("公司编辑框固定字4")->isVisible(), fourth);
+  }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
