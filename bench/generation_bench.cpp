@@ -1,0 +1,93 @@
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "generation/engine.h"
+#include "generation/name_pool.h"
+#include "numerology/rating.h"
+#include "text/gbk.h"
+
+namespace {
+
+using namespace zeruda;
+using namespace zeruda::generation;
+
+const numerology::ElementLookup kNoLookup = [](std::string_view) {
+  return std::optional<std::string>();
+};
+
+EngineSettings companySettings(int middleCount) {
+  EngineSettings s;
+  s.middleCount = middleCount;
+  s.prefix = text::toGbk("成都");
+  s.suffix = text::toGbk("科技有限公司");
+  return s;
+}
+
+// One engine run on this thread until `rows` rows stand (or the cap ends it).
+int runFor(const SettingsSnapshot& snapshot, std::uint32_t seed, int rows) {
+  EngineServices services{SeededDraw(seed), [] { return 3.0; }, kNoLookup};
+  std::atomic<int> stop{0};
+  int accepted = 0;
+  runEngine(snapshot, stop, services, [&](const CandidateRow& row) {
+    benchmark::DoNotOptimize(row.cells.data());
+    if (++accepted >= rows) stop.store(1);
+  });
+  return accepted;
+}
+
+// Rows per second, no filter: each iteration is a full run to the cap.
+void BM_EngineUnfilteredFullRun(benchmark::State& state) {
+  const SettingsSnapshot snapshot(companySettings(static_cast<int>(state.range(0))));
+  std::uint32_t seed = 1;
+  std::int64_t rows = 0;
+  for (auto _ : state) rows += runFor(snapshot, seed++, 1'000'000);
+  state.SetItemsProcessed(rows);
+  state.counters["rows_per_run"] =
+      benchmark::Counter(static_cast<double>(rows) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_EngineUnfilteredFullRun)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
+
+// Rows per second when only four stars and more are kept: most candidates are
+// rated and dropped.
+void BM_EngineMinStarsFour(benchmark::State& state) {
+  EngineSettings s = companySettings(2);
+  s.autoPick = true;
+  s.starLevelIndex = 3;
+  const SettingsSnapshot snapshot(std::move(s));
+  std::uint32_t seed = 1;
+  std::int64_t rows = 0;
+  for (auto _ : state) rows += runFor(snapshot, seed++, 200);
+  state.SetItemsProcessed(rows);
+}
+BENCHMARK(BM_EngineMinStarsFour)->Unit(benchmark::kMillisecond);
+
+// One attempt without filters: draw, strokes, elements, rating, the seven cells.
+void BM_EngineAttempt(benchmark::State& state) {
+  const EngineSettings s = companySettings(2);
+  EngineServices services{SeededDraw(1), [] { return 3.0; }, kNoLookup};
+  for (auto _ : state) benchmark::DoNotOptimize(attemptCandidate(s, 1, services));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_EngineAttempt);
+
+// The rating alone on the bodies the engine draws, to set against the attempt.
+void BM_RateNameOnPoolBodies(benchmark::State& state) {
+  SeededDraw draw(1);
+  std::vector<std::string> bodies;
+  for (int i = 0; i < 1024; ++i) {
+    std::string body;
+    for (int c = 0; c < 2; ++c) body += poolCharacter(poolNumberForDraw(draw(kDrawLow, kDrawHigh)));
+    bodies.push_back(body);
+  }
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(numerology::rateName(bodies[i++ & 1023], 3, kNoLookup).stars);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_RateNameOnPoolBodies);
+
+}  // namespace
