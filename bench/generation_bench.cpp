@@ -1,13 +1,12 @@
-#include <benchmark/benchmark.h>
-
-#include <atomic>
-#include <string>
-#include <vector>
-
 #include "generation/engine.h"
 #include "generation/name_pool.h"
 #include "numerology/rating.h"
 #include "text/gbk.h"
+
+#include <atomic>
+#include <benchmark/benchmark.h>
+#include <string>
+#include <vector>
 
 namespace {
 

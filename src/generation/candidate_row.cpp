@@ -1,8 +1,8 @@
 #include "generation/candidate_row.h"
 
-#include <algorithm>
-
 #include "text/gbk_literal.h"
+
+#include <algorithm>
 
 namespace zeruda::generation {
 

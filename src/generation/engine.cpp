@@ -1,12 +1,12 @@
 #include "generation/engine.h"
 
-#include <array>
-#include <string>
-
 #include "dictionary/elements.h"
 #include "dictionary/strokes.h"
 #include "generation/name_pool.h"
 #include "text/characters.h"
+
+#include <array>
+#include <string>
 
 namespace zeruda::generation {
 

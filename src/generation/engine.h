@@ -1,14 +1,14 @@
 #pragma once
 
-#include <atomic>
-#include <functional>
-#include <optional>
-
 #include "generation/candidate_row.h"
 #include "generation/engine_settings.h"
 #include "generation/random_source.h"
 #include "numerology/rating.h"
 #include "text/user_message.h"
+
+#include <atomic>
+#include <functional>
+#include <optional>
 
 namespace zeruda::generation {
 

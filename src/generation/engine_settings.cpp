@@ -1,8 +1,8 @@
 #include "generation/engine_settings.h"
 
-#include <algorithm>
-
 #include "text/gbk_literal.h"
+
+#include <algorithm>
 
 namespace zeruda::generation {
 

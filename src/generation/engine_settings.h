@@ -1,12 +1,12 @@
 #pragma once
 
+#include "text/user_message.h"
+
 #include <array>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
-
-#include "text/user_message.h"
 
 namespace zeruda::generation {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "generation/engine.h"
+
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <thread>
-
-#include "generation/engine.h"
 
 namespace zeruda::generation {
 

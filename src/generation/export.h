@@ -1,11 +1,11 @@
 #pragma once
 
+#include "generation/candidate_row.h"
+#include "text/user_message.h"
+
 #include <filesystem>
 #include <span>
 #include <string>
-
-#include "generation/candidate_row.h"
-#include "text/user_message.h"
 
 namespace zeruda::generation {
 

@@ -1,8 +1,8 @@
 #include "generation/name_pool.h"
 
-#include <string>
-
 #include "text/gbk.h"
+
+#include <string>
 
 namespace zeruda::generation {
 

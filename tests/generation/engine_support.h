@@ -1,16 +1,15 @@
 #pragma once
 
-#include <gtest/gtest.h>
+#include "generation/engine.h"
+#include "generation/name_pool.h"
+#include "support/text_support.h"
 
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include "generation/engine.h"
-#include "generation/name_pool.h"
-#include "support/text_support.h"
 
 namespace zeruda::generation::test {
 

@@ -1,12 +1,11 @@
 #include "generation/engine.h"
 
-#include <gtest/gtest.h>
-
-#include <map>
-#include <set>
-
 #include "engine_support.h"
 #include "support/text_support.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
 
 namespace zeruda::generation {
 namespace {

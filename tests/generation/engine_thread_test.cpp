@@ -1,13 +1,12 @@
 #include "generation/engine_thread.h"
 
-#include <gtest/gtest.h>
+#include "engine_support.h"
+#include "support/text_support.h"
 
 #include <chrono>
 #include <condition_variable>
+#include <gtest/gtest.h>
 #include <mutex>
-
-#include "engine_support.h"
-#include "support/text_support.h"
 
 namespace zeruda::generation {
 namespace {

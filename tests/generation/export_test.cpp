@@ -1,11 +1,10 @@
 #include "generation/export.h"
 
-#include <gtest/gtest.h>
+#include "support/text_support.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-#include "support/text_support.h"
 
 namespace zeruda::generation {
 namespace {

@@ -1,12 +1,11 @@
 #include "generation/name_pool.h"
 
-#include <gtest/gtest.h>
+#include "support/text_support.h"
 
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <string>
-
-#include "support/text_support.h"
 
 namespace zeruda::generation {
 namespace {

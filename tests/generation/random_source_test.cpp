@@ -1,7 +1,6 @@
 #include "generation/random_source.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <vector>
 
