@@ -10,5 +10,8 @@ namespace zeruda::cli {
 int runChars(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runGrids(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runDemo(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runCalendar(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runTerms(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runChart(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace zeruda::cli

@@ -11,6 +11,9 @@ std::span<const Command> commands() {
       Command{"chars", "TEXT [--json]", runChars},
       Command{"grids", "BODY [--json]", runGrids},
       Command{"demo", "", runDemo},
+      Command{"calendar", "--from DATE --to DATE [--time TIME]", runCalendar},
+      Command{"terms", "YEAR", runTerms},
+      Command{"chart", "DATE TIME [--json]", runChart},
   };
   return kCommands;
 }

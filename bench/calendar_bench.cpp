@@ -1,0 +1,43 @@
+#include "calendar/element_strength.h"
+#include "calendar/gregorian.h"
+#include "calendar/lunar.h"
+#include "calendar/pillars.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace zeruda::calendar;
+
+void BM_SolarToLunar(benchmark::State& state) {
+  const Date date{2014, 10, 24};
+  for (auto _ : state) benchmark::DoNotOptimize(solarToLunar(date));
+}
+BENCHMARK(BM_SolarToLunar);
+
+void BM_FourPillars(benchmark::State& state) {
+  const DateTime moment{2014, 2, 4, 6, 4, 0};
+  for (auto _ : state) benchmark::DoNotOptimize(fourPillars(moment));
+}
+BENCHMARK(BM_FourPillars);
+
+void BM_ElementStrength(benchmark::State& state) {
+  const DateTime moment{2008, 8, 8, 20, 0, 0};
+  for (auto _ : state) benchmark::DoNotOptimize(elementStrength(moment));
+}
+BENCHMARK(BM_ElementStrength);
+
+// Every day of the convertible span, 1901-02-19 to 2048-12-31 (54,008 days): its lunar
+// date and its four pillars at noon, as the calendar command prints them.
+void BM_WholeSpanLunarAndPillars(benchmark::State& state) {
+  for (auto _ : state) {
+    for (Date d = kFirstLunarDate; d <= kLastLunarDate; d = nextDay(d)) {
+      benchmark::DoNotOptimize(solarToLunar(d));
+      benchmark::DoNotOptimize(fourPillars(DateTime::of(d, 12)));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * 54008);
+}
+BENCHMARK(BM_WholeSpanLunarAndPillars)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "calendar/date_time.h"
+
+#include <string_view>
+
+namespace zeruda::cli {
+
+// "YYYY-MM-DD" (month and day may drop their leading zero). A malformed text or a date
+// that does not exist (2023-02-29) is a UsageError naming `what`.
+calendar::Date parseDate(std::string_view text, std::string_view what);
+
+// "HH:MM" or "HH:MM:SS" within 00:00:00-23:59:59, else a UsageError naming `what`.
+// The date part of the result is left zero.
+calendar::DateTime parseTime(std::string_view text, std::string_view what);
+
+}  // namespace zeruda::cli
