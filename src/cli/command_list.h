@@ -13,5 +13,11 @@ int runDemo(std::span<const std::string> args, std::ostream& out, std::ostream& 
 int runCalendar(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runTerms(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runChart(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runPaths(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runProfile(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runElement(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runRate(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runReport(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runTable(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace zeruda::cli

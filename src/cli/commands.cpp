@@ -11,9 +11,15 @@ std::span<const Command> commands() {
       Command{"chars", "TEXT [--json]", runChars},
       Command{"grids", "BODY [--json]", runGrids},
       Command{"demo", "", runDemo},
+      Command{"element", "TEXT", runElement},
+      Command{"rate", "BODY [--base N]", runRate},
+      Command{"report", "BODY [--prefix P] [--suffix S] [--base N]", runReport},
       Command{"calendar", "--from DATE --to DATE [--time TIME]", runCalendar},
       Command{"terms", "YEAR", runTerms},
       Command{"chart", "DATE TIME [--json]", runChart},
+      Command{"paths", "", runPaths},
+      Command{"profile", "", runProfile},
+      Command{"table", "ALIAS", runTable},
   };
   return kCommands;
 }

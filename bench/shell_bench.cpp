@@ -1,0 +1,140 @@
+// The shell's hot paths: the base score that every star rating reads, and the
+// data tables that start-up opens and the rating and personal naming search.
+#include "shell/base_score.h"
+#include "shell/data_table.h"
+#include "shell/profile.h"
+#include "shell/table_files.h"
+#include "shell/working_folder.h"
+#include "text/gbk_literal.h"
+
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+
+namespace {
+
+using namespace zeruda;
+using namespace zeruda::text::literals;
+
+// A working folder of its own under the temporary folder, set up once.
+void ensureWorkingFolder() {
+  static bool ready = [] {
+    std::string folder = (std::filesystem::temp_directory_path() / "zeruda-bench-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) std::abort();
+    static std::string removeAtExit = folder;
+    // Only the folder goes: the tables may already be destroyed with the statics.
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(removeAtExit, ignored);
+    });
+    shell::chooseDriveRoot({folder, folder});
+    shell::writeMissingTableFiles();
+    shell::LegalPersonProfile profile;
+    profile.missingElements = "木火"_gbk;
+    if (!shell::writeLegalPersonProfile(shell::profilePath(), profile).ok()) std::abort();
+    return true;
+  }();
+  (void)ready;
+}
+
+constexpr int kLargeTableRecords = 20900;  // about the size of the character table
+
+std::string nameOf(int i) { return "n" + std::to_string(i); }
+
+// The scratch table filled to the size of the character table, through the same
+// calls personal naming makes.
+void ensureLargeTable() {
+  ensureWorkingFolder();
+  static bool ready = [] {
+    auto xm = shell::openDataTable("xm").value();
+    xm.empty();
+    for (int i = 0; i < kLargeTableRecords; ++i) {
+      xm.append({nameOf(i), "15", "28", "15", "28", "1", "5", "8", "5", "3"});
+    }
+    return true;
+  }();
+  (void)ready;
+}
+
+void BM_ProfileBaseScore(benchmark::State& state) {
+  ensureWorkingFolder();
+  for (auto _ : state) benchmark::DoNotOptimize(shell::profileBaseScore());
+}
+BENCHMARK(BM_ProfileBaseScore);
+
+void BM_OpenNumberLuckTable(benchmark::State& state) {
+  ensureWorkingFolder();
+  for (auto _ : state) {
+    shell::closeAllTables();
+    benchmark::DoNotOptimize(shell::openDataTable("sl").ok());
+  }
+}
+BENCHMARK(BM_OpenNumberLuckTable)->Unit(benchmark::kMillisecond);
+
+void BM_OpenCharacterTable(benchmark::State& state) {
+  ensureWorkingFolder();
+  for (auto _ : state) {
+    shell::closeAllTables();
+    benchmark::DoNotOptimize(shell::openDataTable("zk").ok());
+  }
+}
+BENCHMARK(BM_OpenCharacterTable)->Unit(benchmark::kMillisecond);
+
+void BM_CharacterElementLookup(benchmark::State& state) {
+  ensureWorkingFolder();
+  auto zk = shell::openDataTable("zk").value();
+  for (auto _ : state) benchmark::DoNotOptimize(zk.lookup("汉字"_gbk, "鑫"_gbk, "五行"_gbk));
+}
+BENCHMARK(BM_CharacterElementLookup);
+
+// Start-up's share: writing the five table files into an empty working folder.
+void BM_WriteTableFilesAtStart(benchmark::State& state) {
+  ensureWorkingFolder();
+  for (auto _ : state) {
+    shell::shutdownCleanup();
+    shell::writeMissingTableFiles();
+  }
+}
+BENCHMARK(BM_WriteTableFilesAtStart)->Unit(benchmark::kMillisecond);
+
+void BM_OpenTableOf20900Records(benchmark::State& state) {
+  ensureLargeTable();
+  for (auto _ : state) {
+    shell::closeAllTables();
+    benchmark::DoNotOptimize(shell::openDataTable("xm").ok());
+  }
+}
+BENCHMARK(BM_OpenTableOf20900Records)->Unit(benchmark::kMillisecond);
+
+void BM_LookupInTableOf20900Records(benchmark::State& state) {
+  ensureLargeTable();
+  auto xm = shell::openDataTable("xm").value();
+  xm.lookup("姓名"_gbk, nameOf(0), "星数"_gbk);  // the index is built on first use
+  std::mt19937 random(1);
+  std::vector<std::string> names;
+  for (int i = 0; i < 1024; ++i)
+    names.push_back(nameOf(static_cast<int>(random() % kLargeTableRecords)));
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(xm.lookup("姓名"_gbk, names[i++ & 1023], "星数"_gbk));
+  }
+}
+BENCHMARK(BM_LookupInTableOf20900Records);
+
+void BM_AppendScratchRecord(benchmark::State& state) {
+  ensureWorkingFolder();
+  auto xm = shell::openDataTable("xm").value();
+  xm.empty();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        xm.append({"华通"_gbk, "15", "28", "15", "28", "1", "5", "8", "5", "5"}));
+  }
+  xm.empty();
+}
+BENCHMARK(BM_AppendScratchRecord)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,35 @@
+// zeruda-cli report BODY [--prefix P] [--suffix S] [--base N]: the company-name report.
+#include "cli/args.h"
+#include "cli/cli.h"
+#include "cli/command_list.h"
+#include "cli/environment.h"
+#include "cli/terminal.h"
+#include "numerology/company_report.h"
+#include "text/gbk_literal.h"
+
+namespace zeruda::cli {
+
+using namespace text::literals;
+
+int runReport(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  Args parsed(args, {"prefix", "suffix", "base"});
+  parsed.expectPositional(1, "BODY");
+  numerology::CompanyReportRequest request;
+  request.body = argToGbk(parsed.positional()[0], "BODY");
+  auto prefix = parsed.value("prefix");
+  auto suffix = parsed.value("suffix");
+  request.prefix = prefix ? argToGbk(*prefix, "--prefix") : "成都"_gbk;
+  request.suffix = suffix ? argToGbk(*suffix, "--suffix") : "科技有限公司"_gbk;
+  if (parsed.value("base")) request.baseScore = parsed.intValue("base", 0, 0, 5);
+
+  ProgramEnvironment environment;
+  const auto outcome = numerology::companyNameReport(request);
+  if (outcome.refusal) {
+    err << fromGbk(outcome.refusal->caption) << ": " << fromGbk(outcome.refusal->text) << '\n';
+    return kExitRefused;
+  }
+  out << fromGbk(outcome.report->plainText());
+  return kExitOk;
+}
+
+}  // namespace zeruda::cli

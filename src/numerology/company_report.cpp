@@ -1,0 +1,164 @@
+#include "numerology/company_report.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "dictionary/pinyin.h"
+#include "dictionary/table_element.h"
+#include "numerology/grids.h"
+#include "numerology/rating.h"
+#include "shell/atomic_file.h"
+#include "shell/base_score.h"
+#include "shell/data_table.h"
+#include "shell/working_folder.h"
+#include "text/characters.h"
+#include "text/gbk_literal.h"
+
+namespace zeruda::numerology {
+namespace {
+
+using namespace text::literals;
+
+std::optional<UserMessage> checkBody(const std::string& body) {
+  // Five or seven bytes mix one-byte characters in and have no reading as a name.
+  const bool tooShort = body.size() < 4 || body.size() == 5 || body.size() == 7;
+  if (!tooShort && body.size() <= 8) return std::nullopt;
+  return UserMessage{tooShort ? "请输公司名字主体"_gbk : "公司名字主体最多4个汉字"_gbk, "提示"_gbk,
+                     MessageIcon::Warning, "编辑框名字主体"_gbk};
+}
+
+std::string starsShown(const CompanyReportRequest& request, const std::string& body, int stars) {
+  // A row picked from the result list keeps the stars it was listed with.
+  if (!request.selectedStars.empty() && request.selectedBody == body) return request.selectedStars;
+  return starText(stars);
+}
+
+std::string pinyinLine(const std::string& body) {
+  std::string line;
+  for (std::size_t pos = 0; pos + 2 <= body.size(); pos += 2) {
+    std::string_view character = std::string_view(body).substr(pos, 2);
+    line += std::string(character) + "(" + std::string(dictionary::pinyinOf(character)) + ")";
+  }
+  return line;
+}
+
+std::string gridLine(const GridNumbers& grids) {
+  const std::string* labels[] = {&"天格"_gbk, &")　人格"_gbk, &")　地格"_gbk, &")　总格"_gbk,
+                                 &")　外格"_gbk};
+  std::string line;
+  for (int k = 0; k < 5; ++k) {
+    line += *labels[k] + std::to_string(grids[k]) + "(" + std::string(gridElement(grids[k]));
+  }
+  return line;
+}
+
+std::string talentLine(const GridNumbers& grids) {
+  auto talent = [&](const std::string& label, Grid which) {
+    int digit = gridValue(grids, which);
+    return label + std::to_string(digit) + "(" + std::string(gridElement(digit)) + ")";
+  };
+  return talent("天才"_gbk, Grid::HeavenTalent) + "→"_gbk + talent("人才"_gbk, Grid::PersonTalent) +
+         "→"_gbk + talent("地才"_gbk, Grid::EarthTalent) + "\r\n";
+}
+
+std::string tableElementLine(const std::string& body) {
+  std::string line;
+  for (std::size_t pos = 0; pos + 2 <= body.size(); pos += 2) {
+    std::string character = body.substr(pos, 2);
+    if (auto element = dictionary::tableElement(character)) {
+      line += character + "(" + *element + ")";
+    }
+  }
+  return line;
+}
+
+// The 81-number texts of the total grid, clamped to the table's records.
+std::string numberMeaning(int total) {
+  auto table = shell::openDataTable("sl");
+  if (!table.ok()) return "总评： "_gbk + "\r\n" + "解释： "_gbk + "\r\n";
+  int count = table.value().recordCount();
+  table.value().moveTo(std::clamp(total, 1, std::max(count, 1)));
+  auto verdict = table.value().field(3);
+  auto meaning = table.value().field(7);
+  return "总评： "_gbk + (verdict.ok() ? verdict.value() : "") + "\r\n" + "解释： "_gbk +
+         (meaning.ok() ? meaning.value() : "") + "\r\n";
+}
+
+std::string escapeHtml(const std::string& gbk) {
+  std::string out;
+  for (std::size_t pos = 0; pos < gbk.size(); pos += text::charLength(gbk, pos)) {
+    std::string_view piece = std::string_view(gbk).substr(pos, text::charLength(gbk, pos));
+    if (piece == "&") out += "&amp;";
+    else if (piece == "<") out += "&lt;";
+    else if (piece == ">") out += "&gt;";
+    else if (piece == "\r") continue;
+    else if (piece == "\n") out += "<br>\n";
+    else out += piece;
+  }
+  return out;
+}
+
+std::string htmlColour(std::uint32_t windowsColour) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "#%02X%02X%02X", windowsColour & 0xFF, (windowsColour >> 8) & 0xFF,
+                (windowsColour >> 16) & 0xFF);
+  return buf;
+}
+
+}  // namespace
+
+std::string CompanyReport::plainText() const {
+  std::string text;
+  for (const auto& piece : pieces) text += piece.text;
+  return text;
+}
+
+std::string CompanyReport::html() const {
+  std::string page =
+      "<!DOCTYPE html>\n<html>\n<head>\n<meta http-equiv=\"Content-Type\" content=\"text/html; "
+      "charset=gbk\">\n<title>" +
+      "公司名字评测"_gbk + "</title>\n</head>\n<body style=\"font-size:12pt\">\n";
+  for (const auto& piece : pieces) {
+    page += "<span style=\"color:" + htmlColour(piece.colour) + "\">" + escapeHtml(piece.text) +
+            "</span>";
+  }
+  return page + "\n</body>\n</html>\n";
+}
+
+CompanyReportOutcome companyNameReport(const CompanyReportRequest& request) {
+  CompanyReportOutcome outcome;
+  outcome.body = text::removeSpaces(request.body);
+  const std::string& body = outcome.body;
+  if ((outcome.refusal = checkBody(body))) return outcome;
+
+  const double base = request.baseScore.value_or(shell::profileBaseScore());
+  const Rating rating = rateName(body, base, dictionary::tableElement);
+  const GridNumbers& grids = rating.record.grids;
+
+  CompanyReport report;
+  report.stars = rating.stars;
+  auto add = [&](std::string text, std::uint32_t colour = kBodyColour) {
+    report.pieces.push_back({std::move(text), colour});
+  };
+  add(request.prefix + body + request.suffix);
+  add("　星级："_gbk);
+  add(starsShown(request, body, rating.stars));
+  add("\r\n\r\n");
+  add("-----------------------五格三才基本信息-----------------------\r\n"_gbk, kHeadingColour);
+  add(pinyinLine(body));
+  add("\r\n五格："_gbk);
+  add(gridLine(grids));
+  add(")\r\n与法人结合的三才："_gbk);
+  add(talentLine(grids));
+  add("名字五行属性："_gbk + tableElementLine(body));
+  add("\r\n\r\n----------------------------名字释义---------------------------\r\n"_gbk,
+      kHeadingColour);
+  add(numberMeaning(gridValue(grids, Grid::Total)));
+
+  const auto page = shell::workingPath("gsmzpf.htm");
+  if (!page.empty() && shell::writeFileAtomically(page, report.html()).ok()) outcome.page = page;
+  outcome.report = std::move(report);
+  return outcome;
+}
+
+}  // namespace zeruda::numerology

@@ -1,0 +1,36 @@
+#include "shell/reference_lists.h"
+
+#include "shell/data_table.h"
+
+#include <string_view>
+
+namespace zeruda::shell {
+namespace {
+
+// Walks the whole table from its first record, taking fields 1 … fieldCount.
+Result<std::vector<ListRow>> rowsOf(std::string_view alias, int fieldCount, bool numbered) {
+  auto opened = openDataTable(alias);
+  if (!opened.ok()) return Error{opened.error()};
+  DataTable table = opened.value();
+  std::vector<ListRow> rows;
+  for (; !table.eof(); table.moveNext()) {
+    ListRow row;
+    row.recordNumber = table.recordNumber();
+    if (numbered) row.cells.push_back(std::to_string(rows.size() + 1));
+    for (int number = 1; number <= fieldCount; ++number) {
+      auto value = table.field(number);
+      if (!value.ok()) return Error{value.error()};
+      row.cells.push_back(std::move(value).value());
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+}  // namespace
+
+Result<std::vector<ListRow>> threeTalentsListRows() { return rowsOf("sc", 4, true); }
+
+Result<std::vector<ListRow>> numberLuckListRows() { return rowsOf("sl", 7, false); }
+
+}  // namespace zeruda::shell

@@ -1,0 +1,77 @@
+#include "cli_support.h"
+#include "shell/profile.h"
+#include "shell/working_folder.h"
+#include "support/temp_folder.h"
+#include "support/text_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace zeruda {
+namespace {
+
+using test::runCli;
+
+class NumerologyCommands : public testing::Test {
+ protected:
+  std::filesystem::path workingFile(const char* name) {
+    return sandbox_.data() / "zeruda" / "gs" / name;
+  }
+  test::SandboxedRoots sandbox_;
+};
+
+TEST_F(NumerologyCommands, ElementPrintsListAndTableElementsThenTheWholeText) {
+  auto run = runCli({"element", "华通a"});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out, "华\t水\t水\n通\t火\t火\na\t\t\n水-火-\n");
+}
+
+TEST_F(NumerologyCommands, RateUsesTheGivenBase) {
+  EXPECT_EQ(runCli({"rate", "华通", "--base", "3"}).out, "4\t☆☆☆☆\n");
+  EXPECT_EQ(runCli({"rate", "华通", "--base", "5"}).out, "5\t☆☆☆☆☆\n");
+}
+
+TEST_F(NumerologyCommands, RateWithoutProfileCountsOnlyTheNameAndLeavesNoTables) {
+  // 华通 scores 4 points on its own: one star.
+  EXPECT_EQ(runCli({"rate", "华通"}).out, "1\t☆\n");
+  EXPECT_FALSE(std::filesystem::exists(workingFile("zk.dat")));
+  EXPECT_FALSE(std::filesystem::exists(workingFile("shengchen.ini")));
+}
+
+TEST_F(NumerologyCommands, RateReadsTheBaseFromTheProfile) {
+  shell::chooseDriveRoot(shell::systemRoots());
+  shell::LegalPersonProfile profile;  // nothing missing: 吉数 5
+  ASSERT_TRUE(shell::writeLegalPersonProfile(shell::profilePath(), profile).ok());
+  EXPECT_EQ(runCli({"rate", "华通"}).out, "5\t☆☆☆☆☆\n");
+}
+
+TEST_F(NumerologyCommands, ReportPrintsThePlainTextAndWritesThePage) {
+  auto run = runCli({"report", "华通", "--base", "3"});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.out.rfind("成都华通科技有限公司　星级：☆☆☆☆\r\n", 0), 0u) << run.out;
+  EXPECT_NE(run.out.find("与法人结合的三才：天才5(土)→人才8(金)→地才5(土)\r\n"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists(workingFile("gsmzpf.htm")));
+  EXPECT_FALSE(std::filesystem::exists(workingFile("sl.dat")));
+}
+
+TEST_F(NumerologyCommands, ReportTakesPrefixAndSuffix) {
+  auto run = runCli({"report", "华通", "--prefix", "北京", "--suffix", "", "--base", "3"});
+  EXPECT_EQ(run.out.rfind("北京华通　星级", 0), 0u) << run.out;
+}
+
+TEST_F(NumerologyCommands, ReportRefusesABadBodyWithItsMessage) {
+  auto run = runCli({"report", "华"});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.err, "提示: 请输公司名字主体\n");
+  EXPECT_TRUE(run.out.empty());
+}
+
+TEST_F(NumerologyCommands, BadBaseIsAUsageError) {
+  EXPECT_EQ(runCli({"rate", "华通", "--base", "six"}).code, 2);
+  EXPECT_EQ(runCli({"rate", "华通", "--base", "9"}).code, 2);
+  EXPECT_EQ(runCli({"report", "华通", "--base"}).code, 2);
+}
+
+}  // namespace
+}  // namespace zeruda

@@ -1,0 +1,22 @@
+# Builds the same source twice, from two folders into two files, and fails unless
+# the two files are byte for byte the same.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK}/a ${WORK}/b)
+get_filename_component(name ${SOURCE} NAME)
+file(COPY ${SOURCE} DESTINATION ${WORK}/b)
+foreach(run a b)
+  if(run STREQUAL "a")
+    set(input ${SOURCE})
+  else()
+    set(input ${WORK}/b/${name})
+  endif()
+  execute_process(COMMAND ${TOOL} ${input} ${WORK}/${run}/out.db RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "zeruda_mktable failed on ${input}")
+  endif()
+endforeach()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/a/out.db ${WORK}/b/out.db
+                RESULT_VARIABLE differ)
+if(differ)
+  message(FATAL_ERROR "two builds of ${name} differ")
+endif()
