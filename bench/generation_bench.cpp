@@ -1,6 +1,7 @@
 #include "generation/engine.h"
 #include "generation/name_pool.h"
 #include "numerology/rating.h"
+#include "shell/program_state.h"
 #include "text/gbk.h"
 
 #include <atomic>
@@ -12,6 +13,9 @@ namespace {
 
 using namespace zeruda;
 using namespace zeruda::generation;
+
+constexpr int kRun = static_cast<int>(shell::StopState::kRun);
+constexpr int kStop = static_cast<int>(shell::StopState::kStop);
 
 const numerology::ElementLookup kNoLookup = [](std::string_view) {
   return std::optional<std::string>();
@@ -28,11 +32,11 @@ EngineSettings companySettings(int middleCount) {
 // One engine run on this thread until `rows` rows stand (or the cap ends it).
 int runFor(const SettingsSnapshot& snapshot, std::uint32_t seed, int rows) {
   EngineServices services{SeededDraw(seed), [] { return 3.0; }, kNoLookup};
-  std::atomic<int> stop{0};
+  std::atomic<int> stop{kRun};
   int accepted = 0;
   runEngine(snapshot, stop, services, [&](const CandidateRow& row) {
     benchmark::DoNotOptimize(row.cells.data());
-    if (++accepted >= rows) stop.store(1);
+    if (++accepted >= rows) stop.store(kStop);
   });
   return accepted;
 }

@@ -3,16 +3,13 @@
 #include "dictionary/elements.h"
 #include "dictionary/strokes.h"
 #include "generation/name_pool.h"
+#include "shell/program_state.h"
 #include "text/characters.h"
 
 #include <array>
 #include <string>
 
 namespace zeruda::generation {
-
-// PENDING-SHELL: replace with shell::StopState
-constexpr int kRunValue = 0;
-constexpr int kStopValue = 1;
 
 namespace {
 
@@ -73,7 +70,9 @@ CandidateRow makeRow(const EngineSettings& settings, int sequence, const Body& b
   return row;
 }
 
-bool stopRequested(const std::atomic<int>& flag) { return flag.load() == kStopValue; }
+bool stopRequested(const std::atomic<int>& flag) {
+  return flag.load() == static_cast<int>(shell::StopState::kStop);
+}
 
 }  // namespace
 
@@ -97,7 +96,7 @@ EngineOutcome runEngine(const SettingsSnapshot& settings, std::atomic<int>& stop
   if (!bodyLengthAllowed(atStart->middleCount)) return outcome;
   int sequence = 1;
   while (!stopRequested(stopFlag)) {
-    if (sequence > kRowCap) stopFlag.store(kStopValue);
+    if (sequence > kRowCap) stopFlag.store(static_cast<int>(shell::StopState::kStop));
     ++outcome.attempts;
     if (auto row = attemptCandidate(*settings.current(), sequence, services)) {
       consume(*row);

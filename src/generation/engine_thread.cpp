@@ -1,10 +1,8 @@
 #include "generation/engine_thread.h"
 
-namespace zeruda::generation {
+#include "shell/program_state.h"
 
-// PENDING-SHELL: replace with shell::StopState
-constexpr int kRunValue = 0;
-constexpr int kStopValue = 1;
+namespace zeruda::generation {
 
 EngineThread::EngineThread(std::shared_ptr<const SettingsSnapshot> settings,
                            std::atomic<int>& stopFlag, EngineServices services, RowConsumer consume,
@@ -14,7 +12,7 @@ EngineThread::EngineThread(std::shared_ptr<const SettingsSnapshot> settings,
       services_(std::move(services)),
       consume_(std::move(consume)),
       onFinished_(std::move(finished)) {
-  stopFlag_.store(kRunValue);
+  stopFlag_.store(static_cast<int>(shell::StopState::kRun));
   thread_ = std::thread([this] {
     outcome_ = runEngine(*settings_, stopFlag_, services_, consume_);
     finished_.store(true);
@@ -27,7 +25,7 @@ EngineThread::~EngineThread() {
   wait();
 }
 
-void EngineThread::requestStop() { stopFlag_.store(kStopValue); }
+void EngineThread::requestStop() { stopFlag_.store(static_cast<int>(shell::StopState::kStop)); }
 
 const EngineOutcome& EngineThread::wait() {
   if (thread_.joinable()) thread_.join();

@@ -1,5 +1,6 @@
 #include "generation/export.h"
 
+#include "shell/atomic_file.h"
 #include "text/gbk_literal.h"
 
 namespace zeruda::generation {
@@ -53,6 +54,16 @@ std::string txtText(std::span<const CandidateRow> rows) {
     out += kLineEnd;
   }
   return out;
+}
+
+UserMessage exportRows(const std::filesystem::path& file, std::span<const CandidateRow> rows,
+                       ExportFormat format) {
+  const std::string bytes = format == ExportFormat::Csv ? csvText(rows) : txtText(rows);
+  auto written = shell::writeFileAtomically(file, bytes);
+  if (!written) {
+    return {"导出失败："_gbk + written.error(), "特别提示"_gbk, MessageIcon::Warning, {}};
+  }
+  return {"导出成功　　"_gbk, "特别提示"_gbk, MessageIcon::Information, {}};
 }
 
 }  // namespace zeruda::generation

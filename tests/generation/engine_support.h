@@ -2,6 +2,7 @@
 
 #include "generation/engine.h"
 #include "generation/name_pool.h"
+#include "shell/program_state.h"
 #include "support/text_support.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,10 @@
 #include <vector>
 
 namespace zeruda::generation::test {
+
+// The two values of the shared stop flag.
+inline constexpr int kRun = static_cast<int>(shell::StopState::kRun);
+inline constexpr int kStop = static_cast<int>(shell::StopState::kStop);
 
 // The draw X that picks the pool character `utf8Character`.
 inline int drawFor(std::string_view utf8Character) {

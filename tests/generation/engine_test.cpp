@@ -22,11 +22,11 @@ std::string bodyOf(const std::optional<CandidateRow>& row) {
 std::vector<CandidateRow> runUntil(EngineSettings s, EngineServices engineServices, int limit,
                                    EngineOutcome* outcome = nullptr) {
   SettingsSnapshot snapshot(std::move(s));
-  std::atomic<int> stop{0};
+  std::atomic<int> stop{kRun};
   std::vector<CandidateRow> rows;
   EngineOutcome result = runEngine(snapshot, stop, engineServices, [&](const CandidateRow& row) {
     rows.push_back(row);
-    if (static_cast<int>(rows.size()) >= limit) stop.store(1);
+    if (static_cast<int>(rows.size()) >= limit) stop.store(kStop);
   });
   if (outcome) *outcome = result;
   return rows;
@@ -299,7 +299,7 @@ TEST(RunEngine, TheSameSeedGivesTheSameRows) {
 
 TEST(RunEngine, ReadsTheSettingsAfreshForEveryAttempt) {
   SettingsSnapshot snapshot(settings(2));
-  std::atomic<int> stop{0};
+  std::atomic<int> stop{kRun};
   EngineServices engine = services(SeededDraw(6));
   std::vector<CandidateRow> rows;
   runEngine(snapshot, stop, engine, [&](const CandidateRow& row) {
@@ -309,7 +309,7 @@ TEST(RunEngine, ReadsTheSettingsAfreshForEveryAttempt) {
       changed.prefix = gbk("北京");
       snapshot.update(changed);
     }
-    if (rows.size() == 10) stop.store(1);
+    if (rows.size() == 10) stop.store(kStop);
   });
   ASSERT_EQ(rows.size(), 10u);
   EXPECT_EQ(utf8(rows[4].cell(Column::FullName)).substr(0, 6), "成都");

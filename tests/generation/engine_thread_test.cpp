@@ -46,7 +46,7 @@ std::shared_ptr<SettingsSnapshot> snapshotOf(EngineSettings s) {
 TEST(EngineThread, RunsUntilStoppedFromAnotherThread) {
   EngineSettings s = settings(2);
   s.fixed[0] = gbk("华");
-  std::atomic<int> stop{1};  // left set by an earlier run: starting clears it
+  std::atomic<int> stop{kStop};  // left set by an earlier run: starting clears it
   RowList list;
   EngineThread engine(snapshotOf(s), stop, services(SeededDraw(7)),
                       [&](const CandidateRow& row) { list.add(row); });
@@ -66,7 +66,7 @@ TEST(EngineThread, RunsUntilStoppedFromAnotherThread) {
 
 TEST(EngineThread, ASeededRunOnItsThreadRepeatsItsRows) {
   auto run = [](std::uint32_t seed) {
-    std::atomic<int> stop{0};
+    std::atomic<int> stop{kRun};
     RowList list;
     EngineThread engine(snapshotOf(settings(4)), stop, services(SeededDraw(seed)),
                         [&](const CandidateRow& row) { list.add(row); });
@@ -87,7 +87,7 @@ TEST(EngineThread, AnImpossibleRequestRunsWithoutRowsUntilStopped) {
   s.fixed[0] = gbk("金");
   require(s, ElementBox::Wood);
   require(s, ElementBox::Water);
-  std::atomic<int> stop{0};
+  std::atomic<int> stop{kRun};
   RowList list;
   EngineThread engine(snapshotOf(s), stop, services(SeededDraw(3)),
                       [&](const CandidateRow& row) { list.add(row); });
@@ -101,20 +101,20 @@ TEST(EngineThread, AnImpossibleRequestRunsWithoutRowsUntilStopped) {
 }
 
 TEST(EngineThread, ReachesTheCapAndSetsTheSharedFlag) {
-  std::atomic<int> stop{0};
+  std::atomic<int> stop{kRun};
   RowList list;
   EngineThread engine(snapshotOf(settings(2)), stop, services(SeededDraw(12)),
                       [&](const CandidateRow& row) { list.add(row); });
   const EngineOutcome& outcome = engine.wait();
   EXPECT_EQ(outcome.rows, 2001);
-  EXPECT_EQ(stop.load(), 1);
+  EXPECT_EQ(stop.load(), kStop);
 }
 
 TEST(EngineThread, ReportsARefusalWhenItFinishes) {
   EngineSettings s = settings(2);
   s.fixed[2] = gbk("华");
   s.fixed[3] = gbk("通");
-  std::atomic<int> stop{0};
+  std::atomic<int> stop{kRun};
   std::optional<UserMessage> shown;
   EngineThread engine(
       snapshotOf(s), stop, services(SeededDraw(1)),
@@ -126,7 +126,7 @@ TEST(EngineThread, ReportsARefusalWhenItFinishes) {
 }
 
 TEST(EngineThread, StopsWhenItsOwnerGoesAway) {
-  std::atomic<int> stop{0};
+  std::atomic<int> stop{kRun};
   RowList list;
   {
     EngineSettings s = settings(2);
@@ -136,7 +136,7 @@ TEST(EngineThread, StopsWhenItsOwnerGoesAway) {
                         [&](const CandidateRow& row) { list.add(row); });
     ASSERT_TRUE(list.waitFor(1));
   }
-  EXPECT_EQ(stop.load(), 1);
+  EXPECT_EQ(stop.load(), kStop);
   const std::size_t after = list.rows().size();
   std::this_thread::sleep_for(10ms);
   EXPECT_EQ(list.rows().size(), after);
