@@ -1,11 +1,17 @@
 #include "generation/engine.h"
+#include "generation/engine_services.h"
 #include "generation/name_pool.h"
 #include "numerology/rating.h"
+#include "shell/profile.h"
 #include "shell/program_state.h"
+#include "shell/working_folder.h"
 #include "text/gbk.h"
 
-#include <atomic>
+#include <stdlib.h>
+
 #include <benchmark/benchmark.h>
+#include <atomic>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -30,15 +36,18 @@ EngineSettings companySettings(int middleCount) {
 }
 
 // One engine run on this thread until `rows` rows stand (or the cap ends it).
-int runFor(const SettingsSnapshot& snapshot, std::uint32_t seed, int rows) {
-  EngineServices services{SeededDraw(seed), [] { return 3.0; }, kNoLookup};
+EngineOutcome runWith(const SettingsSnapshot& snapshot, EngineServices services, int rows) {
   std::atomic<int> stop{kRun};
   int accepted = 0;
-  runEngine(snapshot, stop, services, [&](const CandidateRow& row) {
+  return runEngine(snapshot, stop, services, [&](const CandidateRow& row) {
     benchmark::DoNotOptimize(row.cells.data());
     if (++accepted >= rows) stop.store(kStop);
   });
-  return accepted;
+}
+
+// A run on a fixed base score of 3 (one element missing from the chart).
+EngineOutcome runFor(const SettingsSnapshot& snapshot, std::uint32_t seed, int rows) {
+  return runWith(snapshot, {SeededDraw(seed), [] { return 3.0; }, kNoLookup}, rows);
 }
 
 // Rows per second, no filter: each iteration is a full run to the cap.
@@ -46,15 +55,15 @@ void BM_EngineUnfilteredFullRun(benchmark::State& state) {
   const SettingsSnapshot snapshot(companySettings(static_cast<int>(state.range(0))));
   std::uint32_t seed = 1;
   std::int64_t rows = 0;
-  for (auto _ : state) rows += runFor(snapshot, seed++, 1'000'000);
+  for (auto _ : state) rows += runFor(snapshot, seed++, 1'000'000).rows;
   state.SetItemsProcessed(rows);
   state.counters["rows_per_run"] =
       benchmark::Counter(static_cast<double>(rows) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_EngineUnfilteredFullRun)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
 
-// Rows per second when only four stars and more are kept: most candidates are
-// rated and dropped.
+// Rows per second when only four stars and more are kept: every candidate is rated
+// and the weaker ones dropped.
 void BM_EngineMinStarsFour(benchmark::State& state) {
   EngineSettings s = companySettings(2);
   s.autoPick = true;
@@ -62,10 +71,43 @@ void BM_EngineMinStarsFour(benchmark::State& state) {
   const SettingsSnapshot snapshot(std::move(s));
   std::uint32_t seed = 1;
   std::int64_t rows = 0;
-  for (auto _ : state) rows += runFor(snapshot, seed++, 200);
+  std::int64_t attempts = 0;
+  for (auto _ : state) {
+    const EngineOutcome outcome = runFor(snapshot, seed++, 200);
+    rows += outcome.rows;
+    attempts += outcome.attempts;
+  }
   state.SetItemsProcessed(rows);
+  state.counters["kept_share"] =
+      benchmark::Counter(static_cast<double>(rows) / static_cast<double>(attempts));
 }
 BENCHMARK(BM_EngineMinStarsFour)->Unit(benchmark::kMillisecond);
+
+// A full run as the program makes it: the base score comes from the saved profile
+// (the cached reader checks the file at every rating), the table from the shell.
+void BM_EngineUnfilteredWithProfile(benchmark::State& state) {
+  std::string folder = (std::filesystem::temp_directory_path() / "zeruda-bench-XXXXXX").string();
+  if (::mkdtemp(folder.data()) == nullptr) {
+    state.SkipWithError("no temporary folder");
+    return;
+  }
+  shell::chooseDriveRoot({folder, folder});
+  shell::LegalPersonProfile profile;
+  profile.missingElements = text::toGbk("金");
+  if (!shell::writeLegalPersonProfile(shell::profilePath(), profile)) {
+    state.SkipWithError("profile not written");
+  } else {
+    const SettingsSnapshot snapshot(companySettings(2));
+    std::uint32_t seed = 1;
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+      rows += runWith(snapshot, programEngineServices(seed++), 1'000'000).rows;
+    }
+    state.SetItemsProcessed(rows);
+  }
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_EngineUnfilteredWithProfile)->Unit(benchmark::kMillisecond);
 
 // One attempt without filters: draw, strokes, elements, rating, the seven cells.
 void BM_EngineAttempt(benchmark::State& state) {

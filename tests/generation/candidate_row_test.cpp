@@ -35,13 +35,5 @@ TEST(RowBackground, OddRowsAreGreyEvenRowsWhite) {
   EXPECT_EQ(rowBackground(2001), 0xECECECu);
 }
 
-TEST(CandidateRow, NamesItsCellsByColumn) {
-  CandidateRow row;
-  row.cell(Column::Body) = "x";
-  row.cell(Column::Stars) = "y";
-  EXPECT_EQ(row.cells[2], "x");
-  EXPECT_EQ(row.cells[6], "y");
-}
-
 }  // namespace
 }  // namespace zeruda::generation

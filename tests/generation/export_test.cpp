@@ -71,12 +71,6 @@ TEST(CsvText, OfAFullListHasOneLineMoreThanRows) {
   EXPECT_EQ(csv.find('\n'), csv.find("\r\n") + 1);
 }
 
-TEST(CsvText, HasNoByteOrderMark) {
-  const std::vector<CandidateRow> rows = {kShopRow};
-  const std::string csv = csvText(rows);
-  EXPECT_EQ(csv.substr(0, 4), gbk("序号"));
-}
-
 TEST(TxtText, PadsEveryCellAndKeepsCommas) {
   const std::vector<CandidateRow> rows = {kThreeCharacterRow, kShopRow};
   const std::string five = "     ";

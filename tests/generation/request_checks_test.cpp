@@ -165,22 +165,5 @@ TEST(AutoPickToggled, WarnsOnlyWhenTicked) {
   EXPECT_FALSE(autoPickToggled(false));
 }
 
-TEST(EngineSettingsOf, CarriesWhatTheEngineReads) {
-  CompanyForm form = filledForm();
-  form.middleCountText = "3";
-  form.fixed[1] = gbk("华");
-  tick(form, {ElementBox::Earth});
-  form.autoPick = true;
-  form.starLevelIndex = 3;
-  const EngineSettings settings = engineSettingsOf(form);
-  EXPECT_EQ(settings.middleCount, 3);
-  EXPECT_EQ(utf8(settings.fixed[1]), "华");
-  EXPECT_EQ(settings.required, (std::array<bool, 5>{false, false, false, false, true}));
-  EXPECT_TRUE(settings.autoPick);
-  EXPECT_EQ(settings.starLevelIndex, 3);
-  EXPECT_EQ(utf8(settings.prefix), "成都");
-  EXPECT_EQ(utf8(settings.suffix), "科技有限公司");
-}
-
 }  // namespace
 }  // namespace zeruda::generation
