@@ -2,8 +2,8 @@
 #include "cli_support.h"
 #include "support/temp_folder.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>

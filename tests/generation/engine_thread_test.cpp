@@ -3,9 +3,9 @@
 #include "engine_support.h"
 #include "support/text_support.h"
 
+#include <gtest/gtest.h>
 #include <chrono>
 #include <condition_variable>
-#include <gtest/gtest.h>
 #include <mutex>
 
 namespace zeruda::generation {

@@ -3,8 +3,8 @@
 #include "support/temp_folder.h"
 #include "support/text_support.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
+#include <filesystem>
 #include <string>
 #include <vector>
 

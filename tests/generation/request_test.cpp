@@ -5,8 +5,8 @@
 #include "support/program_sandbox.h"
 #include "support/text_support.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
+#include <filesystem>
 
 namespace zeruda::generation {
 namespace {
