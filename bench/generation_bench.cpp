@@ -1,17 +1,13 @@
+#include "bench_support.h"
 #include "generation/engine.h"
 #include "generation/engine_services.h"
 #include "generation/name_pool.h"
 #include "numerology/rating.h"
-#include "shell/profile.h"
 #include "shell/program_state.h"
-#include "shell/working_folder.h"
 #include "text/gbk.h"
-
-#include <stdlib.h>
 
 #include <benchmark/benchmark.h>
 #include <atomic>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -83,29 +79,15 @@ void BM_EngineMinStarsFour(benchmark::State& state) {
 }
 BENCHMARK(BM_EngineMinStarsFour)->Unit(benchmark::kMillisecond);
 
-// A full run as the program makes it: the base score comes from the saved profile
-// (the cached reader checks the file at every rating), the table from the shell.
+// A full run as the program makes it: the base score (3 here too) comes from the
+// saved profile, whose cached reader checks the file at every rating.
 void BM_EngineUnfilteredWithProfile(benchmark::State& state) {
-  std::string folder = (std::filesystem::temp_directory_path() / "zeruda-bench-XXXXXX").string();
-  if (::mkdtemp(folder.data()) == nullptr) {
-    state.SkipWithError("no temporary folder");
-    return;
-  }
-  shell::chooseDriveRoot({folder, folder});
-  shell::LegalPersonProfile profile;
-  profile.missingElements = text::toGbk("金");
-  if (!shell::writeLegalPersonProfile(shell::profilePath(), profile)) {
-    state.SkipWithError("profile not written");
-  } else {
-    const SettingsSnapshot snapshot(companySettings(2));
-    std::uint32_t seed = 1;
-    std::int64_t rows = 0;
-    for (auto _ : state) {
-      rows += runWith(snapshot, programEngineServices(seed++), 1'000'000).rows;
-    }
-    state.SetItemsProcessed(rows);
-  }
-  std::filesystem::remove_all(folder);
+  bench::ensureWorkingFolder();
+  const SettingsSnapshot snapshot(companySettings(2));
+  std::uint32_t seed = 1;
+  std::int64_t rows = 0;
+  for (auto _ : state) rows += runWith(snapshot, programEngineServices(seed++), 1'000'000).rows;
+  state.SetItemsProcessed(rows);
 }
 BENCHMARK(BM_EngineUnfilteredWithProfile)->Unit(benchmark::kMillisecond);
 
