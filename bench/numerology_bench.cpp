@@ -1,7 +1,10 @@
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+#include "dictionary/table_element.h"
 #include "numerology/grids.h"
 #include "numerology/rating.h"
+#include "shell/base_score.h"
 #include "text/gbk.h"
 
 namespace {
@@ -36,5 +39,17 @@ void BM_RateNameWithoutTable(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(numerology::rateName(body, 3, none).stars);
 }
 BENCHMARK(BM_RateNameWithoutTable);
+
+// A company body rated as the engine and the report rate it: base score from the
+// profile on the disk, elements from the character table.
+void BM_RateNameWithProfile(benchmark::State& state) {
+  bench::ensureWorkingFolder();
+  const std::string body = text::toGbk("华通达");
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        numerology::rateName(body, shell::profileBaseScore(), dictionary::tableElement).stars);
+  }
+}
+BENCHMARK(BM_RateNameWithProfile);
 
 }  // namespace

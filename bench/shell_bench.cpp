@@ -1,5 +1,6 @@
 // The shell's hot paths: the base score that every star rating reads, and the
 // data tables that start-up opens and the rating and personal naming search.
+#include "bench_support.h"
 #include "shell/base_score.h"
 #include "shell/data_table.h"
 #include "shell/profile.h"
@@ -20,26 +21,7 @@ namespace {
 using namespace zeruda;
 using namespace zeruda::text::literals;
 
-// A working folder of its own under the temporary folder, set up once.
-void ensureWorkingFolder() {
-  static bool ready = [] {
-    std::string folder = (std::filesystem::temp_directory_path() / "zeruda-bench-XXXXXX").string();
-    if (::mkdtemp(folder.data()) == nullptr) std::abort();
-    static std::string removeAtExit = folder;
-    // Only the folder goes: the tables may already be destroyed with the statics.
-    std::atexit([] {
-      std::error_code ignored;
-      std::filesystem::remove_all(removeAtExit, ignored);
-    });
-    shell::chooseDriveRoot({folder, folder});
-    shell::writeMissingTableFiles();
-    shell::LegalPersonProfile profile;
-    profile.missingElements = "木火"_gbk;
-    if (!shell::writeLegalPersonProfile(shell::profilePath(), profile).ok()) std::abort();
-    return true;
-  }();
-  (void)ready;
-}
+using bench::ensureWorkingFolder;
 
 constexpr int kLargeTableRecords = 20900;  // about the size of the character table
 

@@ -14,8 +14,7 @@ bool contains(std::initializer_list<std::string_view> list, std::string_view nam
 
 }  // namespace
 
-Args::Args(std::span<const std::string> args,
-           std::initializer_list<std::string_view> valueOptions,
+Args::Args(std::span<const std::string> args, std::initializer_list<std::string_view> valueOptions,
            std::initializer_list<std::string_view> flagOptions) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];

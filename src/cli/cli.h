@@ -8,7 +8,7 @@ namespace zeruda::cli {
 
 // Exit codes shared by every command.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitRefused = 1;  // the request was understood but refused
+inline constexpr int kExitRefused = 1;   // the request was understood but refused
 inline constexpr int kExitBadInput = 2;  // malformed arguments or text
 
 // Runs one command line (without the program name); output is UTF-8.

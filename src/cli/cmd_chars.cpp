@@ -20,11 +20,16 @@ int runChars(std::span<const std::string> args, std::ostream& out, std::ostream&
     json.beginArray();
     for (const auto& unit : units) {
       json.beginObject()
-          .key("char").string(unit)
-          .key("written").number(static_cast<long long>(dictionary::writtenStrokes(unit)))
-          .key("kangxi").number(static_cast<long long>(dictionary::kangxiStrokes(unit)))
-          .key("traditional").string(dictionary::toTraditional(unit))
-          .key("pinyin").string(dictionary::pinyinOf(unit))
+          .key("char")
+          .string(unit)
+          .key("written")
+          .number(static_cast<long long>(dictionary::writtenStrokes(unit)))
+          .key("kangxi")
+          .number(static_cast<long long>(dictionary::kangxiStrokes(unit)))
+          .key("traditional")
+          .string(dictionary::toTraditional(unit))
+          .key("pinyin")
+          .string(dictionary::pinyinOf(unit))
           .endObject();
     }
     json.endArray();

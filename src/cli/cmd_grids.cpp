@@ -13,8 +13,11 @@ std::string luckText(double luck) { return luck == 1 ? "1" : luck == 0.5 ? "0.5"
 void writePart(Json& json, const std::vector<numerology::CharStroke>& part) {
   json.beginArray();
   for (const auto& c : part) {
-    json.beginObject().key("char").string(c.character).key("kangxi").number(
-        static_cast<long long>(c.strokes));
+    json.beginObject()
+        .key("char")
+        .string(c.character)
+        .key("kangxi")
+        .number(static_cast<long long>(c.strokes));
     json.endObject();
   }
   json.endArray();

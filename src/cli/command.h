@@ -15,8 +15,7 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-using CommandFn = int (*)(std::span<const std::string> args, std::ostream& out,
-                          std::ostream& err);
+using CommandFn = int (*)(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 struct Command {
   std::string_view name;

@@ -20,6 +20,12 @@ std::span<const Command> commands() {
       Command{"paths", "", runPaths},
       Command{"profile", "", runProfile},
       Command{"table", "ALIAS", runTable},
+      Command{"generate",
+              "--surname S --given G --birth DATE --time TIME [--prefix P] [--suffix S] [--shop] "
+              "[--raw] [--length 2|3|4] [--fixed1 C] [--fixed2 C] [--fixed3 C] [--fixed4 C] "
+              "[--element E]... [--auto-elements] [--min-stars N] [--count N] [--seed N] "
+              "[--csv FILE] [--txt FILE]",
+              runGenerate},
   };
   return kCommands;
 }

@@ -29,8 +29,9 @@ bool isTableCharacterEntry(std::string_view input) {
 
 ElementQuery queryElement(std::string_view input) {
   if (!isTableCharacterEntry(input)) {
-    return {UserMessage{"您未输入合法内容！"_gbk, "提示"_gbk, MessageIcon::Warning, "编辑框输入"_gbk},
-            {}};
+    return {
+        UserMessage{"您未输入合法内容！"_gbk, "提示"_gbk, MessageIcon::Warning, "编辑框输入"_gbk},
+        {}};
   }
   return {std::nullopt, tableElement(input).value_or(std::string())};
 }

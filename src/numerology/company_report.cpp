@@ -88,12 +88,18 @@ std::string escapeHtml(const std::string& gbk) {
   std::string out;
   for (std::size_t pos = 0; pos < gbk.size(); pos += text::charLength(gbk, pos)) {
     std::string_view piece = std::string_view(gbk).substr(pos, text::charLength(gbk, pos));
-    if (piece == "&") out += "&amp;";
-    else if (piece == "<") out += "&lt;";
-    else if (piece == ">") out += "&gt;";
-    else if (piece == "\r") continue;
-    else if (piece == "\n") out += "<br>\n";
-    else out += piece;
+    if (piece == "&")
+      out += "&amp;";
+    else if (piece == "<")
+      out += "&lt;";
+    else if (piece == ">")
+      out += "&gt;";
+    else if (piece == "\r")
+      continue;
+    else if (piece == "\n")
+      out += "<br>\n";
+    else
+      out += piece;
   }
   return out;
 }

@@ -54,8 +54,8 @@ bool PatternMatcher::execute(std::string_view pattern, std::string_view subject,
     std::vector<Group> groups;
     for (std::size_t g = 0; g < it->size(); ++g) {
       const auto& sub = (*it)[g];
-      groups.push_back({sub.str(), static_cast<std::size_t>(sub.first - subject_.cbegin()),
-                        sub.matched});
+      groups.push_back(
+          {sub.str(), static_cast<std::size_t>(sub.first - subject_.cbegin()), sub.matched});
     }
     matches_.push_back(std::move(groups));
     if (!global_) break;
@@ -67,7 +67,9 @@ std::string PatternMatcher::textAndPosition(const Group& group, int* position) c
   if (position) {
     // The byte position is the GBK length of everything before the match, exactly.
     *position = group.matched
-                    ? static_cast<int>(gbkOf(std::wstring_view(subject_).substr(0, group.charIndex)).size()) + 1
+                    ? static_cast<int>(
+                          gbkOf(std::wstring_view(subject_).substr(0, group.charIndex)).size()) +
+                          1
                     : 0;
   }
   return gbkOf(group.text);
@@ -82,8 +84,7 @@ std::string PatternMatcher::matchText(int i, int* position) const {
 }
 
 std::string PatternMatcher::subMatchText(int i, int j, int* position) const {
-  if (i < 1 || i > matchCount() || j < 1 ||
-      j >= static_cast<int>(matches_[i - 1].size())) {
+  if (i < 1 || i > matchCount() || j < 1 || j >= static_cast<int>(matches_[i - 1].size())) {
     if (position) *position = 0;
     return {};
   }
@@ -98,8 +99,8 @@ std::string PatternMatcher::replace(std::string_view replacement) const {
   if (!regex_) return {};
   auto wideReplacement = text::gbkToWide(replacement);
   if (!wideReplacement.ok()) return {};
-  auto flags = global_ ? std::regex_constants::format_default
-                       : std::regex_constants::format_first_only;
+  auto flags =
+      global_ ? std::regex_constants::format_default : std::regex_constants::format_first_only;
   return gbkOf(std::regex_replace(subject_, *regex_, wideReplacement.value(), flags));
 }
 

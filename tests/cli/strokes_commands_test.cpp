@@ -16,10 +16,11 @@ TEST(CharsCommand, PrintsStrokesTraditionalAndPinyinPerUnit) {
 TEST(CharsCommand, JsonListsEveryUnitIncludingSpaces) {
   auto run = runCli({"chars", "华 a", "--json"});
   EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.out,
-            "[{\"char\":\"华\",\"written\":6,\"kangxi\":14,\"traditional\":\"華\",\"pinyin\":\"hua\"},"
-            "{\"char\":\" \",\"written\":0,\"kangxi\":0,\"traditional\":\" \",\"pinyin\":\"\"},"
-            "{\"char\":\"a\",\"written\":0,\"kangxi\":0,\"traditional\":\"a\",\"pinyin\":\"\"}]\n");
+  EXPECT_EQ(
+      run.out,
+      "[{\"char\":\"华\",\"written\":6,\"kangxi\":14,\"traditional\":\"華\",\"pinyin\":\"hua\"},"
+      "{\"char\":\" \",\"written\":0,\"kangxi\":0,\"traditional\":\" \",\"pinyin\":\"\"},"
+      "{\"char\":\"a\",\"written\":0,\"kangxi\":0,\"traditional\":\"a\",\"pinyin\":\"\"}]\n");
 }
 
 struct GridsCase {
@@ -38,7 +39,8 @@ TEST_P(GridsCommand, PrintsGridsTalentsAndLuck) {
 INSTANTIATE_TEST_SUITE_P(Bodies, GridsCommand,
                          testing::Values(GridsCase{"华通", "15 28 15 28 1 5 8 5\t土金土\t1\n"},
                                          GridsCase{"华通达", "15 28 30 44 17 5 8 10\t土金水\t0\n"},
-                                         GridsCase{"金华通达", "22 28 30 52 24 2 8 10\t木金水\t0\n"},
+                                         GridsCase{"金华通达",
+                                                   "22 28 30 52 24 2 8 10\t木金水\t0\n"},
                                          GridsCase{"华a", "0 0 0 0 0 0 0 0\t\t0\n"}));
 
 TEST(GridsCommand, JsonNamesThePartsAndTheirStrokes) {
@@ -65,15 +67,14 @@ TEST_P(BadCommandLine, ExitsWithTwoAndOneLineOnStderr) {
   EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BadCommandLine,
-    testing::Values(BadInput{"MalformedUtf8", {"chars", "\xE5\x8D"}},
-                    BadInput{"OutsideGbk", {"chars", "华😀"}},
-                    BadInput{"MissingText", {"chars"}},
-                    BadInput{"ExtraArgument", {"grids", "华通", "x"}},
-                    BadInput{"UnknownOption", {"grids", "华通", "--fast"}},
-                    BadInput{"UnknownCommand", {"frobnicate"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, BadCommandLine,
+                         testing::Values(BadInput{"MalformedUtf8", {"chars", "\xE5\x8D"}},
+                                         BadInput{"OutsideGbk", {"chars", "华😀"}},
+                                         BadInput{"MissingText", {"chars"}},
+                                         BadInput{"ExtraArgument", {"grids", "华通", "x"}},
+                                         BadInput{"UnknownOption", {"grids", "华通", "--fast"}},
+                                         BadInput{"UnknownCommand", {"frobnicate"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Help, ListsTheCommands) {
   auto run = runCli({"help"});

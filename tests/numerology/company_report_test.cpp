@@ -47,8 +47,8 @@ TEST_F(CompanyNameReport, FollowsTheLayoutLineByLine) {
       "与法人结合的三才：天才5(土)→人才8(金)→地才5(土)\r\n"
       "名字五行属性：华(水)通(火)\r\n\r\n"
       "----------------------------名字释义---------------------------\r\n"
-      "总评： " + utf8(verdict) + "\r\n" +
-      "解释： " + utf8(meaning) + "\r\n";
+      "总评： " +
+      utf8(verdict) + "\r\n" + "解释： " + utf8(meaning) + "\r\n";
   EXPECT_EQ(utf8(outcome.report->plainText()), expected);
   EXPECT_EQ(outcome.report->stars, 4);
 }
@@ -103,14 +103,14 @@ TEST_P(CompanyNameReportRefusal, NamesTheProblemAndFocusesTheBody) {
   EXPECT_EQ(utf8(outcome.refusal->focus), "编辑框名字主体");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bodies, CompanyNameReportRefusal,
-    testing::Values(Refusal{"Empty", "", "请输公司名字主体"},
-                    Refusal{"OneCharacter", "华", "请输公司名字主体"},
-                    Refusal{"FiveCharacters", "金华通达科", "公司名字主体最多4个汉字"},
-                    Refusal{"FiveBytesMixed", "华a通", "请输公司名字主体"},
-                    Refusal{"SevenBytesMixed", "华通a达", "请输公司名字主体"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Bodies, CompanyNameReportRefusal,
+                         testing::Values(Refusal{"Empty", "", "请输公司名字主体"},
+                                         Refusal{"OneCharacter", "华", "请输公司名字主体"},
+                                         Refusal{"FiveCharacters", "金华通达科",
+                                                 "公司名字主体最多4个汉字"},
+                                         Refusal{"FiveBytesMixed", "华a通", "请输公司名字主体"},
+                                         Refusal{"SevenBytesMixed", "华通a达", "请输公司名字主体"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CompanyNameReport, TakesTheStarsOfTheSelectedRowForTheSameBody) {
   CompanyReportRequest request;

@@ -33,11 +33,12 @@ TEST_P(BodyGrids, MatchWorkedExamples) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bodies, BodyGrids,
-    testing::Values(BodyCase{"TwoCharacters", "华通", {15, 28, 15, 28, 1, 5, 8, 5}, "土金土", 1},
-                    BodyCase{"ThreeCharacters", "华通达", {15, 28, 30, 44, 17, 5, 8, 10}, "土金水", 0},
-                    BodyCase{"FourCharacters", "金华通达", {22, 28, 30, 52, 24, 2, 8, 10}, "木金水", 0},
-                    BodyCase{"SpacesAreRemoved", "华 通", {15, 28, 15, 28, 1, 5, 8, 5}, "土金土", 1},
-                    BodyCase{"FullWidthSpaceToo", "　华通　", {15, 28, 15, 28, 1, 5, 8, 5}, "土金土", 1}),
+    testing::Values(
+        BodyCase{"TwoCharacters", "华通", {15, 28, 15, 28, 1, 5, 8, 5}, "土金土", 1},
+        BodyCase{"ThreeCharacters", "华通达", {15, 28, 30, 44, 17, 5, 8, 10}, "土金水", 0},
+        BodyCase{"FourCharacters", "金华通达", {22, 28, 30, 52, 24, 2, 8, 10}, "木金水", 0},
+        BodyCase{"SpacesAreRemoved", "华 通", {15, 28, 15, 28, 1, 5, 8, 5}, "土金土", 1},
+        BodyCase{"FullWidthSpaceToo", "　华通　", {15, 28, 15, 28, 1, 5, 8, 5}, "土金土", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LoadNameParts, SplitsFourCharactersTwoAndTwo) {

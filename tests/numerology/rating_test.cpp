@@ -16,9 +16,9 @@ const ElementLookup kNoTable = [](std::string_view) { return std::optional<std::
 
 TEST(NumberLuck, WrapsModulo81) {
   EXPECT_EQ(numberLuck(81), 1);
-  EXPECT_EQ(numberLuck(82), 1);   // reads as 1
-  EXPECT_EQ(numberLuck(162), 1);  // reads as 81
-  EXPECT_EQ(numberLuck(83), 0);   // reads as 2
+  EXPECT_EQ(numberLuck(82), 1);    // reads as 1
+  EXPECT_EQ(numberLuck(162), 1);   // reads as 81
+  EXPECT_EQ(numberLuck(83), 0);    // reads as 2
   EXPECT_EQ(numberLuck(98), 0.5);  // reads as 17
   EXPECT_EQ(numberLuck(0), 0);
   EXPECT_EQ(numberLuck(-5), 0);

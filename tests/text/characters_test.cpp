@@ -17,8 +17,7 @@ std::vector<std::string> utf8Units(std::string_view gbkText) {
 }
 
 TEST(SplitCharacters, CutsChineseAndAsciiIntoUnits) {
-  EXPECT_EQ(utf8Units(gbk("华 通a1")),
-            (std::vector<std::string>{"华", " ", "通", "a", "1"}));
+  EXPECT_EQ(utf8Units(gbk("华 通a1")), (std::vector<std::string>{"华", " ", "通", "a", "1"}));
 }
 
 TEST(SplitCharacters, SpacesOnlyGiveNoUnits) {

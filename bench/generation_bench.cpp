@@ -1,0 +1,120 @@
+#include "bench_support.h"
+#include "generation/engine.h"
+#include "generation/engine_services.h"
+#include "generation/name_pool.h"
+#include "numerology/rating.h"
+#include "shell/program_state.h"
+#include "text/gbk.h"
+
+#include <benchmark/benchmark.h>
+#include <atomic>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace zeruda;
+using namespace zeruda::generation;
+
+constexpr int kRun = static_cast<int>(shell::StopState::kRun);
+constexpr int kStop = static_cast<int>(shell::StopState::kStop);
+
+const numerology::ElementLookup kNoLookup = [](std::string_view) {
+  return std::optional<std::string>();
+};
+
+EngineSettings companySettings(int middleCount) {
+  EngineSettings s;
+  s.middleCount = middleCount;
+  s.prefix = text::toGbk("成都");
+  s.suffix = text::toGbk("科技有限公司");
+  return s;
+}
+
+// One engine run on this thread until `rows` rows stand (or the cap ends it).
+EngineOutcome runWith(const SettingsSnapshot& snapshot, EngineServices services, int rows) {
+  std::atomic<int> stop{kRun};
+  int accepted = 0;
+  return runEngine(snapshot, stop, services, [&](const CandidateRow& row) {
+    benchmark::DoNotOptimize(row.cells.data());
+    if (++accepted >= rows) stop.store(kStop);
+  });
+}
+
+// A run on a fixed base score of 3 (one element missing from the chart).
+EngineOutcome runFor(const SettingsSnapshot& snapshot, std::uint32_t seed, int rows) {
+  return runWith(snapshot, {SeededDraw(seed), [] { return 3.0; }, kNoLookup}, rows);
+}
+
+// Rows per second, no filter: each iteration is a full run to the cap.
+void BM_EngineUnfilteredFullRun(benchmark::State& state) {
+  const SettingsSnapshot snapshot(companySettings(static_cast<int>(state.range(0))));
+  std::uint32_t seed = 1;
+  std::int64_t rows = 0;
+  for (auto _ : state) rows += runFor(snapshot, seed++, 1'000'000).rows;
+  state.SetItemsProcessed(rows);
+  state.counters["rows_per_run"] =
+      benchmark::Counter(static_cast<double>(rows) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_EngineUnfilteredFullRun)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
+
+// Rows per second when only four stars and more are kept: every candidate is rated
+// and the weaker ones dropped.
+void BM_EngineMinStarsFour(benchmark::State& state) {
+  EngineSettings s = companySettings(2);
+  s.autoPick = true;
+  s.starLevelIndex = 3;
+  const SettingsSnapshot snapshot(std::move(s));
+  std::uint32_t seed = 1;
+  std::int64_t rows = 0;
+  std::int64_t attempts = 0;
+  for (auto _ : state) {
+    const EngineOutcome outcome = runFor(snapshot, seed++, 200);
+    rows += outcome.rows;
+    attempts += outcome.attempts;
+  }
+  state.SetItemsProcessed(rows);
+  state.counters["kept_share"] =
+      benchmark::Counter(static_cast<double>(rows) / static_cast<double>(attempts));
+}
+BENCHMARK(BM_EngineMinStarsFour)->Unit(benchmark::kMillisecond);
+
+// A full run as the program makes it: the base score (3 here too) comes from the
+// saved profile, whose cached reader checks the file at every rating.
+void BM_EngineUnfilteredWithProfile(benchmark::State& state) {
+  bench::ensureWorkingFolder();
+  const SettingsSnapshot snapshot(companySettings(2));
+  std::uint32_t seed = 1;
+  std::int64_t rows = 0;
+  for (auto _ : state) rows += runWith(snapshot, programEngineServices(seed++), 1'000'000).rows;
+  state.SetItemsProcessed(rows);
+}
+BENCHMARK(BM_EngineUnfilteredWithProfile)->Unit(benchmark::kMillisecond);
+
+// One attempt without filters: draw, strokes, elements, rating, the seven cells.
+void BM_EngineAttempt(benchmark::State& state) {
+  const EngineSettings s = companySettings(2);
+  EngineServices services{SeededDraw(1), [] { return 3.0; }, kNoLookup};
+  for (auto _ : state) benchmark::DoNotOptimize(attemptCandidate(s, 1, services));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_EngineAttempt);
+
+// The rating alone on the bodies the engine draws, to set against the attempt.
+void BM_RateNameOnPoolBodies(benchmark::State& state) {
+  SeededDraw draw(1);
+  std::vector<std::string> bodies;
+  for (int i = 0; i < 1024; ++i) {
+    std::string body;
+    for (int c = 0; c < 2; ++c) body += poolCharacter(poolNumberForDraw(draw(kDrawLow, kDrawHigh)));
+    bodies.push_back(body);
+  }
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(numerology::rateName(bodies[i++ & 1023], 3, kNoLookup).stars);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_RateNameOnPoolBodies);
+
+}  // namespace

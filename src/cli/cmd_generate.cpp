@@ -1,0 +1,152 @@
+// zeruda-cli generate: the company page's generate button from the command line. The
+// request runs as the page runs it (checks, chart, profile), then the engine prints
+// each accepted row as its seven cells separated by tabs.
+#include "calendar/lunar.h"
+#include "cli/args.h"
+#include "cli/cli.h"
+#include "cli/command.h"
+#include "cli/command_list.h"
+#include "cli/date_args.h"
+#include "cli/environment.h"
+#include "cli/terminal.h"
+#include "generation/engine_services.h"
+#include "generation/engine_thread.h"
+#include "generation/export.h"
+#include "generation/request.h"
+#include "shell/program_state.h"
+
+#include <atomic>
+#include <limits>
+#include <mutex>
+#include <vector>
+
+namespace zeruda::cli {
+namespace {
+
+using generation::CandidateRow;
+using generation::CompanyForm;
+
+// Which of the five element boxes an --element value ticks.
+std::size_t elementBox(const std::string& value) {
+  const std::string element = argToGbk(value, "--element");
+  const auto& captions = generation::elementBoxCaptions();
+  for (std::size_t box = 0; box < captions.size(); ++box) {
+    if (captions[box] == element) return box;
+  }
+  throw UsageError("--element must be one of 金 木 水 火 土, not '" + value + "'");
+}
+
+std::string required(const Args& args, std::string_view name) {
+  auto value = args.value(name);
+  if (!value) throw UsageError("missing --" + std::string(name));
+  return *value;
+}
+
+CompanyForm formFromArgs(const Args& args) {
+  CompanyForm form = generation::defaultCompanyForm();
+  form.surname = argToGbk(required(args, "surname"), "--surname");
+  form.givenName = argToGbk(required(args, "given"), "--given");
+  form.birthDate = parseDate(required(args, "birth"), "--birth");
+  form.lunarReading = calendar::solarToLunar(form.birthDate);
+  if (!form.lunarReading) {
+    throw UsageError(
+        "--birth must lie between 1901-02-19 and 2048-12-31, the span of the date box");
+  }
+  const calendar::DateTime time = parseTime(required(args, "time"), "--time");
+  if (time.second != 0) throw UsageError("--time takes hours and minutes only (HH:MM)");
+  form.hourIndex = time.hour;
+  form.minuteIndex = time.minute;
+  if (auto prefix = args.value("prefix")) form.prefix = argToGbk(*prefix, "--prefix");
+  if (auto suffix = args.value("suffix")) form.suffix = argToGbk(*suffix, "--suffix");
+  form.shopName = args.flag("shop");
+  form.takeAsTyped = args.flag("raw");
+  form.autoElements = args.flag("auto-elements");
+  form.middleCountText = std::to_string(args.intValue("length", 2, 2, 4));
+  for (int box = 1; box <= 4; ++box) {
+    const std::string name = "fixed" + std::to_string(box);
+    if (auto fixed = args.value(name)) form.fixed[box - 1] = argToGbk(*fixed, "--" + name);
+  }
+  for (const auto& element : args.values("element")) form.elements[elementBox(element)] = true;
+  if (args.value("min-stars")) {
+    form.autoPick = true;
+    form.starLevelIndex = args.intValue("min-stars", 1, 1, 5) - 1;
+  }
+  return form;
+}
+
+void printMessage(std::ostream& err, const UserMessage& message) {
+  err << fromGbk(message.text);
+  if (!message.caption.empty()) err << " (" << fromGbk(message.caption) << ")";
+  err << '\n';
+}
+
+std::string rowLine(const CandidateRow& row) {
+  std::string line;
+  for (const auto& cell : row.cells) {
+    if (!line.empty()) line += '\t';
+    line += fromGbk(cell);
+  }
+  return line + '\n';
+}
+
+// Writes the list to the asked files; false when a write failed (its message is on
+// `err`).
+bool exportAsked(const Args& args, const std::vector<CandidateRow>& rows, std::ostream& err) {
+  bool ok = true;
+  const std::pair<const char*, generation::ExportFormat> formats[] = {
+      {"csv", generation::ExportFormat::Csv}, {"txt", generation::ExportFormat::Txt}};
+  for (const auto& [option, format] : formats) {
+    auto file = args.value(option);
+    if (!file) continue;
+    const UserMessage message = generation::exportRows(*file, rows, format);
+    if (message.icon != MessageIcon::Information) {
+      printMessage(err, message);
+      ok = false;
+    }
+  }
+  return ok;
+}
+
+}  // namespace
+
+int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  const Args parsed(
+      args,
+      {"surname", "given", "birth", "time", "prefix", "suffix", "length", "fixed1", "fixed2",
+       "fixed3", "fixed4", "element", "min-stars", "count", "seed", "csv", "txt"},
+      {"shop", "raw", "auto-elements"});
+  parsed.expectPositional(0, "");
+  CompanyForm form = formFromArgs(parsed);
+  const int count = parsed.intValue("count", 0, 1, generation::kRowCap + 1);
+  const auto seed = parsed.value("seed") ? static_cast<std::uint32_t>(parsed.intValue(
+                                               "seed", 0, 0, std::numeric_limits<int>::max()))
+                                         : generation::millisecondTickSeed();
+
+  const ProgramEnvironment environment;
+  const generation::RequestOutcome request = generation::runGenerationRequest(std::move(form));
+  if (request.message) {
+    printMessage(err, *request.message);
+    return kExitRefused;
+  }
+
+  std::vector<CandidateRow> rows;
+  std::mutex rowsLock;
+  generation::EngineThread engine(
+      std::make_shared<generation::SettingsSnapshot>(request.start->settings),
+      shell::programState().stop, generation::programEngineServices(seed),
+      [&](const CandidateRow& row) {
+        out << rowLine(row);
+        std::lock_guard lock(rowsLock);
+        rows.push_back(row);
+        if (static_cast<int>(rows.size()) == count) shell::requestStop();
+      });
+  const generation::EngineOutcome& outcome = engine.wait();
+  if (outcome.refusal) {
+    printMessage(err, *outcome.refusal);
+    return kExitRefused;
+  }
+  std::lock_guard lock(rowsLock);
+  return exportAsked(parsed, rows, err) ? kExitOk : kExitRefused;
+}
+
+}  // namespace zeruda::cli

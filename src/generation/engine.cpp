@@ -1,0 +1,110 @@
+#include "generation/engine.h"
+
+#include "dictionary/elements.h"
+#include "dictionary/strokes.h"
+#include "generation/name_pool.h"
+#include "shell/program_state.h"
+#include "text/characters.h"
+
+#include <array>
+#include <string>
+
+namespace zeruda::generation {
+
+namespace {
+
+constexpr int kMinMiddleCount = 2;
+constexpr int kMaxMiddleCount = 4;
+
+bool bodyLengthAllowed(int middleCount) {
+  return middleCount >= kMinMiddleCount && middleCount <= kMaxMiddleCount;
+}
+
+struct Body {
+  std::string part1;  // the first half: one character, two for a four-character body
+  std::string part2;
+  std::string text() const { return part1 + part2; }
+};
+
+// Every position draws, fixed or not, and all draws come before any character is
+// placed, so the fixed boxes never change which numbers the other positions get.
+Body drawBody(const EngineSettings& settings, DrawInteger& draw) {
+  const int count = settings.middleCount;
+  std::array<int, kMaxMiddleCount> drawn{};
+  for (int i = 0; i < count; ++i) drawn[i] = poolNumberForDraw(draw(kDrawLow, kDrawHigh));
+  Body body;
+  for (int i = 0; i < count; ++i) {
+    const std::string& fixed = settings.fixed[i];
+    std::string& half = i < count / 2 ? body.part1 : body.part2;
+    half += fixed.empty() ? poolCharacter(drawn[i]) : std::string_view(fixed);
+  }
+  return body;
+}
+
+bool hasRequiredElements(const EngineSettings& settings, std::string_view elements) {
+  const auto& captions = elementBoxCaptions();
+  for (std::size_t box = 0; box < kElementBoxCount; ++box) {
+    if (settings.required[box] &&
+        text::findCharacterAware(elements, captions[box]) == std::string_view::npos) {
+      return false;
+    }
+  }
+  return true;
+}
+
+CandidateRow makeRow(const EngineSettings& settings, int sequence, const Body& body,
+                     std::string elements, int stars) {
+  using dictionary::kangxiStrokeText;
+  using dictionary::writtenStrokeText;
+  const std::string text = body.text();
+  CandidateRow row;
+  row.cell(Column::Sequence) = std::to_string(sequence);
+  row.cell(Column::FullName) = settings.prefix + text + settings.suffix;
+  row.cell(Column::Body) = text;
+  row.cell(Column::WrittenStrokes) =
+      writtenStrokeText(body.part1) + "," + writtenStrokeText(body.part2);
+  row.cell(Column::KangxiStrokes) =
+      kangxiStrokeText(body.part1) + "," + kangxiStrokeText(body.part2);
+  row.cell(Column::Elements) = std::move(elements);
+  row.cell(Column::Stars) = numerology::starText(stars);
+  return row;
+}
+
+bool stopRequested(const std::atomic<int>& flag) {
+  return flag.load() == static_cast<int>(shell::StopState::kStop);
+}
+
+}  // namespace
+
+std::optional<CandidateRow> attemptCandidate(const EngineSettings& settings, int sequence,
+                                             EngineServices& services) {
+  if (!bodyLengthAllowed(settings.middleCount)) return std::nullopt;
+  const Body body = drawBody(settings, services.draw);
+  const std::string text = body.text();
+  std::string elements = dictionary::elementText(text);
+  if (!hasRequiredElements(settings, elements)) return std::nullopt;
+  const int stars = numerology::rateName(text, services.baseScore(), services.elementLookup).stars;
+  if (settings.autoPick && stars < settings.starLevelIndex + 1) return std::nullopt;
+  return makeRow(settings, sequence, body, std::move(elements), stars);
+}
+
+EngineOutcome runEngine(const SettingsSnapshot& settings, std::atomic<int>& stopFlag,
+                        EngineServices& services, const RowConsumer& consume) {
+  EngineOutcome outcome;
+  const auto atStart = settings.current();
+  if ((outcome.refusal = engineRefusal(*atStart))) return outcome;
+  if (!bodyLengthAllowed(atStart->middleCount)) return outcome;
+  int sequence = 1;
+  while (!stopRequested(stopFlag)) {
+    if (sequence > kRowCap) stopFlag.store(static_cast<int>(shell::StopState::kStop));
+    ++outcome.attempts;
+    if (auto row = attemptCandidate(*settings.current(), sequence, services)) {
+      consume(*row);
+      ++sequence;
+      ++outcome.rows;
+    }
+  }
+  return outcome;
+}
+
+}  // namespace zeruda::generation

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "generation/candidate_row.h"
+#include "generation/engine_settings.h"
+#include "generation/random_source.h"
+#include "numerology/rating.h"
+#include "text/user_message.h"
+
+#include <atomic>
+#include <functional>
+#include <optional>
+
+namespace zeruda::generation {
+
+// What the engine needs from outside besides its settings.
+struct EngineServices {
+  DrawInteger draw;                         // the random source
+  std::function<double()> baseScore;        // the rating's base, asked at every rating
+  numerology::ElementLookup elementLookup;  // the character table, for the rating
+};
+
+// Receives each accepted row, in order, on the engine's thread. Must not throw.
+using RowConsumer = std::function<void(const CandidateRow&)>;
+
+struct EngineOutcome {
+  int rows = 0;
+  long long attempts = 0;
+  std::optional<UserMessage> refusal;  // set when the run ended before its first attempt
+};
+
+// One attempt: draws a body, puts the fixed characters in, and filters and rates
+// it. The row it would add as number `sequence`, or nothing when it is rejected.
+std::optional<CandidateRow> attemptCandidate(const EngineSettings& settings, int sequence,
+                                             EngineServices& services);
+
+// The engine's whole run on the calling thread: attempts back to back, reading the
+// settings afresh for each, until `stopFlag` holds StopState::kStop at the end of an
+// attempt. Past kRowCap rows the engine sets the flag itself. Nothing happens when
+// the settings at the start are refused (see engineRefusal) or name a body length
+// other than 2, 3 or 4.
+EngineOutcome runEngine(const SettingsSnapshot& settings, std::atomic<int>& stopFlag,
+                        EngineServices& services, const RowConsumer& consume);
+
+}  // namespace zeruda::generation

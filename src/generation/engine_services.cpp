@@ -1,0 +1,13 @@
+#include "generation/engine_services.h"
+
+#include "dictionary/table_element.h"
+#include "shell/base_score.h"
+
+namespace zeruda::generation {
+
+EngineServices programEngineServices(std::uint32_t seed) {
+  return {SeededDraw(seed), [] { return static_cast<double>(shell::profileBaseScore()); },
+          dictionary::tableElement};
+}
+
+}  // namespace zeruda::generation

@@ -1,0 +1,42 @@
+#include "generation/engine_settings.h"
+
+#include "text/gbk_literal.h"
+
+#include <algorithm>
+
+namespace zeruda::generation {
+
+using namespace text::literals;
+
+const std::array<std::string, kElementBoxCount>& elementBoxCaptions() {
+  static const std::array<std::string, kElementBoxCount> captions = {"金"_gbk, "木"_gbk, "水"_gbk,
+                                                                     "火"_gbk, "土"_gbk};
+  return captions;
+}
+
+int fixedCount(const EngineSettings& settings) {
+  return static_cast<int>(std::count_if(settings.fixed.begin(), settings.fixed.end(),
+                                        [](const std::string& box) { return !box.empty(); }));
+}
+
+std::optional<UserMessage> engineRefusal(const EngineSettings& settings) {
+  if (fixedCount(settings) != settings.middleCount) return std::nullopt;
+  return UserMessage{
+      "名字中间字个数与限定字个数一样了，软件将不生成名字，请减少限定字后，重新开始"_gbk,
+      "特别提示"_gbk,
+      MessageIcon::Information,
+      {}};
+}
+
+void SettingsSnapshot::update(EngineSettings settings) {
+  auto replacement = std::make_shared<const EngineSettings>(std::move(settings));
+  std::lock_guard lock(mutex_);
+  current_ = std::move(replacement);
+}
+
+std::shared_ptr<const EngineSettings> SettingsSnapshot::current() const {
+  std::lock_guard lock(mutex_);
+  return current_;
+}
+
+}  // namespace zeruda::generation

@@ -1,0 +1,69 @@
+#include "generation/export.h"
+
+#include "shell/atomic_file.h"
+#include "text/gbk_literal.h"
+
+namespace zeruda::generation {
+
+using namespace text::literals;
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// "," would split a cell into two CSV columns; the stroke cells hold one. No GBK
+// trail byte is a comma, so every comma byte is one, even in a cell taken as typed.
+std::string withoutCommas(std::string_view cell) {
+  const std::string& dash = "―"_gbk;
+  std::string out;
+  out.reserve(cell.size() + 8);
+  for (char c : cell) {
+    if (c == ',') {
+      out += dash;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string csvText(std::span<const CandidateRow> rows) {
+  std::string out = "序号,全名,主体名,汉字笔画,康熙笔画,五行,星级"_gbk;
+  out += kLineEnd;
+  for (const auto& row : rows) {
+    out += row.cells[0];
+    for (std::size_t column = 1; column < kColumnCount; ++column) {
+      out += ',';
+      out += withoutCommas(row.cells[column]);
+    }
+    out += kLineEnd;
+  }
+  return out;
+}
+
+std::string txtText(std::span<const CandidateRow> rows) {
+  std::string out = " ";
+  for (const auto& row : rows) {
+    for (const auto& cell : row.cells) {
+      out += cell;
+      out += "     ";
+    }
+    out += "    ";
+    out += kLineEnd;
+  }
+  return out;
+}
+
+UserMessage exportRows(const std::filesystem::path& file, std::span<const CandidateRow> rows,
+                       ExportFormat format) {
+  const std::string bytes = format == ExportFormat::Csv ? csvText(rows) : txtText(rows);
+  auto written = shell::writeFileAtomically(file, bytes);
+  if (!written) {
+    return {"导出失败："_gbk + written.error(), "特别提示"_gbk, MessageIcon::Warning, {}};
+  }
+  return {"导出成功　　"_gbk, "特别提示"_gbk, MessageIcon::Information, {}};
+}
+
+}  // namespace zeruda::generation

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "generation/candidate_row.h"
+#include "text/user_message.h"
+
+#include <filesystem>
+#include <span>
+#include <string>
+
+namespace zeruda::generation {
+
+enum class ExportFormat { Csv, Txt };
+
+// The result list as a CSV text (GBK, "\r\n" line ends): a header line, then one
+// line per row; every "," inside columns 2-7 becomes "―" so the columns stay apart.
+std::string csvText(std::span<const CandidateRow> rows);
+
+// The result list as a plain text in padded columns: one leading space, each cell
+// followed by five spaces, four more spaces before each "\r\n"; no header, cells
+// as they are.
+std::string txtText(std::span<const CandidateRow> rows);
+
+// Writes the list to `file` in the chosen format, replacing it whole (never a part
+// of it), and says how it went: "导出成功　　" when the file is in place, "导出失败："
+// with the reason when it is not.
+UserMessage exportRows(const std::filesystem::path& file, std::span<const CandidateRow> rows,
+                       ExportFormat format);
+
+}  // namespace zeruda::generation

@@ -1,0 +1,86 @@
+#include "generation/legal_chart.h"
+
+#include "calendar/birth_chart.h"
+#include "calendar/element_strength.h"
+#include "dictionary/pinyin.h"
+#include "text/gbk_literal.h"
+
+namespace zeruda::generation {
+
+using namespace text::literals;
+
+std::string LegalChart::hourBranch() const {
+  const std::string& hour = pillars[3];
+  return hour.size() >= 2 ? hour.substr(hour.size() - 2) : std::string();
+}
+
+std::string LegalChart::eightCharacters() const {
+  return pillars[0] + pillars[1] + pillars[2] + pillars[3];
+}
+
+LegalChart computeLegalChart(const CompanyForm& form) {
+  calendar::BirthChart birth;
+  birth.birthMoment = birthMomentOf(form);
+  calendar::fillChart(birth);
+
+  LegalChart chart;
+  chart.birthMoment = birth.birthMoment;
+  if (form.lunarReading) {
+    chart.lunarText = calendar::lunarText(*form.lunarReading, calendar::LeapMarker::Show);
+  }
+  chart.pillars = {birth.yearPillar, birth.monthPillar, birth.dayPillar, birth.hourPillar};
+  chart.zodiac = birth.zodiacAnimal;
+  chart.starSign = birth.starSign;
+  chart.elements = birth.pillarElements;
+  chart.missingElements = calendar::missingElementsOf(birth.pillarElements);
+  const auto nayin = calendar::chartNayin(birth);
+  chart.nayin = nayin[0] + "；"_gbk + nayin[1] + "；"_gbk + nayin[2] + "；"_gbk + nayin[3];
+  chart.favourable = calendar::elementStrength(birth.birthMoment).favourable;
+  return chart;
+}
+
+shell::LegalPersonProfile legalPersonProfileOf(const CompanyForm& form, const LegalChart& chart) {
+  shell::LegalPersonProfile profile;
+  profile.surname = form.surname;
+  profile.givenName = form.givenName;
+  profile.regionPrefix = form.prefix;
+  profile.tradeSuffix = form.suffix;
+  profile.solarBirth = calendar::dateTimeText(chart.birthMoment);
+  profile.lunarBirth = chart.lunarText;
+  // The hour and minute boxes list 0 … 23 and 0 … 59, so an item's text is its index.
+  profile.hourText = std::to_string(form.hourIndex);
+  profile.minuteText = std::to_string(form.minuteIndex);
+  profile.hourBranch = chart.hourBranch();
+  profile.zodiac = chart.zodiac;
+  profile.pillars = chart.pillars[0] + "年"_gbk + chart.pillars[1] + "月"_gbk + chart.pillars[2] +
+                    "日"_gbk + chart.pillars[3] + "时"_gbk;
+  profile.eightCharacters = chart.eightCharacters();
+  profile.elements = chart.elements;
+  profile.nayin = chart.nayin;
+  profile.favourable = chart.favourable;
+  profile.missingElements = chart.missingElements;
+  return profile;
+}
+
+std::string chartSummary(const LegalChart& chart, std::string_view storedNayin) {
+  const auto& [year, month, day, hour] = chart.pillars;
+  const std::string branch = chart.hourBranch();
+  std::string out = "法人生辰八字信息\r\n\r\n"_gbk;
+  auto line = [&](const std::string& label, const std::string& value) {
+    out += '\t';
+    out += label;
+    out += value;
+    out += "\r\n";
+  };
+  line("农历："_gbk, chart.lunarText + "　时辰："_gbk + branch + "（"_gbk +
+                         std::string(dictionary::pinyinOf(branch)) + "）"_gbk);
+  line("属相："_gbk, chart.zodiac);
+  line("星座："_gbk, chart.starSign);
+  line("四柱："_gbk, year + "年，"_gbk + month + "月，"_gbk + day + "日，"_gbk + hour + "时"_gbk);
+  line("八字："_gbk, year + " " + month + " " + day + " " + hour);
+  line("五行："_gbk, chart.elements);
+  line("纳音："_gbk, std::string(storedNayin));
+  return out;
+}
+
+}  // namespace zeruda::generation

@@ -1,0 +1,57 @@
+#include "generation/request.h"
+
+#include "calendar/element_strength.h"
+#include "generation/legal_chart.h"
+#include "generation/request_checks.h"
+#include "shell/data_table.h"
+#include "shell/profile.h"
+#include "text/gbk_literal.h"
+
+namespace zeruda::generation {
+
+using namespace text::literals;
+
+namespace {
+
+RequestOutcome refused(CompanyForm form, UserMessage message) {
+  return {std::move(form), std::move(message), std::nullopt};
+}
+
+}  // namespace
+
+UserMessage generatingMessage() {
+  return {"正在生成名字，请稍侯.......点击确定后，将停止生成名字"_gbk,
+          "特别提示"_gbk,
+          MessageIcon::Information,
+          {}};
+}
+
+RequestOutcome runGenerationRequest(CompanyForm form) {
+  if (form.autoElements) {
+    matchElementBoxes(form, calendar::elementStrength(birthMomentOf(form)).favourable);
+  }
+  if (auto message = elementCountCheck(form)) return refused(std::move(form), *message);
+  if (auto message = firstCheck(form)) return refused(std::move(form), *message);
+  normaliseTexts(form);
+  if (auto message = secondCheck(form)) return refused(std::move(form), *message);
+
+  const LegalChart chart = computeLegalChart(form);
+  const auto profileFile = shell::profilePath();
+  auto written = shell::writeLegalPersonProfile(profileFile, legalPersonProfileOf(form, chart));
+  if (!written) {
+    return refused(
+        std::move(form),
+        UserMessage{
+            "法人资料保存失败："_gbk + written.error(), "系统提示"_gbk, MessageIcon::Warning, {}});
+  }
+  const shell::LegalPersonProfile stored = shell::readLegalPersonProfile(profileFile);
+
+  // The page makes the company table current before it generates; nothing reads it
+  // afterwards, so a table that cannot be opened changes nothing here.
+  (void)shell::openDataTable("gs");
+
+  EngineStart start{engineSettingsOf(form), chartSummary(chart, stored.nayin), generatingMessage()};
+  return {std::move(form), std::nullopt, std::move(start)};
+}
+
+}  // namespace zeruda::generation

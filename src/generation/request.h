@@ -1,0 +1,42 @@
+#pragma once
+
+#include "generation/company_form.h"
+#include "generation/engine_settings.h"
+#include "text/user_message.h"
+
+#include <optional>
+#include <string>
+
+namespace zeruda::generation {
+
+// What the window does when the request has passed: empty the result list, put
+// the summary into 公司法人八字编辑框, start the engine on these settings (which
+// clears the stop flag), show the birth-chart page the same person, and hold the
+// wait message up until the user closes it, which stops the engine.
+struct EngineStart {
+  EngineSettings settings;
+  std::string chartSummary;
+  UserMessage waitMessage;
+};
+
+struct RequestOutcome {
+  // The page's controls as the request leaves them, failed or not: element boxes
+  // matched to the favourable elements, texts reduced to their Chinese part.
+  CompanyForm form;
+  // A failed check: show it and stop. Nothing was written.
+  std::optional<UserMessage> message;
+  // Set when every check passed and the profile was written.
+  std::optional<EngineStart> start;
+};
+
+// The generate button of the company page: checks the form, computes the legal
+// representative's chart, writes the profile section "法人资料" (the star rating
+// reads its "吉数"), and says what the window must do. A profile that cannot be
+// written stops the request with the reason: the engine would otherwise rate on a
+// stale base score.
+RequestOutcome runGenerationRequest(CompanyForm form);
+
+// Shown while the engine runs.
+UserMessage generatingMessage();
+
+}  // namespace zeruda::generation

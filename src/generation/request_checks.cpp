@@ -1,0 +1,96 @@
+#include "generation/request_checks.h"
+
+#include "shell/pattern_matcher.h"
+#include "text/characters.h"
+#include "text/gbk_literal.h"
+
+#include <algorithm>
+
+namespace zeruda::generation {
+
+using namespace text::literals;
+
+namespace {
+
+UserMessage inputWarning(const std::string& text, const std::string& focus) {
+  return {text, "系统提示"_gbk, MessageIcon::Warning, focus};
+}
+
+int tickedElementCount(const CompanyForm& form) {
+  return static_cast<int>(std::count(form.elements.begin(), form.elements.end(), true));
+}
+
+}  // namespace
+
+void matchElementBoxes(CompanyForm& form, std::string_view favourable) {
+  const auto& captions = elementBoxCaptions();
+  for (std::size_t box = 0; box < kElementBoxCount; ++box) {
+    form.elements[box] = text::findCharacterAware(favourable, captions[box]) != std::string::npos;
+  }
+}
+
+std::optional<UserMessage> elementCountCheck(const CompanyForm& form) {
+  if (middleCountOf(form) >= tickedElementCount(form)) return std::nullopt;
+  // The only input message of the page with neither icon nor caption of its own.
+  return UserMessage{"可包含五行个数超过中间字总个数，请重新选择！"_gbk, {}, MessageIcon::None, {}};
+}
+
+std::string checkedValue(const CompanyForm& form, std::string_view boxText) {
+  return form.takeAsTyped ? std::string(boxText) : shell::chineseOnly(boxText);
+}
+
+std::optional<UserMessage> firstCheck(const CompanyForm& form) {
+  if (form.shopName) return std::nullopt;
+  if (checkedValue(form, form.surname).empty()) {
+    return inputWarning("请填写公司法人姓,只可输入中文！"_gbk, CompanyControls::surname());
+  }
+  if (checkedValue(form, form.givenName).empty()) {
+    return inputWarning("请填写公司法人名,只可输入中文！"_gbk, CompanyControls::givenName());
+  }
+  if (checkedValue(form, form.prefix).empty()) {
+    return inputWarning(
+        "请填写公司名称的地域前缀,只可输入中文！没有地域前缀时勾选 [取店铺、品牌名]"_gbk,
+        CompanyControls::prefix());
+  }
+  if (checkedValue(form, form.suffix).empty()) {
+    return inputWarning(
+        "请填写公司名称的行业后缀,只可输入中文！没有行业后缀时勾选 [取店铺、品牌名]"_gbk,
+        CompanyControls::suffix());
+  }
+  return std::nullopt;
+}
+
+void normaliseTexts(CompanyForm& form) {
+  if (form.takeAsTyped) return;
+  for (std::string* box : {&form.prefix, &form.suffix, &form.surname, &form.givenName}) {
+    *box = shell::chineseOnly(*box);
+  }
+  for (std::string& box : form.fixed) box = shell::chineseOnly(box);
+}
+
+std::optional<UserMessage> secondCheck(const CompanyForm& form) {
+  if (form.surname.empty()) {
+    return inputWarning("请填写公司法人代表的姓氏！"_gbk, CompanyControls::surname());
+  }
+  if (form.givenName.empty()) {
+    return inputWarning("请填写公司法人代表的名字！"_gbk, CompanyControls::givenName());
+  }
+  if (form.shopName) return std::nullopt;
+  if (form.prefix.empty()) {
+    return inputWarning("请填写公司名称的地域前缀！没有地域前缀时勾选 [取店铺、品牌名]"_gbk,
+                        CompanyControls::prefix());
+  }
+  if (form.suffix.empty()) {
+    return inputWarning("请填写公司所属行业！取店铺、品牌名时请勾选 [取店铺、品牌名]"_gbk,
+                        CompanyControls::suffix());
+  }
+  return std::nullopt;
+}
+
+std::optional<UserMessage> autoPickToggled(bool ticked) {
+  if (!ticked) return std::nullopt;
+  return UserMessage{
+      "自动挑选功能启用后，生成名字速度会变慢！"_gbk, "系统提示"_gbk, MessageIcon::Warning, {}};
+}
+
+}  // namespace zeruda::generation

@@ -1,0 +1,175 @@
+#include "cli/cli.h"
+#include "cli_support.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zeruda::cli {
+namespace {
+
+using Line = std::vector<std::string>;
+
+std::vector<Line> rowsOf(const std::string& out) {
+  std::vector<Line> rows;
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) {
+    Line cells;
+    std::istringstream cellsIn(line);
+    for (std::string cell; std::getline(cellsIn, cell, '\t');) cells.push_back(cell);
+    if (!line.empty() && line.back() == '\t') cells.emplace_back();
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+std::vector<std::string> zhangSan(std::initializer_list<std::string> more) {
+  std::vector<std::string> args = {"generate",   "--surname", "张",    "--given", "三", "--birth",
+                                   "1985-06-15", "--time",    "08:30", "--seed",  "7"};
+  args.insert(args.end(), more);
+  return args;
+}
+
+class GenerateCommand : public testing::Test {
+ protected:
+  test::SandboxedRoots roots_;
+};
+
+TEST_F(GenerateCommand, FiftyRowsWithTheFirstCharacterFixed) {
+  const auto args = zhangSan({"--length", "2", "--fixed1", "华", "--count", "50"});
+  const auto run = test::runCli(args);
+  ASSERT_EQ(run.code, 0) << run.err;
+  const auto rows = rowsOf(run.out);
+  ASSERT_EQ(rows.size(), 50u);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    ASSERT_EQ(rows[i].size(), 7u) << i;
+    EXPECT_EQ(rows[i][0], std::to_string(i + 1));
+    EXPECT_EQ(rows[i][1], "成都" + rows[i][2] + "科技有限公司");
+    EXPECT_EQ(rows[i][2].rfind("华", 0), 0u) << rows[i][2];
+    EXPECT_EQ(rows[i][3].rfind("6,", 0), 0u) << rows[i][3];
+    EXPECT_EQ(rows[i][4].rfind("14,", 0), 0u) << rows[i][4];
+  }
+  EXPECT_EQ(test::runCli(args).out, run.out);
+}
+
+TEST_F(GenerateCommand, AnotherSeedGivesOtherRows) {
+  const auto seven = test::runCli(zhangSan({"--count", "20"}));
+  auto args = zhangSan({"--count", "20"});
+  args[10] = "8";
+  const auto eight = test::runCli(args);
+  ASSERT_EQ(seven.code, 0) << seven.err;
+  ASSERT_EQ(eight.code, 0) << eight.err;
+  EXPECT_NE(seven.out, eight.out);
+}
+
+TEST_F(GenerateCommand, WithoutACountRunsToTheEnginesCap) {
+  const auto run = test::runCli(zhangSan({}));
+  ASSERT_EQ(run.code, 0) << run.err;
+  const auto rows = rowsOf(run.out);
+  ASSERT_EQ(rows.size(), 2001u);  // no filter: the attempt at the cap is accepted too
+  EXPECT_EQ(rows.back()[0], "2001");
+}
+
+TEST_F(GenerateCommand, KeepsOnlyRowsWithTheRequiredElementsAndStars) {
+  const auto run = test::runCli(zhangSan({"--length", "3", "--element", "金", "--element", "水",
+                                          "--min-stars", "5", "--count", "30"}));
+  ASSERT_EQ(run.code, 0) << run.err;
+  const auto rows = rowsOf(run.out);
+  ASSERT_EQ(rows.size(), 30u);
+  for (const auto& row : rows) {
+    EXPECT_NE(row[5].find("金"), std::string::npos) << row[5];
+    EXPECT_NE(row[5].find("水"), std::string::npos) << row[5];
+    EXPECT_EQ(row[6], "☆☆☆☆☆");
+  }
+}
+
+TEST_F(GenerateCommand, AShopNameHasNoPrefixOrSuffix) {
+  const auto run = test::runCli(
+      zhangSan({"--shop", "--prefix", "", "--suffix", "", "--length", "4", "--count", "10"}));
+  ASSERT_EQ(run.code, 0) << run.err;
+  for (const auto& row : rowsOf(run.out)) {
+    EXPECT_EQ(row[1], row[2]);
+    EXPECT_EQ(row[2].size(), 12u);  // four characters of three UTF-8 bytes
+  }
+}
+
+TEST_F(GenerateCommand, WritesTheProfile) {
+  ASSERT_EQ(test::runCli(zhangSan({"--count", "1"})).code, 0);
+  const std::string profile = test::readFile(roots_.data() / "zeruda" / "gs" / "shengchen.ini");
+  EXPECT_NE(profile.find("[\xB7\xA8\xC8\xCB\xD7\xCA\xC1\xCF]"), std::string::npos);  // [法人资料]
+  EXPECT_NE(profile.find("\xBC\xAA\xCA\xFD=5"), std::string::npos);                  // 吉数=5
+}
+
+TEST_F(GenerateCommand, AFailedCheckIsReportedWithItsCaption) {
+  const auto run = test::runCli({"generate", "--surname", "Zhang", "--given", "三", "--birth",
+                                 "1985-06-15", "--time", "08:30"});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "请填写公司法人姓,只可输入中文！ (系统提示)\n");
+}
+
+TEST_F(GenerateCommand, TooManyElementsAreRefused) {
+  const auto run =
+      test::runCli(zhangSan({"--element", "金", "--element", "木", "--element", "水"}));
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.err, "可包含五行个数超过中间字总个数，请重新选择！\n");
+}
+
+TEST_F(GenerateCommand, AsManyFixedCharactersAsTheBodyHasAreRefused) {
+  const auto run = test::runCli(zhangSan({"--fixed3", "华", "--fixed4", "通"}));
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "名字中间字个数与限定字个数一样了，软件将不生成名字，请减少限定字后，重新开始 "
+            "(特别提示)\n");
+}
+
+TEST_F(GenerateCommand, MalformedArgumentsExitWithTwo) {
+  const std::vector<std::pair<const char*, std::vector<std::string>>> cases = {
+      {"length outside 2-4", zhangSan({"--length", "5"})},
+      {"unknown element", zhangSan({"--element", "石"})},
+      {"stars outside 1-5", zhangSan({"--min-stars", "0"})},
+      {"count of zero", zhangSan({"--count", "0"})},
+      {"hour out of range", zhangSan({"--time", "25:00"})},
+      {"date that does not exist", zhangSan({"--birth", "1985-02-30"})},
+      {"date before the lunar calendar", zhangSan({"--birth", "1900-01-01"})},
+      {"unknown option", zhangSan({"--colour", "red"})},
+      {"missing birth date", {"generate", "--surname", "张", "--given", "三", "--time", "08:30"}},
+  };
+  for (const auto& [name, args] : cases) {
+    const auto run = test::runCli(args);
+    EXPECT_EQ(run.code, 2) << name;
+    EXPECT_EQ(run.out, "") << name;
+    EXPECT_FALSE(run.err.empty()) << name;
+  }
+}
+
+TEST_F(GenerateCommand, ExportsTheRowsItPrinted) {
+  const auto csv = roots_.folder() / "names.csv";
+  const auto txt = roots_.folder() / "names.txt";
+  const auto run =
+      test::runCli(zhangSan({"--count", "5", "--csv", csv.string(), "--txt", txt.string()}));
+  ASSERT_EQ(run.code, 0) << run.err;
+  const std::string csvBytes = test::readFile(csv);
+  std::size_t lines = 0;
+  for (std::size_t pos = 0; (pos = csvBytes.find("\r\n", pos)) != std::string::npos; pos += 2) {
+    ++lines;
+  }
+  EXPECT_EQ(lines, 6u);
+  EXPECT_EQ(test::readFile(txt).front(), ' ');
+}
+
+TEST_F(GenerateCommand, AnExportThatCannotBeWrittenIsAFailure) {
+  const auto nowhere = roots_.folder() / "missing" / "names.csv";
+  const auto run = test::runCli(zhangSan({"--count", "3", "--csv", nowhere.string()}));
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(rowsOf(run.out).size(), 3u);
+  EXPECT_EQ(run.err.rfind("导出失败：", 0), 0u) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(nowhere));
+}
+
+}  // namespace
+}  // namespace zeruda::cli

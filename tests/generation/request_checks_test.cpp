@@ -1,0 +1,169 @@
+#include "generation/request_checks.h"
+
+#include "support/text_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zeruda::generation {
+namespace {
+
+using test::gbk;
+using test::utf8;
+
+CompanyForm filledForm() {
+  CompanyForm form = defaultCompanyForm();
+  form.surname = gbk("张");
+  form.givenName = gbk("三");
+  return form;
+}
+
+void tick(CompanyForm& form, std::initializer_list<ElementBox> boxes) {
+  for (auto box : boxes) form.elements[static_cast<std::size_t>(box)] = true;
+}
+
+TEST(DefaultCompanyForm, OpensWithChengduTechnologyAndTwoCharacters) {
+  const CompanyForm form = defaultCompanyForm();
+  EXPECT_EQ(utf8(form.prefix), "成都");
+  EXPECT_EQ(utf8(form.suffix), "科技有限公司");
+  EXPECT_EQ(form.middleCountText, "2");
+  EXPECT_EQ(middleCountOf(form), 2);
+}
+
+TEST(ElementCountCheck, MoreElementsThanCharactersAreRefused) {
+  CompanyForm form = filledForm();
+  tick(form, {ElementBox::Metal, ElementBox::Water, ElementBox::Fire});
+  auto message = elementCountCheck(form);
+  ASSERT_TRUE(message);
+  EXPECT_EQ(utf8(message->text), "可包含五行个数超过中间字总个数，请重新选择！");
+  EXPECT_EQ(message->icon, MessageIcon::None);
+  EXPECT_EQ(message->caption, "");
+  EXPECT_EQ(message->focus, "");
+}
+
+TEST(ElementCountCheck, AsManyElementsAsCharactersPass) {
+  CompanyForm form = filledForm();
+  tick(form, {ElementBox::Metal, ElementBox::Water, ElementBox::Fire});
+  form.middleCountText = "3";
+  EXPECT_FALSE(elementCountCheck(form));
+  form.middleCountText = "4";
+  tick(form, {ElementBox::Wood, ElementBox::Earth});
+  EXPECT_TRUE(elementCountCheck(form));
+}
+
+struct StageCase {
+  const char* name;
+  const char* surname;
+  const char* givenName;
+  const char* prefix;
+  const char* suffix;
+  bool shop;
+  bool raw;
+  const char* message;  // empty: the check passes
+  const char* focus;
+};
+
+CompanyForm formOf(const StageCase& c) {
+  CompanyForm form = defaultCompanyForm();
+  form.surname = gbk(c.surname);
+  form.givenName = gbk(c.givenName);
+  form.prefix = gbk(c.prefix);
+  form.suffix = gbk(c.suffix);
+  form.shopName = c.shop;
+  form.takeAsTyped = c.raw;
+  return form;
+}
+
+void expectStage(const StageCase& c, const std::optional<UserMessage>& message) {
+  if (*c.message == '\0') {
+    EXPECT_FALSE(message) << c.name << ": " << utf8(message->text);
+    return;
+  }
+  ASSERT_TRUE(message) << c.name;
+  EXPECT_EQ(utf8(message->text), c.message) << c.name;
+  EXPECT_EQ(utf8(message->caption), "系统提示") << c.name;
+  EXPECT_EQ(message->icon, MessageIcon::Warning) << c.name;
+  EXPECT_EQ(utf8(message->focus), c.focus) << c.name;
+}
+
+TEST(FirstCheck, JudgesTheChinesePartOfEachField) {
+  const StageCase cases[] = {
+      {"all filled", "张", "三", "成都", "科技有限公司", false, false, "", ""},
+      {"surname in Latin letters only", "Zhang", "三", "成都", "科技有限公司", false, false,
+       "请填写公司法人姓,只可输入中文！", "公司法人姓"},
+      {"Latin surname taken as typed", "Zhang", "三", "成都", "科技有限公司", false, true, "", ""},
+      {"given name of digits and blanks", "张", " 12 ", "成都", "科技有限公司", false, false,
+       "请填写公司法人名,只可输入中文！", "公司法人名"},
+      {"empty prefix", "张", "三", "", "科技有限公司", false, false,
+       "请填写公司名称的地域前缀,只可输入中文！没有地域前缀时勾选 [取店铺、品牌名]", "公司前缀"},
+      {"suffix in Latin letters", "张", "三", "成都", "ltd", false, false,
+       "请填写公司名称的行业后缀,只可输入中文！没有行业后缀时勾选 [取店铺、品牌名]", "公司后缀"},
+      {"the surname is reported before the suffix", "", "三", "成都", "", false, false,
+       "请填写公司法人姓,只可输入中文！", "公司法人姓"},
+      {"a shop passes with everything empty", "", "", "", "", true, false, "", ""},
+  };
+  for (const auto& c : cases) expectStage(c, firstCheck(formOf(c)));
+}
+
+TEST(SecondCheck, AlwaysWantsTheNameAndForCompaniesPrefixAndSuffix) {
+  const StageCase cases[] = {
+      {"all filled", "张", "三", "成都", "科技有限公司", false, false, "", ""},
+      {"shop with an empty surname", "", "三", "", "", true, false, "请填写公司法人代表的姓氏！",
+       "公司法人姓"},
+      {"shop with an empty given name", "张", "", "", "", true, false, "请填写公司法人代表的名字！",
+       "公司法人名"},
+      {"shop without prefix and suffix", "张", "三", "", "", true, false, "", ""},
+      {"company without prefix", "张", "三", "", "科技有限公司", false, false,
+       "请填写公司名称的地域前缀！没有地域前缀时勾选 [取店铺、品牌名]", "公司前缀"},
+      {"company without suffix", "张", "三", "成都", "", false, false,
+       "请填写公司所属行业！取店铺、品牌名时请勾选 [取店铺、品牌名]", "公司后缀"},
+  };
+  for (const auto& c : cases) expectStage(c, secondCheck(formOf(c)));
+}
+
+TEST(NormaliseTexts, KeepsOnlyTheChinesePartOfEveryTextBox) {
+  CompanyForm form = filledForm();
+  form.prefix = gbk("成都ab");
+  form.suffix = gbk(" 科技 有限公司 ");
+  form.surname = gbk("张 ");
+  form.givenName = gbk("San三");
+  form.fixed = {gbk("华1"), gbk("x"), gbk("　通"), ""};
+  normaliseTexts(form);
+  EXPECT_EQ(utf8(form.prefix), "成都");
+  EXPECT_EQ(utf8(form.suffix), "科技有限公司");
+  EXPECT_EQ(utf8(form.surname), "张");
+  EXPECT_EQ(utf8(form.givenName), "三");
+  EXPECT_EQ(utf8(form.fixed[0]), "华");
+  EXPECT_EQ(form.fixed[1], "");
+  EXPECT_EQ(utf8(form.fixed[2]), "　通");  // a full-width blank is not ASCII: it stays
+}
+
+TEST(NormaliseTexts, LeavesTextsAsTypedWhenAskedTo) {
+  CompanyForm form = filledForm();
+  form.takeAsTyped = true;
+  form.prefix = gbk("成都ab");
+  form.fixed[0] = "x";
+  normaliseTexts(form);
+  EXPECT_EQ(utf8(form.prefix), "成都ab");
+  EXPECT_EQ(form.fixed[0], "x");
+}
+
+TEST(MatchElementBoxes, ReplacesTheUsersTicksByTheFavourableElements) {
+  CompanyForm form = filledForm();
+  tick(form, {ElementBox::Wood, ElementBox::Fire});
+  matchElementBoxes(form, gbk("金水"));
+  EXPECT_EQ(form.elements, (std::array<bool, 5>{true, false, true, false, false}));
+  matchElementBoxes(form, "");
+  EXPECT_EQ(form.elements, (std::array<bool, 5>{}));
+}
+
+TEST(AutoPickToggled, WarnsOnlyWhenTicked) {
+  auto message = autoPickToggled(true);
+  ASSERT_TRUE(message);
+  EXPECT_EQ(utf8(message->text), "自动挑选功能启用后，生成名字速度会变慢！");
+  EXPECT_EQ(utf8(message->caption), "系统提示");
+  EXPECT_EQ(message->icon, MessageIcon::Warning);
+  EXPECT_FALSE(autoPickToggled(false));
+}
+
+}  // namespace
+}  // namespace zeruda::generation

@@ -1,0 +1,197 @@
+#include "generation/request.h"
+
+#include "calendar/element_strength.h"
+#include "shell/profile.h"
+#include "support/program_sandbox.h"
+#include "support/text_support.h"
+
+#include <gtest/gtest.h>
+#include <filesystem>
+
+namespace zeruda::generation {
+namespace {
+
+using test::gbk;
+using test::utf8;
+
+// 张三, born 1985-06-15 at 8:30: pillars 乙丑 壬午 乙酉 庚辰 (the day by its
+// sixty-day count, the month after 芒种, the hour 辰 from an 乙 day), lunar date
+// 1985-4-27.
+CompanyForm zhangSan() {
+  CompanyForm form = defaultCompanyForm();
+  form.surname = gbk("张");
+  form.givenName = gbk("三");
+  form.birthDate = {1985, 6, 15};
+  form.lunarReading = calendar::LunarDate{1985, 4, 27, false};
+  form.hourIndex = 8;
+  form.minuteIndex = 30;
+  return form;
+}
+
+class GenerationRequest : public testing::Test {
+ protected:
+  std::filesystem::path profileFile() const { return shell::profilePath(); }
+  bool profileWritten() const { return std::filesystem::exists(profileFile()); }
+
+  test::ProgramSandbox sandbox_;
+};
+
+TEST_F(GenerationRequest, APassingRequestWritesTheProfileAndSaysHowToStart) {
+  const RequestOutcome outcome = runGenerationRequest(zhangSan());
+  ASSERT_FALSE(outcome.message) << utf8(outcome.message->text);
+  ASSERT_TRUE(outcome.start);
+  EXPECT_EQ(utf8(outcome.start->chartSummary),
+            "法人生辰八字信息\r\n\r\n"
+            "\t农历：1985年4月27日　时辰：辰（chen）\r\n"
+            "\t属相：牛\r\n"
+            "\t星座：双子座\r\n"
+            "\t四柱：乙丑年，壬午月，乙酉日，庚辰时\r\n"
+            "\t八字：乙丑 壬午 乙酉 庚辰\r\n"
+            "\t五行：木土 水火 木金 金土\r\n"
+            "\t纳音：海中金；杨柳木；泉中水；白蜡金\r\n");
+  EXPECT_EQ(utf8(outcome.start->waitMessage.text),
+            "正在生成名字，请稍侯.......点击确定后，将停止生成名字");
+  EXPECT_EQ(utf8(outcome.start->waitMessage.caption), "特别提示");
+  EXPECT_EQ(outcome.start->waitMessage.icon, MessageIcon::Information);
+  EXPECT_EQ(outcome.start->settings.middleCount, 2);
+  EXPECT_EQ(utf8(outcome.start->settings.prefix), "成都");
+}
+
+TEST_F(GenerationRequest, TheProfileHoldsTheChartAndTheBaseScore) {
+  ASSERT_TRUE(runGenerationRequest(zhangSan()).start);
+  const shell::LegalPersonProfile stored = shell::readLegalPersonProfile(profileFile());
+  EXPECT_EQ(utf8(stored.surname), "张");
+  EXPECT_EQ(utf8(stored.givenName), "三");
+  EXPECT_EQ(utf8(stored.regionPrefix), "成都");
+  EXPECT_EQ(utf8(stored.tradeSuffix), "科技有限公司");
+  EXPECT_EQ(utf8(stored.solarBirth), "1985年6月15日8时30分");
+  EXPECT_EQ(utf8(stored.lunarBirth), "1985年4月27日");
+  EXPECT_EQ(stored.hourText, "8");
+  EXPECT_EQ(stored.minuteText, "30");
+  EXPECT_EQ(utf8(stored.hourBranch), "辰");
+  EXPECT_EQ(utf8(stored.zodiac), "牛");
+  EXPECT_EQ(utf8(stored.pillars), "乙丑年壬午月乙酉日庚辰时");
+  EXPECT_EQ(utf8(stored.eightCharacters), "乙丑壬午乙酉庚辰");
+  EXPECT_EQ(utf8(stored.elements), "木土 水火 木金 金土");
+  EXPECT_EQ(utf8(stored.nayin), "海中金；杨柳木；泉中水；白蜡金");
+  EXPECT_EQ(utf8(stored.missingElements), "");
+  EXPECT_EQ(stored.baseScore, "5");  // nothing missing
+  EXPECT_EQ(stored.favourable, calendar::elementStrength({1985, 6, 15, 8, 30, 0}).favourable);
+}
+
+TEST_F(GenerationRequest, MissingElementsLowerTheBaseScore) {
+  // 2000-01-01 0:00: 己卯 丙子 戊午 壬子, elements 土木 火水 土火 水水: 金 missing.
+  CompanyForm form = zhangSan();
+  form.birthDate = {2000, 1, 1};
+  form.hourIndex = 0;
+  form.minuteIndex = 0;
+  ASSERT_TRUE(runGenerationRequest(form).start);
+  const shell::LegalPersonProfile stored = shell::readLegalPersonProfile(profileFile());
+  EXPECT_EQ(utf8(stored.missingElements), "金");
+  EXPECT_EQ(stored.baseScore, "4");
+  EXPECT_EQ(utf8(stored.solarBirth), "2000年1月1日");
+}
+
+TEST_F(GenerationRequest, ALeapMonthIsMarkedInTheLunarDate) {
+  CompanyForm form = zhangSan();
+  form.lunarReading = calendar::LunarDate{2020, 4, 5, true};
+  ASSERT_TRUE(runGenerationRequest(form).start);
+  EXPECT_EQ(utf8(shell::readLegalPersonProfile(profileFile()).lunarBirth), "2020年闰4月5日");
+}
+
+TEST_F(GenerationRequest, TooManyElementsStopBeforeAnythingIsWritten) {
+  CompanyForm form = zhangSan();
+  form.elements = {true, false, true, true, false};
+  const RequestOutcome outcome = runGenerationRequest(form);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(utf8(outcome.message->text), "可包含五行个数超过中间字总个数，请重新选择！");
+  EXPECT_FALSE(outcome.start);
+  EXPECT_FALSE(profileWritten());
+}
+
+TEST_F(GenerationRequest, ALatinSurnameFailsTheFirstStage) {
+  CompanyForm form = zhangSan();
+  form.surname = "Zhang";
+  const RequestOutcome outcome = runGenerationRequest(form);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(utf8(outcome.message->text), "请填写公司法人姓,只可输入中文！");
+  EXPECT_EQ(utf8(outcome.message->focus), "公司法人姓");
+  EXPECT_EQ(outcome.form.surname, "Zhang");  // the first stage changes no text
+  EXPECT_FALSE(profileWritten());
+}
+
+TEST_F(GenerationRequest, AShopWithoutSurnameFailsTheSecondStageWithTextsFiltered) {
+  CompanyForm form = zhangSan();
+  form.shopName = true;
+  form.surname = "";
+  form.prefix = gbk("成都ab");
+  const RequestOutcome outcome = runGenerationRequest(form);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(utf8(outcome.message->text), "请填写公司法人代表的姓氏！");
+  EXPECT_EQ(utf8(outcome.form.prefix), "成都");
+  EXPECT_FALSE(profileWritten());
+}
+
+TEST_F(GenerationRequest, AShopNeedsNeitherPrefixNorSuffix) {
+  CompanyForm form = zhangSan();
+  form.shopName = true;
+  form.prefix = "";
+  form.suffix = "";
+  const RequestOutcome outcome = runGenerationRequest(form);
+  ASSERT_TRUE(outcome.start);
+  EXPECT_EQ(outcome.start->settings.prefix, "");
+  EXPECT_EQ(outcome.start->settings.suffix, "");
+}
+
+TEST_F(GenerationRequest, APrefixWithLatinLettersKeepsItsChinesePart) {
+  CompanyForm form = zhangSan();
+  form.prefix = gbk("成都ab");
+  form.fixed[0] = gbk("华x");
+  const RequestOutcome outcome = runGenerationRequest(form);
+  ASSERT_TRUE(outcome.start);
+  EXPECT_EQ(utf8(outcome.form.prefix), "成都");
+  EXPECT_EQ(utf8(outcome.start->settings.prefix), "成都");
+  EXPECT_EQ(utf8(outcome.start->settings.fixed[0]), "华");
+  EXPECT_EQ(utf8(shell::readLegalPersonProfile(profileFile()).regionPrefix), "成都");
+}
+
+TEST_F(GenerationRequest, AutoMatchReplacesTheTickedElements) {
+  CompanyForm form = zhangSan();
+  form.middleCountText = "4";
+  form.autoElements = true;
+  form.elements = {false, true, false, true, false};
+  const RequestOutcome outcome = runGenerationRequest(form);
+  const std::string favourable = calendar::elementStrength({1985, 6, 15, 8, 30, 0}).favourable;
+  ASSERT_FALSE(favourable.empty());
+  const auto& captions = elementBoxCaptions();
+  for (std::size_t box = 0; box < kElementBoxCount; ++box) {
+    const bool inFavourable = favourable.find(captions[box]) != std::string::npos;
+    EXPECT_EQ(outcome.form.elements[box], inFavourable) << utf8(captions[box]);
+  }
+  ASSERT_TRUE(outcome.start);
+  EXPECT_EQ(outcome.start->settings.required, outcome.form.elements);
+}
+
+TEST_F(GenerationRequest, AutoMatchStaysEvenWhenALaterCheckFails) {
+  CompanyForm form = zhangSan();
+  form.autoElements = true;
+  form.surname = "";
+  form.middleCountText = "4";
+  const RequestOutcome outcome = runGenerationRequest(form);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_NE(outcome.form.elements, (std::array<bool, 5>{}));
+}
+
+TEST_F(GenerationRequest, AProfileThatCannotBeWrittenStopsTheRequest) {
+  // A folder where the file should be: no write can replace it.
+  std::filesystem::create_directories(profileFile());
+  const RequestOutcome outcome = runGenerationRequest(zhangSan());
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(utf8(outcome.message->text).rfind("法人资料保存失败：", 0), 0u)
+      << utf8(outcome.message->text);
+  EXPECT_EQ(outcome.message->icon, MessageIcon::Warning);
+  EXPECT_FALSE(outcome.start);
+}
+
+}  // namespace
+}  // namespace zeruda::generation
