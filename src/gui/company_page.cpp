@@ -1,5 +1,6 @@
 #include "gui/company_page.h"
 
+#include "generation/candidate_row.h"
 #include "gui/chinese_key_filter.h"
 #include "gui/lunar_date_box.h"
 #include "gui/widgets.h"
@@ -60,11 +61,6 @@ CompanyPage::CompanyPage(QWidget* parent) : QWidget(parent) {
   results->move(5, kListTop);
 
   buildExportStrip();
-
-  // Generation, the list it fills and the exports arrive with the generation core.
-  for (QWidget* later : std::initializer_list<QWidget*>{generate, stop, exportText, exportCsv}) {
-    later->setEnabled(false);
-  }
 
   connect(middleCount, &QComboBox::currentTextChanged, this,
           [this](const QString& count) { showFixedBoxesFor(count.toInt()); });
@@ -184,6 +180,10 @@ void CompanyPage::applyLayout(const MainWindowLayout& layout) {
   group_->resize(layout.companyGroupWidth, layout.companyGroupHeight);
   form_->resize(layout.companyGroupWidth - 16, kListTop - kFormTop - 4);
   results->resize(layout.resultListWidth, layout.resultListHeight);
+  const auto widths = generation::columnWidths(layout.tabsWidth);
+  for (std::size_t column = 0; column < widths.size(); ++column) {
+    results->header()->resizeSection(static_cast<int>(column), widths[column]);
+  }
   exportGroup->setGeometry(exportGroup->x(), layout.exportGroupTop, layout.exportGroupWidth,
                            kExportStripHeight);
 }

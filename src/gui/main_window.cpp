@@ -2,6 +2,7 @@
 
 #include "calendar/chart_report.h"
 #include "calendar/lunar.h"
+#include "gui/company_naming.h"
 #include "gui/company_page.h"
 #include "gui/evaluation_window.h"
 #include "gui/lookup_window.h"
@@ -148,6 +149,18 @@ void MainWindow::buildPages() {
 
   connect(knowledge_->back, &QPushButton::clicked, this, [this] { showPage(kCompany); });
   connect(chart_->compute, &QPushButton::clicked, this, &MainWindow::showChartReport);
+  naming_ = new CompanyNaming(*company_, services_, this);
+  connect(naming_, &CompanyNaming::rowActivated, this, &MainWindow::openEvaluation);
+  naming_->onRequestPassed = [this](const generation::CompanyForm& form,
+                                    const std::string& summary) {
+    legalChart_->chart->setPlainText(shownText(summary));
+    // The chart page shows the same person.
+    chart_->surname->setText(fromGbk(form.surname));
+    chart_->givenName->setText(fromGbk(form.givenName));
+    chart_->birthDate->setDate(form.birthDate);
+    chart_->hour->setCurrentIndex(form.hourIndex);
+    chart_->minute->setCurrentIndex(form.minuteIndex);
+  };
   connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
   // Pages are laid out when they come to the front; place their controls then.
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { applyLayout(); });
@@ -306,6 +319,8 @@ void MainWindow::copyChartReport() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // The tables are closed and their files removed only once no worker reads them.
+  naming_->stopGeneration();
   shell::shutdownCleanup();
   event->accept();
 }

@@ -10,6 +10,7 @@ namespace zeruda::gui {
 
 class ArticlesPage;
 class ChartPage;
+class CompanyNaming;
 class CompanyPage;
 class KnowledgePage;
 class LegalChartPage;
@@ -56,6 +57,7 @@ class MainWindow : public QMainWindow {
   PersonalPage* personal_ = nullptr;
   ChartPage* chart_ = nullptr;
   CompanyPage* company_ = nullptr;
+  CompanyNaming* naming_ = nullptr;
   KnowledgePage* knowledge_ = nullptr;
   LegalChartPage* legalChart_ = nullptr;
   ArticlesPage* articles_ = nullptr;

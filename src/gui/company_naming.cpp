@@ -1,0 +1,152 @@
+#include "gui/company_naming.h"
+
+#include "calendar/lunar.h"
+#include "generation/engine_services.h"
+#include "generation/export.h"
+#include "generation/request.h"
+#include "generation/request_checks.h"
+#include "gui/company_page.h"
+#include "gui/lunar_date_box.h"
+#include "gui/qt_text.h"
+#include "gui/result_list_model.h"
+#include "gui/ui_services.h"
+#include "shell/program_state.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTreeView>
+
+namespace zeruda::gui {
+namespace {
+
+// A box gets a new text only when it differs, so the cursor of an unchanged box
+// stays where the user left it.
+void putText(QLineEdit* box, const std::string& gbk) {
+  const QString text = fromGbk(gbk);
+  if (box->text() != text) box->setText(text);
+}
+
+}  // namespace
+
+CompanyNaming::CompanyNaming(CompanyPage& page, UiServices& services, QObject* parent)
+    : QObject(parent),
+      seedSource(generation::millisecondTickSeed),
+      page_(page),
+      services_(services),
+      model_(new ResultListModel(this)) {
+  page_.results->setModel(model_);
+  connect(page_.generate, &QPushButton::clicked, this, &CompanyNaming::generate);
+  connect(page_.stop, &QPushButton::clicked, this, [] { shell::requestStop(); });
+  connect(page_.exportCsv, &QPushButton::clicked, this,
+          [this] { exportList(generation::ExportFormat::Csv); });
+  connect(page_.exportText, &QPushButton::clicked, this,
+          [this] { exportList(generation::ExportFormat::Txt); });
+  connect(page_.autoPick, &QCheckBox::clicked, this, &CompanyNaming::autoPickClicked);
+  connect(page_.results, &QTreeView::doubleClicked, this, [this] {
+    if (page_.results->currentIndex().isValid()) emit rowActivated();
+  });
+  // Each new row comes into view as it arrives.
+  connect(model_, &QAbstractItemModel::rowsInserted, page_.results, &QTreeView::scrollToBottom);
+}
+
+CompanyNaming::~CompanyNaming() { stopGeneration(); }
+
+generation::CompanyForm CompanyNaming::readForm() const {
+  generation::CompanyForm form;
+  form.surname = toGbk(page_.surname->text());
+  form.givenName = toGbk(page_.givenName->text());
+  form.prefix = toGbk(page_.prefix->text());
+  form.suffix = toGbk(page_.suffix->text());
+  for (std::size_t i = 0; i < form.fixed.size(); ++i) form.fixed[i] = toGbk(page_.fixed[i]->text());
+  form.shopName = page_.shopName->isChecked();
+  form.autoElements = page_.matchFavourable->isChecked();
+  for (std::size_t i = 0; i < form.elements.size(); ++i) {
+    form.elements[i] = page_.elements[i]->isChecked();
+  }
+  form.takeAsTyped = page_.takeAsTyped->isChecked();
+  form.autoPick = page_.autoPick->isChecked();
+  form.starLevelIndex = page_.autoPickLevel->currentIndex();
+  form.middleCountText = toGbk(page_.middleCount->currentText());
+  form.birthDate = page_.birthDate->date();
+  form.lunarReading = calendar::solarToLunar(form.birthDate);
+  form.hourIndex = page_.hour->currentIndex();
+  form.minuteIndex = page_.minute->currentIndex();
+  return form;
+}
+
+void CompanyNaming::writeForm(const generation::CompanyForm& form) {
+  putText(page_.surname, form.surname);
+  putText(page_.givenName, form.givenName);
+  putText(page_.prefix, form.prefix);
+  putText(page_.suffix, form.suffix);
+  for (std::size_t i = 0; i < form.fixed.size(); ++i) putText(page_.fixed[i], form.fixed[i]);
+  for (std::size_t i = 0; i < form.elements.size(); ++i) {
+    page_.elements[i]->setChecked(form.elements[i]);
+  }
+}
+
+void CompanyNaming::stopGeneration() {
+  shell::requestStop();
+  engine_.reset();
+}
+
+void CompanyNaming::generate() {
+  generation::RequestOutcome outcome = generation::runGenerationRequest(readForm());
+  writeForm(outcome.form);
+  if (outcome.message) {
+    showUserMessage(services_, page_.window(), *outcome.message);
+    return;
+  }
+  const generation::EngineStart& start = *outcome.start;
+  if (onRequestPassed) onRequestPassed(outcome.form, start.chartSummary);
+
+  // A run left from before ends first; then the list starts empty.
+  stopGeneration();
+  model_->clear();
+  auto settings = std::make_shared<const generation::SettingsSnapshot>(start.settings);
+  // Rows and the refusal are produced on the engine's thread and handed to this
+  // thread's event loop, so the list only ever changes here and the window keeps
+  // painting while they pour in.
+  QPointer<ResultListModel> model = model_;
+  auto deliver = [model](const generation::CandidateRow& row) {
+    QMetaObject::invokeMethod(
+        model, [model, row] { model->append(row); }, Qt::QueuedConnection);
+  };
+  QPointer<QWidget> window = page_.window();
+  auto finished = [this, window](const generation::EngineOutcome& result) {
+    if (!result.refusal) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, window, message = *result.refusal] { showUserMessage(services_, window, message); },
+        Qt::QueuedConnection);
+  };
+  engine_ = std::make_unique<generation::EngineThread>(
+      settings, shell::programState().stop, generation::programEngineServices(seedSource()),
+      deliver, finished);
+
+  // The wait message is up while the engine runs; closing it stops the engine.
+  showUserMessage(services_, page_.window(), start.waitMessage);
+  engine_->requestStop();
+}
+
+void CompanyNaming::exportList(generation::ExportFormat format) {
+  const bool csv = format == generation::ExportFormat::Csv;
+  const std::optional<QString> file = services_.chooseSaveFile(
+      page_.window(), csv ? QStringLiteral("*.csv") : QStringLiteral("*.txt"),
+      csv ? QStringLiteral("csv") : QStringLiteral("txt"));
+  if (!file) return;
+  const UserMessage outcome =
+      generation::exportRows(std::filesystem::path(file->toStdString()), model_->rows(), format);
+  showUserMessage(services_, page_.window(), outcome);
+}
+
+void CompanyNaming::autoPickClicked(bool ticked) {
+  if (auto warning = generation::autoPickToggled(ticked)) {
+    showUserMessage(services_, page_.window(), *warning);
+  }
+}
+
+}  // namespace zeruda::gui

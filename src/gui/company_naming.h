@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+// moc cannot parse the C++20 library headers behind the core's types.
+#ifndef Q_MOC_RUN
+#include "generation/company_form.h"
+#include "generation/engine_thread.h"
+#include "generation/export.h"
+#endif
+
+namespace zeruda::gui {
+
+class CompanyPage;
+class ResultListModel;
+class UiServices;
+
+// The company page at work: the generate button runs the request and the engine,
+// rows flow into the result list, and the list is exported or opened for a report.
+class CompanyNaming : public QObject {
+  Q_OBJECT
+ public:
+  CompanyNaming(CompanyPage& page, UiServices& services, QObject* parent = nullptr);
+  ~CompanyNaming() override;
+
+  // The form as the page's controls hold it, and back.
+  generation::CompanyForm readForm() const;
+  void writeForm(const generation::CompanyForm& form);
+
+  // Ends a running engine and waits for its thread.
+  void stopGeneration();
+
+  ResultListModel& results() { return *model_; }
+
+  // Where each run's random draws start; the millisecond tick unless set.
+  std::function<std::uint32_t()> seedSource;
+
+  // Told when a request has passed its checks, before the engine starts: the form
+  // as checked and the chart summary for 公司法人八字编辑框.
+  std::function<void(const generation::CompanyForm&, const std::string& summary)> onRequestPassed;
+
+ signals:
+  // A row of the list was activated while one is selected.
+  void rowActivated();
+
+ private:
+  void generate();
+  void exportList(generation::ExportFormat format);
+  void autoPickClicked(bool ticked);
+
+  CompanyPage& page_;
+  UiServices& services_;
+  ResultListModel* model_;
+  std::unique_ptr<generation::EngineThread> engine_;
+};
+
+}  // namespace zeruda::gui

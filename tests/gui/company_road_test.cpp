@@ -1,0 +1,403 @@
+#include "fake_ui_services.h"
+#include "gui/company_naming.h"
+#include "gui/evaluation_window.h"
+#include "gui/lunar_date_box.h"
+#include "gui/main_window.h"
+#include "gui/result_list_model.h"
+#include "shell/profile.h"
+#include "support/text_support.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeView>
+#include <memory>
+
+using zeruda::gui::CompanyNaming;
+using zeruda::gui::EvaluationWindow;
+using zeruda::gui::LunarDateBox;
+using zeruda::gui::MainWindow;
+using zeruda::gui::MessageIcon;
+using zeruda::gui::ResultListModel;
+using zeruda::gui::test::FakeUiServices;
+using zeruda::gui::test::ShownMessage;
+using zeruda::test::gbk;
+
+namespace {
+
+const char* const kWaitText = "正在生成名字，请稍侯.......点击确定后，将停止生成名字";
+
+QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+// The company page driven as a user drives it: fill the form, meet the checks,
+// generate, stop, export, open a row.
+class CompanyRoadTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> home_;
+  FakeUiServices services_;
+  std::unique_ptr<MainWindow> window_;
+
+  template <typename T>
+  T* control(const char* name) {
+    T* found = window_->findChild<T*>(QString::fromUtf8(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+  }
+  QTreeView* list() { return control<QTreeView>("公司备选名超级列表框"); }
+  ResultListModel& rows() { return window_->findChild<CompanyNaming*>()->results(); }
+  QString cell(int row, int column) { return rows().index(row, column).data().toString(); }
+  void click(const char* button) {
+    QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+  }
+
+  // A first start leaves every box empty: the user fills them all.
+  void fillForm() {
+    control<QLineEdit>("公司前缀")->setText(u("成都"));
+    control<QLineEdit>("公司后缀")->setText(u("科技有限公司"));
+    control<QLineEdit>("公司法人姓")->setText(u("张"));
+    control<QLineEdit>("公司法人名")->setText(u("三"));
+    control<LunarDateBox>("公司法人农历日期框")->setDate({1985, 6, 15});
+    control<QComboBox>("公司法人组合框时")->setCurrentIndex(8);
+    control<QComboBox>("公司法人组合框分")->setCurrentIndex(30);
+  }
+
+  // While the wait message is up, lets the engine deliver `wanted` rows, then
+  // closes the message.
+  void closeWaitMessageAfter(int wanted) {
+    services_.whileShown = [this, wanted](const ShownMessage& message) {
+      if (message.text != u(kWaitText)) return;
+      if (!QTest::qWaitFor([&] { return rows().rowCount() >= wanted; }, 20000)) {
+        qWarning("the engine delivered only %d rows", rows().rowCount());
+      }
+    };
+  }
+
+  // Waits until the engine has ended and its last rows have reached the list.
+  void settle() {
+    int seen = -1;
+    while (seen != rows().rowCount()) {
+      seen = rows().rowCount();
+      QTest::qWait(100);
+    }
+  }
+
+  QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+  }
+
+  // A check message, its caption and icon, and where the focus went.
+  void expectRefusal(const char* text, const char* focus) {
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QCOMPARE(services_.messages[0].text, u(text));
+    QCOMPARE(services_.messages[0].caption, u("系统提示"));
+    QCOMPARE(services_.messages[0].icon, MessageIcon::Warning);
+    QCOMPARE(QApplication::focusWidget(), control<QWidget>(focus));
+    QCOMPARE(rows().rowCount(), 0);
+  }
+
+ private slots:
+  void init() {
+    home_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
+    services_ = FakeUiServices{};
+    window_ = std::make_unique<MainWindow>(services_);
+    window_->findChild<CompanyNaming*>()->seedSource = [] { return 20170101u; };
+    window_->startUp();
+    window_->resize(864, 640);
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+  void cleanup() {
+    window_.reset();
+    home_.reset();
+  }
+
+  void surnameInLatinLettersIsRefusedWithTheFocusOnIt() {
+    fillForm();
+    control<QLineEdit>("公司法人姓")->setText(QStringLiteral("Wang"));
+    control<QLineEdit>("公司前缀")->setFocus();
+    click("按钮公司取名");
+    expectRefusal("请填写公司法人姓,只可输入中文！", "公司法人姓");
+  }
+
+  void emptySuffixIsRefusedUnlessAShopIsNamed() {
+    fillForm();
+    control<QLineEdit>("公司后缀")->clear();
+    click("按钮公司取名");
+    expectRefusal("请填写公司名称的行业后缀,只可输入中文！没有行业后缀时勾选 [取店铺、品牌名]",
+                  "公司后缀");
+  }
+
+  void shopNameStillNeedsTheSurname() {
+    fillForm();
+    control<QCheckBox>("选择框1")->setChecked(true);
+    control<QLineEdit>("公司法人姓")->clear();
+    click("按钮公司取名");
+    expectRefusal("请填写公司法人代表的姓氏！", "公司法人姓");
+  }
+
+  void moreElementsThanCharactersIsRefused() {
+    fillForm();
+    for (const char* box : {"选择框3", "选择框4", "选择框5"})
+      control<QCheckBox>(box)->setChecked(true);
+    click("按钮公司取名");
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QCOMPARE(services_.messages[0].text, u("可包含五行个数超过中间字总个数，请重新选择！"));
+    QCOMPARE(rows().rowCount(), 0);
+  }
+
+  void latinLettersLeaveTheTextBoxesWhenTheRequestRuns() {
+    fillForm();
+    control<QLineEdit>("公司前缀")->setText(u("成都ab"));
+    control<QLineEdit>("公司法人名")->setText(u("三x"));
+    closeWaitMessageAfter(1);
+    click("按钮公司取名");
+    QCOMPARE(control<QLineEdit>("公司前缀")->text(), u("成都"));
+    QCOMPARE(control<QLineEdit>("公司法人名")->text(), u("三"));
+    settle();
+    QVERIFY(cell(0, 1).startsWith(u("成都")));
+  }
+
+  void autoPickWarnsWhenTicked() {
+    QTest::mouseClick(control<QCheckBox>("公司选择框星级"), Qt::LeftButton);
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QCOMPARE(services_.messages[0].text, u("自动挑选功能启用后，生成名字速度会变慢！"));
+    QCOMPARE(services_.messages[0].caption, u("系统提示"));
+    QCOMPARE(services_.messages[0].icon, MessageIcon::Warning);
+    QTest::mouseClick(control<QCheckBox>("公司选择框星级"), Qt::LeftButton);
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+  }
+
+  void listHeadersKeepTheirLeadingBlanks() {
+    const QStringList expected = {u("编号"),      u("            全名"), u(" 主体名"),
+                                  u(" 简体笔画"), u(" 康熙笔画"),        u("   五行"),
+                                  u("   星级")};
+    for (int column = 0; column < expected.size(); ++column) {
+      QCOMPARE(rows().headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(),
+               expected[column]);
+    }
+  }
+
+  void columnsTakeTheirShareOfAWindow864Wide() {
+    window_->resize(864, 640);
+    const QList<int> expected = {45, 240, 78, 95, 105, 110, 95};
+    for (int column = 0; column < expected.size(); ++column) {
+      QCOMPARE(list()->header()->sectionSize(column), expected[column]);
+    }
+    window_->resize(1728, 640);
+    QCOMPARE(list()->header()->sectionSize(1), 480);
+  }
+
+  void generatingFillsTheListBehindTheWaitMessageUntilItIsClosed() {
+    fillForm();
+    int rowsWhileShown = 0;
+    services_.whileShown = [&](const ShownMessage& message) {
+      if (message.text != u(kWaitText)) return;
+      QVERIFY(QTest::qWaitFor([&] { return rows().rowCount() >= 30; }, 20000));
+      rowsWhileShown = rows().rowCount();
+    };
+    click("按钮公司取名");
+    QVERIFY(rowsWhileShown >= 30);
+    const ShownMessage& wait = services_.messages.front();
+    QCOMPARE(wait.caption, u("特别提示"));
+    QCOMPARE(wait.icon, MessageIcon::Information);
+
+    // Closing the message stopped the engine: the list stops growing.
+    settle();
+    const int total = rows().rowCount();
+    QTest::qWait(200);
+    QCOMPARE(rows().rowCount(), total);
+    QVERIFY(total < 2000);
+
+    for (int row = 0; row < total; ++row) QCOMPARE(cell(row, 0), QString::number(row + 1));
+    QCOMPARE(cell(0, 1), u("成都") + cell(0, 2) + u("科技有限公司"));
+    QCOMPARE(rows().index(0, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(0xEC, 0xEC, 0xEC));
+    QCOMPARE(rows().index(1, 3).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
+    QCOMPARE(rows().index(2, 6).data(Qt::BackgroundRole).value<QColor>(), QColor(0xEC, 0xEC, 0xEC));
+  }
+
+  void passedRequestSavesTheProfileAndShowsTheChartOnBothPages() {
+    fillForm();
+    closeWaitMessageAfter(1);
+    click("按钮公司取名");
+    const auto saved = zeruda::shell::readLegalPersonProfile(zeruda::shell::profilePath());
+    QCOMPARE(zeruda::test::utf8(saved.surname), std::string("张"));
+    QCOMPARE(zeruda::test::utf8(saved.hourBranch), std::string("辰"));
+    // 1985-06-15 is the 27th day of the fourth lunar month; 8:30 is in the 辰 hour.
+    QVERIFY2(control<QPlainTextEdit>("公司法人八字编辑框")
+                 ->toPlainText()
+                 .startsWith(u("法人生辰八字信息\n\n\t农历：1985年4月27日　时辰：辰（chen）\n")),
+             qPrintable(control<QPlainTextEdit>("公司法人八字编辑框")->toPlainText()));
+    QCOMPARE(control<QLineEdit>("编辑框八字姓")->text(), u("张"));
+    QCOMPARE(control<QLineEdit>("编辑框八字姓1")->text(), u("三"));
+    QCOMPARE(control<LunarDateBox>("农历日期框八字")->date(),
+             (zeruda::calendar::Date{1985, 6, 15}));
+    QCOMPARE(control<QComboBox>("组合框八字时")->currentIndex(), 8);
+    QCOMPARE(control<QComboBox>("组合框八字分")->currentIndex(), 30);
+  }
+
+  void stopButtonEndsTheRun() {
+    fillForm();
+    int atStop = 0;
+    services_.whileShown = [&](const ShownMessage& message) {
+      if (message.text != u(kWaitText)) return;
+      QVERIFY(QTest::qWaitFor([&] { return rows().rowCount() >= 5; }, 20000));
+      click("按钮6");
+      settle();
+      atStop = rows().rowCount();
+    };
+    click("按钮公司取名");
+    settle();
+    QCOMPARE(rows().rowCount(), atStop);
+  }
+
+  void fixedBoxesFillingTheWholeBodyGenerateNothing() {
+    fillForm();
+    control<QLineEdit>("公司编辑框固定字3")->setText(u("华"));
+    control<QLineEdit>("公司编辑框固定字4")->setText(u("通"));
+    services_.whileShown = [&](const ShownMessage& message) {
+      if (message.text == u(kWaitText)) QTest::qWait(300);
+    };
+    click("按钮公司取名");
+    QTest::qWait(100);
+    QCOMPARE(rows().rowCount(), 0);
+    QCOMPARE(services_.messages.size(), std::size_t{2});
+    QCOMPARE(services_.messages[1].text,
+             u("名字中间字个数与限定字个数一样了，软件将不生成名字，请减少限定字后，重新开始"));
+    QCOMPARE(services_.messages[1].caption, u("特别提示"));
+  }
+
+  void anUnstoppedRunEndsAtTwoThousandRowsAndTheWindowKeepsResponding() {
+    fillForm();
+    int ticks = 0;
+    QTimer heartbeat;
+    connect(&heartbeat, &QTimer::timeout, this, [&] { ++ticks; });
+    heartbeat.start(10);
+    closeWaitMessageAfter(2000);
+    click("按钮公司取名");
+    settle();
+    heartbeat.stop();
+    // The attempt under way at the cap may still add its row.
+    QVERIFY2(rows().rowCount() == 2000 || rows().rowCount() == 2001,
+             qPrintable(QString::number(rows().rowCount())));
+    QVERIFY(ticks > 0);
+    QCOMPARE(cell(1999, 0), QStringLiteral("2000"));
+  }
+
+  void exportsWriteTheListedRows() {
+    fillForm();
+    closeWaitMessageAfter(12);
+    click("按钮公司取名");
+    settle();
+    const int count = rows().rowCount();
+    services_.messages.clear();
+
+    const QString csvPath = home_->filePath(QStringLiteral("names.csv"));
+    services_.saveAnswers.push_back(csvPath);
+    click("按钮2");
+    QCOMPARE(services_.saveFilters.back(), QStringLiteral("*.csv"));
+    QCOMPARE(services_.messages.back().text, u("导出成功　　"));
+    QCOMPARE(services_.messages.back().caption, u("特别提示"));
+    QCOMPARE(services_.messages.back().icon, MessageIcon::Information);
+    const QByteArray csv = readFile(csvPath);
+    QVERIFY(csv.startsWith(
+        QByteArray::fromStdString(gbk("序号,全名,主体名,汉字笔画,康熙笔画,五行,星级\r\n"))));
+    QCOMPARE(csv.count("\r\n"), count + 1);
+    // The stroke cells' commas become "―" (A8 44) so the columns stay apart.
+    QString firstRow = cell(0, 0);
+    for (int column = 1; column < 7; ++column) {
+      firstRow += u(",") + cell(0, column).replace(u(","), u("―"));
+    }
+    QVERIFY(csv.contains(QByteArray::fromStdString("\r\n" + gbk(firstRow.toStdString()) + "\r\n")));
+    QVERIFY(!csv.contains("\xEF\xBB\xBF"));
+
+    const QString txtPath = home_->filePath(QStringLiteral("names.txt"));
+    services_.saveAnswers.push_back(txtPath);
+    click("按钮3");
+    QCOMPARE(services_.saveFilters.back(), QStringLiteral("*.txt"));
+    QCOMPARE(services_.messages.back().text, u("导出成功　　"));
+    const QByteArray txt = readFile(txtPath);
+    QString firstLine = QStringLiteral(" ");
+    for (int column = 0; column < 7; ++column)
+      firstLine += cell(0, column) + QStringLiteral("     ");
+    firstLine += QStringLiteral("    \r\n");
+    QVERIFY(txt.startsWith(QByteArray::fromStdString(gbk(firstLine.toStdString()))));
+    QCOMPARE(txt.count("\r\n"), count);
+  }
+
+  void cancelledSaveDialogWritesNothingAndSaysNothing() {
+    services_.messages.clear();
+    click("按钮2");
+    click("按钮3");
+    QCOMPARE(services_.saveFilters.size(), std::size_t{2});
+    QVERIFY(services_.messages.empty());
+    QVERIFY(QDir(home_->path())
+                .entryList({QStringLiteral("*.csv"), QStringLiteral("*.txt")}, QDir::Files)
+                .isEmpty());
+  }
+
+  void doubleClickOpensTheReportForTheSelectedRow() {
+    fillForm();
+    closeWaitMessageAfter(3);
+    click("按钮公司取名");
+    settle();
+    const QModelIndex second = rows().index(1, 2);
+    list()->setCurrentIndex(second);
+    const QRect place = list()->visualRect(second);
+    // A double click arrives after the first click's press and release.
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, place.center());
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, place.center());
+    EvaluationWindow* evaluation = window_->findChild<EvaluationWindow*>();
+    QVERIFY(evaluation != nullptr);
+    QCOMPARE(evaluation->body->text(), cell(1, 2));
+    QTRY_VERIFY(!evaluation->report->toPlainText().isEmpty());
+    // The row's own stars head the report.
+    QVERIFY(evaluation->report->toPlainText().startsWith(cell(1, 1) + u("　星级：") + cell(1, 6) +
+                                                         u("\n")));
+    services_.messages.clear();
+    QTest::mouseClick(evaluation->copy, Qt::LeftButton);
+    QCOMPARE(services_.clipboard, evaluation->report->toPlainText());
+    QCOMPARE(services_.messages.back().text, u("复制成功！您可以把评测结果粘贴到其他文件中！"));
+  }
+
+  void doubleClickWithoutARowDoesNothing() {
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    QVERIFY(window_->findChild<EvaluationWindow*>() == nullptr);
+  }
+
+  void sameSeedGivesTheSameNames() {
+    fillForm();
+    closeWaitMessageAfter(10);
+    click("按钮公司取名");
+    settle();
+    QStringList first;
+    for (int row = 0; row < 10; ++row) first << cell(row, 1);
+    click("按钮公司取名");
+    settle();
+    QStringList second;
+    for (int row = 0; row < 10; ++row) second << cell(row, 1);
+    QCOMPARE(second, first);
+    // A new request empties the list: row 1 is number 1 and grey again.
+    QCOMPARE(cell(0, 0), QStringLiteral("1"));
+  }
+};
+
+QTEST_MAIN(CompanyRoadTest)
+#include "company_road_test.moc"
