@@ -9,6 +9,7 @@
 #include "gui/lunar_date_box.h"
 #include "gui/qt_text.h"
 #include "gui/result_list_model.h"
+#include "gui/row_inbox.h"
 #include "gui/ui_services.h"
 #include "shell/program_state.h"
 
@@ -103,18 +104,17 @@ void CompanyNaming::generate() {
   const generation::EngineStart& start = *outcome.start;
   if (onRequestPassed) onRequestPassed(outcome.form, start.chartSummary);
 
-  // A run left from before ends first; then the list starts empty.
+  // A run left from before ends first, rows of its still on their way included;
+  // then the list starts empty.
   stopGeneration();
+  if (inbox_) inbox_->close();
   model_->clear();
   auto settings = std::make_shared<const generation::SettingsSnapshot>(start.settings);
   // Rows and the refusal are produced on the engine's thread and handed to this
   // thread's event loop, so the list only ever changes here and the window keeps
   // painting while they pour in.
-  QPointer<ResultListModel> model = model_;
-  auto deliver = [model](const generation::CandidateRow& row) {
-    QMetaObject::invokeMethod(
-        model, [model, row] { model->append(row); }, Qt::QueuedConnection);
-  };
+  inbox_ = std::make_shared<RowInbox>(model_);
+  auto deliver = [inbox = inbox_](const generation::CandidateRow& row) { inbox->post(row); };
   QPointer<QWidget> window = page_.window();
   auto finished = [this, window](const generation::EngineOutcome& result) {
     if (!result.refusal) return;

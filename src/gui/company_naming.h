@@ -17,6 +17,7 @@ namespace zeruda::gui {
 
 class CompanyPage;
 class ResultListModel;
+class RowInbox;
 class UiServices;
 
 // The company page at work: the generate button runs the request and the engine,
@@ -55,6 +56,7 @@ class CompanyNaming : public QObject {
   CompanyPage& page_;
   UiServices& services_;
   ResultListModel* model_;
+  std::shared_ptr<RowInbox> inbox_;
   std::unique_ptr<generation::EngineThread> engine_;
 };
 

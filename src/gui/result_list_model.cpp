@@ -44,6 +44,15 @@ void ResultListModel::append(const generation::CandidateRow& row) {
   endInsertRows();
 }
 
+void ResultListModel::append(std::vector<generation::CandidateRow> rows) {
+  if (rows.empty()) return;
+  const int first = rowCount();
+  beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+  rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()),
+               std::make_move_iterator(rows.end()));
+  endInsertRows();
+}
+
 void ResultListModel::clear() {
   beginResetModel();
   rows_.clear();

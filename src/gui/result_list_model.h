@@ -24,6 +24,7 @@ class ResultListModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   void append(const generation::CandidateRow& row);
+  void append(std::vector<generation::CandidateRow> rows);
   void clear();
   const std::vector<generation::CandidateRow>& rows() const { return rows_; }
 
