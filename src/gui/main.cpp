@@ -1,5 +1,6 @@
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
+#include "gui/quit_signals.h"
 #include "gui/style.h"
 #include "gui/ui_services.h"
 #include "shell/startup.h"
@@ -22,5 +23,6 @@ int main(int argc, char** argv) {
   zeruda::gui::MainWindow window(services);
   window.startUp();
   window.show();
+  zeruda::gui::closeOnQuitSignals(window);
   return app.exec();
 }
