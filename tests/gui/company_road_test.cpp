@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeView>
 #include <memory>
 
@@ -341,6 +342,16 @@ class CompanyRoadTest : public QObject {
     QCOMPARE(txt.count("\r\n"), count);
   }
 
+  // The file cannot be written: the user hears so instead of a success.
+  void exportThatCannotWriteSaysItFailed() {
+    services_.saveAnswers.push_back(home_->filePath(QStringLiteral("no/such/folder/names.csv")));
+    click("按钮2");
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QVERIFY2(services_.messages[0].text.startsWith(u("导出失败")),
+             qPrintable(services_.messages[0].text));
+    QCOMPARE(services_.messages[0].icon, MessageIcon::Warning);
+  }
+
   void cancelledSaveDialogWritesNothingAndSaysNothing() {
     services_.messages.clear();
     click("按钮2");
@@ -374,6 +385,25 @@ class CompanyRoadTest : public QObject {
     QTest::mouseClick(evaluation->copy, Qt::LeftButton);
     QCOMPARE(services_.clipboard, evaluation->report->toPlainText());
     QCOMPARE(services_.messages.back().text, u("复制成功！您可以把评测结果粘贴到其他文件中！"));
+  }
+
+  void toolbarOpensTheReportForTheSelectedRowToo() {
+    fillForm();
+    closeWaitMessageAfter(2);
+    click("按钮公司取名");
+    settle();
+    list()->setCurrentIndex(rows().index(0, 0));
+    control<QToolBar>("工具条1")->actions()[4]->trigger();
+    EvaluationWindow* evaluation = window_->findChild<EvaluationWindow*>();
+    QVERIFY(evaluation != nullptr);
+    QCOMPARE(evaluation->body->text(), cell(0, 2));
+    QCOMPARE(evaluation->surname->text(), u("张"));
+  }
+
+  void toolbarOpensTheLookupWindow() {
+    control<QToolBar>("工具条1")->actions()[7]->trigger();
+    QVERIFY(window_->findChild<QWidget*>(u("汉字五行属性查询")) != nullptr);
+    QVERIFY(window_->findChild<QWidget*>(u("汉字五行属性查询"))->isVisible());
   }
 
   void doubleClickWithoutARowDoesNothing() {
