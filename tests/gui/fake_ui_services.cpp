@@ -14,8 +14,9 @@ std::optional<QString> FakeUiServices::chooseSaveFile(QWidget*, const QString& f
                                                       const QString&) {
   saveFilters.push_back(filter);
   if (saveAnswers.empty()) return std::nullopt;
-  std::optional<QString> answer = saveAnswers.front();
+  const QString answer = saveAnswers.front();
   saveAnswers.pop_front();
+  if (answer.isEmpty()) return std::nullopt;
   return answer;
 }
 

@@ -34,8 +34,8 @@ class FakeUiServices final : public UiServices {
   // modal box keeps the user busy.
   std::function<void(const ShownMessage&)> whileShown;
 
-  // Answers for the save dialogs in turn; nothing in the queue means "cancel".
-  std::deque<std::optional<QString>> saveAnswers;
+  // Answers for the save dialogs in turn; an empty answer, or none left, cancels.
+  std::deque<QString> saveAnswers;
   // The filters the save dialogs were opened with.
   std::vector<QString> saveFilters;
 
