@@ -29,8 +29,10 @@ std::string folderText(const std::filesystem::path& folder) {
 bool runsFromTemporaryFolder(const StartupInputs& inputs) {
   std::string temp = folderText(inputs.tempFolder);
   if (temp.empty() || temp == "/") return false;
+  // Inside the temporary folder, not merely somewhere under a folder called tmp:
+  // /var/tmp/... or ~/tmp/... is an ordinary place to keep a program here.
   std::string program = folderText(inputs.programFile.parent_path()) + "/";
-  return program.find(temp + "/") != std::string::npos;
+  return program.rfind(temp + "/", 0) == 0;
 }
 
 void applyResetMarker(const StartupInputs& inputs) {
