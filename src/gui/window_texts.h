@@ -16,8 +16,9 @@ inline const QString kStatusSlogan = QStringLiteral(
 
 inline const QString kSystemCaption = QStringLiteral("系统提示");
 
-// Shown by the toolbar's help button.
-inline const QString kQuickUseText = QStringLiteral(
+// The quick-use text up to its closing note; the menu's version adds a word on how
+// to stop a run before that note.
+inline const QString kQuickUseHead = QStringLiteral(
     "★朗星轩公司取名软件快速使用说明★\r\n\r\n"
     "--------------------------------------------------"
     "\r\n先设置法人或老板信息，按软件上的提示输入即可\r\n\r\n"
@@ -26,21 +27,16 @@ inline const QString kQuickUseText = QStringLiteral(
     "四个字,可以分别限定其中的一个或几个字，不限定请留空\r\n\r\n"
     "【行业后缀】　如　《成都青禾远航科技公司》里的《科技公司》,代表公司的类别\r\n\r\n"
     "如果起店铺名请勾选中起店铺名，可以不设置地域前缀与行业后缀\r\n\r\n"
-    "以上设置完成后，点【点击开始】就可以开始取名了，软件会不停的生成名字，\r\n\r\n"
-    "注：以上输入汉字的地方需要切换至中文输入法再输入");
+    "以上设置完成后，点【点击开始】就可以开始取名了，软件会不停的生成名字，\r\n\r\n");
+inline const QString kQuickUseNote =
+    QStringLiteral("注：以上输入汉字的地方需要切换至中文输入法再输入");
 
-// The same from the menu, with a word on how to stop a run.
-inline const QString kQuickHelpText = QStringLiteral(
-    "★朗星轩公司取名软件快速使用说明★\r\n\r\n"
-    "--------------------------------------------------"
-    "\r\n先设置法人或老板信息，按软件上的提示输入即可\r\n\r\n"
-    "【地域前缀】　如　《成都青禾远航科技公司》里的《成都》，代表公司的所在地\r\n\r\n"
-    "【名字主体】即软件上的中间字　如　《成都青禾远航科技公司》里的《青禾远航》 \r\n           "
-    "四个字,可以分别限定其中的一个或几个字，不限定请留空\r\n\r\n"
-    "【行业后缀】　如　《成都青禾远航科技公司》里的《科技公司》,代表公司的类别\r\n\r\n"
-    "如果起店铺名请勾选中起店铺名，可以不设置地域前缀与行业后缀\r\n\r\n"
-    "以上设置完成后，点【点击开始】就可以开始取名了，软件会不停的生成名字，\r\n\r\n"
-    "随时可以点击弹出框里的确定按扭中断取名\r\n\r\n"
-    "注：以上输入汉字的地方需要切换至中文输入法再输入");
+// Shown by the toolbar's help button.
+inline const QString kQuickUseText = kQuickUseHead + kQuickUseNote;
+
+// The same from the menu.
+inline const QString kQuickHelpText =
+    kQuickUseHead + QStringLiteral("随时可以点击弹出框里的确定按扭中断取名\r\n\r\n") +
+    kQuickUseNote;
 
 }  // namespace zeruda::gui
