@@ -39,6 +39,11 @@ TEST_F(NumerologyCommands, RateWithoutProfileCountsOnlyTheNameAndLeavesNoTables)
   EXPECT_FALSE(std::filesystem::exists(workingFile("shengchen.ini")));
 }
 
+TEST_F(NumerologyCommands, WithoutProfileAnAllLuckyBodyHasThreeStars) {
+  // 友 4, 天 4: grids 5, 8, 5, 8, 1 and 土金土, all lucky: 6 points.
+  EXPECT_EQ(runCli({"rate", "友天"}).out, "3\t☆☆☆\n");
+}
+
 TEST_F(NumerologyCommands, RateReadsTheBaseFromTheProfile) {
   shell::chooseDriveRoot(shell::systemRoots());
   shell::LegalPersonProfile profile;  // nothing missing: 吉数 5
