@@ -1,4 +1,5 @@
 #include "fake_ui_services.h"
+#include "find_control.h"
 #include "gui/company_naming.h"
 #include "gui/evaluation_window.h"
 #include "gui/lunar_date_box.h"
@@ -53,9 +54,7 @@ class CompanyRoadTest : public QObject {
 
   template <typename T>
   T* control(const char* name) {
-    T* found = window_->findChild<T*>(QString::fromUtf8(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
+    return zeruda::gui::test::findControl<T>(window_.get(), name);
   }
   QTreeView* list() { return control<QTreeView>("公司备选名超级列表框"); }
   ResultListModel& rows() { return window_->findChild<CompanyNaming*>()->results(); }

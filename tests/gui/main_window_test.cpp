@@ -1,5 +1,6 @@
 #include "gui/main_window.h"
 #include "fake_ui_services.h"
+#include "find_control.h"
 #include "gui/window_texts.h"
 
 #include <QAction>
@@ -31,9 +32,7 @@ class MainWindowTest : public QObject {
 
   template <typename T>
   T* control(const char* name) {
-    T* found = window_->findChild<T*>(QString::fromUtf8(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
+    return zeruda::gui::test::findControl<T>(window_.get(), name);
   }
   QTabWidget* tabs() { return control<QTabWidget>("选择夹1"); }
   QList<QAction*> toolbarButtons() { return control<QToolBar>("工具条1")->actions(); }

@@ -1,4 +1,5 @@
 #include "fake_ui_services.h"
+#include "find_control.h"
 #include "gui/lunar_date_box.h"
 #include "gui/main_window.h"
 #include "shell/profile.h"
@@ -34,9 +35,7 @@ class StartupTest : public QObject {
 
   template <typename T>
   T* control(const char* name) {
-    T* found = window_->findChild<T*>(QString::fromUtf8(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
+    return zeruda::gui::test::findControl<T>(window_.get(), name);
   }
   QString workingFile(const char* name) {
     return home_->filePath(QStringLiteral("zeruda/gs/") + QString::fromUtf8(name));
