@@ -4,7 +4,7 @@
 # Packages are installed only when missing (apt-get update runs only then).
 
 PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            libsqlite3-dev qt6-base-dev qt6-qpa-plugins fonts-noto-cjk xvfb xauth clang-format
+            libsqlite3-dev libcurl4-openssl-dev qt6-base-dev qt6-qpa-plugins fonts-noto-cjk xvfb xauth clang-format
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 
