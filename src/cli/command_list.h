@@ -20,5 +20,7 @@ int runRate(std::span<const std::string> args, std::ostream& out, std::ostream& 
 int runReport(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runTable(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runWebUrl(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runFetch(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace zeruda::cli

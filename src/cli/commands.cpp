@@ -26,6 +26,10 @@ std::span<const Command> commands() {
               "[--element E]... [--auto-elements] [--min-stars N] [--count N] [--seed N] "
               "[--csv FILE] [--txt FILE]",
               runGenerate},
+      Command{"web-url", "baidu|360|alibaba|trademark NAME", runWebUrl},
+      Command{"fetch",
+              "URL [--method M] [--header H]... [--data D] [--proxy P] [--headers]",
+              runFetch},
   };
   return kCommands;
 }
