@@ -4,12 +4,14 @@
 #include "calendar/lunar.h"
 #include "gui/company_naming.h"
 #include "gui/company_page.h"
+#include "gui/duplicate_name_window.h"
 #include "gui/evaluation_window.h"
 #include "gui/lookup_window.h"
 #include "gui/lunar_date_box.h"
 #include "gui/pages.h"
 #include "gui/qt_text.h"
 #include "gui/ui_services.h"
+#include "gui/web_commands.h"
 #include "gui/window_layout.h"
 #include "gui/window_texts.h"
 #include "shell/profile.h"
@@ -17,6 +19,7 @@
 #include "shell/reference_lists.h"
 #include "shell/table_files.h"
 #include "shell/working_folder.h"
+#include "web/lookup_address.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -44,7 +47,8 @@ namespace {
 constexpr int kToolbarHeight = 33;
 constexpr int kStatusBarHeight = 22;
 
-// Columns of the result list the evaluation window reads: 主体名 and 星级.
+// Columns of the result list the secondary windows read: 全名, 主体名 and 星级.
+constexpr int kFullNameColumn = 1;
 constexpr int kBodyColumn = 2;
 constexpr int kStarsColumn = 6;
 
@@ -85,7 +89,7 @@ void MainWindow::buildToolbar() {
   const std::array<Button, 12> buttons = {{
       {QStringLiteral("个人取名"), [this] { showPage(kPersonal); }},
       {QStringLiteral("公司取名"), [this] { showPage(kCompany); }},
-      {QStringLiteral("名字查重"), {}},
+      {QStringLiteral("名字查重"), [this] { openDuplicateName(); }},
       {QStringLiteral("生辰八字"),
        [this] {
          showPage(kChart);
@@ -190,7 +194,8 @@ void MainWindow::buildQuickMenu() {
     quickMenu_->addMenu(group)->setEnabled(false);
   }
   QMenu* other = quickMenu_->addMenu(QStringLiteral("其它功能"));
-  other->addAction(QStringLiteral("商标在线查询"))->setEnabled(false);
+  connect(other->addAction(QStringLiteral("商标在线查询")), &QAction::triggered, this,
+          &MainWindow::openTrademarkSearch);
   connect(other->addAction(QStringLiteral("使用帮助")), &QAction::triggered, this, showHelp);
 
   // The menu pops up from the status bar's corner and on a right click on the window.
@@ -284,6 +289,23 @@ void MainWindow::openEvaluation() {
   auto* window = new EvaluationWindow(services_, this);
   window->show();
   window->restore(selected);
+}
+
+void MainWindow::openDuplicateName() {
+  QString fullName;
+  const QModelIndex current = company_->results->currentIndex();
+  if (current.isValid()) {
+    fullName = current.model()->index(current.row(), kFullNameColumn).data().toString();
+  }
+  auto* window = new DuplicateNameWindow(services_, fullName, this);
+  window->show();
+}
+
+// The notice comes first; the connection is not asked, the browser shows its own
+// page when the computer is offline.
+void MainWindow::openTrademarkSearch() {
+  services_.showMessage(this, MessageIcon::None, kSystemCaption, kTrademarkNotice);
+  browse(services_, this, web::lookupAddress(web::Site::Trademark, configuredHosts()));
 }
 
 void MainWindow::openLookup() {

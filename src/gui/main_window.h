@@ -47,6 +47,8 @@ class MainWindow : public QMainWindow {
   void restoreProfile();
   void openEvaluation();
   void openLookup();
+  void openDuplicateName();
+  void openTrademarkSearch();
   void showChartReport();
   void copyChartReport();
 

@@ -4,11 +4,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QNetworkInformation>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QUrl>
 
 namespace zeruda::gui {
 namespace {
@@ -69,6 +72,21 @@ bool QtUiServices::copyToClipboard(const QString& text) {
 bool QtUiServices::setUpPrinter(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
   return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUiServices::openInBrowser(const QString& address) {
+  // Our addresses are already percent-encoded ASCII: take them exactly as they are.
+  const QUrl url = QUrl::fromEncoded(address.toLatin1(), QUrl::StrictMode);
+  return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+bool QtUiServices::networkConnected() {
+  // The backend is loaded once and then follows the system's state.
+  static const bool haveBackend =
+      QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
+  if (!haveBackend || QNetworkInformation::instance() == nullptr) return true;
+  return QNetworkInformation::instance()->reachability() !=
+         QNetworkInformation::Reachability::Disconnected;
 }
 
 }  // namespace zeruda::gui

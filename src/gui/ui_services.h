@@ -34,13 +34,20 @@ class UiServices {
 
   // Lets the user pick and set up the printer; false when printing was cancelled.
   virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+
+  // Hands a web address to the system's browser; false when nothing took it.
+  virtual bool openInBrowser(const QString& address) = 0;
+
+  // Whether the system says this computer is connected to a network.
+  virtual bool networkConnected() = 0;
 };
 
 // Shows a message of the core (GBK texts), then gives the keyboard focus to the
 // control of `window` it names, if any.
 void showUserMessage(UiServices& services, QWidget* window, const UserMessage& message);
 
-// The real thing: Qt's message boxes, file dialog, clipboard and print dialog.
+// The real thing: Qt's message boxes, file dialog, clipboard, print dialog, the
+// desktop's browser and the system's network state.
 class QtUiServices final : public UiServices {
  public:
   void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
@@ -49,6 +56,10 @@ class QtUiServices final : public UiServices {
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+  bool openInBrowser(const QString& address) override;
+  // Asks Qt's network information backend. Where the system offers none, the
+  // computer is taken as connected and a failed fetch says so instead.
+  bool networkConnected() override;
 };
 
 }  // namespace zeruda::gui

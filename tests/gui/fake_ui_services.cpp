@@ -34,4 +34,10 @@ bool FakeUiServices::setUpPrinter(QWidget*, QPrinter& printer) {
   return true;
 }
 
+bool FakeUiServices::openInBrowser(const QString& address) {
+  if (!browserWorks) return false;
+  browsed.push_back(address);
+  return true;
+}
+
 }  // namespace zeruda::gui::test

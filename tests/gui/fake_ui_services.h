@@ -29,6 +29,8 @@ class FakeUiServices final : public UiServices {
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+  bool openInBrowser(const QString& address) override;
+  bool networkConnected() override { return connected; }
 
   // Runs while a message is "on screen", before the call returns: the moment a
   // modal box keeps the user busy.
@@ -47,6 +49,13 @@ class FakeUiServices final : public UiServices {
   int printJobs = 0;
 
   std::vector<ShownMessage> messages;
+
+  // The addresses handed to the browser, in order; a browser that fails keeps none.
+  bool browserWorks = true;
+  std::vector<QString> browsed;
+
+  // The system's network state.
+  bool connected = true;
 };
 
 }  // namespace zeruda::gui::test
