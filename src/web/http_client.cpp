@@ -99,18 +99,20 @@ HttpResponse HttpClient::fetch(HttpRequest& request) const {
   request.headers =
       completeRequestHeaders(request.headers, request.method, request.address, request.postData);
 
-  prepareCurl();
-  // Held until the handle is gone: libcurl writes the cookie file when it closes.
-  const std::lock_guard lock(fetching_);
-  const EasyHandle easy(curl_easy_init());
-  if (!easy) return failure("the network library could not start a request");
-  CURL* handle = easy.get();
+  // Everything the handle points to outlives it.
   const HeaderList headerList = curlHeaderList(request.headers);
   const std::string url = address->text();
   const std::string agent(kUserAgent);
   const std::string cookies = cookieFile_.string();
   Transfer transfer;
   char errorText[CURL_ERROR_SIZE] = {};
+
+  prepareCurl();
+  // Held until the handle is gone: libcurl writes the cookie file when it closes.
+  const std::lock_guard lock(fetching_);
+  const EasyHandle easy(curl_easy_init());
+  if (!easy) return failure("the network library could not start a request");
+  CURL* handle = easy.get();
 
   curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
   curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
@@ -152,8 +154,9 @@ HttpResponse HttpClient::fetch(HttpRequest& request) const {
     response.headers = std::move(transfer.headers);
     return response;
   }
-  if (response.status >= kFirstErrorStatus)
+  if (response.status >= kFirstErrorStatus) {
     response.error = "HTTP " + std::to_string(response.status);
+  }
   response.body = std::move(transfer.body);
   response.headers = std::move(transfer.headers);
   return response;
