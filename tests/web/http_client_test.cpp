@@ -1,5 +1,7 @@
 #include "web/http_client.h"
 
+#include "web/online_article.h"
+
 #include "support/local_server.h"
 #include "support/temp_folder.h"
 
@@ -132,6 +134,19 @@ TEST_F(HttpClientTest, FailuresGiveAnEmptyBodyAndSayWhy) {
   const HttpResponse missing = fetch({server.address("/missing"), "", "", "", ""});
   EXPECT_EQ(missing.body, "gone");
   EXPECT_EQ(missing.error, "HTTP 404");
+}
+
+TEST_F(HttpClientTest, ArticlesComeFromTheConfiguredServerOnly) {
+  LocalServer server([](const ReceivedRequest& request) {
+    if (request.head.starts_with("GET /P20111229/qtzs/2.htm ")) return okResponse("<html>2</html>");
+    return std::string("HTTP/1.1 404 No\r\n\r\ngone");
+  });
+  WebHosts hosts;
+  EXPECT_EQ(fetchArticle(client_, hosts, 2), std::nullopt);
+  EXPECT_TRUE(server.requests().empty());
+  hosts.setBase(Site::Articles, server.address(""));
+  EXPECT_EQ(fetchArticle(client_, hosts, 2), "<html>2</html>");
+  EXPECT_EQ(fetchArticle(client_, hosts, 3), std::nullopt);
 }
 
 }  // namespace
