@@ -3,7 +3,7 @@
 #include "generation/engine_services.h"
 #include "generation/name_pool.h"
 #include "numerology/rating.h"
-#include "shell/program_state.h"
+#include "storage/program_state.h"
 #include "text/gbk.h"
 
 #include <benchmark/benchmark.h>
@@ -16,8 +16,8 @@ namespace {
 using namespace zeruda;
 using namespace zeruda::generation;
 
-constexpr int kRun = static_cast<int>(shell::StopState::kRun);
-constexpr int kStop = static_cast<int>(shell::StopState::kStop);
+constexpr int kRun = static_cast<int>(storage::StopState::kRun);
+constexpr int kStop = static_cast<int>(storage::StopState::kStop);
 
 const numerology::ElementLookup kNoLookup = [](std::string_view) {
   return std::optional<std::string>();

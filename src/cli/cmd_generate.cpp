@@ -13,7 +13,7 @@
 #include "generation/engine_thread.h"
 #include "generation/export.h"
 #include "generation/request.h"
-#include "shell/program_state.h"
+#include "storage/program_state.h"
 
 #include <atomic>
 #include <limits>
@@ -133,12 +133,12 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
   std::mutex rowsLock;
   generation::EngineThread engine(
       std::make_shared<generation::SettingsSnapshot>(request.start->settings),
-      shell::programState().stop, generation::programEngineServices(seed),
+      storage::programState().stop, generation::programEngineServices(seed),
       [&](const CandidateRow& row) {
         out << rowLine(row);
         std::lock_guard lock(rowsLock);
         rows.push_back(row);
-        if (static_cast<int>(rows.size()) == count) shell::requestStop();
+        if (static_cast<int>(rows.size()) == count) storage::requestStop();
       });
   const generation::EngineOutcome& outcome = engine.wait();
   if (outcome.refusal) {

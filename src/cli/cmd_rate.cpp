@@ -6,7 +6,7 @@
 #include "cli/terminal.h"
 #include "dictionary/table_element.h"
 #include "numerology/rating.h"
-#include "shell/base_score.h"
+#include "profile/base_score.h"
 
 namespace zeruda::cli {
 
@@ -17,7 +17,7 @@ int runRate(std::span<const std::string> args, std::ostream& out, std::ostream&)
   const std::optional<int> base =
       parsed.value("base") ? std::optional<int>(parsed.intValue("base", 0, 0, 5)) : std::nullopt;
   ProgramEnvironment environment;
-  const auto rating = numerology::rateName(body, base.value_or(shell::profileBaseScore()),
+  const auto rating = numerology::rateName(body, base.value_or(profile::profileBaseScore()),
                                            dictionary::tableElement);
   out << rating.stars << '\t' << fromGbk(numerology::starText(rating.stars)) << '\n';
   return kExitOk;

@@ -1,6 +1,6 @@
 #include "dictionary/table_element.h"
 
-#include "shell/data_table.h"
+#include "storage/data_table.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 
@@ -14,7 +14,7 @@ bool inTable(std::string_view character) { return tableElement(character).has_va
 }  // namespace
 
 std::optional<std::string> tableElement(std::string_view character) {
-  auto table = shell::openDataTable("zk");
+  auto table = storage::openDataTable("zk");
   if (!table.ok()) return std::nullopt;
   auto found = table.value().lookup("汉字"_gbk, character, "五行"_gbk);
   if (!found.ok()) return std::nullopt;

@@ -3,7 +3,7 @@
 #include "dictionary/elements.h"
 #include "dictionary/strokes.h"
 #include "generation/name_pool.h"
-#include "shell/program_state.h"
+#include "storage/program_state.h"
 #include "text/characters.h"
 
 #include <array>
@@ -71,7 +71,7 @@ CandidateRow makeRow(const EngineSettings& settings, int sequence, const Body& b
 }
 
 bool stopRequested(const std::atomic<int>& flag) {
-  return flag.load() == static_cast<int>(shell::StopState::kStop);
+  return flag.load() == static_cast<int>(storage::StopState::kStop);
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ EngineOutcome runEngine(const SettingsSnapshot& settings, std::atomic<int>& stop
   if (!bodyLengthAllowed(atStart->middleCount)) return outcome;
   int sequence = 1;
   while (!stopRequested(stopFlag)) {
-    if (sequence > kRowCap) stopFlag.store(static_cast<int>(shell::StopState::kStop));
+    if (sequence > kRowCap) stopFlag.store(static_cast<int>(storage::StopState::kStop));
     ++outcome.attempts;
     if (auto row = attemptCandidate(*settings.current(), sequence, services)) {
       consume(*row);

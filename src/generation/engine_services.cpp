@@ -1,12 +1,12 @@
 #include "generation/engine_services.h"
 
 #include "dictionary/table_element.h"
-#include "shell/base_score.h"
+#include "profile/base_score.h"
 
 namespace zeruda::generation {
 
 EngineServices programEngineServices(std::uint32_t seed) {
-  return {SeededDraw(seed), [] { return static_cast<double>(shell::profileBaseScore()); },
+  return {SeededDraw(seed), [] { return static_cast<double>(profile::profileBaseScore()); },
           dictionary::tableElement};
 }
 

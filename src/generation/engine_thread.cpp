@@ -1,6 +1,6 @@
 #include "generation/engine_thread.h"
 
-#include "shell/program_state.h"
+#include "storage/program_state.h"
 
 namespace zeruda::generation {
 
@@ -12,7 +12,7 @@ EngineThread::EngineThread(std::shared_ptr<const SettingsSnapshot> settings,
       services_(std::move(services)),
       consume_(std::move(consume)),
       onFinished_(std::move(finished)) {
-  stopFlag_.store(static_cast<int>(shell::StopState::kRun));
+  stopFlag_.store(static_cast<int>(storage::StopState::kRun));
   thread_ = std::thread([this] {
     outcome_ = runEngine(*settings_, stopFlag_, services_, consume_);
     finished_.store(true);
@@ -25,7 +25,7 @@ EngineThread::~EngineThread() {
   wait();
 }
 
-void EngineThread::requestStop() { stopFlag_.store(static_cast<int>(shell::StopState::kStop)); }
+void EngineThread::requestStop() { stopFlag_.store(static_cast<int>(storage::StopState::kStop)); }
 
 const EngineOutcome& EngineThread::wait() {
   if (thread_.joinable()) thread_.join();

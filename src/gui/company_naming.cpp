@@ -11,7 +11,7 @@
 #include "gui/result_list_model.h"
 #include "gui/row_inbox.h"
 #include "gui/ui_services.h"
-#include "shell/program_state.h"
+#include "storage/program_state.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,7 +40,7 @@ CompanyNaming::CompanyNaming(CompanyPage& page, UiServices& services, QObject* p
       model_(new ResultListModel(this)) {
   page_.results->setModel(model_);
   connect(page_.generate, &QPushButton::clicked, this, &CompanyNaming::generate);
-  connect(page_.stop, &QPushButton::clicked, this, [] { shell::requestStop(); });
+  connect(page_.stop, &QPushButton::clicked, this, [] { storage::requestStop(); });
   connect(page_.exportCsv, &QPushButton::clicked, this,
           [this] { exportList(generation::ExportFormat::Csv); });
   connect(page_.exportText, &QPushButton::clicked, this,
@@ -90,7 +90,7 @@ void CompanyNaming::writeForm(const generation::CompanyForm& form) {
 }
 
 void CompanyNaming::stopGeneration() {
-  shell::requestStop();
+  storage::requestStop();
   engine_.reset();
 }
 
@@ -124,7 +124,7 @@ void CompanyNaming::generate() {
         Qt::QueuedConnection);
   };
   engine_ = std::make_unique<generation::EngineThread>(
-      settings, shell::programState().stop, generation::programEngineServices(seedSource()),
+      settings, storage::programState().stop, generation::programEngineServices(seedSource()),
       deliver, finished);
 
   // The wait message is up while the engine runs; closing it stops the engine.

@@ -7,8 +7,8 @@
 #include "gui/widgets.h"
 #include "gui/window_layout.h"
 #include "numerology/company_report.h"
-#include "shell/profile.h"
-#include "shell/profile_restore.h"
+#include "profile/profile.h"
+#include "profile/profile_restore.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -114,7 +114,7 @@ void EvaluationWindow::resizeEvent(QResizeEvent* event) {
 
 void EvaluationWindow::restore(const SelectedRow& selected) {
   selected_ = selected;
-  const shell::EvaluationRestore saved = shell::restoreIntoEvaluation(shell::profilePath());
+  const profile::EvaluationRestore saved = profile::restoreIntoEvaluation(profile::profilePath());
   surname->setText(fromGbk(saved.surname));
   givenName->setText(fromGbk(saved.givenName));
   prefix->setText(fromGbk(saved.regionPrefix));

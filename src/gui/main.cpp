@@ -1,9 +1,9 @@
+#include "app/startup.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/quit_signals.h"
 #include "gui/style.h"
 #include "gui/ui_services.h"
-#include "shell/startup.h"
 
 #include <QApplication>
 
@@ -12,8 +12,8 @@ int main(int argc, char** argv) {
   zeruda::gui::applyLightStyle(app);
   zeruda::gui::QtUiServices services;
 
-  const zeruda::shell::StartupOutcome check =
-      zeruda::shell::startupCheck(zeruda::shell::systemStartupInputs());
+  const zeruda::app::StartupOutcome check =
+      zeruda::app::startupCheck(zeruda::app::systemStartupInputs());
   if (check.endProgram) {
     services.showMessage(nullptr, zeruda::MessageIcon::Warning, zeruda::gui::fromGbk(check.caption),
                          zeruda::gui::fromGbk(check.message));

@@ -7,10 +7,10 @@
 #include "dictionary/table_element.h"
 #include "numerology/grids.h"
 #include "numerology/rating.h"
-#include "shell/atomic_file.h"
-#include "shell/base_score.h"
-#include "shell/data_table.h"
-#include "shell/working_folder.h"
+#include "profile/base_score.h"
+#include "storage/atomic_file.h"
+#include "storage/data_table.h"
+#include "storage/working_folder.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 
@@ -74,7 +74,7 @@ std::string tableElementLine(const std::string& body) {
 
 // The 81-number texts of the total grid, clamped to the table's records.
 std::string numberMeaning(int total) {
-  auto table = shell::openDataTable("sl");
+  auto table = storage::openDataTable("sl");
   if (!table.ok()) return "总评： "_gbk + "\r\n" + "解释： "_gbk + "\r\n";
   int count = table.value().recordCount();
   table.value().moveTo(std::clamp(total, 1, std::max(count, 1)));
@@ -137,7 +137,7 @@ CompanyReportOutcome companyNameReport(const CompanyReportRequest& request) {
   const std::string& body = outcome.body;
   if ((outcome.refusal = checkBody(body))) return outcome;
 
-  const double base = request.baseScore.value_or(shell::profileBaseScore());
+  const double base = request.baseScore.value_or(profile::profileBaseScore());
   const Rating rating = rateName(body, base, dictionary::tableElement);
   const GridNumbers& grids = rating.record.grids;
 
@@ -161,8 +161,8 @@ CompanyReportOutcome companyNameReport(const CompanyReportRequest& request) {
       kHeadingColour);
   add(numberMeaning(gridValue(grids, Grid::Total)));
 
-  const auto page = shell::workingPath("gsmzpf.htm");
-  if (!page.empty() && shell::writeFileAtomically(page, report.html()).ok()) outcome.page = page;
+  const auto page = storage::workingPath("gsmzpf.htm");
+  if (!page.empty() && storage::writeFileAtomically(page, report.html()).ok()) outcome.page = page;
   outcome.report = std::move(report);
   return outcome;
 }

@@ -29,7 +29,7 @@ TEST_F(TableElement, ReportsACharacterItLacks) {
 }
 
 TEST_F(TableElement, ReportsNothingWithoutItsTable) {
-  shell::shutdownCleanup();  // the table file is gone and closed
+  storage::shutdownCleanup();  // the table file is gone and closed
   EXPECT_FALSE(tableElement(gbk("华")).has_value());
 }
 

@@ -2,7 +2,7 @@
 
 #include "generation/engine.h"
 #include "generation/name_pool.h"
-#include "shell/program_state.h"
+#include "storage/program_state.h"
 #include "support/text_support.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +15,8 @@
 namespace zeruda::generation::test {
 
 // The two values of the shared stop flag.
-inline constexpr int kRun = static_cast<int>(shell::StopState::kRun);
-inline constexpr int kStop = static_cast<int>(shell::StopState::kStop);
+inline constexpr int kRun = static_cast<int>(storage::StopState::kRun);
+inline constexpr int kStop = static_cast<int>(storage::StopState::kStop);
 
 // The draw X that picks the pool character `utf8Character`.
 inline int drawFor(std::string_view utf8Character) {

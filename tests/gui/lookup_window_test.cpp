@@ -1,7 +1,7 @@
 #include "gui/lookup_window.h"
 #include "fake_ui_services.h"
-#include "shell/table_files.h"
-#include "shell/working_folder.h"
+#include "storage/table_files.h"
+#include "storage/working_folder.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -32,8 +32,8 @@ class LookupWindowTest : public QObject {
   void init() {
     home_ = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", home_->path().toUtf8());
-    zeruda::shell::chooseDriveRoot(zeruda::shell::systemRoots());
-    zeruda::shell::writeMissingTableFiles();
+    zeruda::storage::chooseDriveRoot(zeruda::storage::systemRoots());
+    zeruda::storage::writeMissingTableFiles();
     services_ = FakeUiServices{};
     window_ = new LookupWindow(services_);
     window_->show();
@@ -42,7 +42,7 @@ class LookupWindowTest : public QObject {
   }
   void cleanup() {
     delete window_;
-    zeruda::shell::shutdownCleanup();
+    zeruda::storage::shutdownCleanup();
     home_.reset();
   }
 

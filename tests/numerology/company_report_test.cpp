@@ -1,6 +1,6 @@
 #include "numerology/company_report.h"
 
-#include "shell/profile.h"
+#include "profile/profile.h"
 #include "support/program_sandbox.h"
 #include "support/text_support.h"
 
@@ -25,7 +25,7 @@ class CompanyNameReport : public testing::Test {
 
   // The 81-number texts of a record of the table the program carries.
   std::pair<std::string, std::string> numberTexts(int number) {
-    auto table = shell::openDataTable("sl");
+    auto table = storage::openDataTable("sl");
     EXPECT_TRUE(table.ok());
     table.value().moveTo(number);
     return {table.value().field(3).value(), table.value().field(7).value()};
@@ -68,7 +68,7 @@ TEST_F(CompanyNameReport, ColoursTheTwoRulesAsHeadings) {
 TEST_F(CompanyNameReport, WritesTheSameReportAsAGbkPage) {
   auto outcome = run("华通");
   ASSERT_FALSE(outcome.page.empty());
-  EXPECT_EQ(outcome.page, shell::workingPath("gsmzpf.htm"));
+  EXPECT_EQ(outcome.page, storage::workingPath("gsmzpf.htm"));
   const std::string page = test::readFile(outcome.page);
   EXPECT_EQ(page, outcome.report->html());
   EXPECT_NE(page.find("charset=gbk"), std::string::npos);
@@ -151,9 +151,9 @@ TEST_F(CompanyNameReport, TotalsBeyondTheTableShowItsLastRecord) {
 
 TEST_F(CompanyNameReport, BaseScoreComesFromTheProfileWhenNotGiven) {
   EXPECT_EQ(run("华通", std::nullopt).report->stars, 1);  // no profile: 4 points
-  shell::LegalPersonProfile profile;
+  profile::LegalPersonProfile profile;
   profile.missingElements = gbk("金");  // 吉数 4: 8 points
-  ASSERT_TRUE(shell::writeLegalPersonProfile(shell::profilePath(), profile).ok());
+  ASSERT_TRUE(profile::writeLegalPersonProfile(profile::profilePath(), profile).ok());
   EXPECT_EQ(run("华通", std::nullopt).report->stars, 5);
 }
 
