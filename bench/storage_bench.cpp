@@ -1,4 +1,4 @@
-// The shell's hot paths: the base score that every star rating reads, and the
+// The storage room's hot paths: the base score that single ratings read, and the
 // data tables that start-up opens and the rating and personal naming search.
 #include "bench_support.h"
 #include "profile/base_score.h"

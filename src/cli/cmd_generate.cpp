@@ -13,7 +13,7 @@
 #include "generation/engine_thread.h"
 #include "generation/export.h"
 #include "generation/request.h"
-#include "storage/program_state.h"
+#include "generation/stop_flag.h"
 
 #include <atomic>
 #include <limits>
@@ -133,12 +133,14 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
   std::mutex rowsLock;
   generation::EngineThread engine(
       std::make_shared<generation::SettingsSnapshot>(request.start->settings),
-      storage::programState().stop, generation::programEngineServices(seed),
+      generation::programStopFlag(),
+      generation::programEngineServices(seed, request.start->baseScore),
       [&](const CandidateRow& row) {
         out << rowLine(row);
         std::lock_guard lock(rowsLock);
         rows.push_back(row);
-        if (static_cast<int>(rows.size()) == count) storage::requestStop();
+        if (static_cast<int>(rows.size()) == count)
+          generation::setStop(generation::programStopFlag());
       });
   const generation::EngineOutcome& outcome = engine.wait();
   if (outcome.refusal) {

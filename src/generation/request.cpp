@@ -50,7 +50,9 @@ RequestOutcome runGenerationRequest(CompanyForm form) {
   // afterwards, so a table that cannot be opened changes nothing here.
   (void)storage::openDataTable("gs");
 
-  EngineStart start{engineSettingsOf(form), chartSummary(chart, stored.nayin), generatingMessage()};
+  EngineStart start{engineSettingsOf(form),
+                    static_cast<double>(profile::profileNumber(stored.baseScore)),
+                    chartSummary(chart, stored.nayin), generatingMessage()};
   return {std::move(form), std::nullopt, std::move(start)};
 }
 

@@ -15,6 +15,8 @@ namespace zeruda::generation {
 // wait message up until the user closes it, which stops the engine.
 struct EngineStart {
   EngineSettings settings;
+  // The run's base score: "吉数" as the profile gives it back just after the write.
+  double baseScore = 0;
   std::string chartSummary;
   UserMessage waitMessage;
 };

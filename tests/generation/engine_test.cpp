@@ -171,13 +171,6 @@ TEST(AttemptCandidate, ATextInAFixedBoxTakesItsPositionWhole) {
   EXPECT_EQ(row->cell(Column::WrittenStrokes), "6,10-6");
 }
 
-TEST(AttemptCandidate, AskForTheBaseScoreAtEveryRating) {
-  int asked = 0;
-  EngineServices engine{SeededDraw(1), [&] { return ++asked, 3.0; }, noTable()};
-  for (int i = 0; i < 5; ++i) attemptCandidate(settings(2), 1, engine);
-  EXPECT_EQ(asked, 5);
-}
-
 TEST(RunEngine, OnlyRowsOfFiveStarsWithAutoPickAtFive) {
   EngineSettings s = settings(2);
   s.autoPick = true;

@@ -85,11 +85,13 @@ TEST_F(GenerationRequest, MissingElementsLowerTheBaseScore) {
   form.birthDate = {2000, 1, 1};
   form.hourIndex = 0;
   form.minuteIndex = 0;
-  ASSERT_TRUE(runGenerationRequest(form).start);
+  const RequestOutcome outcome = runGenerationRequest(form);
+  ASSERT_TRUE(outcome.start);
   const profile::LegalPersonProfile stored = profile::readLegalPersonProfile(profileFile());
   EXPECT_EQ(utf8(stored.missingElements), "金");
   EXPECT_EQ(stored.baseScore, "4");
   EXPECT_EQ(utf8(stored.solarBirth), "2000年1月1日");
+  EXPECT_EQ(outcome.start->baseScore, 4);  // the engine rates on what was stored
 }
 
 TEST_F(GenerationRequest, ALeapMonthIsMarkedInTheLunarDate) {

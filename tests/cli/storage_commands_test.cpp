@@ -30,7 +30,7 @@ std::vector<std::string> lines(const std::string& text) {
   return result;
 }
 
-class ShellCommands : public testing::Test {
+class StorageCommands : public testing::Test {
  protected:
   fs::path working() const { return sandbox_.data() / "zeruda/gs"; }
 
@@ -45,7 +45,7 @@ class ShellCommands : public testing::Test {
   test::SandboxedRoots sandbox_;
 };
 
-TEST_F(ShellCommands, PathsListsTheWorkingFolderTheFiveTablesAndTheProfile) {
+TEST_F(StorageCommands, PathsListsTheWorkingFolderTheFiveTablesAndTheProfile) {
   CliRun result = run({"paths"});
   EXPECT_EQ(result.code, 0);
   const std::string folder = working().string() + "/";
@@ -55,7 +55,7 @@ TEST_F(ShellCommands, PathsListsTheWorkingFolderTheFiveTablesAndTheProfile) {
                                 folder + "gs.dat", folder + "zk.dat", folder + "shengchen.ini"}));
 }
 
-TEST_F(ShellCommands, PathsMoveToTheTemporaryFolderWhenTheDataFolderCannotHoldFiles) {
+TEST_F(StorageCommands, PathsMoveToTheTemporaryFolderWhenTheDataFolderCannotHoldFiles) {
   fs::remove(sandbox_.data());
   test::writeFile(sandbox_.data(), "a file where the data folder should be");
   CliRun result = run({"paths"});
@@ -65,7 +65,7 @@ TEST_F(ShellCommands, PathsMoveToTheTemporaryFolderWhenTheDataFolderCannotHoldFi
   }
 }
 
-TEST_F(ShellCommands, TableSlPrintsItsFieldsAnd81RecordsAndLeavesNoTableFileBehind) {
+TEST_F(StorageCommands, TableSlPrintsItsFieldsAnd81RecordsAndLeavesNoTableFileBehind) {
   CliRun result = run({"table", "sl"});
   EXPECT_EQ(result.code, 0) << result.err;
   auto printed = lines(result.out);
@@ -75,7 +75,7 @@ TEST_F(ShellCommands, TableSlPrintsItsFieldsAnd81RecordsAndLeavesNoTableFileBehi
   EXPECT_EQ(dataFiles(working()), std::vector<std::string>());
 }
 
-TEST_F(ShellCommands, TableScPrints125Records) {
+TEST_F(StorageCommands, TableScPrints125Records) {
   CliRun result = run({"table", "sc"});
   EXPECT_EQ(result.code, 0) << result.err;
   auto printed = lines(result.out);
@@ -83,7 +83,7 @@ TEST_F(ShellCommands, TableScPrints125Records) {
   EXPECT_EQ(printed[0], "三才1\t三才2\t三才3\t三才评语");
 }
 
-TEST_F(ShellCommands, TheProfileOutlivesTheCommandAndTheTablesDoNot) {
+TEST_F(StorageCommands, TheProfileOutlivesTheCommandAndTheTablesDoNot) {
   fs::create_directories(working());
   test::writeFile(working() / "shengchen.ini", test::gbk("[法人资料]\r\n法人姓=张\r\n"));
   EXPECT_EQ(run({"table", "gs"}).code, 0);
@@ -91,7 +91,7 @@ TEST_F(ShellCommands, TheProfileOutlivesTheCommandAndTheTablesDoNot) {
   EXPECT_EQ(dataFiles(working()), std::vector<std::string>());
 }
 
-TEST_F(ShellCommands, ProfilePrintsBothSectionsKeyByKeyEmptyValuesIncluded) {
+TEST_F(StorageCommands, ProfilePrintsBothSectionsKeyByKeyEmptyValuesIncluded) {
   fs::create_directories(working());
   test::writeFile(working() / "shengchen.ini",
                   test::gbk("[先天八字]\r\n吉数=3\r\n姓氏=李\r\n\r\n[法人资料]\r\n法人姓=张\r\n"
@@ -109,7 +109,7 @@ TEST_F(ShellCommands, ProfilePrintsBothSectionsKeyByKeyEmptyValuesIncluded) {
             "先天八字\t五行\t\n先天八字\t纳音\t\n先天八字\t喜用神\t\n先天八字\t吉数\t3\n");
 }
 
-TEST_F(ShellCommands, ADamagedTableIsRefusedWithItsNameAndCleanedAway) {
+TEST_F(StorageCommands, ADamagedTableIsRefusedWithItsNameAndCleanedAway) {
   fs::create_directories(working());
   test::writeFile(working() / "sl.dat", "scribbled over");
   CliRun result = run({"table", "sl"});
@@ -124,15 +124,15 @@ struct UsageCase {
   std::vector<std::string> args;
 };
 
-class ShellCommandUsage : public ShellCommands, public testing::WithParamInterface<UsageCase> {};
+class StorageCommandUsage : public StorageCommands, public testing::WithParamInterface<UsageCase> {};
 
-TEST_P(ShellCommandUsage, IsABadInputWithOneLineOfExplanation) {
+TEST_P(StorageCommandUsage, IsABadInputWithOneLineOfExplanation) {
   CliRun result = run(GetParam().args);
   EXPECT_EQ(result.code, 2);
   EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, ShellCommandUsage,
+INSTANTIATE_TEST_SUITE_P(Arguments, StorageCommandUsage,
                          testing::Values(UsageCase{"UnknownTable", {"table", "qq"}},
                                          UsageCase{"NoTable", {"table"}},
                                          UsageCase{"TwoTables", {"table", "sl", "sc"}},
