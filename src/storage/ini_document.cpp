@@ -90,6 +90,15 @@ bool isValidName(std::string_view name) {
   return !name.empty() && trim(name) == name && !hasLineBreakOrZero(name);
 }
 
+// A section name is written only when its line gives it back: a "]" inside would end
+// it early, and a last byte that starts a two-byte character would swallow the
+// closing "]" (and every later write would add the section once more).
+bool readsBackAsSection(std::string_view section) {
+  const std::string line = "[" + std::string(section) + "]";
+  const Line read = classify(line);
+  return read.kind == LineKind::kSection && read.name == section;
+}
+
 }  // namespace
 
 IniDocument IniDocument::parse(std::string_view bytes) {
@@ -141,7 +150,7 @@ std::string IniDocument::get(std::string_view section, std::string_view key) con
 
 Result<Done> IniDocument::set(std::string_view section, std::string_view key,
                               std::string_view value) {
-  if (!isValidName(section) || closingBracket("[" + std::string(section)) != std::string::npos) {
+  if (!isValidName(section) || !readsBackAsSection(section)) {
     return Error{"资料文件的节名无效："_gbk + std::string(section)};
   }
   if (!isValidName(key) || key.find('=') != std::string_view::npos || key.front() == '[' ||

@@ -33,8 +33,9 @@ class IniDocument {
 
   // Sets the value, adding the key at the end of its section and the section at the
   // end of the text when missing. Names and values that would break the line
-  // structure (line breaks, "=" in a key, "]" in a section name, a zero byte, an
-  // empty name) are refused, so a value can never smuggle in lines of its own.
+  // structure (line breaks, "=" in a key, a section name whose line would not give
+  // it back, a zero byte, an empty name) are refused, so a value can never smuggle
+  // in lines of its own.
   Result<Done> set(std::string_view section, std::string_view key, std::string_view value);
 
   // The text with "\r\n" after every line.

@@ -152,6 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{"EmptyKey", "s", "", "1"},
                     RefusedCase{"BlankAroundKey", "s", " k", "1"},
                     RefusedCase{"BracketInSection", "s]x", "k", "1"},
+                    // A lone lead byte at the end would take the "]" as its second byte.
+                    RefusedCase{"SectionEndsInLeadByte", "s\xB0", "k", "1"},
                     RefusedCase{"EmptySection", "", "k", "1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
