@@ -290,24 +290,5 @@ TEST(RunEngine, TheSameSeedGivesTheSameRows) {
   EXPECT_NE(first, other);
 }
 
-TEST(RunEngine, ReadsTheSettingsAfreshForEveryAttempt) {
-  SettingsSnapshot snapshot(settings(2));
-  std::atomic<int> stop{kRun};
-  EngineServices engine = services(SeededDraw(6));
-  std::vector<CandidateRow> rows;
-  runEngine(snapshot, stop, engine, [&](const CandidateRow& row) {
-    rows.push_back(row);
-    if (rows.size() == 5) {
-      EngineSettings changed = settings(2);
-      changed.prefix = gbk("北京");
-      snapshot.update(changed);
-    }
-    if (rows.size() == 10) stop.store(kStop);
-  });
-  ASSERT_EQ(rows.size(), 10u);
-  EXPECT_EQ(utf8(rows[4].cell(Column::FullName)).substr(0, 6), "成都");
-  EXPECT_EQ(utf8(rows[5].cell(Column::FullName)).substr(0, 6), "北京");
-}
-
 }  // namespace
 }  // namespace zeruda::generation
