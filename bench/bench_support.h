@@ -27,7 +27,7 @@ inline void ensureWorkingFolder() {
       std::filesystem::remove_all(removeAtExit, ignored);
     });
     storage::chooseDriveRoot({folder, folder});
-    storage::writeMissingTableFiles();
+    storage::ownTableFiles();
     profile::LegalPersonProfile profile;
     profile.missingElements = "木火"_gbk;
     if (!profile::writeLegalPersonProfile(profile::profilePath(), profile).ok()) std::abort();

@@ -1,5 +1,7 @@
 #include "cli/environment.h"
 
+#include "storage/atomic_file.h"
+#include "storage/program_state.h"
 #include "storage/table_files.h"
 #include "storage/working_folder.h"
 
@@ -7,7 +9,7 @@ namespace zeruda::cli {
 
 ProgramEnvironment::ProgramEnvironment() {
   storage::chooseDriveRoot(storage::systemRoots());
-  storage::writeMissingTableFiles();
+  storage::removeStaleTempFiles(storage::programState().workingFolder);
 }
 
 ProgramEnvironment::~ProgramEnvironment() { storage::shutdownCleanup(); }

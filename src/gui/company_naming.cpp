@@ -128,9 +128,11 @@ void CompanyNaming::generate() {
       settings, generation::programStopFlag(),
       generation::programEngineServices(seedSource(), start.baseScore), deliver, finished);
 
-  // The wait message is up while the engine runs; closing it stops the engine.
+  // The wait message is up while the engine runs; closing it stops the engine. The
+  // window may have closed meanwhile (a quit signal during the message), which ends
+  // the engine itself: look again before using it.
   showUserMessage(services_, page_.window(), start.waitMessage);
-  engine_->requestStop();
+  if (engine_) engine_->requestStop();
 }
 
 void CompanyNaming::exportList(generation::ExportFormat format) {

@@ -15,6 +15,8 @@
 #include "gui/window_texts.h"
 #include "profile/profile.h"
 #include "profile/profile_restore.h"
+#include "storage/atomic_file.h"
+#include "storage/program_state.h"
 #include "storage/table_files.h"
 #include "storage/working_folder.h"
 
@@ -209,7 +211,8 @@ void MainWindow::showPage(Page page) { tabs_->setCurrentIndex(page); }
 
 void MainWindow::startUp() {
   storage::chooseDriveRoot(storage::systemRoots());
-  storage::writeMissingTableFiles();
+  storage::removeStaleTempFiles(storage::programState().workingFolder);
+  storage::ownTableFiles();
   fillReferenceList(QStringLiteral("超级列表框三才"), true);
   fillReferenceList(QStringLiteral("超级列表框数理"), false);
   restoreProfile();

@@ -1,5 +1,7 @@
 #include "storage/data_table.h"
 
+#include "storage/atomic_file.h"
+#include "storage/built_in_tables.h"
 #include "storage/table_files.h"
 #include "storage/table_store.h"
 #include "text/gbk_literal.h"
@@ -59,6 +61,24 @@ Error noField(std::string_view name) {
 }
 Error noRecord(const std::string& alias) { return Error{"数据表没有当前记录："_gbk + alias}; }
 
+// The table as this process keeps it (table_files.h). The owner's file, when it
+// has gone missing or been damaged while the program runs (another program, a
+// stray hand, a disk that filled up at start), is written again from the built-in
+// copy and opened anew; only when that fails too is its error given.
+Result<std::unique_ptr<TableStore>> openStore(std::string_view alias) {
+  const auto block = builtInTableBlock(alias);
+  const std::string fileName = std::string(alias) + ".dat";
+  if (tableHome() == TableHome::kMemory) {
+    if (!block) return Error{"数据文件不存在："_gbk + fileName};
+    return TableStore::openInMemory(*block, fileName);
+  }
+  const auto file = tableFile(alias);
+  if (file.empty()) return Error{"尚未选定工作文件夹"_gbk};
+  auto store = TableStore::open(file);
+  if (store.ok() || !block || !writeFileAtomically(file, *block).ok()) return store;
+  return TableStore::open(file);
+}
+
 // Runs `action` on the open table under the lock, or gives `closed` when the table
 // is not open.
 template <typename Action, typename Closed>
@@ -79,9 +99,7 @@ Result<DataTable> openDataTable(std::string_view alias) {
   std::lock_guard guard(all.lock);
   auto found = all.tables.find(alias);
   if (found == all.tables.end()) {
-    auto file = tableFile(alias);
-    if (file.empty()) return Error{"尚未选定工作文件夹"_gbk};
-    auto store = TableStore::open(file);
+    auto store = openStore(alias);
     if (!store.ok()) return Error{store.error()};
     OpenTable table;
     table.store = std::move(store).value();

@@ -69,9 +69,11 @@ class DataTable {
   std::string alias_;
 };
 
-// Opens the table's file in the working folder unless it is open already, makes
-// it the current table and moves to its first record. Errors: unknown alias,
-// missing file ("数据文件不存在："), damaged file ("数据文件已损坏：" + file name).
+// Opens the table unless it is open already (from memory, or from the working
+// folder's file in the process that owns it: table_files.h), makes it the current
+// table and moves to its first record. Errors: unknown alias, and for the owner a
+// file that is missing ("数据文件不存在：") or damaged ("数据文件已损坏：" + file
+// name) and cannot be written again from the built-in copy.
 Result<DataTable> openDataTable(std::string_view alias);
 
 // The table opened or selected last.

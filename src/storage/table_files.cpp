@@ -3,6 +3,7 @@
 #include "storage/atomic_file.h"
 #include "storage/built_in_tables.h"
 #include "storage/data_table.h"
+#include "storage/program_state.h"
 #include "storage/working_folder.h"
 
 #include <string>
@@ -10,11 +11,15 @@
 
 namespace zeruda::storage {
 
+TableHome tableHome() { return programState().tables; }
+
 std::filesystem::path tableFile(std::string_view alias) {
   return workingPath(std::string(alias) + ".dat");
 }
 
-void writeMissingTableFiles() {
+void ownTableFiles() {
+  closeAllTables();  // anything opened in memory before is opened from the files now
+  programState().tables = TableHome::kWorkingFolder;
   for (auto alias : kTableAliases) {
     auto block = builtInTableBlock(alias);
     auto file = tableFile(alias);
@@ -27,6 +32,8 @@ void writeMissingTableFiles() {
 
 void shutdownCleanup() {
   closeAllTables();
+  if (tableHome() != TableHome::kWorkingFolder) return;
+  programState().tables = TableHome::kMemory;
   for (auto alias : kTableDeletionOrder) {
     auto file = tableFile(alias);
     std::error_code ignored;

@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include <charconv>
+#include <cstring>
 #include <system_error>
 
 namespace zeruda::storage {
@@ -70,6 +71,30 @@ Result<std::unique_ptr<TableStore>> TableStore::open(const std::filesystem::path
   // The tables are rebuilt from the program whenever they are missing; the scratch
   // table "xm" holds nothing worth a disk flush per record.
   sqlite3_exec(db, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
+  return readOpened(std::move(store));
+}
+
+Result<std::unique_ptr<TableStore>> TableStore::openInMemory(std::string_view bytes,
+                                                             std::string fileName) {
+  sqlite3* db = nullptr;
+  int opened = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr);
+  std::unique_ptr<TableStore> store(new TableStore(db, std::move(fileName)));
+  if (opened != SQLITE_OK) return store->damaged();
+  // SQLite takes a buffer of its own, which it may grow as records are added and
+  // frees with the connection.
+  const auto size = static_cast<sqlite3_int64>(bytes.size());
+  auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
+  if (copy == nullptr) return store->damaged();
+  std::memcpy(copy, bytes.data(), bytes.size());
+  if (sqlite3_deserialize(db, "main", copy, size, size,
+                          SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) !=
+      SQLITE_OK) {
+    return store->damaged();
+  }
+  return readOpened(std::move(store));
+}
+
+Result<std::unique_ptr<TableStore>> TableStore::readOpened(std::unique_ptr<TableStore> store) {
   if (auto layout = store->readLayout(); !layout.ok()) return Error{layout.error()};
   if (auto records = store->readRecords(); !records.ok()) return Error{records.error()};
   return store;

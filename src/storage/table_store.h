@@ -28,6 +28,10 @@ class TableStore {
   // record in order. A missing file gives "数据文件不存在：<file>", any other
   // failure "数据文件已损坏：<file>".
   static Result<std::unique_ptr<TableStore>> open(const std::filesystem::path& file);
+  // The same for a table file's bytes, copied into memory: reads and writes never
+  // reach a disk. `fileName` names the table in messages.
+  static Result<std::unique_ptr<TableStore>> openInMemory(std::string_view bytes,
+                                                          std::string fileName);
   ~TableStore();
   TableStore(const TableStore&) = delete;
   TableStore& operator=(const TableStore&) = delete;
@@ -44,6 +48,7 @@ class TableStore {
 
  private:
   TableStore(sqlite3* db, std::string fileName) : db_(db), fileName_(std::move(fileName)) {}
+  static Result<std::unique_ptr<TableStore>> readOpened(std::unique_ptr<TableStore> store);
   Result<Done> readLayout();
   Result<Done> readRecords();
   Error damaged() const;

@@ -15,7 +15,7 @@ class ReferenceLists : public testing::Test {
  protected:
   void SetUp() override {
     storage::chooseDriveRoot(storage::systemRoots());
-    storage::writeMissingTableFiles();
+    storage::ownTableFiles();
   }
   void TearDown() override { storage::shutdownCleanup(); }
   test::SandboxedRoots sandbox_;
@@ -45,8 +45,10 @@ TEST_F(ReferenceLists, TheNumberLuckListShowsSevenFieldsWithoutASerialColumn) {
   EXPECT_EQ(test::utf8(rows.value()[0].cells[1]), "吉") << "1 is a lucky number";
 }
 
-TEST_F(ReferenceLists, AMissingTableIsReportedInsteadOfAnEmptyList) {
-  storage::shutdownCleanup();
+TEST_F(ReferenceLists, ATableThatCannotBeOpenedIsReportedInsteadOfAnEmptyList) {
+  storage::closeAllTables();
+  std::filesystem::remove(storage::tableFile("sl"));
+  std::filesystem::create_directory(storage::tableFile("sl"));  // and cannot be written again
   auto rows = numberLuckListRows();
   ASSERT_FALSE(rows.ok());
   EXPECT_EQ(test::utf8(rows.error()), "数据文件不存在：sl.dat");

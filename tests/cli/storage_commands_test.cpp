@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "storage/built_in_tables.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
 
@@ -109,14 +110,23 @@ TEST_F(StorageCommands, ProfilePrintsBothSectionsKeyByKeyEmptyValuesIncluded) {
             "先天八字\t五行\t\n先天八字\t纳音\t\n先天八字\t喜用神\t\n先天八字\t吉数\t3\n");
 }
 
-TEST_F(StorageCommands, ADamagedTableIsRefusedWithItsNameAndCleanedAway) {
+TEST_F(StorageCommands, TheFoldersTableFilesAreTheWindowsAndNeverTouched) {
+  // A running window's files, one of them damaged: commands read the tables the
+  // program carries and leave every file as it is.
   fs::create_directories(working());
+  for (const char* alias : {"sc", "xm", "gs", "zk"}) {
+    test::writeFile(working() / (std::string(alias) + ".dat"),
+                    std::string(storage::builtInTableBlock(alias).value()));
+  }
   test::writeFile(working() / "sl.dat", "scribbled over");
-  CliRun result = run({"table", "sl"});
-  EXPECT_EQ(result.code, 1);
-  EXPECT_EQ(result.err, "zeruda-cli table: 数据文件已损坏：sl.dat\n");
-  EXPECT_FALSE(fs::exists(working() / "sl.dat")) << "the next start writes it afresh";
-  EXPECT_EQ(run({"table", "sl"}).code, 0);
+  for (const auto& command : std::vector<std::vector<std::string>>{
+           {"table", "sl"}, {"rate", "华通"}, {"report", "天府"}, {"element", "鑫"}}) {
+    CliRun result = run(command);
+    EXPECT_EQ(result.code, 0) << command[0] << ": " << result.err;
+  }
+  EXPECT_EQ(test::readFile(working() / "sl.dat"), "scribbled over");
+  EXPECT_EQ(test::readFile(working() / "zk.dat"), storage::builtInTableBlock("zk").value());
+  EXPECT_EQ(dataFiles(working()).size(), 5u);
 }
 
 struct UsageCase {
@@ -124,7 +134,8 @@ struct UsageCase {
   std::vector<std::string> args;
 };
 
-class StorageCommandUsage : public StorageCommands, public testing::WithParamInterface<UsageCase> {};
+class StorageCommandUsage : public StorageCommands,
+                            public testing::WithParamInterface<UsageCase> {};
 
 TEST_P(StorageCommandUsage, IsABadInputWithOneLineOfExplanation) {
   CliRun result = run(GetParam().args);

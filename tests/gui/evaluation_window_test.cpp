@@ -64,7 +64,7 @@ class EvaluationWindowTest : public QObject {
     home_ = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", home_->path().toUtf8());
     zeruda::storage::chooseDriveRoot(zeruda::storage::systemRoots());
-    zeruda::storage::writeMissingTableFiles();
+    zeruda::storage::ownTableFiles();
     writeProfile();
     services_ = FakeUiServices{};
     window_ = new EvaluationWindow(services_);

@@ -8,6 +8,10 @@
 #include "support/text_support.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <set>
@@ -26,7 +30,7 @@ class Tables : public testing::Test {
  protected:
   void SetUp() override {
     chooseDriveRoot(systemRoots());
-    writeMissingTableFiles();
+    ownTableFiles();
   }
   void TearDown() override { shutdownCleanup(); }
 
@@ -187,19 +191,42 @@ TEST_F(Tables, UnknownAliasesAreRefused) {
   EXPECT_EQ(utf8(table.error()), "未知的数据表：qq");
 }
 
-TEST_F(Tables, AMissingFileIsReportedByName) {
+TEST_F(Tables, AFileGoneWhileTheProgramRunsIsWrittenAgainAndOpened) {
   fs::remove(tableFile("sc"));
+  EXPECT_EQ(open("sc").recordCount(), 125);
+  EXPECT_EQ(test::readFile(tableFile("sc")), builtInTableBlock("sc").value());
+}
+
+TEST_F(Tables, AFileThatCannotBeWrittenAgainIsReportedByName) {
+  fs::remove(tableFile("sc"));
+  fs::create_directory(tableFile("sc"));  // nothing can be renamed over a folder
   auto table = openDataTable("sc");
   ASSERT_FALSE(table.ok());
   EXPECT_EQ(utf8(table.error()), "数据文件不存在：sc.dat");
 }
 
-TEST(TablesBeforeStart, OpeningBeforeAWorkingFolderIsChosenIsAnError) {
+TEST(TablesBeforeStart, TheOwnerCannotOpenBeforeAWorkingFolderIsChosen) {
   closeAllTables();
   programState().driveRoot.clear();
+  ownTableFiles();
   auto table = openDataTable("sl");
+  shutdownCleanup();
   ASSERT_FALSE(table.ok());
   EXPECT_EQ(utf8(table.error()), "尚未选定工作文件夹");
+}
+
+TEST(TablesInMemory, NeitherReadNorTouchTheFoldersFiles) {
+  test::SandboxedRoots sandbox;
+  chooseDriveRoot(systemRoots());
+  test::writeFile(tableFile("sl"), "scribbled over by someone");
+  ASSERT_EQ(tableHome(), TableHome::kMemory);
+  auto xm = openDataTable("xm");
+  ASSERT_TRUE(xm.ok());
+  EXPECT_TRUE(xm.value().append({"a", "1", "2", "3", "4", "5", "6", "7", "8", "9"}).ok());
+  EXPECT_EQ(openDataTable("sl").value().recordCount(), 81);
+  shutdownCleanup();
+  EXPECT_EQ(test::readFile(tableFile("sl")), "scribbled over by someone");
+  EXPECT_FALSE(fs::exists(tableFile("xm")));
 }
 
 std::vector<std::string> gridRecord(const char* name, int stars) {
@@ -305,18 +332,29 @@ std::string overwrite(std::string file, std::size_t at, std::string_view bytes) 
 
 class DamagedTable : public Tables, public testing::WithParamInterface<Damage> {};
 
-TEST_P(DamagedTable, IsReportedAsDamagedAndRewrittenAtTheNextStart) {
+TEST_P(DamagedTable, IsWrittenAgainFromTheBuiltInCopyAndOpened) {
   const std::string good(builtInTableBlock("sl").value());
   test::writeFile(tableFile("sl"), GetParam().apply(good));
-  writeMissingTableFiles();  // a file that is there is kept, whatever it holds
-
-  auto table = openDataTable("sl");
-  ASSERT_FALSE(table.ok());
-  EXPECT_EQ(utf8(table.error()), "数据文件已损坏：sl.dat");
-
-  shutdownCleanup();
-  writeMissingTableFiles();
+  ownTableFiles();  // a file that is there is kept until it is opened
   EXPECT_EQ(open("sl").recordCount(), 81);
+  EXPECT_EQ(test::readFile(tableFile("sl")), good);
+}
+
+TEST_F(Tables, ADamagedFileThatCannotBeWrittenAgainIsReportedByName) {
+  test::writeFile(tableFile("sl"), "not a table");
+  pid_t child = ::fork();
+  if (child == 0) {
+    // A file-size limit makes the rewrite fail the way a full disk does.
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{16, 16};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    auto table = openDataTable("sl");
+    ::_exit(!table.ok() && utf8(table.error()) == "数据文件已损坏：sl.dat" ? 0 : 3);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

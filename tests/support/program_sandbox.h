@@ -13,7 +13,7 @@ class ProgramSandbox {
  public:
   ProgramSandbox() {
     storage::chooseDriveRoot(storage::systemRoots());
-    storage::writeMissingTableFiles();
+    storage::ownTableFiles();
   }
   ~ProgramSandbox() { storage::shutdownCleanup(); }
   ProgramSandbox(const ProgramSandbox&) = delete;
