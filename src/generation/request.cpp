@@ -35,6 +35,12 @@ RequestOutcome runGenerationRequest(CompanyForm form) {
   normaliseTexts(form);
   if (auto message = secondCheck(form)) return refused(std::move(form), *message);
 
+  // The rating counts a character table it cannot read as one without elements:
+  // rather than rate every row wrongly, the request names the table and stops.
+  if (auto characters = storage::openDataTable("zk"); !characters.ok()) {
+    return refused(std::move(form),
+                   UserMessage{characters.error(), "系统提示"_gbk, MessageIcon::Warning, {}});
+  }
   const LegalChart chart = computeLegalChart(form);
   const auto profileFile = profile::profilePath();
   auto written = profile::writeLegalPersonProfile(profileFile, legalPersonProfileOf(form, chart));

@@ -35,7 +35,8 @@ struct RequestOutcome {
 // representative's chart, writes the profile section "法人资料" (the star rating
 // reads its "吉数"), and says what the window must do. A profile that cannot be
 // written stops the request with the reason: the engine would otherwise rate on a
-// stale base score.
+// stale base score; so does a character table that cannot be read, before anything
+// is written.
 RequestOutcome runGenerationRequest(CompanyForm form);
 
 // Shown while the engine runs.

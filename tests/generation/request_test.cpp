@@ -184,6 +184,17 @@ TEST_F(GenerationRequest, AutoMatchStaysEvenWhenALaterCheckFails) {
   EXPECT_NE(outcome.form.elements, (std::array<bool, 5>{}));
 }
 
+TEST_F(GenerationRequest, ACharacterTableThatCannotBeOpenedStopsTheRequestByName) {
+  storage::closeAllTables();
+  std::filesystem::remove(storage::tableFile("zk"));
+  std::filesystem::create_directory(storage::tableFile("zk"));  // and cannot be written again
+  const RequestOutcome outcome = runGenerationRequest(zhangSan());
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(utf8(outcome.message->text), "数据文件不存在：zk.dat");
+  EXPECT_FALSE(outcome.start);
+  EXPECT_FALSE(profileWritten());
+}
+
 TEST_F(GenerationRequest, AProfileThatCannotBeWrittenStopsTheRequest) {
   // A folder where the file should be: no write can replace it.
   std::filesystem::create_directories(profileFile());
