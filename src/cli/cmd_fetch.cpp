@@ -3,7 +3,7 @@
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
-#include "shell/working_folder.h"
+#include "storage/working_folder.h"
 #include "web/http_client.h"
 
 namespace zeruda::cli {
@@ -19,8 +19,8 @@ int runFetch(std::span<const std::string> args, std::ostream& out, std::ostream&
   for (const std::string& header : parsed.values("header")) request.headers += header + "\r\n";
 
   // Cookies live in the working folder, as for the window.
-  shell::chooseDriveRoot(shell::systemRoots());
-  const web::HttpClient client(shell::workingPath(web::kCookieFileName));
+  storage::chooseDriveRoot(storage::systemRoots());
+  const web::HttpClient client(storage::workingPath(web::kCookieFileName));
   const web::HttpResponse response = client.fetch(request);
   // The body goes out as it came: it is the site's text, in the site's encoding.
   out << response.body;

@@ -4,7 +4,7 @@
 #include "cli/command.h"
 #include "cli/command_list.h"
 #include "cli/terminal.h"
-#include "shell/working_folder.h"
+#include "storage/working_folder.h"
 #include "web/lookup_address.h"
 
 #include <array>
@@ -39,8 +39,8 @@ int runWebUrl(std::span<const std::string> args, std::ostream& out, std::ostream
     throw UsageError(wanted == 1 ? "the trademark search takes no NAME" : "expected SITE and NAME");
   }
   const std::string name = wanted == 2 ? argToGbk(parsed.positional()[1], "NAME") : "";
-  shell::chooseDriveRoot(shell::systemRoots());
-  const web::WebHosts hosts = web::WebHosts::load(shell::workingPath(web::kWebConfigFileName));
+  storage::chooseDriveRoot(storage::systemRoots());
+  const web::WebHosts hosts = web::WebHosts::load(storage::workingPath(web::kWebConfigFileName));
   out << web::lookupAddress(site, hosts, name) << '\n';
   return kExitOk;
 }

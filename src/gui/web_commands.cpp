@@ -2,13 +2,13 @@
 
 #include "gui/ui_services.h"
 #include "gui/window_texts.h"
-#include "shell/working_folder.h"
+#include "storage/working_folder.h"
 #include "web/web_hosts.h"
 
 namespace zeruda::gui {
 
 web::WebHosts configuredHosts() {
-  return web::WebHosts::load(shell::workingPath(web::kWebConfigFileName));
+  return web::WebHosts::load(storage::workingPath(web::kWebConfigFileName));
 }
 
 bool confirmConnected(UiServices& services, QWidget* parent) {

@@ -1,6 +1,6 @@
 #include "web/web_hosts.h"
 
-#include "shell/ini_file.h"
+#include "storage/ini_file.h"
 #include "web/web_address.h"
 
 #include <algorithm>
@@ -18,7 +18,7 @@ WebHosts::WebHosts() {
 
 WebHosts WebHosts::load(const std::filesystem::path& iniFile) {
   WebHosts hosts;
-  const shell::IniDocument file = shell::loadIniFile(iniFile);
+  const storage::IniDocument file = storage::loadIniFile(iniFile);
   for (const SiteEntry& entry : kSiteTable) {
     const std::string value = file.get(kHostsSection, entry.key);
     if (!value.empty()) hosts.setBase(entry.site, value);
