@@ -5,6 +5,7 @@
 #include "cli/environment.h"
 #include "cli/terminal.h"
 #include "numerology/company_report.h"
+#include "shortlist/registration_section.h"
 #include "text/gbk_literal.h"
 
 namespace zeruda::cli {
@@ -21,6 +22,7 @@ int runReport(std::span<const std::string> args, std::ostream& out, std::ostream
   request.prefix = prefix ? argToGbk(*prefix, "--prefix") : "成都"_gbk;
   request.suffix = suffix ? argToGbk(*suffix, "--suffix") : "科技有限公司"_gbk;
   if (parsed.value("base")) request.baseScore = parsed.intValue("base", 0, 0, 5);
+  request.extraSection = shortlist::registrationSection;
 
   ProgramEnvironment environment;
   const auto outcome = numerology::companyNameReport(request);

@@ -160,6 +160,11 @@ CompanyReportOutcome companyNameReport(const CompanyReportRequest& request) {
   add("\r\n\r\n----------------------------名字释义---------------------------\r\n"_gbk,
       kHeadingColour);
   add(numberMeaning(gridValue(grids, Grid::Total)));
+  if (request.extraSection) {
+    ReportSection section = request.extraSection(request.prefix, body, request.suffix);
+    add(std::move(section.heading), kHeadingColour);
+    add(std::move(section.text));
+  }
 
   const auto page = shell::workingPath("gsmzpf.htm");
   if (!page.empty() && shell::writeFileAtomically(page, report.html()).ok()) outcome.page = page;

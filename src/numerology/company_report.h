@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,15 @@ struct ReportPiece {
   std::uint32_t colour = kBodyColour;
 };
 
+// A section the report ends with, after its own lines: a heading rule in the heading
+// colour, then its text (GBK). Judgements beyond the numerology come in this way.
+struct ReportSection {
+  std::string heading;
+  std::string text;
+};
+using ReportSectionSource = std::function<ReportSection(
+    const std::string& prefix, const std::string& body, const std::string& suffix)>;
+
 // What the evaluation window's boxes hold when the report runs (GBK).
 struct CompanyReportRequest {
   std::string body;           // 编辑框名字主体
@@ -28,6 +38,8 @@ struct CompanyReportRequest {
   std::string selectedStars;  // 星级 cell of that row
   // The base score of the rating; the profile's "吉数" when absent.
   std::optional<double> baseScore;
+  // Adds a section after the report's own lines when set.
+  ReportSectionSource extraSection;
 };
 
 struct CompanyReport {
