@@ -157,5 +157,24 @@ TEST_F(CompanyNameReport, BaseScoreComesFromTheProfileWhenNotGiven) {
   EXPECT_EQ(run("华通", std::nullopt).report->stars, 5);
 }
 
+TEST_F(CompanyNameReport, AnExtraSectionFollowsTheReportsOwnLines) {
+  CompanyReportRequest request;
+  request.body = gbk("华通");
+  request.prefix = gbk("成都");
+  request.suffix = gbk("科技有限公司");
+  request.baseScore = 3;
+  const std::string own = companyNameReport(request).report->plainText();
+  request.extraSection = [](const std::string& prefix, const std::string& body,
+                            const std::string& suffix) {
+    return ReportSection{"\r\n--rule--\r\n", prefix + "|" + body + "|" + suffix + "\r\n"};
+  };
+  const auto outcome = companyNameReport(request);
+  EXPECT_EQ(utf8(outcome.report->plainText()),
+            utf8(own) + "\r\n--rule--\r\n成都|华通|科技有限公司\r\n");
+  ASSERT_GE(outcome.report->pieces.size(), 2u);
+  EXPECT_EQ(outcome.report->pieces.rbegin()[1].colour, kHeadingColour);
+  EXPECT_EQ(outcome.report->pieces.back().colour, kBodyColour);
+}
+
 }  // namespace
 }  // namespace zeruda::numerology
