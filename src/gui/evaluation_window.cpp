@@ -9,6 +9,7 @@
 #include "numerology/company_report.h"
 #include "shell/profile.h"
 #include "shell/profile_restore.h"
+#include "shortlist/registration_section.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -117,8 +118,8 @@ void EvaluationWindow::restore(const SelectedRow& selected) {
   const shell::EvaluationRestore saved = shell::restoreIntoEvaluation(shell::profilePath());
   surname->setText(fromGbk(saved.surname));
   givenName->setText(fromGbk(saved.givenName));
-  prefix->setText(fromGbk(saved.regionPrefix));
-  suffix->setText(fromGbk(saved.tradeSuffix));
+  prefix->setText(selected.ownAffixes ? selected.prefix : fromGbk(saved.regionPrefix));
+  suffix->setText(selected.ownAffixes ? selected.suffix : fromGbk(saved.tradeSuffix));
   birthDate->setDate(saved.birth.date());
   hour->setCurrentIndex(saved.hourIndex);
   minute->setCurrentIndex(saved.minuteIndex);
@@ -133,6 +134,7 @@ void EvaluationWindow::runReport() {
   request.suffix = toGbk(suffix->text());
   request.selectedBody = toGbk(selected_.body);
   request.selectedStars = toGbk(selected_.stars);
+  request.extraSection = shortlist::registrationSection;
   const numerology::CompanyReportOutcome outcome = numerology::companyNameReport(request);
   body->setText(fromGbk(outcome.body));
   if (outcome.refusal) {
