@@ -17,11 +17,11 @@ using namespace zeruda;
 // bodies of two to four characters, industry words and forms of every kind, and a
 // share of names the registration rules object to.
 std::vector<std::string> tenThousandNames() {
-  const std::array<const char*, 6> regions = {"成都", "四川省成都市双流区", "北京市", "",
-                                              "中国", "浙江义乌"};
+  const std::array<const char*, 6> regions = {"成都",    "四川省成都市双流区", "北京市", "", "中国",
+                                              "浙江义乌"};
   const std::array<const char*, 12> characters = {"华", "通", "金", "达", "鑫", "龙",
                                                   "汇", "天", "宝", "美", "国", "际"};
-  const std::array<const char*, 6> suffixes = {"科技有限公司", "信息技术有限责任公司",
+  const std::array<const char*, 6> suffixes = {"科技有限公司",     "信息技术有限责任公司",
                                                "贸易股份有限公司", "投资合伙企业（有限合伙）",
                                                "银行个人独资企业", ""};
   std::vector<std::string> names;

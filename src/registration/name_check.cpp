@@ -72,15 +72,15 @@ void checkCharacters(std::string_view text, std::vector<Finding>& findings) {
 }
 
 void checkStructure(const NameParts& parts, std::vector<Finding>& findings) {
-  const RegionList& regions = RegionList::builtIn();
+  const RegionMatch region = RegionList::builtIn().longestAtStart(parts.region);
   if (parts.crown.empty() && parts.region.empty()) {
     add(findings, Level::Note,
         "没有行政区划名称：只有跨省、自治区、直辖市经营的企业可以不含行政区划"_gbk,
         article("第六条"_gbk));
-  } else if (!parts.region.empty() && !regions.isRegion(parts.region)) {
+  } else if (region.length != parts.region.size()) {
     add(findings, Level::Note, quoted(parts.region) + "不是已知的县级以上行政区划名称"_gbk,
         article("第七条"_gbk));
-  } else if (!parts.region.empty() && regions.longestAtStart(parts.region).districtAlone) {
+  } else if (region.districtAlone) {
     add(findings, Level::Note,
         "市辖区"_gbk + quoted(parts.region) + "须与所属设区的市的名称连用"_gbk,
         article("第七条"_gbk));

@@ -5,8 +5,6 @@
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 
-#include <algorithm>
-
 namespace zeruda::registration {
 namespace {
 
@@ -26,6 +24,17 @@ bool isCountyCode(std::string_view code) { return code.size() > 4; }
 
 }  // namespace
 
+void RegionList::addName(std::string_view name, int unit, bool following) {
+  for (std::size_t end = 0; end < name.size();) {
+    end += text::charLength(name, end);
+    names_.try_emplace(std::string(name.substr(0, end)));
+  }
+  Named& named = names_.find(name)->second;
+  (following ? named.following : named.opening).push_back(unit);
+}
+
+namespace {}  // namespace
+
 const RegionList& RegionList::builtIn() {
   static const RegionList list(data::kRegionTable);
   return list;
@@ -41,12 +50,8 @@ RegionList::RegionList(std::string_view table) {
     units_.push_back({std::string(fields[1]), -1});
     indexOfCode.emplace(std::string(fields[0]), index);
     parentCodes.emplace_back(fields[3]);
-    opening_[std::string(fields[1])].push_back(index);
-    if (!fields[2].empty()) {
-      auto& names = isCountyCode(fields[0]) ? following_ : opening_;
-      names[std::string(fields[2])].push_back(index);
-    }
-    longestName_ = std::max(longestName_, fields[1].size());
+    addName(fields[1], index, false);
+    if (!fields[2].empty()) addName(fields[2], index, isCountyCode(fields[0]));
   });
   for (std::size_t i = 0; i < units_.size(); ++i) {
     const auto parent = indexOfCode.find(parentCodes[i]);
@@ -72,15 +77,13 @@ bool RegionList::isCityDistrict(int unit) const {
 // inside `inside` unless that is -1.
 RegionList::Run RegionList::longestRun(std::string_view name, std::size_t pos, int inside) const {
   Run best;
-  std::size_t end = pos;
-  while (end < name.size() && end - pos < longestName_) {
+  for (std::size_t end = pos; end < name.size();) {
     end += text::charLength(name, end);
-    const std::string key(name.substr(pos, end - pos));
-    for (const auto* names : {&opening_, &following_}) {
-      if (inside < 0 && names == &following_) continue;
-      const auto found = names->find(key);
-      if (found == names->end()) continue;
-      for (int unit : found->second) {
+    const auto found = names_.find(name.substr(pos, end - pos));
+    if (found == names_.end()) break;
+    for (const auto* units : {&found->second.opening, &found->second.following}) {
+      if (inside < 0 && units == &found->second.following) continue;
+      for (int unit : *units) {
         if (inside >= 0 && !liesIn(unit, inside)) continue;
         const std::size_t length = end - pos + longestRun(name, end, unit).length;
         if (length > best.length) best = {length, unit};

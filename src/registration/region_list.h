@@ -1,8 +1,9 @@
 #pragma once
 
+#include "registration/text_index.h"
+
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace zeruda::registration {
@@ -45,14 +46,21 @@ class RegionList {
     int first = -1;
   };
 
+  // The divisions a text names; a text that only begins names has both lists empty.
+  struct Named {
+    std::vector<int> opening;    // may begin a run
+    std::vector<int> following;  // only after a division they lie in: county short forms
+  };
+
+  void addName(std::string_view name, int unit, bool following);
   Run longestRun(std::string_view name, std::size_t pos, int inside) const;
   bool liesIn(int unit, int outer) const;
   bool isCityDistrict(int unit) const;
 
   std::vector<Unit> units_;
-  std::unordered_map<std::string, std::vector<int>> opening_;    // names that may begin a run
-  std::unordered_map<std::string, std::vector<int>> following_;  // county short forms
-  std::size_t longestName_ = 0;                                  // bytes
+  // Every name and every beginning of one, so that a search stops as soon as the text
+  // can no longer become a name.
+  TextMap<Named> names_;
 };
 
 }  // namespace zeruda::registration

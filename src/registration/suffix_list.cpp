@@ -28,6 +28,13 @@ std::optional<FormKind> kindNamed(std::string_view name) {
   return std::nullopt;
 }
 
+template <typename Map>
+void addEndings(Map& map, std::string_view word) {
+  for (std::size_t start : characterStarts(word)) {
+    if (start < word.size()) map.try_emplace(std::string(word.substr(start)));
+  }
+}
+
 }  // namespace
 
 std::vector<std::size_t> characterStarts(std::string_view text, std::size_t from) {
@@ -54,8 +61,8 @@ SuffixList::SuffixList(std::string_view formRules, std::string_view industryRule
           Finding{levelFromText(level), section.value("理由"_gbk), section.value("来源"_gbk)};
     }
     for (const std::string& form : section.words("形式"_gbk)) {
-      longestForm_ = std::max(longestForm_, form.size());
-      forms_.emplace(form, rule);
+      addEndings(forms_, form);
+      forms_[form] = rule;
     }
   }
   const auto sections = parseRuleFile(industryRules);
@@ -69,19 +76,19 @@ SuffixList::SuffixList(std::string_view formRules, std::string_view industryRule
     rule.note = section.value("提醒"_gbk);
     rule.source = section.value("来源"_gbk);
     for (const std::string& word : section.words("用语"_gbk)) {
-      longestIndustry_ = std::max(longestIndustry_, word.size());
-      industries_.emplace(word, &rule);
+      addEndings(industries_, word);
+      industries_[word] = &rule;
     }
   }
 }
 
 const FormRule* SuffixList::form(std::string_view text) const {
-  const auto found = forms_.find(std::string(text));
-  return found == forms_.end() ? nullptr : &found->second;
+  const auto found = forms_.find(text);
+  return found == forms_.end() || !found->second ? nullptr : &*found->second;
 }
 
 const IndustryRule* SuffixList::industry(std::string_view text) const {
-  const auto found = industries_.find(std::string(text));
+  const auto found = industries_.find(text);
   return found == industries_.end() ? nullptr : found->second;
 }
 
@@ -98,16 +105,18 @@ SuffixMatch SuffixList::longestAtEnd(std::string_view name, std::size_t from) co
   // Each start of a form (or the end, for none), then each start of an industry word
   // before it.
   for (auto formStart = starts.rbegin(); formStart != starts.rend(); ++formStart) {
-    if (end - *formStart > longestForm_) break;
     const std::size_t formLength = end - *formStart;
-    if (formLength > 0 && form(name.substr(*formStart)) == nullptr) continue;
+    if (formLength > 0) {
+      const auto found = forms_.find(name.substr(*formStart));
+      if (found == forms_.end()) break;
+      if (!found->second) continue;
+    }
     consider({0, formLength});
     for (auto wordStart = std::next(formStart); wordStart != starts.rend(); ++wordStart) {
       const std::size_t wordLength = *formStart - *wordStart;
-      if (wordLength > longestIndustry_) break;
-      if (industry(name.substr(*wordStart, wordLength)) != nullptr) {
-        consider({wordLength, formLength});
-      }
+      const auto found = industries_.find(name.substr(*wordStart, wordLength));
+      if (found == industries_.end()) break;
+      if (found->second != nullptr) consider({wordLength, formLength});
     }
   }
   return best;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "registration/finding.h"
+#include "registration/text_index.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace zeruda::registration {
@@ -54,11 +54,11 @@ class SuffixList {
   const IndustryRule* industry(std::string_view text) const;
 
  private:
-  std::unordered_map<std::string, FormRule> forms_;
-  std::unordered_map<std::string, const IndustryRule*> industries_;
+  // Every form and industry word and every ending of one (with no rule), so that a
+  // search leftwards stops as soon as the text can no longer become one.
+  TextMap<std::optional<FormRule>> forms_;
+  TextMap<const IndustryRule*> industries_;
   std::vector<IndustryRule> industryRules_;
-  std::size_t longestForm_ = 0;
-  std::size_t longestIndustry_ = 0;
 };
 
 // The character boundaries of a GBK text from byte `from` on, the end included.

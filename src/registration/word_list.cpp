@@ -63,13 +63,13 @@ std::string_view WordList::crownAtStart(std::string_view name) const {
   std::string_view best;
   for (std::size_t end = 0; end < name.size() && end < longestCrown_;) {
     end += text::charLength(name, end);
-    if (crowns_.count(std::string(name.substr(0, end))) != 0) best = name.substr(0, end);
+    if (crowns_.contains(name.substr(0, end))) best = name.substr(0, end);
   }
   return best;
 }
 
 const WordRule* WordList::crownRule(std::string_view word) const {
-  const auto found = crowns_.find(std::string(word));
+  const auto found = crowns_.find(word);
   return found == crowns_.end() ? nullptr : found->second;
 }
 
@@ -82,7 +82,7 @@ std::vector<WordHit> WordList::findIn(std::string_view part) const {
     const WordRule* bestRule = nullptr;
     for (std::size_t end = pos; end < part.size() && end - pos < longestInner_;) {
       end += text::charLength(part, end);
-      const auto found = inner_.find(std::string(part.substr(pos, end - pos)));
+      const auto found = inner_.find(part.substr(pos, end - pos));
       if (found == inner_.end()) continue;
       bestEnd = end;
       bestRule = found->second;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "registration/finding.h"
+#include "registration/text_index.h"
 
 #include <bitset>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace zeruda::registration {
@@ -45,8 +45,8 @@ class WordList {
 
  private:
   std::vector<WordRule> rules_;
-  std::unordered_map<std::string, const WordRule*> crowns_;
-  std::unordered_map<std::string, const WordRule*> inner_;
+  TextMap<const WordRule*> crowns_;
+  TextMap<const WordRule*> inner_;
   // Two-byte characters some inner word begins with, by their code: most positions
   // of a name are passed over with one bit test.
   std::bitset<0x10000> innerStarts_;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <numeric>
 
 namespace zeruda::shortlist {
 namespace {
@@ -79,8 +80,15 @@ std::vector<ScoredName> scoreShortlist(std::span<const std::string> names, doubl
   for (std::size_t i = 0; i < names.size(); ++i) {
     scored.push_back(scoreOne(i, names[i], baseScore, elementOf));
   }
-  std::stable_sort(scored.begin(), scored.end(), ranksBefore);
-  return scored;
+  // Sorting places, not the records: each record holds a dozen strings.
+  std::vector<std::size_t> order(scored.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return ranksBefore(scored[a], scored[b]); });
+  std::vector<ScoredName> sorted;
+  sorted.reserve(scored.size());
+  for (std::size_t index : order) sorted.push_back(std::move(scored[index]));
+  return sorted;
 }
 
 std::string scoreText(double score) {
