@@ -104,6 +104,8 @@ TEST_F(ScoreCommand, WithoutBaseTakesTheProfilesAndRefusesBadInput) {
   EXPECT_EQ(fields(scoreStdin("华通\n").out)[2], "5");
   EXPECT_EQ(runCli({"score", "/no/such/file"}).code, 2);
   EXPECT_EQ(scoreStdin("\xFF\n").code, 2);
+  EXPECT_EQ(runCli({"score", "--help"}).out,
+            "usage: zeruda-cli score FILE|- [--base N] [--json] [--csv OUT]\n");
 }
 
 }  // namespace
