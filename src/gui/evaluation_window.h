@@ -29,8 +29,8 @@ class EvaluationWindow : public QWidget {
     // A name from the shortlist brings its own prefix and suffix; the saved
     // profile's fill the boxes otherwise.
     bool ownAffixes = false;
-    QString prefix;
-    QString suffix;
+    QString prefix = {};
+    QString suffix = {};
   };
 
   // Fills the boxes from the saved profile and the selected row, then runs the
