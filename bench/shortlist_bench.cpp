@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
-#include "dictionary/table_element.h"
 #include "shortlist/shortlist.h"
+#include "storage/character_table.h"
 #include "text/gbk.h"
 
 #include <array>
@@ -40,7 +40,7 @@ void BM_ScoreTenThousandNames(benchmark::State& state) {
   bench::ensureWorkingFolder();
   const std::vector<std::string> names = tenThousandNames();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(shortlist::scoreShortlist(names, 3, dictionary::tableElement));
+    benchmark::DoNotOptimize(shortlist::scoreShortlist(names, 3, storage::tableElement));
   }
 }
 BENCHMARK(BM_ScoreTenThousandNames)->Unit(benchmark::kMillisecond);

@@ -8,10 +8,11 @@
 #include "cli/environment.h"
 #include "cli/json.h"
 #include "cli/terminal.h"
-#include "dictionary/table_element.h"
-#include "shell/base_score.h"
+#include "profile/base_score.h"
 #include "shortlist/shortlist.h"
 #include "shortlist/shortlist_export.h"
+#include "storage/character_table.h"
+#include "storage/data_table.h"
 
 #include <fstream>
 #include <iostream>
@@ -90,8 +91,13 @@ int runScore(std::span<const std::string> args, std::ostream& out, std::ostream&
       parsed.value("base") ? std::optional<int>(parsed.intValue("base", 0, 0, 5)) : std::nullopt;
 
   const ProgramEnvironment environment;
+  // Elements from a table that cannot be read would be silently missing: say so.
+  if (auto table = storage::openDataTable("zk"); !table.ok()) {
+    err << "zeruda-cli score: " << fromGbk(table.error()) << '\n';
+    return kExitRefused;
+  }
   const std::vector<ScoredName> scored = shortlist::scoreShortlist(
-      names, base.value_or(shell::profileBaseScore()), dictionary::tableElement);
+      names, base.value_or(profile::profileBaseScore()), storage::tableElement);
   if (parsed.flag("json")) {
     out << jsonText(scored);
   } else {

@@ -1,13 +1,14 @@
 #include "gui/shortlist_window.h"
 
-#include "dictionary/table_element.h"
 #include "gui/evaluation_window.h"
 #include "gui/qt_text.h"
 #include "gui/shortlist_model.h"
 #include "gui/ui_services.h"
 #include "gui/widgets.h"
-#include "shell/base_score.h"
+#include "profile/base_score.h"
 #include "shortlist/shortlist_export.h"
+#include "storage/character_table.h"
+#include "storage/data_table.h"
 #include "text/gbk_literal.h"
 
 #include <QHBoxLayout>
@@ -77,9 +78,13 @@ void ShortlistWindow::scoreNames() {
                      "编辑框批量名字"_gbk});
     return;
   }
-  const int baseScore = shell::profileBaseScore();
+  if (auto table = storage::openDataTable("zk"); !table.ok()) {
+    showUserMessage(services_, this, {table.error(), "提示"_gbk, MessageIcon::Warning, {}});
+    return;
+  }
+  const int baseScore = profile::profileBaseScore();
   base->setText(QStringLiteral("按法人资料的吉数 %1 评分").arg(baseScore));
-  model_->setNames(shortlist::scoreShortlist(pasted, baseScore, dictionary::tableElement));
+  model_->setNames(shortlist::scoreShortlist(pasted, baseScore, storage::tableElement));
   table->sortByColumn(0, Qt::AscendingOrder);
   table->resizeColumnsToContents();
 }

@@ -47,7 +47,8 @@ ScoredName scoreOne(std::size_t index, const std::string& name, double baseScore
   scored.scoreParts = partsOf(rating, baseScore);
   scored.grids = rating.record.grids;
   for (std::size_t pos = 0; pos < scored.body().size(); pos += 2) {
-    scored.characterElements.push_back(elementOf(scored.body().substr(pos, 2)).value_or(""));
+    auto element = elementOf(scored.body().substr(pos, 2));
+    scored.characterElements.push_back(element.ok() ? element.value().value_or("") : "");
   }
   return scored;
 }

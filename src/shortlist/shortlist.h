@@ -34,7 +34,7 @@ struct ScoredName {
   ScoreParts scoreParts;
   numerology::GridNumbers grids{};
   // The element of each body character from the character table; empty where the
-  // table lacks the character.
+  // table lacks the character or cannot be read (callers open it beforehand).
   std::vector<std::string> characterElements;
   std::vector<registration::Finding> findings;
 

@@ -1,7 +1,7 @@
 #include "shortlist/shortlist_export.h"
 
 #include "generation/export.h"
-#include "shell/atomic_file.h"
+#include "storage/atomic_file.h"
 #include "text/gbk_literal.h"
 
 namespace zeruda::shortlist {
@@ -26,7 +26,7 @@ std::string shortlistCsv(std::span<const ScoredName> names) {
 }
 
 UserMessage exportShortlist(const std::filesystem::path& file, std::span<const ScoredName> names) {
-  auto written = shell::writeFileAtomically(file, shortlistCsv(names));
+  auto written = storage::writeFileAtomically(file, shortlistCsv(names));
   if (!written) {
     return {"导出失败："_gbk + written.error(), "特别提示"_gbk, MessageIcon::Warning, {}};
   }

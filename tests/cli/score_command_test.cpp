@@ -1,6 +1,6 @@
 #include "cli_support.h"
-#include "shell/profile.h"
-#include "shell/working_folder.h"
+#include "profile/profile.h"
+#include "storage/working_folder.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
 
@@ -99,8 +99,8 @@ TEST_F(ScoreCommand, ReadsAFileAndWritesTheCsvInGbk) {
 }
 
 TEST_F(ScoreCommand, WithoutBaseTakesTheProfilesAndRefusesBadInput) {
-  shell::chooseDriveRoot(shell::systemRoots());
-  ASSERT_TRUE(shell::writeLegalPersonProfile(shell::profilePath(), {}).ok());  // 吉数 5
+  storage::chooseDriveRoot(storage::systemRoots());
+  ASSERT_TRUE(profile::writeLegalPersonProfile(profile::profilePath(), {}).ok());  // 吉数 5
   EXPECT_EQ(fields(scoreStdin("华通\n").out)[2], "5");
   EXPECT_EQ(runCli({"score", "/no/such/file"}).code, 2);
   EXPECT_EQ(scoreStdin("\xFF\n").code, 2);

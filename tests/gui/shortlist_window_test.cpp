@@ -2,9 +2,9 @@
 #include "fake_ui_services.h"
 #include "find_control.h"
 #include "gui/evaluation_window.h"
-#include "shell/profile.h"
-#include "shell/table_files.h"
-#include "shell/working_folder.h"
+#include "profile/profile.h"
+#include "storage/table_files.h"
+#include "storage/working_folder.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
 
@@ -44,11 +44,11 @@ class ShortlistWindowTest : public QObject {
   void init() {
     home_ = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", home_->path().toUtf8());
-    zeruda::shell::chooseDriveRoot(zeruda::shell::systemRoots());
-    zeruda::shell::writeMissingTableFiles();
-    zeruda::shell::LegalPersonProfile saved;
+    zeruda::storage::chooseDriveRoot(zeruda::storage::systemRoots());
+    zeruda::storage::ownTableFiles();
+    zeruda::profile::LegalPersonProfile saved;
     saved.missingElements = zeruda::test::gbk("金水");  // base score 3
-    QVERIFY(zeruda::shell::writeLegalPersonProfile(zeruda::shell::profilePath(), saved));
+    QVERIFY(zeruda::profile::writeLegalPersonProfile(zeruda::profile::profilePath(), saved));
     services_ = FakeUiServices{};
     window_ = new ShortlistWindow(services_);
     window_->show();
@@ -56,7 +56,7 @@ class ShortlistWindowTest : public QObject {
   }
   void cleanup() {
     delete window_;
-    zeruda::shell::shutdownCleanup();
+    zeruda::storage::shutdownCleanup();
     home_.reset();
   }
 

@@ -13,7 +13,8 @@ using test::gbk;
 using test::utf8;
 
 // Elements from a small table of our own: the shortlist asks one per body character.
-const numerology::ElementLookup kElements = [](std::string_view character) {
+const numerology::ElementLookup kElements =
+    [](std::string_view character) -> Result<std::optional<std::string>> {
   if (character == gbk("华")) return std::optional<std::string>(gbk("水"));
   return std::optional<std::string>();
 };
