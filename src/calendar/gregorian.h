@@ -66,6 +66,9 @@ constexpr int dayNumber(Date date) {
          detail::kMonthStarts[static_cast<std::size_t>(month - 1)] + leapDay + date.day - 1;
 }
 
+// Day of the week, 0 for Sunday to 6 for Saturday (1901-01-01 was a Tuesday).
+constexpr int weekdayOf(Date date) { return ((dayNumber(date) + 2) % 7 + 7) % 7; }
+
 // The date of a day number, the inverse of dayNumber for real dates.
 Date dateOfDayNumber(int number);
 
