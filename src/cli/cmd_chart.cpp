@@ -5,7 +5,6 @@
 #include "calendar/birth_chart.h"
 #include "calendar/chart_report.h"
 #include "calendar/element_strength.h"
-#include "calendar/pillars.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
@@ -66,9 +65,8 @@ int runChart(std::span<const std::string> args, std::ostream& out, std::ostream&
   const calendar::DateTime time = parseTime(parsed.positional()[1], "TIME");
   const auto moment = calendar::DateTime::of(date, time.hour, time.minute, time.second);
   // The report would come out with empty pillars; say so instead of printing it.
-  if (!calendar::inPillarSpan(moment)) {
-    err << "zeruda-cli chart: " << parsed.positional()[0]
-        << " is outside the calendar (1901-02-19 to 2048-12-31); no chart\n";
+  if (!inCalendar(date)) {
+    err << "zeruda-cli chart: " << outsideCalendar(parsed.positional()[0]) << "; no chart\n";
     return kExitRefused;
   }
   if (parsed.flag("json")) {

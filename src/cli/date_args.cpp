@@ -1,6 +1,7 @@
 #include "cli/date_args.h"
 
 #include "calendar/gregorian.h"
+#include "calendar/lunar.h"
 #include "cli/command.h"
 
 #include <charconv>
@@ -40,6 +41,14 @@ calendar::Date parseDate(std::string_view text, std::string_view what) {
   const calendar::Date date{(*parts)[0], (*parts)[1], (*parts)[2]};
   if (!calendar::isValidDate(date)) throw UsageError(quoted + " is not a date that exists");
   return date;
+}
+
+bool inCalendar(calendar::Date date) {
+  return date >= calendar::kFirstLunarDate && date <= calendar::kLastLunarDate;
+}
+
+std::string outsideCalendar(std::string_view dateText) {
+  return std::string(dateText) + " is outside the calendar (1901-02-19 to 2048-12-31)";
 }
 
 calendar::DateTime parseTime(std::string_view text, std::string_view what) {
