@@ -47,6 +47,8 @@ class MainWindow : public QMainWindow {
   void restoreProfile();
   void openEvaluation();
   void openLookup();
+  void openCalendar();
+  void openAlmanac();
   void showChartReport();
   void copyChartReport();
 
