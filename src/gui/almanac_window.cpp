@@ -58,7 +58,7 @@ AlmanacWindow::AlmanacWindow(QDate shown, QWidget* parent) : QWidget(parent, Qt:
   connect(dayQuery, &QPushButton::clicked, this, &AlmanacWindow::showDay);
   connect(dateBox, &LunarDateBox::dateChanged, this, &AlmanacWindow::showDay);
   connect(searchButton, &QPushButton::clicked, this, &AlmanacWindow::search);
-  resize(560, 420);
+  resize(560, 320);
   showDay();
 }
 
@@ -70,7 +70,7 @@ QWidget* AlmanacWindow::buildDayPage() {
   favourable = makeTextLabel(page, QStringLiteral("标签吉事"));
   unfavourable = makeTextLabel(page, QStringLiteral("标签禁忌"));
   auto* form = new QFormLayout(page);
-  form->addRow(QStringLiteral("日期："), dateLine);
+  form->addRow(QStringLiteral("黄历："), dateLine);
   form->addRow(QStringLiteral("岁次："), pillarsLine);
   form->addRow(QStringLiteral("纳音："), nayin);
   form->addRow(QStringLiteral("吉事："), favourable);

@@ -156,6 +156,7 @@ QWidget* CalendarWindow::buildGregorianPage() {
   const QDate today = services_.currentDateTime().date();
   gregorianMonth = new QCalendarWidget(page);
   gregorianMonth->setObjectName(QStringLiteral("月历1"));
+  gregorianMonth->setLocale(QLocale(QLocale::Chinese, QLocale::China));
   gregorianMonth->setFirstDayOfWeek(Qt::Sunday);
   gregorianMonth->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
   gregorianMonth->setDateRange(kFirstDay, kLastDay);

@@ -18,6 +18,8 @@ const QColor kTodayFrame(0xE0, 0x8A, 0x00);
 LunarMonthView::LunarMonthView(const QString& name, QDate today, QWidget* parent)
     : QCalendarWidget(parent), today_(today) {
   setObjectName(name);
+  // Month and weekday names in Chinese, whatever the system's language.
+  setLocale(QLocale(QLocale::Chinese, QLocale::China));
   setFirstDayOfWeek(Qt::Sunday);
   setGridVisible(true);
   setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
