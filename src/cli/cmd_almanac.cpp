@@ -16,7 +16,6 @@
 #include "text/gbk_literal.h"
 
 #include <cstdio>
-#include <optional>
 
 namespace zeruda::cli {
 namespace {
@@ -61,31 +60,20 @@ std::string dayLines(const calendar::AlmanacDay& day) {
          day.unfavourable + "\n";
 }
 
-// A date argument within the calendar; nothing (after saying why on `err`) otherwise.
-std::optional<calendar::Date> calendarDate(const std::string& text, std::string_view what,
-                                           std::ostream& err) {
-  const calendar::Date date = parseDate(text, what);
-  if (inCalendar(date)) return date;
-  err << "zeruda-cli almanac: " << outsideCalendar(text) << "; no almanac\n";
-  return std::nullopt;
-}
-
-int runRange(const Args& parsed, std::ostream& out, std::ostream& err) {
+int runRange(const Args& parsed, std::ostream& out) {
   parsed.expectPositional(0, "");
   const auto fromText = parsed.value("from");
   const auto toText = parsed.value("to");
   if (!fromText || !toText) throw UsageError("--from DATE and --to DATE are both needed");
-  const auto from = calendarDate(*fromText, "--from", err);
-  if (!from) return kExitRefused;
-  const auto to = calendarDate(*toText, "--to", err);
-  if (!to) return kExitRefused;
-  if (*to < *from) throw UsageError("--to " + *toText + " is before --from " + *fromText);
+  const calendar::Date from = parseDate(*fromText, "--from");
+  const calendar::Date to = parseDate(*toText, "--to");
+  if (to < from) throw UsageError("--to " + *toText + " is before --from " + *fromText);
   std::string lines;
-  for (calendar::Date date = *from;; date = calendar::nextDay(date)) {
+  for (calendar::Date date = from;; date = calendar::nextDay(date)) {
     const calendar::AlmanacDay day = calendar::almanacDay(date);
     lines += isoDate(date) + "\t" + lunarMonthDay(day) + "\t" + calendar::pairText(day.pillars[2]) +
              "\t" + officerOf(day) + "\n";
-    if (date == *to) break;
+    if (date == to) break;
   }
   out << fromGbk(lines);
   return kExitOk;
@@ -93,16 +81,14 @@ int runRange(const Args& parsed, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-int runAlmanac(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int runAlmanac(std::span<const std::string> args, std::ostream& out, std::ostream&) {
   const Args parsed(args, {"from", "to"}, {"json"});
   if (parsed.value("from") || parsed.value("to")) {
     if (parsed.flag("json")) throw UsageError("--json goes with a single DATE");
-    return runRange(parsed, out, err);
+    return runRange(parsed, out);
   }
   parsed.expectPositional(1, "DATE");
-  const auto date = calendarDate(parsed.positional()[0], "DATE", err);
-  if (!date) return kExitRefused;
-  const calendar::AlmanacDay day = calendar::almanacDay(*date);
+  const calendar::AlmanacDay day = calendar::almanacDay(parseDate(parsed.positional()[0], "DATE"));
   if (parsed.flag("json")) {
     out << dayJson(day) << '\n';
   } else {

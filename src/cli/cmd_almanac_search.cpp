@@ -27,7 +27,7 @@ int rangeDays(const std::string& text) {
 
 }  // namespace
 
-int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::ostream&) {
   const Args parsed(args, {"from", "range", "activity"}, {"avoid"});
   parsed.expectPositional(0, "");
   const auto fromText = parsed.value("from");
@@ -40,10 +40,6 @@ int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::
   const int days = rangeDays(*rangeText);
   const std::string activity = argToGbk(*activityText, "--activity");
   if (activity.empty()) throw UsageError("--activity must not be empty");
-  if (!inCalendar(from)) {
-    err << "zeruda-cli almanac-search: " << outsideCalendar(*fromText) << "; no search\n";
-    return kExitRefused;
-  }
   const auto column = parsed.flag("avoid") ? calendar::AlmanacColumn::Unfavourable
                                            : calendar::AlmanacColumn::Favourable;
   std::string lines;

@@ -5,6 +5,7 @@
 #include "calendar/birth_chart.h"
 #include "calendar/chart_report.h"
 #include "calendar/element_strength.h"
+#include "calendar/pillars.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
@@ -58,17 +59,12 @@ std::string chartJson(const calendar::DateTime& moment) {
 
 }  // namespace
 
-int runChart(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int runChart(std::span<const std::string> args, std::ostream& out, std::ostream&) {
   const Args parsed(args, {}, {"json"});
   parsed.expectPositional(2, "DATE and TIME");
   const calendar::Date date = parseDate(parsed.positional()[0], "DATE");
   const calendar::DateTime time = parseTime(parsed.positional()[1], "TIME");
   const auto moment = calendar::DateTime::of(date, time.hour, time.minute, time.second);
-  // The report would come out with empty pillars; say so instead of printing it.
-  if (!inCalendar(date)) {
-    err << "zeruda-cli chart: " << outsideCalendar(parsed.positional()[0]) << "; no chart\n";
-    return kExitRefused;
-  }
   if (parsed.flag("json")) {
     out << chartJson(moment) << '\n';
   } else {

@@ -82,7 +82,7 @@ std::string monthGrid(Month m) {
 
 }  // namespace
 
-int runMonth(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int runMonth(std::span<const std::string> args, std::ostream& out, std::ostream&) {
   const Args parsed(args, {});
   parsed.expectPositional(1, "YYYY-MM");
   const Month m = parseMonth(parsed.positional()[0]);
@@ -90,8 +90,7 @@ int runMonth(std::span<const std::string> args, std::ostream& out, std::ostream&
   const calendar::Date first{m.year, m.month, 1};
   const calendar::Date last{m.year, m.month, calendar::daysInMonth(m.year, m.month)};
   if (last < calendar::kFirstLunarDate || first > calendar::kLastLunarDate) {
-    err << "zeruda-cli month: " << outsideCalendar(parsed.positional()[0]) << "; no month\n";
-    return kExitRefused;
+    throw OutOfRange(outsideCalendar(parsed.positional()[0]));
   }
   out << fromGbk(monthGrid(m));
   return kExitOk;

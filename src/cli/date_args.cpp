@@ -40,11 +40,10 @@ calendar::Date parseDate(std::string_view text, std::string_view what) {
   }
   const calendar::Date date{(*parts)[0], (*parts)[1], (*parts)[2]};
   if (!calendar::isValidDate(date)) throw UsageError(quoted + " is not a date that exists");
+  if (date < calendar::kFirstLunarDate || calendar::kLastLunarDate < date) {
+    throw OutOfRange(outsideCalendar(text));
+  }
   return date;
-}
-
-bool inCalendar(calendar::Date date) {
-  return date >= calendar::kFirstLunarDate && date <= calendar::kLastLunarDate;
 }
 
 std::string outsideCalendar(std::string_view dateText) {
