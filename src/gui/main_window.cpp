@@ -3,6 +3,8 @@
 #include "app/reference_lists.h"
 #include "calendar/chart_report.h"
 #include "calendar/lunar.h"
+#include "gui/almanac_window.h"
+#include "gui/calendar_window.h"
 #include "gui/company_naming.h"
 #include "gui/company_page.h"
 #include "gui/duplicate_name_window.h"
@@ -11,6 +13,7 @@
 #include "gui/lunar_date_box.h"
 #include "gui/pages.h"
 #include "gui/qt_text.h"
+#include "gui/shortlist_window.h"
 #include "gui/ui_services.h"
 #include "gui/web_commands.h"
 #include "gui/window_layout.h"
@@ -101,8 +104,8 @@ void MainWindow::buildToolbar() {
       {QStringLiteral("81数理"), [this] { showPage(kNumbers); }},
       {QStringLiteral("三才配置"), [this] { showPage(kTalents); }},
       {QStringLiteral("五行查询"), [this] { openLookup(); }},
-      {QStringLiteral("万年历"), {}},
-      {QStringLiteral("黄历吉日"), {}},
+      {QStringLiteral("万年历"), [this] { openCalendar(); }},
+      {QStringLiteral("黄历吉日"), [this] { openAlmanac(); }},
       {QStringLiteral("使用说明"),
        [this] { services_.showMessage(this, MessageIcon::None, kSystemCaption, kQuickUseText); }},
       {QStringLiteral("退出"), [this] { close(); }},
@@ -168,6 +171,7 @@ void MainWindow::buildPages() {
     chart_->minute->setCurrentIndex(form.minuteIndex);
   };
   connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
+  connect(company_->shortlist, &QPushButton::clicked, this, &MainWindow::openShortlist);
   // Pages are laid out when they come to the front; place their controls then.
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { applyLayout(); });
   showPage(kCompany);
@@ -311,8 +315,23 @@ void MainWindow::openTrademarkSearch() {
   browse(services_, this, web::lookupAddress(web::Site::Trademark, configuredHosts()));
 }
 
+void MainWindow::openCalendar() {
+  auto* window = new CalendarWindow(services_, this);
+  window->show();
+}
+
+void MainWindow::openAlmanac() {
+  auto* window = new AlmanacWindow(services_.currentDateTime().date(), this);
+  window->show();
+}
+
 void MainWindow::openLookup() {
   auto* window = new LookupWindow(services_, this);
+  window->show();
+}
+
+void MainWindow::openShortlist() {
+  auto* window = new ShortlistWindow(services_, this);
   window->show();
 }
 

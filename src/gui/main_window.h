@@ -49,6 +49,9 @@ class MainWindow : public QMainWindow {
   void openLookup();
   void openDuplicateName();
   void openTrademarkSearch();
+  void openShortlist();
+  void openCalendar();
+  void openAlmanac();
   void showChartReport();
   void copyChartReport();
 

@@ -32,6 +32,13 @@ class FakeUiServices final : public UiServices {
   bool openInBrowser(const QString& address) override;
   bool networkConnected() override { return connected; }
 
+  QDateTime currentDateTime() const override {
+    return now.isValid() ? now : UiServices::currentDateTime();
+  }
+
+  // The clock's answer; the real clock when left invalid.
+  QDateTime now;
+
   // Runs while a message is "on screen", before the call returns: the moment a
   // modal box keeps the user busy.
   std::function<void(const ShownMessage&)> whileShown;

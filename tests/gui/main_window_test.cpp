@@ -67,16 +67,11 @@ class MainWindowTest : public QObject {
     QVERIFY(!control<QPushButton>("按钮相关法律")->isEnabled());
   }
 
-  void toolbarHasTwelveButtonsAndGreysTheWindowsStillToCome() {
+  void toolbarHasTwelveWorkingButtons() {
     const QList<QAction*> buttons = toolbarButtons();
     QCOMPARE(buttons.size(), 12);
-    struct Row {
-      const char* name;
-      int button;
-    };
-    for (Row row : {Row{"calendar", 9}, Row{"almanac", 10}}) {
-      QVERIFY2(!buttons[row.button - 1]->isEnabled(), row.name);
-    }
+    for (int i = 0; i < buttons.size(); ++i)
+      QVERIFY2(buttons[i]->isEnabled(), qPrintable(buttons[i]->text()));
   }
 
   void toolbarButtonsShowTheirPages_data() {
