@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <string>
 
 namespace zeruda::shell {
 
@@ -18,6 +19,8 @@ struct ProgramState {
   std::filesystem::path driveRoot;      // the chosen root (empty until chosen)
   std::filesystem::path workingFolder;  // driveRoot + "zeruda/gs/"
   std::atomic<int> stop{static_cast<int>(StopState::kRun)};
+  // What the article viewer shows: a file path or a web address (UI thread only).
+  std::string viewerAddress;
 };
 
 ProgramState& programState();

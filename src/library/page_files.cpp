@@ -1,0 +1,35 @@
+#include "library/page_files.h"
+
+#include "shell/atomic_file.h"
+#include "shell/program_state.h"
+#include "shell/working_folder.h"
+#include "text/gbk_literal.h"
+
+namespace zeruda::library {
+
+using namespace text::literals;
+
+Result<std::filesystem::path> writePage(const ArticlePage& page) {
+  if (page.file != kFolkFile && page.file != kTablesFile && page.file != kKnowledgeFile) {
+    return Error{"这一页不写入文件："_gbk + page.title};
+  }
+  const std::filesystem::path path = shell::workingPath(page.file);
+  if (path.empty()) return Error{"工作文件夹尚未选定"_gbk};
+  const Result<Done> written = shell::writeFileAtomically(path, pageDocument(page));
+  if (!written) return Error{written.error()};
+  return path;
+}
+
+Result<std::filesystem::path> openArticle(const ArticlePage& page) {
+  Result<std::filesystem::path> written = writePage(page);
+  if (written) setViewerAddress(written.value().string());
+  return written;
+}
+
+const std::string& viewerAddress() { return shell::programState().viewerAddress; }
+
+void setViewerAddress(std::string address) {
+  shell::programState().viewerAddress = std::move(address);
+}
+
+}  // namespace zeruda::library
