@@ -6,6 +6,7 @@
 #include <optional>
 
 class QPrinter;
+class QUrl;
 class QWidget;
 
 namespace zeruda::gui {
@@ -34,6 +35,9 @@ class UiServices {
 
   // Lets the user pick and set up the printer; false when printing was cancelled.
   virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+
+  // Hands a web address to the system's web browser.
+  virtual void openInBrowser(const QUrl& address) = 0;
 };
 
 // Shows a message of the core (GBK texts), then gives the keyboard focus to the
@@ -49,6 +53,7 @@ class QtUiServices final : public UiServices {
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+  void openInBrowser(const QUrl& address) override;
 };
 
 }  // namespace zeruda::gui

@@ -29,6 +29,7 @@ class FakeUiServices final : public UiServices {
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+  void openInBrowser(const QUrl& address) override;
 
   // Runs while a message is "on screen", before the call returns: the moment a
   // modal box keeps the user busy.
@@ -47,6 +48,8 @@ class FakeUiServices final : public UiServices {
   int printJobs = 0;
 
   std::vector<ShownMessage> messages;
+  // The addresses handed to the web browser.
+  std::vector<QString> browsed;
 };
 
 }  // namespace zeruda::gui::test
