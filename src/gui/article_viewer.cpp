@@ -7,7 +7,6 @@
 #include "library/page_files.h"
 
 #include <QPushButton>
-#include <QUrl>
 
 namespace zeruda::gui {
 
@@ -34,15 +33,9 @@ ArticleViewer::ArticleViewer(UiServices& services, QWidget* parent)
 }
 
 void ArticleViewer::goHome() {
+  // Every address so far is a page the program wrote to its working folder.
   const QString address = QString::fromStdString(library::viewerAddress());
-  if (address.isEmpty()) return;
-  // The program's own pages are files; a web address is left to Qt.
-  const QUrl url(address);
-  if (url.scheme() == QStringLiteral("http") || url.scheme() == QStringLiteral("https")) {
-    browser->setSource(url);
-  } else {
-    browser->showFile(address);
-  }
+  if (!address.isEmpty()) browser->showFile(address);
 }
 
 void ArticleViewer::resizeEvent(QResizeEvent* event) {
