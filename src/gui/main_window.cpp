@@ -11,6 +11,7 @@
 #include "gui/lunar_date_box.h"
 #include "gui/pages.h"
 #include "gui/qt_text.h"
+#include "gui/shortlist_window.h"
 #include "gui/ui_services.h"
 #include "gui/window_layout.h"
 #include "gui/window_texts.h"
@@ -168,6 +169,7 @@ void MainWindow::buildPages() {
     chart_->minute->setCurrentIndex(form.minuteIndex);
   };
   connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
+  connect(company_->shortlist, &QPushButton::clicked, this, &MainWindow::openShortlist);
   // Pages are laid out when they come to the front; place their controls then.
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { applyLayout(); });
   showPage(kCompany);
@@ -292,6 +294,11 @@ void MainWindow::openEvaluation() {
 
 void MainWindow::openLookup() {
   auto* window = new LookupWindow(services_, this);
+  window->show();
+}
+
+void MainWindow::openShortlist() {
+  auto* window = new ShortlistWindow(services_, this);
   window->show();
 }
 

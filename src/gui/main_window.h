@@ -48,6 +48,7 @@ class MainWindow : public QMainWindow {
   void restoreProfile();
   void openEvaluation();
   void openLookup();
+  void openShortlist();
   void showChartReport();
   void copyChartReport();
 
