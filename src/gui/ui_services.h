@@ -2,6 +2,7 @@
 
 #include "text/user_message.h"
 
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -14,8 +15,9 @@ namespace zeruda::gui {
 // The core's icons: none, information, warning.
 using zeruda::MessageIcon;
 
-// Every message box, save dialog, clipboard and print request of the windows goes
-// through here, so that tests can read the messages and answer the dialogs.
+// Every message box, save dialog, clipboard and print request of the windows, and
+// the clock, go through here, so that tests can read the messages, answer the dialogs
+// and choose the time.
 class UiServices {
  public:
   virtual ~UiServices() = default;
@@ -38,6 +40,9 @@ class UiServices {
 
   // Hands a web address to the system's web browser.
   virtual void openInBrowser(const QUrl& address) = 0;
+
+  // The clock: "today" and "now" of the calendar windows and the library.
+  virtual QDateTime currentDateTime() const { return QDateTime::currentDateTime(); }
 };
 
 // Shows a message of the core (GBK texts), then gives the keyboard focus to the

@@ -30,6 +30,12 @@ class FakeUiServices final : public UiServices {
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
   void openInBrowser(const QUrl& address) override;
+  QDateTime currentDateTime() const override {
+    return now.isValid() ? now : UiServices::currentDateTime();
+  }
+
+  // The clock's answer; the real clock when left invalid.
+  QDateTime now;
 
   // Runs while a message is "on screen", before the call returns: the moment a
   // modal box keeps the user busy.
