@@ -13,7 +13,7 @@
 #include "library/page_files.h"
 
 #include <QAction>
-#include <QDate>
+#include <QDateTime>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
@@ -42,8 +42,6 @@ QMenu* LibraryCommands::addGroups(QMenu* quickMenu) {
     last = quickMenu->addMenu(fromGbk(group.name));
     for (const library::LibraryEntry& entry : group.entries) {
       QAction* action = last->addAction(fromGbk(entry.title));
-      // An entry whose feature is not built stays visible, greyed.
-      action->setEnabled(entry.available);
       connect(action, &QAction::triggered, this, [this, entry] { openEntry(entry); });
     }
   }
@@ -81,7 +79,7 @@ void LibraryCommands::showInKnowledgeBrowser(const library::ArticlePage& page) {
 }
 
 void LibraryCommands::openEntry(const library::LibraryEntry& entry) {
-  const QDate today = QDate::currentDate();
+  const QDate today = services_.currentDateTime().date();
   if (entry.kind == library::EntryKind::kHistoryToday) {
     services_.openInBrowser(
         QUrl(QString::fromStdString(library::historyTodayAddress(today.month(), today.day()))));

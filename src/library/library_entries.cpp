@@ -1,22 +1,18 @@
 #include "library/library_entries.h"
 
+#include "library/auspicious_days.h"
 #include "library/catalogue.h"
 #include "library/knowledge_tree.h"
 #include "text/gbk_literal.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <cstdlib>
 
 namespace zeruda::library {
 namespace {
 
 using namespace text::literals;
 
-// The almanac's own piece of work has not been built yet: until it is, its page
-// cannot be made and the entry stays greyed.
-constexpr bool kAlmanacBuilt = false;
 constexpr int kAuspiciousDaysOrder = 7;  // its place among the reference tables
 
 std::array<std::string_view, 6> groupNames() {
@@ -25,7 +21,7 @@ std::array<std::string_view, 6> groupNames() {
 }
 
 LibraryEntry articleEntry(const ArticleSource& source) {
-  return {source.title, source.file, source.group, EntryKind::kArticle, &source, true};
+  return {source.title, source.file, source.group, EntryKind::kArticle, &source};
 }
 
 void addArticles(std::vector<LibraryEntry>& entries, SourceRole role, std::string_view group) {
@@ -37,9 +33,8 @@ void addArticles(std::vector<LibraryEntry>& entries, SourceRole role, std::strin
 // The reference tables with the almanac page at its place among them.
 void addTables(std::vector<LibraryEntry>& entries, std::string_view group) {
   bool almanacPlaced = group != "易学相关"_gbk;
-  const LibraryEntry almanac{"黄道吉日"_gbk, kTablesFile,
-                             "易学相关"_gbk, EntryKind::kAuspiciousDays,
-                             nullptr,        kAlmanacBuilt};
+  const LibraryEntry almanac{"黄道吉日"_gbk, kTablesFile, "易学相关"_gbk,
+                             EntryKind::kAuspiciousDays};
   for (const ArticleSource* source : sourcesOf(SourceRole::kReferenceTable)) {
     if (source->group != group) continue;
     if (!almanacPlaced && source->order > kAuspiciousDaysOrder) {
@@ -62,7 +57,7 @@ std::vector<MenuGroup> quickMenuGroups() {
     addTables(group.entries, name);
     if (name == "其它功能"_gbk) {
       group.entries.push_back(
-          {"历史上的今天"_gbk, kNoFile, name, EntryKind::kHistoryToday, nullptr, true});
+          {"历史上的今天"_gbk, kNoFile, name, EntryKind::kHistoryToday, nullptr});
     }
     groups.push_back(std::move(group));
   }
@@ -73,7 +68,7 @@ std::vector<LibraryEntry> listedPages() {
   std::vector<LibraryEntry> pages;
   for (const MenuGroup& group : quickMenuGroups()) {
     for (const LibraryEntry& entry : group.entries) {
-      if (entry.kind != EntryKind::kHistoryToday && entry.available) pages.push_back(entry);
+      if (entry.kind != EntryKind::kHistoryToday) pages.push_back(entry);
     }
   }
   for (int position = 1; position <= kTreeEntryCount; ++position) {
@@ -87,10 +82,11 @@ std::vector<LibraryEntry> listedPages() {
   return pages;
 }
 
-ArticlePage pageFor(const LibraryEntry& entry, int /*year*/) {
-  if (entry.kind == EntryKind::kArticle && entry.source != nullptr) return pageOf(*entry.source);
-  std::fprintf(stderr, "zeruda: no page for this library entry\n");
-  std::abort();
+ArticlePage pageFor(const LibraryEntry& entry, int year) {
+  if (entry.kind == EntryKind::kAuspiciousDays) return auspiciousDaysPage(year);
+  if (entry.source != nullptr) return pageOf(*entry.source);
+  // Only 历史上的今天 has no page, and it opens none.
+  return {};
 }
 
 }  // namespace zeruda::library

@@ -21,7 +21,6 @@ struct LibraryEntry {
   std::string_view group;  // GBK
   EntryKind kind = EntryKind::kArticle;
   const ArticleSource* source = nullptr;  // for kArticle
-  bool available = true;                  // false: its feature is not in this build
 };
 
 struct MenuGroup {

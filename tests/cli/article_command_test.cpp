@@ -160,6 +160,7 @@ TEST(ArticleCommand, ListsEveryMenuPageUnderAGroupThenTheTreeInItsOrder) {
   std::vector<std::string> listedTables = sorted(tables), expectedTables = sorted(kTableTitles);
   EXPECT_TRUE(std::includes(listedTables.begin(), listedTables.end(), expectedTables.begin(),
                             expectedTables.end()));
+  EXPECT_EQ(std::count(tables.begin(), tables.end(), "黄道吉日"), 1);
 
   // The tree's 94 texts in order, the default text first, then the start text.
   ASSERT_EQ(tree.size(), 95u);

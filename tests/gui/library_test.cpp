@@ -5,7 +5,7 @@
 #include "text/gbk.h"
 
 #include <QAction>
-#include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -208,13 +208,24 @@ class LibraryTest : public QObject {
     QVERIFY(ideographs(guide) >= 1500);
   }
 
+  // The day comes from the program's clock: 3月15日 percent-encoded in UTF-8.
   void historyTodayGoesToTheBrowserWithTodaysDate() {
+    services_.now = QDateTime(QDate(2026, 3, 15), QTime(9, 0));
     entry(QStringLiteral("历史上的今天"))->trigger();
-    const QDate today = QDate::currentDate();
-    const QString day = QStringLiteral("%1月%2日").arg(today.month()).arg(today.day());
-    QCOMPARE(services_.browsed, std::vector<QString>{"https://zh.wikipedia.org/wiki/" +
-                                                     day.toUtf8().toPercentEncoding()});
+    QCOMPARE(services_.browsed,
+             std::vector<QString>{"https://zh.wikipedia.org/wiki/3%E6%9C%8815%E6%97%A5"});
     QVERIFY(viewer() == nullptr);
+  }
+
+  void auspiciousDaysAreThoseOfTheClocksYear() {
+    services_.now = QDateTime(QDate(2014, 6, 1), QTime(9, 0));
+    entry(QStringLiteral("黄道吉日"))->trigger();
+    QFile file(workingFile("mszs.htm"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray page = file.readAll();
+    for (const char* day : {"2014年01月01日", "2014年12月31日"}) {
+      QVERIFY2(page.contains(QByteArray::fromStdString(zeruda::text::toGbk(day))), day);
+    }
   }
 
   void viewerFollowsItsSizeAndPrintsThroughThePrintService() {

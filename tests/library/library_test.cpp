@@ -1,3 +1,4 @@
+#include "library/auspicious_days.h"
 #include "library/catalogue.h"
 #include "library/history_today.h"
 #include "library/knowledge_tree.h"
@@ -32,6 +33,24 @@ TEST(PageFiles, APageForATextBoxIsNotWritten) {
   const ArticlePage law = pageOf(lawGuide());
   EXPECT_EQ(law.file, "-");
   EXPECT_FALSE(writePage(law).ok());
+}
+
+// 2014-02-03 is an 乙巳 day in the 丑 month and 2014-02-04, 立春, a 丙午 day in the 寅
+// month (2000-01-01 was 戊午): both fall five branches after the month's, 定, since
+// the officer repeats on the day a 节 opens a month.
+TEST(AuspiciousDays, OneLinePerDayWithItsOfficerAndFavourableActivities) {
+  const std::string text = test::utf8(auspiciousDaysPage(2014).text);
+  EXPECT_NE(text.find("\r\n2014年02月03日　【定日】　宜入学"), std::string::npos);
+  EXPECT_NE(text.find("\r\n2014年02月04日　【定日】　宜入学"), std::string::npos);
+  for (int year : {2014, 2024}) {
+    const std::string days = test::utf8(auspiciousDaysPage(year).text);
+    std::size_t lines = 0;
+    for (std::size_t at = days.find("日　【"); at != std::string::npos;
+         at = days.find("日　【", at + 1)) {
+      ++lines;
+    }
+    EXPECT_EQ(lines, year == 2024 ? 366u : 365u) << year;
+  }
 }
 
 // 月 is E6 9C 88 and 日 E6 97 A5 in UTF-8.
