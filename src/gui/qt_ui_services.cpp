@@ -74,10 +74,8 @@ bool QtUiServices::setUpPrinter(QWidget* parent, QPrinter& printer) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtUiServices::openInBrowser(const QString& address) {
-  // Our addresses are already percent-encoded ASCII: take them exactly as they are.
-  const QUrl url = QUrl::fromEncoded(address.toLatin1(), QUrl::StrictMode);
-  return url.isValid() && QDesktopServices::openUrl(url);
+bool QtUiServices::openInBrowser(const QUrl& address) {
+  return address.isValid() && QDesktopServices::openUrl(address);
 }
 
 bool QtUiServices::networkConnected() {

@@ -7,6 +7,7 @@
 #include <optional>
 
 class QPrinter;
+class QUrl;
 class QWidget;
 
 namespace zeruda::gui {
@@ -37,13 +38,13 @@ class UiServices {
   // Lets the user pick and set up the printer; false when printing was cancelled.
   virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 
-  // Hands a web address to the system's browser; false when nothing took it.
-  virtual bool openInBrowser(const QString& address) = 0;
+  // Hands a web address to the system's web browser; false when nothing took it.
+  virtual bool openInBrowser(const QUrl& address) = 0;
 
   // Whether the system says this computer is connected to a network.
   virtual bool networkConnected() = 0;
 
-  // The clock: "today" and "now" of the calendar windows.
+  // The clock: "today" and "now" of the calendar windows and the library.
   virtual QDateTime currentDateTime() const { return QDateTime::currentDateTime(); }
 };
 
@@ -61,7 +62,7 @@ class QtUiServices final : public UiServices {
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
-  bool openInBrowser(const QString& address) override;
+  bool openInBrowser(const QUrl& address) override;
   // Asks Qt's network information backend. Where the system offers none, the
   // computer is taken as connected and a failed fetch says so instead.
   bool networkConnected() override;

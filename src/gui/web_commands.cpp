@@ -5,6 +5,8 @@
 #include "storage/working_folder.h"
 #include "web/web_hosts.h"
 
+#include <QUrl>
+
 namespace zeruda::gui {
 
 web::WebHosts configuredHosts() {
@@ -19,8 +21,10 @@ bool confirmConnected(UiServices& services, QWidget* parent) {
 }
 
 void browse(UiServices& services, QWidget* parent, const std::string& address) {
+  // Our addresses are percent-encoded ASCII already: Qt takes them as they are.
+  const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::StrictMode);
+  if (services.openInBrowser(url)) return;
   const QString shown = QString::fromStdString(address);
-  if (services.openInBrowser(shown)) return;
   services.showMessage(parent, MessageIcon::Warning, kSystemCaption,
                        QStringLiteral("未能打开浏览器，请手动访问：\r\n") + shown);
 }

@@ -1,6 +1,7 @@
 #include "fake_ui_services.h"
 
 #include <QPrinter>
+#include <QUrl>
 
 namespace zeruda::gui::test {
 
@@ -34,9 +35,9 @@ bool FakeUiServices::setUpPrinter(QWidget*, QPrinter& printer) {
   return true;
 }
 
-bool FakeUiServices::openInBrowser(const QString& address) {
+bool FakeUiServices::openInBrowser(const QUrl& address) {
   if (!browserWorks) return false;
-  browsed.push_back(address);
+  browsed.push_back(address.toString(QUrl::FullyEncoded));
   return true;
 }
 

@@ -29,7 +29,7 @@ class FakeUiServices final : public UiServices {
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
-  bool openInBrowser(const QString& address) override;
+  bool openInBrowser(const QUrl& address) override;
   bool networkConnected() override { return connected; }
 
   QDateTime currentDateTime() const override {
