@@ -6,18 +6,18 @@
 #include "gui/pages.h"
 #include "gui/qt_text.h"
 #include "gui/ui_services.h"
+#include "gui/web_commands.h"
 #include "gui/window_texts.h"
 #include "library/catalogue.h"
-#include "library/history_today.h"
 #include "library/knowledge_tree.h"
 #include "library/page_files.h"
+#include "web/lookup_address.h"
 
 #include <QAction>
 #include <QDateTime>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
-#include <QUrl>
 
 namespace zeruda::gui {
 
@@ -81,8 +81,8 @@ void LibraryCommands::showInKnowledgeBrowser(const library::ArticlePage& page) {
 void LibraryCommands::openEntry(const library::LibraryEntry& entry) {
   const QDate today = services_.currentDateTime().date();
   if (entry.kind == library::EntryKind::kHistoryToday) {
-    services_.openInBrowser(
-        QUrl(QString::fromStdString(library::historyTodayAddress(today.month(), today.day()))));
+    browse(services_, &window_,
+           web::historyTodayAddress(configuredHosts(), today.month(), today.day()));
     return;
   }
   const Result<std::filesystem::path> opened =

@@ -26,6 +26,7 @@ std::string pathAndQuery(Site site, std::string_view gbkName) {
     case Site::Register:
       return "/index.html";
     case Site::Articles:
+    case Site::History:
       break;
   }
   return "/";
@@ -37,6 +38,13 @@ std::string lookupAddress(Site site, const WebHosts& hosts, std::string_view gbk
   const std::string& base = hosts.base(site);
   if (base.empty()) return {};
   return base + pathAndQuery(site, gbkName);
+}
+
+std::string historyTodayAddress(const WebHosts& hosts, int month, int day) {
+  const std::string& base = hosts.base(Site::History);
+  if (base.empty()) return {};
+  // Web addresses carry UTF-8: this source file's own bytes are meant here, not GBK.
+  return base + "/wiki/" + percentEncode(std::to_string(month) + "月" + std::to_string(day) + "日");
 }
 
 std::optional<std::string> articleAddress(const WebHosts& hosts, int number) {

@@ -17,6 +17,10 @@ namespace zeruda::web {
 // Empty when the site has no host (never for the built-in defaults).
 std::string lookupAddress(Site site, const WebHosts& hosts, std::string_view gbkName = {});
 
+// The page on what happened on this day of the year in history: the encyclopaedia's
+// page for the day ("3月15日"), its name percent-encoded in UTF-8.
+std::string historyTodayAddress(const WebHosts& hosts, int month, int day);
+
 // The online library article with this number, when an article server is configured.
 std::optional<std::string> articleAddress(const WebHosts& hosts, int number);
 

@@ -16,8 +16,9 @@ enum class Site {
   Trademark,  // the national trademark office's online search (商标在线查询)
   Register,   // the national enterprise credit information publicity system
   Articles,   // the server of the online library articles; none by default
+  History,    // the encyclopaedia whose pages tell what happened on a day (历史上的今天)
 };
-inline constexpr std::size_t kSiteCount = 6;
+inline constexpr std::size_t kSiteCount = 7;
 
 // Every site's host lives here and nowhere else: a built-in default each, which the
 // section "hosts" of "web.ini" in the working folder may replace. A value is a
@@ -40,6 +41,7 @@ inline constexpr std::array<SiteEntry, kSiteCount> kSiteTable = {{
     {Site::Trademark, "trademark", "https://sbj.cnipa.gov.cn"},
     {Site::Register, "register", "https://www.gsxt.gov.cn"},
     {Site::Articles, "articles", ""},
+    {Site::History, "history", "https://zh.wikipedia.org"},
 }};
 
 class WebHosts {

@@ -59,6 +59,15 @@ TEST(LookupAddress, SearchesGetTheNameEncodedAsEachSiteReadsIt) {
   EXPECT_EQ(articleAddress(hosts, 3), std::nullopt);
 }
 
+// 月 is E6 9C 88 and 日 E6 97 A5 in UTF-8.
+TEST(LookupAddress, HistoryTodayNamesTheDayPercentEncoded) {
+  const WebHosts hosts;
+  EXPECT_EQ(historyTodayAddress(hosts, 3, 15),
+            "https://zh.wikipedia.org/wiki/3%E6%9C%8815%E6%97%A5");
+  EXPECT_EQ(historyTodayAddress(hosts, 12, 1),
+            "https://zh.wikipedia.org/wiki/12%E6%9C%881%E6%97%A5");
+}
+
 TEST(WebHosts, TheFileReplacesDefaultsAndIgnoresValuesThatAreNoWebAddress) {
   test::TempFolder folder;
   test::writeFile(folder / "web.ini",
