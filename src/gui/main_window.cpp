@@ -189,13 +189,13 @@ void MainWindow::buildQuickMenu() {
   };
   connect(quickMenu_->addAction(QStringLiteral("使用说明")), &QAction::triggered, this, showHelp);
 
-  // The naming advice, the documents and the trademark search come with the web
-  // lookups; their entries are shown greyed until then.
+  // The naming advice is not built yet: its entry is shown greyed.
   quickMenu_->addAction(QStringLiteral("五行平衡取名建议"))->setEnabled(false);
   QMenu* documents = quickMenu_->addMenu(QStringLiteral("相关文档"));
-  documents->addAction(QStringLiteral("公司创立相关文档"));
-  documents->addAction(QStringLiteral("公司常用文档"));
-  documents->setEnabled(false);
+  connect(documents->addAction(QStringLiteral("公司创立相关文档")), &QAction::triggered, library_,
+          [this] { library_->openDocument("other/docs-founding"); });
+  connect(documents->addAction(QStringLiteral("公司常用文档")), &QAction::triggered, library_,
+          [this] { library_->openDocument("other/docs-common"); });
   connect(quickMenu_->addAction(QStringLiteral("公司取名知识")), &QAction::triggered, library_,
           &LibraryCommands::showKnowledgePage);
   quickMenu_->addSeparator();

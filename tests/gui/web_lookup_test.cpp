@@ -2,8 +2,11 @@
 #include "find_control.h"
 #include "gui/company_naming.h"
 #include "gui/duplicate_name_window.h"
+#include "gui/gbk_browser.h"
 #include "gui/main_window.h"
 #include "gui/result_list_model.h"
+#include "support/local_server.h"
+#include "support/temp_folder.h"
 #include "support/text_support.h"
 
 #include <QAction>
@@ -11,6 +14,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
@@ -38,8 +42,18 @@ class WebLookupTest : public QObject {
   Q_OBJECT
 
  private:
+  std::unique_ptr<QTemporaryDir> home_;
   FakeUiServices services_;
   std::unique_ptr<MainWindow> window_;
+
+  std::string workingFile(const char* name) {
+    return zeruda::test::readFile(home_->filePath(u("zeruda/gs/") + u(name)).toStdString());
+  }
+  QWidget* viewer() { return window_->findChild<QWidget*>(u("文档中心")); }
+  QString viewerTitle() {
+    return zeruda::gui::test::findControl<zeruda::gui::GbkBrowser>(viewer(), "超文本浏览框1")
+        ->documentTitle();
+  }
 
   QAction* menuEntry(const QString& text) {
     for (QAction* action : window_->findChild<QMenu*>(u("快速菜单"))->findChildren<QAction*>()) {
@@ -61,12 +75,18 @@ class WebLookupTest : public QObject {
 
  private slots:
   void init() {
+    home_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
     services_ = FakeUiServices{};
     window_ = std::make_unique<MainWindow>(services_);
+    window_->startUp();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
-  void cleanup() { window_.reset(); }
+  void cleanup() {
+    window_.reset();
+    home_.reset();
+  }
 
   void toolbarOpensTheWindowWithTheSelectedNameAndItsFourSearches() {
     DuplicateNameWindow* window = openForSecondRow();
@@ -127,6 +147,42 @@ class WebLookupTest : public QObject {
     QVERIFY(services_.messages[0].text.endsWith(
         u("https://www.so.com/s?q=") + u("%E6%88%90%E9%83%BD%E8%BF%9C%E8%88%AA%20AB") +
         u("%E7%A7%91%E6%8A%80%E6%9C%89%E9%99%90%E5%85%AC%E5%8F%B8")));
+  }
+
+  void documentCommandsShowOurPagesInTheViewer() {
+    for (const char* title : {"公司常用文档", "公司创立相关文档"}) {
+      menuEntry(u(title))->trigger();
+      QVERIFY(viewer() != nullptr && viewer()->isVisible());
+      QCOMPARE(viewerTitle(), u(title));
+      QVERIFY(workingFile("yxzs.htm").find(zeruda::test::gbk(title)) != std::string::npos);
+    }
+    QVERIFY(services_.messages.empty());
+  }
+
+  // The first online page is served; the second is missing, so ours stands in.
+  void onlinePagesComeFromTheConfiguredServerElseOurOwn() {
+    const std::string served = zeruda::test::gbk("<html><title>在线</title>正文</html>");
+    zeruda::test::LocalServer server([&served](const zeruda::test::ReceivedRequest& request) {
+      if (request.head.starts_with("GET /P20111229/qtzs/1.htm ")) {
+        return zeruda::test::okResponse(served);
+      }
+      return std::string("HTTP/1.1 404 No\r\n\r\n");
+    });
+    zeruda::test::writeFile(home_->filePath(u("zeruda/gs/web.ini")).toStdString(),
+                            "[hosts]\r\narticles=" + server.address("") + "\r\n");
+    menuEntry(u("姓氏是怎样来的"))->trigger();
+    QTRY_VERIFY(viewer() != nullptr && viewer()->isVisible());
+    QCOMPARE(workingFile("yxzs.htm"), served);
+    QCOMPARE(viewerTitle(), u("在线"));
+
+    menuEntry(u("古人的名、字与号"))->trigger();
+    QTRY_COMPARE(viewerTitle(), u("古人的名、字与号"));
+    QCOMPARE(server.requests().size(), std::size_t{2});
+
+    services_.connected = false;  // offline: ours at once, nothing asked
+    menuEntry(u("十二生肖的来历"))->trigger();
+    QCOMPARE(viewerTitle(), u("十二生肖的来历"));
+    QCOMPARE(server.requests().size(), std::size_t{2});
   }
 };
 
