@@ -33,8 +33,7 @@ std::span<const Command> commands() {
               runGenerate},
       Command{"article", "list | show TITLE [N]", runArticle},
       Command{"web-url", "baidu|360|alibaba|trademark NAME", runWebUrl},
-      Command{"fetch",
-              "URL [--method M] [--header H]... [--data D] [--proxy P] [--headers]",
+      Command{"fetch", "URL [--method M] [--header H]... [--data D] [--proxy P] [--headers]",
               runFetch},
   };
   return kCommands;
