@@ -36,7 +36,6 @@ bool FakeUiServices::setUpPrinter(QWidget*, QPrinter& printer) {
 }
 
 bool FakeUiServices::openInBrowser(const QUrl& address) {
-  if (!browserWorks) return false;
   browsed.push_back(address.toString(QUrl::FullyEncoded));
   return true;
 }

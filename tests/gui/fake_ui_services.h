@@ -57,8 +57,7 @@ class FakeUiServices final : public UiServices {
 
   std::vector<ShownMessage> messages;
 
-  // The addresses handed to the browser, in order; a browser that fails keeps none.
-  bool browserWorks = true;
+  // The addresses handed to the browser, in order.
   std::vector<QString> browsed;
 
   // The system's network state.

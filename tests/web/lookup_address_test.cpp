@@ -9,36 +9,26 @@
 namespace zeruda::web {
 namespace {
 
-TEST(SplitAddress, FindsHostPortAndPath) {
+TEST(SplitAddress, FindsHostPortAndPathAndRefusesWhatNoFetchShouldReach) {
   struct Case {
     const char* address;
-    const char* scheme;
-    const char* host;
-    int port;
-    const char* path;
+    const char* expected;  // scheme host port path
   };
-  const Case cases[] = {
-      {"http://example.com", "http", "example.com", 80, "/"},
-      {"http://example.com:8080/a/b.htm?x=1", "http", "example.com", 8080, "/a/b.htm?x=1"},
-      {"example.com/s?q=1", "http", "example.com", 80, "/s?q=1"},
-      {"HTTPS://example.com", "https", "example.com", 443, "/"},
-      {"https://example.com:8443?q", "https", "example.com", 8443, "/?q"},
-      {"a.com/go?to=http://b.com", "http", "a.com", 80, "/go?to=http://b.com"},
-      {"http://[::1]:81/", "http", "[::1]", 81, "/"},
-  };
-  for (const Case& c : cases) {
+  for (const Case& c : {
+           Case{"http://example.com", "http example.com 80 /"},
+           Case{"http://example.com:8080/a.htm?x=1", "http example.com 8080 /a.htm?x=1"},
+           Case{"example.com/s?q=1", "http example.com 80 /s?q=1"},
+           Case{"HTTPS://example.com?q", "https example.com 443 /?q"},
+           Case{"a.com/go?to=http://b.com", "http a.com 80 /go?to=http://b.com"},
+       }) {
     const auto parts = splitAddress(c.address);
     ASSERT_TRUE(parts) << c.address;
-    EXPECT_EQ(parts->scheme, c.scheme) << c.address;
-    EXPECT_EQ(parts->host, c.host) << c.address;
-    EXPECT_EQ(parts->port, c.port) << c.address;
-    EXPECT_EQ(parts->path, c.path) << c.address;
+    EXPECT_EQ(
+        parts->scheme + " " + parts->host + " " + std::to_string(parts->port) + " " + parts->path,
+        c.expected);
   }
-}
-
-TEST(SplitAddress, RefusesWhatNoFetchShouldReach) {
-  for (const char* address : {"", "http://", "http://:80/", "http://a.com:0/", "http://a.com:65536",
-                              "http://a.com:8o/", "file:///etc/passwd", "ftp://a.com/"}) {
+  for (const char* address :
+       {"", "http://:80/", "http://a.com:0/", "http://a.com:8o/", "file:///etc/passwd"}) {
     EXPECT_FALSE(splitAddress(address)) << address;
   }
 }
@@ -54,18 +44,11 @@ TEST(LookupAddress, SearchesGetTheNameEncodedAsEachSiteReadsIt) {
   EXPECT_EQ(lookupAddress(Site::Alibaba, hosts, name),
             "https://s.1688.com/company/company_search.htm?keywords=%B3%C9%B6%BC%20AB"
             "&n=y&categoryId=");
-  EXPECT_EQ(lookupAddress(Site::Trademark, hosts), "https://sbj.cnipa.gov.cn/trade/");
   EXPECT_EQ(lookupAddress(Site::Register, hosts), "https://www.gsxt.gov.cn/index.html");
-  EXPECT_EQ(articleAddress(hosts, 3), std::nullopt);
-}
-
-// 月 is E6 9C 88 and 日 E6 97 A5 in UTF-8.
-TEST(LookupAddress, HistoryTodayNamesTheDayPercentEncoded) {
-  const WebHosts hosts;
-  EXPECT_EQ(historyTodayAddress(hosts, 3, 15),
-            "https://zh.wikipedia.org/wiki/3%E6%9C%8815%E6%97%A5");
+  // 月 is E6 9C 88 and 日 E6 97 A5 in UTF-8.
   EXPECT_EQ(historyTodayAddress(hosts, 12, 1),
             "https://zh.wikipedia.org/wiki/12%E6%9C%881%E6%97%A5");
+  EXPECT_EQ(articleAddress(hosts, 3), std::nullopt);
 }
 
 TEST(WebHosts, TheFileReplacesDefaultsAndIgnoresValuesThatAreNoWebAddress) {
@@ -78,7 +61,6 @@ TEST(WebHosts, TheFileReplacesDefaultsAndIgnoresValuesThatAreNoWebAddress) {
   EXPECT_EQ(hosts.base(Site::So360), "http://127.0.0.1:8080");
   EXPECT_EQ(hosts.base(Site::Alibaba), "https://s.1688.com");
   EXPECT_EQ(articleAddress(hosts, 12), "http://articles.example/P20111229/qtzs/12.htm");
-  EXPECT_EQ(WebHosts::load(folder / "missing.ini").base(Site::Baidu), "https://www.baidu.com");
 }
 
 }  // namespace
