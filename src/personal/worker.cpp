@@ -1,0 +1,108 @@
+#include "personal/worker.h"
+
+#include "numerology/number_luck.h"
+#include "personal/name_picker.h"
+#include "shell/program_state.h"
+#include "text/gbk_literal.h"
+
+#include <unordered_set>
+
+namespace zeruda::personal {
+
+using namespace text::literals;
+
+namespace {
+
+bool stopRequested(const std::atomic<int>& flag) {
+  return flag.load() == static_cast<int>(shell::StopState::kStop);
+}
+
+// Every position but the fixed one gets a drawn stroke count and a character of it.
+void drawGivenName(const WorkerSettings& settings, std::vector<numerology::CharStroke>& given,
+                   generation::DrawInteger& draw) {
+  for (int position = 1; position <= static_cast<int>(given.size()); ++position) {
+    if (position == settings.fixedPosition) continue;
+    const int strokes = draw(kMinDrawnStrokes, kMaxDrawnStrokes);
+    const PickedCharacter picked = pickCharacter(strokes, settings.gender, draw);
+    numerology::CharStroke& entry = given[static_cast<std::size_t>(position - 1)];
+    entry.character.assign(picked.character);
+    entry.strokes = picked.strokes;
+  }
+}
+
+std::string joinedCharacters(const std::vector<numerology::CharStroke>& entries) {
+  std::string text;
+  for (const auto& entry : entries) text += entry.character;
+  return text;
+}
+
+std::string rowText(const std::string& surname, const std::string& given, int stars) {
+  std::string text = surname + given;
+  text += '[';
+  text += numerology::starText(stars);
+  text += ']';
+  return text;
+}
+
+// The name record the run keeps rewriting: the surname and the sought elements stay,
+// the given part changes in place.
+numerology::NameGrids startingName(const WorkerSettings& settings) {
+  numerology::NameGrids name;
+  name.surnamePart = settings.surnameEntries;
+  name.givenPart.resize(static_cast<std::size_t>(settings.givenLength));
+  if (settings.fixedPosition >= 1 && settings.fixedPosition <= settings.givenLength) {
+    name.givenPart[static_cast<std::size_t>(settings.fixedPosition - 1)] = settings.fixedEntry;
+  }
+  name.soughtElements = settings.soughtElements;
+  return name;
+}
+
+UserMessage recordFailure(const std::string& reason) {
+  return {"姓名记录保存失败："_gbk + reason, "提示"_gbk, MessageIcon::Warning, {}};
+}
+
+}  // namespace
+
+long long nameScore(const numerology::NameGrids& name, double baseScore,
+                    const numerology::ElementLookup& lookup) {
+  double score = baseScore + numerology::threeTalentsLuck(numerology::threeTalents(name.grids));
+  for (int k = 0; k < 5; ++k)
+    score += numerology::numberLuck(name.grids[static_cast<std::size_t>(k)]);
+  score += numerology::soughtElementCount(name, lookup);
+  return numerology::roundHalfAway(score);
+}
+
+WorkerOutcome runNamingWorker(const WorkerSettings& settings, std::atomic<int>& stopFlag,
+                              WorkerServices& services, const NameConsumer& consume) {
+  WorkerOutcome outcome;
+  numerology::NameGrids name = startingName(settings);
+  std::unordered_set<std::string> recommended;
+  while (!stopRequested(stopFlag)) {
+    drawGivenName(settings, name.givenPart, services.draw);
+    name.grids = numerology::computeGrids(name.surnamePart, name.givenPart);
+    NameRow row;
+    row.given = joinedCharacters(name.givenPart);
+    row.grids = name.grids;
+    row.score = nameScore(name, settings.baseScore, services.elementLookup);
+    row.stars = numerology::starsForScore(static_cast<double>(row.score));
+    auto number = services.recorder->record({row.given, row.grids, row.stars});
+    if (!number.ok()) {
+      outcome.failure = recordFailure(number.error());
+      break;
+    }
+    row.recordNumber = number.value();
+    row.text = rowText(settings.surname, row.given, row.stars);
+    row.recommended = row.stars == settings.wantedLevel && recommended.insert(row.text).second;
+    consume(row);
+    if (++outcome.names >= kNameCap) {
+      stopFlag.store(static_cast<int>(shell::StopState::kStop));
+      outcome.capped = true;
+    }
+  }
+  if (auto flushed = services.recorder->flush(); !flushed.ok() && !outcome.failure) {
+    outcome.failure = recordFailure(flushed.error());
+  }
+  return outcome;
+}
+
+}  // namespace zeruda::personal

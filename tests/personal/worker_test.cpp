@@ -1,0 +1,197 @@
+#include "personal/worker.h"
+
+#include "dictionary/strokes.h"
+#include "personal/name_picker.h"
+#include "personal/worker_thread.h"
+#include "shell/program_state.h"
+#include "support/text_support.h"
+
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace zeruda::personal {
+namespace {
+
+using test::gbk;
+using test::utf8;
+
+constexpr int kRun = static_cast<int>(shell::StopState::kRun);
+constexpr int kStop = static_cast<int>(shell::StopState::kStop);
+
+// Keeps the records in memory; fails from record `failAt` on when asked to.
+struct MemoryRecorder final : NameRecorder {
+  std::vector<NameRecord>* kept;
+  int failAt = 0;
+  Result<int> record(const NameRecord& name) override {
+    if (failAt != 0 && static_cast<int>(kept->size()) + 1 >= failAt) return Error{"disk full"};
+    kept->push_back(name);
+    return static_cast<int>(kept->size());
+  }
+  Result<Done> flush() override { return Done{}; }
+};
+
+// Draws that pick the given boys' characters in turn: for each, its count, then its
+// place in the group of that count.
+generation::DrawInteger picking(std::vector<const char*> characters,
+                                std::vector<std::pair<int, int>>* ranges = nullptr) {
+  std::vector<int> numbers;
+  for (const char* utf8Character : characters) {
+    const std::string c = gbk(utf8Character);
+    const int strokes = dictionary::kangxiStrokes(c);
+    const auto group = nameCharacters(Gender::Male).group(strokes);
+    numbers.push_back(strokes);
+    numbers.push_back(static_cast<int>(std::find(group.begin(), group.end(), c) - group.begin()));
+  }
+  return [numbers, ranges, next = std::size_t{0}](int low, int high) mutable {
+    if (ranges) ranges->emplace_back(low, high);
+    return numbers[next++ % numbers.size()];
+  };
+}
+
+WorkerSettings wang(int givenLength) {
+  WorkerSettings s;
+  s.surname = gbk("王");
+  s.surnameEntries = {{gbk("王"), 4}};
+  s.givenLength = givenLength;
+  s.baseScore = 3;
+  return s;
+}
+
+std::string starsText(int stars) {
+  std::string text;
+  for (int i = 0; i < stars; ++i) text += "☆";
+  return text;
+}
+
+struct RunResult {
+  WorkerOutcome outcome;
+  std::vector<NameRow> rows;
+  std::vector<NameRecord> records;
+};
+
+// A run that stops after `names` names (0: never by itself).
+RunResult run(const WorkerSettings& settings, generation::DrawInteger draw, int names,
+              numerology::ElementLookup lookup = {}, int failAt = 0) {
+  RunResult result;
+  auto recorder = std::make_unique<MemoryRecorder>();
+  recorder->kept = &result.records;
+  recorder->failAt = failAt;
+  if (!lookup) lookup = [](std::string_view) { return std::optional<std::string>(); };
+  WorkerServices services{std::move(draw), std::move(lookup), std::move(recorder)};
+  std::atomic<int> stop{kRun};
+  result.outcome = runNamingWorker(settings, stop, services, [&](const NameRow& row) {
+    result.rows.push_back(row);
+    if (static_cast<int>(result.rows.size()) == names) stop.store(kStop);
+  });
+  return result;
+}
+
+// 王明亮 (4, 8, 9): grids 5 12 17 21 10, talents 土木金 (no luck); the grids' luck
+// 1 + 0 + 0.5 + 1 + 0. On a base of 3 that is 5.5, rounded 6: three stars; a sought
+// element among the characters adds one: 7, four stars.
+TEST(NamingWorker, ScoresTheNameFromItsGridsBaseAndSoughtElements) {
+  const numerology::ElementLookup elements = [](std::string_view c) {
+    if (c == gbk("亮")) return std::optional<std::string>(gbk("火"));
+    return std::optional<std::string>(gbk("土"));
+  };
+  const struct {
+    const char* sought;
+    long long score;
+    int stars;
+  } cases[] = {{"", 6, 3}, {"金", 6, 3}, {"火", 7, 4}, {"火金土", 8, 5}};
+  for (const auto& c : cases) {
+    WorkerSettings s = wang(2);
+    s.soughtElements = gbk(c.sought);
+    const RunResult r = run(s, picking({"明", "亮"}), 2, elements);
+    ASSERT_EQ(r.rows.size(), 2u);
+    const NameRow& row = r.rows[0];
+    EXPECT_EQ(utf8(row.given), "明亮");
+    EXPECT_EQ(row.grids, (numerology::GridNumbers{5, 12, 17, 21, 10, 5, 2, 7}));
+    EXPECT_EQ(row.score, c.score) << c.sought;
+    EXPECT_EQ(row.stars, c.stars) << c.sought;
+    EXPECT_EQ(utf8(row.text), "王明亮[" + starsText(c.stars) + "]");
+    EXPECT_EQ(r.rows[1].recordNumber, 2);
+    ASSERT_EQ(r.records.size(), 2u);
+    EXPECT_EQ(utf8(r.records[0].given), "明亮");
+    EXPECT_EQ(r.records[0].grids, row.grids);
+    EXPECT_EQ(r.records[0].stars, c.stars);
+  }
+}
+
+TEST(NamingWorker, TheFixedCharacterKeepsItsPlaceAndOnlyTheOthersAreDrawn) {
+  WorkerSettings s = wang(3);
+  s.fixedPosition = 2;
+  s.fixedEntry = {gbk("华"), 14};
+  std::vector<std::pair<int, int>> ranges;
+  const RunResult r = run(s, picking({"明", "亮"}, &ranges), 1);
+  ASSERT_EQ(r.rows.size(), 1u);
+  EXPECT_EQ(utf8(r.rows[0].given), "明华亮");
+  // 4; 8, 14, 9: 天格 5, 人格 12, 地格 31, 总格 35, 外格 35 - 12 + 1.
+  EXPECT_EQ(r.rows[0].grids, (numerology::GridNumbers{5, 12, 31, 35, 24, 5, 2, 1}));
+  ASSERT_EQ(ranges.size(), 4u);  // a count and a place for each drawn position
+  EXPECT_EQ(ranges[0], std::make_pair(1, 24));
+  EXPECT_EQ(ranges[2], std::make_pair(1, 24));
+}
+
+TEST(NamingWorker, RecommendsNamesOfTheWantedLevelOnce) {
+  const struct {
+    int wanted;
+    std::vector<bool> recommended;
+  } cases[] = {{3, {true, false, false}}, {4, {false, false, false}}};
+  for (const auto& c : cases) {
+    WorkerSettings s = wang(2);
+    s.wantedLevel = c.wanted;
+    const RunResult r = run(s, picking({"明", "亮"}), 3);  // the same three-star name thrice
+    ASSERT_EQ(r.rows.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(r.rows[i].recommended, c.recommended[i]) << i;
+  }
+}
+
+TEST(NamingWorker, EndsByItselfAtTheCapAndSaysSo) {
+  std::atomic<int> stop{kRun};
+  std::vector<NameRecord> records;
+  auto recorder = std::make_unique<MemoryRecorder>();
+  recorder->kept = &records;
+  WorkerServices services{generation::SeededDraw(7),
+                          [](std::string_view) { return std::optional<std::string>(); },
+                          std::move(recorder)};
+  int rows = 0;
+  const WorkerOutcome outcome =
+      runNamingWorker(wang(2), stop, services, [&](const NameRow&) { ++rows; });
+  EXPECT_EQ(outcome.names, kNameCap);
+  EXPECT_EQ(rows, kNameCap);
+  EXPECT_EQ(records.size(), static_cast<std::size_t>(kNameCap));
+  EXPECT_TRUE(outcome.capped);
+  EXPECT_EQ(stop.load(), kStop);
+}
+
+TEST(NamingWorker, AScratchTableThatFailsEndsTheRunWithAMessage) {
+  const RunResult r = run(wang(2), picking({"明", "亮"}), 0, {}, 3);
+  EXPECT_EQ(r.rows.size(), 2u);
+  ASSERT_TRUE(r.outcome.failure);
+  EXPECT_EQ(utf8(r.outcome.failure->text), "姓名记录保存失败：disk full");
+  EXPECT_FALSE(r.outcome.capped);
+}
+
+TEST(WorkerThread, StartingClearsTheFlagAndStopEndsTheRun) {
+  std::atomic<int> stop{kStop};  // left set by an earlier run
+  std::vector<NameRecord> records;
+  auto recorder = std::make_unique<MemoryRecorder>();
+  recorder->kept = &records;
+  std::atomic<int> names{0};
+  WorkerThread worker(
+      wang(2), stop,
+      {generation::SeededDraw(7), [](std::string_view) { return std::optional<std::string>(); },
+       std::move(recorder)},
+      [&](const NameRow&) { ++names; });
+  while (names.load() < 10) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  worker.requestStop();
+  const WorkerOutcome& outcome = worker.wait();
+  EXPECT_GE(outcome.names, 10);
+  EXPECT_EQ(outcome.names, names.load());
+}
+
+}  // namespace
+}  // namespace zeruda::personal
