@@ -19,6 +19,7 @@ int runElement(std::span<const std::string> args, std::ostream& out, std::ostrea
 int runRate(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runReport(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runTable(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace zeruda::cli

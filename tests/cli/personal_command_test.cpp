@@ -1,0 +1,167 @@
+#include "cli_support.h"
+#include "dictionary/strokes.h"
+#include "dictionary/table_element.h"
+#include "numerology/number_luck.h"
+#include "numerology/rating.h"
+#include "shell/profile.h"
+#include "shell/table_files.h"
+#include "support/temp_folder.h"
+#include "support/text_support.h"
+#include "text/characters.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zeruda::cli {
+namespace {
+
+using test::gbk;
+
+struct Listing {
+  std::vector<std::string> rows;
+  std::vector<std::string> recommended;
+};
+
+// Rows, an empty line, the recommendation list.
+Listing listingOf(const std::string& out) {
+  Listing listing;
+  std::istringstream in(out);
+  auto* part = &listing.rows;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty()) {
+      part = &listing.recommended;
+      continue;
+    }
+    part->push_back(line);
+  }
+  return listing;
+}
+
+// A row's given name and stars: "王" + given + "[" + "☆" × stars + "]" (UTF-8).
+bool splitRow(const std::string& row, std::string& given, int& stars) {
+  const std::string surname = "王", star = "☆";
+  const auto open = row.find('[');
+  if (row.rfind(surname, 0) != 0 || open == std::string::npos || row.back() != ']') return false;
+  given = row.substr(surname.size(), open - surname.size());
+  const std::string starPart = row.substr(open + 1, row.size() - open - 2);
+  stars = static_cast<int>(starPart.size() / star.size());
+  for (int i = 0; i < stars; ++i) {
+    if (starPart.compare(static_cast<std::size_t>(i) * star.size(), star.size(), star) != 0) {
+      return false;
+    }
+  }
+  return stars * star.size() == starPart.size();
+}
+
+// The score of a name, worked out here from the counts of its characters and what
+// the profile says of the chart.
+int expectedStars(const std::string& givenUtf8, double base, const std::string& missing) {
+  numerology::NameGrids name;
+  name.surnamePart = {{gbk("王"), 4}};
+  for (const std::string& c : text::splitCharacters(gbk(givenUtf8))) {
+    name.givenPart.push_back({c, dictionary::kangxiStrokes(c)});
+  }
+  name.grids = numerology::computeGrids(name.surnamePart, name.givenPart);
+  name.soughtElements = missing;
+  double score = base + numerology::threeTalentsLuck(numerology::threeTalents(name.grids));
+  for (int k = 0; k < 5; ++k) score += numerology::numberLuck(name.grids[k]);
+  score += numerology::soughtElementCount(name, dictionary::tableElement);
+  return numerology::starsForScore(static_cast<double>(numerology::roundHalfAway(score)));
+}
+
+std::vector<std::string> wangBoy(std::initializer_list<std::string> more) {
+  std::vector<std::string> args = {"personal", "--surname",  "王",     "--gender", "男",
+                                   "--birth",  "2024-03-01", "--time", "08:00"};
+  args.insert(args.end(), more);
+  return args;
+}
+
+class PersonalCommand : public testing::Test {
+ protected:
+  test::SandboxedRoots roots_;
+};
+
+TEST_F(PersonalCommand, TwoHundredRatedNamesAgainWithTheSameSeed) {
+  const auto args = wangBoy({"--length", "2", "--count", "200", "--seed", "7"});
+  const auto run = test::runCli(args);
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(test::runCli(args).out, run.out);
+  const Listing listing = listingOf(run.out);
+  ASSERT_EQ(listing.rows.size(), 200u);
+
+  const auto stored = shell::readPersonalChartProfile(shell::profilePath());
+  const double base = shell::profileNumber(stored.baseScore);
+  shell::writeMissingTableFiles();  // the element lookups below read "zk"
+  std::set<std::string> rows(listing.rows.begin(), listing.rows.end());
+  for (const std::string& row : listing.rows) {
+    std::string given;
+    int stars = 0;
+    ASSERT_TRUE(splitRow(row, given, stars)) << row;
+    EXPECT_EQ(text::splitCharacters(gbk(given)).size(), 2u) << row;
+    EXPECT_GE(stars, 1);
+    EXPECT_LE(stars, 5);
+    EXPECT_EQ(stars, expectedStars(given, base, stored.favourable)) << row;
+  }
+  std::set<std::string> recommended;
+  for (const std::string& name : listing.recommended) {
+    EXPECT_TRUE(recommended.insert(name).second) << "twice: " << name;
+    EXPECT_TRUE(rows.contains(name)) << name;
+    EXPECT_NE(name.find("[☆☆☆☆]"), std::string::npos) << name;
+  }
+  shell::shutdownCleanup();
+}
+
+TEST_F(PersonalCommand, AFixedCharacterStandsAtItsPlaceInEveryName) {
+  const auto run = test::runCli(wangBoy(
+      {"--length", "2", "--fixed-pos", "2", "--fixed", "明", "--count", "50", "--seed", "3"}));
+  ASSERT_EQ(run.code, 0) << run.err;
+  const Listing listing = listingOf(run.out);
+  ASSERT_EQ(listing.rows.size(), 50u);
+  for (const std::string& row : listing.rows) {
+    std::string given;
+    int stars = 0;
+    ASSERT_TRUE(splitRow(row, given, stars)) << row;
+    EXPECT_EQ(text::splitCharacters(gbk(given)).back(), gbk("明")) << row;
+  }
+}
+
+TEST_F(PersonalCommand, RefusalsGoToStandardErrorWithTheirCaption) {
+  const struct {
+    std::vector<std::string> args;
+    const char* err;
+  } cases[] = {
+      {{"personal", "--surname", "欧阳", "--gender", "女", "--birth", "2024-03-01", "--time",
+        "08:00", "--length", "3", "--fixed-pos", "1", "--fixed", "A"},
+       "复姓不可以使用三个字的名字！ (特别提示)\n"},
+      {{"personal", "--surname", "A", "--gender", "女", "--birth", "2024-03-01", "--time", "08:00",
+        "--length", "2"},
+       "您未输入合法内容！ (提示)\n"},
+  };
+  for (const auto& c : cases) {
+    const auto run = test::runCli(c.args);
+    EXPECT_EQ(run.code, kExitRefused);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+TEST_F(PersonalCommand, JsonGivesTheChartAndEachNamesFigures) {
+  const auto run = test::runCli(
+      wangBoy({"--length", "1", "--count", "3", "--seed", "7", "--level", "1", "--json"}));
+  ASSERT_EQ(run.code, 0) << run.err;
+  const std::string head =
+      R"({"chart":{"pillars":["甲辰","丙寅","甲子","戊辰"],"missing":"金","base":4},)"
+      R"("rows":[{"name":"王)";
+  EXPECT_EQ(run.out.rfind(head, 0), 0u) << run.out;
+  std::size_t rows = 0;
+  for (std::size_t at = 0; (at = run.out.find("\"grids\":[", at)) != std::string::npos; ++at)
+    ++rows;
+  EXPECT_EQ(rows, 3u);
+  EXPECT_NE(run.out.find("],\"recommended\":["), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zeruda::cli
