@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class QLabel;
 class QMenu;
 class QTabWidget;
 class QToolBar;
@@ -14,6 +15,7 @@ class CompanyNaming;
 class CompanyPage;
 class KnowledgePage;
 class LegalChartPage;
+class PersonalNaming;
 class PersonalPage;
 class UiServices;
 
@@ -54,7 +56,9 @@ class MainWindow : public QMainWindow {
   QToolBar* toolbar_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   QMenu* quickMenu_ = nullptr;
+  QLabel* statusText_ = nullptr;  // the status bar's first pane
   PersonalPage* personal_ = nullptr;
+  PersonalNaming* personalNaming_ = nullptr;
   ChartPage* chart_ = nullptr;
   CompanyPage* company_ = nullptr;
   CompanyNaming* naming_ = nullptr;

@@ -5,6 +5,8 @@
 #include "shell/program_state.h"
 #include "text/gbk_literal.h"
 
+#include <memory>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace zeruda::personal {
@@ -57,6 +59,19 @@ numerology::NameGrids startingName(const WorkerSettings& settings) {
   return name;
 }
 
+// The character table does not change while a run goes on, and a run draws from a
+// few hundred characters: each is looked up in the table once.
+numerology::ElementLookup memoised(const numerology::ElementLookup& lookup) {
+  auto known = std::make_shared<std::unordered_map<std::string, std::optional<std::string>>>();
+  return [known, &lookup](std::string_view character) {
+    auto found = known->find(std::string(character));
+    if (found == known->end()) {
+      found = known->emplace(std::string(character), lookup(character)).first;
+    }
+    return found->second;
+  };
+}
+
 UserMessage recordFailure(const std::string& reason) {
   return {"姓名记录保存失败："_gbk + reason, "提示"_gbk, MessageIcon::Warning, {}};
 }
@@ -76,6 +91,7 @@ WorkerOutcome runNamingWorker(const WorkerSettings& settings, std::atomic<int>& 
                               WorkerServices& services, const NameConsumer& consume) {
   WorkerOutcome outcome;
   numerology::NameGrids name = startingName(settings);
+  const numerology::ElementLookup elements = memoised(services.elementLookup);
   std::unordered_set<std::string> recommended;
   while (!stopRequested(stopFlag)) {
     drawGivenName(settings, name.givenPart, services.draw);
@@ -83,7 +99,7 @@ WorkerOutcome runNamingWorker(const WorkerSettings& settings, std::atomic<int>& 
     NameRow row;
     row.given = joinedCharacters(name.givenPart);
     row.grids = name.grids;
-    row.score = nameScore(name, settings.baseScore, services.elementLookup);
+    row.score = nameScore(name, settings.baseScore, elements);
     row.stars = numerology::starsForScore(static_cast<double>(row.score));
     auto number = services.recorder->record({row.given, row.grids, row.stars});
     if (!number.ok()) {

@@ -98,6 +98,16 @@ TEST_F(PersonalRequest, WritesThePersonsChartAndEmptiesTheScratchTable) {
   EXPECT_EQ(utf8(outcome.start->waitMessage.text), "正在取名，点击[确定]可停止　　");
 }
 
+// Scoring on the "吉数" of an earlier chart would rate every name wrongly.
+TEST_F(PersonalRequest, AProfileThatCannotBeWrittenStopsTheRequest) {
+  std::filesystem::create_directory(shell::profilePath());  // in the file's way
+  const PersonalRequestOutcome outcome = runPersonalRequest(wangBoy());
+  ASSERT_TRUE(outcome.message);
+  EXPECT_FALSE(outcome.start);
+  EXPECT_EQ(utf8(outcome.message->text).rfind("先天八字保存失败：", 0), 0u)
+      << utf8(outcome.message->text);
+}
+
 TEST_F(PersonalRequest, AFixedPositionPastTheNameMovesToItsLastCharacter) {
   PersonalForm form = wangBoy();
   form.surname = gbk("欧阳");
