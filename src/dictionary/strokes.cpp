@@ -54,7 +54,8 @@ void readKangxiGroups(std::string_view groups, std::vector<std::uint8_t>& kangxi
   });
 }
 
-// A character in no group counts as its traditional form is written (龍 16).
+// A unit in no group counts as its traditional form is written. Every GBK Chinese
+// character has a group, so this answers only for units the groups do not list.
 void fillFromTraditional(StrokeIndex& index) {
   for (std::size_t slot = 0; slot < kGbkCodeCount; ++slot) {
     if (index.kangxi[slot] != 0) continue;

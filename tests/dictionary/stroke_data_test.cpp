@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "dictionary/data_lines.h"
 #include "dictionary/strokes.h"
@@ -25,16 +26,14 @@ std::map<int, std::string> kangxiGroups() {
   return groups;
 }
 
-TEST(KangxiGroups, RunFromOneToThirtyThenThirtyTwoEmptyAndThirtyThree) {
+TEST(KangxiGroups, RunFromOneToTheGreatestCountWithoutGaps) {
   auto groups = kangxiGroups();
-  std::set<int> counts;
-  for (const auto& [count, chars] : groups) counts.insert(count);
-  std::set<int> expected;
-  for (int count = 1; count <= 30; ++count) expected.insert(count);
-  expected.insert({32, 33});
-  EXPECT_EQ(counts, expected);
-  EXPECT_TRUE(groups[32].empty());
-  EXPECT_EQ(utf8(groups[33]), "麤");
+  ASSERT_FALSE(groups.empty());
+  EXPECT_EQ(groups.begin()->first, 1);
+  EXPECT_EQ(groups.rbegin()->first, 51);
+  EXPECT_EQ(groups.size(), 51u);
+  EXPECT_EQ(utf8(groups[51]), "龘");
+  EXPECT_EQ(utf8(groups[33]).rfind("麤", 0), 0u);
 }
 
 TEST(KangxiGroups, BeginWithTheirKnownMembers) {
@@ -99,6 +98,22 @@ TEST(KangxiGroups, CoverEveryCommonCharacterThatNamesUse) {
   for (const char* common : {"伟", "芳", "娜", "敏", "静", "丽", "强", "磊", "军", "洋"}) {
     EXPECT_GT(kangxiStrokes(gbk(common)), 0) << common;
   }
+}
+
+// GB2312 is rows 0xB0-0xF7 of 94 codes each; row 0xD7 ends after 0xD7F9.
+TEST(KangxiGroups, HoldEveryGb2312Character) {
+  std::vector<bool> grouped(kGbkCodeCount, false);
+  forEachTabbedLine(data::kKangxiStrokeGroups, [&](std::string_view, std::string_view chars) {
+    forEachGbkCharacter(chars, [&](std::size_t slot) { grouped[slot] = true; });
+  });
+  std::string missing;  // characters that would fall back to their written count
+  for (int lead = 0xB0; lead <= 0xF7; ++lead) {
+    for (int trail = 0xA1; trail <= (lead == 0xD7 ? 0xF9 : 0xFE); ++trail) {
+      const std::string character{static_cast<char>(lead), static_cast<char>(trail)};
+      if (!grouped[*gbkSlot(character)]) missing += utf8(character);
+    }
+  }
+  EXPECT_EQ(missing, "");
 }
 
 TEST(WrittenTable, OpensWithItsKnownEntries) {

@@ -4,6 +4,9 @@
 
 #include "support/text_support.h"
 
+#include <utility>
+#include <vector>
+
 namespace zeruda::dictionary {
 namespace {
 
@@ -38,13 +41,32 @@ INSTANTIATE_TEST_SUITE_P(
                     CountRow{"GanTakesGreatestGroup", "干", 3, 11},
                     CountRow{"TaiTakesGreatestGroup", "台", 5, 18},
                     CountRow{"XuTakesGreatestGroup", "须", 9, 22}, CountRow{"Xin", "鑫", 24, 24},
-                    CountRow{"Cu", "麤", 33, 33},
-                    CountRow{"TraditionalLongFallsBackToWrittenCount", "龍", 16, 16},
-                    CountRow{"TripleDragonFallsBackToWrittenCount", "龘", 51, 51},
+                    CountRow{"Cu", "麤", 33, 33}, CountRow{"TraditionalLong", "龍", 16, 16},
+                    CountRow{"TripleDragon", "龘", 51, 51},
                     CountRow{"TraditionalMenIsItsOwnForm", "們", 10, 10},
                     CountRow{"GuoCountsTraditionalForm", "国", 8, 11},
                     CountRow{"Zhong", "中", 4, 4}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Kangxi counts that naming practice gives, each a fault of an earlier rule: a rare
+// traditional form (合 閤, 家 傢), a radical not counted in full (芊 艸, 阡 阜, 珂 玉), a
+// radical counted the modern way (骨 鬼 瓦 廴 鼎), numerals by value, and the form names
+// use (范 範, 岳 嶽, 千 千, 沈 沈).
+TEST(KangxiStrokes, AgreeWithNamingPractice) {
+  const std::vector<std::pair<const char*, int>> counts = {
+      {"家", 10}, {"出", 5},  {"合", 6},  {"同", 6},  {"向", 6},  {"回", 6},  {"曲", 6},
+      {"志", 7},  {"克", 7},  {"蒙", 16}, {"旋", 11}, {"板", 8},  {"芊", 9},  {"沅", 8},
+      {"汜", 7},  {"阡", 11}, {"陂", 13}, {"邬", 17}, {"邝", 22}, {"珂", 10}, {"忖", 7},
+      {"狩", 10}, {"魏", 18}, {"骨", 10}, {"鬼", 10}, {"建", 9},  {"延", 7},  {"甄", 14},
+      {"鼎", 13}, {"瓷", 11}, {"五", 5},  {"六", 6},  {"七", 7},  {"八", 8},  {"九", 9},
+      {"十", 10}, {"范", 15}, {"岳", 17}, {"滕", 14}, {"艳", 28}, {"为", 12}, {"当", 13},
+      {"尽", 14}, {"净", 12}, {"冲", 15}, {"沈", 8},  {"千", 3},  {"后", 9},  {"里", 13},
+      {"华", 14}, {"通", 14}, {"们", 10}, {"张", 11}, {"干", 11}, {"台", 18}, {"须", 22},
+      {"龍", 16}, {"鑫", 24}, {"麤", 33}, {"龘", 51}};
+  for (const auto& [character, count] : counts) {
+    EXPECT_EQ(kangxiStrokes(gbk(character)), count) << character;
+  }
+}
 
 struct GreatestRow {
   const char* name;

@@ -89,6 +89,15 @@ TEST(AttemptCandidate, SplitsTheBodyIntoHalvesForTheStrokeCells) {
   }
 }
 
+TEST(AttemptCandidate, StrokeCellsCountPoolCharactersWithTheirRadicalsInFull) {
+  // 建 8 as written, 9 with 廴 counted 3; 鼎 12 as written, 13 as its own radical.
+  EngineServices engine = services(scriptedBodies({"建", "鼎"}));
+  auto row = attemptCandidate(settings(2), 1, engine);
+  ASSERT_TRUE(row);
+  EXPECT_EQ(utf8(row->cell(Column::WrittenStrokes)), "8,12");
+  EXPECT_EQ(utf8(row->cell(Column::KangxiStrokes)), "9,13");
+}
+
 TEST(AttemptCandidate, FillsTheSevenCells) {
   // 华通 on a base of 3: 3 + 1 (土金土) + 1 + 0 + 1 + 0 + 1 = 7 points, four stars.
   EngineServices engine = services(scriptedBodies({"华", "通"}), 3);

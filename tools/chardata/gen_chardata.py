@@ -1,95 +1,106 @@
 #!/usr/bin/env python3
-"""Builds the character data of the dictionary from Debian's Unihan files.
+"""Builds the character data of the dictionary from Debian's Unihan and OpenCC data and
+the element facts file data/dictionary/character_elements.tsv.
 
 Usage, from the repository root:
     python3 tools/chardata/gen_chardata.py            write the data files
     python3 tools/chardata/gen_chardata.py --check    fail if a committed file differs
-    --unihan DIR   where Unihan_*.txt(.bz2) and CJKRadicals.txt live
+    --unihan DIR   where Unihan_*.txt(.bz2) live
                    (default /usr/share/unicode, Debian package unicode-data)
+    --opencc DIR   where s2t.json and STCharacters.ocd2 live
+                   (default /usr/share/opencc, Debian package libopencc-data)
 
-Python 3 standard library only. The output holds no dates or machine details and
-every list is written in a fixed order, so a rerun gives the same bytes.
+Python 3 standard library plus the programs opencc, opencc_dict (package opencc) and
+dpkg-query. Both modes print how the Kangxi counts and elements differ from the files
+found on disk. The output holds no dates or machine details and every list is written
+in a fixed order, so a rerun gives the same bytes.
 """
 
 import argparse
+import bisect
 import bz2
 import os
+import subprocess
 import sys
+import tempfile
 import unicodedata
 
 REPO = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 TOOL = "tools/chardata/gen_chardata.py"
+FACTS = "data/dictionary/character_elements.tsv"
 
 # Unihan fields read, by the file that carries them.
 UNIHAN_FIELDS = {
     "Unihan_IRGSources.txt": {"kTotalStrokes", "kRSUnicode"},
     "Unihan_RadicalStrokeCounts.txt": {"kRSKangXi"},
-    "Unihan_Variants.txt": {"kTraditionalVariant"},
     "Unihan_Readings.txt": {"kMandarin"},
-    "Unihan_DictionaryLikeData.txt": {"kFrequency"},
 }
 
 # The five elements in the order the program searches its element lists.
 ELEMENTS = "土木火水金"
 
+# Strokes of the 214 Kangxi radicals in full form, by the dictionary's own count:
+# radicals 1-6 have one stroke, 7-29 two, 30-60 three … 212-213 sixteen, 214 seventeen
+# (so 骨 188 has 10, 鬼 194 10, 瓦 98 5, 廴 54 3, 鼎 206 13).
+RADICAL_STROKES_FROM = (1, 7, 30, 61, 95, 118, 147, 167, 176, 187, 195, 201, 205, 209, 211, 212,
+                        214)
+
+# Naming practice counts these numerals by their value, not by their strokes.
+NUMERAL_COUNTS = {"五": 5, "六": 6, "七": 7, "八": 8, "九": 9, "十": 10}
+
 # ---------------------------------------------------------------------------
-# Corrections to what Unihan and the rules below give. Every departure from the
-# source data and the rules is here and nowhere else.
+# Departures from the sources and the rules below; every one is here and nowhere else.
 #   ("written", ch, n)       written stroke count of ch is n
-#   ("kangxi", ch, n)        Kangxi count of ch is n instead of the rule's
-#   ("also", ch, n)          ch also stands in Kangxi group n
-#   ("own", chars, None)     these count by their own form, not Unihan's first traditional one
-#   ("leads", chars, e)      the element list of e opens with chars, all of element e
-#   ("element", chars, e)    these have element e instead of the rule's (several entries
-#                            for one character put it in several lists)
+#   ("kangxi", ch, counts)   ch stands in exactly these Kangxi groups, not the rule's one
+#   ("own", chars, None)     these count by their own form and keep it as traditional form
+#   ("leads", chars, e)      the element list of e opens with chars (their element is e)
+#   ("list", chars, e)       the element lists hold chars under e instead; the table
+#                            "zk" keeps the facts file's element
+#   ("also", chars, e)       the element lists hold chars under e as well
 CORRECTIONS = [
-    # Unihan gives 17, 28 and 48; the dictionary counts are 16, 27 and 51.
+    # The dictionary counts 16, 27 and 51 where Unihan gives 17, 28 and 48.
     ("written", "龜", 16),
     ("written", "龞", 27),
     ("written", "龘", 51),
-    # Naming practice counts these by their own form, not the rarer traditional one
-    # (了 not 瞭, 才 as 扌 = 手 4 not 纔).
-    ("kangxi", "了", 2),
-    ("kangxi", "才", 4),
-    # 勋 stands for 勳 (16), not the variant 勛 that Unihan lists first.
-    ("kangxi", "勋", 16),
-    # Dictionary practice differs from Unihan's radical split here.
-    ("kangxi", "嬴", 18),
-    ("kangxi", "笾", 24),
-    # Characters that stand for two traditional forms, or for themselves as well:
-    # 卜/蔔, 干/乾, 四 (4 by its value), 虫/蟲, 致/緻, 檯/臺, 須/鬚, 耀 (18 and 20).
-    ("also", "卜", 2),
-    ("also", "干", 3),
-    ("also", "四", 4),
-    ("also", "虫", 6),
-    ("also", "致", 9),
-    ("also", "台", 14),
-    ("also", "须", 22),
-    ("also", "耀", 18),
-    # Surnames and name characters that are their own traditional form; the form Unihan
-    # lists first is another word (沈 not 瀋, 余 not 餘, 千 not 韆, 秋 not 鞦).
-    ("own", "于余沈范姜胡朱郁谷千秋松冬", None),
+    ("kangxi", "龘", (51,)),
+    # One simplified form standing for two words, counted as either in names: 卜/蔔,
+    # 干/乾, 虫/蟲, 致/緻, 臺/檯, 須/鬚; 四 by value and by form, 耀 also as its variant 燿.
+    ("kangxi", "卜", (2, 17)),
+    ("kangxi", "干", (3, 11)),
+    ("kangxi", "四", (4, 5)),
+    ("kangxi", "虫", (6, 18)),
+    ("kangxi", "致", (9, 15)),
+    ("kangxi", "台", (14, 18)),
+    ("kangxi", "须", (12, 22)),
+    ("kangxi", "耀", (18, 20)),
+    # Counts the stroke groups have always listed these under: Unihan's radical split
+    # gives 嬴 17 and 笾 25; 脏 counts as 臟 (24), where OpenCC puts 髒 (23) first.
+    ("kangxi", "嬴", (18,)),
+    ("kangxi", "笾", (24,)),
+    ("kangxi", "脏", (24,)),
+    # 王 counts 4 in names, as written, not as the full 玉 radical (5).
+    ("kangxi", "王", (4,)),
+    # The surnames 余 and 郁 count by their own form in names (7 and 13), not by the
+    # words OpenCC writes for them first (餘 16, 鬱 29).
+    ("own", "余郁", None),
     # The element lists open with these characters, in this order.
     ("leads", "又一乙己山土丸兀丫也尢于厄切王", "土"),
     ("leads", "干工弓丌及孑巾久口廿乞彡已卞丐", "木"),
     ("leads", "刁丁二力了彳大孓女勺巳乇幺弋丈", "火"),
     ("leads", "勹卜乜凡亡下子巴比不歹反方分夫", "水"),
     ("leads", "匕刀人入厶才亍川寸千刃三上尸士", "金"),
-    # Common name characters whose customary element the rule misses.
-    ("element", "李张", "火"),
-    ("element", "华明", "水"),
-    # 文 stands in the 土 and 水 lists, 章 and 自 in the 土 and 火 lists.
-    ("element", "文章自", "土"),
-    ("element", "文", "水"),
-    ("element", "章自", "火"),
+    # The lists keep the element names have long been given for 李 and 明, and hold
+    # 文 章 自 under 土 as well.
+    ("list", "李", "火"),
+    ("list", "明", "水"),
+    ("also", "文章自", "土"),
 ]
 
-# The customary element of a character built on one of these Kangxi radicals
-# (氵 冫 雨 水; 木; 火 灬 日 火; 土; 金 钅).
+# Where the element facts file has no entry: a character built on an element's radical
+# takes that element (氵 冫 雨 水; 木; 火 灬 日 火; 土; 金 钅); otherwise the initial of its
+# first reading decides.
 RADICAL_ELEMENTS = {85: "水", 15: "水", 173: "水", 75: "木", 86: "火", 72: "火", 32: "土",
                     167: "金"}
-
-# Otherwise the initial of the first reading decides.
 INITIAL_ELEMENTS = {
     **dict.fromkeys(["b", "p", "m", "f"], "水"),
     **dict.fromkeys(["d", "t", "n", "l"], "火"),
@@ -133,24 +144,28 @@ KANGXI_LEADING = {
     28: "戆驩鹦",
     29: "骊鹳",
     30: "鲡鸾鹂",
-    32: "",
     33: "麤",
 }
-KANGXI_GROUPS = list(range(1, 31)) + [32, 33]
 
 # Facts the output must reproduce; the run fails if one does not hold.
 WRITTEN_FACTS = {"一": 1, "中": 4, "华": 6, "们": 5, "們": 10, "国": 8, "龍": 16, "麤": 33,
                  "龘": 51, "王": 4, "李": 7, "张": 7, "通": 10, "干": 3, "台": 5, "须": 9,
                  "鑫": 24}
-KANGXI_FACTS = {"一": 1, "王": 4, "李": 7, "张": 11, "华": 14, "通": 14, "们": 10, "干": 11,
-                "台": 18, "须": 22, "鑫": 24, "麤": 33, "龍": 16, "龘": 51, "卜": 17}
+KANGXI_FACTS = {ch: int(n) for ch, n in (pair.split(":") for pair in (
+    "家:10 出:5 合:6 同:6 向:6 回:6 曲:6 志:7 克:7 蒙:16 旋:11 板:8 芊:9 沅:8 汜:7 阡:11 "
+    "陂:13 邬:17 邝:22 珂:10 忖:7 狩:10 魏:18 骨:10 鬼:10 建:9 延:7 甄:14 鼎:13 瓷:11 五:5 "
+    "六:6 七:7 八:8 九:9 十:10 范:15 岳:17 滕:14 艳:28 为:12 当:13 尽:14 净:12 冲:15 沈:8 "
+    "千:3 后:9 里:13 华:14 通:14 们:10 张:11 干:11 台:18 须:22 龍:16 鑫:24 麤:33 龘:51 "
+    "一:1 王:4 李:7 卜:17 成:7 城:10 盛:12 誠:14 余:7 郁:13").split())}
 MULTI_GROUP_FACTS = {"卜": {2, 17}, "干": {3, 11}, "四": {4, 5}, "虫": {6, 18}, "致": {9, 15},
                      "台": {14, 18}, "须": {12, 22}, "耀": {18, 20}}
-ELEMENT_FACTS = {"王": "土", "一": "土", "林": "木", "通": "火", "李": "火", "张": "火",
-                 "华": "水", "海": "水", "明": "水", "金": "金", "鑫": "金", "文": "水",
-                 "章": "火", "自": "火", "达": "火"}
+LIST_ELEMENT_FACTS = {"王": "土", "一": "土", "林": "木", "通": "火", "李": "火", "张": "火",
+                      "华": "水", "海": "水", "明": "水", "金": "金", "鑫": "金", "文": "水",
+                      "章": "火", "自": "火", "达": "火"}
+TABLE_ELEMENT_FACTS = {"李": "木", "明": "火", "华": "水", "通": "火", "金": "金"}
 TWO_LIST_FACTS = {"文": "土水", "章": "土火", "自": "土火"}
-TRADITIONAL_FACTS = {"们": "們", "个": "個", "国": "國", "龙": "龍", "铁": "鐵", "华": "華"}
+TRADITIONAL_FACTS = {"们": "們", "个": "個", "国": "國", "龙": "龍", "铁": "鐵", "华": "華",
+                     "家": "家", "合": "合", "出": "出", "范": "範", "岳": "嶽"}
 PINYIN_FACTS = {"华": "hua", "通": "tong", "绿": "lv", "子": "zi", "女": "nv", "略": "lve",
                 "中": "zhong", "一": "yi"}
 
@@ -193,19 +208,50 @@ def read_unihan(directory):
     return fields, version
 
 
-def read_radical_strokes(directory, total_strokes):
-    """Stroke count of each of the 214 Kangxi radicals in its full form (水 4, 艸 6...)."""
-    strokes = {}
-    with open(os.path.join(directory, "CJKRadicals.txt"), encoding="utf-8") as lines:
+def run(command, stdin=None):
+    try:
+        return subprocess.run(command, input=stdin, capture_output=True, text=True,
+                              check=True).stdout
+    except (OSError, subprocess.CalledProcessError) as error:
+        raise DataError(f"{' '.join(command)} failed ({error}); install opencc") from error
+
+
+def package_version(package):
+    return run(["dpkg-query", "-W", "-f", "${Version}", package]).strip()
+
+
+def read_opencc(directory, characters):
+    """OpenCC's simplified -> traditional forms of each character.
+
+    Returns (first, candidates): first[ch] is what `opencc -c s2t.json` makes of ch
+    alone, candidates[ch] every form of its character table entry, first one first."""
+    converted = run(["opencc", "-c", os.path.join(directory, "s2t.json")],
+                    "\n".join(characters) + "\n").split("\n")
+    first = dict(zip(characters, converted))
+    check(all(len(first[ch]) == 1 for ch in characters), "opencc changed a line's length")
+    with tempfile.TemporaryDirectory() as scratch:
+        text = os.path.join(scratch, "STCharacters.txt")
+        run(["opencc_dict", "-i", os.path.join(directory, "STCharacters.ocd2"), "-o", text,
+             "-f", "ocd2", "-t", "text"])
+        with open(text, encoding="utf-8") as lines:
+            candidates = {key: forms.split() for key, forms in
+                          (line.rstrip("\n").split("\t", 1) for line in lines if "\t" in line)}
+    for ch in characters:
+        forms = candidates.get(ch, [ch])
+        check(forms[0] == first[ch], f"opencc gives {first[ch]} for {ch}, its table {forms[0]}")
+    return first, candidates
+
+
+def read_element_facts(path):
+    facts = {}
+    with open(path, encoding="utf-8") as lines:
         for line in lines:
             if line.startswith("#") or not line.strip():
                 continue
-            number, _, ideograph = (part.strip() for part in line.split(";"))
-            if number.endswith("'"):
-                continue  # simplified radical forms; Kangxi counts use the full one
-            strokes[int(number)] = int(total_strokes[chr(int(ideograph, 16))].split()[0])
-    check(len(strokes) == 214, f"expected 214 Kangxi radicals, found {len(strokes)}")
-    return strokes
+            ch, element = line.rstrip("\n").split("\t")
+            check(element in ELEMENTS and ch not in facts, f"odd facts line {line!r}")
+            facts[ch] = element
+    return facts
 
 
 def gbk_characters(total_strokes):
@@ -224,94 +270,112 @@ def gbk_characters(total_strokes):
     return found
 
 
-def in_gb2312(code, levels=(1, 2)):
+def in_gb2312(code):
     lead, trail = code >> 8, code & 0xFF
-    if not 0xA1 <= trail <= 0xFE:
-        return False
-    return (1 in levels and 0xB0 <= lead <= 0xD7) or (2 in levels and 0xD8 <= lead <= 0xF7)
+    return 0xA1 <= trail <= 0xFE and 0xB0 <= lead <= 0xF7
 
 
-def code_points(value):
-    return [chr(int(item.split("<")[0][2:], 16)) for item in value.split()]
+def radical_strokes(number):
+    check(1 <= number <= 214, f"no Kangxi radical {number}")
+    return bisect.bisect_right(RADICAL_STROKES_FROM, number)
+
+
+def split_rs(value):
+    """Radical number and residual strokes of the first radical-stroke value."""
+    radical, residual = value.split()[0].split(".")
+    return int(radical.rstrip("'")), int(residual)
 
 
 # ---------------------------------------------------------------------------
 # Deriving the data
 
 class CharData:
-    def __init__(self, fields, radicals):
+    def __init__(self, fields, opencc, facts):
         self.fields = fields
-        self.radicals = radicals
+        self.first_form, self.candidates = opencc
+        self.facts = facts
         self.gbk = gbk_characters(fields["kTotalStrokes"])
         self.code = {ch: code for code, ch in self.gbk}
-        written = {ch: int(fields["kTotalStrokes"][ch].split()[0]) for _, ch in self.gbk}
-        kangxi_fixed, also, self.own_form = {}, {}, set()
-        self.element_fixed, self.element_leading = {}, {}
+        self.written = {ch: int(fields["kTotalStrokes"][ch].split()[0]) for _, ch in self.gbk}
+        self.kangxi_fixed, self.own_form = {}, set()
+        self.element_leading, self.list_fixed, self.list_also = {}, {}, {}
         for kind, ch, value in CORRECTIONS:
-            if kind == "own":
-                self.own_form.update(ch)
-            elif kind in ("leads", "element"):
-                if kind == "leads":
-                    self.element_leading[value] = ch
-                for one in ch:
-                    self.element_fixed.setdefault(one, set()).add(value)
-            elif kind == "written":
-                written[ch] = value
+            if kind == "written":
+                self.written[ch] = value
             elif kind == "kangxi":
-                kangxi_fixed[ch] = value
-            elif kind == "also":
-                also.setdefault(ch, set()).add(value)
+                self.kangxi_fixed[ch] = set(value)
+            elif kind == "own":
+                self.own_form.update(ch)
+            elif kind == "leads":
+                self.element_leading[value] = ch
+            elif kind in ("list", "also"):
+                target = self.list_fixed if kind == "list" else self.list_also
+                target.update(dict.fromkeys(ch, value))
             else:
                 raise DataError(f"unknown correction kind {kind}")
-        self.written = written
-        self.kangxi_fixed = kangxi_fixed
-        self.kangxi_also = also
         self.traditional = self.traditional_mapping()
-        self.groups = self.kangxi_groups()
+        self.counts = {ch: self.kangxi_counts(ch) for _, ch in self.gbk}
 
-    def first_traditional(self, ch):
-        """The first traditional form Unihan gives that differs from ch, else ch."""
-        for form in code_points(self.fields["kTraditionalVariant"].get(ch, "")):
-            if form != ch:
-                return form
-        return ch
+    # -- Kangxi counts
 
-    def total_strokes(self, ch):
-        if ch in self.written:
-            return self.written[ch]
-        return int(self.fields["kTotalStrokes"][ch].split()[0])
+    def count_form(self, ch):
+        """The form ch is counted by: OpenCC's first traditional form, or ch itself."""
+        return ch if ch in self.own_form else self.first_form[ch]
+
+    def radical_split(self, form):
+        """kRSKangXi, or kRSUnicode where the Kangxi dictionary has no entry."""
+        value = self.fields["kRSKangXi"].get(form) or self.fields["kRSUnicode"][form]
+        return split_rs(value)
 
     def kangxi_by_rule(self, ch):
-        """Kangxi count of ch's traditional form: its radical in full form plus the
-        residual strokes; a character that is a radical itself keeps its own count."""
-        form = ch if ch in self.own_form else self.first_traditional(ch)
-        rs = self.fields["kRSKangXi"].get(form) or self.fields["kRSUnicode"].get(form)
-        if rs is None:
-            return None
-        radical, residual = rs.split()[0].split(".")
-        residual = int(residual)
-        if residual <= 0:
-            return self.total_strokes(form)
-        return self.radicals[int(radical.rstrip("'"))] + residual
+        if ch in NUMERAL_COUNTS:
+            return NUMERAL_COUNTS[ch]
+        radical, residual = self.radical_split(self.count_form(ch))
+        return radical_strokes(radical) + residual
 
     def kangxi_counts(self, ch):
-        main = self.kangxi_fixed.get(ch, self.kangxi_by_rule(ch))
-        counts = set(self.kangxi_also.get(ch, set()))
-        if main is not None:
-            counts.add(main)
-        return counts
+        return self.kangxi_fixed.get(ch) or {self.kangxi_by_rule(ch)}
+
+    def kangxi_lookup(self, ch):
+        """What the program's lookup answers: the greatest group holding ch."""
+        return max(self.counts[ch])
+
+    def groups(self):
+        top = max(max(counts) for counts in self.counts.values())
+        groups = {count: list(KANGXI_LEADING.get(count, "")) for count in range(1, top + 1)}
+        for _, ch in self.gbk:
+            for count in sorted(self.counts[ch]):
+                if ch not in groups[count]:
+                    groups[count].append(ch)
+        return groups
+
+    def radical_field_differences(self):
+        """Count forms whose kRSKangXi and kRSUnicode give different counts."""
+        found = []
+        for form in sorted({self.count_form(ch) for _, ch in self.gbk}, key=ord):
+            kangxi = self.fields["kRSKangXi"].get(form)
+            if kangxi:
+                by_kangxi, by_unicode = (radical_strokes(r) + s for r, s in
+                                         (split_rs(kangxi),
+                                          split_rs(self.fields["kRSUnicode"][form])))
+                if by_kangxi != by_unicode:
+                    found.append((form, by_kangxi, by_unicode))
+        return found
+
+    # -- Traditional forms
 
     def traditional_mapping(self):
-        """One-to-one simplified -> traditional mapping within GBK.
+        """One-to-one mapping of each GBK character to the GBK form it is counted by.
 
-        A character maps to the first traditional form Unihan lists that GBK holds.
         When two characters claim the same form, characters with a single choice go
         first, and a character that is also its own traditional form (余 beside 餘)
-        gives way and keeps itself. A form that is itself a target maps to itself."""
-        variants = self.fields["kTraditionalVariant"]
+        gives way and takes its next free form or keeps itself. A form that is itself
+        a target maps to itself."""
         claims = []
         for code, ch in self.gbk:
-            forms = code_points(variants.get(ch, ""))
+            if self.count_form(ch) == ch:
+                continue
+            forms = self.candidates.get(ch, [])
             choices = [f for f in forms if f != ch and f in self.code]
             if choices:
                 claims.append((ch in forms, len(choices) > 1, code, ch, choices))
@@ -323,63 +387,43 @@ class CharData:
                 taken.add(free[0])
         return {ch: form for ch, form in mapping.items() if ch not in taken}
 
-    def kangxi_members(self):
-        """Characters of the Kangxi groups: GB2312 level 1, the level-2 characters
-        common enough to carry a Unihan frequency grade, and the listed members."""
-        frequency = self.fields["kFrequency"]
-        members = [ch for code, ch in self.gbk
-                   if in_gb2312(code, (1,)) or (in_gb2312(code, (2,)) and ch in frequency)]
-        listed = "".join(KANGXI_LEADING.values()) + "".join(
-            chars for kind, chars, _ in CORRECTIONS if kind in ("kangxi", "also", "own"))
-        seen = set(members)
-        members += [ch for ch in listed if not (ch in seen or seen.add(ch))]
-        return members
+    def mapping_exceptions(self):
+        """Characters whose traditional form is not the one they are counted by."""
+        return [(ch, self.count_form(ch), self.traditional.get(ch, ch)) for _, ch in self.gbk
+                if self.traditional.get(ch, ch) != self.count_form(ch)]
 
-    def kangxi_groups(self):
-        groups = {count: list(KANGXI_LEADING[count]) for count in KANGXI_GROUPS}
-        for ch in self.kangxi_members():
-            for count in sorted(self.kangxi_counts(ch)):
-                # Counts without a group (31, 32, beyond 33) are left to the lookup's
-                # fall-back on the traditional form's written count.
-                if count in groups and count != 32 and ch not in groups[count]:
-                    groups[count].append(ch)
-        return groups
-
-    def kangxi_lookup(self, ch):
-        """What the program's lookup answers: the greatest group holding ch, else the
-        written count of its traditional form."""
-        hits = [count for count in KANGXI_GROUPS if ch in self.groups[count]]
-        if hits:
-            return max(hits)
-        return self.written.get(self.traditional.get(ch, ch), 0)
+    # -- Elements
 
     def element_by_rule(self, ch):
         """The element of the radical ch is built on, else that of its initial sound."""
-        rs = self.fields["kRSKangXi"].get(ch) or self.fields["kRSUnicode"].get(ch)
-        if rs:
-            radical = int(rs.split()[0].split(".")[0].rstrip("'"))
-            if radical in RADICAL_ELEMENTS:
-                return RADICAL_ELEMENTS[radical]
+        radical, _ = split_rs(self.fields["kRSKangXi"].get(ch) or
+                              self.fields["kRSUnicode"][ch])
+        if radical in RADICAL_ELEMENTS:
+            return RADICAL_ELEMENTS[radical]
         reading = self.pinyin(ch)
         if not reading:
-            return None
+            return ""
         initial = reading[:2] if reading[:2] in ("zh", "ch", "sh") else reading[0]
         return INITIAL_ELEMENTS.get(initial, INITIAL_ELEMENTS[""])
 
-    def elements(self, ch):
-        """The elements of ch in search order; several only where corrected so."""
-        found = self.element_fixed.get(ch) or {self.element_by_rule(ch)} - {None}
+    def table_element(self, ch):
+        """The element of the table "zk": the facts file's, else the rule's."""
+        return self.facts.get(ch) or self.element_by_rule(ch)
+
+    def list_elements(self, ch):
+        """The lists holding ch, in search order."""
+        found = {self.list_fixed.get(ch) or self.table_element(ch), self.list_also.get(ch)}
         return [element for element in ELEMENTS if element in found]
 
     def element_members(self):
-        """Characters of the element lists: all of GB2312 and the Kangxi group members."""
-        grouped = {ch for count in KANGXI_GROUPS for ch in self.groups[count]}
-        return [ch for code, ch in self.gbk if in_gb2312(code) or ch in grouped]
+        """Characters of the element lists: GB2312 and the Kangxi group openings."""
+        opening = set("".join(KANGXI_LEADING.values()))
+        return [ch for code, ch in self.gbk if in_gb2312(code) or ch in opening]
 
     def element_lists(self):
         lists = {element: list(self.element_leading.get(element, "")) for element in ELEMENTS}
         for ch in self.element_members():
-            for element in self.elements(ch):
+            for element in self.list_elements(ch):
                 if ch not in lists[element]:
                     lists[element].append(ch)
         return lists
@@ -410,28 +454,26 @@ def verify_written(entries):
 
 
 def verify_kangxi(data, groups):
-    check(sorted(groups) == KANGXI_GROUPS and not groups[32], "groups 1-30, 32 (empty), 33")
     for count, leading in KANGXI_LEADING.items():
         check("".join(groups[count][:len(leading)]) == leading, f"group {count} opening")
         for ch in leading:
-            check(count in data.kangxi_counts(ch),
-                  f"{ch} leads group {count} but counts {sorted(data.kangxi_counts(ch))}")
+            check(count in data.counts[ch],
+                  f"{ch} leads group {count} but counts {sorted(data.counts[ch])}")
     for ch, expected in MULTI_GROUP_FACTS.items():
-        found = {count for count in KANGXI_GROUPS if ch in groups[count]}
+        found = {count for count in groups if ch in groups[count]}
         check(found == expected, f"{ch} stands in groups {sorted(found)}, expected {expected}")
     for ch, n in KANGXI_FACTS.items():
         got = data.kangxi_lookup(ch)
         check(got == n, f"Kangxi count of {ch} is {got}, expected {n}")
-    for ch in "龍龘":
-        check(not any(ch in groups[c] for c in KANGXI_GROUPS), f"{ch} must fall back")
-    members = {ch for count in KANGXI_GROUPS for ch in groups[count]}
-    check(all(ch in data.code for ch in members), "a group member is not GBK")
+    grouped = {ch for members in groups.values() for ch in members}
+    check(all(ch in data.code for ch in grouped), "a group member is not GBK")
+    check(all(ch in grouped for _, ch in data.gbk), "a GBK character stands in no group")
 
 
 def verify_traditional(data):
     mapping = data.traditional
     for simple, form in TRADITIONAL_FACTS.items():
-        check(mapping.get(simple) == form, f"{simple} maps to {mapping.get(simple)}")
+        check(mapping.get(simple, simple) == form, f"{simple} maps to {mapping.get(simple)}")
     check(len(set(mapping.values())) == len(mapping), "traditional mapping is not one-to-one")
     check(not set(mapping) & set(mapping.values()), "a traditional form is mapped again")
 
@@ -446,9 +488,14 @@ def verify_elements(data, lists):
     for element in ELEMENTS:
         leading = data.element_leading[element]
         check("".join(lists[element][:len(leading)]) == leading, f"{element} list opening")
-    for ch, element in ELEMENT_FACTS.items():
+        for ch in leading:
+            check(data.table_element(ch) == element, f"{ch} opens the {element} list but is "
+                  f"{data.table_element(ch)}")
+    for ch, element in LIST_ELEMENT_FACTS.items():
         got = list_element(lists, ch)
         check(got == element, f"element of {ch} is {got or 'none'}, expected {element}")
+    for ch, element in TABLE_ELEMENT_FACTS.items():
+        check(data.table_element(ch) == element, f"zk element of {ch} is not {element}")
     check(list_element(lists, "龘") == "", "龘 must be in no list")
     in_two = {}
     for element in ELEMENTS:
@@ -466,12 +513,18 @@ def verify_pinyin(readings):
 # ---------------------------------------------------------------------------
 # Writing
 
-def header(version):
-    return (f"# Generated by {TOOL} from Unihan {'.'.join(version.split('.')[:2])}"
-            " (Debian unicode-data); do not edit.\n")
+class Sources:
+    def __init__(self, unihan_version, opencc_version):
+        self.unihan = f"Unihan {unihan_version} (Debian unicode-data)"
+        self.opencc = f"OpenCC s2t {opencc_version} (Debian libopencc-data)"
+
+    def header(self, *names):
+        listed = [getattr(self, name, name) for name in names]
+        joined = ", ".join(listed[:-1]) + " and " + listed[-1] if len(listed) > 1 else listed[0]
+        return f"# Generated by {TOOL} from {joined}; do not edit.\n"
 
 
-def written_text(data, version):
+def written_text(data, sources):
     leading = list(WRITTEN_LEADING)
     rest = sorted((ch for _, ch in data.gbk if ch not in leading), key=ord)
     entries = [(ch, data.written[ch]) for ch in leading + rest]
@@ -479,89 +532,135 @@ def written_text(data, version):
     lines = []
     for start in range(0, len(entries), 40):
         lines.append("".join(f"{ch}{n}," for ch, n in entries[start:start + 40]))
-    return header(version) + "\n".join(lines) + "\n"
+    return sources.header("unihan") + "\n".join(lines) + "\n"
 
 
-def kangxi_text(data, version):
-    groups = data.groups
+def kangxi_text(data, sources):
+    groups = data.groups()
     verify_kangxi(data, groups)
-    return header(version) + "".join(
-        f"{count}\t{''.join(groups[count])}\n" for count in KANGXI_GROUPS)
+    return sources.header("unihan", "opencc") + "".join(
+        f"{count}\t{''.join(members)}\n" for count, members in groups.items())
 
 
-def traditional_text(data, version):
+def traditional_text(data, sources):
     verify_traditional(data)
     pairs = sorted(data.traditional.items(), key=lambda pair: data.code[pair[0]])
-    return header(version) + "".join(f"{simple}\t{form}\n" for simple, form in pairs)
+    return sources.header("opencc") + "".join(f"{simple}\t{form}\n" for simple, form in pairs)
 
 
-def pinyin_text(data, version):
+def pinyin_text(data, sources):
     readings = {ch: data.pinyin(ch) for code, ch in data.gbk if in_gb2312(code)}
     verify_pinyin(readings)
     missing = [ch for ch, reading in readings.items() if not reading]
     check(not missing, f"GB2312 characters without a reading: {''.join(missing)}")
-    return header(version) + "".join(
+    return sources.header("unihan") + "".join(
         f"{ch}\t{readings[ch]}\n" for code, ch in data.gbk if in_gb2312(code))
 
 
-def element_text(data, version):
+def element_text(data, sources):
     lists = data.element_lists()
     verify_elements(data, lists)
-    return header(version) + "".join(
+    return sources.header("unihan", FACTS) + "".join(
         f"{element}\t{''.join(lists[element])}\n" for element in ELEMENTS)
 
 
-def zk_table_text(data, version):
+def zk_table_text(data, sources):
     """The character table: each GBK Chinese character with its Kangxi count, its
-    element (the one its element lists would answer) and its reading."""
+    element (the facts file's, else the rule's) and its reading."""
     rows = ["\t".join(("汉字", "笔画", "五行", "拼音"))]
     for _, ch in data.gbk:
-        elements = data.elements(ch)
-        rows.append("\t".join((ch, str(data.kangxi_lookup(ch)), elements[-1] if elements else "",
+        rows.append("\t".join((ch, str(data.kangxi_lookup(ch)), data.table_element(ch),
                                data.pinyin(ch))))
-    return header(version) + "\n".join(rows) + "\n"
+    return sources.header("unihan", "opencc", FACTS) + "\n".join(rows) + "\n"
 
 
-def outputs(data, version):
+def outputs(data, sources):
     return {
-        "data/dictionary/written_strokes.txt": written_text(data, version),
-        "data/dictionary/kangxi_groups.txt": kangxi_text(data, version),
-        "data/dictionary/traditional.txt": traditional_text(data, version),
-        "data/dictionary/pinyin.txt": pinyin_text(data, version),
-        "data/dictionary/element_groups.txt": element_text(data, version),
-        "data/tables/zk.tsv": zk_table_text(data, version),
+        "data/dictionary/written_strokes.txt": written_text(data, sources),
+        "data/dictionary/kangxi_groups.txt": kangxi_text(data, sources),
+        "data/dictionary/traditional.txt": traditional_text(data, sources),
+        "data/dictionary/pinyin.txt": pinyin_text(data, sources),
+        "data/dictionary/element_groups.txt": element_text(data, sources),
+        "data/tables/zk.tsv": zk_table_text(data, sources),
     }
+
+
+# ---------------------------------------------------------------------------
+# What changed
+
+def table_records(text):
+    """汉字 -> (笔画, 五行) of a zk.tsv text."""
+    records = {}
+    for line in text.splitlines()[2:]:
+        ch, strokes, element, _ = line.split("\t")
+        records[ch] = (strokes, element)
+    return records
+
+
+def spread(items, count=20):
+    """`count` items evenly spaced over the list, so examples are not all from one reading."""
+    if len(items) <= count:
+        return items
+    return [items[i * len(items) // count] for i in range(count)]
+
+
+def report_changes(data, old_table, new_table):
+    old, new = table_records(old_table), table_records(new_table)
+    gb2312 = {ch for code, ch in data.gbk if in_gb2312(code)}
+    for field, name in ((0, "Kangxi count"), (1, "element (table zk)")):
+        changed = [ch for _, ch in data.gbk if ch in old and old[ch][field] != new[ch][field]]
+        common = [ch for ch in changed if ch in gb2312]
+        print(f"{name}: {len(changed)} characters changed, {len(common)} of them GB2312")
+        print("  " + " ".join(f"{ch} {old[ch][field] or '-'}→{new[ch][field]}"
+                              for ch in spread(common)))
+    differences = data.radical_field_differences()
+    common_forms = {data.count_form(ch) for ch in gb2312}
+    print(f"kRSKangXi and kRSUnicode give different counts for {len(differences)} forms "
+          f"(kRSKangXi used), {sum(1 for f, _, _ in differences if f in common_forms)} of "
+          "them counted for GB2312 characters:")
+    print("  " + " ".join(f"{form} {a}/{b}" for form, a, b in differences))
+    exceptions = data.mapping_exceptions()
+    print(f"Counted by another form than their traditional form: {len(exceptions)}")
+    print("  " + " ".join(f"{ch} {counted}/{shown}" for ch, counted, shown in exceptions))
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--unihan", default="/usr/share/unicode")
+    parser.add_argument("--opencc", default="/usr/share/opencc")
     parser.add_argument("--check", action="store_true")
     args = parser.parse_args()
     try:
         fields, version = read_unihan(args.unihan)
-        radicals = read_radical_strokes(args.unihan, fields["kTotalStrokes"])
-        files = outputs(CharData(fields, radicals), version)
+        characters = [ch for _, ch in gbk_characters(fields["kTotalStrokes"])]
+        opencc = read_opencc(args.opencc, characters)
+        facts = read_element_facts(os.path.join(REPO, FACTS))
+        data = CharData(fields, opencc, facts)
+        sources = Sources(".".join(version.split(".")[:2]), package_version("libopencc-data"))
+        files = outputs(data, sources)
     except DataError as error:
         print(f"gen_chardata: {error}", file=sys.stderr)
         return 1
-    stale = []
-    for relative, text in files.items():
+    current = {}
+    for relative in files:
+        try:
+            with open(os.path.join(REPO, relative), encoding="utf-8", newline="") as old:
+                current[relative] = old.read()
+        except FileNotFoundError:
+            current[relative] = None
+    zk = "data/tables/zk.tsv"
+    report_changes(data, current[zk] or "", files[zk])
+    stale = [relative for relative, text in files.items() if current[relative] != text]
+    if args.check:
+        if stale:
+            print("gen_chardata: out of date: " + ", ".join(stale), file=sys.stderr)
+            return 1
+        return 0
+    for relative in stale:
         path = os.path.join(REPO, relative)
-        if args.check:
-            try:
-                with open(path, encoding="utf-8", newline="") as current:
-                    if current.read() != text:
-                        stale.append(relative)
-            except FileNotFoundError:
-                stale.append(relative)
-            continue
         os.makedirs(os.path.dirname(path), exist_ok=True)
         with open(path, "w", encoding="utf-8", newline="\n") as out:
-            out.write(text)
-    if stale:
-        print("gen_chardata: out of date: " + ", ".join(stale), file=sys.stderr)
-        return 1
+            out.write(files[relative])
     return 0
 
 
