@@ -61,7 +61,7 @@ class MainWindowTest : public QObject {
   }
 
   void pagesWhoseWorkIsNotBuiltYetAreGreyed() {
-    QVERIFY(!tabs()->isTabEnabled(7));         // 公司取名知识: the article library
+    QVERIFY(!tabs()->isTabEnabled(7));  // 公司取名知识: the article library
     QVERIFY(!control<QPushButton>("按钮取名知识")->isEnabled());
     QVERIFY(!control<QPushButton>("按钮相关法律")->isEnabled());
   }
