@@ -5,6 +5,7 @@
 #include "shell/program_state.h"
 #include "text/gbk_literal.h"
 
+#include <cstdint>
 #include <memory>
 #include <unordered_map>
 #include <unordered_set>
@@ -62,12 +63,13 @@ numerology::NameGrids startingName(const WorkerSettings& settings) {
 // The character table does not change while a run goes on, and a run draws from a
 // few hundred characters: each is looked up in the table once.
 numerology::ElementLookup memoised(const numerology::ElementLookup& lookup) {
-  auto known = std::make_shared<std::unordered_map<std::string, std::optional<std::string>>>();
-  return [known, &lookup](std::string_view character) {
-    auto found = known->find(std::string(character));
-    if (found == known->end()) {
-      found = known->emplace(std::string(character), lookup(character)).first;
-    }
+  using Known = std::unordered_map<std::uint16_t, std::optional<std::string>>;
+  return [known = std::make_shared<Known>(), &lookup](std::string_view character) {
+    if (character.size() != 2) return lookup(character);
+    const auto code = static_cast<std::uint16_t>(static_cast<unsigned char>(character[0]) << 8 |
+                                                 static_cast<unsigned char>(character[1]));
+    auto found = known->find(code);
+    if (found == known->end()) found = known->emplace(code, lookup(character)).first;
     return found->second;
   };
 }
