@@ -1,9 +1,9 @@
 #include "bench_support.h"
 #include "dictionary/table_element.h"
+#include "generation/stop_flag.h"
 #include "personal/scratch_table.h"
 #include "personal/worker.h"
 #include "personal/worker_services.h"
-#include "shell/program_state.h"
 #include "text/gbk.h"
 
 #include <benchmark/benchmark.h>
@@ -35,7 +35,7 @@ WorkerSettings wangSettings() {
 
 // One whole run to the cap of 2,000 names; gives the names made.
 int runToCap(const WorkerSettings& settings, WorkerServices& services) {
-  std::atomic<int> stop{static_cast<int>(shell::StopState::kRun)};
+  std::atomic<int> stop{static_cast<int>(generation::StopState::kRun)};
   return runNamingWorker(settings, stop, services,
                          [](const NameRow& row) { benchmark::DoNotOptimize(row.text.data()); })
       .names;

@@ -15,7 +15,6 @@
 #include "personal/request.h"
 #include "personal/worker_services.h"
 #include "personal/worker_thread.h"
-#include "shell/program_state.h"
 
 #include <limits>
 #include <mutex>
@@ -146,11 +145,12 @@ int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostre
 
   std::vector<NameRow> rows;
   std::mutex rowsLock;
-  personal::WorkerThread worker(request.start->settings, shell::programState().stop,
+  personal::WorkerThread worker(request.start->settings, generation::programStopFlag(),
                                 std::move(services).value(), [&](const NameRow& row) {
                                   std::lock_guard lock(rowsLock);
                                   rows.push_back(row);
-                                  if (static_cast<int>(rows.size()) == count) shell::requestStop();
+                                  if (static_cast<int>(rows.size()) == count)
+                                    generation::setStop(generation::programStopFlag());
                                 });
   const personal::WorkerOutcome& outcome = worker.wait();
   if (outcome.failure) {

@@ -2,6 +2,7 @@
 
 #include "calendar/lunar.h"
 #include "generation/random_source.h"
+#include "generation/stop_flag.h"
 #include "gui/lunar_date_box.h"
 #include "gui/pages.h"
 #include "gui/qt_text.h"
@@ -10,7 +11,6 @@
 #include "personal/naming_texts.h"
 #include "personal/request.h"
 #include "personal/worker_services.h"
-#include "shell/program_state.h"
 #include "text/gbk_literal.h"
 
 #include <QCheckBox>
@@ -69,7 +69,7 @@ personal::PersonalForm PersonalNaming::readForm() const {
 }
 
 void PersonalNaming::stopNaming() {
-  shell::requestStop();
+  generation::setStop(generation::programStopFlag());
   worker_.reset();
 }
 
@@ -118,7 +118,7 @@ void PersonalNaming::start() {
   };
   showStatus_(fromGbk(personal::namingStatus()));
   worker_ = std::make_unique<personal::WorkerThread>(
-      request.start->settings, shell::programState().stop, std::move(services).value(),
+      request.start->settings, generation::programStopFlag(), std::move(services).value(),
       [inbox = inbox_](const personal::NameRow& row) { inbox->post(row); }, finished);
 
   // The wait message is up while the worker runs; closing it stops the worker, and

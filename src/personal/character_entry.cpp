@@ -1,6 +1,6 @@
 #include "personal/character_entry.h"
 
-#include "shell/data_table.h"
+#include "storage/data_table.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 
@@ -17,7 +17,7 @@ constexpr std::size_t kCharacterBytes = 2;
 }  // namespace
 
 std::optional<int> tableStrokes(std::string_view character) {
-  auto table = shell::openDataTable("zk");
+  auto table = storage::openDataTable("zk");
   if (!table.ok()) return std::nullopt;
   auto found = table.value().lookup("汉字"_gbk, character, "笔画"_gbk);
   if (!found.ok() || !found.value()) return std::nullopt;

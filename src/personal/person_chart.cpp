@@ -28,9 +28,9 @@ calendar::BirthChart personChartOf(const PersonalForm& form) {
   return chart;
 }
 
-shell::PersonalChartProfile personalChartProfileOf(const calendar::BirthChart& chart,
-                                                   std::string_view surname) {
-  shell::PersonalChartProfile profile;
+profile::PersonalChartProfile personalChartProfileOf(const calendar::BirthChart& chart,
+                                                     std::string_view surname) {
+  profile::PersonalChartProfile profile;
   profile.surname = std::string(surname);
   profile.gender = chart.genderText;
   profile.solarBirth = calendar::dateTimeText(chart.birthMoment);

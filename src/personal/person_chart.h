@@ -2,7 +2,7 @@
 
 #include "calendar/birth_chart.h"
 #include "personal/personal_form.h"
-#include "shell/profile.h"
+#include "profile/profile.h"
 
 namespace zeruda::personal {
 
@@ -15,7 +15,7 @@ calendar::BirthChart personChartOf(const PersonalForm& form);
 
 // The profile section "先天八字" for the chart; `surname` as the names are built
 // from it. "吉数" is the writer's to compute.
-shell::PersonalChartProfile personalChartProfileOf(const calendar::BirthChart& chart,
-                                                   std::string_view surname);
+profile::PersonalChartProfile personalChartProfileOf(const calendar::BirthChart& chart,
+                                                     std::string_view surname);
 
 }  // namespace zeruda::personal

@@ -4,7 +4,8 @@
 #include "personal/naming_texts.h"
 #include "personal/person_chart.h"
 #include "personal/scratch_table.h"
-#include "shell/profile.h"
+#include "profile/profile.h"
+#include "storage/data_table.h"
 #include "text/gbk_literal.h"
 
 #include <algorithm>
@@ -43,6 +44,11 @@ PersonalRequestOutcome runPersonalRequest(const PersonalForm& form) {
   if (surname.size() > kCharacterBytes && givenLength == kMaxGivenLength) {
     return refused(compoundSurnameMessage());
   }
+  // The checks below would take a character table they cannot read for one that
+  // lacks the characters typed: name the table instead.
+  if (auto characters = storage::openDataTable("zk"); !characters.ok()) {
+    return refused(failure(characters.error()));
+  }
   if (auto message = chineseEntryCheck(form.surname, PersonalControls::surname())) {
     return refused(*message);
   }
@@ -73,11 +79,12 @@ PersonalRequestOutcome runPersonalRequest(const PersonalForm& form) {
   }
   settings.soughtElements = chart.missingElements;
 
-  const auto profileFile = shell::profilePath();
+  const auto profileFile = profile::profilePath();
   auto written =
-      shell::writePersonalChartProfile(profileFile, personalChartProfileOf(chart, surname));
+      profile::writePersonalChartProfile(profileFile, personalChartProfileOf(chart, surname));
   if (!written.ok()) return refused(failure("先天八字保存失败："_gbk + written.error()));
-  settings.baseScore = shell::profileNumber(shell::readPersonalChartProfile(profileFile).baseScore);
+  settings.baseScore =
+      profile::profileNumber(profile::readPersonalChartProfile(profileFile).baseScore);
 
   if (auto emptied = emptyScratchTable(); !emptied.ok()) return refused(failure(emptied.error()));
   return {std::nullopt, NamingStart{std::move(settings), std::move(chart), namingMessage()}};

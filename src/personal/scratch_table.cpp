@@ -1,6 +1,6 @@
 #include "personal/scratch_table.h"
 
-#include "shell/data_table.h"
+#include "storage/data_table.h"
 
 #include <string>
 #include <vector>
@@ -13,7 +13,7 @@ constexpr std::size_t kBatchSize = 256;
 
 class ScratchTableRecorder final : public NameRecorder {
  public:
-  explicit ScratchTableRecorder(shell::DataTable table)
+  explicit ScratchTableRecorder(storage::DataTable table)
       : table_(std::move(table)), next_(table_.recordCount() + 1) {
     pending_.reserve(kBatchSize);
   }
@@ -40,7 +40,7 @@ class ScratchTableRecorder final : public NameRecorder {
   }
 
  private:
-  shell::DataTable table_;
+  storage::DataTable table_;
   int next_;
   std::vector<std::vector<std::string>> pending_;
 };
@@ -48,13 +48,13 @@ class ScratchTableRecorder final : public NameRecorder {
 }  // namespace
 
 Result<Done> emptyScratchTable() {
-  auto table = shell::openDataTable(kScratchAlias);
+  auto table = storage::openDataTable(kScratchAlias);
   if (!table.ok()) return Error{table.error()};
   return table.value().empty();
 }
 
 Result<std::unique_ptr<NameRecorder>> scratchTableRecorder() {
-  auto table = shell::openDataTable(kScratchAlias);
+  auto table = storage::openDataTable(kScratchAlias);
   if (!table.ok()) return Error{table.error()};
   return std::unique_ptr<NameRecorder>(
       std::make_unique<ScratchTableRecorder>(std::move(table).value()));

@@ -2,7 +2,6 @@
 
 #include "numerology/number_luck.h"
 #include "personal/name_picker.h"
-#include "shell/program_state.h"
 #include "text/gbk_literal.h"
 
 #include <cstdint>
@@ -15,10 +14,6 @@ namespace zeruda::personal {
 using namespace text::literals;
 
 namespace {
-
-bool stopRequested(const std::atomic<int>& flag) {
-  return flag.load() == static_cast<int>(shell::StopState::kStop);
-}
 
 // Every position but the fixed one gets a drawn stroke count and a character of it.
 void drawGivenName(const WorkerSettings& settings, std::vector<numerology::CharStroke>& given,
@@ -63,7 +58,7 @@ numerology::NameGrids startingName(const WorkerSettings& settings) {
 // The character table does not change while a run goes on, and a run draws from a
 // few hundred characters: each is looked up in the table once.
 numerology::ElementLookup memoised(const numerology::ElementLookup& lookup) {
-  using Known = std::unordered_map<std::uint16_t, std::optional<std::string>>;
+  using Known = std::unordered_map<std::uint16_t, Result<std::optional<std::string>>>;
   return [known = std::make_shared<Known>(), &lookup](std::string_view character) {
     if (character.size() != 2) return lookup(character);
     const auto code = static_cast<std::uint16_t>(static_cast<unsigned char>(character[0]) << 8 |
@@ -89,13 +84,13 @@ long long nameScore(const numerology::NameGrids& name, double baseScore,
   return numerology::roundHalfAway(score);
 }
 
-WorkerOutcome runNamingWorker(const WorkerSettings& settings, std::atomic<int>& stopFlag,
+WorkerOutcome runNamingWorker(const WorkerSettings& settings, generation::StopFlag& stopFlag,
                               WorkerServices& services, const NameConsumer& consume) {
   WorkerOutcome outcome;
   numerology::NameGrids name = startingName(settings);
   const numerology::ElementLookup elements = memoised(services.elementLookup);
   std::unordered_set<std::string> recommended;
-  while (!stopRequested(stopFlag)) {
+  while (!generation::stopSet(stopFlag)) {
     drawGivenName(settings, name.givenPart, services.draw);
     name.grids = numerology::computeGrids(name.surnamePart, name.givenPart);
     NameRow row;
@@ -113,7 +108,7 @@ WorkerOutcome runNamingWorker(const WorkerSettings& settings, std::atomic<int>& 
     row.recommended = row.stars == settings.wantedLevel && recommended.insert(row.text).second;
     consume(row);
     if (++outcome.names >= kNameCap) {
-      stopFlag.store(static_cast<int>(shell::StopState::kStop));
+      generation::setStop(stopFlag);
       outcome.capped = true;
     }
   }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "generation/random_source.h"
+#include "generation/stop_flag.h"
 #include "numerology/grids.h"
 #include "numerology/rating.h"
 #include "personal/name_record.h"
 #include "personal/personal_form.h"
 #include "text/user_message.h"
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -64,7 +64,7 @@ struct WorkerOutcome {
 // The worker's whole run on the calling thread: names back to back until `stopFlag`
 // holds StopState::kStop at the start of one. At kNameCap names the worker sets the
 // flag itself.
-WorkerOutcome runNamingWorker(const WorkerSettings& settings, std::atomic<int>& stopFlag,
+WorkerOutcome runNamingWorker(const WorkerSettings& settings, generation::StopFlag& stopFlag,
                               WorkerServices& services, const NameConsumer& consume);
 
 // The score of a name: the base, the three-talent luck, the luck of the five grids

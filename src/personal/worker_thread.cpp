@@ -1,7 +1,5 @@
 #include "personal/worker_thread.h"
 
-#include "shell/program_state.h"
-
 namespace zeruda::personal {
 
 WorkerThread::WorkerThread(WorkerSettings settings, std::atomic<int>& stopFlag,
@@ -11,7 +9,7 @@ WorkerThread::WorkerThread(WorkerSettings settings, std::atomic<int>& stopFlag,
       services_(std::move(services)),
       consume_(std::move(consume)),
       onFinished_(std::move(finished)) {
-  stopFlag_.store(static_cast<int>(shell::StopState::kRun));
+  generation::clearStop(stopFlag_);
   thread_ = std::thread([this] {
     outcome_ = runNamingWorker(settings_, stopFlag_, services_, consume_);
     if (onFinished_) onFinished_(outcome_);
@@ -23,7 +21,7 @@ WorkerThread::~WorkerThread() {
   wait();
 }
 
-void WorkerThread::requestStop() { stopFlag_.store(static_cast<int>(shell::StopState::kStop)); }
+void WorkerThread::requestStop() { generation::setStop(stopFlag_); }
 
 const WorkerOutcome& WorkerThread::wait() {
   if (thread_.joinable()) thread_.join();

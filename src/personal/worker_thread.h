@@ -2,7 +2,6 @@
 
 #include "personal/worker.h"
 
-#include <atomic>
 #include <functional>
 #include <thread>
 
@@ -17,7 +16,7 @@ class WorkerThread {
  public:
   // Clears `stopFlag` and starts the run. The flag is the program's shared one: the
   // user-interface thread sets it to stop the run, the worker sets it at the cap.
-  WorkerThread(WorkerSettings settings, std::atomic<int>& stopFlag, WorkerServices services,
+  WorkerThread(WorkerSettings settings, generation::StopFlag& stopFlag, WorkerServices services,
                NameConsumer consume, FinishHandler finished = {});
   // Sets the flag and waits: a run never outlives its owner.
   ~WorkerThread();
@@ -30,7 +29,7 @@ class WorkerThread {
 
  private:
   WorkerSettings settings_;
-  std::atomic<int>& stopFlag_;
+  generation::StopFlag& stopFlag_;
   WorkerServices services_;
   NameConsumer consume_;
   FinishHandler onFinished_;

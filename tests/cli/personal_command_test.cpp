@@ -1,10 +1,9 @@
 #include "cli_support.h"
 #include "dictionary/strokes.h"
-#include "dictionary/table_element.h"
 #include "numerology/number_luck.h"
 #include "numerology/rating.h"
-#include "shell/profile.h"
-#include "shell/table_files.h"
+#include "profile/profile.h"
+#include "storage/character_table.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
 #include "text/characters.h"
@@ -64,7 +63,7 @@ int expectedStars(const std::string& givenUtf8, double base, const std::string& 
   name.soughtElements = missing;
   double score = base + numerology::threeTalentsLuck(numerology::threeTalents(name.grids));
   for (int k = 0; k < 5; ++k) score += numerology::numberLuck(name.grids[k]);
-  score += numerology::soughtElementCount(name, dictionary::tableElement);
+  score += numerology::soughtElementCount(name, storage::tableElement);
   return numerology::starsForScore(static_cast<double>(numerology::roundHalfAway(score)));
 }
 
@@ -88,9 +87,8 @@ TEST_F(PersonalCommand, TwoHundredRatedNamesAgainWithTheSameSeed) {
   const Listing listing = listingOf(run.out);
   ASSERT_EQ(listing.rows.size(), 200u);
 
-  const auto stored = shell::readPersonalChartProfile(shell::profilePath());
-  const double base = shell::profileNumber(stored.baseScore);
-  shell::writeMissingTableFiles();  // the element lookups below read "zk"
+  const auto stored = profile::readPersonalChartProfile(profile::profilePath());
+  const double base = profile::profileNumber(stored.baseScore);
   std::set<std::string> rows(listing.rows.begin(), listing.rows.end());
   for (const std::string& row : listing.rows) {
     std::string given;
@@ -104,7 +102,6 @@ TEST_F(PersonalCommand, TwoHundredRatedNamesAgainWithTheSameSeed) {
     EXPECT_TRUE(rows.contains(name)) << name;
     EXPECT_NE(name.find("[☆☆☆☆]"), std::string::npos) << name;
   }
-  shell::shutdownCleanup();
 }
 
 TEST_F(PersonalCommand, AFixedCharacterStandsAtItsPlaceInEveryName) {

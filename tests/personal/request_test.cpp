@@ -1,7 +1,7 @@
 #include "personal/request.h"
 
-#include "shell/data_table.h"
-#include "shell/profile.h"
+#include "profile/profile.h"
+#include "storage/data_table.h"
 #include "support/program_sandbox.h"
 #include "support/text_support.h"
 
@@ -65,17 +65,18 @@ TEST_F(PersonalRequest, RefusalsComeInTheirOrderAndWriteNothing) {
     EXPECT_EQ(outcome.message->icon, MessageIcon::Warning) << c.name;
     EXPECT_EQ(utf8(outcome.message->focus), c.focus) << c.name;
   }
-  EXPECT_FALSE(std::filesystem::exists(shell::profilePath()));
+  EXPECT_FALSE(std::filesystem::exists(profile::profilePath()));
 }
 
 TEST_F(PersonalRequest, WritesThePersonsChartAndEmptiesTheScratchTable) {
-  auto scratch = shell::openDataTable("xm");
+  auto scratch = storage::openDataTable("xm");
   ASSERT_TRUE(scratch.ok());
   ASSERT_TRUE(scratch.value().append({"x", "1", "2", "3", "4", "5", "6", "7", "8", "1"}).ok());
 
   const PersonalRequestOutcome outcome = runPersonalRequest(wangBoy());
   ASSERT_FALSE(outcome.message) << utf8(outcome.message->text);
-  const shell::PersonalChartProfile stored = shell::readPersonalChartProfile(shell::profilePath());
+  const profile::PersonalChartProfile stored =
+      profile::readPersonalChartProfile(profile::profilePath());
   EXPECT_EQ(utf8(stored.surname), "王");
   EXPECT_EQ(utf8(stored.gender), "男");
   EXPECT_EQ(utf8(stored.solarBirth), "2024年3月1日8时");
@@ -100,7 +101,7 @@ TEST_F(PersonalRequest, WritesThePersonsChartAndEmptiesTheScratchTable) {
 
 // Scoring on the "吉数" of an earlier chart would rate every name wrongly.
 TEST_F(PersonalRequest, AProfileThatCannotBeWrittenStopsTheRequest) {
-  std::filesystem::create_directory(shell::profilePath());  // in the file's way
+  std::filesystem::create_directory(profile::profilePath());  // in the file's way
   const PersonalRequestOutcome outcome = runPersonalRequest(wangBoy());
   ASSERT_TRUE(outcome.message);
   EXPECT_FALSE(outcome.start);

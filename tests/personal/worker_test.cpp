@@ -2,7 +2,6 @@
 
 #include "dictionary/strokes.h"
 #include "personal/name_picker.h"
-#include "shell/program_state.h"
 #include "support/text_support.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +13,10 @@ namespace {
 using test::gbk;
 using test::utf8;
 
-constexpr int kRun = static_cast<int>(shell::StopState::kRun);
-constexpr int kStop = static_cast<int>(shell::StopState::kStop);
+using Found = Result<std::optional<std::string>>;
+
+constexpr int kRun = static_cast<int>(generation::StopState::kRun);
+constexpr int kStop = static_cast<int>(generation::StopState::kStop);
 
 // Keeps the records in memory; fails from record `failAt` on when asked to.
 struct MemoryRecorder final : NameRecorder {
@@ -68,7 +69,7 @@ RunResult run(const WorkerSettings& settings, generation::DrawInteger draw, int 
   auto recorder = std::make_unique<MemoryRecorder>();
   recorder->kept = &result.records;
   recorder->failAt = failAt;
-  if (!lookup) lookup = [](std::string_view) { return std::optional<std::string>(); };
+  if (!lookup) lookup = [](std::string_view) { return Found(std::nullopt); };
   WorkerServices services{std::move(draw), std::move(lookup), std::move(recorder)};
   std::atomic<int> stop{kRun};
   result.outcome = runNamingWorker(settings, stop, services, [&](const NameRow& row) {
@@ -84,8 +85,7 @@ RunResult run(const WorkerSettings& settings, generation::DrawInteger draw, int 
 // element among the characters adds one: 7, four stars.
 TEST(NamingWorker, ScoresTheNameFromItsGridsBaseAndSoughtElements) {
   const numerology::ElementLookup elements = [](std::string_view c) {
-    if (c == gbk("亮")) return std::optional<std::string>(gbk("火"));
-    return std::optional<std::string>(gbk("土"));
+    return Found(gbk(c == gbk("亮") ? "火" : "土"));
   };
   const struct {
     const char* sought;
