@@ -1,9 +1,9 @@
 #include "bench_support.h"
-#include "dictionary/table_element.h"
 #include "generation/stop_flag.h"
 #include "personal/scratch_table.h"
 #include "personal/worker.h"
 #include "personal/worker_services.h"
+#include "storage/character_table.h"
 #include "text/gbk.h"
 
 #include <benchmark/benchmark.h>
@@ -49,7 +49,7 @@ void BM_NamingWorkerWithoutScratchTable(benchmark::State& state) {
   std::uint32_t seed = 1;
   std::int64_t names = 0;
   for (auto _ : state) {
-    WorkerServices services{generation::SeededDraw(seed++), dictionary::tableElement,
+    WorkerServices services{generation::SeededDraw(seed++), storage::tableElement,
                             std::make_unique<CountingRecorder>()};
     names += runToCap(settings, services);
   }
