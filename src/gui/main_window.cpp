@@ -11,6 +11,7 @@
 #include "gui/pages.h"
 #include "gui/personal_naming.h"
 #include "gui/qt_text.h"
+#include "gui/shortlist_window.h"
 #include "gui/ui_services.h"
 #include "gui/window_layout.h"
 #include "gui/window_texts.h"
@@ -168,6 +169,7 @@ void MainWindow::buildPages() {
       *personal_, services_, [this](const QString& text) { statusText_->setText(text); }, this);
   personalNaming_->beforeStart = [this] { naming_->stopGeneration(); };
   connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
+  connect(company_->shortlist, &QPushButton::clicked, this, &MainWindow::openShortlist);
   // Pages are laid out when they come to the front; place their controls then.
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { applyLayout(); });
   showPage(kCompany);
@@ -295,6 +297,11 @@ void MainWindow::openEvaluation() {
 
 void MainWindow::openLookup() {
   auto* window = new LookupWindow(services_, this);
+  window->show();
+}
+
+void MainWindow::openShortlist() {
+  auto* window = new ShortlistWindow(services_, this);
   window->show();
 }
 
