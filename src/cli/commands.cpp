@@ -35,6 +35,7 @@ std::span<const Command> commands() {
               "--surname S --gender 男|女 --birth DATE --time TIME --length 1|2|3 "
               "[--fixed-pos 1|2|3 --fixed C] [--level 1-5] [--count N] [--seed N] [--json]",
               runPersonal},
+      Command{"article", "list | show TITLE [N]", runArticle},
   };
   return kCommands;
 }

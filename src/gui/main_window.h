@@ -15,6 +15,7 @@ class CompanyNaming;
 class CompanyPage;
 class KnowledgePage;
 class LegalChartPage;
+class LibraryCommands;
 class PersonalNaming;
 class PersonalPage;
 class UiServices;
@@ -68,6 +69,7 @@ class MainWindow : public QMainWindow {
   KnowledgePage* knowledge_ = nullptr;
   LegalChartPage* legalChart_ = nullptr;
   ArticlesPage* articles_ = nullptr;
+  LibraryCommands* library_ = nullptr;
 };
 
 }  // namespace zeruda::gui
