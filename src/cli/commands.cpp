@@ -9,14 +9,14 @@ namespace zeruda::cli {
 std::span<const Command> commands() {
   static const std::array kCommands = {
       Command{"chars", "TEXT [--json]", runChars},
-      Command{"grids", "BODY [--json]", runGrids},
+      Command{"grids", "BODY [--json] [--svg FILE]", runGrids},
       Command{"demo", "", runDemo},
       Command{"element", "TEXT", runElement},
       Command{"rate", "BODY [--base N]", runRate},
       Command{"report", "BODY [--prefix P] [--suffix S] [--base N]", runReport},
       Command{"calendar", "--from DATE --to DATE [--time TIME]", runCalendar},
       Command{"terms", "YEAR", runTerms},
-      Command{"chart", "DATE TIME [--json]", runChart},
+      Command{"chart", "DATE TIME [--json] [--svg FILE]", runChart},
       Command{"paths", "", runPaths},
       Command{"profile", "", runProfile},
       Command{"table", "ALIAS", runTable},

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "numerology/grids.h"
 #include "text/user_message.h"
 
 namespace zeruda::numerology {
@@ -32,6 +33,7 @@ struct CompanyReportRequest {
 
 struct CompanyReport {
   int stars = 1;
+  NameGrids name;  // the body's parts and grids as the rating left them
   std::vector<ReportPiece> pieces;
   std::string plainText() const;
   // The same report as an HTML page in GBK, its charset declared.
