@@ -1,17 +1,22 @@
 #include "gui/main_window.h"
 
 #include "calendar/chart_report.h"
+#include "calendar/element_strength.h"
 #include "calendar/lunar.h"
+#include "calendar/pillars.h"
 #include "gui/company_naming.h"
 #include "gui/company_page.h"
 #include "gui/evaluation_window.h"
 #include "gui/lookup_window.h"
 #include "gui/lunar_date_box.h"
 #include "gui/pages.h"
+#include "gui/picture_view.h"
 #include "gui/qt_text.h"
+#include "gui/report_printing.h"
 #include "gui/ui_services.h"
 #include "gui/window_layout.h"
 #include "gui/window_texts.h"
+#include "pictures/element_chart.h"
 #include "shell/profile.h"
 #include "shell/profile_restore.h"
 #include "shell/reference_lists.h"
@@ -26,6 +31,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -51,7 +57,7 @@ constexpr int kStarsColumn = 6;
 }  // namespace
 
 MainWindow::MainWindow(UiServices& services, QWidget* parent)
-    : QMainWindow(parent), services_(services) {
+    : QMainWindow(parent), services_(services), chartPrinter_(std::make_unique<QPrinter>()) {
   setWindowTitle(kMainWindowTitle);
   buildToolbar();
   buildPages();
@@ -120,7 +126,7 @@ void MainWindow::buildPages() {
   setCentralWidget(central);
 
   personal_ = new PersonalPage(tabs_);
-  chart_ = new ChartPage(tabs_);
+  chart_ = new ChartPage(services_, tabs_);
   company_ = new CompanyPage(tabs_);
   knowledge_ = new KnowledgePage(tabs_);
   legalChart_ = new LegalChartPage(tabs_);
@@ -162,6 +168,7 @@ void MainWindow::buildPages() {
     chart_->minute->setCurrentIndex(form.minuteIndex);
   };
   connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
+  connect(chart_->print, &QPushButton::clicked, this, &MainWindow::printChartReport);
   // Pages are laid out when they come to the front; place their controls then.
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { applyLayout(); });
   showPage(kCompany);
@@ -305,6 +312,14 @@ void MainWindow::showChartReport() {
       calendar::DateTime::of(date, chart_->hour->currentIndex(), chart_->minute->currentIndex());
   chart_->report->setPlainText(
       shownText(calendar::birthChartReport(moment, calendar::solarToLunar(date))));
+  chart_->picture->setPicture(
+      pictures::elementChart(calendar::fourPillars(moment), calendar::elementStrength(moment)));
+}
+
+void MainWindow::printChartReport() {
+  if (!services_.setUpPrinter(this, *chartPrinter_)) return;
+  printReportWithPicture(*chartPrinter_, *chart_->report->document(), chart_->picture->picture(),
+                         chart_->picture->font());
 }
 
 void MainWindow::copyChartReport() {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 class QMenu;
+class QPrinter;
 class QTabWidget;
 class QToolBar;
 
@@ -49,6 +51,7 @@ class MainWindow : public QMainWindow {
   void openLookup();
   void showChartReport();
   void copyChartReport();
+  void printChartReport();
 
   UiServices& services_;
   QToolBar* toolbar_ = nullptr;
@@ -61,6 +64,8 @@ class MainWindow : public QMainWindow {
   KnowledgePage* knowledge_ = nullptr;
   LegalChartPage* legalChart_ = nullptr;
   ArticlesPage* articles_ = nullptr;
+  // The chart page's printer, kept so a second job starts from the first's setup.
+  std::unique_ptr<QPrinter> chartPrinter_;
 };
 
 }  // namespace zeruda::gui
