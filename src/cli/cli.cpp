@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <span>
 
 #include "cli/command.h"
@@ -27,6 +28,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   for (const auto& command : commands()) {
     if (command.name != args[0]) continue;
+    // Every command answers --help with its own usage line.
+    if (std::find(args.begin() + 1, args.end(), "--help") != args.end()) {
+      out << "usage: zeruda-cli " << command.name << ' ' << command.usage << '\n';
+      return kExitOk;
+    }
     try {
       return command.run(std::span<const std::string>(args).subspan(1), out, err);
     } catch (const UsageError& e) {

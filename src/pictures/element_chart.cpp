@@ -34,8 +34,8 @@ constexpr double kColumnWidth = 52;
 constexpr double kColumnPitch = 66;
 constexpr double kBarsLeft = (kWidth - 4 * kColumnPitch - kColumnWidth) / 2;
 constexpr double kBarWidth = 34;
-constexpr double kBarsTop = 192;
-constexpr double kBaseline = 322;
+constexpr double kBarsTop = 200;
+constexpr double kBaseline = 330;
 constexpr double kTallestBar = 108;
 
 constexpr Colour kFavourableBand{0xff, 0xf3, 0xc4};
@@ -118,7 +118,7 @@ void addBars(Picture& picture, const calendar::ElementStrength& strength,
     const bool isMissing = holds(missing, name);
     const bool dayMaster = strength.dayMaster == name;
     if (favourable) {
-      picture.boxes.push_back(boxAt(left, kBarsTop, kColumnWidth, kBaseline + 82 - kBarsTop, 6)
+      picture.boxes.push_back(boxAt(left, kBarsTop, kColumnWidth, kBaseline + 78 - kBarsTop, 6)
                                   .filled(kFavourableBand));
     }
     const float score = strength.score(element);
@@ -179,8 +179,8 @@ Picture elementChart(const calendar::FourPillars& pillars,
     elements += elementOfCharacter(*pillar, 0) + elementOfCharacter(*pillar, 1);
   }
   addBars(picture, strength, calendar::missingElementsOf(elements));
-  addKinds(picture, strength, kBaseline + 92);
-  picture.height = kBaseline + 92 + 58;
+  addKinds(picture, strength, kBaseline + 96);
+  picture.height = kBaseline + 96 + 58;
   return picture;
 }
 
