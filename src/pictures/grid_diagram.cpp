@@ -186,8 +186,8 @@ Picture gridDiagram(const numerology::NameGrids& name) {
   const std::string* labels[] = {&"天才"_gbk, &"人才"_gbk, &"地才"_gbk};
   for (int k = 0; k < 3; ++k) {
     const double left = kCentre - 42 + (k - 1) * 112.0;
-    addTalentChip(picture, left, talentsTop, *labels[k], numerology::gridValue(grids, talents[k]));
     if (k > 0) addText(picture, left - 14, talentsTop + 28, "→"_gbk, 16, kMutedInk, Anchor::Middle);
+    addTalentChip(picture, left, talentsTop, *labels[k], numerology::gridValue(grids, talents[k]));
   }
   addTalentVerdict(picture, talentsTop + 44 + 30, grids);
   picture.height = talentsTop + 44 + 46;

@@ -21,7 +21,6 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextEdit>
-#include <QXmlStreamReader>
 #include <memory>
 
 using zeruda::gui::EvaluationWindow;
@@ -251,18 +250,9 @@ class EvaluationWindowTest : public QObject {
              (std::vector<QString>{QStringLiteral("*.png"), QStringLiteral("*.svg")}));
     const auto& picture = window_->diagram->picture();
     QCOMPARE(QImage(png).size(), QSize(int(picture.width * 2), int(picture.height * 2)));
-    QFile file(svg);
+    QFile file(svg);  // the core's writer; its XML is parsed in the command-line tests
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader reader(&file);
-    QStringList texts;
-    while (!reader.atEnd()) {
-      if (reader.readNext() == QXmlStreamReader::StartElement &&
-          reader.name() == QStringLiteral("text")) {
-        texts << reader.readElementText();
-      }
-    }
-    QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
-    QVERIFY(texts.contains(QString::fromUtf8("天格")));
+    QVERIFY(QString::fromUtf8(file.readAll()).contains(QString::fromUtf8(">天格</text>")));
     QVERIFY(services_.messages.empty());
   }
 

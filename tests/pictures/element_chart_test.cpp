@@ -1,7 +1,7 @@
 #include "pictures/element_chart.h"
 
-#include "pictures/palette.h"
 #include "picture_support.h"
+#include "pictures/palette.h"
 
 #include <gtest/gtest.h>
 
