@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/profile.h"
-#include "shell/table_files.h"
-#include "shell/working_folder.h"
+#include "profile/profile.h"
+#include "storage/table_files.h"
+#include "storage/working_folder.h"
 #include "text/gbk_literal.h"
 
 namespace zeruda::bench {
@@ -26,11 +26,11 @@ inline void ensureWorkingFolder() {
       std::error_code ignored;
       std::filesystem::remove_all(removeAtExit, ignored);
     });
-    shell::chooseDriveRoot({folder, folder});
-    shell::writeMissingTableFiles();
-    shell::LegalPersonProfile profile;
+    storage::chooseDriveRoot({folder, folder});
+    storage::ownTableFiles();
+    profile::LegalPersonProfile profile;
     profile.missingElements = "木火"_gbk;
-    if (!shell::writeLegalPersonProfile(shell::profilePath(), profile).ok()) std::abort();
+    if (!profile::writeLegalPersonProfile(profile::profilePath(), profile).ok()) std::abort();
     return true;
   }();
   (void)ready;

@@ -2,8 +2,9 @@
 #include "generation/engine.h"
 #include "generation/engine_services.h"
 #include "generation/name_pool.h"
+#include "generation/stop_flag.h"
 #include "numerology/rating.h"
-#include "shell/program_state.h"
+#include "profile/base_score.h"
 #include "text/gbk.h"
 
 #include <benchmark/benchmark.h>
@@ -16,10 +17,11 @@ namespace {
 using namespace zeruda;
 using namespace zeruda::generation;
 
-constexpr int kRun = static_cast<int>(shell::StopState::kRun);
-constexpr int kStop = static_cast<int>(shell::StopState::kStop);
+constexpr int kRun = static_cast<int>(generation::StopState::kRun);
+constexpr int kStop = static_cast<int>(generation::StopState::kStop);
 
-const numerology::ElementLookup kNoLookup = [](std::string_view) {
+const numerology::ElementLookup kNoLookup =
+    [](std::string_view) -> Result<std::optional<std::string>> {
   return std::optional<std::string>();
 };
 
@@ -43,7 +45,7 @@ EngineOutcome runWith(const SettingsSnapshot& snapshot, EngineServices services,
 
 // A run on a fixed base score of 3 (one element missing from the chart).
 EngineOutcome runFor(const SettingsSnapshot& snapshot, std::uint32_t seed, int rows) {
-  return runWith(snapshot, {SeededDraw(seed), [] { return 3.0; }, kNoLookup}, rows);
+  return runWith(snapshot, {SeededDraw(seed), 3.0, kNoLookup}, rows);
 }
 
 // Rows per second, no filter: each iteration is a full run to the cap.
@@ -79,14 +81,18 @@ void BM_EngineMinStarsFour(benchmark::State& state) {
 }
 BENCHMARK(BM_EngineMinStarsFour)->Unit(benchmark::kMillisecond);
 
-// A full run as the program makes it: the base score (3 here too) comes from the
-// saved profile, whose cached reader checks the file at every rating.
+// A full run as the program makes it: the base score (3 here too) is read from the
+// saved profile once, as the request does before it starts the engine, and the
+// character table is the program's.
 void BM_EngineUnfilteredWithProfile(benchmark::State& state) {
   bench::ensureWorkingFolder();
   const SettingsSnapshot snapshot(companySettings(2));
   std::uint32_t seed = 1;
   std::int64_t rows = 0;
-  for (auto _ : state) rows += runWith(snapshot, programEngineServices(seed++), 1'000'000).rows;
+  for (auto _ : state) {
+    const double base = profile::profileBaseScore();
+    rows += runWith(snapshot, programEngineServices(seed++, base), 1'000'000).rows;
+  }
   state.SetItemsProcessed(rows);
 }
 BENCHMARK(BM_EngineUnfilteredWithProfile)->Unit(benchmark::kMillisecond);
@@ -94,7 +100,7 @@ BENCHMARK(BM_EngineUnfilteredWithProfile)->Unit(benchmark::kMillisecond);
 // One attempt without filters: draw, strokes, elements, rating, the seven cells.
 void BM_EngineAttempt(benchmark::State& state) {
   const EngineSettings s = companySettings(2);
-  EngineServices services{SeededDraw(1), [] { return 3.0; }, kNoLookup};
+  EngineServices services{SeededDraw(1), 3.0, kNoLookup};
   for (auto _ : state) benchmark::DoNotOptimize(attemptCandidate(s, 1, services));
   state.SetItemsProcessed(state.iterations());
 }

@@ -1,10 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
-#include "dictionary/table_element.h"
 #include "numerology/grids.h"
 #include "numerology/rating.h"
-#include "shell/base_score.h"
+#include "profile/base_score.h"
+#include "storage/character_table.h"
 #include "text/gbk.h"
 
 namespace {
@@ -47,7 +47,7 @@ void BM_RateNameWithProfile(benchmark::State& state) {
   const std::string body = text::toGbk("华通达");
   for (auto _ : state) {
     benchmark::DoNotOptimize(
-        numerology::rateName(body, shell::profileBaseScore(), dictionary::tableElement).stars);
+        numerology::rateName(body, profile::profileBaseScore(), storage::tableElement).stars);
   }
 }
 BENCHMARK(BM_RateNameWithProfile);

@@ -18,7 +18,7 @@ endfunction()
 # zeruda_built_in_tables(<target> <alias>...)
 #
 # Embeds data/tables/<alias>.tsv for each alias as zeruda::data::kTable<Alias> and
-# generates shell/built_in_tables.cpp, which hands the blocks out by alias.
+# generates storage/built_in_tables.cpp, which hands the blocks out by alias.
 function(zeruda_built_in_tables target)
   set(ZERUDA_TABLE_INCLUDES "")
   set(ZERUDA_TABLE_CASES "")
@@ -31,7 +31,7 @@ function(zeruda_built_in_tables target)
     string(APPEND ZERUDA_TABLE_INCLUDES "#include \"embedded/${symbol}.h\"\n")
     string(APPEND ZERUDA_TABLE_CASES "  if (alias == \"${alias}\") return data::${symbol};\n")
   endforeach()
-  set(out ${CMAKE_BINARY_DIR}/generated/shell/built_in_tables.cpp)
-  configure_file(${CMAKE_SOURCE_DIR}/src/shell/built_in_tables.cpp.in ${out} @ONLY)
+  set(out ${CMAKE_BINARY_DIR}/generated/storage/built_in_tables.cpp)
+  configure_file(${CMAKE_SOURCE_DIR}/src/storage/built_in_tables.cpp.in ${out} @ONLY)
   target_sources(${target} PRIVATE ${out})
 endfunction()

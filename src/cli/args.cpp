@@ -41,7 +41,10 @@ bool Args::flag(std::string_view name) const {
 std::optional<std::string> Args::value(std::string_view name) const {
   std::optional<std::string> found;
   for (const auto& [key, text] : values_) {
-    if (key == name) found = text;
+    if (key != name) continue;
+    // Which of two would be meant is anyone's guess: say so rather than pick one.
+    if (found) throw UsageError("option --" + std::string(name) + " is given more than once");
+    found = text;
   }
   return found;
 }

@@ -17,7 +17,7 @@ class Args {
        std::initializer_list<std::string_view> flagOptions = {});
 
   bool flag(std::string_view name) const;
-  // The last value given for an option, if any.
+  // The value given for a single-valued option, if any; given twice, a UsageError.
   std::optional<std::string> value(std::string_view name) const;
   // Every value of a repeatable option, in order.
   std::vector<std::string> values(std::string_view name) const;

@@ -38,6 +38,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     } catch (const UsageError& e) {
       err << "zeruda-cli " << command.name << ": " << e.what() << '\n';
       return kExitBadInput;
+    } catch (const OutOfRange& e) {
+      err << "zeruda-cli " << command.name << ": " << e.what() << '\n';
+      return kExitRefused;
     }
   }
   err << "zeruda-cli: unknown command '" << args[0] << "' (try 'zeruda-cli help')\n";

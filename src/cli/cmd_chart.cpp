@@ -67,12 +67,6 @@ int runChart(std::span<const std::string> args, std::ostream& out, std::ostream&
   const calendar::Date date = parseDate(parsed.positional()[0], "DATE");
   const calendar::DateTime time = parseTime(parsed.positional()[1], "TIME");
   const auto moment = calendar::DateTime::of(date, time.hour, time.minute, time.second);
-  // The report would come out with empty pillars; say so instead of printing it.
-  if (!calendar::inPillarSpan(moment)) {
-    err << "zeruda-cli chart: " << parsed.positional()[0]
-        << " is outside the calendar (1901-02-19 to 2048-12-31); no chart\n";
-    return kExitRefused;
-  }
   if (auto svg = parsed.value("svg")) {
     const auto chart =
         pictures::elementChart(calendar::fourPillars(moment), calendar::elementStrength(moment));

@@ -5,19 +5,24 @@
 #include "cli/environment.h"
 #include "cli/terminal.h"
 #include "dictionary/elements.h"
-#include "dictionary/table_element.h"
+#include "storage/character_table.h"
 #include "text/characters.h"
 
 namespace zeruda::cli {
 
-int runElement(std::span<const std::string> args, std::ostream& out, std::ostream&) {
+int runElement(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   Args parsed(args, {});
   parsed.expectPositional(1, "TEXT");
   const std::string text = argToGbk(parsed.positional()[0], "TEXT");
   ProgramEnvironment environment;
   for (const auto& unit : text::splitCharacters(text)) {
+    auto element = storage::tableElement(unit);
+    if (!element.ok()) {
+      err << "zeruda-cli element: " << fromGbk(element.error()) << '\n';
+      return kExitRefused;
+    }
     out << fromGbk(unit) << '\t' << fromGbk(dictionary::listElement(unit)) << '\t'
-        << fromGbk(dictionary::tableElement(unit).value_or("")) << '\n';
+        << fromGbk(element.value().value_or("")) << '\n';
   }
   out << fromGbk(dictionary::elementText(text)) << '\n';
   return kExitOk;

@@ -13,7 +13,7 @@
 #include "generation/engine_thread.h"
 #include "generation/export.h"
 #include "generation/request.h"
-#include "shell/program_state.h"
+#include "generation/stop_flag.h"
 
 #include <atomic>
 #include <limits>
@@ -48,10 +48,6 @@ CompanyForm formFromArgs(const Args& args) {
   form.givenName = argToGbk(required(args, "given"), "--given");
   form.birthDate = parseDate(required(args, "birth"), "--birth");
   form.lunarReading = calendar::solarToLunar(form.birthDate);
-  if (!form.lunarReading) {
-    throw UsageError(
-        "--birth must lie between 1901-02-19 and 2048-12-31, the span of the date box");
-  }
   const calendar::DateTime time = parseTime(required(args, "time"), "--time");
   if (time.second != 0) throw UsageError("--time takes hours and minutes only (HH:MM)");
   form.hourIndex = time.hour;
@@ -61,6 +57,10 @@ CompanyForm formFromArgs(const Args& args) {
   form.shopName = args.flag("shop");
   form.takeAsTyped = args.flag("raw");
   form.autoElements = args.flag("auto-elements");
+  // The request would quietly replace the chosen elements with the favourable ones.
+  if (form.autoElements && !args.values("element").empty()) {
+    throw UsageError("--auto-elements and --element cannot be used together");
+  }
   form.middleCountText = std::to_string(args.intValue("length", 2, 2, 4));
   for (int box = 1; box <= 4; ++box) {
     const std::string name = "fixed" + std::to_string(box);
@@ -133,12 +133,14 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
   std::mutex rowsLock;
   generation::EngineThread engine(
       std::make_shared<generation::SettingsSnapshot>(request.start->settings),
-      shell::programState().stop, generation::programEngineServices(seed),
+      generation::programStopFlag(),
+      generation::programEngineServices(seed, request.start->baseScore),
       [&](const CandidateRow& row) {
         out << rowLine(row);
         std::lock_guard lock(rowsLock);
         rows.push_back(row);
-        if (static_cast<int>(rows.size()) == count) shell::requestStop();
+        if (static_cast<int>(rows.size()) == count)
+          generation::setStop(generation::programStopFlag());
       });
   const generation::EngineOutcome& outcome = engine.wait();
   if (outcome.refusal) {

@@ -4,14 +4,14 @@
 #include "cli/command_list.h"
 #include "cli/environment.h"
 #include "cli/terminal.h"
-#include "shell/ini_file.h"
-#include "shell/profile.h"
+#include "profile/profile.h"
+#include "storage/ini_file.h"
 
 namespace zeruda::cli {
 namespace {
 
-void printSection(std::ostream& out, const shell::IniDocument& profile, const std::string& section,
-                  const std::vector<std::string>& keys) {
+void printSection(std::ostream& out, const storage::IniDocument& profile,
+                  const std::string& section, const std::vector<std::string>& keys) {
   for (const auto& key : keys) {
     out << fromGbk(section) << '\t' << fromGbk(key) << '\t' << fromGbk(profile.get(section, key))
         << '\n';
@@ -23,9 +23,9 @@ void printSection(std::ostream& out, const shell::IniDocument& profile, const st
 int runProfile(std::span<const std::string> args, std::ostream& out, std::ostream&) {
   Args(args, {}).expectPositional(0, "");
   ProgramEnvironment environment;
-  shell::IniDocument profile = shell::loadIniFile(shell::profilePath());
-  printSection(out, profile, shell::legalPersonSection(), shell::legalPersonKeys());
-  printSection(out, profile, shell::personalChartSection(), shell::personalChartKeys());
+  storage::IniDocument profile = storage::loadIniFile(profile::profilePath());
+  printSection(out, profile, profile::legalPersonSection(), profile::legalPersonKeys());
+  printSection(out, profile, profile::personalChartSection(), profile::personalChartKeys());
   return kExitOk;
 }
 

@@ -4,21 +4,28 @@
 #include "cli/command_list.h"
 #include "cli/environment.h"
 #include "cli/terminal.h"
-#include "dictionary/table_element.h"
 #include "numerology/rating.h"
-#include "shell/base_score.h"
+#include "profile/base_score.h"
+#include "storage/character_table.h"
+#include "storage/data_table.h"
 
 namespace zeruda::cli {
 
-int runRate(std::span<const std::string> args, std::ostream& out, std::ostream&) {
+int runRate(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   Args parsed(args, {"base"});
   parsed.expectPositional(1, "BODY");
   const std::string body = argToGbk(parsed.positional()[0], "BODY");
   const std::optional<int> base =
       parsed.value("base") ? std::optional<int>(parsed.intValue("base", 0, 0, 5)) : std::nullopt;
   ProgramEnvironment environment;
-  const auto rating = numerology::rateName(body, base.value_or(shell::profileBaseScore()),
-                                           dictionary::tableElement);
+  // The rating counts a character table it cannot read as one without elements;
+  // here that would be a wrong answer, so the table is opened first.
+  if (auto table = storage::openDataTable("zk"); !table.ok()) {
+    err << "zeruda-cli rate: " << fromGbk(table.error()) << '\n';
+    return kExitRefused;
+  }
+  const auto rating =
+      numerology::rateName(body, base.value_or(profile::profileBaseScore()), storage::tableElement);
   out << rating.stars << '\t' << fromGbk(numerology::starText(rating.stars)) << '\n';
   return kExitOk;
 }

@@ -1,10 +1,12 @@
 // zeruda-cli report BODY [--prefix P] [--suffix S] [--base N]: the company-name report.
+#include "app/company_evaluation.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command_list.h"
 #include "cli/environment.h"
 #include "cli/terminal.h"
 #include "numerology/company_report.h"
+#include "profile/base_score.h"
 #include "text/gbk_literal.h"
 
 namespace zeruda::cli {
@@ -20,14 +22,17 @@ int runReport(std::span<const std::string> args, std::ostream& out, std::ostream
   auto suffix = parsed.value("suffix");
   request.prefix = prefix ? argToGbk(*prefix, "--prefix") : "成都"_gbk;
   request.suffix = suffix ? argToGbk(*suffix, "--suffix") : "科技有限公司"_gbk;
-  if (parsed.value("base")) request.baseScore = parsed.intValue("base", 0, 0, 5);
+  const std::optional<int> base =
+      parsed.value("base") ? std::optional<int>(parsed.intValue("base", 0, 0, 5)) : std::nullopt;
 
   ProgramEnvironment environment;
-  const auto outcome = numerology::companyNameReport(request);
+  request.baseScore = base.value_or(profile::profileBaseScore());
+  const auto outcome = numerology::companyNameReport(request, app::programReportSources());
   if (outcome.refusal) {
     err << fromGbk(outcome.refusal->caption) << ": " << fromGbk(outcome.refusal->text) << '\n';
     return kExitRefused;
   }
+  app::writeReportPage(*outcome.report);
   out << fromGbk(outcome.report->plainText());
   return kExitOk;
 }

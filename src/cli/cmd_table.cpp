@@ -5,8 +5,8 @@
 #include "cli/command_list.h"
 #include "cli/environment.h"
 #include "cli/terminal.h"
-#include "shell/data_table.h"
-#include "shell/table_files.h"
+#include "storage/data_table.h"
+#include "storage/table_files.h"
 
 #include <algorithm>
 
@@ -48,17 +48,17 @@ int runTable(std::span<const std::string> args, std::ostream& out, std::ostream&
   Args parsed(args, {});
   parsed.expectPositional(1, "ALIAS");
   const std::string& alias = parsed.positional()[0];
-  if (std::find(shell::kTableAliases.begin(), shell::kTableAliases.end(), alias) ==
-      shell::kTableAliases.end()) {
+  if (std::find(storage::kTableAliases.begin(), storage::kTableAliases.end(), alias) ==
+      storage::kTableAliases.end()) {
     throw UsageError("unknown table '" + alias + "' (sl, sc, xm, gs or zk)");
   }
   ProgramEnvironment environment;
-  auto opened = shell::openDataTable(alias);
+  auto opened = storage::openDataTable(alias);
   if (!opened.ok()) {
     err << "zeruda-cli table: " << fromGbk(opened.error()) << '\n';
     return kExitRefused;
   }
-  shell::DataTable table = opened.value();
+  storage::DataTable table = opened.value();
   printLine(out, table.fieldNames());
   for (; !table.eof(); table.moveNext()) {
     auto record = table.record();

@@ -15,6 +15,14 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Thrown for input that is well formed but lies where the program cannot follow (a
+// date outside the calendar); runCli turns it into exit code 1, the code of a
+// refused request, and one line on stderr.
+class OutOfRange : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 using CommandFn = int (*)(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 struct Command {

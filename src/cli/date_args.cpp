@@ -1,6 +1,7 @@
 #include "cli/date_args.h"
 
 #include "calendar/gregorian.h"
+#include "calendar/lunar.h"
 #include "cli/command.h"
 
 #include <charconv>
@@ -39,6 +40,9 @@ calendar::Date parseDate(std::string_view text, std::string_view what) {
   }
   const calendar::Date date{(*parts)[0], (*parts)[1], (*parts)[2]};
   if (!calendar::isValidDate(date)) throw UsageError(quoted + " is not a date that exists");
+  if (date < calendar::kFirstLunarDate || calendar::kLastLunarDate < date) {
+    throw OutOfRange(std::string(text) + " is outside the calendar (1901-02-19 to 2048-12-31)");
+  }
   return date;
 }
 

@@ -7,7 +7,9 @@
 namespace zeruda::cli {
 
 // "YYYY-MM-DD" (month and day may drop their leading zero). A malformed text or a date
-// that does not exist (2023-02-29) is a UsageError naming `what`.
+// that does not exist (2023-02-29) is a UsageError naming `what`. A date outside the
+// calendar, 1901-02-19 to 2048-12-31, is an OutOfRange refusal: one rule for every
+// command that takes a date.
 calendar::Date parseDate(std::string_view text, std::string_view what);
 
 // "HH:MM" or "HH:MM:SS" within 00:00:00-23:59:59, else a UsageError naming `what`.

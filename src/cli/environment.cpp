@@ -1,15 +1,17 @@
 #include "cli/environment.h"
 
-#include "shell/table_files.h"
-#include "shell/working_folder.h"
+#include "storage/atomic_file.h"
+#include "storage/program_state.h"
+#include "storage/table_files.h"
+#include "storage/working_folder.h"
 
 namespace zeruda::cli {
 
 ProgramEnvironment::ProgramEnvironment() {
-  shell::chooseDriveRoot(shell::systemRoots());
-  shell::writeMissingTableFiles();
+  storage::chooseDriveRoot(storage::systemRoots());
+  storage::removeStaleTempFiles(storage::programState().workingFolder);
 }
 
-ProgramEnvironment::~ProgramEnvironment() { shell::shutdownCleanup(); }
+ProgramEnvironment::~ProgramEnvironment() { storage::shutdownCleanup(); }
 
 }  // namespace zeruda::cli

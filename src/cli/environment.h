@@ -2,11 +2,11 @@
 
 namespace zeruda::cli {
 
-// The program's surroundings for one command, set up as the desktop program sets
-// them up when its main window starts and torn down as at its exit: the working
-// folder is chosen (data root, else the temporary folder) and the data tables are
-// written out; on leaving, the tables are closed and their files deleted, while
-// the profile stays. Commands that use tables or the profile hold one of these.
+// The program's surroundings for one command: the working folder is chosen as the
+// window chooses it (data root, else the temporary folder), for the profile. The
+// tables stay in memory: the folder's table files belong to the window that holds
+// the folder, and a command never writes, reads or deletes them. On leaving, the
+// tables are closed. Commands that use tables or the profile hold one of these.
 class ProgramEnvironment {
  public:
   ProgramEnvironment();

@@ -14,11 +14,6 @@ std::string argToGbk(std::string_view utf8, std::string_view what) {
   return std::move(converted).value();
 }
 
-std::string fromGbk(std::string_view gbk) {
-  auto converted = text::gbkToUtf8(gbk);
-  // Core text that is not valid GBK can only come from damaged user files; show
-  // what can be shown rather than nothing.
-  return converted.ok() ? std::move(converted).value() : std::string(gbk);
-}
+std::string fromGbk(std::string_view gbk) { return text::displayUtf8(gbk); }
 
 }  // namespace zeruda::cli

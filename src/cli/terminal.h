@@ -10,7 +10,8 @@ namespace zeruda::cli {
 // outside GBK is a UsageError naming `what`.
 std::string argToGbk(std::string_view utf8, std::string_view what);
 
-// GBK text from the core, as UTF-8 for the terminal.
+// GBK text from the core, as UTF-8 for the terminal; what is not GBK (only a damaged
+// user file can bring that in) shows as U+FFFD, as in the window.
 std::string fromGbk(std::string_view gbk);
 
 }  // namespace zeruda::cli

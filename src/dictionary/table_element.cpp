@@ -1,6 +1,5 @@
 #include "dictionary/table_element.h"
 
-#include "shell/data_table.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 
@@ -9,31 +8,29 @@ namespace {
 
 using namespace text::literals;
 
-bool inTable(std::string_view character) { return tableElement(character).has_value(); }
+UserMessage refusal(std::string text) {
+  return UserMessage{std::move(text), "提示"_gbk, MessageIcon::Warning, "编辑框输入"_gbk};
+}
 
 }  // namespace
 
-std::optional<std::string> tableElement(std::string_view character) {
-  auto table = shell::openDataTable("zk");
-  if (!table.ok()) return std::nullopt;
-  auto found = table.value().lookup("汉字"_gbk, character, "五行"_gbk);
-  if (!found.ok()) return std::nullopt;
-  return std::move(found).value();
-}
-
-bool isTableCharacterEntry(std::string_view input) {
+Result<bool> isTableCharacterEntry(std::string_view input, const CharacterTable& table) {
   if (text::removeSpaces(input).empty()) return false;
-  if (!inTable(input.substr(0, 2))) return false;
-  return input.size() < 3 || inTable(input.substr(input.size() - 2));
+  auto first = table(input.substr(0, 2));
+  if (!first.ok()) return Error{first.error()};
+  if (!first.value() || input.size() < 3) return first.value().has_value();
+  auto last = table(input.substr(input.size() - 2));
+  if (!last.ok()) return Error{last.error()};
+  return last.value().has_value();
 }
 
-ElementQuery queryElement(std::string_view input) {
-  if (!isTableCharacterEntry(input)) {
-    return {
-        UserMessage{"您未输入合法内容！"_gbk, "提示"_gbk, MessageIcon::Warning, "编辑框输入"_gbk},
-        {}};
-  }
-  return {std::nullopt, tableElement(input).value_or(std::string())};
+ElementQuery queryElement(std::string_view input, const CharacterTable& table) {
+  auto entry = isTableCharacterEntry(input, table);
+  if (!entry.ok()) return {refusal(entry.error()), {}};
+  if (!entry.value()) return {refusal("您未输入合法内容！"_gbk), {}};
+  auto element = table(input);
+  if (!element.ok()) return {refusal(element.error()), {}};
+  return {std::nullopt, element.value().value_or(std::string())};
 }
 
 }  // namespace zeruda::dictionary

@@ -1,6 +1,6 @@
 #include "generation/company_form.h"
 
-#include "shell/profile.h"
+#include "profile/profile.h"
 #include "text/gbk_literal.h"
 
 namespace zeruda::generation {
@@ -24,7 +24,7 @@ calendar::DateTime birthMomentOf(const CompanyForm& form) {
   return calendar::DateTime::of(form.birthDate, form.hourIndex, form.minuteIndex, 0);
 }
 
-int middleCountOf(const CompanyForm& form) { return shell::profileNumber(form.middleCountText); }
+int middleCountOf(const CompanyForm& form) { return profile::profileNumber(form.middleCountText); }
 
 EngineSettings engineSettingsOf(const CompanyForm& form) {
   EngineSettings settings;

@@ -3,7 +3,7 @@
 #include "dictionary/elements.h"
 #include "dictionary/strokes.h"
 #include "generation/name_pool.h"
-#include "shell/program_state.h"
+#include "generation/stop_flag.h"
 #include "text/characters.h"
 
 #include <array>
@@ -70,10 +70,6 @@ CandidateRow makeRow(const EngineSettings& settings, int sequence, const Body& b
   return row;
 }
 
-bool stopRequested(const std::atomic<int>& flag) {
-  return flag.load() == static_cast<int>(shell::StopState::kStop);
-}
-
 }  // namespace
 
 std::optional<CandidateRow> attemptCandidate(const EngineSettings& settings, int sequence,
@@ -83,20 +79,20 @@ std::optional<CandidateRow> attemptCandidate(const EngineSettings& settings, int
   const std::string text = body.text();
   std::string elements = dictionary::elementText(text);
   if (!hasRequiredElements(settings, elements)) return std::nullopt;
-  const int stars = numerology::rateName(text, services.baseScore(), services.elementLookup).stars;
+  const int stars = numerology::rateName(text, services.baseScore, services.elementLookup).stars;
   if (settings.autoPick && stars < settings.starLevelIndex + 1) return std::nullopt;
   return makeRow(settings, sequence, body, std::move(elements), stars);
 }
 
-EngineOutcome runEngine(const SettingsSnapshot& settings, std::atomic<int>& stopFlag,
+EngineOutcome runEngine(const SettingsSnapshot& settings, StopFlag& stopFlag,
                         EngineServices& services, const RowConsumer& consume) {
   EngineOutcome outcome;
   const auto atStart = settings.current();
   if ((outcome.refusal = engineRefusal(*atStart))) return outcome;
   if (!bodyLengthAllowed(atStart->middleCount)) return outcome;
   int sequence = 1;
-  while (!stopRequested(stopFlag)) {
-    if (sequence > kRowCap) stopFlag.store(static_cast<int>(shell::StopState::kStop));
+  while (!stopSet(stopFlag)) {
+    if (sequence > kRowCap) setStop(stopFlag);
     ++outcome.attempts;
     if (auto row = attemptCandidate(*settings.current(), sequence, services)) {
       consume(*row);

@@ -3,10 +3,10 @@
 #include "generation/candidate_row.h"
 #include "generation/engine_settings.h"
 #include "generation/random_source.h"
+#include "generation/stop_flag.h"
 #include "numerology/rating.h"
 #include "text/user_message.h"
 
-#include <atomic>
 #include <functional>
 #include <optional>
 
@@ -15,7 +15,7 @@ namespace zeruda::generation {
 // What the engine needs from outside besides its settings.
 struct EngineServices {
   DrawInteger draw;                         // the random source
-  std::function<double()> baseScore;        // the rating's base, asked at every rating
+  double baseScore = 0;                     // the rating's base, fixed for the run
   numerology::ElementLookup elementLookup;  // the character table, for the rating
 };
 
@@ -38,7 +38,7 @@ std::optional<CandidateRow> attemptCandidate(const EngineSettings& settings, int
 // attempt. Past kRowCap rows the engine sets the flag itself. Nothing happens when
 // the settings at the start are refused (see engineRefusal) or name a body length
 // other than 2, 3 or 4.
-EngineOutcome runEngine(const SettingsSnapshot& settings, std::atomic<int>& stopFlag,
+EngineOutcome runEngine(const SettingsSnapshot& settings, StopFlag& stopFlag,
                         EngineServices& services, const RowConsumer& consume);
 
 }  // namespace zeruda::generation

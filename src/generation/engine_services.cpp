@@ -1,13 +1,11 @@
 #include "generation/engine_services.h"
 
-#include "dictionary/table_element.h"
-#include "shell/base_score.h"
+#include "storage/character_table.h"
 
 namespace zeruda::generation {
 
-EngineServices programEngineServices(std::uint32_t seed) {
-  return {SeededDraw(seed), [] { return static_cast<double>(shell::profileBaseScore()); },
-          dictionary::tableElement};
+EngineServices programEngineServices(std::uint32_t seed, double baseScore) {
+  return {SeededDraw(seed), baseScore, storage::tableElement};
 }
 
 }  // namespace zeruda::generation

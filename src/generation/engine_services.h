@@ -7,8 +7,8 @@
 namespace zeruda::generation {
 
 // The engine's services as the program provides them: draws seeded with `seed`, the
-// base score "吉数" of the saved profile, and the character table "zk" for the
-// rating's element term.
-EngineServices programEngineServices(std::uint32_t seed);
+// run's base score (the "吉数" the request has just written and read back), and the
+// character table "zk" for the rating's element term.
+EngineServices programEngineServices(std::uint32_t seed, double baseScore);
 
 }  // namespace zeruda::generation

@@ -28,15 +28,4 @@ std::optional<UserMessage> engineRefusal(const EngineSettings& settings) {
       {}};
 }
 
-void SettingsSnapshot::update(EngineSettings settings) {
-  auto replacement = std::make_shared<const EngineSettings>(std::move(settings));
-  std::lock_guard lock(mutex_);
-  current_ = std::move(replacement);
-}
-
-std::shared_ptr<const EngineSettings> SettingsSnapshot::current() const {
-  std::lock_guard lock(mutex_);
-  return current_;
-}
-
 }  // namespace zeruda::generation

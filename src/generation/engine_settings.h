@@ -4,7 +4,6 @@
 
 #include <array>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 
@@ -40,18 +39,16 @@ int fixedCount(const EngineSettings& settings);
 std::optional<UserMessage> engineRefusal(const EngineSettings& settings);
 
 // The settings a running engine reads. The page's controls belong to the
-// user-interface thread, so the engine never reads them; it reads a copy of what
-// the page last put here, once per attempt.
+// user-interface thread, so the engine never reads them; it reads this copy, taken
+// when the run starts and never changed while it runs.
 class SettingsSnapshot {
  public:
   explicit SettingsSnapshot(EngineSettings settings)
       : current_(std::make_shared<const EngineSettings>(std::move(settings))) {}
 
-  void update(EngineSettings settings);
-  std::shared_ptr<const EngineSettings> current() const;
+  std::shared_ptr<const EngineSettings> current() const { return current_; }
 
  private:
-  mutable std::mutex mutex_;
   std::shared_ptr<const EngineSettings> current_;
 };
 

@@ -1,18 +1,17 @@
 #include "generation/engine_thread.h"
 
-#include "shell/program_state.h"
+#include "generation/stop_flag.h"
 
 namespace zeruda::generation {
 
-EngineThread::EngineThread(std::shared_ptr<const SettingsSnapshot> settings,
-                           std::atomic<int>& stopFlag, EngineServices services, RowConsumer consume,
-                           FinishHandler finished)
+EngineThread::EngineThread(std::shared_ptr<const SettingsSnapshot> settings, StopFlag& stopFlag,
+                           EngineServices services, RowConsumer consume, FinishHandler finished)
     : settings_(std::move(settings)),
       stopFlag_(stopFlag),
       services_(std::move(services)),
       consume_(std::move(consume)),
       onFinished_(std::move(finished)) {
-  stopFlag_.store(static_cast<int>(shell::StopState::kRun));
+  clearStop(stopFlag_);
   thread_ = std::thread([this] {
     outcome_ = runEngine(*settings_, stopFlag_, services_, consume_);
     finished_.store(true);
@@ -25,7 +24,7 @@ EngineThread::~EngineThread() {
   wait();
 }
 
-void EngineThread::requestStop() { stopFlag_.store(static_cast<int>(shell::StopState::kStop)); }
+void EngineThread::requestStop() { setStop(stopFlag_); }
 
 const EngineOutcome& EngineThread::wait() {
   if (thread_.joinable()) thread_.join();

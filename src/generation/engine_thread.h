@@ -18,7 +18,7 @@ class EngineThread {
  public:
   // Clears `stopFlag` and starts the run. The flag is the program's shared one: the
   // user-interface thread sets it to stop the run, the engine sets it at the cap.
-  EngineThread(std::shared_ptr<const SettingsSnapshot> settings, std::atomic<int>& stopFlag,
+  EngineThread(std::shared_ptr<const SettingsSnapshot> settings, StopFlag& stopFlag,
                EngineServices services, RowConsumer consume, FinishHandler finished = {});
   // Sets the flag and waits: a run never outlives its owner.
   ~EngineThread();
@@ -33,7 +33,7 @@ class EngineThread {
 
  private:
   std::shared_ptr<const SettingsSnapshot> settings_;
-  std::atomic<int>& stopFlag_;
+  StopFlag& stopFlag_;
   EngineServices services_;
   RowConsumer consume_;
   FinishHandler onFinished_;

@@ -1,6 +1,6 @@
 #include "generation/export.h"
 
-#include "shell/atomic_file.h"
+#include "storage/atomic_file.h"
 #include "text/gbk_literal.h"
 
 namespace zeruda::generation {
@@ -59,7 +59,7 @@ std::string txtText(std::span<const CandidateRow> rows) {
 UserMessage exportRows(const std::filesystem::path& file, std::span<const CandidateRow> rows,
                        ExportFormat format) {
   const std::string bytes = format == ExportFormat::Csv ? csvText(rows) : txtText(rows);
-  auto written = shell::writeFileAtomically(file, bytes);
+  auto written = storage::writeFileAtomically(file, bytes);
   if (!written) {
     return {"导出失败："_gbk + written.error(), "特别提示"_gbk, MessageIcon::Warning, {}};
   }

@@ -39,8 +39,8 @@ LegalChart computeLegalChart(const CompanyForm& form) {
   return chart;
 }
 
-shell::LegalPersonProfile legalPersonProfileOf(const CompanyForm& form, const LegalChart& chart) {
-  shell::LegalPersonProfile profile;
+profile::LegalPersonProfile legalPersonProfileOf(const CompanyForm& form, const LegalChart& chart) {
+  profile::LegalPersonProfile profile;
   profile.surname = form.surname;
   profile.givenName = form.givenName;
   profile.regionPrefix = form.prefix;

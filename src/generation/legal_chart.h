@@ -2,7 +2,7 @@
 
 #include "calendar/date_time.h"
 #include "generation/company_form.h"
-#include "shell/profile.h"
+#include "profile/profile.h"
 
 #include <array>
 #include <string>
@@ -34,7 +34,7 @@ LegalChart computeLegalChart(const CompanyForm& form);
 
 // The profile section the request writes for the form and its chart ("吉数" is the
 // writer's to compute).
-shell::LegalPersonProfile legalPersonProfileOf(const CompanyForm& form, const LegalChart& chart);
+profile::LegalPersonProfile legalPersonProfileOf(const CompanyForm& form, const LegalChart& chart);
 
 // The text of the page's chart box: a heading, then one tab-led line each for the
 // lunar date and hour branch (with its pinyin), zodiac animal, star sign, pillars,

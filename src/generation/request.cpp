@@ -3,8 +3,8 @@
 #include "calendar/element_strength.h"
 #include "generation/legal_chart.h"
 #include "generation/request_checks.h"
-#include "shell/data_table.h"
-#include "shell/profile.h"
+#include "profile/profile.h"
+#include "storage/data_table.h"
 #include "text/gbk_literal.h"
 
 namespace zeruda::generation {
@@ -35,22 +35,30 @@ RequestOutcome runGenerationRequest(CompanyForm form) {
   normaliseTexts(form);
   if (auto message = secondCheck(form)) return refused(std::move(form), *message);
 
+  // The rating counts a character table it cannot read as one without elements:
+  // rather than rate every row wrongly, the request names the table and stops.
+  if (auto characters = storage::openDataTable("zk"); !characters.ok()) {
+    return refused(std::move(form),
+                   UserMessage{characters.error(), "系统提示"_gbk, MessageIcon::Warning, {}});
+  }
   const LegalChart chart = computeLegalChart(form);
-  const auto profileFile = shell::profilePath();
-  auto written = shell::writeLegalPersonProfile(profileFile, legalPersonProfileOf(form, chart));
+  const auto profileFile = profile::profilePath();
+  auto written = profile::writeLegalPersonProfile(profileFile, legalPersonProfileOf(form, chart));
   if (!written) {
     return refused(
         std::move(form),
         UserMessage{
             "法人资料保存失败："_gbk + written.error(), "系统提示"_gbk, MessageIcon::Warning, {}});
   }
-  const shell::LegalPersonProfile stored = shell::readLegalPersonProfile(profileFile);
+  const profile::LegalPersonProfile stored = profile::readLegalPersonProfile(profileFile);
 
   // The page makes the company table current before it generates; nothing reads it
   // afterwards, so a table that cannot be opened changes nothing here.
-  (void)shell::openDataTable("gs");
+  (void)storage::openDataTable("gs");
 
-  EngineStart start{engineSettingsOf(form), chartSummary(chart, stored.nayin), generatingMessage()};
+  EngineStart start{engineSettingsOf(form),
+                    static_cast<double>(profile::profileNumber(stored.baseScore)),
+                    chartSummary(chart, stored.nayin), generatingMessage()};
   return {std::move(form), std::nullopt, std::move(start)};
 }
 

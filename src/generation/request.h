@@ -15,6 +15,8 @@ namespace zeruda::generation {
 // wait message up until the user closes it, which stops the engine.
 struct EngineStart {
   EngineSettings settings;
+  // The run's base score: "吉数" as the profile gives it back just after the write.
+  double baseScore = 0;
   std::string chartSummary;
   UserMessage waitMessage;
 };
@@ -33,7 +35,8 @@ struct RequestOutcome {
 // representative's chart, writes the profile section "法人资料" (the star rating
 // reads its "吉数"), and says what the window must do. A profile that cannot be
 // written stops the request with the reason: the engine would otherwise rate on a
-// stale base score.
+// stale base score; so does a character table that cannot be read, before anything
+// is written.
 RequestOutcome runGenerationRequest(CompanyForm form);
 
 // Shown while the engine runs.

@@ -1,8 +1,8 @@
 #include "generation/request_checks.h"
 
-#include "shell/pattern_matcher.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
+#include "text/pattern_matcher.h"
 
 #include <algorithm>
 
@@ -36,7 +36,7 @@ std::optional<UserMessage> elementCountCheck(const CompanyForm& form) {
 }
 
 std::string checkedValue(const CompanyForm& form, std::string_view boxText) {
-  return form.takeAsTyped ? std::string(boxText) : shell::chineseOnly(boxText);
+  return form.takeAsTyped ? std::string(boxText) : text::chineseOnly(boxText);
 }
 
 std::optional<UserMessage> firstCheck(const CompanyForm& form) {
@@ -63,9 +63,9 @@ std::optional<UserMessage> firstCheck(const CompanyForm& form) {
 void normaliseTexts(CompanyForm& form) {
   if (form.takeAsTyped) return;
   for (std::string* box : {&form.prefix, &form.suffix, &form.surname, &form.givenName}) {
-    *box = shell::chineseOnly(*box);
+    *box = text::chineseOnly(*box);
   }
-  for (std::string& box : form.fixed) box = shell::chineseOnly(box);
+  for (std::string& box : form.fixed) box = text::chineseOnly(box);
 }
 
 std::optional<UserMessage> secondCheck(const CompanyForm& form) {

@@ -5,13 +5,13 @@
 #include "generation/export.h"
 #include "generation/request.h"
 #include "generation/request_checks.h"
+#include "generation/stop_flag.h"
 #include "gui/company_page.h"
 #include "gui/lunar_date_box.h"
 #include "gui/qt_text.h"
 #include "gui/result_list_model.h"
 #include "gui/row_inbox.h"
 #include "gui/ui_services.h"
-#include "shell/program_state.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,7 +40,8 @@ CompanyNaming::CompanyNaming(CompanyPage& page, UiServices& services, QObject* p
       model_(new ResultListModel(this)) {
   page_.results->setModel(model_);
   connect(page_.generate, &QPushButton::clicked, this, &CompanyNaming::generate);
-  connect(page_.stop, &QPushButton::clicked, this, [] { shell::requestStop(); });
+  connect(page_.stop, &QPushButton::clicked, this,
+          [] { generation::setStop(generation::programStopFlag()); });
   connect(page_.exportCsv, &QPushButton::clicked, this,
           [this] { exportList(generation::ExportFormat::Csv); });
   connect(page_.exportText, &QPushButton::clicked, this,
@@ -90,7 +91,7 @@ void CompanyNaming::writeForm(const generation::CompanyForm& form) {
 }
 
 void CompanyNaming::stopGeneration() {
-  shell::requestStop();
+  generation::setStop(generation::programStopFlag());
   engine_.reset();
 }
 
@@ -124,12 +125,14 @@ void CompanyNaming::generate() {
         Qt::QueuedConnection);
   };
   engine_ = std::make_unique<generation::EngineThread>(
-      settings, shell::programState().stop, generation::programEngineServices(seedSource()),
-      deliver, finished);
+      settings, generation::programStopFlag(),
+      generation::programEngineServices(seedSource(), start.baseScore), deliver, finished);
 
-  // The wait message is up while the engine runs; closing it stops the engine.
+  // The wait message is up while the engine runs; closing it stops the engine. The
+  // window may have closed meanwhile (a quit signal during the message), which ends
+  // the engine itself: look again before using it.
   showUserMessage(services_, page_.window(), start.waitMessage);
-  engine_->requestStop();
+  if (engine_) engine_->requestStop();
 }
 
 void CompanyNaming::exportList(generation::ExportFormat format) {

@@ -1,5 +1,6 @@
 #include "gui/evaluation_window.h"
 
+#include "app/company_evaluation.h"
 #include "gui/chinese_key_filter.h"
 #include "gui/lunar_date_box.h"
 #include "gui/picture_text_box.h"
@@ -11,8 +12,9 @@
 #include "gui/window_layout.h"
 #include "numerology/company_report.h"
 #include "pictures/grid_diagram.h"
-#include "shell/profile.h"
-#include "shell/profile_restore.h"
+#include "profile/base_score.h"
+#include "profile/profile.h"
+#include "profile/profile_restore.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -120,7 +122,7 @@ void EvaluationWindow::resizeEvent(QResizeEvent* event) {
 
 void EvaluationWindow::restore(const SelectedRow& selected) {
   selected_ = selected;
-  const shell::EvaluationRestore saved = shell::restoreIntoEvaluation(shell::profilePath());
+  const profile::EvaluationRestore saved = profile::restoreIntoEvaluation(profile::profilePath());
   surname->setText(fromGbk(saved.surname));
   givenName->setText(fromGbk(saved.givenName));
   prefix->setText(fromGbk(saved.regionPrefix));
@@ -139,7 +141,9 @@ void EvaluationWindow::runReport() {
   request.suffix = toGbk(suffix->text());
   request.selectedBody = toGbk(selected_.body);
   request.selectedStars = toGbk(selected_.stars);
-  const numerology::CompanyReportOutcome outcome = numerology::companyNameReport(request);
+  request.baseScore = profile::profileBaseScore();
+  const numerology::CompanyReportOutcome outcome =
+      numerology::companyNameReport(request, app::programReportSources());
   body->setText(fromGbk(outcome.body));
   if (outcome.refusal) {
     showUserMessage(services_, this, *outcome.refusal);
@@ -152,8 +156,9 @@ void EvaluationWindow::runReport() {
     end.insertText(shownText(piece.text), pieceFormat(piece.colour));
   }
   diagram->setPicture(pictures::gridDiagram(outcome.report->name));
-  if (!outcome.page.empty()) {
-    page->setSource(QUrl::fromLocalFile(QString::fromStdString(outcome.page.string())));
+  const std::filesystem::path written = app::writeReportPage(*outcome.report);
+  if (!written.empty()) {
+    page->setSource(QUrl::fromLocalFile(QString::fromStdString(written.string())));
     page->reload();
   }
 }

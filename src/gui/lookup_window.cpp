@@ -4,6 +4,7 @@
 #include "gui/qt_text.h"
 #include "gui/ui_services.h"
 #include "gui/widgets.h"
+#include "storage/character_table.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -43,7 +44,8 @@ void LookupWindow::showEvent(QShowEvent* event) {
 }
 
 void LookupWindow::lookUp() {
-  const dictionary::ElementQuery answer = dictionary::queryElement(toGbk(input->text()));
+  const dictionary::ElementQuery answer =
+      dictionary::queryElement(toGbk(input->text()), storage::tableElement);
   if (answer.refusal) {
     input->selectAll();
     showUserMessage(services_, this, *answer.refusal);

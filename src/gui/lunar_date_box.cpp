@@ -1,5 +1,6 @@
 #include "gui/lunar_date_box.h"
 
+#include "calendar/lunar.h"
 #include "gui/calendar_bridge.h"
 #include "gui/lunar_picker.h"
 
@@ -13,6 +14,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zeruda::gui {
 
@@ -40,6 +42,9 @@ LunarDateBox::LunarDateBox(const QString& name, QWidget* parent) : QWidget(paren
 }
 
 void LunarDateBox::setDate(calendar::Date date) {
+  // The box holds only dates the calendar can convert: a date from outside (an old
+  // profile, say) becomes the nearest one it can.
+  date = std::clamp(date, calendar::kFirstLunarDate, calendar::kLastLunarDate);
   if (date == date_) return;
   date_ = date;
   refresh();
@@ -66,6 +71,9 @@ void LunarDateBox::openPicker() {
   layout->setContentsMargins(4, 4, 4, 4);
   if (entry_ == DateEntry::Gregorian) {
     auto* calendarView = new QCalendarWidget(popup);
+    constexpr calendar::Date first = calendar::kFirstLunarDate, last = calendar::kLastLunarDate;
+    calendarView->setDateRange(QDate(first.year, first.month, first.day),
+                               QDate(last.year, last.month, last.day));
     calendarView->setSelectedDate(QDate(date_.year, date_.month, date_.day));
     layout->addWidget(calendarView);
     connect(calendarView, &QCalendarWidget::activated, popup, [this, popup](QDate picked) {

@@ -1,5 +1,6 @@
 #include "gui/main_window.h"
 
+#include "app/reference_lists.h"
 #include "calendar/chart_report.h"
 #include "calendar/element_strength.h"
 #include "calendar/lunar.h"
@@ -17,11 +18,12 @@
 #include "gui/window_layout.h"
 #include "gui/window_texts.h"
 #include "pictures/element_chart.h"
-#include "shell/profile.h"
-#include "shell/profile_restore.h"
-#include "shell/reference_lists.h"
-#include "shell/table_files.h"
-#include "shell/working_folder.h"
+#include "profile/profile.h"
+#include "profile/profile_restore.h"
+#include "storage/atomic_file.h"
+#include "storage/program_state.h"
+#include "storage/table_files.h"
+#include "storage/working_folder.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -215,8 +217,9 @@ void MainWindow::buildQuickMenu() {
 void MainWindow::showPage(Page page) { tabs_->setCurrentIndex(page); }
 
 void MainWindow::startUp() {
-  shell::chooseDriveRoot(shell::systemRoots());
-  shell::writeMissingTableFiles();
+  storage::chooseDriveRoot(storage::systemRoots());
+  storage::removeStaleTempFiles(storage::programState().workingFolder);
+  storage::ownTableFiles();
   fillReferenceList(QStringLiteral("超级列表框三才"), true);
   fillReferenceList(QStringLiteral("超级列表框数理"), false);
   restoreProfile();
@@ -228,14 +231,14 @@ void MainWindow::startUp() {
 void MainWindow::fillReferenceList(const QString& listName, bool threeTalents) {
   auto* list = findChild<QTreeWidget*>(listName);
   list->clear();
-  auto rows = threeTalents ? shell::threeTalentsListRows() : shell::numberLuckListRows();
+  auto rows = threeTalents ? app::threeTalentsListRows() : app::numberLuckListRows();
   if (!rows) {
     services_.showMessage(this, MessageIcon::Warning, kSystemCaption, fromGbk(rows.error()));
     return;
   }
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(rows.value().size()));
-  for (const shell::ListRow& row : rows.value()) {
+  for (const app::ListRow& row : rows.value()) {
     auto* item = new QTreeWidgetItem;
     for (std::size_t column = 0; column < row.cells.size(); ++column) {
       item->setText(static_cast<int>(column), fromGbk(row.cells[column]));
@@ -247,7 +250,7 @@ void MainWindow::fillReferenceList(const QString& listName, bool threeTalents) {
 }
 
 void MainWindow::restoreProfile() {
-  const shell::StartupRestore saved = shell::restoreOnStartup(shell::profilePath());
+  const profile::StartupRestore saved = profile::restoreOnStartup(profile::profilePath());
   company_->surname->setText(fromGbk(saved.surname));
   company_->givenName->setText(fromGbk(saved.givenName));
   company_->prefix->setText(fromGbk(saved.regionPrefix));
@@ -336,7 +339,7 @@ void MainWindow::copyChartReport() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // The tables are closed and their files removed only once no worker reads them.
   naming_->stopGeneration();
-  shell::shutdownCleanup();
+  storage::shutdownCleanup();
   event->accept();
 }
 

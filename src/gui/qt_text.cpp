@@ -1,24 +1,12 @@
 #include "gui/qt_text.h"
 
-#include "text/characters.h"
 #include "text/gbk.h"
 
 #include <QList>
 
 namespace zeruda::gui {
 
-QString fromGbk(std::string_view gbk) {
-  auto whole = text::gbkToUtf8(gbk);
-  if (whole.ok()) return QString::fromStdString(whole.value());
-  QString shown;
-  for (std::size_t pos = 0; pos < gbk.size();) {
-    std::size_t length = text::charLength(gbk, pos);
-    auto one = text::gbkToUtf8(gbk.substr(pos, length));
-    shown += one.ok() ? QString::fromStdString(one.value()) : QString(QChar::ReplacementCharacter);
-    pos += length;
-  }
-  return shown;
-}
+QString fromGbk(std::string_view gbk) { return QString::fromStdString(text::displayUtf8(gbk)); }
 
 QString shownText(std::string_view gbk) {
   QString text = fromGbk(gbk);

@@ -1,16 +1,9 @@
 #include "numerology/company_report.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "dictionary/pinyin.h"
-#include "dictionary/table_element.h"
 #include "numerology/grids.h"
-#include "numerology/rating.h"
-#include "shell/atomic_file.h"
-#include "shell/base_score.h"
-#include "shell/data_table.h"
-#include "shell/working_folder.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 
@@ -61,27 +54,23 @@ std::string talentLine(const GridNumbers& grids) {
          "→"_gbk + talent("地才"_gbk, Grid::EarthTalent) + "\r\n";
 }
 
-std::string tableElementLine(const std::string& body) {
+Result<std::string> tableElementLine(const std::string& body, const ElementLookup& elements) {
   std::string line;
   for (std::size_t pos = 0; pos + 2 <= body.size(); pos += 2) {
     std::string character = body.substr(pos, 2);
-    if (auto element = dictionary::tableElement(character)) {
-      line += character + "(" + *element + ")";
-    }
+    auto element = elements(character);
+    if (!element.ok()) return Error{element.error()};
+    if (element.value()) line += character + "(" + *element.value() + ")";
   }
   return line;
 }
 
-// The 81-number texts of the total grid, clamped to the table's records.
-std::string numberMeaning(int total) {
-  auto table = shell::openDataTable("sl");
-  if (!table.ok()) return "总评： "_gbk + "\r\n" + "解释： "_gbk + "\r\n";
-  int count = table.value().recordCount();
-  table.value().moveTo(std::clamp(total, 1, std::max(count, 1)));
-  auto verdict = table.value().field(3);
-  auto meaning = table.value().field(7);
-  return "总评： "_gbk + (verdict.ok() ? verdict.value() : "") + "\r\n" + "解释： "_gbk +
-         (meaning.ok() ? meaning.value() : "") + "\r\n";
+std::string numberMeaning(const NumberTexts& texts) {
+  return "总评： "_gbk + texts.verdict + "\r\n" + "解释： "_gbk + texts.meaning + "\r\n";
+}
+
+UserMessage tableFailure(const std::string& error) {
+  return UserMessage{error, "提示"_gbk, MessageIcon::Warning, {}};
 }
 
 std::string escapeHtml(const std::string& gbk) {
@@ -131,15 +120,27 @@ std::string CompanyReport::html() const {
   return page + "\n</body>\n</html>\n";
 }
 
-CompanyReportOutcome companyNameReport(const CompanyReportRequest& request) {
+CompanyReportOutcome companyNameReport(const CompanyReportRequest& request,
+                                       const ReportSources& sources) {
   CompanyReportOutcome outcome;
   outcome.body = text::removeSpaces(request.body);
   const std::string& body = outcome.body;
   if ((outcome.refusal = checkBody(body))) return outcome;
 
-  const double base = request.baseScore.value_or(shell::profileBaseScore());
-  const Rating rating = rateName(body, base, dictionary::tableElement);
+  // Both tables are read before anything is rated, so a table that cannot be read
+  // is named instead of leaving lines of the report blank.
+  auto elementLine = tableElementLine(body, sources.elements);
+  if (!elementLine.ok()) {
+    outcome.refusal = tableFailure(elementLine.error());
+    return outcome;
+  }
+  const Rating rating = rateName(body, request.baseScore, sources.elements);
   const GridNumbers& grids = rating.record.grids;
+  auto texts = sources.numberTexts(gridValue(grids, Grid::Total));
+  if (!texts.ok()) {
+    outcome.refusal = tableFailure(texts.error());
+    return outcome;
+  }
 
   CompanyReport report;
   report.stars = rating.stars;
@@ -157,13 +158,10 @@ CompanyReportOutcome companyNameReport(const CompanyReportRequest& request) {
   add(gridLine(grids));
   add(")\r\n与法人结合的三才："_gbk);
   add(talentLine(grids));
-  add("名字五行属性："_gbk + tableElementLine(body));
+  add("名字五行属性："_gbk + elementLine.value());
   add("\r\n\r\n----------------------------名字释义---------------------------\r\n"_gbk,
       kHeadingColour);
-  add(numberMeaning(gridValue(grids, Grid::Total)));
-
-  const auto page = shell::workingPath("gsmzpf.htm");
-  if (!page.empty() && shell::writeFileAtomically(page, report.html()).ok()) outcome.page = page;
+  add(numberMeaning(texts.value()));
   outcome.report = std::move(report);
   return outcome;
 }

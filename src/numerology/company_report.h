@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "numerology/grids.h"
+#include "numerology/rating.h"
+#include "text/result.h"
 #include "text/user_message.h"
 
 namespace zeruda::numerology {
@@ -27,8 +29,22 @@ struct CompanyReportRequest {
   std::string suffix;         // 公司后缀
   std::string selectedBody;   // 主体名 cell of the result row selected in the main window
   std::string selectedStars;  // 星级 cell of that row
-  // The base score of the rating; the profile's "吉数" when absent.
-  std::optional<double> baseScore;
+  double baseScore = 0;       // the rating's base: the profile's "吉数" as it is now
+};
+
+// The two texts of an 81-number record the report shows.
+struct NumberTexts {
+  std::string verdict;  // 总评, field 3
+  std::string meaning;  // 解释, field 7
+};
+
+// What the report reads besides the request: the character table for the name's
+// elements, and the 81-number table's texts for a total grid (the table's last
+// record for a total beyond it). Either gives the table's error, naming its file,
+// when it cannot be read.
+struct ReportSources {
+  ElementLookup elements;
+  std::function<Result<NumberTexts>(int total)> numberTexts;
 };
 
 struct CompanyReport {
@@ -42,14 +58,15 @@ struct CompanyReport {
 
 struct CompanyReportOutcome {
   std::string body;  // the body without spaces: the window puts it back into its box
-  std::optional<UserMessage> refusal;  // a body that cannot be reported
+  // A body that cannot be reported, or a table that cannot be read: never a report
+  // with blank lines.
+  std::optional<UserMessage> refusal;
   std::optional<CompanyReport> report;
-  std::filesystem::path page;  // "gsmzpf.htm" when written, empty when it could not be
 };
 
-// Rates the body and writes its full report, also as "gsmzpf.htm" in the working
-// folder. Bodies of 2 to 4 Chinese characters; others are refused with the message
-// the window shows.
-CompanyReportOutcome companyNameReport(const CompanyReportRequest& request);
+// Rates the body and writes its full report. Bodies of 2 to 4 Chinese characters;
+// others are refused with the message the window shows.
+CompanyReportOutcome companyNameReport(const CompanyReportRequest& request,
+                                       const ReportSources& sources);
 
 }  // namespace zeruda::numerology

@@ -15,7 +15,8 @@ int soughtElementCount(const NameGrids& record, const ElementLookup& lookup) {
   std::string found;
   for (const auto* part : {&record.surnamePart, &record.givenPart}) {
     for (const auto& c : *part) {
-      if (auto element = lookup(c.character)) found += *element;
+      auto element = lookup(c.character);
+      if (element.ok() && element.value()) found += *element.value();
     }
   }
   int count = 0;

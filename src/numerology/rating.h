@@ -5,16 +5,17 @@
 #include <string>
 #include <string_view>
 
+#include "dictionary/table_element.h"
 #include "numerology/grids.h"
 
 namespace zeruda::numerology {
 
-// The element of one character from the character table, or nullopt when the table
-// lacks it.
-using ElementLookup = std::function<std::optional<std::string>(std::string_view character)>;
+// The element of one character from the character table.
+using ElementLookup = dictionary::CharacterTable;
 
 // How many distinct characters of record.soughtElements (read as two-byte
-// characters) occur among the table elements of the record's characters.
+// characters) occur among the table elements of the record's characters. A table
+// that cannot be read adds nothing: callers that can say so open it beforehand.
 int soughtElementCount(const NameGrids& record, const ElementLookup& lookup);
 
 // Rounds halves away from zero; a hair of tolerance lets 6.4999999999999 count as 6.5.

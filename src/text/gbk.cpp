@@ -1,5 +1,7 @@
 #include "text/gbk.h"
 
+#include "text/characters.h"
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -10,6 +12,13 @@
 
 namespace zeruda::text {
 namespace {
+
+constexpr char32_t kEuro = 0x20AC;  // the only character the converter makes 0x80 of
+
+Error cannotConvert(const char* what, std::size_t offset) {
+  return Error{std::string(what) + ": byte " + std::to_string(offset) +
+               " starts a character that cannot be converted"};
+}
 
 // One converter per direction and thread: iconv handles carry shift state and are
 // not safe to share, and opening one per call costs more than the conversion.
@@ -43,9 +52,9 @@ class Converter {
         continue;
       }
       size_t offset = static_cast<size_t>(src - in.data());
+      if (errno != EINVAL) return cannotConvert(what, offset);
       return Error{std::string(what) + ": byte " + std::to_string(offset) +
-                   (errno == EINVAL ? " ends in an incomplete character"
-                                    : " starts a character that cannot be converted")};
+                   " ends in an incomplete character"};
     }
     out.resize(out.size() - dstLeft);
     return out;
@@ -67,7 +76,12 @@ std::string orAbort(Result<std::string> result) {
 
 Result<std::string> utf8ToGbk(std::string_view utf8) {
   thread_local Converter converter("GBK", "UTF-8");
-  return converter.convert(utf8, "UTF-8 to GBK");
+  auto converted = converter.convert(utf8, "UTF-8 to GBK");
+  // In valid UTF-8 these three bytes are € and nothing else.
+  if (auto euro = utf8.find("\xE2\x82\xAC"); converted.ok() && euro != std::string_view::npos) {
+    return cannotConvert("UTF-8 to GBK", euro);
+  }
+  return converted;
 }
 
 Result<std::string> gbkToUtf8(std::string_view gbk) {
@@ -87,9 +101,27 @@ Result<std::wstring> gbkToWide(std::string_view gbk) {
 
 Result<std::string> wideToGbk(std::wstring_view wide) {
   thread_local Converter converter("GBK", "WCHAR_T");
-  return converter.convert(
+  auto converted = converter.convert(
       std::string_view(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t)),
       "wide text to GBK");
+  if (auto euro = wide.find(static_cast<wchar_t>(kEuro));
+      converted.ok() && euro != std::wstring_view::npos) {
+    return cannotConvert("wide text to GBK", euro * sizeof(wchar_t));
+  }
+  return converted;
+}
+
+std::string displayUtf8(std::string_view gbk) {
+  auto whole = gbkToUtf8(gbk);
+  if (whole.ok()) return std::move(whole).value();
+  std::string shown;
+  for (std::size_t pos = 0; pos < gbk.size();) {
+    const std::size_t length = charLength(gbk, pos);
+    auto one = gbkToUtf8(gbk.substr(pos, length));
+    shown += one.ok() ? one.value() : std::string("\xEF\xBF\xBD");  // U+FFFD
+    pos += length;
+  }
+  return shown;
 }
 
 std::string toGbk(std::string_view utf8) { return orAbort(utf8ToGbk(utf8)); }

@@ -48,19 +48,47 @@ TEST(CalendarCommand, MarksLeapMonths) {
   EXPECT_EQ(r.out.substr(0, r.out.find("\t", 21)), "2014-10-24\t2014\t9\t1\t1");
 }
 
-TEST(CalendarCommand, LeavesFieldsEmptyOutsideTheCalendar) {
-  const CliRun r = run({"calendar", "--from", "1901-02-18", "--to", "1901-02-19"});
+TEST(CalendarCommand, ReachesBothEndsOfTheCalendar) {
+  const CliRun r = run({"calendar", "--from", "1901-02-19", "--to", "1901-02-19"});
   ASSERT_EQ(r.code, 0) << r.err;
-  const auto lines = splitLines(r.out);
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0], "1901-02-18\t\t\t\t\t\t\t\t");
-  EXPECT_EQ(lines[1].substr(0, 19), "1901-02-19\t1901\t1\t1");
-  const CliRun late = run({"calendar", "--from", "2048-12-31", "--to", "2049-01-01"});
-  const auto lateLines = splitLines(late.out);
-  ASSERT_EQ(lateLines.size(), 2u);
-  EXPECT_EQ(lateLines[0].substr(0, 22), "2048-12-31\t2048\t11\t27\t");
-  EXPECT_EQ(lateLines[1], "2049-01-01\t\t\t\t\t\t\t\t");
+  EXPECT_EQ(r.out.substr(0, 19), "1901-02-19\t1901\t1\t1");
+  const CliRun late = run({"calendar", "--from", "2048-12-31", "--to", "2048-12-31"});
+  ASSERT_EQ(late.code, 0) << late.err;
+  EXPECT_EQ(late.out.substr(0, 22), "2048-12-31\t2048\t11\t27\t");
 }
+
+struct OutsideCase {
+  const char* name;
+  std::vector<std::string> args;
+  const char* date;
+};
+
+class DateOutsideTheCalendar : public testing::TestWithParam<OutsideCase> {};
+
+// One rule for every command that takes a date: refused, with the same message.
+TEST_P(DateOutsideTheCalendar, IsRefusedAlikeByEveryCommand) {
+  const CliRun r = run(GetParam().args);
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "zeruda-cli " + GetParam().args[0] + ": " + GetParam().date +
+                       " is outside the calendar (1901-02-19 to 2048-12-31)\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, DateOutsideTheCalendar,
+    testing::Values(OutsideCase{"CalendarWholeEra",
+                                {"calendar", "--from", "0001-01-01", "--to", "9999-12-31"},
+                                "0001-01-01"},
+                    OutsideCase{"CalendarEnd",
+                                {"calendar", "--from", "2048-12-31", "--to", "2049-01-01"},
+                                "2049-01-01"},
+                    OutsideCase{"ChartBefore", {"chart", "1901-02-18", "12:00"}, "1901-02-18"},
+                    OutsideCase{"ChartLongBefore", {"chart", "1850-06-01", "12:00"}, "1850-06-01"},
+                    OutsideCase{"Generate",
+                                {"generate", "--surname", "张", "--given", "三", "--birth",
+                                 "1900-01-01", "--time", "08:30"},
+                                "1900-01-01"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalendarCommand, CoversTheWholeCalendarInOneRun) {
   const CliRun r = run({"calendar", "--from", "1901-02-19", "--to", "2048-12-31"});
@@ -139,15 +167,6 @@ TEST(ChartCommand, PrintsTheReportWithItsLineEnds) {
   EXPECT_EQ(r.out.substr(0, 4), "\r\n\r\n");
   EXPECT_NE(r.out.find("\r\n  农历：1999年11月25日  　　时辰：午(wu)\r\n"), std::string::npos);
   EXPECT_NE(r.out.find("\r\n  四柱：己卯年，丙子月，戊午日，戊午时\r\n"), std::string::npos);
-}
-
-TEST(ChartCommand, RefusesDatesOutsideTheCalendar) {
-  for (const char* date : {"1901-02-18", "2049-01-01", "1850-06-01"}) {
-    const CliRun r = run({"chart", date, "12:00"});
-    EXPECT_EQ(r.code, 1) << date;
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-  }
 }
 
 TEST(ChartCommand, GivesTheFiguresAsJson) {

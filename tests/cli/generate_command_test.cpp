@@ -135,7 +135,8 @@ TEST_F(GenerateCommand, MalformedArgumentsExitWithTwo) {
       {"count of zero", zhangSan({"--count", "0"})},
       {"hour out of range", zhangSan({"--time", "25:00"})},
       {"date that does not exist", zhangSan({"--birth", "1985-02-30"})},
-      {"date before the lunar calendar", zhangSan({"--birth", "1900-01-01"})},
+      {"chosen and favourable elements at once", zhangSan({"--auto-elements", "--element", "金"})},
+      {"an option given twice", zhangSan({"--surname", "李"})},
       {"unknown option", zhangSan({"--colour", "red"})},
       {"missing birth date", {"generate", "--surname", "张", "--given", "三", "--time", "08:30"}},
   };

@@ -1,6 +1,6 @@
 #include "cli_support.h"
-#include "shell/profile.h"
-#include "shell/working_folder.h"
+#include "profile/profile.h"
+#include "storage/working_folder.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
 
@@ -51,9 +51,9 @@ TEST_F(NumerologyCommands, WithoutProfileAnAllLuckyBodyHasThreeStars) {
 }
 
 TEST_F(NumerologyCommands, RateReadsTheBaseFromTheProfile) {
-  shell::chooseDriveRoot(shell::systemRoots());
-  shell::LegalPersonProfile profile;  // nothing missing: 吉数 5
-  ASSERT_TRUE(shell::writeLegalPersonProfile(shell::profilePath(), profile).ok());
+  storage::chooseDriveRoot(storage::systemRoots());
+  profile::LegalPersonProfile profile;  // nothing missing: 吉数 5
+  ASSERT_TRUE(profile::writeLegalPersonProfile(profile::profilePath(), profile).ok());
   EXPECT_EQ(runCli({"rate", "华通"}).out, "5\t☆☆☆☆☆\n");
 }
 

@@ -72,6 +72,7 @@ TEST_P(BadCommandLine, ExitsWithTwoAndOneLineOnStderr) {
 INSTANTIATE_TEST_SUITE_P(Cases, BadCommandLine,
                          testing::Values(BadInput{"MalformedUtf8", {"chars", "\xE5\x8D"}},
                                          BadInput{"OutsideGbk", {"chars", "华😀"}},
+                                         BadInput{"EuroSign", {"chars", "€天府"}},
                                          BadInput{"MissingText", {"chars"}},
                                          BadInput{"ExtraArgument", {"grids", "华通", "x"}},
                                          BadInput{"UnknownOption", {"grids", "华通", "--fast"}},

@@ -1,5 +1,6 @@
 #include "dictionary/table_element.h"
 
+#include "storage/character_table.h"
 #include "support/program_sandbox.h"
 #include "support/text_support.h"
 
@@ -8,8 +9,14 @@
 namespace zeruda::dictionary {
 namespace {
 
+using storage::tableElement;
 using test::gbk;
 using test::utf8;
+
+std::string elementOf(std::string_view character) {
+  auto element = tableElement(character);
+  return element.ok() ? utf8(element.value().value_or("-")) : "error";
+}
 
 class TableElement : public testing::Test {
  protected:
@@ -17,20 +24,25 @@ class TableElement : public testing::Test {
 };
 
 TEST_F(TableElement, ReadsTheElementOfTheCharactersRecord) {
-  EXPECT_EQ(utf8(tableElement(gbk("华")).value_or("?")), "水");
-  EXPECT_EQ(utf8(tableElement(gbk("通")).value_or("?")), "火");
-  EXPECT_EQ(utf8(tableElement(gbk("金")).value_or("?")), "金");
+  EXPECT_EQ(elementOf(gbk("华")), "水");
+  EXPECT_EQ(elementOf(gbk("通")), "火");
+  EXPECT_EQ(elementOf(gbk("金")), "金");
 }
 
 TEST_F(TableElement, ReportsACharacterItLacks) {
-  EXPECT_FALSE(tableElement("a").has_value());
-  EXPECT_FALSE(tableElement(gbk("华通")).has_value());  // whole fields only
-  EXPECT_FALSE(tableElement("").has_value());
+  EXPECT_EQ(elementOf("a"), "-");
+  EXPECT_EQ(elementOf(gbk("华通")), "-");  // whole fields only
+  EXPECT_EQ(elementOf(""), "-");
 }
 
-TEST_F(TableElement, ReportsNothingWithoutItsTable) {
-  shell::shutdownCleanup();  // the table file is gone and closed
-  EXPECT_FALSE(tableElement(gbk("华")).has_value());
+TEST_F(TableElement, ATableThatCannotBeReadIsNamedNotTakenForAWrongEntry) {
+  const dictionary::CharacterTable broken =
+      [](std::string_view) -> Result<std::optional<std::string>> {
+    return Error{gbk("数据文件已损坏：zk.dat")};
+  };
+  const ElementQuery query = queryElement(gbk("鑫"), broken);
+  ASSERT_TRUE(query.refusal);
+  EXPECT_EQ(utf8(query.refusal->text), "数据文件已损坏：zk.dat");
 }
 
 struct Query {
@@ -43,7 +55,7 @@ struct Query {
 class ElementQueryInput : public TableElement, public testing::WithParamInterface<Query> {};
 
 TEST_P(ElementQueryInput, ChecksTheInputThenLooksItUpWhole) {
-  auto query = queryElement(gbk(GetParam().input));
+  auto query = queryElement(gbk(GetParam().input), tableElement);
   ASSERT_EQ(query.refusal.has_value(), GetParam().refused);
   if (query.refusal) {
     EXPECT_EQ(utf8(query.refusal->text), "您未输入合法内容！");

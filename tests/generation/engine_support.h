@@ -2,7 +2,7 @@
 
 #include "generation/engine.h"
 #include "generation/name_pool.h"
-#include "shell/program_state.h"
+#include "generation/stop_flag.h"
 #include "support/text_support.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +15,8 @@
 namespace zeruda::generation::test {
 
 // The two values of the shared stop flag.
-inline constexpr int kRun = static_cast<int>(shell::StopState::kRun);
-inline constexpr int kStop = static_cast<int>(shell::StopState::kStop);
+inline constexpr int kRun = static_cast<int>(generation::StopState::kRun);
+inline constexpr int kStop = static_cast<int>(generation::StopState::kStop);
 
 // The draw X that picks the pool character `utf8Character`.
 inline int drawFor(std::string_view utf8Character) {
@@ -50,11 +50,13 @@ inline DrawInteger scriptedBodies(std::initializer_list<std::string_view> utf8Ch
 }
 
 inline numerology::ElementLookup noTable() {
-  return [](std::string_view) { return std::optional<std::string>(); };
+  return [](std::string_view) -> Result<std::optional<std::string>> {
+    return std::optional<std::string>();
+  };
 }
 
 inline EngineServices services(DrawInteger draw, double baseScore = 3) {
-  return {std::move(draw), [baseScore] { return baseScore; }, noTable()};
+  return {std::move(draw), baseScore, noTable()};
 }
 
 inline EngineSettings settings(int middleCount) {

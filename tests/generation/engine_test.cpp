@@ -180,13 +180,6 @@ TEST(AttemptCandidate, ATextInAFixedBoxTakesItsPositionWhole) {
   EXPECT_EQ(row->cell(Column::WrittenStrokes), "6,10-6");
 }
 
-TEST(AttemptCandidate, AskForTheBaseScoreAtEveryRating) {
-  int asked = 0;
-  EngineServices engine{SeededDraw(1), [&] { return ++asked, 3.0; }, noTable()};
-  for (int i = 0; i < 5; ++i) attemptCandidate(settings(2), 1, engine);
-  EXPECT_EQ(asked, 5);
-}
-
 TEST(RunEngine, OnlyRowsOfFiveStarsWithAutoPickAtFive) {
   EngineSettings s = settings(2);
   s.autoPick = true;
@@ -304,25 +297,6 @@ TEST(RunEngine, TheSameSeedGivesTheSameRows) {
   const auto other = runUntil(settings(3), services(SeededDraw(8)), 500);
   EXPECT_EQ(first, again);
   EXPECT_NE(first, other);
-}
-
-TEST(RunEngine, ReadsTheSettingsAfreshForEveryAttempt) {
-  SettingsSnapshot snapshot(settings(2));
-  std::atomic<int> stop{kRun};
-  EngineServices engine = services(SeededDraw(6));
-  std::vector<CandidateRow> rows;
-  runEngine(snapshot, stop, engine, [&](const CandidateRow& row) {
-    rows.push_back(row);
-    if (rows.size() == 5) {
-      EngineSettings changed = settings(2);
-      changed.prefix = gbk("北京");
-      snapshot.update(changed);
-    }
-    if (rows.size() == 10) stop.store(kStop);
-  });
-  ASSERT_EQ(rows.size(), 10u);
-  EXPECT_EQ(utf8(rows[4].cell(Column::FullName)).substr(0, 6), "成都");
-  EXPECT_EQ(utf8(rows[5].cell(Column::FullName)).substr(0, 6), "北京");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "generation/request.h"
 
 #include "calendar/element_strength.h"
-#include "shell/profile.h"
+#include "profile/profile.h"
 #include "support/program_sandbox.h"
 #include "support/text_support.h"
 
@@ -30,7 +30,7 @@ CompanyForm zhangSan() {
 
 class GenerationRequest : public testing::Test {
  protected:
-  std::filesystem::path profileFile() const { return shell::profilePath(); }
+  std::filesystem::path profileFile() const { return profile::profilePath(); }
   bool profileWritten() const { return std::filesystem::exists(profileFile()); }
 
   test::ProgramSandbox sandbox_;
@@ -59,7 +59,7 @@ TEST_F(GenerationRequest, APassingRequestWritesTheProfileAndSaysHowToStart) {
 
 TEST_F(GenerationRequest, TheProfileHoldsTheChartAndTheBaseScore) {
   ASSERT_TRUE(runGenerationRequest(zhangSan()).start);
-  const shell::LegalPersonProfile stored = shell::readLegalPersonProfile(profileFile());
+  const profile::LegalPersonProfile stored = profile::readLegalPersonProfile(profileFile());
   EXPECT_EQ(utf8(stored.surname), "张");
   EXPECT_EQ(utf8(stored.givenName), "三");
   EXPECT_EQ(utf8(stored.regionPrefix), "成都");
@@ -85,18 +85,20 @@ TEST_F(GenerationRequest, MissingElementsLowerTheBaseScore) {
   form.birthDate = {2000, 1, 1};
   form.hourIndex = 0;
   form.minuteIndex = 0;
-  ASSERT_TRUE(runGenerationRequest(form).start);
-  const shell::LegalPersonProfile stored = shell::readLegalPersonProfile(profileFile());
+  const RequestOutcome outcome = runGenerationRequest(form);
+  ASSERT_TRUE(outcome.start);
+  const profile::LegalPersonProfile stored = profile::readLegalPersonProfile(profileFile());
   EXPECT_EQ(utf8(stored.missingElements), "金");
   EXPECT_EQ(stored.baseScore, "4");
   EXPECT_EQ(utf8(stored.solarBirth), "2000年1月1日");
+  EXPECT_EQ(outcome.start->baseScore, 4);  // the engine rates on what was stored
 }
 
 TEST_F(GenerationRequest, ALeapMonthIsMarkedInTheLunarDate) {
   CompanyForm form = zhangSan();
   form.lunarReading = calendar::LunarDate{2020, 4, 5, true};
   ASSERT_TRUE(runGenerationRequest(form).start);
-  EXPECT_EQ(utf8(shell::readLegalPersonProfile(profileFile()).lunarBirth), "2020年闰4月5日");
+  EXPECT_EQ(utf8(profile::readLegalPersonProfile(profileFile()).lunarBirth), "2020年闰4月5日");
 }
 
 TEST_F(GenerationRequest, TooManyElementsStopBeforeAnythingIsWritten) {
@@ -152,7 +154,7 @@ TEST_F(GenerationRequest, APrefixWithLatinLettersKeepsItsChinesePart) {
   EXPECT_EQ(utf8(outcome.form.prefix), "成都");
   EXPECT_EQ(utf8(outcome.start->settings.prefix), "成都");
   EXPECT_EQ(utf8(outcome.start->settings.fixed[0]), "华");
-  EXPECT_EQ(utf8(shell::readLegalPersonProfile(profileFile()).regionPrefix), "成都");
+  EXPECT_EQ(utf8(profile::readLegalPersonProfile(profileFile()).regionPrefix), "成都");
 }
 
 TEST_F(GenerationRequest, AutoMatchReplacesTheTickedElements) {
@@ -180,6 +182,17 @@ TEST_F(GenerationRequest, AutoMatchStaysEvenWhenALaterCheckFails) {
   const RequestOutcome outcome = runGenerationRequest(form);
   ASSERT_TRUE(outcome.message);
   EXPECT_NE(outcome.form.elements, (std::array<bool, 5>{}));
+}
+
+TEST_F(GenerationRequest, ACharacterTableThatCannotBeOpenedStopsTheRequestByName) {
+  storage::closeAllTables();
+  std::filesystem::remove(storage::tableFile("zk"));
+  std::filesystem::create_directory(storage::tableFile("zk"));  // and cannot be written again
+  const RequestOutcome outcome = runGenerationRequest(zhangSan());
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(utf8(outcome.message->text), "数据文件不存在：zk.dat");
+  EXPECT_FALSE(outcome.start);
+  EXPECT_FALSE(profileWritten());
 }
 
 TEST_F(GenerationRequest, AProfileThatCannotBeWrittenStopsTheRequest) {

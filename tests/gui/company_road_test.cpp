@@ -5,7 +5,7 @@
 #include "gui/lunar_date_box.h"
 #include "gui/main_window.h"
 #include "gui/result_list_model.h"
-#include "shell/profile.h"
+#include "profile/profile.h"
 #include "support/text_support.h"
 
 #include <QApplication>
@@ -236,7 +236,7 @@ class CompanyRoadTest : public QObject {
     fillForm();
     closeWaitMessageAfter(1);
     click("按钮公司取名");
-    const auto saved = zeruda::shell::readLegalPersonProfile(zeruda::shell::profilePath());
+    const auto saved = zeruda::profile::readLegalPersonProfile(zeruda::profile::profilePath());
     QCOMPARE(zeruda::test::utf8(saved.surname), std::string("张"));
     QCOMPARE(zeruda::test::utf8(saved.hourBranch), std::string("辰"));
     // 1985-06-15 is the 27th day of the fourth lunar month; 8:30 is in the 辰 hour.

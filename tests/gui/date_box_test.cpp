@@ -65,10 +65,24 @@ class DateBoxTest : public QObject {
     QCOMPARE(box.displayText(), first);
   }
 
-  void dateOutsideTheLunarSpanShowsItsGregorianPart() {
+  void datesOutsideTheCalendarBecomeItsNearestEnd() {
     LunarDateBox box(QStringLiteral("公司法人农历日期框"));
     box.setDate({1900, 5, 1});
-    QVERIFY(box.displayText().startsWith(QString::fromUtf8("1900年5月1日")));
+    QCOMPARE(box.date(), (Date{1901, 2, 19}));
+    box.setDate({2100, 1, 1});
+    QCOMPARE(box.date(), (Date{2048, 12, 31}));
+  }
+
+  void theCalendarOffersOnlyTheCalendarsDays() {
+    LunarDateBox box(QStringLiteral("公司法人农历日期框"));
+    box.show();
+    QTest::mouseClick(box.findChild<QToolButton*>(), Qt::LeftButton);
+    auto* calendarView =
+        qobject_cast<QWidget*>(QApplication::activePopupWidget())->findChild<QCalendarWidget*>();
+    QVERIFY(calendarView != nullptr);
+    QCOMPARE(calendarView->minimumDate(), QDate(1901, 2, 19));
+    QCOMPARE(calendarView->maximumDate(), QDate(2048, 12, 31));
+    QApplication::activePopupWidget()->close();
   }
 
   void gregorianEntryTakesTheDayPickedOnTheCalendar() {

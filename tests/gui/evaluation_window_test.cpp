@@ -4,9 +4,9 @@
 #include "numerology/grids.h"
 #include "picture_check.h"
 #include "pictures/grid_diagram.h"
-#include "shell/profile.h"
-#include "shell/table_files.h"
-#include "shell/working_folder.h"
+#include "profile/profile.h"
+#include "storage/table_files.h"
+#include "storage/working_folder.h"
 #include "support/text_support.h"
 
 #include <QAction>
@@ -39,7 +39,7 @@ class EvaluationWindowTest : public QObject {
   // The profile a generation request left: the legal representative's chart misses
   // two elements, so the star rating's base score is 3.
   void writeProfile() {
-    zeruda::shell::LegalPersonProfile saved;
+    zeruda::profile::LegalPersonProfile saved;
     saved.surname = gbk("王");
     saved.givenName = gbk("建国");
     saved.regionPrefix = gbk("成都");
@@ -48,7 +48,7 @@ class EvaluationWindowTest : public QObject {
     saved.hourText = "8";
     saved.minuteText = "30";
     saved.missingElements = gbk("金水");
-    QVERIFY(zeruda::shell::writeLegalPersonProfile(zeruda::shell::profilePath(), saved));
+    QVERIFY(zeruda::profile::writeLegalPersonProfile(zeruda::profile::profilePath(), saved));
   }
 
   void openOn(const QString& body, const QString& stars = {}) {
@@ -69,8 +69,8 @@ class EvaluationWindowTest : public QObject {
   void init() {
     home_ = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", home_->path().toUtf8());
-    zeruda::shell::chooseDriveRoot(zeruda::shell::systemRoots());
-    zeruda::shell::writeMissingTableFiles();
+    zeruda::storage::chooseDriveRoot(zeruda::storage::systemRoots());
+    zeruda::storage::ownTableFiles();
     writeProfile();
     services_ = FakeUiServices{};
     window_ = new EvaluationWindow(services_);
@@ -79,7 +79,7 @@ class EvaluationWindowTest : public QObject {
   }
   void cleanup() {
     delete window_;
-    zeruda::shell::shutdownCleanup();
+    zeruda::storage::shutdownCleanup();
     home_.reset();
   }
 

@@ -1,7 +1,9 @@
 #include "gui/lookup_window.h"
 #include "fake_ui_services.h"
-#include "shell/table_files.h"
-#include "shell/working_folder.h"
+#include "storage/built_in_tables.h"
+#include "storage/table_files.h"
+#include "storage/working_folder.h"
+#include "support/temp_folder.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -32,8 +34,8 @@ class LookupWindowTest : public QObject {
   void init() {
     home_ = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", home_->path().toUtf8());
-    zeruda::shell::chooseDriveRoot(zeruda::shell::systemRoots());
-    zeruda::shell::writeMissingTableFiles();
+    zeruda::storage::chooseDriveRoot(zeruda::storage::systemRoots());
+    zeruda::storage::ownTableFiles();
     services_ = FakeUiServices{};
     window_ = new LookupWindow(services_);
     window_->show();
@@ -42,7 +44,7 @@ class LookupWindowTest : public QObject {
   }
   void cleanup() {
     delete window_;
-    zeruda::shell::shutdownCleanup();
+    zeruda::storage::shutdownCleanup();
     home_.reset();
   }
 
@@ -93,6 +95,15 @@ class LookupWindowTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window_->input));
     // The earlier answer stays: nothing else happens.
     QCOMPARE(window_->result->text(), QString::fromUtf8("水"));
+  }
+
+  void aCharacterTableDamagedWhileTheWindowRunsIsWrittenAgain() {
+    const std::filesystem::path zk = zeruda::storage::tableFile("zk");
+    zeruda::test::writeFile(zk, "random bytes where the table was");
+    ask(QString::fromUtf8("鑫"));
+    QVERIFY(services_.messages.empty());
+    QCOMPARE(window_->result->text(), QString::fromUtf8("金"));
+    QCOMPARE(zeruda::test::readFile(zk), zeruda::storage::builtInTableBlock("zk").value());
   }
 };
 

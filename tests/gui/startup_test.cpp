@@ -2,8 +2,8 @@
 #include "find_control.h"
 #include "gui/lunar_date_box.h"
 #include "gui/main_window.h"
-#include "shell/profile.h"
-#include "shell/working_folder.h"
+#include "profile/profile.h"
+#include "storage/working_folder.h"
 #include "support/text_support.h"
 
 #include <QComboBox>
@@ -43,7 +43,7 @@ class StartupTest : public QObject {
 
   // A legal representative born 1985-06-15 at 8:30, as a generation request saves him.
   void writeProfile() {
-    zeruda::shell::LegalPersonProfile saved;
+    zeruda::profile::LegalPersonProfile saved;
     saved.surname = gbk("王");
     saved.givenName = gbk("建国");
     saved.regionPrefix = gbk("深圳");
@@ -60,9 +60,9 @@ class StartupTest : public QObject {
     saved.nayin = gbk("海中金；杨柳木；白蜡金；白蜡金");
     saved.favourable = gbk("水");
     saved.missingElements = "";
-    zeruda::shell::createWorkingFolder(home_->path().toStdString());
-    QVERIFY(zeruda::shell::writeLegalPersonProfile(
-        zeruda::shell::workingPathUnder(home_->path().toStdString(), "shengchen.ini"), saved));
+    zeruda::storage::createWorkingFolder(home_->path().toStdString());
+    QVERIFY(zeruda::profile::writeLegalPersonProfile(
+        zeruda::storage::workingPathUnder(home_->path().toStdString(), "shengchen.ini"), saved));
   }
 
   void startWindow() {

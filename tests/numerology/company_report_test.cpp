@@ -1,6 +1,6 @@
 #include "numerology/company_report.h"
 
-#include "shell/profile.h"
+#include "app/company_evaluation.h"
 #include "support/program_sandbox.h"
 #include "support/text_support.h"
 
@@ -14,18 +14,18 @@ using test::utf8;
 
 class CompanyNameReport : public testing::Test {
  protected:
-  CompanyReportOutcome run(const char* body, std::optional<double> base = 3) {
+  CompanyReportOutcome run(const char* body, double base = 3) {
     CompanyReportRequest request;
     request.body = gbk(body);
     request.prefix = gbk("成都");
     request.suffix = gbk("科技有限公司");
     request.baseScore = base;
-    return companyNameReport(request);
+    return companyNameReport(request, app::programReportSources());
   }
 
   // The 81-number texts of a record of the table the program carries.
   std::pair<std::string, std::string> numberTexts(int number) {
-    auto table = shell::openDataTable("sl");
+    auto table = storage::openDataTable("sl");
     EXPECT_TRUE(table.ok());
     table.value().moveTo(number);
     return {table.value().field(3).value(), table.value().field(7).value()};
@@ -67,9 +67,9 @@ TEST_F(CompanyNameReport, ColoursTheTwoRulesAsHeadings) {
 
 TEST_F(CompanyNameReport, WritesTheSameReportAsAGbkPage) {
   auto outcome = run("华通");
-  ASSERT_FALSE(outcome.page.empty());
-  EXPECT_EQ(outcome.page, shell::workingPath("gsmzpf.htm"));
-  const std::string page = test::readFile(outcome.page);
+  const auto written = app::writeReportPage(*outcome.report);
+  EXPECT_EQ(written, storage::workingPath("gsmzpf.htm"));
+  const std::string page = test::readFile(written);
   EXPECT_EQ(page, outcome.report->html());
   EXPECT_NE(page.find("charset=gbk"), std::string::npos);
   EXPECT_NE(page.find("color:#0000FF"), std::string::npos);  // headings
@@ -118,10 +118,10 @@ TEST_F(CompanyNameReport, TakesTheStarsOfTheSelectedRowForTheSameBody) {
   request.baseScore = 3;
   request.selectedBody = gbk("华通");
   request.selectedStars = gbk("☆☆");  // rated when the profile said otherwise
-  auto same = companyNameReport(request);
+  auto same = companyNameReport(request, app::programReportSources());
   EXPECT_EQ(utf8(same.report->pieces[2].text), "☆☆");
   request.selectedBody = gbk("华达");
-  auto other = companyNameReport(request);
+  auto other = companyNameReport(request, app::programReportSources());
   EXPECT_EQ(utf8(other.report->pieces[2].text), "☆☆☆☆");
 }
 
@@ -149,12 +149,17 @@ TEST_F(CompanyNameReport, TotalsBeyondTheTableShowItsLastRecord) {
   EXPECT_NE(outcome.report->plainText().find(verdict), std::string::npos);
 }
 
-TEST_F(CompanyNameReport, BaseScoreComesFromTheProfileWhenNotGiven) {
-  EXPECT_EQ(run("华通", std::nullopt).report->stars, 1);  // no profile: 4 points
-  shell::LegalPersonProfile profile;
-  profile.missingElements = gbk("金");  // 吉数 4: 8 points
-  ASSERT_TRUE(shell::writeLegalPersonProfile(shell::profilePath(), profile).ok());
-  EXPECT_EQ(run("华通", std::nullopt).report->stars, 5);
+TEST_F(CompanyNameReport, ATableThatCannotBeReadIsNamedInsteadOfBlankLines) {
+  ReportSources sources = app::programReportSources();
+  sources.numberTexts = [](int) -> Result<NumberTexts> {
+    return Error{gbk("数据文件已损坏：sl.dat")};
+  };
+  CompanyReportRequest request;
+  request.body = gbk("华通");
+  const auto outcome = companyNameReport(request, sources);
+  EXPECT_FALSE(outcome.report);
+  ASSERT_TRUE(outcome.refusal);
+  EXPECT_EQ(utf8(outcome.refusal->text), "数据文件已损坏：sl.dat");
 }
 
 }  // namespace

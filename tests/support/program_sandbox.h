@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/data_table.h"
-#include "shell/table_files.h"
-#include "shell/working_folder.h"
+#include "storage/data_table.h"
+#include "storage/table_files.h"
+#include "storage/working_folder.h"
 #include "support/temp_folder.h"
 
 namespace zeruda::test {
@@ -12,10 +12,10 @@ namespace zeruda::test {
 class ProgramSandbox {
  public:
   ProgramSandbox() {
-    shell::chooseDriveRoot(shell::systemRoots());
-    shell::writeMissingTableFiles();
+    storage::chooseDriveRoot(storage::systemRoots());
+    storage::ownTableFiles();
   }
-  ~ProgramSandbox() { shell::shutdownCleanup(); }
+  ~ProgramSandbox() { storage::shutdownCleanup(); }
   ProgramSandbox(const ProgramSandbox&) = delete;
   ProgramSandbox& operator=(const ProgramSandbox&) = delete;
 

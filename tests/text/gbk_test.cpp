@@ -36,6 +36,25 @@ TEST(Gbk, CharacterOutsideGbkIsAnErrorNotAQuestionMark) {
   EXPECT_NE(converted.error().find("byte 3"), std::string::npos) << converted.error();
 }
 
+TEST(Gbk, TheEuroSignIsRefusedLikeAnyCharacterOutsideGbk) {
+  // The converter's one-byte 0x80 for it would read as the first half of a character.
+  auto converted = utf8ToGbk("华€天府");
+  ASSERT_FALSE(converted.ok());
+  EXPECT_NE(converted.error().find("byte 3 starts a character that cannot be converted"),
+            std::string::npos)
+      << converted.error();
+  EXPECT_FALSE(wideToGbk(L"\u20AC").ok());
+}
+
+TEST(Gbk, DisplayShowsWhatIsNotGbkAsReplacementAndTheRestAsItIs) {
+  EXPECT_EQ(displayUtf8("\xBB\xAA"
+                        "a\xCD\xA8"),
+            "华a通");
+  EXPECT_EQ(displayUtf8("\xBB\xAA"
+                        "a\xCD\xA8\xFF"),
+            "华a通\uFFFD");
+}
+
 TEST(Gbk, MalformedUtf8IsAnError) {
   EXPECT_FALSE(utf8ToGbk("\xE5\x8D").ok());
   EXPECT_FALSE(utf8ToGbk("\xFF").ok());

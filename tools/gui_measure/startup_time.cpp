@@ -1,10 +1,10 @@
 // Time from launch to the main window on screen. The launch moment comes from the
 // caller (nanoseconds since the epoch, `date +%s%N`), so loading the program and its
 // libraries counts too. The start-up is the program's own, step for step.
+#include "app/startup.h"
 #include "gui/main_window.h"
 #include "gui/style.h"
 #include "gui/ui_services.h"
-#include "shell/startup.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   zeruda::gui::applyLightStyle(app);
   zeruda::gui::QtUiServices services;
-  if (zeruda::shell::startupCheck(zeruda::shell::systemStartupInputs()).endProgram) return 1;
+  if (zeruda::app::startupCheck(zeruda::app::systemStartupInputs()).endProgram) return 1;
   zeruda::gui::MainWindow window(services);
   window.startUp();
   window.show();

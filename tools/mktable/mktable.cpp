@@ -13,7 +13,7 @@
 // fixed page size, encoding and header fields, in one pass without a journal, and
 // records keep their line order. (SQLite writes its own version number into the
 // header, so the same SQLite library is part of "identical input".)
-#include "shell/table_format.h"
+#include "storage/table_format.h"
 
 #include <iconv.h>
 #include <sqlite3.h>
@@ -27,9 +27,9 @@
 
 namespace {
 
-using zeruda::shell::kIntegerFieldSuffix;
-using zeruda::shell::kTableApplicationId;
-using zeruda::shell::kTableLayoutVersion;
+using zeruda::storage::kIntegerFieldSuffix;
+using zeruda::storage::kTableApplicationId;
+using zeruda::storage::kTableLayoutVersion;
 
 struct Field {
   std::string name;

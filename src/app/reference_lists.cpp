@@ -1,0 +1,36 @@
+#include "app/reference_lists.h"
+
+#include "storage/data_table.h"
+
+#include <string_view>
+
+namespace zeruda::app {
+namespace {
+
+// Walks the whole table from its first record, taking fields 1 … fieldCount.
+Result<std::vector<ListRow>> rowsOf(std::string_view alias, int fieldCount, bool numbered) {
+  auto opened = storage::openDataTable(alias);
+  if (!opened.ok()) return Error{opened.error()};
+  storage::DataTable table = opened.value();
+  std::vector<ListRow> rows;
+  for (; !table.eof(); table.moveNext()) {
+    ListRow row;
+    row.recordNumber = table.recordNumber();
+    if (numbered) row.cells.push_back(std::to_string(rows.size() + 1));
+    for (int number = 1; number <= fieldCount; ++number) {
+      auto value = table.field(number);
+      if (!value.ok()) return Error{value.error()};
+      row.cells.push_back(std::move(value).value());
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+}  // namespace
+
+Result<std::vector<ListRow>> threeTalentsListRows() { return rowsOf("sc", 4, true); }
+
+Result<std::vector<ListRow>> numberLuckListRows() { return rowsOf("sl", 7, false); }
+
+}  // namespace zeruda::app

@@ -1,0 +1,160 @@
+#include "storage/atomic_file.h"
+
+#include "text/gbk_literal.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <random>
+#include <string>
+
+namespace zeruda::storage {
+namespace {
+
+using namespace text::literals;
+
+std::atomic<void (*)()> afterTempWritten{nullptr};
+
+Error failure(const std::filesystem::path& target, int error) {
+  return Error{"无法写入文件："_gbk + target.filename().string() + "（"_gbk + std::strerror(error) +
+               "）"_gbk};
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+// The rename itself lives in the folder; flushing the folder makes it last.
+void syncFolder(const std::filesystem::path& folder) {
+  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+// The file a write really replaces: links are followed (a relative link from the
+// folder it lies in), so a linked profile stays a link and its target gets the
+// bytes. A link that points nowhere yet gives the place it points to.
+std::filesystem::path followLinks(const std::filesystem::path& target) {
+  std::filesystem::path path = target;
+  for (int hops = 0; hops < 40; ++hops) {  // the system's own limit on a chain of links
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) break;
+    auto next = std::filesystem::read_symlink(path, error);
+    if (error) break;
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return path;
+}
+
+std::string randomTail() {
+  static constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz0123456789";
+  thread_local std::mt19937 random(std::random_device{}() ^ static_cast<unsigned>(::getpid()));
+  std::string tail(6, ' ');
+  for (char& c : tail) c = kLetters[random() % kLetters.size()];
+  return tail;
+}
+
+// A new temporary file beside `file`, locked while it is written (the start-up
+// clean-up leaves locked ones alone). Created with 0666 so that the umask decides
+// its mode, as for any new file the user's programs make.
+int createTemp(const std::filesystem::path& file, std::string& name) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    name = file.string() + std::string(kTempMarker) + randomTail();
+    int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      ::flock(fd, LOCK_EX);
+      return fd;
+    }
+    if (errno != EEXIST) return -1;
+  }
+  return -1;
+}
+
+// Some folders take no new file while the files in them may be written (a folder
+// made read-only around a writable profile). Then the file is written in place:
+// a crash in the middle would leave it cut short, which is why this is only the
+// way out when the safe way is closed.
+Result<Done> writeInPlace(const std::filesystem::path& file, std::string_view bytes) {
+  int fd = ::open(file.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+  if (fd < 0) return failure(file, errno);
+  bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+  int error = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (!ok) return failure(file, error);
+  return Done{};
+}
+
+}  // namespace
+
+void setAtomicWriteHookForTesting(void (*hook)()) { afterTempWritten.store(hook); }
+
+Result<Done> writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+  const std::filesystem::path file = followLinks(target);
+  struct stat existing {};
+  const bool replacing = ::stat(file.c_str(), &existing) == 0;
+
+  std::string temp;
+  int fd = createTemp(file, temp);
+  if (fd < 0) {
+    const int error = errno;
+    if ((error == EACCES || error == EPERM) && replacing && ::access(file.c_str(), W_OK) == 0) {
+      return writeInPlace(file, bytes);
+    }
+    return failure(target, error);
+  }
+
+  // A replaced file keeps its permission bits; a new one has what the umask gave.
+  bool ok = (!replacing || ::fchmod(fd, existing.st_mode & 07777) == 0) && writeAll(fd, bytes) &&
+            ::fsync(fd) == 0;
+  int error = errno;
+  if (ok) {
+    if (auto hook = afterTempWritten.load()) hook();
+    ok = ::rename(temp.c_str(), file.c_str()) == 0;
+    error = errno;
+  }
+  ::close(fd);  // after the rename: the lock is held until the file has its name
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return failure(target, error);
+  }
+  syncFolder(file.parent_path());
+  return Done{};
+}
+
+void removeStaleTempFiles(const std::filesystem::path& folder) {
+  std::error_code error;
+  const auto now = std::filesystem::file_time_type::clock::now();
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.find(kTempMarker) == std::string::npos) continue;
+    std::error_code ignored;
+    if (!entry.is_regular_file(ignored) || entry.is_symlink(ignored)) continue;
+    const auto modified = entry.last_write_time(ignored);
+    if (ignored || now - modified < std::chrono::minutes(1)) continue;
+    int fd = ::open(entry.path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) continue;
+    // A writer holds its lock until the rename: a file nobody locks is left over.
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(entry.path().c_str());
+    ::close(fd);
+  }
+}
+
+}  // namespace zeruda::storage

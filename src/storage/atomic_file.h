@@ -1,0 +1,31 @@
+#pragma once
+
+#include "text/result.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace zeruda::storage {
+
+// What every temporary file of ours carries in its name: "<file>.zeruda-tmp-xxxxxx".
+inline constexpr std::string_view kTempMarker = ".zeruda-tmp-";
+
+// Replaces `target` with `bytes` so that a crash or a full disk at any moment leaves
+// either the old file or the new one, never a part: the bytes go to a temporary file
+// beside the target, are flushed to the disk, and the temporary file is renamed over
+// the target. What the user set is kept: a replaced file keeps its permission bits,
+// a new one gets those the umask gives, and a link is followed so that its target
+// is replaced and the link stays. Where the folder takes no new file but the file
+// itself may be written, it is written in place instead. The error names the file
+// and the system's reason (GBK text).
+Result<Done> writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// Removes the temporary files that writers killed on the way left in `folder`:
+// those older than a minute that no writer holds. Start-up calls it.
+void removeStaleTempFiles(const std::filesystem::path& folder);
+
+// For tests that stop the program between writing the temporary file and renaming
+// it: the hook runs at that moment. Not for use by the program itself.
+void setAtomicWriteHookForTesting(void (*hook)());
+
+}  // namespace zeruda::storage

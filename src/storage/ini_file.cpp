@@ -1,0 +1,86 @@
+#include "storage/ini_file.h"
+
+#include "storage/atomic_file.h"
+#include "text/gbk.h"
+#include "text/gbk_literal.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <mutex>
+
+namespace zeruda::storage {
+namespace {
+
+using namespace text::literals;
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+std::mutex& writeLock() {
+  static std::mutex lock;
+  return lock;
+}
+
+// The file's bytes; empty when there is no file; an error when a file is there but
+// cannot be read, so that a write never replaces a profile it could not see.
+Result<std::string> readBytes(const std::filesystem::path& file) {
+  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return std::string();
+    return Error{"无法读取文件："_gbk + file.filename().string()};
+  }
+  std::string bytes;
+  char buffer[16384];
+  while (true) {
+    ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      ::close(fd);
+      return Error{"无法读取文件："_gbk + file.filename().string()};
+    }
+    if (got == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  return bytes;
+}
+
+// Bytes as the GBK text they are meant to be. Text behind a UTF-8 mark that does
+// not convert is kept as it is: better unreadable values than lost lines.
+std::string asGbk(std::string bytes) {
+  if (!bytes.starts_with(kUtf8Mark)) return bytes;
+  std::string_view body = std::string_view(bytes).substr(kUtf8Mark.size());
+  auto converted = text::utf8ToGbk(body);
+  return converted.ok() ? std::move(converted).value() : std::string(body);
+}
+
+}  // namespace
+
+IniDocument loadIniFile(const std::filesystem::path& file) {
+  auto bytes = readBytes(file);
+  return bytes.ok() ? IniDocument::parse(asGbk(std::move(bytes).value())) : IniDocument();
+}
+
+std::string readProfileString(const std::filesystem::path& file, std::string_view section,
+                              std::string_view key) {
+  return loadIniFile(file).get(section, key);
+}
+
+Result<Done> updateIniFile(const std::filesystem::path& file,
+                           const std::function<Result<Done>(IniDocument&)>& change) {
+  std::lock_guard guard(writeLock());
+  auto bytes = readBytes(file);
+  if (!bytes.ok()) return Error{bytes.error()};
+  IniDocument document = IniDocument::parse(asGbk(std::move(bytes).value()));
+  if (auto changed = change(document); !changed.ok()) return changed;
+  return writeFileAtomically(file, document.text());
+}
+
+Result<Done> writeProfileString(const std::filesystem::path& file, std::string_view section,
+                                std::string_view key, std::string_view value) {
+  return updateIniFile(file,
+                       [&](IniDocument& document) { return document.set(section, key, value); });
+}
+
+}  // namespace zeruda::storage

@@ -1,0 +1,79 @@
+#include "fake_ui_services.h"
+#include "find_control.h"
+#include "gui/lunar_date_box.h"
+#include "gui/main_window.h"
+#include "gui/quit_signals.h"
+#include "gui/single_instance.h"
+#include "storage/table_files.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <filesystem>
+
+using zeruda::gui::LunarDateBox;
+using zeruda::gui::MainWindow;
+using zeruda::gui::SingleInstance;
+using zeruda::gui::test::FakeUiServices;
+using zeruda::gui::test::findControl;
+using zeruda::gui::test::ShownMessage;
+
+// The window's life at its edges: a second start, and a quit signal at an awkward
+// moment. A program of its own, since a quit leaves Qt's event loops ended for good.
+class QuitSignalTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aSecondStartOnTheFolderHandsOverToTheFirst() {
+    QTemporaryDir folder;
+    SingleInstance first(folder.path());
+    QVERIFY(first.owner());
+    QSignalSpy toFront(&first, &SingleInstance::activationRequested);
+    {
+      SingleInstance second(folder.path());
+      QVERIFY(!second.owner());
+    }
+    QVERIFY(toFront.wait(5000));
+    QTemporaryDir otherFolder;
+    QVERIFY(SingleInstance(otherFolder.path()).owner());
+  }
+
+  // Last: the quit ends every event loop of this program.
+  void aQuitSignalDuringTheWaitMessageClosesTheWindowCleanly() {
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    FakeUiServices services;
+    MainWindow window(services);
+    window.startUp();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    zeruda::gui::closeOnQuitSignals(window);
+    auto text = [&](const char* name, const char* value) {
+      findControl<QLineEdit>(&window, name)->setText(QString::fromUtf8(value));
+    };
+    text("公司法人姓", "张");
+    text("公司法人名", "三");
+    text("公司前缀", "成都");
+    text("公司后缀", "科技有限公司");
+    findControl<LunarDateBox>(&window, "公司法人农历日期框")->setDate({1985, 6, 15});
+
+    services.whileShown = [&](const ShownMessage&) {
+      std::raise(SIGTERM);
+      if (!QTest::qWaitFor([&] { return !window.isVisible(); }, 5000)) qWarning("still open");
+    };
+    QTest::mouseClick(findControl<QPushButton>(&window, "按钮公司取名"), Qt::LeftButton);
+
+    QVERIFY(!window.isVisible());
+    QCOMPARE(services.messages.size(), std::size_t{1});
+    for (auto alias : zeruda::storage::kTableAliases) {
+      QVERIFY(!std::filesystem::exists(zeruda::storage::tableFile(alias)));
+    }
+  }
+};
+
+QTEST_MAIN(QuitSignalTest)
+#include "quit_signal_test.moc"

@@ -1,0 +1,194 @@
+#include "profile/profile.h"
+
+#include "storage/ini_file.h"
+#include "support/temp_folder.h"
+#include "support/text_support.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace zeruda::profile {
+namespace {
+
+using test::gbk;
+using test::readFile;
+using test::utf8;
+
+LegalPersonProfile sampleLegalPerson(const char* missing) {
+  LegalPersonProfile p;
+  p.surname = gbk("张");
+  p.givenName = gbk("三丰");
+  p.regionPrefix = gbk("成都");
+  p.tradeSuffix = gbk("科技有限公司");
+  p.solarBirth = gbk("1985年6月15日8时30分");
+  p.lunarBirth = gbk("1985年4月27日");
+  p.hourText = "8";
+  p.minuteText = "30";
+  p.hourBranch = gbk("辰");
+  p.zodiac = gbk("牛");
+  p.pillars = gbk("乙丑年壬午月丙寅日壬辰时");
+  p.eightCharacters = gbk("乙丑壬午丙寅壬辰");
+  p.elements = gbk("木土水火火木水土");
+  p.nayin = gbk("海中金；杨柳木；炉中火；长流水");
+  p.favourable = gbk("金");
+  p.missingElements = gbk(missing);
+  p.baseScore = "99";  // never written as given
+  return p;
+}
+
+PersonalChartProfile samplePersonalChart(const char* favourable) {
+  PersonalChartProfile p;
+  p.surname = gbk("李");
+  p.gender = gbk("男");
+  p.solarBirth = gbk("2020年1月1日");
+  p.lunarBirth = gbk("2019年12月7日");
+  p.hourBranch = gbk("子");
+  p.zodiac = gbk("猪");
+  p.pillars = gbk("己亥年丙子月辛酉日戊子时");
+  p.eightCharacters = gbk("己亥丙子辛酉戊子");
+  p.elements = gbk("土水火水金金土水");
+  p.nayin = gbk("平地木；涧下水；石榴木；霹雳火");
+  p.favourable = gbk(favourable);
+  return p;
+}
+
+class Profile : public testing::Test {
+ protected:
+  std::filesystem::path file() const { return folder_ / "shengchen.ini"; }
+  test::TempFolder folder_;
+};
+
+TEST_F(Profile, TheLegalPersonSectionIsWrittenKeyByKeyInItsOrder) {
+  ASSERT_TRUE(writeLegalPersonProfile(file(), sampleLegalPerson("金")).ok());
+  EXPECT_EQ(utf8(readFile(file())),
+            "[法人资料]\r\n"
+            "法人姓=张\r\n"
+            "法人名=三丰\r\n"
+            "公司地域前缀=成都\r\n"
+            "公司后缀=科技有限公司\r\n"
+            "公历=1985年6月15日8时30分\r\n"
+            "农历=1985年4月27日\r\n"
+            "法人时=8\r\n"
+            "法人分=30\r\n"
+            "时辰=辰\r\n"
+            "属相=牛\r\n"
+            "四柱=乙丑年壬午月丙寅日壬辰时\r\n"
+            "八字=乙丑壬午丙寅壬辰\r\n"
+            "五行=木土水火火木水土\r\n"
+            "纳音=海中金；杨柳木；炉中火；长流水\r\n"
+            "喜用神=金\r\n"
+            "五行缺失=金\r\n"
+            "吉数=4\r\n");
+}
+
+struct ScoreCase {
+  const char* name;
+  const char* missing;
+  const char* score;
+};
+
+class BaseScore : public Profile, public testing::WithParamInterface<ScoreCase> {};
+
+TEST_P(BaseScore, IsFiveLessTheMissingElementsAsTheFileGivesThemBack) {
+  writeLegalPersonProfile(file(), sampleLegalPerson(GetParam().missing));
+  EXPECT_EQ(readLegalPersonProfile(file()).baseScore, GetParam().score);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Missing, BaseScore,
+    testing::Values(ScoreCase{"NoneMissing", "", "5"}, ScoreCase{"OneMissing", "金", "4"},
+                    ScoreCase{"TwoMissing", "木火", "3"},
+                    ScoreCase{"AllFiveMissing", "木火土金水", "0"},
+                    // Blanks and quotes do not come back from the file, so they do not count.
+                    ScoreCase{"BlanksAround", "  金  ", "4"}, ScoreCase{"Quoted", "\"木火\"", "3"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Profile, ThePersonalChartSectionIsWrittenInItsOrder) {
+  ASSERT_TRUE(writePersonalChartProfile(file(), samplePersonalChart("木")).ok());
+  EXPECT_EQ(utf8(readFile(file())),
+            "[先天八字]\r\n"
+            "姓氏=李\r\n"
+            "性别=男\r\n"
+            "公历=2020年1月1日\r\n"
+            "农历=2019年12月7日\r\n"
+            "时辰=子\r\n"
+            "属相=猪\r\n"
+            "四柱=己亥年丙子月辛酉日戊子时\r\n"
+            "八字=己亥丙子辛酉戊子\r\n"
+            "五行=土水火水金金土水\r\n"
+            "纳音=平地木；涧下水；石榴木；霹雳火\r\n"
+            "喜用神=木\r\n"
+            "吉数=4\r\n");
+}
+
+TEST_F(Profile, WritingOneSectionNeverTouchesTheOther) {
+  writeLegalPersonProfile(file(), sampleLegalPerson("金"));
+  writePersonalChartProfile(file(), samplePersonalChart("木火"));
+  writeLegalPersonProfile(file(), sampleLegalPerson(""));
+  EXPECT_EQ(readLegalPersonProfile(file()).baseScore, "5");
+  EXPECT_EQ(utf8(readLegalPersonProfile(file()).favourable), "金");
+  EXPECT_EQ(utf8(readPersonalChartProfile(file()).favourable), "木火");
+  EXPECT_EQ(readPersonalChartProfile(file()).baseScore, "3");
+}
+
+TEST_F(Profile, RewritingReplacesValuesInsteadOfAddingLines) {
+  writeLegalPersonProfile(file(), sampleLegalPerson("金"));
+  const auto size = readFile(file()).size();
+  auto changed = sampleLegalPerson("水");
+  changed.surname = gbk("王");
+  writeLegalPersonProfile(file(), changed);
+  EXPECT_EQ(readFile(file()).size(), size);
+  EXPECT_EQ(utf8(readLegalPersonProfile(file()).surname), "王");
+}
+
+TEST_F(Profile, AMissingFileReadsAsEmptyValues) {
+  LegalPersonProfile read = readLegalPersonProfile(file());
+  EXPECT_EQ(read.surname, "");
+  EXPECT_EQ(read.solarBirth, "");
+  EXPECT_EQ(read.baseScore, "");
+}
+
+TEST_F(Profile, AValueWithALineBreakIsRefusedAndTheFileKept) {
+  writeLegalPersonProfile(file(), sampleLegalPerson("金"));
+  const std::string before = readFile(file());
+  auto broken = sampleLegalPerson("金");
+  broken.givenName = gbk("三\r\n[先天八字]\r\n吉数=5");
+  EXPECT_FALSE(writeLegalPersonProfile(file(), broken).ok());
+  EXPECT_EQ(readFile(file()), before);
+}
+
+TEST(ProfileKeys, AreListedInTheOrderTheyAreWritten) {
+  std::string keys;
+  for (const auto& key : legalPersonKeys()) keys += utf8(key) + " ";
+  EXPECT_EQ(keys,
+            "法人姓 法人名 公司地域前缀 公司后缀 公历 农历 法人时 法人分 时辰 属相 四柱 八字 "
+            "五行 纳音 喜用神 五行缺失 吉数 ");
+  keys.clear();
+  for (const auto& key : personalChartKeys()) keys += utf8(key) + " ";
+  EXPECT_EQ(keys, "姓氏 性别 公历 农历 时辰 属相 四柱 八字 五行 纳音 喜用神 吉数 ");
+}
+
+struct NumberCase {
+  const char* name;
+  const char* text;
+  int expected;
+};
+
+class ProfileNumber : public testing::TestWithParam<NumberCase> {};
+
+TEST_P(ProfileNumber, TakesTheLeadingWholeNumberOrZero) {
+  EXPECT_EQ(profileNumber(GetParam().text), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ProfileNumber,
+    testing::Values(NumberCase{"Digit", "5", 5}, NumberCase{"Empty", "", 0},
+                    NumberCase{"LeadingBlanks", "  23", 23}, NumberCase{"Negative", "-2", -2},
+                    NumberCase{"Plus", "+7", 7}, NumberCase{"TrailingText", "8时", 8},
+                    NumberCase{"NoDigits", "abc", 0}, NumberCase{"Decimal", "3.5", 3},
+                    NumberCase{"Huge", "99999999999999999999", INT_MAX}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zeruda::profile
