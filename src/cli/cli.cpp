@@ -28,7 +28,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   for (const auto& command : commands()) {
     if (command.name != args[0]) continue;
-    // Every command answers --help with its own usage line.
+    // Every command explains itself on --help, whatever else stands on the line.
     if (std::find(args.begin() + 1, args.end(), "--help") != args.end()) {
       out << "usage: zeruda-cli " << command.name << ' ' << command.usage << '\n';
       return kExitOk;

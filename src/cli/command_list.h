@@ -17,6 +17,7 @@ int runPaths(std::span<const std::string> args, std::ostream& out, std::ostream&
 int runProfile(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runElement(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runRate(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runScore(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runReport(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runTable(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostream& err);

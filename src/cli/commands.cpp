@@ -14,6 +14,7 @@ std::span<const Command> commands() {
       Command{"element", "TEXT", runElement},
       Command{"rate", "BODY [--base N]", runRate},
       Command{"report", "BODY [--prefix P] [--suffix S] [--base N]", runReport},
+      Command{"score", "FILE|- [--base N] [--json] [--csv OUT]", runScore},
       Command{"calendar", "--from DATE --to DATE [--time TIME]", runCalendar},
       Command{"terms", "YEAR", runTerms},
       Command{"chart", "DATE TIME [--json] [--svg FILE]", runChart},

@@ -14,6 +14,7 @@
 #include "gui/picture_view.h"
 #include "gui/qt_text.h"
 #include "gui/report_printing.h"
+#include "gui/shortlist_window.h"
 #include "gui/ui_services.h"
 #include "gui/window_layout.h"
 #include "gui/window_texts.h"
@@ -171,6 +172,7 @@ void MainWindow::buildPages() {
   };
   connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
   connect(chart_->print, &QPushButton::clicked, this, &MainWindow::printChartReport);
+  connect(company_->shortlist, &QPushButton::clicked, this, &MainWindow::openShortlist);
   // Pages are laid out when they come to the front; place their controls then.
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { applyLayout(); });
   showPage(kCompany);
@@ -298,6 +300,11 @@ void MainWindow::openEvaluation() {
 
 void MainWindow::openLookup() {
   auto* window = new LookupWindow(services_, this);
+  window->show();
+}
+
+void MainWindow::openShortlist() {
+  auto* window = new ShortlistWindow(services_, this);
   window->show();
 }
 

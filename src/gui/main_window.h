@@ -49,6 +49,7 @@ class MainWindow : public QMainWindow {
   void restoreProfile();
   void openEvaluation();
   void openLookup();
+  void openShortlist();
   void showChartReport();
   void copyChartReport();
   void printChartReport();

@@ -27,12 +27,6 @@ TEST_F(NumerologyCommands, ElementPrintsListAndTableElementsThenTheWholeText) {
   EXPECT_EQ(run.out, "华\t水\t水\n通\t火\t火\na\t\t\n水-火-\n");
 }
 
-TEST_F(NumerologyCommands, HelpShowsTheCommandsUsage) {
-  auto run = runCli({"grids", "--help"});
-  EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.out, "usage: zeruda-cli grids BODY [--json] [--svg FILE]\n");
-}
-
 TEST_F(NumerologyCommands, RateUsesTheGivenBase) {
   EXPECT_EQ(runCli({"rate", "华通", "--base", "3"}).out, "4\t☆☆☆☆\n");
   EXPECT_EQ(runCli({"rate", "华通", "--base", "5"}).out, "5\t☆☆☆☆☆\n");
