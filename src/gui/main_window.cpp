@@ -5,6 +5,8 @@
 #include "calendar/element_strength.h"
 #include "calendar/lunar.h"
 #include "calendar/pillars.h"
+#include "gui/almanac_window.h"
+#include "gui/calendar_window.h"
 #include "gui/company_naming.h"
 #include "gui/company_page.h"
 #include "gui/evaluation_window.h"
@@ -104,8 +106,8 @@ void MainWindow::buildToolbar() {
       {QStringLiteral("81数理"), [this] { showPage(kNumbers); }},
       {QStringLiteral("三才配置"), [this] { showPage(kTalents); }},
       {QStringLiteral("五行查询"), [this] { openLookup(); }},
-      {QStringLiteral("万年历"), {}},
-      {QStringLiteral("黄历吉日"), {}},
+      {QStringLiteral("万年历"), [this] { openCalendar(); }},
+      {QStringLiteral("黄历吉日"), [this] { openAlmanac(); }},
       {QStringLiteral("使用说明"),
        [this] { services_.showMessage(this, MessageIcon::None, kSystemCaption, kQuickUseText); }},
       {QStringLiteral("退出"), [this] { close(); }},
@@ -296,6 +298,16 @@ void MainWindow::openEvaluation() {
   auto* window = new EvaluationWindow(services_, this);
   window->show();
   window->restore(selected);
+}
+
+void MainWindow::openCalendar() {
+  auto* window = new CalendarWindow(services_, this);
+  window->show();
+}
+
+void MainWindow::openAlmanac() {
+  auto* window = new AlmanacWindow(services_.currentDateTime().date(), this);
+  window->show();
 }
 
 void MainWindow::openLookup() {

@@ -50,6 +50,8 @@ class MainWindow : public QMainWindow {
   void openEvaluation();
   void openLookup();
   void openShortlist();
+  void openCalendar();
+  void openAlmanac();
   void showChartReport();
   void copyChartReport();
   void printChartReport();

@@ -2,6 +2,7 @@
 
 #include "text/user_message.h"
 
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -13,8 +14,9 @@ namespace zeruda::gui {
 // The core's icons: none, information, warning.
 using zeruda::MessageIcon;
 
-// Every message box, save dialog, clipboard and print request of the windows goes
-// through here, so that tests can read the messages and answer the dialogs.
+// Every message box, save dialog, clipboard and print request of the windows, and
+// the clock, go through here, so that tests can read the messages, answer the dialogs
+// and choose the time.
 class UiServices {
  public:
   virtual ~UiServices() = default;
@@ -34,6 +36,9 @@ class UiServices {
 
   // Lets the user pick and set up the printer; false when printing was cancelled.
   virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+
+  // The clock: "today" and "now" of the calendar windows.
+  virtual QDateTime currentDateTime() const { return QDateTime::currentDateTime(); }
 };
 
 // Shows a message of the core (GBK texts), then gives the keyboard focus to the
