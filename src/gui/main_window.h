@@ -16,6 +16,7 @@ class CompanyNaming;
 class CompanyPage;
 class KnowledgePage;
 class LegalChartPage;
+class LibraryCommands;
 class PersonalPage;
 class UiServices;
 
@@ -67,6 +68,7 @@ class MainWindow : public QMainWindow {
   KnowledgePage* knowledge_ = nullptr;
   LegalChartPage* legalChart_ = nullptr;
   ArticlesPage* articles_ = nullptr;
+  LibraryCommands* library_ = nullptr;
   // The chart page's printer, kept so a second job starts from the first's setup.
   std::unique_ptr<QPrinter> chartPrinter_;
 };
