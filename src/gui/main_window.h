@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 class QLabel;
 class QMenu;
+class QPrinter;
 class QTabWidget;
 class QToolBar;
 
@@ -55,6 +57,7 @@ class MainWindow : public QMainWindow {
   void openAlmanac();
   void showChartReport();
   void copyChartReport();
+  void printChartReport();
 
   UiServices& services_;
   QToolBar* toolbar_ = nullptr;
@@ -70,6 +73,8 @@ class MainWindow : public QMainWindow {
   LegalChartPage* legalChart_ = nullptr;
   ArticlesPage* articles_ = nullptr;
   LibraryCommands* library_ = nullptr;
+  // The chart page's printer, kept so a second job starts from the first's setup.
+  std::unique_ptr<QPrinter> chartPrinter_;
 };
 
 }  // namespace zeruda::gui
