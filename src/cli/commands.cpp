@@ -9,7 +9,7 @@ namespace zeruda::cli {
 std::span<const Command> commands() {
   static const std::array kCommands = {
       Command{"chars", "TEXT [--json]", runChars},
-      Command{"grids", "BODY [--json]", runGrids},
+      Command{"grids", "BODY [--json] [--svg FILE]", runGrids},
       Command{"demo", "", runDemo},
       Command{"element", "TEXT", runElement},
       Command{"rate", "BODY [--base N]", runRate},
@@ -21,7 +21,7 @@ std::span<const Command> commands() {
       Command{"almanac", "DATE [--json] | --from DATE --to DATE", runAlmanac},
       Command{"almanac-search", "--from DATE --range 7|15|30|60|90|180 --activity TEXT [--avoid]",
               runAlmanacSearch},
-      Command{"chart", "DATE TIME [--json]", runChart},
+      Command{"chart", "DATE TIME [--json] [--svg FILE]", runChart},
       Command{"paths", "", runPaths},
       Command{"profile", "", runProfile},
       Command{"table", "ALIAS", runTable},
@@ -31,6 +31,10 @@ std::span<const Command> commands() {
               "[--element E]... [--auto-elements] [--min-stars N] [--count N] [--seed N] "
               "[--csv FILE] [--txt FILE]",
               runGenerate},
+      Command{"personal",
+              "--surname S --gender 男|女 --birth DATE --time TIME --length 1|2|3 "
+              "[--fixed-pos 1|2|3 --fixed C] [--level 1-5] [--count N] [--seed N] [--json]",
+              runPersonal},
       Command{"article", "list | show TITLE [N]", runArticle},
       Command{"web-url", "baidu|360|alibaba|trademark NAME", runWebUrl},
       Command{"fetch", "URL [--method M] [--header H]... [--data D] [--proxy P] [--headers]",

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
+class QLabel;
 class QMenu;
+class QPrinter;
 class QTabWidget;
 class QToolBar;
 
@@ -15,6 +18,7 @@ class CompanyPage;
 class KnowledgePage;
 class LegalChartPage;
 class LibraryCommands;
+class PersonalNaming;
 class PersonalPage;
 class UiServices;
 
@@ -55,12 +59,15 @@ class MainWindow : public QMainWindow {
   void openAlmanac();
   void showChartReport();
   void copyChartReport();
+  void printChartReport();
 
   UiServices& services_;
   QToolBar* toolbar_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   QMenu* quickMenu_ = nullptr;
+  QLabel* statusText_ = nullptr;  // the status bar's first pane
   PersonalPage* personal_ = nullptr;
+  PersonalNaming* personalNaming_ = nullptr;
   ChartPage* chart_ = nullptr;
   CompanyPage* company_ = nullptr;
   CompanyNaming* naming_ = nullptr;
@@ -68,6 +75,8 @@ class MainWindow : public QMainWindow {
   LegalChartPage* legalChart_ = nullptr;
   ArticlesPage* articles_ = nullptr;
   LibraryCommands* library_ = nullptr;
+  // The chart page's printer, kept so a second job starts from the first's setup.
+  std::unique_ptr<QPrinter> chartPrinter_;
 };
 
 }  // namespace zeruda::gui
