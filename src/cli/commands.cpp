@@ -33,6 +33,7 @@ std::span<const Command> commands() {
               "[--element E]... [--auto-elements] [--min-stars N] [--count N] [--seed N] "
               "[--csv FILE] [--txt FILE]",
               runGenerate},
+      Command{"article", "list | show TITLE [N]", runArticle},
   };
   return kCommands;
 }

@@ -8,6 +8,7 @@
 #include "gui/company_naming.h"
 #include "gui/company_page.h"
 #include "gui/evaluation_window.h"
+#include "gui/library_commands.h"
 #include "gui/lookup_window.h"
 #include "gui/lunar_date_box.h"
 #include "gui/pages.h"
@@ -150,9 +151,12 @@ void MainWindow::buildPages() {
   tabs_->addTab(knowledge_, QStringLiteral("取名知识"));
   tabs_->addTab(legalChart_, QStringLiteral("法人生辰八字"));
   tabs_->addTab(articles_, QStringLiteral("公司取名知识"));
-  tabs_->setTabEnabled(kArticles, false);
 
   connect(knowledge_->back, &QPushButton::clicked, this, [this] { showPage(kCompany); });
+  library_ = new LibraryCommands(*this, *articles_, *knowledge_, services_);
+  connect(company_->knowledge, &QPushButton::clicked, library_,
+          &LibraryCommands::showKnowledgePage);
+  connect(company_->law, &QPushButton::clicked, library_, &LibraryCommands::showLawGuide);
   connect(chart_->compute, &QPushButton::clicked, this, &MainWindow::showChartReport);
   naming_ = new CompanyNaming(*company_, services_, this);
   connect(naming_, &CompanyNaming::rowActivated, this, &MainWindow::openEvaluation);
@@ -181,21 +185,18 @@ void MainWindow::buildQuickMenu() {
   };
   connect(quickMenu_->addAction(QStringLiteral("使用说明")), &QAction::triggered, this, showHelp);
 
-  // Articles, documents and web searches come with the reference library and the
-  // web lookups; their entries are shown greyed until then.
+  // The naming advice, the documents and the trademark search come with the web
+  // lookups; their entries are shown greyed until then.
   quickMenu_->addAction(QStringLiteral("五行平衡取名建议"))->setEnabled(false);
   QMenu* documents = quickMenu_->addMenu(QStringLiteral("相关文档"));
   documents->addAction(QStringLiteral("公司创立相关文档"));
   documents->addAction(QStringLiteral("公司常用文档"));
   documents->setEnabled(false);
-  quickMenu_->addAction(QStringLiteral("公司取名知识"))->setEnabled(false);
+  connect(quickMenu_->addAction(QStringLiteral("公司取名知识")), &QAction::triggered, library_,
+          &LibraryCommands::showKnowledgePage);
   quickMenu_->addSeparator();
-  for (const QString& group :
-       {QStringLiteral("民俗知识"), QStringLiteral("易学相关"), QStringLiteral("家居风水"),
-        QStringLiteral("面相与生活"), QStringLiteral("手相占卜")}) {
-    quickMenu_->addMenu(group)->setEnabled(false);
-  }
-  QMenu* other = quickMenu_->addMenu(QStringLiteral("其它功能"));
+  QMenu* other = library_->addGroups(quickMenu_);
+  other->addSeparator();
   other->addAction(QStringLiteral("商标在线查询"))->setEnabled(false);
   connect(other->addAction(QStringLiteral("使用帮助")), &QAction::triggered, this, showHelp);
 

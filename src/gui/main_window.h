@@ -14,6 +14,7 @@ class CompanyNaming;
 class CompanyPage;
 class KnowledgePage;
 class LegalChartPage;
+class LibraryCommands;
 class PersonalPage;
 class UiServices;
 
@@ -64,6 +65,7 @@ class MainWindow : public QMainWindow {
   KnowledgePage* knowledge_ = nullptr;
   LegalChartPage* legalChart_ = nullptr;
   ArticlesPage* articles_ = nullptr;
+  LibraryCommands* library_ = nullptr;
 };
 
 }  // namespace zeruda::gui

@@ -1,6 +1,7 @@
 #include "gui/pages.h"
 
 #include "gui/chinese_key_filter.h"
+#include "gui/gbk_browser.h"
 #include "gui/lunar_date_box.h"
 #include "gui/widgets.h"
 #include "gui/window_layout.h"
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QTextBrowser>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -204,12 +204,11 @@ ArticlesPage::ArticlesPage(QWidget* parent) : QWidget(parent) {
   tree->setObjectName(QStringLiteral("树型框1"));
   tree->setHeaderHidden(true);
   tree->setGeometry(5, 5, 220, 100);
-  article = new QTextBrowser(this);
-  article->setObjectName(QStringLiteral("超文本浏览框2"));
+  article = new GbkBrowser(QStringLiteral("超文本浏览框2"), this);
   article->move(235, 5);
   more = makeButton(this, QStringLiteral("按钮4"), QStringLiteral("更多资料下载"));
-  // The articles arrive with the reference library.
-  setEnabled(false);
+  // Downloading more material has no source to download from: greyed.
+  more->setEnabled(false);
 }
 
 void ArticlesPage::applyLayout(const MainWindowLayout& layout) {

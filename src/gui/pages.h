@@ -7,11 +7,11 @@ class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTextBrowser;
 class QTreeWidget;
 
 namespace zeruda::gui {
 
+class GbkBrowser;
 class LunarDateBox;
 struct MainWindowLayout;
 
@@ -67,17 +67,16 @@ class LegalChartPage : public QWidget {
   QPlainTextEdit* chart = nullptr;  // 公司法人八字编辑框
 };
 
-// The 公司取名知识 page. The articles come with the reference library; until then
-// the page is there but disabled.
+// The 公司取名知识 page: the knowledge tree and the article chosen in it.
 class ArticlesPage : public QWidget {
   Q_OBJECT
  public:
   explicit ArticlesPage(QWidget* parent = nullptr);
   void applyLayout(const MainWindowLayout& layout);
 
-  QTreeWidget* tree = nullptr;      // 树型框1
-  QTextBrowser* article = nullptr;  // 超文本浏览框2
-  QPushButton* more = nullptr;      // 按钮4
+  QTreeWidget* tree = nullptr;    // 树型框1
+  GbkBrowser* article = nullptr;  // 超文本浏览框2
+  QPushButton* more = nullptr;    // 按钮4
 };
 
 }  // namespace zeruda::gui
