@@ -55,40 +55,32 @@ std::string yearAndMonth(const PillarNumbers& p, bool withYear) {
 }
 
 std::optional<std::string> termWarning(const DateTime& birth) {
-  const std::int64_t born = secondsOf(birth);
-  // A 节 falls between the 4th and the 9th of its month: the one near a birth is that of
-  // the birth's month or a neighbour's.
-  for (int step = -1; step <= 1; ++step) {
-    const int index = birth.year * 12 + birth.month - 1 + step;
-    const int year = index / 12;
-    const int month = index % 12 + 1;
-    const DateTime term = termEntryTime(year, 2 * month - 1);
-    if (term == kNoTermMoment || distance(secondsOf(term), born) >= kTermWindow) continue;
-    const auto around = pillarsAround(secondsOf(term));
-    if (!around) continue;
-    const bool lichun = month == kLichunMonth;
-    return "出生时刻距"_gbk + text::toGbk(kOpeningTermNames[static_cast<std::size_t>(month - 1)]) +
-           "（"_gbk + dateTimeText(term) + "）不足两小时；此刻之前为 "_gbk +
-           yearAndMonth((*around)[0], lichun) + "，之后为 "_gbk +
-           yearAndMonth((*around)[1], lichun) + "。"_gbk;
+  // Every 节 falls on the 3rd to the 9th of its own month, days away from the month's
+  // ends: the only one within two hours of a birth is that of the birth's month.
+  const DateTime term = termEntryTime(birth.year, 2 * birth.month - 1);
+  if (term == kNoTermMoment || distance(secondsOf(term), secondsOf(birth)) >= kTermWindow) {
+    return std::nullopt;
   }
-  return std::nullopt;
+  const auto around = pillarsAround(secondsOf(term));
+  if (!around) return std::nullopt;
+  const bool lichun = birth.month == kLichunMonth;
+  return "出生时刻距"_gbk +
+         text::toGbk(kOpeningTermNames[static_cast<std::size_t>(birth.month - 1)]) + "（"_gbk +
+         dateTimeText(term) + "）不足两小时；此刻之前为 "_gbk + yearAndMonth((*around)[0], lichun) +
+         "，之后为 "_gbk + yearAndMonth((*around)[1], lichun) + "。"_gbk;
 }
 
-// Between 23:00 and midnight: the chart's day is already the next one. Those who change
-// the day at midnight keep today's day pillar; the hour is the 子 hour that runs on into
-// the next day, so its pillar is that of the next day's 子 hour.
+// Between 23:00 and midnight the chart's day is already the next one. Those who change
+// the day at midnight keep today's day pillar; the hour stays the 子 hour that runs on
+// into the next day, whose stem the next day's stem gives, so both ways share it.
 std::optional<std::string> lateZiWarning(const DateTime& birth) {
   if (birth.hour != 23) return std::nullopt;
   const PillarNumbers chart = pillarNumbers(birth);
   const int today = pillarNumbers(DateTime::of(birth.date(), 12)).day;
-  const int nextZi =
-      pillarNumbers(momentOf(secondsOf(DateTime::of(birth.date())) + kSecondsPerDay)).hour;
-  if (!isPairNumber(chart.day) || !isPairNumber(today) || !isPairNumber(nextZi))
-    return std::nullopt;
-  return "23时后出生按23时换日（日柱 "_gbk + pairText(chart.day) + "，时柱 "_gbk +
-         pairText(chart.hour) + "）；若按子夜换日，日柱 "_gbk + pairText(today) + "，时柱 "_gbk +
-         pairText(nextZi) + "。"_gbk;
+  if (!isPairNumber(chart.day) || !isPairNumber(today)) return std::nullopt;
+  const std::string hour = pairText(chart.hour);
+  return "23时后出生按23时换日（日柱 "_gbk + pairText(chart.day) + "，时柱 "_gbk + hour +
+         "）；若按子夜换日，日柱 "_gbk + pairText(today) + "，时柱 "_gbk + hour + "。"_gbk;
 }
 
 // 时辰 change at the odd hours; the nearest boundary is the start of an odd hour or the

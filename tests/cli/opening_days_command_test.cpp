@@ -70,19 +70,14 @@ const std::vector<std::string> kExample = {"opening-days", "--from", "2027-01-01
 TEST(OpeningDaysCommand, ListsExactlyTheDaysOfTheRuleBestFirst) {
   const auto r = runCli(kExample);
   ASSERT_EQ(r.code, 0) << r.err;
-  const auto rows = tsvRows(r.out);
   std::set<std::string> listed;
   bool favourableGroup = true;
   std::string previous;
-  for (const auto& row : rows) {
+  for (const auto& row : tsvRows(r.out)) {
     ASSERT_EQ(row.size(), 4u) << row[0];
-    EXPECT_EQ(row[0].size(), 10u);
-    EXPECT_NE(row[2].substr(3), "未") << row[0];
-    EXPECT_NE(row[1], "破");
-    EXPECT_NE(row[1], "闭");
-    // officer, activities, the clash avoided and the element at the least
+    // Every day carries its officer, activities, the clash it avoids and its element.
     EXPECT_TRUE(row[3].starts_with("值" + row[1] + "日；宜")) << row[3];
-    EXPECT_NE(row[3].find("不冲生年丑（丑未相冲）"), std::string::npos) << row[3];
+    EXPECT_NE(row[3].find("不冲生年丑（丑未相冲）；日干"), std::string::npos) << row[3];
     // The favourable days first, each group by date.
     const bool favourable = row[3].find("，合喜用神") != std::string::npos;
     if (favourable != favourableGroup) {
@@ -94,30 +89,24 @@ TEST(OpeningDaysCommand, ListsExactlyTheDaysOfTheRuleBestFirst) {
     previous = row[0];
     listed.insert(row[0]);
   }
-  EXPECT_EQ(listed.size(), rows.size());
   EXPECT_EQ(listed, expectedDays(2027y / 1 / 1, 60));
 }
 
-TEST(OpeningDaysCommand, SaysWhyAMonthQualifiedClauseDoesNotHold) {
-  // 2027-01-20 is a 开 day (己亥) of the twelfth lunar month.
-  const auto r = runCli(kExample);
-  EXPECT_NE(r.out.find("2027-01-20\t开\t己亥\t值开日；宜交易、契券；忌经商、兴贩只在正月、四月、"
-                       "七月、十月，此日为农历腊月；日支亥，不冲生年丑（丑未相冲）；日干己属土"),
-            std::string::npos)
-      << r.out;
-}
-
-TEST(OpeningDaysCommand, GivesTheDaysAsJson) {
+// 2027-01-20, a 开 day (己亥) of the twelfth lunar month, where 开's month-bound 忌
+// does not hold.
+TEST(OpeningDaysCommand, GivesTheReasonsAsTextAndAsJson) {
+  EXPECT_NE(runCli(kExample).out.find(
+                "2027-01-20\t开\t己亥\t值开日；宜交易、契券；忌经商、兴贩只在正月、四月、七月、"
+                "十月，此日为农历腊月；日支亥，不冲生年丑（丑未相冲）；日干己属土"),
+            std::string::npos);
   auto args = kExample;
   args.push_back("--json");
-  const auto r = runCli(args);
-  ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(r.out.front(), '[');
-  EXPECT_NE(r.out.find(R"({"date":"2027-01-20","officer":"开","pillars":["丙午","辛丑","己亥"],)"
-                       R"("reasons":["值开日","宜交易、契券",)"),
+  const auto json = runCli(args).out;
+  EXPECT_TRUE(json.starts_with("[{") && json.ends_with("]}]\n")) << json;
+  EXPECT_NE(json.find(R"({"date":"2027-01-20","officer":"开","pillars":["丙午","辛丑","己亥"],)"
+                      R"("reasons":["值开日","宜交易、契券",)"),
             std::string::npos)
-      << r.out;
-  EXPECT_TRUE(r.out.ends_with("]}]\n")) << r.out;
+      << json;
 }
 
 class OpeningDaysFromProfile : public testing::Test {
