@@ -9,7 +9,7 @@ namespace zeruda::cli {
 std::span<const Command> commands() {
   static const std::array kCommands = {
       Command{"chars", "TEXT [--json]", runChars},
-      Command{"grids", "BODY [--json]", runGrids},
+      Command{"grids", "BODY [--json] [--svg FILE]", runGrids},
       Command{"demo", "", runDemo},
       Command{"element", "TEXT", runElement},
       Command{"rate", "BODY [--base N]", runRate},
@@ -23,7 +23,7 @@ std::span<const Command> commands() {
               runAlmanacSearch},
       Command{"opening-days", "--from DATE --days N [--birth DATE --time HH:MM] [--json]",
               runOpeningDays},
-      Command{"chart", "DATE TIME [--json]", runChart},
+      Command{"chart", "DATE TIME [--json] [--svg FILE]", runChart},
       Command{"paths", "", runPaths},
       Command{"profile", "", runProfile},
       Command{"table", "ALIAS", runTable},

@@ -2,7 +2,9 @@
 
 #include "app/reference_lists.h"
 #include "calendar/chart_report.h"
+#include "calendar/element_strength.h"
 #include "calendar/lunar.h"
+#include "calendar/pillars.h"
 #include "gui/almanac_window.h"
 #include "gui/calendar_window.h"
 #include "gui/company_naming.h"
@@ -12,11 +14,14 @@
 #include "gui/lookup_window.h"
 #include "gui/lunar_date_box.h"
 #include "gui/pages.h"
+#include "gui/picture_view.h"
 #include "gui/qt_text.h"
+#include "gui/report_printing.h"
 #include "gui/shortlist_window.h"
 #include "gui/ui_services.h"
 #include "gui/window_layout.h"
 #include "gui/window_texts.h"
+#include "pictures/element_chart.h"
 #include "profile/profile.h"
 #include "profile/profile_restore.h"
 #include "storage/atomic_file.h"
@@ -32,6 +37,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -57,7 +63,7 @@ constexpr int kStarsColumn = 6;
 }  // namespace
 
 MainWindow::MainWindow(UiServices& services, QWidget* parent)
-    : QMainWindow(parent), services_(services) {
+    : QMainWindow(parent), services_(services), chartPrinter_(std::make_unique<QPrinter>()) {
   setWindowTitle(kMainWindowTitle);
   buildToolbar();
   buildPages();
@@ -126,7 +132,7 @@ void MainWindow::buildPages() {
   setCentralWidget(central);
 
   personal_ = new PersonalPage(tabs_);
-  chart_ = new ChartPage(tabs_);
+  chart_ = new ChartPage(services_, tabs_);
   company_ = new CompanyPage(tabs_);
   knowledge_ = new KnowledgePage(tabs_);
   legalChart_ = new LegalChartPage(tabs_);
@@ -171,6 +177,7 @@ void MainWindow::buildPages() {
     chart_->minute->setCurrentIndex(form.minuteIndex);
   };
   connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
+  connect(chart_->print, &QPushButton::clicked, this, &MainWindow::printChartReport);
   connect(company_->shortlist, &QPushButton::clicked, this, &MainWindow::openShortlist);
   // Pages are laid out when they come to the front; place their controls then.
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { applyLayout(); });
@@ -328,6 +335,14 @@ void MainWindow::showChartReport() {
       calendar::DateTime::of(date, chart_->hour->currentIndex(), chart_->minute->currentIndex());
   chart_->report->setPlainText(
       shownText(calendar::birthChartReport(moment, calendar::solarToLunar(date))));
+  chart_->picture->setPicture(
+      pictures::elementChart(calendar::fourPillars(moment), calendar::elementStrength(moment)));
+}
+
+void MainWindow::printChartReport() {
+  if (!services_.setUpPrinter(this, *chartPrinter_)) return;
+  printReportWithPicture(*chartPrinter_, *chart_->report->document(), chart_->picture->picture(),
+                         chart_->picture->font());
 }
 
 void MainWindow::copyChartReport() {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 class QMenu;
+class QPrinter;
 class QTabWidget;
 class QToolBar;
 
@@ -53,6 +55,7 @@ class MainWindow : public QMainWindow {
   void openAlmanac();
   void showChartReport();
   void copyChartReport();
+  void printChartReport();
 
   UiServices& services_;
   QToolBar* toolbar_ = nullptr;
@@ -66,6 +69,8 @@ class MainWindow : public QMainWindow {
   LegalChartPage* legalChart_ = nullptr;
   ArticlesPage* articles_ = nullptr;
   LibraryCommands* library_ = nullptr;
+  // The chart page's printer, kept so a second job starts from the first's setup.
+  std::unique_ptr<QPrinter> chartPrinter_;
 };
 
 }  // namespace zeruda::gui

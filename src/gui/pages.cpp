@@ -3,6 +3,8 @@
 #include "gui/chinese_key_filter.h"
 #include "gui/gbk_browser.h"
 #include "gui/lunar_date_box.h"
+#include "gui/picture_text_box.h"
+#include "gui/picture_view.h"
 #include "gui/widgets.h"
 #include "gui/window_layout.h"
 
@@ -133,8 +135,11 @@ QWidget* makeTablePage(const QString& listName, const QStringList& headers, QWid
   return page;
 }
 
-ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
-  report = makeTextBox(this, QStringLiteral("编辑框八字命理"));
+ChartPage::ChartPage(UiServices& services, QWidget* parent) : QWidget(parent) {
+  picture = new PictureView(services, QStringLiteral("八字五行图"));
+  report = new PictureTextBox<QPlainTextEdit>(picture, this);
+  report->setObjectName(QStringLiteral("编辑框八字命理"));
+  report->setReadOnly(true);
   report->move(5, 2);
 
   inputs_ = new QGroupBox(this);
@@ -166,6 +171,7 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
 
   compute = makeButton(this, QStringLiteral("按钮八字计算"), QStringLiteral("查看八字"));
   copy = makeButton(this, QStringLiteral("按钮八字复制"), QStringLiteral("复制生辰八字"));
+  print = makeButton(this, QStringLiteral("按钮八字打印"), QStringLiteral("打印"));
 }
 
 void ChartPage::applyLayout(const MainWindowLayout& layout, int windowHeight) {
@@ -178,6 +184,8 @@ void ChartPage::applyLayout(const MainWindowLayout& layout, int windowHeight) {
                        buttonWidth, compute->sizeHint().height());
   copy->setGeometry(layout.chartInputGroupWidth - buttonWidth + 5, layout.bottomButtonsTop,
                     buttonWidth, copy->sizeHint().height());
+  print->setGeometry(compute->x() - buttonWidth - 9, layout.bottomButtonsTop, buttonWidth,
+                     print->sizeHint().height());
 }
 
 KnowledgePage::KnowledgePage(QWidget* parent) : QWidget(parent) {

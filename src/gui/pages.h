@@ -13,6 +13,8 @@ namespace zeruda::gui {
 
 class GbkBrowser;
 class LunarDateBox;
+class PictureView;
+class UiServices;
 struct MainWindowLayout;
 
 // The 取名 page. Personal naming is not built yet: its controls are shown, disabled.
@@ -26,11 +28,12 @@ class PersonalPage : public QWidget {
 // The 三才表 and 81数理表 pages: one read-only list each.
 QWidget* makeTablePage(const QString& listName, const QStringList& headers, QWidget* parent);
 
-// The 生辰八字 page: the person's inputs in 分组框2 and the report box.
+// The 生辰八字 page: the person's inputs in 分组框2 and the report box, with the
+// element chart beside the report's text.
 class ChartPage : public QWidget {
   Q_OBJECT
  public:
-  explicit ChartPage(QWidget* parent = nullptr);
+  explicit ChartPage(UiServices& services, QWidget* parent = nullptr);
   void applyLayout(const MainWindowLayout& layout, int windowHeight);
 
   QLineEdit* surname = nullptr;       // 编辑框八字姓
@@ -42,7 +45,9 @@ class ChartPage : public QWidget {
   QComboBox* minute = nullptr;        // 组合框八字分
   QPushButton* compute = nullptr;     // 按钮八字计算
   QPlainTextEdit* report = nullptr;   // 编辑框八字命理
+  PictureView* picture = nullptr;     // 八字五行图, inside the report box
   QPushButton* copy = nullptr;        // 按钮八字复制
+  QPushButton* print = nullptr;       // 按钮八字打印
 
  private:
   QGroupBox* inputs_ = nullptr;  // 分组框2
