@@ -33,6 +33,10 @@ std::span<const Command> commands() {
               "[--element E]... [--auto-elements] [--min-stars N] [--count N] [--seed N] "
               "[--csv FILE] [--txt FILE]",
               runGenerate},
+      Command{"personal",
+              "--surname S --gender 男|女 --birth DATE --time TIME --length 1|2|3 "
+              "[--fixed-pos 1|2|3 --fixed C] [--level 1-5] [--count N] [--seed N] [--json]",
+              runPersonal},
       Command{"article", "list | show TITLE [N]", runArticle},
   };
   return kCommands;

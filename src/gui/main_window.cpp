@@ -14,6 +14,7 @@
 #include "gui/lookup_window.h"
 #include "gui/lunar_date_box.h"
 #include "gui/pages.h"
+#include "gui/personal_naming.h"
 #include "gui/picture_view.h"
 #include "gui/qt_text.h"
 #include "gui/report_printing.h"
@@ -72,10 +73,10 @@ MainWindow::MainWindow(UiServices& services, QWidget* parent)
   statusBar()->setObjectName(QStringLiteral("状态条1"));
   statusBar()->setFixedHeight(kStatusBarHeight);
   statusBar()->setSizeGripEnabled(true);
-  auto* slogan = new QLabel(kStatusSlogan, statusBar());
-  slogan->setMinimumWidth(0);
-  slogan->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  statusBar()->insertWidget(0, slogan, 1);
+  statusText_ = new QLabel(kStatusSlogan, statusBar());
+  statusText_->setMinimumWidth(0);
+  statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  statusBar()->insertWidget(0, statusText_, 1);
   resize(864, 640);
 }
 
@@ -176,6 +177,9 @@ void MainWindow::buildPages() {
     chart_->hour->setCurrentIndex(form.hourIndex);
     chart_->minute->setCurrentIndex(form.minuteIndex);
   };
+  personalNaming_ = new PersonalNaming(
+      *personal_, services_, [this](const QString& text) { statusText_->setText(text); }, this);
+  personalNaming_->beforeStart = [this] { naming_->stopGeneration(); };
   connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
   connect(chart_->print, &QPushButton::clicked, this, &MainWindow::printChartReport);
   connect(company_->shortlist, &QPushButton::clicked, this, &MainWindow::openShortlist);
@@ -359,6 +363,7 @@ void MainWindow::copyChartReport() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // The tables are closed and their files removed only once no worker reads them.
   naming_->stopGeneration();
+  personalNaming_->stopNaming();
   storage::shutdownCleanup();
   event->accept();
 }

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class QLabel;
 class QMenu;
 class QPrinter;
 class QTabWidget;
@@ -17,6 +18,7 @@ class CompanyPage;
 class KnowledgePage;
 class LegalChartPage;
 class LibraryCommands;
+class PersonalNaming;
 class PersonalPage;
 class UiServices;
 
@@ -61,7 +63,9 @@ class MainWindow : public QMainWindow {
   QToolBar* toolbar_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   QMenu* quickMenu_ = nullptr;
+  QLabel* statusText_ = nullptr;  // the status bar's first pane
   PersonalPage* personal_ = nullptr;
+  PersonalNaming* personalNaming_ = nullptr;
   ChartPage* chart_ = nullptr;
   CompanyPage* company_ = nullptr;
   CompanyNaming* naming_ = nullptr;

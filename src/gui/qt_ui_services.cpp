@@ -37,13 +37,28 @@ void showUserMessage(UiServices& services, QWidget* window, const UserMessage& m
   }
 }
 
+void showUserWaitMessage(UiServices& services, QWidget* window, const UserMessage& message,
+                         MessageCloser& closer) {
+  services.showWaitMessage(window, message.icon, fromGbk(message.caption), fromGbk(message.text),
+                           closer);
+}
+
 void QtUiServices::showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                                const QString& text) {
+  MessageCloser never;
+  showWaitMessage(parent, icon, caption, text, never);
+}
+
+void QtUiServices::showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                                   const QString& text, MessageCloser& closer) {
+  if (closer.closed()) return;
   // Our texts break lines with CR LF; a label wants bare line feeds.
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   QMessageBox box(boxIcon(icon), caption, shown, QMessageBox::Ok, parent);
   box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  QObject::connect(&closer, &MessageCloser::closeRequested, &box,
+                   [&box] { box.done(QMessageBox::Ok); });
   box.exec();
 }
 

@@ -3,6 +3,7 @@
 #include "text/user_message.h"
 
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 #include <optional>
 
@@ -15,6 +16,24 @@ namespace zeruda::gui {
 // The core's icons: none, information, warning.
 using zeruda::MessageIcon;
 
+// Lets the program close a wait message before the user does: a worker that has
+// ended by itself closes the message that was keeping the user waiting for it.
+class MessageCloser : public QObject {
+  Q_OBJECT
+ public:
+  void close() {
+    closed_ = true;
+    emit closeRequested();
+  }
+  bool closed() const { return closed_; }
+
+ signals:
+  void closeRequested();
+
+ private:
+  bool closed_ = false;
+};
+
 // Every message box, save dialog, clipboard and print request of the windows, and
 // the clock, go through here, so that tests can read the messages, answer the dialogs
 // and choose the time.
@@ -25,6 +44,11 @@ class UiServices {
   // A modal message; returns when the user has closed it.
   virtual void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                            const QString& text) = 0;
+
+  // A modal message that also closes when `closer` asks; returns at once when it
+  // has asked already.
+  virtual void showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                               const QString& text, MessageCloser& closer) = 0;
 
   // The file the user chose to save to, or nothing when the dialog was cancelled.
   // `filter` is a name pattern such as "*.csv"; `suffix` ("csv") is added to a name
@@ -49,11 +73,17 @@ class UiServices {
 // control of `window` it names, if any.
 void showUserMessage(UiServices& services, QWidget* window, const UserMessage& message);
 
+// The same for a wait message.
+void showUserWaitMessage(UiServices& services, QWidget* window, const UserMessage& message,
+                         MessageCloser& closer);
+
 // The real thing: Qt's message boxes, file dialog, clipboard and print dialog.
 class QtUiServices final : public UiServices {
  public:
   void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                    const QString& text) override;
+  void showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                       const QString& text, MessageCloser& closer) override;
   std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter,
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;
