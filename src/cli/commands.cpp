@@ -21,6 +21,8 @@ std::span<const Command> commands() {
       Command{"almanac", "DATE [--json] | --from DATE --to DATE", runAlmanac},
       Command{"almanac-search", "--from DATE --range 7|15|30|60|90|180 --activity TEXT [--avoid]",
               runAlmanacSearch},
+      Command{"opening-days", "--from DATE --days N [--birth DATE --time HH:MM] [--json]",
+              runOpeningDays},
       Command{"chart", "DATE TIME [--json] [--svg FILE]", runChart},
       Command{"paths", "", runPaths},
       Command{"profile", "", runProfile},
