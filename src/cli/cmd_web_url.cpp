@@ -33,12 +33,13 @@ int runWebUrl(std::span<const std::string> args, std::ostream& out, std::ostream
   const Args parsed(args, {});
   if (parsed.positional().empty()) throw UsageError("expected SITE and NAME");
   const web::Site site = siteNamed(parsed.positional()[0]);
-  // The trademark search opens on its own page: it takes no name.
-  const std::size_t wanted = site == web::Site::Trademark ? 1 : 2;
-  if (parsed.positional().size() != wanted) {
-    throw UsageError(wanted == 1 ? "the trademark search takes no NAME" : "expected SITE and NAME");
+  // The trademark search opens on its own page: a NAME is taken but not used, so
+  // every site is called the same way.
+  const std::size_t count = parsed.positional().size();
+  if (count > 2 || (count < 2 && site != web::Site::Trademark)) {
+    throw UsageError("expected SITE and NAME");
   }
-  const std::string name = wanted == 2 ? argToGbk(parsed.positional()[1], "NAME") : "";
+  const std::string name = count == 2 ? argToGbk(parsed.positional()[1], "NAME") : "";
   storage::chooseDriveRoot(storage::systemRoots());
   const web::WebHosts hosts = web::WebHosts::load(storage::workingPath(web::kWebConfigFileName));
   out << web::lookupAddress(site, hosts, name) << '\n';

@@ -15,6 +15,7 @@ TEST(WebCommands, WebUrlPrintsTheAddressWithTheHostsOfTheWorkingFolder) {
       runCli({"web-url", "alibaba", "成都"}).out,
       "https://s.1688.com/company/company_search.htm?keywords=%B3%C9%B6%BC&n=y&categoryId=\n");
   EXPECT_EQ(runCli({"web-url", "trademark"}).out, "https://sbj.cnipa.gov.cn/trade/\n");
+  EXPECT_EQ(runCli({"web-url", "trademark", "成都"}).out, "https://sbj.cnipa.gov.cn/trade/\n");
   test::writeFile(sandbox.data() / "zeruda/gs/web.ini", "[hosts]\r\n360=http://127.0.0.1:9\r\n");
   EXPECT_EQ(runCli({"web-url", "360", "A+B"}).out, "http://127.0.0.1:9/s?q=A%2BB\n");
   EXPECT_EQ(runCli({"web-url", "google", "x"}).code, 2);
