@@ -127,10 +127,6 @@ ElementTotals totalsOf(const PillarNumbers& n) {
 
 }  // namespace
 
-ElementTotals elementTotals(const DateTime& birthMoment) {
-  return totalsOf(pillarNumbers(birthMoment));
-}
-
 ElementStrength elementStrength(const DateTime& birthMoment) {
   const PillarNumbers n = pillarNumbers(birthMoment);
   const std::optional<Stem> dayStem =

@@ -36,9 +36,6 @@ struct ElementStrength {
 // Out of the calendar's span every total is 0 and the texts are empty.
 ElementStrength elementStrength(const DateTime& birthMoment);
 
-// The five totals alone (the first half of elementStrength).
-ElementTotals elementTotals(const DateTime& birthMoment);
-
 // The second half of elementStrength: kinds, balance, verdict and favourable elements
 // from the five totals and the day stem (nullopt when there is no day pillar).
 ElementStrength judgeTotals(const ElementTotals& totals, std::optional<Stem> dayStem);
