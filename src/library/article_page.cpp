@@ -1,29 +1,8 @@
 #include "library/article_page.h"
 
+#include "text/markup_escape.h"
+
 namespace zeruda::library {
-namespace {
-
-std::string escapeHtml(std::string_view gbk) {
-  std::string out;
-  for (char c : gbk) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
-}  // namespace
 
 ArticlePage pageOf(const ArticleSource& source) {
   return {std::string(source.title), std::string(source.file), std::string(source.bodyHtml),
@@ -32,7 +11,7 @@ ArticlePage pageOf(const ArticleSource& source) {
 
 std::string pageDocument(const ArticlePage& page) {
   // GBK and ASCII share the markup's bytes, so the frame is put together as it is.
-  const std::string title = escapeHtml(page.title);
+  const std::string title = text::escapeMarkup(page.title);
   return "\r\n<html>\r\n<head>\r\n"
          "<meta http-equiv=\"Content-Language\" content=\"zh-cn\">\r\n"
          "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">\r\n"

@@ -1,6 +1,7 @@
 #include "pictures/svg_writer.h"
 
 #include "text/gbk.h"
+#include "text/markup_escape.h"
 
 #include <cstdio>
 
@@ -21,29 +22,6 @@ std::string colour(Colour c) {
   char buf[8];
   std::snprintf(buf, sizeof buf, "#%02x%02x%02x", c.r, c.g, c.b);
   return buf;
-}
-
-std::string escaped(std::string_view utf8) {
-  std::string out;
-  for (char c : utf8) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
 }
 
 // Texts come from the program's own tables and checked input, so they are GBK; a
@@ -84,7 +62,7 @@ std::string textElement(const Text& text) {
   if (text.anchor == Anchor::Middle) out += attribute("text-anchor", "middle");
   if (text.anchor == Anchor::End) out += attribute("text-anchor", "end");
   if (text.bold) out += attribute("font-weight", "bold");
-  return out + ">" + escaped(utf8Of(text.text)) + "</text>\n";
+  return out + ">" + text::escapeMarkup(utf8Of(text.text), true) + "</text>\n";
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "markdown.h"
 
+#include "text/markup_escape.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -36,26 +38,6 @@ std::string_view trim(std::string_view text) {
   return text;
 }
 
-std::string escapeHtml(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 // Refuses the Markdown the format leaves out, so it never reaches a page as litter.
 void checkInline(std::string_view text, int line) {
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -80,7 +62,7 @@ std::string renderInline(std::string_view text, int line, bool html) {
   while (true) {
     const std::size_t mark = text.find("**", start);
     const std::string_view piece = text.substr(start, mark - start);
-    out += html ? escapeHtml(piece) : std::string(piece);
+    out += html ? zeruda::text::escapeMarkup(piece) : std::string(piece);
     if (mark == std::string_view::npos) break;
     bold = !bold;
     if (html) out += bold ? "<b>" : "</b>";
