@@ -8,24 +8,30 @@ namespace zeruda::cli {
 
 std::span<const Command> commands() {
   static const std::array kCommands = {
-      Command{"chars", "TEXT [--json]", runChars},
-      Command{"grids", "BODY [--json]", runGrids},
-      Command{"demo", "", runDemo},
-      Command{"element", "TEXT", runElement},
-      Command{"rate", "BODY [--base N]", runRate},
-      Command{"report", "BODY [--prefix P] [--suffix S] [--base N]", runReport},
-      Command{"calendar", "--from DATE --to DATE [--time TIME]", runCalendar},
-      Command{"terms", "YEAR", runTerms},
-      Command{"chart", "DATE TIME [--json]", runChart},
-      Command{"paths", "", runPaths},
-      Command{"profile", "", runProfile},
-      Command{"table", "ALIAS", runTable},
+      Command{"chars", "TEXT [--json]", runChars,
+              "strokes (written and Kangxi), traditional form and pinyin of each character"},
+      Command{"grids", "BODY [--json]", runGrids,
+              "the five grids and three talents of a name body, with their luck"},
+      Command{"demo", "", runDemo, "a short tour of what the program computes"},
+      Command{"element", "TEXT", runElement,
+              "the five-element attribute of each character, from the lists and the table"},
+      Command{"rate", "BODY [--base N]", runRate, "the star rating of a company-name body"},
+      Command{"report", "BODY [--prefix P] [--suffix S] [--base N]", runReport,
+              "the full company-name report of a body"},
+      Command{"calendar", "--from DATE --to DATE [--time TIME]", runCalendar,
+              "the lunar date and four pillars of every day in a range"},
+      Command{"terms", "YEAR", runTerms, "the 24 solar terms of a year with their moments"},
+      Command{"chart", "DATE TIME [--json]", runChart, "the birth-chart report of a birth moment"},
+      Command{"paths", "", runPaths, "where the program keeps its working files"},
+      Command{"profile", "", runProfile, "the saved legal-person and birth-chart profile"},
+      Command{"table", "ALIAS", runTable,
+              "a built-in data table (sl, sc, xm, gs, zk) as tab-separated lines"},
       Command{"generate",
               "--surname S --given G --birth DATE --time TIME [--prefix P] [--suffix S] [--shop] "
               "[--raw] [--length 2|3|4] [--fixed1 C] [--fixed2 C] [--fixed3 C] [--fixed4 C] "
               "[--element E]... [--auto-elements] [--min-stars N] [--count N] [--seed N] "
               "[--csv FILE] [--txt FILE]",
-              runGenerate},
+              runGenerate, "company names as the company page generates them, one row per line"},
   };
   return kCommands;
 }
