@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
@@ -170,6 +171,13 @@ void CompanyPage::buildExportStrip() {
   knowledge->setEnabled(false);
   law->setEnabled(false);
 }
+
+int CompanyPage::groupMinimumWidth() const {
+  // The form sits 8 pixels in from each side of the group.
+  return form_->layout()->minimumSize().width() + 16;
+}
+
+int CompanyPage::exportStripMinimumWidth() const { return exportGroup->minimumSizeHint().width(); }
 
 void CompanyPage::showFixedBoxesFor(int count) {
   fixed[2]->setVisible(count >= 3);

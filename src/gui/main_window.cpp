@@ -10,6 +10,7 @@
 #include "gui/lunar_date_box.h"
 #include "gui/pages.h"
 #include "gui/qt_text.h"
+#include "gui/secondary_window.h"
 #include "gui/ui_services.h"
 #include "gui/window_layout.h"
 #include "gui/window_texts.h"
@@ -35,6 +36,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -45,6 +47,9 @@ namespace {
 // height of H - 55 fills the space between them exactly.
 constexpr int kToolbarHeight = 33;
 constexpr int kStatusBarHeight = 22;
+
+// The result list keeps room for its header and five rows at the smallest size.
+constexpr int kMinimumListHeight = 120;
 
 // Columns of the result list the evaluation window reads: 主体名 and 星级.
 constexpr int kBodyColumn = 2;
@@ -62,10 +67,12 @@ MainWindow::MainWindow(UiServices& services, QWidget* parent)
   statusBar()->setObjectName(QStringLiteral("状态条1"));
   statusBar()->setFixedHeight(kStatusBarHeight);
   statusBar()->setSizeGripEnabled(true);
-  auto* slogan = new QLabel(kStatusSlogan, statusBar());
-  slogan->setMinimumWidth(0);
-  slogan->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  statusBar()->insertWidget(0, slogan, 1);
+  statusText_ = new QLabel(kStatusSlogan, statusBar());
+  statusText_->setMinimumWidth(0);
+  statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  statusBar()->insertWidget(0, statusText_, 1);
+  naming_->showStatus = [this](const QString& text) { statusText_->setText(text); };
+  setMinimumSize(usableMinimumSize());
   resize(864, 640);
 }
 
@@ -133,14 +140,14 @@ void MainWindow::buildPages() {
       makeTablePage(QStringLiteral("超级列表框三才"),
                     {QStringLiteral("序号"), QStringLiteral("三才1"), QStringLiteral("三才2"),
                      QStringLiteral("三才3"), QStringLiteral("三才评语")},
-                    tabs_),
+                    4, tabs_),
       QStringLiteral("三才表"));
   tabs_->addTab(
       makeTablePage(QStringLiteral("超级列表框数理"),
                     {QStringLiteral("数理"), QStringLiteral("吉否"), QStringLiteral("描述"),
                      QStringLiteral("基业"), QStringLiteral("家庭"), QStringLiteral("健康"),
                      QStringLiteral("含意")},
-                    tabs_),
+                    2, tabs_),
       QStringLiteral("81数理表"));
   tabs_->addTab(chart_, QStringLiteral("生辰八字"));
   tabs_->addTab(company_, QStringLiteral("公司取名"));
@@ -261,6 +268,18 @@ void MainWindow::restoreProfile() {
   legalChart_->chart->setPlainText(shownText(saved.chartBox));
 }
 
+QSize MainWindow::usableMinimumSize() const {
+  // The resize rule is linear: how much narrower or lower than the window each
+  // control is stays the same at every size, so any size tells the differences.
+  constexpr int kWidth = 864, kHeight = 640;
+  const MainWindowLayout at =
+      mainWindowLayout(kWidth, kHeight, kHeight - kStatusBarHeight, articles_->tree->width());
+  const int width = std::max({company_->groupMinimumWidth() + kWidth - at.companyGroupWidth,
+                              company_->exportStripMinimumWidth() + kWidth - at.exportGroupWidth,
+                              chart_->inputsMinimumWidth() + kWidth - at.chartInputGroupWidth});
+  return {width, kMinimumListHeight + kHeight - at.resultListHeight};
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   applyLayout();
@@ -284,14 +303,13 @@ void MainWindow::openEvaluation() {
     selected.body = rows->index(current.row(), kBodyColumn).data().toString();
     selected.stars = rows->index(current.row(), kStarsColumn).data().toString();
   }
-  auto* window = new EvaluationWindow(services_, this);
-  window->show();
-  window->restore(selected);
+  openSecondary(evaluation_, *this, [this] {
+    return new EvaluationWindow(services_, this);
+  })->restore(selected);
 }
 
 void MainWindow::openLookup() {
-  auto* window = new LookupWindow(services_, this);
-  window->show();
+  openSecondary(lookup_, *this, [this] { return new LookupWindow(services_, this); });
 }
 
 // The chart page always reports on the person of the company page: their inputs are

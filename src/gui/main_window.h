@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
+class QLabel;
 class QMenu;
 class QTabWidget;
 class QToolBar;
@@ -12,8 +14,10 @@ class ArticlesPage;
 class ChartPage;
 class CompanyNaming;
 class CompanyPage;
+class EvaluationWindow;
 class KnowledgePage;
 class LegalChartPage;
+class LookupWindow;
 class PersonalPage;
 class UiServices;
 
@@ -33,6 +37,10 @@ class MainWindow : public QMainWindow {
   // files, the two reference lists, the saved legal representative and the
   // controls' first state.
   void startUp();
+
+  // The smallest size at which every page keeps its controls apart and the result
+  // list shows a few rows; the window is never made smaller.
+  QSize usableMinimumSize() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -54,6 +62,7 @@ class MainWindow : public QMainWindow {
   QToolBar* toolbar_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   QMenu* quickMenu_ = nullptr;
+  QLabel* statusText_ = nullptr;  // the status bar's first pane
   PersonalPage* personal_ = nullptr;
   ChartPage* chart_ = nullptr;
   CompanyPage* company_ = nullptr;
@@ -61,6 +70,9 @@ class MainWindow : public QMainWindow {
   KnowledgePage* knowledge_ = nullptr;
   LegalChartPage* legalChart_ = nullptr;
   ArticlesPage* articles_ = nullptr;
+  // The secondary windows, one of each kind while open.
+  QPointer<EvaluationWindow> evaluation_;
+  QPointer<LookupWindow> lookup_;
 };
 
 }  // namespace zeruda::gui

@@ -1,7 +1,12 @@
 #pragma once
 
 #include "text/user_message.h"
+// moc cannot parse the C++20 library headers behind the core's folder type.
+#ifndef Q_MOC_RUN
+#include "app/user_dirs.h"
+#endif
 
+#include <QObject>
 #include <QString>
 #include <optional>
 
@@ -13,6 +18,24 @@ namespace zeruda::gui {
 // The core's icons: none, information, warning.
 using zeruda::MessageIcon;
 
+// Lets the program close a wait message before the user does: a worker that has
+// ended by itself closes the message that was keeping the user waiting for it.
+class MessageCloser : public QObject {
+  Q_OBJECT
+ public:
+  void close() {
+    closed_ = true;
+    emit closeRequested();
+  }
+  bool closed() const { return closed_; }
+
+ signals:
+  void closeRequested();
+
+ private:
+  bool closed_ = false;
+};
+
 // Every message box, save dialog, clipboard and print request of the windows goes
 // through here, so that tests can read the messages and answer the dialogs.
 class UiServices {
@@ -22,6 +45,11 @@ class UiServices {
   // A modal message; returns when the user has closed it.
   virtual void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                            const QString& text) = 0;
+
+  // A modal message that also closes when `closer` asks; returns at once when it
+  // has asked already.
+  virtual void showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                               const QString& text, MessageCloser& closer) = 0;
 
   // The file the user chose to save to, or nothing when the dialog was cancelled.
   // `filter` is a name pattern such as "*.csv"; `suffix` ("csv") is added to a name
@@ -40,11 +68,22 @@ class UiServices {
 // control of `window` it names, if any.
 void showUserMessage(UiServices& services, QWidget* window, const UserMessage& message);
 
-// The real thing: Qt's message boxes, file dialog, clipboard and print dialog.
+// The same for a wait message.
+void showUserWaitMessage(UiServices& services, QWidget* window, const UserMessage& message,
+                         MessageCloser& closer);
+
+// The real thing: Qt's message boxes, file dialog, clipboard and print dialog. The
+// save dialog opens in the folder of the last export, else in the documents folder,
+// and remembers the folder chosen (profile section "界面", key "导出目录").
 class QtUiServices final : public UiServices {
  public:
+  // The user's folders; read once, when the services are made.
+  app::UserFolders userFolders = app::systemUserFolders();
+
   void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                    const QString& text) override;
+  void showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                       const QString& text, MessageCloser& closer) override;
   std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter,
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;

@@ -10,6 +10,13 @@ void FakeUiServices::showMessage(QWidget*, MessageIcon icon, const QString& capt
   if (whileShown) whileShown(messages.back());
 }
 
+void FakeUiServices::showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                                     const QString& text, MessageCloser& closer) {
+  waitCloser = &closer;
+  showMessage(parent, icon, caption, text);
+  waitCloser = nullptr;
+}
+
 std::optional<QString> FakeUiServices::chooseSaveFile(QWidget*, const QString& filter,
                                                       const QString&) {
   saveFilters.push_back(filter);

@@ -25,6 +25,8 @@ class FakeUiServices final : public UiServices {
  public:
   void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                    const QString& text) override;
+  void showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                       const QString& text, MessageCloser& closer) override;
   std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter,
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;
@@ -33,6 +35,8 @@ class FakeUiServices final : public UiServices {
   // Runs while a message is "on screen", before the call returns: the moment a
   // modal box keeps the user busy.
   std::function<void(const ShownMessage&)> whileShown;
+  // While a wait message is "on screen": what the program can close it by.
+  const MessageCloser* waitCloser = nullptr;
 
   // Answers for the save dialogs in turn; an empty answer, or none left, cancels.
   std::deque<QString> saveAnswers;
