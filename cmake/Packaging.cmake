@@ -8,6 +8,9 @@
 # whose libraries the programs link (found by dpkg-shlibdeps) and those they load
 # at run time without linking them.
 include(GNUInstallDirs)
+# Installing builds nothing by itself: `make install` and `make package` build just
+# what is installed, not every test and benchmark of the tree.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 install(TARGETS zeruda-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${ZERUDA_CLI_MANPAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
