@@ -5,7 +5,7 @@ file(GLOB_RECURSE lower_sources
   ${SOURCE_DIR}/src/dictionary/*.h ${SOURCE_DIR}/src/dictionary/*.cpp
   ${SOURCE_DIR}/src/numerology/*.h ${SOURCE_DIR}/src/numerology/*.cpp
   ${SOURCE_DIR}/src/calendar/*.h ${SOURCE_DIR}/src/calendar/*.cpp)
-set(upper "shell|storage|profile|app|gui|cli|generation|personal|library|web")
+set(upper "shell|storage|profile|app|gui|cli|generation|personal|library|web|registration|shortlist")
 set(offenders "")
 foreach(source IN LISTS lower_sources)
   file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(${upper})/")

@@ -1,5 +1,6 @@
 #include "calendar/date_pattern.h"
 
+#include "calendar/ganzhi.h"
 #include "calendar/lunar.h"
 #include "calendar/lunar_names.h"
 #include "calendar/pillars.h"
@@ -49,8 +50,11 @@ constexpr std::string_view kCodes = "ymdYSMD";
 std::string formatDatePattern(std::string_view pattern, Date date) {
   if (pattern.empty()) pattern = defaultDatePattern();
   // At the last second of the day the year pillar already counts 立春 of that day.
-  const DateTime lateEvening = DateTime::of(date, 23, 59, 59);
-  const DateParts parts{date, fourPillars(lateEvening).year, zodiacAnimalOf(lateEvening),
+  const int yearPair = pillarNumbers(DateTime::of(date, 23, 59, 59)).year;
+  const DateParts parts{date, pairText(yearPair),
+                        isPairNumber(yearPair)
+                            ? std::string(zodiacAnimalText(branchOfPair(yearPair)))
+                            : std::string(),
                         solarToLunar(date)};
   std::string out;
   for (std::size_t pos = 0; pos < pattern.size();) {

@@ -22,10 +22,10 @@ struct DateTime {
   int minute = 0;
   int second = 0;
 
-  static DateTime of(Date date, int hour = 0, int minute = 0, int second = 0) {
+  static constexpr DateTime of(Date date, int hour = 0, int minute = 0, int second = 0) {
     return {date.year, date.month, date.day, hour, minute, second};
   }
-  Date date() const { return {year, month, day}; }
+  constexpr Date date() const { return {year, month, day}; }
   auto operator<=>(const DateTime&) const = default;
 };
 

@@ -69,10 +69,16 @@ std::optional<Element> elementFromText(std::string_view gbk) {
 }
 
 std::string pairText(int pair) {
-  if (!isPairNumber(pair)) return {};
-  std::string out(stemText(stemOfPair(pair)));
-  out += branchText(branchOfPair(pair));
-  return out;
+  // Whole calendars ask for pair texts by the thousand; build the sixty once.
+  static const std::array<std::string, kPairCount + 1> texts = [] {
+    std::array<std::string, kPairCount + 1> all;
+    for (int n = 1; n <= kPairCount; ++n) {
+      all[static_cast<std::size_t>(n)] =
+          std::string(stemText(stemOfPair(n))) + std::string(branchText(branchOfPair(n)));
+    }
+    return all;
+  }();
+  return isPairNumber(pair) ? texts[static_cast<std::size_t>(pair)] : std::string();
 }
 
 int pairFromText(std::string_view gbk) {

@@ -2,7 +2,6 @@
 
 #include "calendar/gregorian.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -85,20 +84,79 @@ constexpr int yearLength(int year) {
   return days;
 }
 
-// Day number of each lunar new year, so a conversion finds its year without walking
-// through every year before it.
-constexpr std::array<int, kYearCount + 1> kNewYearDays = [] {
-  std::array<int, kYearCount + 1> days{};
-  days[0] = kFirstNewYearDay;
-  for (int i = 0; i < kYearCount; ++i) {
-    days[static_cast<std::size_t>(i + 1)] =
-        days[static_cast<std::size_t>(i)] + yearLength(kFirstLunarYear + i);
+// Every lunar month of the table in order, leap months in their place, with the day
+// number of its first day; a closing entry marks the day after the table's last month.
+struct MonthStart {
+  int firstDay = 0;
+  int year = 0;
+  int month = 0;
+  bool leap = false;
+};
+
+constexpr int countMonths() {
+  int count = 0;
+  for (int year = kFirstLunarYear; year <= kLastLunarYear; ++year) count += leapOf(year) ? 13 : 12;
+  return count;
+}
+constexpr int kMonthCount = countMonths();
+
+constexpr std::array<MonthStart, kMonthCount + 1> kMonthStarts = [] {
+  std::array<MonthStart, kMonthCount + 1> starts{};
+  std::size_t i = 0;
+  int day = kFirstNewYearDay;
+  for (int year = kFirstLunarYear; year <= kLastLunarYear; ++year) {
+    for (int month = 1; month <= 12; ++month) {
+      starts[i++] = {day, year, month, false};
+      day += monthLength(year, month);
+      if (leapOf(year) == month) {
+        starts[i++] = {day, year, month, true};
+        day += leapLength(year, month);
+      }
+    }
   }
-  return days;
+  starts[i] = {day, kLastLunarYear + 1, 1, false};
+  return starts;
 }();
 
-bool inConvertibleSpan(Date date) {
-  return isValidDate(date) && date >= kFirstLunarDate && date <= kLastLunarDate;
+// Index of each lunar year's first month in kMonthStarts.
+constexpr std::array<int, kYearCount> kYearFirstMonth = [] {
+  std::array<int, kYearCount> first{};
+  for (std::size_t i = 0, year = 0; i < kMonthStarts.size() - 1; ++i) {
+    if (kMonthStarts[i].month == 1 && !kMonthStarts[i].leap) first[year++] = static_cast<int>(i);
+  }
+  return first;
+}();
+
+// A first guess at the month holding day `number`, from the mean length of a lunar
+// month (29.5306 days). Real months wander less than a day from the mean, so the guess
+// is never more than one month out and one step mends it.
+constexpr int guessMonthIndex(int number) {
+  const int guess = static_cast<int>((number - kFirstNewYearDay) * 10000LL / 295306);
+  return guess < 0 ? 0 : guess >= kMonthCount ? kMonthCount - 1 : guess;
+}
+
+constexpr bool guessIsNeverMoreThanOneOut() {
+  for (int i = 0; i < kMonthCount; ++i) {
+    const std::size_t at = static_cast<std::size_t>(i);
+    for (int day : {kMonthStarts[at].firstDay, kMonthStarts[at + 1].firstDay - 1}) {
+      const int guess = guessMonthIndex(day);
+      if (guess < i - 1 || guess > i + 1) return false;
+    }
+  }
+  return true;
+}
+static_assert(guessIsNeverMoreThanOneOut());
+
+constexpr int kLastConvertibleDay = dayNumber(kLastLunarDate);
+static_assert(dayNumber(kFirstLunarDate) == kFirstNewYearDay);
+
+// The day number of a date in the convertible span; nothing for any other date. The
+// one check every conversion makes.
+constexpr std::optional<int> convertibleDay(Date date) {
+  if (!isValidDate(date)) return std::nullopt;
+  const int number = dayNumber(date);
+  if (number < kFirstNewYearDay || number > kLastConvertibleDay) return std::nullopt;
+  return number;
 }
 
 }  // namespace
@@ -109,21 +167,17 @@ int leapMonthLength(int lunarYear, int month) { return leapLength(lunarYear, mon
 int lunarYearLength(int lunarYear) { return inTable(lunarYear) ? yearLength(lunarYear) : 0; }
 
 std::optional<LunarDate> solarToLunar(Date date) {
-  if (!inConvertibleSpan(date)) return std::nullopt;
-  const int number = dayNumber(date);
-  const auto after = std::upper_bound(kNewYearDays.begin(), kNewYearDays.end(), number);
-  const auto yearIndex = static_cast<int>(after - kNewYearDays.begin()) - 1;
-  const int year = kFirstLunarYear + yearIndex;
-  int n = number - kNewYearDays[static_cast<std::size_t>(yearIndex)];
-  for (int month = 1; month <= 12; ++month) {
-    const int length = monthLength(year, month);
-    if (n < length) return LunarDate{year, month, n + 1, false};
-    n -= length;
-    const int leap = leapLength(year, month);
-    if (n < leap) return LunarDate{year, month, n + 1, true};
-    n -= leap;
+  const auto day = convertibleDay(date);
+  if (!day) return std::nullopt;
+  const int number = *day;
+  int index = guessMonthIndex(number);
+  if (kMonthStarts[static_cast<std::size_t>(index)].firstDay > number) {
+    --index;
+  } else if (kMonthStarts[static_cast<std::size_t>(index) + 1].firstDay <= number) {
+    ++index;
   }
-  return std::nullopt;  // unreachable: the new-year table bounds n by the year's length
+  const MonthStart& month = kMonthStarts[static_cast<std::size_t>(index)];
+  return LunarDate{month.year, month.month, number - month.firstDay + 1, month.leap};
 }
 
 std::optional<Date> lunarToSolar(const LunarDate& lunar) {
@@ -133,14 +187,17 @@ std::optional<Date> lunarToSolar(const LunarDate& lunar) {
   const int length =
       lunar.leap ? leapLength(lunar.year, lunar.month) : monthLength(lunar.year, lunar.month);
   if (lunar.day > length) return std::nullopt;
-  int number = kNewYearDays[static_cast<std::size_t>(lunar.year - kFirstLunarYear)];
-  for (int month = 1; month < lunar.month; ++month) {
-    number += monthLength(lunar.year, month) + leapLength(lunar.year, month);
-  }
-  if (lunar.leap) number += monthLength(lunar.year, lunar.month);
-  const Date date = dateOfDayNumber(number + lunar.day - 1);
-  if (!inConvertibleSpan(date)) return std::nullopt;
-  return date;
+  const int leap = leapOf(lunar.year);
+  // Months after the year's leap month, and the leap month itself, sit one further on.
+  const int offset = lunar.month - 1 + (lunar.leap || (leap != 0 && lunar.month > leap) ? 1 : 0);
+  const int first =
+      kMonthStarts[static_cast<std::size_t>(
+                       kYearFirstMonth[static_cast<std::size_t>(lunar.year - kFirstLunarYear)] +
+                       offset)]
+          .firstDay;
+  const int number = first + lunar.day - 1;
+  if (number < kFirstNewYearDay || number > kLastConvertibleDay) return std::nullopt;
+  return dateOfDayNumber(number);
 }
 
 }  // namespace zeruda::calendar

@@ -5,42 +5,19 @@
 #include "calendar/lunar.h"
 #include "calendar/solar_terms.h"
 
+#include <optional>
+
 namespace zeruda::calendar {
 namespace {
 
-// Pair numbers of two anchors: 1901 is a 辛丑 year, 1901-01-01 a 己卯 day.
+// Pair numbers of three anchors: 1901 is a 辛丑 year, 1901-01-01 a 己卯 day, and the
+// solar month 大雪 1900 opened (the last month of 庚子) a 戊子 month. Months run on
+// through the sixty pairs without a break, five years to the round.
 constexpr int kPairOf1901 = 38;
 constexpr int kPairOfDayZero = 16;
+constexpr int kPairOfMonthZero = 25;
 
-bool isBefore(const DateTime& m, const DateTime& term) {
-  if (m.hour != term.hour) return m.hour < term.hour;
-  if (m.minute != term.minute) return m.minute < term.minute;
-  return m.second < term.second;
-}
-
-// The table entry (0-24) of the last term begun by the moment within its Gregorian
-// year; 0 while the year's 小寒 is still ahead. A term that begins at the very second
-// of the moment counts as begun.
-int latestTerm(const DateTime& m) {
-  const int today = termOfDay(m.date());
-  if (today == 0) return lastTermBeforeDay(m.date());
-  return isBefore(m, termEntryTime(m.year, today)) ? today - 1 : today;
-}
-
-// Entries 1-2 (小寒, 大寒) give 丑, 3-4 寅 … 21-22 亥, 23-24 and none give 子.
-Branch monthBranchOfTerm(int entry) {
-  if (entry == 0) return Branch::Zi;
-  return nextBranch(Branch::Chou, (entry - 1) / 2);
-}
-
-// The 寅 month of a 甲 or 己 year is 丙寅, and each later year stem moves it two on.
-// The months run 寅 … 亥 子 丑, so 子 and 丑 close the year rather than open it.
-Stem monthStem(Stem yearStem, Branch monthBranch) {
-  const Stem yinStem = nextStem(Stem::Bing, 2 * (static_cast<int>(yearStem) % 5));
-  const int monthsAfterYin =
-      (static_cast<int>(monthBranch) - static_cast<int>(Branch::Yin) + kBranchCount) % kBranchCount;
-  return nextStem(yinStem, monthsAfterYin);
-}
+constexpr int kSecondsPerDay = 86400;
 
 // 23:00-00:59 is 子, 01:00-02:59 丑, … 21:00-22:59 亥.
 Branch hourBranch(int hour) {
@@ -53,27 +30,39 @@ Stem hourStem(Stem dayStem, Branch branch) {
   return nextStem(ziStem, static_cast<int>(branch));
 }
 
-}  // namespace
+constexpr int kFirstDay = dayNumber(kFirstLunarDate);
+constexpr int kLastDay = dayNumber(kLastLunarDate);
 
-bool inPillarSpan(const DateTime& moment) {
-  const Date date = moment.date();
-  return isValidDate(date) && isValidTimeOfDay(moment) && date >= kFirstLunarDate &&
-         date <= kLastLunarDate;
+// The day number of a moment within the span; nothing for any other moment.
+constexpr std::optional<int> spanDay(const DateTime& moment) {
+  if (!isValidDate(moment.date()) || !isValidTimeOfDay(moment)) return std::nullopt;
+  const int number = dayNumber(moment.date());
+  if (number < kFirstDay || number > kLastDay) return std::nullopt;
+  return number;
 }
 
-PillarNumbers pillarNumbers(const DateTime& m) {
-  if (!inPillarSpan(m)) return {};
-  PillarNumbers pillars;
-  const int term = latestTerm(m);
-  // Before 立春 (entry 3) the moment still belongs to the previous year.
-  const int yearShift = term < 3 ? -1 : 0;
-  pillars.year = nextPair(kPairOf1901, (m.year - 1901) % kPairCount + yearShift);
+}  // namespace
 
-  const Branch monthBranch = monthBranchOfTerm(term);
-  pillars.month = pairNumberOf(monthStem(stemOfPair(pillars.year), monthBranch), monthBranch);
+bool inPillarSpan(const DateTime& moment) { return spanDay(moment).has_value(); }
+
+PillarNumbers pillarNumbers(const DateTime& m) {
+  const auto day = spanDay(m);
+  if (!day) return {};
+  // Each Gregorian month holds the 节 that opens one solar month: before it the moment
+  // is still in the solar month the previous 节 opened. A term that begins at the very
+  // second of the moment counts as begun.
+  const int secondOfMonth = (m.day - 1) * kSecondsPerDay + m.hour * 3600 + m.minute * 60 + m.second;
+  const int monthsIntoYear =
+      (m.month - 1) + (secondOfMonth >= openingTermSecond(m.year, m.month) ? 1 : 0);
+  const int yearsSince1901 = m.year - 1901;
+  PillarNumbers pillars;
+  pillars.month = (kPairOfMonthZero - 1 + 12 * yearsSince1901 + monthsIntoYear) % kPairCount + 1;
+  // Before 立春, the second solar month of the Gregorian year, the year is the old one.
+  const int yearShift = monthsIntoYear < 2 ? -1 : 0;
+  pillars.year = (kPairOf1901 - 1 + yearsSince1901 + yearShift) % kPairCount + 1;
 
   const int dayShift = m.hour >= 23 ? 1 : 0;
-  pillars.day = nextPair(kPairOfDayZero, dayNumber(m.date()) % kPairCount + dayShift);
+  pillars.day = (kPairOfDayZero - 1 + *day + dayShift) % kPairCount + 1;
 
   const Branch branch = hourBranch(m.hour);
   pillars.hour = pairNumberOf(hourStem(stemOfPair(pillars.day), branch), branch);

@@ -2,6 +2,7 @@
 // lunar date and four pillars, tab separated.
 #include "cli/command_list.h"
 
+#include "calendar/ganzhi.h"
 #include "calendar/gregorian.h"
 #include "calendar/lunar.h"
 #include "calendar/pillars.h"
@@ -11,32 +12,82 @@
 #include "cli/date_args.h"
 #include "cli/terminal.h"
 
-#include <cstdio>
+#include <array>
+#include <cstring>
+#include <string>
 
 namespace zeruda::cli {
 namespace {
 
-// Lines are gathered as GBK and converted to UTF-8 a block at a time, which keeps a
-// run over the whole calendar fast.
-constexpr std::size_t kFlushBytes = 1 << 16;
+// The sixty pair texts in UTF-8, converted once: a run over the whole calendar then
+// writes its lines straight into one buffer without a conversion per field.
+const std::array<std::string, calendar::kPairCount + 1>& utf8Pairs() {
+  static const auto pairs = [] {
+    std::array<std::string, calendar::kPairCount + 1> texts;
+    for (int n = 1; n <= calendar::kPairCount; ++n) {
+      texts[static_cast<std::size_t>(n)] = fromGbk(calendar::pairText(n));
+    }
+    return texts;
+  }();
+  return pairs;
+}
 
-void appendDay(std::string& out, const calendar::Date& date, const calendar::DateTime& time) {
-  char iso[16];
-  std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", date.year, date.month, date.day);
-  out += iso;
-  if (auto lunar = calendar::solarToLunar(date)) {
-    out += '\t' + std::to_string(lunar->year) + '\t' + std::to_string(lunar->month) + '\t' +
-           std::to_string(lunar->day) + '\t' + (lunar->leap ? '1' : '0');
+// Longest line: date, lunar year, month, day and leap flag, four pillars of six UTF-8
+// bytes, the tabs and the line end.
+constexpr std::size_t kMaxLineBytes = 10 + 5 + 3 + 3 + 2 + 4 * 7 + 1;
+
+// Writes into a buffer that the caller keeps room in, so no append checks the capacity.
+class LineWriter {
+ public:
+  explicit LineWriter(char* at) : at_(at) {}
+  char* end() const { return at_; }
+  void rewind(char* at) { at_ = at; }
+
+  void put(char c) { *at_++ = c; }
+  void put(const std::string& text) {
+    std::memcpy(at_, text.data(), text.size());
+    at_ += text.size();
+  }
+  // A non-negative number, zero-padded to `width` digits.
+  void number(int value, int width = 1) {
+    char digits[12];
+    int count = 0;
+    do {
+      digits[count++] = static_cast<char>('0' + value % 10);
+      value /= 10;
+    } while (value > 0);
+    for (; count < width; --width) put('0');
+    while (count > 0) put(digits[--count]);
+  }
+
+ private:
+  char* at_;
+};
+
+void writeDay(LineWriter& out, const calendar::Date& date, const calendar::DateTime& time) {
+  out.number(date.year, 4);
+  out.put('-');
+  out.number(date.month, 2);
+  out.put('-');
+  out.number(date.day, 2);
+  if (const auto lunar = calendar::solarToLunar(date)) {
+    for (int part : {lunar->year, lunar->month, lunar->day}) {
+      out.put('\t');
+      out.number(part);
+    }
+    out.put('\t');
+    out.put(lunar->leap ? '1' : '0');
   } else {
-    out += "\t\t\t\t";
+    for (int i = 0; i < 4; ++i) out.put('\t');
   }
   const auto pillars =
-      calendar::fourPillars(calendar::DateTime::of(date, time.hour, time.minute, time.second));
-  for (const std::string* p : {&pillars.year, &pillars.month, &pillars.day, &pillars.hour}) {
-    out += '\t';
-    out += *p;
+      calendar::pillarNumbers(calendar::DateTime::of(date, time.hour, time.minute, time.second));
+  const auto& texts = utf8Pairs();
+  for (int pair : {pillars.year, pillars.month, pillars.day, pillars.hour}) {
+    out.put('\t');
+    out.put(texts[static_cast<std::size_t>(pair)]);
   }
-  out += '\n';
+  out.put('\n');
 }
 
 }  // namespace
@@ -54,16 +105,18 @@ int runCalendar(std::span<const std::string> args, std::ostream& out, std::ostre
   const calendar::DateTime time =
       timeText ? parseTime(*timeText, "--time") : calendar::DateTime{0, 0, 0, 12, 0, 0};
 
-  std::string block;
+  // One buffer, written out whenever it cannot take another line: it stays in the
+  // cache, and the lines go out in large blocks.
+  std::array<char, 1 << 16> buffer;
+  LineWriter writer(buffer.data());
   for (calendar::Date day = from;; day = calendar::nextDay(day)) {
-    appendDay(block, day, time);
-    if (block.size() >= kFlushBytes) {
-      out << fromGbk(block);
-      block.clear();
+    writeDay(writer, day, time);
+    if (day == to || writer.end() + kMaxLineBytes > buffer.data() + buffer.size()) {
+      out.write(buffer.data(), writer.end() - buffer.data());
+      writer.rewind(buffer.data());
     }
     if (day == to) break;
   }
-  out << fromGbk(block);
   return kExitOk;
 }
 

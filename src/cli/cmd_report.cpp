@@ -7,6 +7,7 @@
 #include "cli/terminal.h"
 #include "numerology/company_report.h"
 #include "profile/base_score.h"
+#include "shortlist/registration_section.h"
 #include "text/gbk_literal.h"
 
 namespace zeruda::cli {
@@ -27,7 +28,9 @@ int runReport(std::span<const std::string> args, std::ostream& out, std::ostream
 
   ProgramEnvironment environment;
   request.baseScore = base.value_or(profile::profileBaseScore());
-  const auto outcome = numerology::companyNameReport(request, app::programReportSources());
+  numerology::ReportSources sources = app::programReportSources();
+  sources.extraSection = shortlist::registrationSection;
+  const auto outcome = numerology::companyNameReport(request, sources);
   if (outcome.refusal) {
     err << fromGbk(outcome.refusal->caption) << ": " << fromGbk(outcome.refusal->text) << '\n';
     return kExitRefused;

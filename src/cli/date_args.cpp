@@ -41,9 +41,13 @@ calendar::Date parseDate(std::string_view text, std::string_view what) {
   const calendar::Date date{(*parts)[0], (*parts)[1], (*parts)[2]};
   if (!calendar::isValidDate(date)) throw UsageError(quoted + " is not a date that exists");
   if (date < calendar::kFirstLunarDate || calendar::kLastLunarDate < date) {
-    throw OutOfRange(std::string(text) + " is outside the calendar (1901-02-19 to 2048-12-31)");
+    throw OutOfRange(outsideCalendar(text));
   }
   return date;
+}
+
+std::string outsideCalendar(std::string_view dateText) {
+  return std::string(dateText) + " is outside the calendar (1901-02-19 to 2048-12-31)";
 }
 
 calendar::DateTime parseTime(std::string_view text, std::string_view what) {

@@ -38,6 +38,12 @@ Json& Json::endArray() {
   return *this;
 }
 
+Json& Json::null() {
+  separate();
+  out_ += "null";
+  return *this;
+}
+
 Json& Json::key(std::string_view name) {
   separate();
   out_ += '"';

@@ -17,6 +17,7 @@ class Json {
   Json& string(std::string_view gbk);
   Json& number(long long value);
   Json& number(double value);  // shortest text that reads back as the same double
+  Json& null();
 
   const std::string& text() const { return out_; }
 

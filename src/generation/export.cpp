@@ -29,17 +29,24 @@ std::string withoutCommas(std::string_view cell) {
 
 }  // namespace
 
+std::string csvLine(std::span<const std::string> cells) {
+  std::string out;
+  for (std::size_t column = 0; column < cells.size(); ++column) {
+    if (column > 0) {
+      out += ',';
+      out += withoutCommas(cells[column]);
+    } else {
+      out += cells[column];
+    }
+  }
+  out += kLineEnd;
+  return out;
+}
+
 std::string csvText(std::span<const CandidateRow> rows) {
   std::string out = "序号,全名,主体名,汉字笔画,康熙笔画,五行,星级"_gbk;
   out += kLineEnd;
-  for (const auto& row : rows) {
-    out += row.cells[0];
-    for (std::size_t column = 1; column < kColumnCount; ++column) {
-      out += ',';
-      out += withoutCommas(row.cells[column]);
-    }
-    out += kLineEnd;
-  }
+  for (const auto& row : rows) out += csvLine(row.cells);
   return out;
 }
 

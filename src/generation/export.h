@@ -11,6 +11,10 @@ namespace zeruda::generation {
 
 enum class ExportFormat { Csv, Txt };
 
+// One CSV line of cells (GBK) ending in "\r\n": the first cell as it is, every ","
+// inside the others replaced by "―" so the columns stay apart.
+std::string csvLine(std::span<const std::string> cells);
+
 // The result list as a CSV text (GBK, "\r\n" line ends): a header line, then one
 // line per row; every "," inside columns 2-7 becomes "―" so the columns stay apart.
 std::string csvText(std::span<const CandidateRow> rows);

@@ -13,6 +13,10 @@ QString formatDateForBox(DateEntry entry, calendar::Date date) {
   return fromGbk(calendar::formatDatePattern(pattern, date));
 }
 
+QString formatDateWithPattern(const QString& pattern, calendar::Date date) {
+  return fromGbk(calendar::formatDatePattern(toGbk(pattern), date));
+}
+
 std::optional<LunarDay> lunarDayOf(calendar::Date date) {
   auto lunar = calendar::solarToLunar(date);
   if (!lunar) return std::nullopt;

@@ -23,6 +23,9 @@ struct LunarDay {
 // the lunar date first when entering lunar ones.
 QString formatDateForBox(DateEntry entry, calendar::Date date);
 
+// The text of a date under a display pattern of the date boxes' codes.
+QString formatDateWithPattern(const QString& pattern, calendar::Date date);
+
 // The lunar date of a Gregorian date; nothing outside the calendar's range.
 std::optional<LunarDay> lunarDayOf(calendar::Date date);
 

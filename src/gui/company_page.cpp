@@ -163,6 +163,8 @@ void CompanyPage::buildExportStrip() {
                                            QStringLiteral("导出到文本文件")));
   strip->addWidget(
       exportCsv = makeButton(exportGroup, QStringLiteral("按钮2"), QStringLiteral("导出到EXCEL")));
+  strip->addWidget(shortlist = makeButton(exportGroup, QStringLiteral("按钮打开批量评测"),
+                                          QStringLiteral("批量评测")));
   strip->addWidget(knowledge = makeButton(exportGroup, QStringLiteral("按钮取名知识"),
                                           QStringLiteral("取名知识")));
   strip->addWidget(

@@ -55,6 +55,7 @@ class CompanyPage : public QWidget {
   QPushButton* exportCsv = nullptr;      // 按钮2
   QPushButton* knowledge = nullptr;      // 按钮取名知识
   QPushButton* law = nullptr;            // 按钮相关法律
+  QPushButton* shortlist = nullptr;      // 按钮打开批量评测
 
  private:
   void buildForm();

@@ -11,6 +11,7 @@
 #include "profile/base_score.h"
 #include "profile/profile.h"
 #include "profile/profile_restore.h"
+#include "shortlist/registration_section.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -119,8 +120,8 @@ void EvaluationWindow::restore(const SelectedRow& selected) {
   const profile::EvaluationRestore saved = profile::restoreIntoEvaluation(profile::profilePath());
   surname->setText(fromGbk(saved.surname));
   givenName->setText(fromGbk(saved.givenName));
-  prefix->setText(fromGbk(saved.regionPrefix));
-  suffix->setText(fromGbk(saved.tradeSuffix));
+  prefix->setText(selected.ownAffixes ? selected.prefix : fromGbk(saved.regionPrefix));
+  suffix->setText(selected.ownAffixes ? selected.suffix : fromGbk(saved.tradeSuffix));
   birthDate->setDate(saved.birth.date());
   hour->setCurrentIndex(saved.hourIndex);
   minute->setCurrentIndex(saved.minuteIndex);
@@ -136,8 +137,9 @@ void EvaluationWindow::runReport() {
   request.selectedBody = toGbk(selected_.body);
   request.selectedStars = toGbk(selected_.stars);
   request.baseScore = profile::profileBaseScore();
-  const numerology::CompanyReportOutcome outcome =
-      numerology::companyNameReport(request, app::programReportSources());
+  numerology::ReportSources sources = app::programReportSources();
+  sources.extraSection = shortlist::registrationSection;
+  const numerology::CompanyReportOutcome outcome = numerology::companyNameReport(request, sources);
   body->setText(fromGbk(outcome.body));
   if (outcome.refusal) {
     showUserMessage(services_, this, *outcome.refusal);

@@ -26,6 +26,11 @@ class EvaluationWindow : public QWidget {
   struct SelectedRow {
     QString body;
     QString stars;
+    // A name from the shortlist brings its own prefix and suffix; the saved
+    // profile's fill the boxes otherwise.
+    bool ownAffixes = false;
+    QString prefix = {};
+    QString suffix = {};
   };
 
   // Fills the boxes from the saved profile and the selected row, then runs the

@@ -56,10 +56,16 @@ void LunarDateBox::setEntry(DateEntry entry) {
   refresh();
 }
 
+void LunarDateBox::setDisplayPattern(const QString& pattern) {
+  pattern_ = pattern;
+  refresh();
+}
+
 QString LunarDateBox::displayText() const { return display_->text(); }
 
 void LunarDateBox::refresh() {
-  display_->setText(formatDateForBox(entry_, date_));
+  display_->setText(pattern_.isEmpty() ? formatDateForBox(entry_, date_)
+                                       : formatDateWithPattern(pattern_, date_));
   display_->setCursorPosition(0);
 }
 

@@ -31,6 +31,10 @@ class LunarDateBox : public QWidget {
   DateEntry entry() const { return entry_; }
   void setEntry(DateEntry entry);
 
+  // A display pattern of its own (codes as the date boxes know them) in place of the
+  // one that goes with the entry; empty returns to that one.
+  void setDisplayPattern(const QString& pattern);
+
   // The text the box shows now.
   QString displayText() const;
 
@@ -43,6 +47,7 @@ class LunarDateBox : public QWidget {
 
   calendar::Date date_;
   DateEntry entry_ = DateEntry::Gregorian;
+  QString pattern_;
   QLineEdit* display_ = nullptr;
   QToolButton* pickButton_ = nullptr;
 };

@@ -3,6 +3,8 @@
 #include "app/reference_lists.h"
 #include "calendar/chart_report.h"
 #include "calendar/lunar.h"
+#include "gui/almanac_window.h"
+#include "gui/calendar_window.h"
 #include "gui/company_naming.h"
 #include "gui/company_page.h"
 #include "gui/evaluation_window.h"
@@ -11,6 +13,7 @@
 #include "gui/pages.h"
 #include "gui/qt_text.h"
 #include "gui/secondary_window.h"
+#include "gui/shortlist_window.h"
 #include "gui/ui_services.h"
 #include "gui/window_layout.h"
 #include "gui/window_texts.h"
@@ -104,8 +107,8 @@ void MainWindow::buildToolbar() {
       {QStringLiteral("81数理"), [this] { showPage(kNumbers); }},
       {QStringLiteral("三才配置"), [this] { showPage(kTalents); }},
       {QStringLiteral("五行查询"), [this] { openLookup(); }},
-      {QStringLiteral("万年历"), {}},
-      {QStringLiteral("黄历吉日"), {}},
+      {QStringLiteral("万年历"), [this] { openCalendar(); }},
+      {QStringLiteral("黄历吉日"), [this] { openAlmanac(); }},
       {QStringLiteral("使用说明"),
        [this] { services_.showMessage(this, MessageIcon::None, kSystemCaption, kQuickUseText); }},
       {QStringLiteral("退出"), [this] { close(); }},
@@ -171,6 +174,7 @@ void MainWindow::buildPages() {
     chart_->minute->setCurrentIndex(form.minuteIndex);
   };
   connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
+  connect(company_->shortlist, &QPushButton::clicked, this, &MainWindow::openShortlist);
   // Pages are laid out when they come to the front; place their controls then.
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { applyLayout(); });
   showPage(kCompany);
@@ -308,8 +312,21 @@ void MainWindow::openEvaluation() {
   })->restore(selected);
 }
 
+void MainWindow::openCalendar() {
+  openSecondary(calendar_, *this, [this] { return new CalendarWindow(services_, this); });
+}
+
+void MainWindow::openAlmanac() {
+  openSecondary(almanac_, *this,
+                [this] { return new AlmanacWindow(services_.currentDateTime().date(), this); });
+}
+
 void MainWindow::openLookup() {
   openSecondary(lookup_, *this, [this] { return new LookupWindow(services_, this); });
+}
+
+void MainWindow::openShortlist() {
+  openSecondary(shortlist_, *this, [this] { return new ShortlistWindow(services_, this); });
 }
 
 // The chart page always reports on the person of the company page: their inputs are

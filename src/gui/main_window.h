@@ -10,7 +10,9 @@ class QToolBar;
 
 namespace zeruda::gui {
 
+class AlmanacWindow;
 class ArticlesPage;
+class CalendarWindow;
 class ChartPage;
 class CompanyNaming;
 class CompanyPage;
@@ -19,6 +21,7 @@ class KnowledgePage;
 class LegalChartPage;
 class LookupWindow;
 class PersonalPage;
+class ShortlistWindow;
 class UiServices;
 
 // The one window the user works in: toolbar, the eight pages, the status bar and
@@ -55,6 +58,9 @@ class MainWindow : public QMainWindow {
   void restoreProfile();
   void openEvaluation();
   void openLookup();
+  void openShortlist();
+  void openCalendar();
+  void openAlmanac();
   void showChartReport();
   void copyChartReport();
 
@@ -73,6 +79,9 @@ class MainWindow : public QMainWindow {
   // The secondary windows, one of each kind while open.
   QPointer<EvaluationWindow> evaluation_;
   QPointer<LookupWindow> lookup_;
+  QPointer<CalendarWindow> calendar_;
+  QPointer<AlmanacWindow> almanac_;
+  QPointer<ShortlistWindow> shortlist_;
 };
 
 }  // namespace zeruda::gui

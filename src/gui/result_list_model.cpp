@@ -1,12 +1,24 @@
 #include "gui/result_list_model.h"
 
+#include "gui/findings_tip.h"
 #include "gui/qt_text.h"
+#include "registration/name_check.h"
 
 #include <QColor>
 
 namespace zeruda::gui {
 
 ResultListModel::ResultListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+// What the registration rules say about a listed name, worked out when the pointer
+// rests on its row: the list itself and its exports stay as they are.
+QString ResultListModel::rowTip(const generation::CandidateRow& row) {
+  using generation::Column;
+  const auto findings = registration::checkName(
+      registration::partsOfListed(row.cell(Column::FullName), row.cell(Column::Body)));
+  if (findings.empty()) return QStringLiteral("登记提示：未见与企业名称登记规则不符之处");
+  return QStringLiteral("登记提示：\n") + findingsTip(findings);
+}
 
 int ResultListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
@@ -21,6 +33,8 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       return fromGbk(rows_[index.row()].cells[index.column()]);
+    case Qt::ToolTipRole:
+      return rowTip(rows_[index.row()]);
     case Qt::BackgroundRole:
       // By the row's own number, so the colours stay put however the view scrolls.
       return QColor::fromRgb(generation::rowBackground(index.row() + 1));

@@ -29,6 +29,8 @@ class ResultListModel : public QAbstractTableModel {
   const std::vector<generation::CandidateRow>& rows() const { return rows_; }
 
  private:
+  static QString rowTip(const generation::CandidateRow& row);
+
   std::vector<generation::CandidateRow> rows_;
 };
 

@@ -6,6 +6,7 @@
 #include "app/user_dirs.h"
 #endif
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -36,8 +37,9 @@ class MessageCloser : public QObject {
   bool closed_ = false;
 };
 
-// Every message box, save dialog, clipboard and print request of the windows goes
-// through here, so that tests can read the messages and answer the dialogs.
+// Every message box, save dialog, clipboard and print request of the windows, and
+// the clock, go through here, so that tests can read the messages, answer the dialogs
+// and choose the time.
 class UiServices {
  public:
   virtual ~UiServices() = default;
@@ -62,6 +64,9 @@ class UiServices {
 
   // Lets the user pick and set up the printer; false when printing was cancelled.
   virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+
+  // The clock: "today" and "now" of the calendar windows.
+  virtual QDateTime currentDateTime() const { return QDateTime::currentDateTime(); }
 };
 
 // Shows a message of the core (GBK texts), then gives the keyboard focus to the

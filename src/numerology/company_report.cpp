@@ -161,6 +161,11 @@ CompanyReportOutcome companyNameReport(const CompanyReportRequest& request,
   add("\r\n\r\n----------------------------名字释义---------------------------\r\n"_gbk,
       kHeadingColour);
   add(numberMeaning(texts.value()));
+  if (sources.extraSection) {
+    ReportSection section = sources.extraSection(request.prefix, body, request.suffix);
+    add(std::move(section.heading), kHeadingColour);
+    add(std::move(section.text));
+  }
   outcome.report = std::move(report);
   return outcome;
 }

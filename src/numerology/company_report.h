@@ -21,6 +21,15 @@ struct ReportPiece {
   std::uint32_t colour = kBodyColour;
 };
 
+// A section the report ends with, after its own lines: a heading rule in the heading
+// colour, then its text (GBK). Judgements beyond the numerology come in this way.
+struct ReportSection {
+  std::string heading;
+  std::string text;
+};
+using ReportSectionSource = std::function<ReportSection(
+    const std::string& prefix, const std::string& body, const std::string& suffix)>;
+
 // What the evaluation window's boxes hold when the report runs (GBK).
 struct CompanyReportRequest {
   std::string body;           // 编辑框名字主体
@@ -44,6 +53,8 @@ struct NumberTexts {
 struct ReportSources {
   ElementLookup elements;
   std::function<Result<NumberTexts>(int total)> numberTexts;
+  // Adds a section after the report's own lines when set.
+  ReportSectionSource extraSection = {};
 };
 
 struct CompanyReport {

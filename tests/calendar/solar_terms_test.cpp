@@ -91,13 +91,16 @@ struct FixedCase {
   int number;
 };
 
-class SolarTermTimeOutside : public testing::TestWithParam<FixedCase> {};
+class NoTermMoment : public testing::TestWithParam<FixedCase> {};
 
-TEST_P(SolarTermTimeOutside, GivesTheFixedMomentOfYear100) {
-  EXPECT_EQ(solarTermTime(GetParam().year, GetParam().number), (DateTime{100, 1, 1, 0, 0, 0}));
+// Both ways of asking for a term give the same answer when there is none.
+TEST_P(NoTermMoment, IsTheFixedMomentOfYear100) {
+  const DateTime fixed{100, 1, 1, 0, 0, 0};
+  EXPECT_EQ(solarTermTime(GetParam().year, GetParam().number), fixed);
+  EXPECT_EQ(termEntryTime(GetParam().year, GetParam().number), fixed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, SolarTermTimeOutside,
+INSTANTIATE_TEST_SUITE_P(Inputs, NoTermMoment,
                          testing::Values(FixedCase{"YearBeforeTable", 1879, 1},
                                          FixedCase{"YearAfterTable", 2080, 1},
                                          FixedCase{"NumberZero", 2014, 0},
@@ -113,11 +116,20 @@ TEST(TermOfDay, FindsTheTermBeginningOnTheDate) {
   EXPECT_EQ(termOfDay({2080, 1, 5}), 0);
 }
 
-TEST(LastTermBeforeDay, IsTheLatestTermOfAnEarlierDayInTheSameYear) {
-  EXPECT_EQ(lastTermBeforeDay({2014, 2, 4}), 2);  // 立春 itself is that very day
-  EXPECT_EQ(lastTermBeforeDay({2014, 2, 5}), 3);
-  EXPECT_EQ(lastTermBeforeDay({2014, 1, 5}), 0);  // 小寒 is the year's first term
-  EXPECT_EQ(lastTermBeforeDay({2014, 12, 31}), 24);
+TEST(OpeningTermMonthOfDay, CountsTheTermsOwnDayAsInside) {
+  // 2014: 小寒 1-5, 立春 2-4, 大雪 12-7.
+  EXPECT_EQ(openingTermMonthOfDay({2014, 1, 4}), 0);
+  EXPECT_EQ(openingTermMonthOfDay({2014, 1, 5}), 1);
+  EXPECT_EQ(openingTermMonthOfDay({2014, 2, 3}), 1);
+  EXPECT_EQ(openingTermMonthOfDay({2014, 2, 4}), 2);
+  EXPECT_EQ(openingTermMonthOfDay({2014, 12, 6}), 11);
+  EXPECT_EQ(openingTermMonthOfDay({2014, 12, 31}), 12);
+}
+
+TEST(OpeningTermSecond, IsTheTermsMomentCountedFromTheFirstOfItsMonth) {
+  // 立春 2014 at 2-4 06:03:10; 小寒 2014 at 1-5 18:24:05.
+  EXPECT_EQ(openingTermSecond(2014, 2), 3 * 86400 + 6 * 3600 + 3 * 60 + 10);
+  EXPECT_EQ(openingTermSecond(2014, 1), 4 * 86400 + 18 * 3600 + 24 * 60 + 5);
 }
 
 }  // namespace

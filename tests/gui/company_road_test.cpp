@@ -442,6 +442,23 @@ class CompanyRoadTest : public QObject {
     QVERIFY(window_->findChild<EvaluationWindow*>() == nullptr);
   }
 
+  void rowsTellTheirRegistrationFindingsAsTooltips() {
+    fillForm();
+    control<QLineEdit>("公司前缀")->setText(u("中国"));
+    closeWaitMessageAfter(2);
+    click("按钮公司取名");
+    settle();
+    const QString tip = rows().index(0, 3).data(Qt::ToolTipRole).toString();
+    QVERIFY2(tip.contains(u("【需审批】名称冠以“中国”")), qPrintable(tip));
+    QVERIFY(cell(0, 1).startsWith(u("中国")));  // the cells stay as they are
+  }
+
+  void theShortlistButtonOpensTheShortlistWindow() {
+    click("按钮打开批量评测");
+    QWidget* shortlist = window_->findChild<QWidget*>(u("批量评测"));
+    QVERIFY(shortlist != nullptr && shortlist->isVisible());
+  }
+
   void sameSeedGivesTheSameNames() {
     fillForm();
     closeWaitMessageAfter(10);

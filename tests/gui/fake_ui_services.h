@@ -31,6 +31,12 @@ class FakeUiServices final : public UiServices {
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+  QDateTime currentDateTime() const override {
+    return now.isValid() ? now : UiServices::currentDateTime();
+  }
+
+  // The clock's answer; the real clock when left invalid.
+  QDateTime now;
 
   // Runs while a message is "on screen", before the call returns: the moment a
   // modal box keeps the user busy.

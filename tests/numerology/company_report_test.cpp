@@ -162,5 +162,24 @@ TEST_F(CompanyNameReport, ATableThatCannotBeReadIsNamedInsteadOfBlankLines) {
   EXPECT_EQ(utf8(outcome.refusal->text), "数据文件已损坏：sl.dat");
 }
 
+TEST_F(CompanyNameReport, AnExtraSectionFollowsTheReportsOwnLines) {
+  CompanyReportRequest request;
+  request.body = gbk("华通");
+  request.prefix = gbk("成都");
+  request.suffix = gbk("科技有限公司");
+  request.baseScore = 3;
+  ReportSources sources = app::programReportSources();
+  sources.extraSection = [](const std::string& prefix, const std::string& body,
+                            const std::string& suffix) {
+    return ReportSection{"\r\n--rule--\r\n", prefix + "|" + body + "|" + suffix + "\r\n"};
+  };
+  const auto outcome = companyNameReport(request, sources);
+  EXPECT_EQ(utf8(outcome.report->plainText()),
+            utf8(run("华通").report->plainText()) + "\r\n--rule--\r\n成都|华通|科技有限公司\r\n");
+  ASSERT_GE(outcome.report->pieces.size(), 2u);
+  EXPECT_EQ(outcome.report->pieces.rbegin()[1].colour, kHeadingColour);
+  EXPECT_EQ(outcome.report->pieces.back().colour, kBodyColour);
+}
+
 }  // namespace
 }  // namespace zeruda::numerology

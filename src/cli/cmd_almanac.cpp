@@ -1,0 +1,100 @@
+// zeruda-cli almanac DATE [--json]: the almanac's five lines of a day (date, stems and
+// branches with the day officer, Nayin, 宜, 忌), or its figures as JSON.
+// zeruda-cli almanac --from DATE --to DATE: one line per day with its lunar date, day
+// pillar and officer, tab separated.
+#include "cli/command_list.h"
+
+#include "calendar/almanac.h"
+#include "calendar/ganzhi.h"
+#include "calendar/gregorian.h"
+#include "cli/args.h"
+#include "cli/cli.h"
+#include "cli/command.h"
+#include "cli/date_args.h"
+#include "cli/json.h"
+#include "cli/terminal.h"
+#include "text/gbk_literal.h"
+
+#include <cstdio>
+
+namespace zeruda::cli {
+namespace {
+
+using namespace text::literals;
+
+// "M-D", or "闰M-D" in a leap month (GBK).
+std::string lunarMonthDay(const calendar::AlmanacDay& day) {
+  if (!day.lunar) return {};
+  return (day.lunar->leap ? "闰"_gbk : std::string()) + std::to_string(day.lunar->month) + "-" +
+         std::to_string(day.lunar->day);
+}
+
+std::string officerOf(const calendar::AlmanacDay& day) {
+  return day.officer ? calendar::officerText(*day.officer) : std::string();
+}
+
+std::string isoDate(calendar::Date date) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+  return text;
+}
+
+std::string dayJson(const calendar::AlmanacDay& day) {
+  Json json;
+  json.beginObject().key("date").string(isoDate(day.date));
+  json.key("lunar").string(lunarMonthDay(day));
+  json.key("pillars").beginArray();
+  for (int pair : day.pillars) json.string(calendar::pairText(pair));
+  json.endArray();
+  json.key("zodiac").string(day.zodiac);
+  json.key("officer").string(officerOf(day));
+  json.key("nayin").string(day.nayin);
+  json.key("yi").string(day.favourable);
+  json.key("ji").string(day.unfavourable);
+  json.endObject();
+  return json.text();
+}
+
+std::string dayLines(const calendar::AlmanacDay& day) {
+  return day.dateLine + "\n" + day.pillarsLine + "\n" + day.nayin + "\n" + day.favourable + "\n" +
+         day.unfavourable + "\n";
+}
+
+int runRange(const Args& parsed, std::ostream& out) {
+  parsed.expectPositional(0, "");
+  const auto fromText = parsed.value("from");
+  const auto toText = parsed.value("to");
+  if (!fromText || !toText) throw UsageError("--from DATE and --to DATE are both needed");
+  const calendar::Date from = parseDate(*fromText, "--from");
+  const calendar::Date to = parseDate(*toText, "--to");
+  if (to < from) throw UsageError("--to " + *toText + " is before --from " + *fromText);
+  std::string lines;
+  for (calendar::Date date = from;; date = calendar::nextDay(date)) {
+    const calendar::AlmanacDay day = calendar::almanacDay(date);
+    lines += isoDate(date) + "\t" + lunarMonthDay(day) + "\t" + calendar::pairText(day.pillars[2]) +
+             "\t" + officerOf(day) + "\n";
+    if (date == to) break;
+  }
+  out << fromGbk(lines);
+  return kExitOk;
+}
+
+}  // namespace
+
+int runAlmanac(std::span<const std::string> args, std::ostream& out, std::ostream&) {
+  const Args parsed(args, {"from", "to"}, {"json"});
+  if (parsed.value("from") || parsed.value("to")) {
+    if (parsed.flag("json")) throw UsageError("--json goes with a single DATE");
+    return runRange(parsed, out);
+  }
+  parsed.expectPositional(1, "DATE");
+  const calendar::AlmanacDay day = calendar::almanacDay(parseDate(parsed.positional()[0], "DATE"));
+  if (parsed.flag("json")) {
+    out << dayJson(day) << '\n';
+  } else {
+    out << fromGbk(dayLines(day));
+  }
+  return kExitOk;
+}
+
+}  // namespace zeruda::cli

@@ -1,0 +1,53 @@
+// zeruda-cli almanac-search --from DATE --range DAYS --activity TEXT [--avoid]: the days
+// after DATE within the range on which the activity is favourable (or, with --avoid,
+// unfavourable), one per line as the almanac's list shows them.
+#include "cli/command_list.h"
+
+#include "calendar/almanac.h"
+#include "cli/args.h"
+#include "cli/cli.h"
+#include "cli/command.h"
+#include "cli/date_args.h"
+#include "cli/terminal.h"
+
+#include <algorithm>
+
+namespace zeruda::cli {
+namespace {
+
+// One of the almanac's ranges: 7, 15, 30, 60, 90 or 180 days.
+int rangeDays(const std::string& text) {
+  const int days = parseInt(text, 1, 180, "--range");
+  const auto ranges = calendar::searchRanges();
+  const bool offered = std::any_of(ranges.begin(), ranges.end(),
+                                   [days](const auto& range) { return range.days == days; });
+  if (!offered) throw UsageError("--range must be 7, 15, 30, 60, 90 or 180, not '" + text + "'");
+  return days;
+}
+
+}  // namespace
+
+int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::ostream&) {
+  const Args parsed(args, {"from", "range", "activity"}, {"avoid"});
+  parsed.expectPositional(0, "");
+  const auto fromText = parsed.value("from");
+  const auto rangeText = parsed.value("range");
+  const auto activityText = parsed.value("activity");
+  if (!fromText || !rangeText || !activityText) {
+    throw UsageError("--from DATE, --range DAYS and --activity TEXT are all needed");
+  }
+  const calendar::Date from = parseDate(*fromText, "--from");
+  const int days = rangeDays(*rangeText);
+  const std::string activity = argToGbk(*activityText, "--activity");
+  if (activity.empty()) throw UsageError("--activity must not be empty");
+  const auto column = parsed.flag("avoid") ? calendar::AlmanacColumn::Unfavourable
+                                           : calendar::AlmanacColumn::Favourable;
+  std::string lines;
+  for (const calendar::Date& day : calendar::searchAlmanac(from, days, column, activity)) {
+    lines += calendar::almanacDateText(day) + "\n";
+  }
+  out << fromGbk(lines);
+  return kExitOk;
+}
+
+}  // namespace zeruda::cli

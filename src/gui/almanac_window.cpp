@@ -1,0 +1,133 @@
+#include "gui/almanac_window.h"
+
+#include "calendar/almanac.h"
+#include "calendar/date_pattern.h"
+#include "gui/lunar_date_box.h"
+#include "gui/qt_text.h"
+#include "gui/widgets.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace zeruda::gui {
+namespace {
+
+QLabel* makeTextLabel(QWidget* parent, const QString& name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setWordWrap(true);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+}  // namespace
+
+AlmanacWindow::AlmanacWindow(QDate shown, QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("黄历吉日"));
+  setWindowTitle(QStringLiteral("黄历吉日"));
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  dateBox = new LunarDateBox(QStringLiteral("农历日期框1"), this);
+  dateBox->setEntry(DateEntry::Gregorian);
+  dateBox->setDisplayPattern(fromGbk(calendar::almanacDateBoxPattern()));
+  dateBox->setDate({shown.year(), shown.month(), shown.day()});
+  dayQuery = makeButton(this, QStringLiteral("按钮黄历查询"), QStringLiteral("查询"));
+  auto* top = new QHBoxLayout;
+  top->addWidget(makeLabel(this, QStringLiteral("日期")));
+  top->addWidget(dateBox);
+  top->addWidget(dayQuery);
+  top->addStretch(1);
+
+  tabs = new QTabWidget(this);
+  tabs->setObjectName(QStringLiteral("选择夹1"));
+  tabs->addTab(buildDayPage(), QStringLiteral("黄历查询"));
+  tabs->addTab(buildSearchPage(), QStringLiteral("选日子"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(tabs, 1);
+
+  connect(dayQuery, &QPushButton::clicked, this, &AlmanacWindow::showDay);
+  connect(dateBox, &LunarDateBox::dateChanged, this, &AlmanacWindow::showDay);
+  connect(searchButton, &QPushButton::clicked, this, &AlmanacWindow::search);
+  resize(560, 320);
+  showDay();
+}
+
+QWidget* AlmanacWindow::buildDayPage() {
+  auto* page = new QWidget(this);
+  dateLine = makeTextLabel(page, QStringLiteral("标签黄历"));
+  pillarsLine = makeTextLabel(page, QStringLiteral("标签岁次"));
+  nayin = makeTextLabel(page, QStringLiteral("标签五行"));
+  favourable = makeTextLabel(page, QStringLiteral("标签吉事"));
+  unfavourable = makeTextLabel(page, QStringLiteral("标签禁忌"));
+  auto* form = new QFormLayout(page);
+  form->addRow(QStringLiteral("黄历："), dateLine);
+  form->addRow(QStringLiteral("岁次："), pillarsLine);
+  form->addRow(QStringLiteral("纳音："), nayin);
+  form->addRow(QStringLiteral("吉事："), favourable);
+  form->addRow(QStringLiteral("禁忌："), unfavourable);
+  return page;
+}
+
+QWidget* AlmanacWindow::buildSearchPage() {
+  auto* page = new QWidget(this);
+  QStringList ranges;
+  for (const calendar::SearchRange& r : calendar::searchRanges()) ranges << fromGbk(r.caption);
+  range = makeComboBox(page, QStringLiteral("组合框1"), ranges);
+  column =
+      makeComboBox(page, QStringLiteral("组合框2"), {QStringLiteral("宜"), QStringLiteral("忌")});
+  QStringList activities;
+  for (const std::string& a : calendar::almanacActivities()) activities << fromGbk(a);
+  activity = makeComboBox(page, QStringLiteral("组合框宜忌"), activities);
+  activity->setCurrentText(fromGbk(calendar::defaultAlmanacActivity()));
+  searchButton = makeButton(page, QStringLiteral("按钮日子查询"), QStringLiteral("查询"));
+  found = new QListWidget(page);
+  found->setObjectName(QStringLiteral("选择列表框1"));
+
+  auto* choices = new QHBoxLayout;
+  choices->addWidget(range);
+  choices->addWidget(column);
+  choices->addWidget(activity);
+  choices->addWidget(searchButton);
+  choices->addStretch(1);
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(choices);
+  layout->addWidget(found, 1);
+  return page;
+}
+
+void AlmanacWindow::showDay() {
+  const calendar::AlmanacDay day = calendar::almanacDay(dateBox->date());
+  dateLine->setText(fromGbk(day.dateLine));
+  pillarsLine->setText(fromGbk(day.pillarsLine));
+  nayin->setText(fromGbk(day.nayin));
+  favourable->setText(fromGbk(day.favourable));
+  unfavourable->setText(fromGbk(day.unfavourable));
+  tabs->setCurrentIndex(kDayPage);
+}
+
+void AlmanacWindow::search() {
+  found->clear();
+  tabs->setCurrentIndex(kSearchPage);
+  const auto ranges = calendar::searchRanges();
+  const int days = ranges[static_cast<std::size_t>(std::max(range->currentIndex(), 0))].days;
+  const auto which = column->currentIndex() != 0 ? calendar::AlmanacColumn::Unfavourable
+                                                 : calendar::AlmanacColumn::Favourable;
+  for (const calendar::Date& day :
+       calendar::searchAlmanac(dateBox->date(), days, which, toGbk(activity->currentText()))) {
+    auto* item = new QListWidgetItem(fromGbk(calendar::almanacDateText(day)), found);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+  }
+}
+
+}  // namespace zeruda::gui

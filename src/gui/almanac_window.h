@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDate>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+
+namespace zeruda::gui {
+
+class LunarDateBox;
+
+// The almanac 黄历吉日: one day's stems and branches, officer, Nayin, 宜 and 忌, and a
+// search of the coming days for those that favour (or forbid) an activity.
+class AlmanacWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // Opens on the date of `shown`: today, when the toolbar opens it.
+  explicit AlmanacWindow(QDate shown, QWidget* parent = nullptr);
+
+  // Page indexes of 选择夹1.
+  enum Page { kDayPage, kSearchPage };
+
+  QTabWidget* tabs = nullptr;           // 选择夹1: 黄历查询, 选日子
+  LunarDateBox* dateBox = nullptr;      // 农历日期框1
+  QPushButton* dayQuery = nullptr;      // 按钮黄历查询 "查询"
+  QLabel* dateLine = nullptr;           // 标签黄历
+  QLabel* pillarsLine = nullptr;        // 标签岁次
+  QLabel* nayin = nullptr;              // 标签五行
+  QLabel* favourable = nullptr;         // 标签吉事
+  QLabel* unfavourable = nullptr;       // 标签禁忌
+  QComboBox* range = nullptr;           // 组合框1
+  QComboBox* column = nullptr;          // 组合框2: 宜, 忌
+  QComboBox* activity = nullptr;        // 组合框宜忌
+  QPushButton* searchButton = nullptr;  // 按钮日子查询 "查询"
+  QListWidget* found = nullptr;         // 选择列表框1
+
+  // The day display of the date in the box.
+  void showDay();
+  // The search from the date in the box.
+  void search();
+
+ private:
+  QWidget* buildDayPage();
+  QWidget* buildSearchPage();
+};
+
+}  // namespace zeruda::gui

@@ -1,0 +1,82 @@
+#include "gui/lunar_month_view.h"
+
+#include "calendar/perpetual_calendar.h"
+#include "gui/qt_text.h"
+
+#include <QPainter>
+#include <QTextCharFormat>
+
+namespace zeruda::gui {
+namespace {
+
+const QColor kWeekendColour(0xFF, 0x00, 0x00);
+const QColor kNameColour(0x5A, 0x66, 0x75);
+const QColor kTodayFrame(0xE0, 0x8A, 0x00);
+
+}  // namespace
+
+LunarMonthView::LunarMonthView(const QString& name, QDate today, QWidget* parent)
+    : QCalendarWidget(parent), today_(today) {
+  setObjectName(name);
+  // Month and weekday names in Chinese, whatever the system's language.
+  setLocale(QLocale(QLocale::Chinese, QLocale::China));
+  setFirstDayOfWeek(Qt::Sunday);
+  setGridVisible(true);
+  setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+  setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+  // The calendar's span: lunar names exist from 1901-02-19 to 2048-12-31.
+  setDateRange(QDate(1901, 2, 19), QDate(2048, 12, 31));
+  setSelectedDate(today);
+  QTextCharFormat weekend;
+  weekend.setForeground(kWeekendColour);
+  setWeekdayTextFormat(Qt::Saturday, weekend);
+  setWeekdayTextFormat(Qt::Sunday, weekend);
+  setMinimumSize(420, 300);
+}
+
+void LunarMonthView::setToday(QDate today) {
+  today_ = today;
+  updateCells();
+}
+
+void LunarMonthView::paintCell(QPainter* painter, const QRect& rect, QDate date) const {
+  painter->save();
+  const bool inMonth = date.month() == monthShown() && date.year() == yearShown();
+  const bool selected = date == selectedDate();
+  const bool weekend = date.dayOfWeek() >= Qt::Saturday;
+  if (selected) painter->fillRect(rect.adjusted(1, 1, -1, -1), palette().highlight());
+
+  QColor ink = selected  ? palette().highlightedText().color()
+               : weekend ? kWeekendColour
+                         : palette().text().color();
+  if (!inMonth) ink.setAlpha(90);
+
+  // The day number on the upper half, its lunar name on the lower.
+  const QRect upper(rect.left(), rect.top() + 2, rect.width(), rect.height() / 2);
+  const QRect lower(rect.left(), rect.top() + rect.height() / 2, rect.width(),
+                    rect.height() / 2 - 2);
+  QFont dayFont = font();
+  dayFont.setPointSizeF(dayFont.pointSizeF() * 1.25);
+  dayFont.setBold(true);
+  painter->setFont(dayFont);
+  painter->setPen(ink);
+  painter->drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, QString::number(date.day()));
+
+  QColor nameInk = selected ? ink : weekend ? kWeekendColour : kNameColour;
+  if (!inMonth) nameInk.setAlpha(90);
+  QFont nameFont = font();
+  nameFont.setPointSizeF(nameFont.pointSizeF() * 0.9);
+  painter->setFont(nameFont);
+  painter->setPen(nameInk);
+  painter->drawText(lower, Qt::AlignHCenter | Qt::AlignTop,
+                    fromGbk(calendar::dayCellName({date.year(), date.month(), date.day()})));
+
+  if (date == today_) {
+    painter->setPen(QPen(kTodayFrame, 2));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(rect.adjusted(2, 2, -2, -2));
+  }
+  painter->restore();
+}
+
+}  // namespace zeruda::gui

@@ -1,0 +1,114 @@
+#include "gui/shortlist_window.h"
+
+#include "gui/evaluation_window.h"
+#include "gui/qt_text.h"
+#include "gui/secondary_window.h"
+#include "gui/shortlist_model.h"
+#include "gui/ui_services.h"
+#include "gui/widgets.h"
+#include "profile/base_score.h"
+#include "shortlist/shortlist_export.h"
+#include "storage/character_table.h"
+#include "storage/data_table.h"
+#include "text/gbk_literal.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace zeruda::gui {
+
+ShortlistWindow::ShortlistWindow(UiServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services) {
+  setObjectName(QStringLiteral("批量评测"));
+  setWindowTitle(QStringLiteral("批量评测"));
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  names = new QPlainTextEdit(this);
+  names->setObjectName(QStringLiteral("编辑框批量名字"));
+  names->setPlaceholderText(
+      QStringLiteral("每行一个名字：全名（如 成都华通科技有限公司）或只是名字主体（如 华通）"));
+  names->setFixedHeight(120);
+  score = makeButton(this, QStringLiteral("按钮批量评测"), QStringLiteral("开始评测"));
+  exportCsv = makeButton(this, QStringLiteral("按钮批量导出"), QStringLiteral("导出到EXCEL"));
+  base = makeLabel(this, {});
+  base->setObjectName(QStringLiteral("标签批量吉数"));
+
+  model_ = new ShortlistModel(this);
+  sorted_ = new QSortFilterProxyModel(this);
+  sorted_->setSourceModel(model_);
+  sorted_->setSortRole(ShortlistModel::kSortRole);
+  table = new QTableView(this);
+  table->setObjectName(QStringLiteral("批量评测列表框"));
+  table->setModel(sorted_);
+  table->setSortingEnabled(true);
+  table->sortByColumn(0, Qt::AscendingOrder);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->verticalHeader()->hide();
+  table->horizontalHeader()->setStretchLastSection(true);
+
+  auto* commands = new QHBoxLayout;
+  commands->addWidget(score);
+  commands->addWidget(base);
+  commands->addStretch();
+  commands->addWidget(exportCsv);
+  auto* rows = new QVBoxLayout(this);
+  rows->addWidget(names);
+  rows->addLayout(commands);
+  rows->addWidget(table, 1);
+
+  connect(score, &QPushButton::clicked, this, &ShortlistWindow::scoreNames);
+  connect(exportCsv, &QPushButton::clicked, this, &ShortlistWindow::exportTable);
+  connect(table, &QAbstractItemView::doubleClicked, this, &ShortlistWindow::openRow);
+  resize(860, 560);
+}
+
+void ShortlistWindow::scoreNames() {
+  using namespace text::literals;
+  const std::vector<std::string> pasted = shortlist::shortlistNames(toGbk(names->toPlainText()));
+  if (pasted.empty()) {
+    showUserMessage(services_, this,
+                    {"请输入要评测的名字，每行一个"_gbk, "提示"_gbk, MessageIcon::Warning,
+                     "编辑框批量名字"_gbk});
+    return;
+  }
+  if (auto table = storage::openDataTable("zk"); !table.ok()) {
+    showUserMessage(services_, this, {table.error(), "提示"_gbk, MessageIcon::Warning, {}});
+    return;
+  }
+  const int baseScore = profile::profileBaseScore();
+  base->setText(QStringLiteral("按法人资料的吉数 %1 评分").arg(baseScore));
+  model_->setNames(shortlist::scoreShortlist(pasted, baseScore, storage::tableElement));
+  table->sortByColumn(0, Qt::AscendingOrder);
+  table->resizeColumnsToContents();
+}
+
+void ShortlistWindow::openRow(const QModelIndex& index) {
+  if (!index.isValid()) return;
+  const shortlist::ScoredName& name = model_->names()[sorted_->mapToSource(index).row()];
+  EvaluationWindow::SelectedRow selected;
+  selected.body = fromGbk(name.body());
+  selected.stars = name.rated ? fromGbk(numerology::starText(name.stars)) : QString();
+  selected.ownAffixes = !name.parts.bare;
+  selected.prefix = fromGbk(name.parts.crown + name.parts.region);
+  selected.suffix = fromGbk(name.parts.industry + name.parts.form);
+  openSecondary(evaluation_, *this, [this] {
+    return new EvaluationWindow(services_, this);
+  })->restore(selected);
+}
+
+void ShortlistWindow::exportTable() {
+  const auto file = services_.chooseSaveFile(this, QStringLiteral("*.csv"), QStringLiteral("csv"));
+  if (!file) return;
+  showUserMessage(services_, this,
+                  shortlist::exportShortlist(file->toStdString(), model_->names()));
+}
+
+}  // namespace zeruda::gui

@@ -1,0 +1,101 @@
+#include "shortlist/shortlist.h"
+
+#include "numerology/number_luck.h"
+#include "registration/name_check.h"
+#include "registration/rule_file.h"
+#include "text/characters.h"
+
+#include <algorithm>
+#include <charconv>
+#include <numeric>
+
+namespace zeruda::shortlist {
+namespace {
+
+bool allTwoByte(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size(); pos += 2) {
+    if (static_cast<unsigned char>(text[pos]) < 0x80 || pos + 1 >= text.size()) return false;
+  }
+  return true;
+}
+
+ScoreParts partsOf(const numerology::Rating& rating, double baseScore) {
+  ScoreParts parts;
+  parts.base = baseScore;
+  parts.talents = numerology::threeTalentsLuck(numerology::threeTalents(rating.record.grids));
+  for (std::size_t k = 0; k < parts.grids.size(); ++k) {
+    parts.grids[k] = numerology::numberLuck(rating.record.grids[k]);
+  }
+  // What the rating adds beyond base, talents and grids: the sought elements.
+  parts.elements = rating.score - parts.base - parts.talents;
+  for (double luck : parts.grids) parts.elements -= luck;
+  return parts;
+}
+
+ScoredName scoreOne(std::size_t index, const std::string& name, double baseScore,
+                    const numerology::ElementLookup& elementOf) {
+  ScoredName scored;
+  scored.inputIndex = index;
+  scored.name = name;
+  scored.parts = registration::splitFullName(name);
+  scored.findings = registration::checkName(scored.parts);
+  if (!isRateable(scored.body())) return scored;
+  const numerology::Rating rating = numerology::rateName(scored.body(), baseScore, elementOf);
+  scored.rated = true;
+  scored.stars = rating.stars;
+  scored.score = rating.score;
+  scored.scoreParts = partsOf(rating, baseScore);
+  scored.grids = rating.record.grids;
+  for (std::size_t pos = 0; pos < scored.body().size(); pos += 2) {
+    auto element = elementOf(scored.body().substr(pos, 2));
+    scored.characterElements.push_back(element.ok() ? element.value().value_or("") : "");
+  }
+  return scored;
+}
+
+// Stars, then score, both descending; scores within 1e-7 of each other are equal.
+bool ranksBefore(const ScoredName& a, const ScoredName& b) {
+  if (a.stars != b.stars) return a.stars > b.stars;
+  return a.score - b.score > 1e-7;
+}
+
+}  // namespace
+
+std::vector<std::string> shortlistNames(std::string_view gbk) {
+  std::vector<std::string> names;
+  registration::forEachLine(gbk, [&](std::string_view line) {
+    std::string name = text::removeSpaces(text::trimBlanks(line));
+    if (!name.empty()) names.push_back(std::move(name));
+  });
+  return names;
+}
+
+bool isRateable(std::string_view body) {
+  return body.size() >= 4 && body.size() <= 8 && body.size() % 2 == 0 && allTwoByte(body);
+}
+
+std::vector<ScoredName> scoreShortlist(std::span<const std::string> names, double baseScore,
+                                       const numerology::ElementLookup& elementOf) {
+  std::vector<ScoredName> scored;
+  scored.reserve(names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    scored.push_back(scoreOne(i, names[i], baseScore, elementOf));
+  }
+  // Sorting places, not the records: each record holds a dozen strings.
+  std::vector<std::size_t> order(scored.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return ranksBefore(scored[a], scored[b]); });
+  std::vector<ScoredName> sorted;
+  sorted.reserve(scored.size());
+  for (std::size_t index : order) sorted.push_back(std::move(scored[index]));
+  return sorted;
+}
+
+std::string scoreText(double score) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, score);
+  return std::string(buffer, result.ptr);
+}
+
+}  // namespace zeruda::shortlist

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "numerology/grids.h"
+#include "numerology/rating.h"
+#include "registration/finding.h"
+#include "registration/name_parts.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zeruda::shortlist {
+
+// What a rated body's score is made of: the base score, the three-talent luck, the
+// luck of each of the five grids and the sought elements (none for a company).
+struct ScoreParts {
+  double base = 0;
+  double talents = 0;
+  std::array<double, 5> grids{};
+  double elements = 0;
+};
+
+// One name of a shortlist, judged (texts GBK).
+struct ScoredName {
+  std::size_t inputIndex = 0;  // its place in the list as given, from 0
+  std::string name;            // as given, spaces removed
+  registration::NameParts parts;
+  bool rated = false;  // only a body of 2 to 4 two-byte characters is rated
+  int stars = 0;       // 1-5 when rated, 0 when not
+  double score = 0;
+  ScoreParts scoreParts;
+  numerology::GridNumbers grids{};
+  // The element of each body character from the character table; empty where the
+  // table lacks the character or cannot be read (callers open it beforehand).
+  std::vector<std::string> characterElements;
+  std::vector<registration::Finding> findings;
+
+  const std::string& body() const { return parts.body; }
+};
+
+// The names of a pasted or read text: one a line, spaces removed, empty lines left out.
+std::vector<std::string> shortlistNames(std::string_view gbk);
+
+// Whether a body can be rated: two to four two-byte characters.
+bool isRateable(std::string_view body);
+
+// Judges every name on the legal representative's base score: its body found
+// between the longest known region and the longest known industry + form suffix,
+// rated as `rateName` rates it, its grids, elements and registration findings.
+// Sorted by stars, then score, both descending, then input order.
+std::vector<ScoredName> scoreShortlist(std::span<const std::string> names, double baseScore,
+                                       const numerology::ElementLookup& elementOf);
+
+// A score as the shortest decimal text that reads back as the same number (7, 6.5).
+std::string scoreText(double score);
+
+}  // namespace zeruda::shortlist

@@ -1,0 +1,36 @@
+#include "shortlist/shortlist_export.h"
+
+#include "generation/export.h"
+#include "storage/atomic_file.h"
+#include "text/gbk_literal.h"
+
+namespace zeruda::shortlist {
+
+using namespace text::literals;
+
+std::array<std::string, 6> shortlistCells(const ScoredName& name, std::size_t rank) {
+  return {std::to_string(rank),
+          name.name,
+          name.body(),
+          name.rated ? numerology::starText(name.stars) : std::string(),
+          name.rated ? scoreText(name.score) : std::string(),
+          registration::findingsLine(name.findings)};
+}
+
+std::string shortlistCsv(std::span<const ScoredName> names) {
+  std::string out = "序号,全名,主体名,星级,分数,登记提示\r\n"_gbk;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    out += generation::csvLine(shortlistCells(names[i], i + 1));
+  }
+  return out;
+}
+
+UserMessage exportShortlist(const std::filesystem::path& file, std::span<const ScoredName> names) {
+  auto written = storage::writeFileAtomically(file, shortlistCsv(names));
+  if (!written) {
+    return {"导出失败："_gbk + written.error(), "特别提示"_gbk, MessageIcon::Warning, {}};
+  }
+  return {"导出成功　　"_gbk, "特别提示"_gbk, MessageIcon::Information, {}};
+}
+
+}  // namespace zeruda::shortlist

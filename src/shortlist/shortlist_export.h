@@ -1,0 +1,25 @@
+#pragma once
+
+#include "shortlist/shortlist.h"
+#include "text/user_message.h"
+
+#include <filesystem>
+#include <span>
+#include <string>
+
+namespace zeruda::shortlist {
+
+// The cells of a judged shortlist as its table and its CSV show them (GBK): 序号 (the
+// rank from 1), 全名, 主体名, 星级 ("☆" by the stars, empty when not rated), 分数
+// (empty when not rated), 登记提示 ("level：reason" joined by "；").
+std::array<std::string, 6> shortlistCells(const ScoredName& name, std::size_t rank);
+
+// The CSV of a judged shortlist, in the result list's CSV format: GBK, "\r\n" line
+// ends, a header line, commas inside cells turned into "―".
+std::string shortlistCsv(std::span<const ScoredName> names);
+
+// Writes the CSV to `file`, whole or not at all: "导出成功　　" when it is in place,
+// "导出失败：" with the reason when not.
+UserMessage exportShortlist(const std::filesystem::path& file, std::span<const ScoredName> names);
+
+}  // namespace zeruda::shortlist

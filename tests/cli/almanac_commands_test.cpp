@@ -1,0 +1,120 @@
+#include "cli_support.h"
+
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <sstream>
+
+namespace zeruda::cli {
+namespace {
+
+using test::runCli;
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> result;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) result.push_back(line);
+  return result;
+}
+
+TEST(AlmanacCommand, PrintsTheFiveLinesOfTheDay) {
+  const auto r = runCli({"almanac", "2014-02-04"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const auto shown = lines(r.out);
+  ASSERT_EQ(shown.size(), 5u);
+  EXPECT_EQ(shown[0], "2014/2/4　农历1月5日　星期二　　水瓶座");
+  EXPECT_EQ(shown[1], "甲午年、生肖属马、丙寅月、丙午日　【定日】");
+  EXPECT_EQ(shown[2], "天河水");
+  EXPECT_EQ(shown[4], "忌词讼出行。");
+  const auto newYear = lines(runCli({"almanac", "2024-01-01"}).out);
+  ASSERT_EQ(newYear.size(), 5u);
+  EXPECT_TRUE(newYear[1].ends_with("甲子日　【建日】")) << newYear[1];
+}
+
+TEST(AlmanacCommand, GivesTheDayAsJson) {
+  const auto r = runCli({"almanac", "2014-02-04", "--json"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out,
+            R"({"date":"2014-02-04","lunar":"1-5","pillars":["甲午","丙寅","丙午"],"zodiac":"马",)"
+            R"("officer":"定","nayin":"天河水","yi":"宜入学、祈福、祭祀、裁衣、结婚纳采、问名、)"
+            R"(求嗣、牧养纳畜、安置碓皑贵椎螳、冠带交易。","ji":"忌词讼出行。"})"
+            "\n");
+}
+
+TEST(AlmanacCommand, ListsARangeWithLeapMonthsMarked) {
+  const auto r = runCli({"almanac", "--from", "2014-10-23", "--to", "2014-10-24"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "2014-10-23\t9-30\t丁卯\t执\n2014-10-24\t闰9-1\t戊辰\t破\n");
+}
+
+TEST(AlmanacSearchCommand, ListsTheDaysAsTheWindowDoes) {
+  // 2024-01-07 is 执 and 2024-01-08 破, the first days after New Year favouring 嫁娶.
+  EXPECT_EQ(
+      runCli({"almanac-search", "--from", "2024-01-01", "--range", "7", "--activity", "嫁娶"}).out,
+      "2024年1月7日\n2024年1月8日\n");
+  const auto none =
+      runCli({"almanac-search", "--from", "2024-01-01", "--range", "180", "--activity", "丧事"});
+  EXPECT_EQ(none.code, 0);
+  EXPECT_EQ(none.out, "");
+  const auto avoid = runCli(
+      {"almanac-search", "--from", "2024-01-01", "--range", "7", "--activity", "出行", "--avoid"});
+  // 除 2024-01-02, 定 01-05 and 01-06, 执 01-07, 破 01-08.
+  EXPECT_EQ(avoid.out, "2024年1月2日\n2024年1月5日\n2024年1月6日\n2024年1月7日\n2024年1月8日\n");
+}
+
+TEST(MonthCommand, PrintsWeeksWithLunarNamesBeneath) {
+  const auto r = runCli({"month", "2014-10"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const auto shown = lines(r.out);
+  ASSERT_EQ(shown.size(), 12u);
+  EXPECT_EQ(shown[1], "日       一       二       三       四       五       六");
+  EXPECT_EQ(shown[8], "19       20       21       22       23       24       25");
+  EXPECT_EQ(shown[9], "廿六     廿七     廿八     廿九     霜降     闰九月   初二");
+}
+
+struct RefusalCase {
+  const char* name;
+  std::vector<std::string> args;
+  int code;
+};
+
+class CalendarCommandsRefuse : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(CalendarCommandsRefuse, WithOneLineAndNoOutput) {
+  const auto r = runCli(GetParam().args);
+  EXPECT_EQ(r.code, GetParam().code);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, CalendarCommandsRefuse,
+    testing::Values(RefusalCase{"AlmanacBeforeTheCalendar", {"almanac", "1901-02-18"}, 1},
+                    RefusalCase{"AlmanacRangePastTheCalendar",
+                                {"almanac", "--from", "2048-12-30", "--to", "2049-01-01"},
+                                1},
+                    RefusalCase{"SearchPastTheCalendar",
+                                {"almanac-search", "--from", "2049-01-01", "--range", "7",
+                                 "--activity", "嫁娶"},
+                                1},
+                    RefusalCase{"MonthPastTheCalendar", {"month", "2049-01"}, 1},
+                    RefusalCase{"AlmanacNotADate", {"almanac", "2014-02-30"}, 2},
+                    RefusalCase{"SearchRangeNotOffered",
+                                {"almanac-search", "--from", "2024-01-01", "--range", "8",
+                                 "--activity", "嫁娶"},
+                                2},
+                    RefusalCase{"SearchWithoutActivity",
+                                {"almanac-search", "--from", "2024-01-01", "--range", "7"},
+                                2},
+                    RefusalCase{"MonthThirteen", {"month", "2014-13"}, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandHelp, PrintsTheCommandsUsage) {
+  const auto r = runCli({"almanac-search", "--help"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.out,
+            "usage: zeruda-cli almanac-search --from DATE --range 7|15|30|60|90|180 "
+            "--activity TEXT [--avoid]\n");
+}
+
+}  // namespace
+}  // namespace zeruda::cli

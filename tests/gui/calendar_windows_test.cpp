@@ -1,0 +1,140 @@
+// moc needs only the test class; the core headers are for the compiler.
+#ifndef Q_MOC_RUN
+#include "calendar/perpetual_calendar.h"
+#endif
+#include "fake_ui_services.h"
+#include "find_control.h"
+#include "gui/lunar_date_box.h"
+#include "gui/main_window.h"
+#include "gui/qt_text.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+#include <memory>
+
+using zeruda::gui::LunarDateBox;
+using zeruda::gui::MainWindow;
+using zeruda::gui::test::FakeUiServices;
+using zeruda::gui::test::findControl;
+
+// The two calendar windows, opened from the main window's toolbar at a fixed moment:
+// 2014-02-04 06:03:10, a Tuesday, the very second 立春 began (lunar 正月初五).
+class CalendarWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  FakeUiServices services_;
+  std::unique_ptr<MainWindow> main_;
+
+  QWidget* openFromToolbar(int button, const char* name) {
+    main_->findChild<QToolBar*>(QStringLiteral("工具条1"))->actions()[button - 1]->trigger();
+    return findControl<QWidget>(main_.get(), name);
+  }
+  template <typename T>
+  static T* in(QWidget* window, const char* name) {
+    return findControl<T>(window, name);
+  }
+  static QString text(QWidget* window, const char* label) {
+    return in<QLabel>(window, label)->text();
+  }
+
+ private slots:
+  void init() {
+    services_ = FakeUiServices{};
+    services_.now = QDateTime(QDate(2014, 2, 4), QTime(6, 3, 10));
+    main_ = std::make_unique<MainWindow>(services_);
+    main_->show();
+  }
+  void cleanup() { main_.reset(); }
+
+  void calendarOpensWithTodaysCard() {
+    QWidget* window = openFromToolbar(9, "万年历");
+    const auto today = zeruda::calendar::todayTexts({2014, 2, 4, 6, 3, 10});
+    QCOMPARE(text(window, "透明标签1"), zeruda::gui::fromGbk(today.yearMonth));
+    QCOMPARE(text(window, "透明标签2"), QStringLiteral("4"));
+    QCOMPARE(text(window, "透明标签5"), QString::fromUtf8("农历:二零一四年正月初五"));
+    QCOMPARE(text(window, "透明标签6"), QString::fromUtf8("四柱:甲午 丙寅 丙午 辛卯"));
+    // A Tuesday: the working-day colour.
+    QCOMPARE(in<QLabel>(window, "透明标签2")->palette().color(QPalette::WindowText),
+             QColor(0x00, 0x80, 0x80));
+    QCOMPARE(in<QCalendarWidget>(window, "农历月历1")->selectedDate(), QDate(2014, 2, 4));
+    QCOMPARE(text(window, "透明标签11"), QString::fromUtf8("农历日期:2014年1月5日"));
+  }
+
+  void calendarConvertsADateAndTimeToPillars() {
+    QWidget* window = openFromToolbar(9, "万年历");
+    // The time boxes start at 23:59:59: on 立春's day the new year's pillars.
+    QCOMPARE(in<QLineEdit>(window, "公历柱编辑框")->text(),
+             QString::fromUtf8("甲午 丙寅 丁未 庚子"));
+    in<QSpinBox>(window, "公历时编辑框")->setValue(6);
+    in<QSpinBox>(window, "公历分编辑框")->setValue(3);
+    in<QSpinBox>(window, "公历秒编辑框")->setValue(9);
+    QCOMPARE(in<QLineEdit>(window, "公历柱编辑框")->text(),
+             QString::fromUtf8("癸巳 乙丑 丙午 辛卯"));
+    in<LunarDateBox>(window, "农历日期框1")->setDate({2000, 1, 1});
+    in<QSpinBox>(window, "公历时1")->setValue(12);
+    in<QSpinBox>(window, "公历分1")->setValue(0);
+    QTest::mouseClick(in<QPushButton>(window, "按钮8"), Qt::LeftButton);
+    QCOMPARE(in<QLineEdit>(window, "立春编辑框3")->text(),
+             QString::fromUtf8("己卯 丙子 戊午 戊午"));
+  }
+
+  void calendarListsTheTermsOfTheSelectedYear() {
+    QWidget* window = openFromToolbar(9, "万年历");
+    in<QCalendarWidget>(window, "农历月历1")->setSelectedDate(QDate(2015, 6, 1));
+    QTest::mouseClick(in<QPushButton>(window, "按钮7"), Qt::LeftButton);
+    auto* list = in<QListWidget>(window, "选择列表框1");
+    QCOMPARE(list->count(), 24);
+    QCOMPARE(list->item(0)->text().left(3), QString::fromUtf8("立春:"));
+    QCOMPARE(list->item(4)->text(), QString::fromUtf8("清明:2015年4月5日10时39分"));
+    QCOMPARE(list->item(23)->text().left(8), QString::fromUtf8("大寒:2015年"));
+  }
+
+  void calendarSwitchesBetweenTheMonthViews() {
+    QWidget* window = openFromToolbar(9, "万年历");
+    auto* tabs = in<QTabWidget>(window, "选择夹1");
+    QCOMPARE(tabs->currentIndex(), 0);
+    in<QAbstractButton>(window, "单选框1")->click();
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), QString::fromUtf8("公历"));
+    in<QAbstractButton>(window, "单选框2")->click();
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), QString::fromUtf8("农历"));
+  }
+
+  void almanacOpensOnTodayAndFollowsTheDateBox() {
+    QWidget* window = openFromToolbar(10, "黄历吉日");
+    QCOMPARE(text(window, "标签岁次"),
+             QString::fromUtf8("甲午年、生肖属马、丙寅月、丙午日　【定日】"));
+    QCOMPARE(text(window, "标签五行"), QString::fromUtf8("天河水"));
+    QCOMPARE(text(window, "标签禁忌"), QString::fromUtf8("忌词讼出行。"));
+    in<LunarDateBox>(window, "农历日期框1")->setDate({2024, 1, 1});
+    QVERIFY(text(window, "标签岁次").endsWith(QString::fromUtf8("甲子日　【建日】")));
+    QCOMPARE(in<QComboBox>(window, "组合框宜忌")->currentText(), QString::fromUtf8("嫁娶"));
+    QCOMPARE(in<QComboBox>(window, "组合框宜忌")->count(), 84);
+  }
+
+  void almanacSearchListsTheFoundDays() {
+    QWidget* window = openFromToolbar(10, "黄历吉日");
+    in<LunarDateBox>(window, "农历日期框1")->setDate({2024, 1, 1});
+    in<QComboBox>(window, "组合框1")->setCurrentIndex(0);  // 一周以内
+    in<QComboBox>(window, "组合框2")->setCurrentIndex(0);  // 宜
+    QTest::mouseClick(in<QPushButton>(window, "按钮日子查询"), Qt::LeftButton);
+    auto* list = in<QListWidget>(window, "选择列表框1");
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(0)->text(), QString::fromUtf8("2024年1月7日"));
+    QCOMPARE(list->item(1)->text(), QString::fromUtf8("2024年1月8日"));
+    QCOMPARE(in<QTabWidget>(window, "选择夹1")->currentIndex(), 1);
+  }
+};
+
+QTEST_MAIN(CalendarWindowsTest)
+#include "calendar_windows_test.moc"

@@ -1,0 +1,91 @@
+#include "registration/name_check.h"
+
+#include "support/text_support.h"
+
+#include <gtest/gtest.h>
+
+namespace zeruda::registration {
+namespace {
+
+using test::gbk;
+using test::utf8;
+
+// "level：reason" of each finding, readable.
+std::vector<std::string> levels(const std::vector<Finding>& findings) {
+  std::vector<std::string> out;
+  for (const Finding& finding : findings) out.push_back(utf8(levelText(finding.level)));
+  return out;
+}
+
+bool mentions(const std::vector<Finding>& findings, const char* level, const char* words) {
+  for (const Finding& finding : findings) {
+    if (utf8(levelText(finding.level)) == level &&
+        utf8(finding.reason).find(words) != std::string::npos && !finding.source.empty()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+struct Case {
+  const char* name;
+  const char* line;
+  const char* level;  // the finding expected …
+  const char* words;  // … and words of its reason
+};
+
+class CheckName : public testing::TestWithParam<Case> {};
+
+TEST_P(CheckName, RaisesTheRuleWithItsLevelReasonAndSource) {
+  const auto findings = checkName(splitFullName(gbk(GetParam().line)));
+  EXPECT_TRUE(mentions(findings, GetParam().level, GetParam().words))
+      << utf8(findingsLine(findings));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, CheckName,
+    testing::Values(Case{"CrownNeedsApproval", "中国华通科技有限公司", "需审批", "中国"},
+                    Case{"CrownInTheMiddle", "成都华通中华科技有限公司", "需审批", "中华"},
+                    Case{"OneCharacterTradeName", "成都华科技有限公司", "不可用", "两个以上汉字"},
+                    Case{"LatinLetters", "成都AB科技有限公司", "不可用", "AB"},
+                    Case{"FullWidthDigits", "成都华通８９科技有限公司", "不可用", "８９"},
+                    Case{"Symbols", "成都华&通科技有限公司", "不可用", "&"},
+                    Case{"TraditionalCharacter", "成都華通科技有限公司", "提示", "華"},
+                    Case{"ForeignCountry", "成都美国华通科技有限公司", "不可用", "美国"},
+                    Case{"StateOrgan", "成都人民政府华通科技有限公司", "不可用", "人民政府"},
+                    Case{"Misleading", "成都最佳华通科技有限公司", "不可用", "最佳"},
+                    Case{"NonProfit", "成都华通协会科技有限公司", "不可用", "协会"},
+                    Case{"Finance", "成都华通银行股份有限公司", "需审批", "银行"},
+                    Case{"IndustryAgainstForm", "成都华通小额贷款商行", "不可用", "商行"},
+                    Case{"CompanyWithoutLiabilityForm", "成都华通科技公司", "不可用", "有限公司"},
+                    Case{"PartnershipWithoutType", "成都华通投资合伙企业", "不可用", "有限合伙"},
+                    Case{"SoleProprietorshipCalledLimited", "成都华通有限科技个人独资企业",
+                         "不可用", "有限"},
+                    Case{"NoForm", "成都华通科技", "不可用", "组织形式"},
+                    Case{"NoRegion", "华通科技有限公司", "提示", "行政区划"},
+                    Case{"DistrictWithoutItsCity", "双流区华通科技有限公司", "提示", "双流区"},
+                    Case{"TradeNameIsARegion", "成都宜宾科技有限公司", "提示", "行政区划名称"},
+                    Case{"BareBody", "华通", "提示", "只有字号"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CheckName, AnOrdinaryNameRaisesNothing) {
+  for (const char* line : {"成都华通科技有限公司", "四川省成都市双流区金华通达信息技术有限责任公司",
+                           "北京华通投资合伙企业（有限合伙）", "上海华通餐饮管理有限公司"}) {
+    EXPECT_TRUE(checkName(splitFullName(gbk(line))).empty()) << line;
+  }
+}
+
+TEST(CheckName, PutsTheMostSeriousFirstAndNamesAWordOnce) {
+  // 美国 twice, 国际 (a note) before it in the name, no organisation form.
+  const auto findings = checkName(splitFullName(gbk("成都国际美国美国科技")));
+  EXPECT_EQ(levels(findings), (std::vector<std::string>{"不可用", "不可用", "提示"}))
+      << utf8(findingsLine(findings));
+}
+
+TEST(CheckName, AWordInsideALongerOneIsNotRaisedAgain) {
+  const auto findings = checkName(splitFullName(gbk("成都人民政府科技有限公司")));
+  EXPECT_EQ(findings.size(), 1u) << utf8(findingsLine(findings));
+}
+
+}  // namespace
+}  // namespace zeruda::registration
