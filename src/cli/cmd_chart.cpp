@@ -1,5 +1,5 @@
-// zeruda-cli chart DATE TIME [--json]: the birth-chart report of a birth moment, or its
-// figures as JSON.
+// zeruda-cli chart DATE TIME [--json] [--svg FILE]: the birth-chart report of a birth moment,
+// or its figures as JSON; on request its element chart as an SVG picture.
 #include "cli/command_list.h"
 
 #include "calendar/birth_chart.h"
@@ -11,7 +11,9 @@
 #include "cli/command.h"
 #include "cli/date_args.h"
 #include "cli/json.h"
+#include "cli/svg_file.h"
 #include "cli/terminal.h"
+#include "pictures/element_chart.h"
 
 namespace zeruda::cli {
 namespace {
@@ -59,12 +61,17 @@ std::string chartJson(const calendar::DateTime& moment) {
 
 }  // namespace
 
-int runChart(std::span<const std::string> args, std::ostream& out, std::ostream&) {
-  const Args parsed(args, {}, {"json"});
+int runChart(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  const Args parsed(args, {"svg"}, {"json"});
   parsed.expectPositional(2, "DATE and TIME");
   const calendar::Date date = parseDate(parsed.positional()[0], "DATE");
   const calendar::DateTime time = parseTime(parsed.positional()[1], "TIME");
   const auto moment = calendar::DateTime::of(date, time.hour, time.minute, time.second);
+  if (auto svg = parsed.value("svg")) {
+    const auto chart =
+        pictures::elementChart(calendar::fourPillars(moment), calendar::elementStrength(moment));
+    if (!writeSvgFile(*svg, chart, err, "chart")) return kExitRefused;
+  }
   if (parsed.flag("json")) {
     out << chartJson(moment) << '\n';
   } else {

@@ -1,9 +1,13 @@
-// zeruda-cli grids BODY [--json]: the five grids, three talents and their luck.
+// zeruda-cli grids BODY [--json] [--svg FILE]: the five grids, three talents and their luck,
+// and on request the five-grid diagram as an SVG picture.
 #include "cli/args.h"
+#include "cli/cli.h"
 #include "cli/command_list.h"
 #include "cli/json.h"
+#include "cli/svg_file.h"
 #include "cli/terminal.h"
 #include "numerology/grids.h"
+#include "pictures/grid_diagram.h"
 
 namespace zeruda::cli {
 namespace {
@@ -25,13 +29,21 @@ void writePart(Json& json, const std::vector<numerology::CharStroke>& part) {
 
 }  // namespace
 
-int runGrids(std::span<const std::string> args, std::ostream& out, std::ostream&) {
-  Args parsed(args, {}, {"json"});
+int runGrids(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  Args parsed(args, {"svg"}, {"json"});
   parsed.expectPositional(1, "BODY");
   const std::string body = argToGbk(parsed.positional()[0], "BODY");
   numerology::NameGrids record;
   numerology::loadNameParts(record, body);
   record.grids = numerology::computeGrids(record.surnamePart, record.givenPart);
+  if (auto svg = parsed.value("svg")) {
+    // Without both parts there is no name to draw.
+    if (record.surnamePart.empty() || record.givenPart.empty()) {
+      err << "zeruda-cli grids: a diagram needs a body of 2 to 4 Chinese characters\n";
+      return kExitRefused;
+    }
+    if (!writeSvgFile(*svg, pictures::gridDiagram(record), err, "grids")) return kExitRefused;
+  }
   const std::string talents = numerology::threeTalents(record.grids);
   const double luck = numerology::threeTalentsLuck(talents);
   if (parsed.flag("json")) {

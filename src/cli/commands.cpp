@@ -10,7 +10,7 @@ std::span<const Command> commands() {
   static const std::array kCommands = {
       Command{"chars", "TEXT [--json]", runChars,
               "strokes (written and Kangxi), traditional form and pinyin of each character"},
-      Command{"grids", "BODY [--json]", runGrids,
+      Command{"grids", "BODY [--json] [--svg FILE]", runGrids,
               "the five grids and three talents of a name body, with their luck"},
       Command{"demo", "", runDemo, "a short tour of what the program computes"},
       Command{"element", "TEXT", runElement,
@@ -29,7 +29,8 @@ std::span<const Command> commands() {
               "the almanac of a day, or one line per day of a range"},
       Command{"almanac-search", "--from DATE --range 7|15|30|60|90|180 --activity TEXT [--avoid]",
               runAlmanacSearch, "the days within a range that favour (or disfavour) an activity"},
-      Command{"chart", "DATE TIME [--json]", runChart, "the birth-chart report of a birth moment"},
+      Command{"chart", "DATE TIME [--json] [--svg FILE]", runChart,
+              "the birth-chart report of a birth moment"},
       Command{"paths", "", runPaths, "where the program keeps its working files"},
       Command{"profile", "", runProfile, "the saved legal-person and birth-chart profile"},
       Command{"table", "ALIAS", runTable,
@@ -40,6 +41,8 @@ std::span<const Command> commands() {
               "[--element E]... [--auto-elements] [--min-stars N] [--count N] [--seed N] "
               "[--csv FILE] [--txt FILE]",
               runGenerate, "company names as the company page generates them, one row per line"},
+      Command{"article", "list | show TITLE [N]", runArticle,
+              "the reference library's pages: their list, or one page's text"},
   };
   return kCommands;
 }

@@ -169,9 +169,6 @@ void CompanyPage::buildExportStrip() {
                                           QStringLiteral("取名知识")));
   strip->addWidget(
       law = makeButton(exportGroup, QStringLiteral("按钮相关法律"), QStringLiteral("相关法律")));
-  // The article pages and the law text come with the reference library.
-  knowledge->setEnabled(false);
-  law->setEnabled(false);
 }
 
 int CompanyPage::groupMinimumWidth() const {

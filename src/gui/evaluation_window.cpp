@@ -3,11 +3,15 @@
 #include "app/company_evaluation.h"
 #include "gui/chinese_key_filter.h"
 #include "gui/lunar_date_box.h"
+#include "gui/picture_text_box.h"
+#include "gui/picture_view.h"
 #include "gui/qt_text.h"
+#include "gui/report_printing.h"
 #include "gui/ui_services.h"
 #include "gui/widgets.h"
 #include "gui/window_layout.h"
 #include "numerology/company_report.h"
+#include "pictures/grid_diagram.h"
 #include "profile/base_score.h"
 #include "profile/profile.h"
 #include "profile/profile_restore.h"
@@ -30,7 +34,8 @@ namespace zeruda::gui {
 namespace {
 
 constexpr int kInputsHeight = 64;
-constexpr int kReportHeight = 250;
+// Tall enough for the five-grid diagram at full size beside the text.
+constexpr int kReportHeight = 470;
 const QString kCaption = QStringLiteral("提示");
 
 // A report piece's look: 12-point type in the piece's colour, which the core gives
@@ -88,7 +93,8 @@ EvaluationWindow::EvaluationWindow(UiServices& services, QWidget* parent)
   name->addStretch();
   grid->addLayout(name, 1, 0);
 
-  report = new QTextEdit(this);
+  diagram = new PictureView(services_, QStringLiteral("五格剖象图"));
+  report = new PictureTextBox<QTextEdit>(diagram, this);
   report->setObjectName(QStringLiteral("超级编辑框1"));
   report->setReadOnly(true);
   report->setGeometry(10, kInputsHeight + 10, 680, kReportHeight);
@@ -101,7 +107,7 @@ EvaluationWindow::EvaluationWindow(UiServices& services, QWidget* parent)
   connect(evaluate, &QPushButton::clicked, this, &EvaluationWindow::runReport);
   connect(copy, &QPushButton::clicked, this, &EvaluationWindow::copyReport);
   connect(print, &QPushButton::clicked, this, &EvaluationWindow::printReport);
-  resize(700, 620);
+  resize(980, 720);
 }
 
 void EvaluationWindow::resizeEvent(QResizeEvent* event) {
@@ -151,6 +157,7 @@ void EvaluationWindow::runReport() {
     end.movePosition(QTextCursor::End);
     end.insertText(shownText(piece.text), pieceFormat(piece.colour));
   }
+  diagram->setPicture(pictures::gridDiagram(outcome.report->name));
   const std::filesystem::path written = app::writeReportPage(*outcome.report);
   if (!written.empty()) {
     page->setSource(QUrl::fromLocalFile(QString::fromStdString(written.string())));
@@ -160,7 +167,7 @@ void EvaluationWindow::runReport() {
 
 void EvaluationWindow::printReport() {
   if (!services_.setUpPrinter(this, printer_)) return;
-  report->document()->print(&printer_);
+  printReportWithPicture(printer_, *report->document(), diagram->picture(), diagram->font());
 }
 
 void EvaluationWindow::copyReport() {

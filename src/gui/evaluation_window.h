@@ -12,6 +12,7 @@ class QTextEdit;
 namespace zeruda::gui {
 
 class LunarDateBox;
+class PictureView;
 class UiServices;
 
 // The evaluation window 公司名字评测: one company name judged in full. Its boxes are
@@ -50,6 +51,7 @@ class EvaluationWindow : public QWidget {
   QLineEdit* body = nullptr;          // 编辑框名字主体
   QPushButton* evaluate = nullptr;    // 按钮评测
   QTextEdit* report = nullptr;        // 超级编辑框1
+  PictureView* diagram = nullptr;     // 五格剖象图, inside the report box beside its text
   QTextBrowser* page = nullptr;       // 超文本浏览框1
   QPushButton* print = nullptr;       // 按钮2
   QPushButton* copy = nullptr;        // 按钮评测复制

@@ -2,21 +2,27 @@
 
 #include "app/reference_lists.h"
 #include "calendar/chart_report.h"
+#include "calendar/element_strength.h"
 #include "calendar/lunar.h"
+#include "calendar/pillars.h"
 #include "gui/almanac_window.h"
 #include "gui/calendar_window.h"
 #include "gui/company_naming.h"
 #include "gui/company_page.h"
 #include "gui/evaluation_window.h"
+#include "gui/library_commands.h"
 #include "gui/lookup_window.h"
 #include "gui/lunar_date_box.h"
 #include "gui/pages.h"
+#include "gui/picture_view.h"
 #include "gui/qt_text.h"
+#include "gui/report_printing.h"
 #include "gui/secondary_window.h"
 #include "gui/shortlist_window.h"
 #include "gui/ui_services.h"
 #include "gui/window_layout.h"
 #include "gui/window_texts.h"
+#include "pictures/element_chart.h"
 #include "profile/profile.h"
 #include "profile/profile_restore.h"
 #include "storage/atomic_file.h"
@@ -32,6 +38,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -61,7 +68,7 @@ constexpr int kStarsColumn = 6;
 }  // namespace
 
 MainWindow::MainWindow(UiServices& services, QWidget* parent)
-    : QMainWindow(parent), services_(services) {
+    : QMainWindow(parent), services_(services), chartPrinter_(std::make_unique<QPrinter>()) {
   setWindowTitle(kMainWindowTitle);
   buildToolbar();
   buildPages();
@@ -132,7 +139,7 @@ void MainWindow::buildPages() {
   setCentralWidget(central);
 
   personal_ = new PersonalPage(tabs_);
-  chart_ = new ChartPage(tabs_);
+  chart_ = new ChartPage(services_, tabs_);
   company_ = new CompanyPage(tabs_);
   knowledge_ = new KnowledgePage(tabs_);
   legalChart_ = new LegalChartPage(tabs_);
@@ -157,9 +164,12 @@ void MainWindow::buildPages() {
   tabs_->addTab(knowledge_, QStringLiteral("取名知识"));
   tabs_->addTab(legalChart_, QStringLiteral("法人生辰八字"));
   tabs_->addTab(articles_, QStringLiteral("公司取名知识"));
-  tabs_->setTabEnabled(kArticles, false);
 
   connect(knowledge_->back, &QPushButton::clicked, this, [this] { showPage(kCompany); });
+  library_ = new LibraryCommands(*this, *articles_, *knowledge_, services_);
+  connect(company_->knowledge, &QPushButton::clicked, library_,
+          &LibraryCommands::showKnowledgePage);
+  connect(company_->law, &QPushButton::clicked, library_, &LibraryCommands::showLawGuide);
   connect(chart_->compute, &QPushButton::clicked, this, &MainWindow::showChartReport);
   naming_ = new CompanyNaming(*company_, services_, this);
   connect(naming_, &CompanyNaming::rowActivated, this, &MainWindow::openEvaluation);
@@ -174,6 +184,7 @@ void MainWindow::buildPages() {
     chart_->minute->setCurrentIndex(form.minuteIndex);
   };
   connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
+  connect(chart_->print, &QPushButton::clicked, this, &MainWindow::printChartReport);
   connect(company_->shortlist, &QPushButton::clicked, this, &MainWindow::openShortlist);
   // Pages are laid out when they come to the front; place their controls then.
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { applyLayout(); });
@@ -188,21 +199,18 @@ void MainWindow::buildQuickMenu() {
   };
   connect(quickMenu_->addAction(QStringLiteral("使用说明")), &QAction::triggered, this, showHelp);
 
-  // Articles, documents and web searches come with the reference library and the
-  // web lookups; their entries are shown greyed until then.
+  // The naming advice, the documents and the trademark search come with the web
+  // lookups; their entries are shown greyed until then.
   quickMenu_->addAction(QStringLiteral("五行平衡取名建议"))->setEnabled(false);
   QMenu* documents = quickMenu_->addMenu(QStringLiteral("相关文档"));
   documents->addAction(QStringLiteral("公司创立相关文档"));
   documents->addAction(QStringLiteral("公司常用文档"));
   documents->setEnabled(false);
-  quickMenu_->addAction(QStringLiteral("公司取名知识"))->setEnabled(false);
+  connect(quickMenu_->addAction(QStringLiteral("公司取名知识")), &QAction::triggered, library_,
+          &LibraryCommands::showKnowledgePage);
   quickMenu_->addSeparator();
-  for (const QString& group :
-       {QStringLiteral("民俗知识"), QStringLiteral("易学相关"), QStringLiteral("家居风水"),
-        QStringLiteral("面相与生活"), QStringLiteral("手相占卜")}) {
-    quickMenu_->addMenu(group)->setEnabled(false);
-  }
-  QMenu* other = quickMenu_->addMenu(QStringLiteral("其它功能"));
+  QMenu* other = library_->addGroups(quickMenu_);
+  other->addSeparator();
   other->addAction(QStringLiteral("商标在线查询"))->setEnabled(false);
   connect(other->addAction(QStringLiteral("使用帮助")), &QAction::triggered, this, showHelp);
 
@@ -343,6 +351,14 @@ void MainWindow::showChartReport() {
       calendar::DateTime::of(date, chart_->hour->currentIndex(), chart_->minute->currentIndex());
   chart_->report->setPlainText(
       shownText(calendar::birthChartReport(moment, calendar::solarToLunar(date))));
+  chart_->picture->setPicture(
+      pictures::elementChart(calendar::fourPillars(moment), calendar::elementStrength(moment)));
+}
+
+void MainWindow::printChartReport() {
+  if (!services_.setUpPrinter(this, *chartPrinter_)) return;
+  printReportWithPicture(*chartPrinter_, *chart_->report->document(), chart_->picture->picture(),
+                         chart_->picture->font());
 }
 
 void MainWindow::copyChartReport() {

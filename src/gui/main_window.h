@@ -2,9 +2,11 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class QLabel;
 class QMenu;
+class QPrinter;
 class QTabWidget;
 class QToolBar;
 
@@ -19,6 +21,7 @@ class CompanyPage;
 class EvaluationWindow;
 class KnowledgePage;
 class LegalChartPage;
+class LibraryCommands;
 class LookupWindow;
 class PersonalPage;
 class ShortlistWindow;
@@ -63,6 +66,7 @@ class MainWindow : public QMainWindow {
   void openAlmanac();
   void showChartReport();
   void copyChartReport();
+  void printChartReport();
 
   UiServices& services_;
   QToolBar* toolbar_ = nullptr;
@@ -76,6 +80,9 @@ class MainWindow : public QMainWindow {
   KnowledgePage* knowledge_ = nullptr;
   LegalChartPage* legalChart_ = nullptr;
   ArticlesPage* articles_ = nullptr;
+  LibraryCommands* library_ = nullptr;
+  // The chart page's printer, kept so a second job starts from the first's setup.
+  std::unique_ptr<QPrinter> chartPrinter_;
   // The secondary windows, one of each kind while open.
   QPointer<EvaluationWindow> evaluation_;
   QPointer<LookupWindow> lookup_;

@@ -1,7 +1,10 @@
 #include "gui/pages.h"
 
 #include "gui/chinese_key_filter.h"
+#include "gui/gbk_browser.h"
 #include "gui/lunar_date_box.h"
+#include "gui/picture_text_box.h"
+#include "gui/picture_view.h"
 #include "gui/widgets.h"
 #include "gui/window_layout.h"
 
@@ -18,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QTextBrowser>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -157,8 +159,11 @@ QWidget* makeTablePage(const QString& listName, const QStringList& headers, int 
   return page;
 }
 
-ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
-  report = makeTextBox(this, QStringLiteral("编辑框八字命理"));
+ChartPage::ChartPage(UiServices& services, QWidget* parent) : QWidget(parent) {
+  picture = new PictureView(services, QStringLiteral("八字五行图"));
+  report = new PictureTextBox<QPlainTextEdit>(picture, this);
+  report->setObjectName(QStringLiteral("编辑框八字命理"));
+  report->setReadOnly(true);
   report->move(5, 2);
 
   inputs_ = new QGroupBox(this);
@@ -190,6 +195,7 @@ ChartPage::ChartPage(QWidget* parent) : QWidget(parent) {
 
   compute = makeButton(this, QStringLiteral("按钮八字计算"), QStringLiteral("查看八字"));
   copy = makeButton(this, QStringLiteral("按钮八字复制"), QStringLiteral("复制生辰八字"));
+  print = makeButton(this, QStringLiteral("按钮八字打印"), QStringLiteral("打印"));
 }
 
 int ChartPage::inputsMinimumWidth() const { return inputs_->minimumSizeHint().width(); }
@@ -204,6 +210,8 @@ void ChartPage::applyLayout(const MainWindowLayout& layout, int windowHeight) {
                        buttonWidth, compute->sizeHint().height());
   copy->setGeometry(layout.chartInputGroupWidth - buttonWidth + 5, layout.bottomButtonsTop,
                     buttonWidth, copy->sizeHint().height());
+  print->setGeometry(compute->x() - buttonWidth - 9, layout.bottomButtonsTop, buttonWidth,
+                     print->sizeHint().height());
 }
 
 KnowledgePage::KnowledgePage(QWidget* parent) : QWidget(parent) {
@@ -230,12 +238,11 @@ ArticlesPage::ArticlesPage(QWidget* parent) : QWidget(parent) {
   tree->setObjectName(QStringLiteral("树型框1"));
   tree->setHeaderHidden(true);
   tree->setGeometry(5, 5, 220, 100);
-  article = new QTextBrowser(this);
-  article->setObjectName(QStringLiteral("超文本浏览框2"));
+  article = new GbkBrowser(QStringLiteral("超文本浏览框2"), this);
   article->move(235, 5);
   more = makeButton(this, QStringLiteral("按钮4"), QStringLiteral("更多资料下载"));
-  // The articles arrive with the reference library.
-  setEnabled(false);
+  // Downloading more material has no source to download from: greyed.
+  more->setEnabled(false);
 }
 
 void ArticlesPage::applyLayout(const MainWindowLayout& layout) {

@@ -7,12 +7,14 @@ class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTextBrowser;
 class QTreeWidget;
 
 namespace zeruda::gui {
 
+class GbkBrowser;
 class LunarDateBox;
+class PictureView;
+class UiServices;
 struct MainWindowLayout;
 
 // The 取名 page. Personal naming is not built yet: its controls are shown, disabled.
@@ -29,11 +31,12 @@ class PersonalPage : public QWidget {
 QWidget* makeTablePage(const QString& listName, const QStringList& headers, int shortColumns,
                        QWidget* parent);
 
-// The 生辰八字 page: the person's inputs in 分组框2 and the report box.
+// The 生辰八字 page: the person's inputs in 分组框2 and the report box, with the
+// element chart beside the report's text.
 class ChartPage : public QWidget {
   Q_OBJECT
  public:
-  explicit ChartPage(QWidget* parent = nullptr);
+  explicit ChartPage(UiServices& services, QWidget* parent = nullptr);
   void applyLayout(const MainWindowLayout& layout, int windowHeight);
 
   // The narrowest 分组框2 at which its inputs stay apart.
@@ -48,7 +51,9 @@ class ChartPage : public QWidget {
   QComboBox* minute = nullptr;        // 组合框八字分
   QPushButton* compute = nullptr;     // 按钮八字计算
   QPlainTextEdit* report = nullptr;   // 编辑框八字命理
+  PictureView* picture = nullptr;     // 八字五行图, inside the report box
   QPushButton* copy = nullptr;        // 按钮八字复制
+  QPushButton* print = nullptr;       // 按钮八字打印
 
  private:
   QGroupBox* inputs_ = nullptr;  // 分组框2
@@ -73,17 +78,16 @@ class LegalChartPage : public QWidget {
   QPlainTextEdit* chart = nullptr;  // 公司法人八字编辑框
 };
 
-// The 公司取名知识 page. The articles come with the reference library; until then
-// the page is there but disabled.
+// The 公司取名知识 page: the knowledge tree and the article chosen in it.
 class ArticlesPage : public QWidget {
   Q_OBJECT
  public:
   explicit ArticlesPage(QWidget* parent = nullptr);
   void applyLayout(const MainWindowLayout& layout);
 
-  QTreeWidget* tree = nullptr;      // 树型框1
-  QTextBrowser* article = nullptr;  // 超文本浏览框2
-  QPushButton* more = nullptr;      // 按钮4
+  QTreeWidget* tree = nullptr;    // 树型框1
+  GbkBrowser* article = nullptr;  // 超文本浏览框2
+  QPushButton* more = nullptr;    // 按钮4
 };
 
 }  // namespace zeruda::gui

@@ -7,11 +7,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QUrl>
 
 namespace zeruda::gui {
 namespace {
@@ -99,5 +101,7 @@ bool QtUiServices::setUpPrinter(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
   return dialog.exec() == QDialog::Accepted;
 }
+
+void QtUiServices::openInBrowser(const QUrl& address) { QDesktopServices::openUrl(address); }
 
 }  // namespace zeruda::gui

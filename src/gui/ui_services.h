@@ -12,6 +12,7 @@
 #include <optional>
 
 class QPrinter;
+class QUrl;
 class QWidget;
 
 namespace zeruda::gui {
@@ -65,7 +66,10 @@ class UiServices {
   // Lets the user pick and set up the printer; false when printing was cancelled.
   virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 
-  // The clock: "today" and "now" of the calendar windows.
+  // Hands a web address to the system's web browser.
+  virtual void openInBrowser(const QUrl& address) = 0;
+
+  // The clock: "today" and "now" of the calendar windows and the library.
   virtual QDateTime currentDateTime() const { return QDateTime::currentDateTime(); }
 };
 
@@ -93,6 +97,7 @@ class QtUiServices final : public UiServices {
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+  void openInBrowser(const QUrl& address) override;
 };
 
 }  // namespace zeruda::gui

@@ -30,4 +30,8 @@ EvaluationLayout evaluationLayout(int windowWidth, int reportBottom) {
   return {windowWidth - 20, reportBottom + 10};
 }
 
+ViewerLayout viewerLayout(int windowWidth, int windowHeight) {
+  return {windowWidth - 20, windowHeight - 120};
+}
+
 }  // namespace zeruda::gui

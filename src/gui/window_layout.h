@@ -29,4 +29,13 @@ struct EvaluationLayout {
 
 EvaluationLayout evaluationLayout(int windowWidth, int reportBottom);
 
+// The article viewer's browser box takes the window less 20 pixels across and 120
+// down.
+struct ViewerLayout {
+  int browserWidth = 0;
+  int browserHeight = 0;
+};
+
+ViewerLayout viewerLayout(int windowWidth, int windowHeight);
+
 }  // namespace zeruda::gui

@@ -144,6 +144,7 @@ CompanyReportOutcome companyNameReport(const CompanyReportRequest& request,
 
   CompanyReport report;
   report.stars = rating.stars;
+  report.name = rating.record;
   auto add = [&](std::string text, std::uint32_t colour = kBodyColour) {
     report.pieces.push_back({std::move(text), colour});
   };

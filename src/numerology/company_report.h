@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "numerology/grids.h"
 #include "numerology/rating.h"
 #include "text/result.h"
 #include "text/user_message.h"
@@ -59,6 +60,7 @@ struct ReportSources {
 
 struct CompanyReport {
   int stars = 1;
+  NameGrids name;  // the body's parts and grids as the rating left them
   std::vector<ReportPiece> pieces;
   std::string plainText() const;
   // The same report as an HTML page in GBK, its charset declared.

@@ -2,15 +2,21 @@
 #include "find_control.h"
 #include "gui/lunar_date_box.h"
 #include "gui/main_window.h"
+#include "gui/picture_view.h"
+#include "picture_check.h"
+#include "pictures/element_chart.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <algorithm>
 #include <memory>
 
 using zeruda::gui::LunarDateBox;
@@ -90,6 +96,50 @@ class ChartPageTest : public QObject {
     QCOMPARE(services_.messages.size(), std::size_t{1});
     QCOMPARE(services_.messages[0].caption, QString::fromUtf8("提示！"));
     QCOMPARE(services_.messages[0].text, QString::fromUtf8("信息已成功复制到剪贴板"));
+  }
+
+  // The chart stands inside the report box, left of the text: the core's chart of the
+  // same moment, painted where the model says, its five scores those of the report.
+  void elementChartBesideTheReportIsTheCoresModelAsPainted() {
+    fillCompanyPage();
+    control<QToolBar>("工具条1")->actions()[3]->trigger();
+    auto* view = control<zeruda::gui::PictureView>("八字五行图");
+    const auto moment = zeruda::calendar::DateTime::of({2014, 2, 4}, 6, 4);
+    QVERIFY(view->picture() ==
+            zeruda::pictures::elementChart(zeruda::calendar::fourPillars(moment),
+                                           zeruda::calendar::elementStrength(moment)));
+    QVERIFY(view->isVisible());
+    const auto* box = control<QPlainTextEdit>("编辑框八字命理");
+    QVERIFY(view->geometry().right() < box->viewport()->x());
+    const QStringList faults = zeruda::gui::test::paintingFaults(*view);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
+
+    QStringList texts;
+    for (const auto& text : view->picture().texts) texts << zeruda::gui::fromGbk(text.text);
+    const QString scores = report()
+                               .section(QString::fromUtf8("〖同类得分〗："), 1, 1)
+                               .section(QString::fromUtf8("〖综合旺衰得分〗"), 0, 0);
+    int found = 0;
+    QRegularExpression score(QString::fromUtf8("([木火土金水]) ([0-9.]+)"));
+    for (auto match = score.globalMatch(scores); match.hasNext(); ++found) {
+      const auto m = match.next();
+      const QStringList bar = {m.captured(2), m.captured(1)};  // a bar's score, then its name
+      QVERIFY2(std::search(texts.begin(), texts.end(), bar.begin(), bar.end()) != texts.end(),
+               qPrintable(m.captured(0)));
+    }
+    QCOMPARE(found, 5);
+  }
+
+  void printButtonPrintsTheReportWithTheChart() {
+    fillCompanyPage();
+    control<QToolBar>("工具条1")->actions()[3]->trigger();
+    QTemporaryDir folder;
+    services_.printToPdf = folder.filePath(QStringLiteral("chart.pdf"));
+    QTest::mouseClick(control<QPushButton>("按钮八字打印"), Qt::LeftButton);
+    QCOMPARE(services_.printJobs, 1);
+    const auto* view = control<zeruda::gui::PictureView>("八字五行图");
+    QVERIFY(zeruda::gui::test::pdfHoldsImageOfWidth(services_.printToPdf,
+                                                    int(view->picture().width * 3)));
   }
 
   // A clipboard that refuses the text must not be reported as a success.

@@ -1,13 +1,19 @@
 #include "gui/evaluation_window.h"
 #include "fake_ui_services.h"
+#include "gui/picture_view.h"
+#include "numerology/grids.h"
+#include "picture_check.h"
+#include "pictures/grid_diagram.h"
 #include "profile/profile.h"
 #include "storage/table_files.h"
 #include "storage/working_folder.h"
 #include "support/text_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -204,6 +210,51 @@ class EvaluationWindowTest : public QObject {
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
     QVERIFY(pdf.size() > 1000);
+  }
+
+  // The diagram stands inside the report box, left of its text, and is the core's
+  // diagram of the body's grids, painted where the model says.
+  void diagramBesideTheReportIsTheCoresModelAsPainted() {
+    openOn(QString::fromUtf8("华通"));
+    zeruda::numerology::NameGrids name;
+    zeruda::numerology::loadNameParts(name, gbk("华通"));
+    name.grids = zeruda::numerology::computeGrids(name.surnamePart, name.givenPart);
+    QVERIFY(window_->diagram->picture() == zeruda::pictures::gridDiagram(name));
+    QVERIFY(window_->diagram->isVisible());
+    QCOMPARE(window_->diagram->parentWidget(), static_cast<QWidget*>(window_->report));
+    QVERIFY(window_->diagram->geometry().right() < window_->report->viewport()->x());
+    const QStringList faults = zeruda::gui::test::paintingFaults(*window_->diagram);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
+  }
+
+  void printedReportCarriesTheDiagram() {
+    openOn(QString::fromUtf8("华通"));
+    QTemporaryDir folder;
+    services_.printToPdf = folder.filePath(QStringLiteral("report.pdf"));
+    QTest::mouseClick(window_->print, Qt::LeftButton);
+    QCOMPARE(services_.printJobs, 1);
+    const int width = static_cast<int>(window_->diagram->picture().width * 3);
+    QVERIFY(zeruda::gui::test::pdfHoldsImageOfWidth(services_.printToPdf, width));
+  }
+
+  void diagramIsSavedAsPngOrSvgFromItsContextMenu() {
+    openOn(QString::fromUtf8("华通"));
+    QTemporaryDir folder;
+    const QString png = folder.filePath(QStringLiteral("g.png"));
+    const QString svg = folder.filePath(QStringLiteral("g.svg"));
+    services_.saveAnswers = {png, svg};
+    const QList<QAction*> menu = window_->diagram->actions();
+    QCOMPARE(menu.size(), 2);
+    menu[0]->trigger();
+    menu[1]->trigger();
+    QCOMPARE(services_.saveFilters,
+             (std::vector<QString>{QStringLiteral("*.png"), QStringLiteral("*.svg")}));
+    const auto& picture = window_->diagram->picture();
+    QCOMPARE(QImage(png).size(), QSize(int(picture.width * 2), int(picture.height * 2)));
+    QFile file(svg);  // the core's writer; its XML is parsed in the command-line tests
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(file.readAll()).contains(QString::fromUtf8(">天格</text>")));
+    QVERIFY(services_.messages.empty());
   }
 
   void reportFollowsTheWindowWidthWithTheCopyButtonTenPixelsBelow() {

@@ -1,6 +1,7 @@
 #include "fake_ui_services.h"
 
 #include <QPrinter>
+#include <QUrl>
 
 namespace zeruda::gui::test {
 
@@ -39,6 +40,10 @@ bool FakeUiServices::setUpPrinter(QWidget*, QPrinter& printer) {
   printer.setOutputFileName(printToPdf);
   ++printJobs;
   return true;
+}
+
+void FakeUiServices::openInBrowser(const QUrl& address) {
+  browsed.push_back(address.toString(QUrl::FullyEncoded));
 }
 
 }  // namespace zeruda::gui::test

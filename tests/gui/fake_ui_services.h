@@ -31,6 +31,7 @@ class FakeUiServices final : public UiServices {
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+  void openInBrowser(const QUrl& address) override;
   QDateTime currentDateTime() const override {
     return now.isValid() ? now : UiServices::currentDateTime();
   }
@@ -57,6 +58,8 @@ class FakeUiServices final : public UiServices {
   int printJobs = 0;
 
   std::vector<ShownMessage> messages;
+  // The addresses handed to the web browser.
+  std::vector<QString> browsed;
 };
 
 }  // namespace zeruda::gui::test

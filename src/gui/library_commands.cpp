@@ -1,0 +1,111 @@
+#include "gui/library_commands.h"
+
+#include "gui/article_viewer.h"
+#include "gui/gbk_browser.h"
+#include "gui/main_window.h"
+#include "gui/pages.h"
+#include "gui/qt_text.h"
+#include "gui/secondary_window.h"
+#include "gui/secondary_window.h"
+#include "gui/ui_services.h"
+#include "gui/window_texts.h"
+#include "library/catalogue.h"
+#include "library/history_today.h"
+#include "library/knowledge_tree.h"
+#include "library/page_files.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+#include <QUrl>
+
+namespace zeruda::gui {
+
+LibraryCommands::LibraryCommands(MainWindow& window, ArticlesPage& articles,
+                                 KnowledgePage& knowledge, UiServices& services)
+    : QObject(&window),
+      window_(window),
+      articles_(articles),
+      knowledge_(knowledge),
+      services_(services) {
+  // Selection, not the current item: the tree makes its first entry current
+  // unasked, and a click on the heading must still show the default text.
+  connect(articles_.tree, &QTreeWidget::itemSelectionChanged, this, [this] {
+    const QList<QTreeWidgetItem*> selected = articles_.tree->selectedItems();
+    if (!selected.isEmpty()) showTreeArticle(selected.first());
+  });
+}
+
+QMenu* LibraryCommands::addGroups(QMenu* quickMenu) {
+  QMenu* last = nullptr;
+  for (const library::MenuGroup& group : library::quickMenuGroups()) {
+    last = quickMenu->addMenu(fromGbk(group.name));
+    for (const library::LibraryEntry& entry : group.entries) {
+      QAction* action = last->addAction(fromGbk(entry.title));
+      connect(action, &QAction::triggered, this, [this, entry] { openEntry(entry); });
+    }
+  }
+  return last;
+}
+
+void LibraryCommands::showKnowledgePage() {
+  QTreeWidget* tree = articles_.tree;
+  const QSignalBlocker quiet(tree);
+  tree->clear();
+  int position = 0;
+  for (std::string_view title : library::treeTitles()) {
+    auto* item = new QTreeWidgetItem(tree, {fromGbk(title)});
+    item->setData(0, Qt::UserRole, ++position);
+  }
+  window_.showPage(MainWindow::kArticles);
+  showInKnowledgeBrowser(library::pageOf(library::startText()));
+}
+
+void LibraryCommands::showLawGuide() {
+  knowledge_.text->setPlainText(shownText(library::lawGuide().text));
+  window_.showPage(MainWindow::kKnowledge);
+}
+
+void LibraryCommands::showTreeArticle(QTreeWidgetItem* item) {
+  if (item == nullptr) return;
+  const library::ArticleSource* text = library::treeText(item->data(0, Qt::UserRole).toInt());
+  if (text != nullptr) showInKnowledgeBrowser(library::pageOf(*text));
+}
+
+void LibraryCommands::showInKnowledgeBrowser(const library::ArticlePage& page) {
+  const Result<std::filesystem::path> written = library::writePage(page);
+  if (!written) return reportFailure(written.error());
+  articles_.article->showFile(QString::fromStdString(written.value().string()));
+}
+
+void LibraryCommands::openEntry(const library::LibraryEntry& entry) {
+  const QDate today = services_.currentDateTime().date();
+  if (entry.kind == library::EntryKind::kHistoryToday) {
+    services_.openInBrowser(
+        QUrl(QString::fromStdString(library::historyTodayAddress(today.month(), today.day()))));
+    return;
+  }
+  const Result<std::filesystem::path> opened =
+      library::openArticle(library::pageFor(entry, today.year()));
+  if (!opened) return reportFailure(opened.error());
+  openViewer();
+}
+
+void LibraryCommands::openViewer() {
+  if (viewer_ == nullptr) {
+    viewer_ = new ArticleViewer(services_, &window_);
+  } else {
+    viewer_->goHome();
+  }
+  showOverOwner(*viewer_, window_);
+}
+
+// The old page would still be on disk and in the viewer: saying so is better than
+// showing it as if it were the one asked for.
+void LibraryCommands::reportFailure(const std::string& gbkMessage) {
+  services_.showMessage(&window_, MessageIcon::Warning, kSystemCaption, fromGbk(gbkMessage));
+}
+
+}  // namespace zeruda::gui

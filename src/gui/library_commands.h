@@ -1,0 +1,57 @@
+#pragma once
+
+#include "gui/article_viewer.h"
+#include "library/library_entries.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QMenu;
+class QTreeWidgetItem;
+
+namespace zeruda::gui {
+
+class ArticlesPage;
+class KnowledgePage;
+class MainWindow;
+class UiServices;
+
+// The reference library on the main window: the quick menu's article groups, the
+// 公司取名知识 page with its tree, the legal guide on the 取名知识 page, and the
+// article viewer they open.
+class LibraryCommands : public QObject {
+  Q_OBJECT
+ public:
+  LibraryCommands(MainWindow& window, ArticlesPage& articles, KnowledgePage& knowledge,
+                  UiServices& services);
+
+  // Adds the group menus to the quick menu and returns the last, 其它功能, for the
+  // window's own entries.
+  QMenu* addGroups(QMenu* quickMenu);
+
+  // 按钮取名知识 and the menu's 公司取名知识: the tree filled, the page shown with its
+  // start text.
+  void showKnowledgePage();
+
+  // 按钮相关法律: the guide to the legal rules in 超级编辑框知识相关, that page shown.
+  void showLawGuide();
+
+  void openEntry(const library::LibraryEntry& entry);
+
+  // The viewer window while it is open.
+  ArticleViewer* viewer() const { return viewer_; }
+
+ private:
+  void showTreeArticle(QTreeWidgetItem* item);
+  void showInKnowledgeBrowser(const library::ArticlePage& page);
+  void openViewer();
+  void reportFailure(const std::string& gbkMessage);
+
+  MainWindow& window_;
+  ArticlesPage& articles_;
+  KnowledgePage& knowledge_;
+  UiServices& services_;
+  QPointer<ArticleViewer> viewer_;
+};
+
+}  // namespace zeruda::gui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "library/article_page.h"
+#include "text/result.h"
+
+#include <filesystem>
+#include <string>
+
+namespace zeruda::library {
+
+// Writes the page's whole document over its file in the working folder and returns
+// the file's path. A page without a file, or no working folder yet, is an error, as
+// is a failed write (the old file then stays as it was).
+Result<std::filesystem::path> writePage(const ArticlePage& page);
+
+// Opening an article: its page is written and the viewer address set to the file.
+Result<std::filesystem::path> openArticle(const ArticlePage& page);
+
+// The address the article viewer shows: a local file path or a web address.
+const std::string& viewerAddress();
+void setViewerAddress(std::string address);
+
+}  // namespace zeruda::library

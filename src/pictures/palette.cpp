@@ -1,0 +1,30 @@
+#include "pictures/palette.h"
+
+#include "text/gbk_literal.h"
+
+namespace zeruda::pictures {
+
+using namespace text::literals;
+
+ElementColours elementColours(std::string_view elementGbk) {
+  if (elementGbk == "木"_gbk) return {{0x3a, 0x9a, 0x4a}, {0xe4, 0xf3, 0xe6}, {0x1f, 0x6b, 0x2c}};
+  if (elementGbk == "火"_gbk) return {{0xd9, 0x45, 0x3a}, {0xfb, 0xe5, 0xe2}, {0xa8, 0x2a, 0x20}};
+  if (elementGbk == "土"_gbk) return {{0xc0, 0x7a, 0x2e}, {0xf6, 0xea, 0xd9}, {0x86, 0x50, 0x18}};
+  if (elementGbk == "金"_gbk) return {{0xdc, 0xac, 0x22}, {0xfb, 0xf4, 0xd7}, {0x85, 0x65, 0x00}};
+  if (elementGbk == "水"_gbk) return {{0x3a, 0x78, 0xc2}, {0xe2, 0xec, 0xf8}, {0x1f, 0x4f, 0x8f}};
+  return {kFaintInk, kCard, kMutedInk};
+}
+
+const std::string& luckWord(double luck) {
+  if (luck >= 1) return "吉"_gbk;
+  if (luck >= 0.5) return "半吉"_gbk;
+  return "凶"_gbk;
+}
+
+Colour luckColour(double luck) {
+  if (luck >= 1) return {0xc6, 0x2f, 0x2a};
+  if (luck >= 0.5) return {0xdc, 0x85, 0x1c};
+  return {0x5c, 0x64, 0x70};
+}
+
+}  // namespace zeruda::pictures
