@@ -35,12 +35,14 @@
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -286,10 +288,19 @@ QSize MainWindow::usableMinimumSize() const {
   constexpr int kWidth = 864, kHeight = 640;
   const MainWindowLayout at =
       mainWindowLayout(kWidth, kHeight, kHeight - kStatusBarHeight, articles_->tree->width());
-  const int width = std::max({company_->groupMinimumWidth() + kWidth - at.companyGroupWidth,
-                              company_->exportStripMinimumWidth() + kWidth - at.exportGroupWidth,
-                              chart_->inputsMinimumWidth() + kWidth - at.chartInputGroupWidth});
-  return {width, kMinimumListHeight + kHeight - at.resultListHeight};
+  int width = std::max({company_->groupMinimumWidth() + kWidth - at.companyGroupWidth,
+                        company_->exportStripMinimumWidth() + kWidth - at.exportGroupWidth,
+                        chart_->inputsMinimumWidth() + kWidth - at.chartInputGroupWidth});
+  int height = kMinimumListHeight + kHeight - at.resultListHeight;
+  // Pages laid out by a layout fill the tab control below its tabs.
+  const int tabBar = tabs_->tabBar()->sizeHint().height();
+  for (int page = 0; page < tabs_->count(); ++page) {
+    if (const QLayout* layout = tabs_->widget(page)->layout()) {
+      width = std::max(width, layout->minimumSize().width() + kWidth - at.tabsWidth);
+      height = std::max(height, layout->minimumSize().height() + tabBar + kHeight - at.tabsHeight);
+    }
+  }
+  return {width, height};
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

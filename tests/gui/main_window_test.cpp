@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -270,6 +271,18 @@ class MainWindowTest : public QObject {
         QCOMPARE(overlapping(container), QString());
       }
     }
+    // Pages laid out by a layout get at least its minimum.
+    for (int page = 0; page < tabs()->count(); ++page) {
+      tabs()->setCurrentIndex(page);
+      QTest::qWait(20);
+      if (const QLayout* layout = tabs()->widget(page)->layout()) {
+        const QSize room = tabs()->widget(page)->size();
+        QVERIFY2(room.width() >= layout->minimumSize().width() &&
+                     room.height() >= layout->minimumSize().height(),
+                 qPrintable(tabs()->tabText(page)));
+      }
+    }
+    tabs()->setCurrentIndex(MainWindow::kCompany);
     auto* list = control<QWidget>("公司备选名超级列表框");
     QVERIFY(list->height() >= 100);
     QVERIFY(list->mapTo(window_.get(), QPoint(0, list->height())).y() <=
