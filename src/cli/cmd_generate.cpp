@@ -9,6 +9,7 @@
 #include "cli/date_args.h"
 #include "cli/environment.h"
 #include "cli/terminal.h"
+#include "cli/user_message_out.h"
 #include "generation/engine_services.h"
 #include "generation/engine_thread.h"
 #include "generation/export.h"
@@ -74,12 +75,6 @@ CompanyForm formFromArgs(const Args& args) {
   return form;
 }
 
-void printMessage(std::ostream& err, const UserMessage& message) {
-  err << fromGbk(message.text);
-  if (!message.caption.empty()) err << " (" << fromGbk(message.caption) << ")";
-  err << '\n';
-}
-
 std::string rowLine(const CandidateRow& row) {
   std::string line;
   for (const auto& cell : row.cells) {
@@ -100,7 +95,7 @@ bool exportAsked(const Args& args, const std::vector<CandidateRow>& rows, std::o
     if (!file) continue;
     const UserMessage message = generation::exportRows(*file, rows, format);
     if (message.icon != MessageIcon::Information) {
-      printMessage(err, message);
+      printUserMessage(err, message);
       ok = false;
     }
   }
@@ -125,7 +120,7 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
   const ProgramEnvironment environment;
   const generation::RequestOutcome request = generation::runGenerationRequest(std::move(form));
   if (request.message) {
-    printMessage(err, *request.message);
+    printUserMessage(err, *request.message);
     return kExitRefused;
   }
 
@@ -144,14 +139,14 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
       });
   const generation::EngineOutcome& outcome = engine.wait();
   if (outcome.refusal) {
-    printMessage(err, *outcome.refusal);
+    printUserMessage(err, *outcome.refusal);
     return kExitRefused;
   }
   std::lock_guard lock(rowsLock);
   const bool exported = exportAsked(parsed, rows, err);
   // The rows found before the engine gave up are printed and exported all the same.
   if (outcome.gaveUp) {
-    printMessage(err, *outcome.gaveUp);
+    printUserMessage(err, *outcome.gaveUp);
     return kExitRefused;
   }
   return exported ? kExitOk : kExitRefused;

@@ -41,6 +41,10 @@ std::span<const Command> commands() {
               "[--element E]... [--auto-elements] [--min-stars N] [--count N] [--seed N] "
               "[--csv FILE] [--txt FILE]",
               runGenerate, "company names as the company page generates them, one row per line"},
+      Command{"personal",
+              "--surname S --gender 男|女 --birth DATE --time TIME --length 1|2|3 "
+              "[--fixed-pos 1|2|3 --fixed C] [--level 1-5] [--count N] [--seed N] [--json]",
+              runPersonal, "given names for a child, rated on the child's birth chart"},
       Command{"article", "list | show TITLE [N]", runArticle,
               "the reference library's pages: their list, or one page's text"},
   };

@@ -14,6 +14,7 @@
 #include "gui/lookup_window.h"
 #include "gui/lunar_date_box.h"
 #include "gui/pages.h"
+#include "gui/personal_naming.h"
 #include "gui/picture_view.h"
 #include "gui/qt_text.h"
 #include "gui/report_printing.h"
@@ -185,6 +186,9 @@ void MainWindow::buildPages() {
     chart_->hour->setCurrentIndex(form.hourIndex);
     chart_->minute->setCurrentIndex(form.minuteIndex);
   };
+  personalNaming_ = new PersonalNaming(
+      *personal_, services_, [this](const QString& text) { statusText_->setText(text); }, this);
+  personalNaming_->beforeStart = [this] { naming_->stopGeneration(); };
   connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
   connect(chart_->print, &QPushButton::clicked, this, &MainWindow::printChartReport);
   connect(company_->shortlist, &QPushButton::clicked, this, &MainWindow::openShortlist);
@@ -386,6 +390,7 @@ void MainWindow::copyChartReport() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // The tables are closed and their files removed only once no worker reads them.
   naming_->stopGeneration();
+  personalNaming_->stopNaming();
   storage::shutdownCleanup();
   event->accept();
 }

@@ -23,6 +23,7 @@ class KnowledgePage;
 class LegalChartPage;
 class LibraryCommands;
 class LookupWindow;
+class PersonalNaming;
 class PersonalPage;
 class ShortlistWindow;
 class UiServices;
@@ -74,6 +75,7 @@ class MainWindow : public QMainWindow {
   QMenu* quickMenu_ = nullptr;
   QLabel* statusText_ = nullptr;  // the status bar's first pane
   PersonalPage* personal_ = nullptr;
+  PersonalNaming* personalNaming_ = nullptr;
   ChartPage* chart_ = nullptr;
   CompanyPage* company_ = nullptr;
   CompanyNaming* naming_ = nullptr;

@@ -66,58 +66,58 @@ PersonalPage::PersonalPage(QWidget* parent) : QWidget(parent) {
   auto* grid = new QGridLayout(this);
   auto* person = new QHBoxLayout;
   person->addWidget(makeLabel(this, QStringLiteral("姓氏：")));
-  QLineEdit* surname = makeLineEdit(this, QStringLiteral("编辑框姓"));
+  surname = makeLineEdit(this, QStringLiteral("编辑框姓"));
   ChineseKeyFilter::attachTo(surname);
   person->addWidget(surname);
   person->addWidget(makeLabel(this, QStringLiteral("性别：")));
-  person->addWidget(makeComboBox(this, QStringLiteral("组合框性别"),
-                                 {QStringLiteral("男"), QStringLiteral("女")}));
+  person->addWidget(gender = makeComboBox(this, QStringLiteral("组合框性别"),
+                                          {QStringLiteral("男"), QStringLiteral("女")}));
   person->addWidget(makeLabel(this, QStringLiteral("出生日期：")));
-  QComboBox* dateEntry = makeComboBox(this, QStringLiteral("组合框公农转换"),
-                                      {QStringLiteral("农历"), QStringLiteral("公历")}, 1);
+  dateEntry = makeComboBox(this, QStringLiteral("组合框公农转换"),
+                           {QStringLiteral("农历"), QStringLiteral("公历")}, 1);
   person->addWidget(dateEntry);
   person->addWidget(birthDate = new LunarDateBox(QStringLiteral("农历日期框取名"), this));
   followEntryChoice(dateEntry, birthDate);
   person->addWidget(makeLabel(this, QStringLiteral("时：")));
-  person->addWidget(makeComboBox(this, QStringLiteral("组合框时"), numberItems(23)));
+  person->addWidget(hour = makeComboBox(this, QStringLiteral("组合框时"), numberItems(23)));
   person->addWidget(makeLabel(this, QStringLiteral("分：")));
-  person->addWidget(makeComboBox(this, QStringLiteral("组合框分"), numberItems(59)));
+  person->addWidget(minute = makeComboBox(this, QStringLiteral("组合框分"), numberItems(59)));
   person->addStretch();
   grid->addLayout(person, 0, 0, 1, 2);
 
   auto* wanted = new QHBoxLayout;
-  wanted->addWidget(makeRadio(this, QStringLiteral("单选框字数一"), QStringLiteral("名一字")));
-  QRadioButton* two = makeRadio(this, QStringLiteral("单选框字数二"), QStringLiteral("名两字"));
-  two->setChecked(true);
-  wanted->addWidget(two);
-  wanted->addWidget(makeRadio(this, QStringLiteral("单选框字数三"), QStringLiteral("名三字")));
-  QComboBox* position = nullptr;
-  wanted->addWidget(fixedPositionBox(this, &position));
-  QLineEdit* fixedCharacter = makeLineEdit(this, QStringLiteral("编辑框固定字"));
+  lengthOne = makeRadio(this, QStringLiteral("单选框字数一"), QStringLiteral("名一字"));
+  lengthTwo = makeRadio(this, QStringLiteral("单选框字数二"), QStringLiteral("名两字"));
+  lengthThree = makeRadio(this, QStringLiteral("单选框字数三"), QStringLiteral("名三字"));
+  lengthTwo->setChecked(true);
+  for (QRadioButton* length : {lengthOne, lengthTwo, lengthThree}) wanted->addWidget(length);
+  wanted->addWidget(fixCharacter = fixedPositionBox(this, &fixedPosition));
+  fixedCharacter = makeLineEdit(this, QStringLiteral("编辑框固定字"));
   fixedCharacter->setFixedWidth(34);
   ChineseKeyFilter::attachTo(fixedCharacter);
   wanted->addWidget(fixedCharacter);
-  wanted->addWidget(makeCheckBox(this, QStringLiteral("选择框星级"), QStringLiteral("推荐星级")));
-  wanted->addWidget(makeComboBox(this, QStringLiteral("组合框星级"), starItems(), 3));
+  pickLevel = makeCheckBox(this, QStringLiteral("选择框星级"), QStringLiteral("推荐星级"));
+  wanted->addWidget(pickLevel);
+  wanted->addWidget(starLevel = makeComboBox(this, QStringLiteral("组合框星级"), starItems(), 3));
   wanted->addStretch();
-  wanted->addWidget(makeButton(this, QStringLiteral("按钮电脑取名"), QStringLiteral("开始取名")));
+  start = makeButton(this, QStringLiteral("按钮电脑取名"), QStringLiteral("开始取名"));
+  wanted->addWidget(start);
   grid->addLayout(wanted, 1, 0, 1, 2);
 
-  auto* candidates = new QTreeWidget(this);
+  candidates = new QTreeWidget(this);
   candidates->setObjectName(QStringLiteral("超级列表框姓名备选"));
   candidates->setHeaderLabels({QStringLiteral("备选名字")});
   candidates->setRootIsDecorated(false);
+  candidates->setUniformRowHeights(true);
   grid->addWidget(candidates, 2, 0);
-  auto* recommended = new QListWidget(this);
+  recommended = new QListWidget(this);
   recommended->setObjectName(QStringLiteral("列表框姓名推荐"));
+  recommended->setUniformItemSizes(true);
   grid->addWidget(recommended, 2, 1);
-  grid->addWidget(makeButton(this, QStringLiteral("按钮复制名字"), QStringLiteral("复制备选名字")),
-                  3, 1, Qt::AlignRight);
+  copyNames = makeButton(this, QStringLiteral("按钮复制名字"), QStringLiteral("复制备选名字"));
+  grid->addWidget(copyNames, 3, 1, Qt::AlignRight);
   grid->setColumnStretch(0, 3);
   grid->setColumnStretch(1, 1);
-
-  // Personal naming is a later piece of work: the page shows what is coming, greyed.
-  setEnabled(false);
 }
 
 QWidget* makeTablePage(const QString& listName, const QStringList& headers, int shortColumns,

@@ -2,11 +2,14 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QRadioButton;
 class QTreeWidget;
 
 namespace zeruda::gui {
@@ -17,12 +20,30 @@ class PictureView;
 class UiServices;
 struct MainWindowLayout;
 
-// The 取名 page. Personal naming is not built yet: its controls are shown, disabled.
+// The 取名 page: the person, the wanted name, the candidate and recommendation lists.
 class PersonalPage : public QWidget {
   Q_OBJECT
  public:
   explicit PersonalPage(QWidget* parent = nullptr);
-  LunarDateBox* birthDate = nullptr;  // 农历日期框取名
+
+  QLineEdit* surname = nullptr;         // 编辑框姓
+  QComboBox* gender = nullptr;          // 组合框性别
+  QComboBox* dateEntry = nullptr;       // 组合框公农转换
+  LunarDateBox* birthDate = nullptr;    // 农历日期框取名
+  QComboBox* hour = nullptr;            // 组合框时
+  QComboBox* minute = nullptr;          // 组合框分
+  QRadioButton* lengthOne = nullptr;    // 单选框字数一
+  QRadioButton* lengthTwo = nullptr;    // 单选框字数二
+  QRadioButton* lengthThree = nullptr;  // 单选框字数三
+  QCheckBox* fixCharacter = nullptr;    // 选择框固定字
+  QComboBox* fixedPosition = nullptr;   // 组合框固定字选择
+  QLineEdit* fixedCharacter = nullptr;  // 编辑框固定字
+  QCheckBox* pickLevel = nullptr;       // 选择框星级
+  QComboBox* starLevel = nullptr;       // 组合框星级
+  QPushButton* start = nullptr;         // 按钮电脑取名
+  QTreeWidget* candidates = nullptr;    // 超级列表框姓名备选
+  QListWidget* recommended = nullptr;   // 列表框姓名推荐
+  QPushButton* copyNames = nullptr;     // 按钮复制名字
 };
 
 // The 三才表 and 81数理表 pages: one read-only list each, and below it the whole text

@@ -267,6 +267,24 @@ Result<int> DataTable::append(const std::vector<std::string>& values) {
       [&]() -> Result<int> { return notOpen(alias_); });
 }
 
+Result<int> DataTable::appendAll(const std::vector<std::vector<std::string>>& records) {
+  return withTable(
+      alias_,
+      [&](OpenTable& table) -> Result<int> {
+        auto stored = table.store->appendAll(records);
+        if (!stored.ok()) return Error{stored.error()};
+        for (auto& record : stored.value()) {
+          table.records.push_back(std::move(record));
+          for (auto& [field, index] : table.indexes) {
+            index.try_emplace(table.records.back()[field], table.records.size() - 1);
+          }
+        }
+        table.position = table.records.empty() ? 0 : table.records.size() - 1;
+        return static_cast<int>(table.records.size());
+      },
+      [&]() -> Result<int> { return notOpen(alias_); });
+}
+
 Result<Done> DataTable::empty() {
   return withTable(
       alias_,

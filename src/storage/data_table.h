@@ -58,6 +58,9 @@ class DataTable {
   // Adds a record at the end (values in field order; whole-number fields take
   // decimal text) and moves to it; gives its number.
   Result<int> append(const std::vector<std::string>& values);
+  // Adds the records at the end in one write to the file, all or none, and moves
+  // to the last; gives its number.
+  Result<int> appendAll(const std::vector<std::vector<std::string>>& records);
   // Deletes every record.
   Result<Done> empty();
 

@@ -192,6 +192,27 @@ Result<TableRecord> TableStore::append(const TableRecord& values) {
   return stored;
 }
 
+Result<std::vector<TableRecord>> TableStore::appendAll(const std::vector<TableRecord>& records) {
+  if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    return writeFailed();
+  }
+  std::vector<TableRecord> stored;
+  stored.reserve(records.size());
+  for (const TableRecord& values : records) {
+    auto one = append(values);
+    if (!one.ok()) {
+      sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+      return Error{one.error()};
+    }
+    stored.push_back(std::move(one).value());
+  }
+  if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    return writeFailed();
+  }
+  return stored;
+}
+
 Result<Done> TableStore::clear() {
   if (sqlite3_exec(db_, "DELETE FROM records", nullptr, nullptr, nullptr) != SQLITE_OK) {
     return writeFailed();

@@ -43,6 +43,8 @@ class TableStore {
   // Stores one record at the end of the file and gives it back as it was stored.
   // Whole-number fields take decimal text only.
   Result<TableRecord> append(const TableRecord& values);
+  // Stores the records in order in one transaction: all of them, or none.
+  Result<std::vector<TableRecord>> appendAll(const std::vector<TableRecord>& records);
   // Deletes every record from the file.
   Result<Done> clear();
 

@@ -1,0 +1,83 @@
+#include "bench_support.h"
+#include "generation/stop_flag.h"
+#include "personal/scratch_table.h"
+#include "personal/worker.h"
+#include "personal/worker_services.h"
+#include "storage/character_table.h"
+#include "text/gbk.h"
+
+#include <benchmark/benchmark.h>
+#include <atomic>
+
+namespace {
+
+using namespace zeruda;
+using namespace zeruda::personal;
+
+// Counts the records and keeps none: the loop without the scratch table.
+struct CountingRecorder final : NameRecorder {
+  int count = 0;
+  Result<int> record(const NameRecord&) override { return ++count; }
+  Result<Done> flush() override { return Done{}; }
+};
+
+// 王, two given characters, 金 missing from the chart: every name looks its three
+// characters up in "zk" for the sought element, as a run of the program does.
+WorkerSettings wangSettings() {
+  WorkerSettings s;
+  s.surname = text::toGbk("王");
+  s.surnameEntries = {{text::toGbk("王"), 4}};
+  s.givenLength = 2;
+  s.soughtElements = text::toGbk("金");
+  s.baseScore = 4;
+  return s;
+}
+
+// One whole run to the cap of 2,000 names; gives the names made.
+int runToCap(const WorkerSettings& settings, WorkerServices& services) {
+  std::atomic<int> stop{static_cast<int>(generation::StopState::kRun)};
+  return runNamingWorker(settings, stop, services,
+                         [](const NameRow& row) { benchmark::DoNotOptimize(row.text.data()); })
+      .names;
+}
+
+// Names per second of the worker's loop: draws, picker, grids, score with the
+// character-table lookups, row text and recommendation; no "xm" writes.
+void BM_NamingWorkerWithoutScratchTable(benchmark::State& state) {
+  bench::ensureWorkingFolder();
+  const WorkerSettings settings = wangSettings();
+  std::uint32_t seed = 1;
+  std::int64_t names = 0;
+  for (auto _ : state) {
+    WorkerServices services{generation::SeededDraw(seed++), storage::tableElement,
+                            std::make_unique<CountingRecorder>()};
+    names += runToCap(settings, services);
+  }
+  state.SetItemsProcessed(names);
+}
+BENCHMARK(BM_NamingWorkerWithoutScratchTable)->Unit(benchmark::kMillisecond);
+
+// The same with every name recorded in the scratch table "xm" on disk, in batches,
+// as the window runs it; each run starts on an emptied table, as a request leaves it.
+void BM_NamingWorkerWithScratchTable(benchmark::State& state) {
+  bench::ensureWorkingFolder();
+  const WorkerSettings settings = wangSettings();
+  std::uint32_t seed = 1;
+  std::int64_t names = 0;
+  for (auto _ : state) {
+    if (!emptyScratchTable().ok()) {
+      state.SkipWithError("xm cannot be emptied");
+      return;
+    }
+    auto services = programWorkerServices(seed++);
+    if (!services.ok()) {
+      state.SkipWithError("xm cannot be opened");
+      return;
+    }
+    names += runToCap(settings, services.value());
+  }
+  state.SetItemsProcessed(names);
+}
+BENCHMARK(BM_NamingWorkerWithScratchTable)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,169 @@
+// zeruda-cli personal: the 取名 page's start button from the command line. The request
+// runs as the page runs it (checks, chart, the profile section "先天八字", the scratch
+// table emptied), then the worker makes names until --count of them stand.
+#include "calendar/lunar.h"
+#include "cli/args.h"
+#include "cli/cli.h"
+#include "cli/command.h"
+#include "cli/command_list.h"
+#include "cli/date_args.h"
+#include "cli/environment.h"
+#include "cli/json.h"
+#include "cli/terminal.h"
+#include "cli/user_message_out.h"
+#include "generation/random_source.h"
+#include "personal/request.h"
+#include "personal/worker_services.h"
+#include "personal/worker_thread.h"
+
+#include <limits>
+#include <mutex>
+#include <vector>
+
+namespace zeruda::cli {
+namespace {
+
+using personal::NameRow;
+using personal::PersonalForm;
+
+std::string required(const Args& args, std::string_view name) {
+  auto value = args.value(name);
+  if (!value) throw UsageError("missing --" + std::string(name));
+  return *value;
+}
+
+personal::Gender genderOf(const std::string& value) {
+  if (value == "男") return personal::Gender::Male;
+  if (value == "女") return personal::Gender::Female;
+  throw UsageError("--gender must be 男 or 女, not '" + value + "'");
+}
+
+void readFixed(const Args& args, PersonalForm& form) {
+  const auto position = args.value("fixed-pos");
+  const auto character = args.value("fixed");
+  if (!position && !character) return;
+  if (!position || !character) throw UsageError("--fixed-pos and --fixed go together");
+  const int index = args.intValue("fixed-pos", 1, 1, 3) - 1;
+  if (index >= form.givenLength) throw UsageError("--fixed-pos must not exceed --length");
+  form.fixCharacter = true;
+  form.fixedPositionIndex = index;
+  form.fixedCharacter = argToGbk(*character, "--fixed");
+}
+
+PersonalForm formFromArgs(const Args& args) {
+  PersonalForm form;
+  form.surname = argToGbk(required(args, "surname"), "--surname");
+  form.gender = genderOf(required(args, "gender"));
+  form.birthDate = parseDate(required(args, "birth"), "--birth");
+  form.lunarReading = calendar::solarToLunar(form.birthDate);
+  if (!form.lunarReading) {
+    throw UsageError(
+        "--birth must lie between 1901-02-19 and 2048-12-31, the span of the date box");
+  }
+  const calendar::DateTime time = parseTime(required(args, "time"), "--time");
+  if (time.second != 0) throw UsageError("--time takes hours and minutes only (HH:MM)");
+  form.hourIndex = time.hour;
+  form.minuteIndex = time.minute;
+  form.givenLength = parseInt(required(args, "length"), personal::kMinGivenLength,
+                              personal::kMaxGivenLength, "--length");
+  readFixed(args, form);
+  if (args.value("level")) {
+    form.pickLevel = true;
+    form.starLevelIndex = args.intValue("level", 4, 1, 5) - 1;
+  }
+  return form;
+}
+
+std::vector<const NameRow*> recommendedRows(const std::vector<NameRow>& rows) {
+  std::vector<const NameRow*> recommended;
+  for (const auto& row : rows) {
+    if (row.recommended) recommended.push_back(&row);
+  }
+  return recommended;
+}
+
+void printPlain(std::ostream& out, const std::vector<NameRow>& rows) {
+  for (const auto& row : rows) out << fromGbk(row.text) << '\n';
+  out << '\n';
+  for (const NameRow* row : recommendedRows(rows)) out << fromGbk(row->text) << '\n';
+}
+
+void printJson(std::ostream& out, const personal::NamingStart& start,
+               const std::vector<NameRow>& rows) {
+  const calendar::BirthChart& chart = start.chart;
+  Json json;
+  json.beginObject().key("chart").beginObject().key("pillars").beginArray();
+  for (const auto* pillar :
+       {&chart.yearPillar, &chart.monthPillar, &chart.dayPillar, &chart.hourPillar}) {
+    json.string(*pillar);
+  }
+  json.endArray();
+  json.key("missing").string(chart.missingElements);
+  json.key("base").number(static_cast<long long>(start.settings.baseScore));
+  json.endObject().key("rows").beginArray();
+  for (const auto& row : rows) {
+    json.beginObject();
+    json.key("name").string(start.settings.surname + row.given);
+    json.key("given").string(row.given);
+    json.key("stars").number(static_cast<long long>(row.stars));
+    json.key("score").number(row.score);
+    json.key("grids").beginArray();
+    for (int grid : row.grids) json.number(static_cast<long long>(grid));
+    json.endArray().endObject();
+  }
+  json.endArray().key("recommended").beginArray();
+  for (const NameRow* row : recommendedRows(rows)) json.string(row->text);
+  json.endArray().endObject();
+  out << json.text() << '\n';
+}
+
+}  // namespace
+
+int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  const Args parsed(args,
+                    {"surname", "gender", "birth", "time", "length", "fixed-pos", "fixed", "level",
+                     "count", "seed"},
+                    {"json"});
+  parsed.expectPositional(0, "");
+  const PersonalForm form = formFromArgs(parsed);
+  const int count = parsed.intValue("count", 100, 1, personal::kNameCap);
+  const auto seed = parsed.value("seed") ? static_cast<std::uint32_t>(parsed.intValue(
+                                               "seed", 0, 0, std::numeric_limits<int>::max()))
+                                         : generation::millisecondTickSeed();
+
+  const ProgramEnvironment environment;
+  const personal::PersonalRequestOutcome request = personal::runPersonalRequest(form);
+  if (request.message) {
+    printUserMessage(err, *request.message);
+    return kExitRefused;
+  }
+  auto services = personal::programWorkerServices(seed);
+  if (!services.ok()) {
+    err << fromGbk(services.error()) << '\n';
+    return kExitRefused;
+  }
+
+  std::vector<NameRow> rows;
+  std::mutex rowsLock;
+  personal::WorkerThread worker(request.start->settings, generation::programStopFlag(),
+                                std::move(services).value(), [&](const NameRow& row) {
+                                  std::lock_guard lock(rowsLock);
+                                  rows.push_back(row);
+                                  if (static_cast<int>(rows.size()) == count)
+                                    generation::setStop(generation::programStopFlag());
+                                });
+  const personal::WorkerOutcome& outcome = worker.wait();
+  if (outcome.failure) {
+    printUserMessage(err, *outcome.failure);
+    return kExitRefused;
+  }
+  std::lock_guard lock(rowsLock);
+  if (parsed.flag("json")) {
+    printJson(out, *request.start, rows);
+  } else {
+    printPlain(out, rows);
+  }
+  return kExitOk;
+}
+
+}  // namespace zeruda::cli

@@ -1,0 +1,168 @@
+#include "gui/personal_naming.h"
+
+#include "calendar/lunar.h"
+#include "generation/random_source.h"
+#include "generation/stop_flag.h"
+#include "gui/lunar_date_box.h"
+#include "gui/pages.h"
+#include "gui/qt_text.h"
+#include "gui/ui_services.h"
+#include "personal/copy_names.h"
+#include "personal/naming_texts.h"
+#include "personal/request.h"
+#include "personal/worker_services.h"
+#include "text/gbk_literal.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+namespace zeruda::gui {
+
+using namespace text::literals;
+
+PersonalNaming::PersonalNaming(PersonalPage& page, UiServices& services,
+                               std::function<void(const QString&)> showStatus, QObject* parent)
+    : QObject(parent),
+      seedSource(generation::millisecondTickSeed),
+      page_(page),
+      services_(services),
+      showStatus_(std::move(showStatus)) {
+  // The level box serves the tick box beside it, the position and character boxes
+  // the fixed-character tick box.
+  page_.starLevel->setEnabled(page_.pickLevel->isChecked());
+  connect(page_.pickLevel, &QCheckBox::toggled, page_.starLevel, &QWidget::setEnabled);
+  for (QWidget* box :
+       {static_cast<QWidget*>(page_.fixedPosition), static_cast<QWidget*>(page_.fixedCharacter)}) {
+    box->setEnabled(page_.fixCharacter->isChecked());
+    connect(page_.fixCharacter, &QCheckBox::toggled, box, &QWidget::setEnabled);
+  }
+  for (QRadioButton* length : {page_.lengthOne, page_.lengthTwo, page_.lengthThree}) {
+    connect(length, &QRadioButton::toggled, this, &PersonalNaming::followLength);
+  }
+  connect(page_.start, &QPushButton::clicked, this, &PersonalNaming::start);
+  connect(page_.copyNames, &QPushButton::clicked, this, &PersonalNaming::copyNames);
+}
+
+PersonalNaming::~PersonalNaming() { stopNaming(); }
+
+personal::PersonalForm PersonalNaming::readForm() const {
+  personal::PersonalForm form;
+  form.surname = toGbk(page_.surname->text());
+  form.gender =
+      page_.gender->currentIndex() == 1 ? personal::Gender::Female : personal::Gender::Male;
+  form.birthDate = page_.birthDate->date();
+  form.lunarReading = calendar::solarToLunar(form.birthDate);
+  form.hourIndex = page_.hour->currentIndex();
+  form.minuteIndex = page_.minute->currentIndex();
+  form.givenLength = page_.lengthOne->isChecked() ? 1 : page_.lengthThree->isChecked() ? 3 : 2;
+  form.fixCharacter = page_.fixCharacter->isChecked();
+  form.fixedPositionIndex = page_.fixedPosition->currentIndex();
+  form.fixedCharacter = toGbk(page_.fixedCharacter->text());
+  form.pickLevel = page_.pickLevel->isChecked();
+  form.starLevelIndex = page_.starLevel->currentIndex();
+  return form;
+}
+
+void PersonalNaming::stopNaming() {
+  generation::setStop(generation::programStopFlag());
+  worker_.reset();
+}
+
+// A shorter name moves the fixed position onto its last character.
+void PersonalNaming::followLength() {
+  const int length = readForm().givenLength;
+  page_.fixedPosition->setCurrentIndex(
+      personal::fixedPositionIndexFor(length, page_.fixedPosition->currentIndex()));
+}
+
+void PersonalNaming::clearLists() {
+  if (inbox_) inbox_->close();
+  page_.candidates->clear();
+  page_.recommended->clear();
+}
+
+void PersonalNaming::refuse(const UserMessage& message) {
+  showUserMessage(services_, page_.window(), message);
+  // A refused entry is selected whole, ready to be typed over.
+  if (auto* box = page_.findChild<QLineEdit*>(fromGbk(message.focus))) box->selectAll();
+}
+
+void PersonalNaming::start() {
+  stopNaming();
+  clearLists();
+  const personal::PersonalRequestOutcome request = personal::runPersonalRequest(readForm());
+  if (request.message) {
+    refuse(*request.message);
+    return;
+  }
+  auto services = personal::programWorkerServices(seedSource());
+  if (!services.ok()) {
+    refuse({services.error(), "提示"_gbk, MessageIcon::Warning, {}});
+    return;
+  }
+  if (beforeStart) beforeStart();
+
+  // Names are made on the worker's thread and handed to this thread's event loop,
+  // so the lists only ever change here and the window keeps painting meanwhile.
+  inbox_ = std::make_shared<BurstInbox<personal::NameRow>>(
+      this, [this](std::vector<personal::NameRow> rows) { append(std::move(rows)); });
+  MessageCloser closer;
+  auto finished = [&closer](const personal::WorkerOutcome&) {
+    QMetaObject::invokeMethod(
+        &closer, [&closer] { closer.close(); }, Qt::QueuedConnection);
+  };
+  showStatus_(fromGbk(personal::namingStatus()));
+  worker_ = std::make_unique<personal::WorkerThread>(
+      request.start->settings, generation::programStopFlag(), std::move(services).value(),
+      [inbox = inbox_](const personal::NameRow& row) { inbox->post(row); }, finished);
+
+  // The wait message is up while the worker runs; closing it stops the worker, and
+  // a worker that ends by itself closes it.
+  showUserWaitMessage(services_, page_.window(), request.start->waitMessage, closer);
+  // The window may have been closed meanwhile, and the worker with it.
+  if (!worker_) return;
+  worker_->requestStop();
+  const personal::WorkerOutcome outcome = worker_->wait();
+  worker_.reset();
+  showStatus_(fromGbk(outcome.capped ? personal::namesMadeStatus(outcome.names)
+                                     : personal::personalSlogan()));
+  if (outcome.failure) refuse(*outcome.failure);
+}
+
+void PersonalNaming::append(std::vector<personal::NameRow> rows) {
+  QList<QTreeWidgetItem*> items;
+  items.reserve(static_cast<qsizetype>(rows.size()));
+  for (const personal::NameRow& row : rows) {
+    const QString text = fromGbk(row.text);
+    auto* item = new QTreeWidgetItem({text});
+    item->setData(0, Qt::UserRole, row.recordNumber);
+    items << item;
+    if (row.recommended) {
+      auto* pick = new QListWidgetItem(text, page_.recommended);
+      pick->setData(Qt::UserRole, row.recordNumber);
+    }
+  }
+  page_.candidates->addTopLevelItems(items);
+  page_.candidates->scrollToBottom();
+}
+
+void PersonalNaming::copyNames() {
+  std::vector<std::string> names;
+  for (int i = 0; i < page_.candidates->topLevelItemCount(); ++i) {
+    names.push_back(toGbk(page_.candidates->topLevelItem(i)->text(0)));
+  }
+  personal::CopyOutcome outcome = personal::CopyOutcome::NothingToCopy;
+  if (!names.empty()) {
+    outcome = services_.copyToClipboard(fromGbk(personal::namesClipboardText(names)))
+                  ? personal::CopyOutcome::Copied
+                  : personal::CopyOutcome::Failed;
+  }
+  showUserMessage(services_, page_.window(), personal::copyNamesMessage(outcome));
+}
+
+}  // namespace zeruda::gui

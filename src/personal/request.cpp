@@ -1,0 +1,93 @@
+#include "personal/request.h"
+
+#include "personal/character_entry.h"
+#include "personal/naming_texts.h"
+#include "personal/person_chart.h"
+#include "personal/scratch_table.h"
+#include "profile/profile.h"
+#include "storage/data_table.h"
+#include "text/gbk_literal.h"
+
+#include <algorithm>
+
+namespace zeruda::personal {
+
+using namespace text::literals;
+
+namespace {
+
+constexpr std::size_t kMaxSurnameCharacters = 2;
+constexpr std::size_t kCharacterBytes = 2;
+
+PersonalRequestOutcome refused(UserMessage message) { return {std::move(message), std::nullopt}; }
+
+UserMessage compoundSurnameMessage() {
+  return {"复姓不可以使用三个字的名字！"_gbk, "特别提示"_gbk, MessageIcon::Warning, {}};
+}
+
+UserMessage failure(const std::string& text) {
+  return {text, "提示"_gbk, MessageIcon::Warning, {}};
+}
+
+std::vector<calendar::CharacterStrokes> chartEntries(
+    const std::vector<numerology::CharStroke>& entries) {
+  std::vector<calendar::CharacterStrokes> out;
+  for (const auto& entry : entries) out.push_back({entry.character, entry.strokes});
+  return out;
+}
+
+}  // namespace
+
+PersonalRequestOutcome runPersonalRequest(const PersonalForm& form) {
+  const std::string_view surname = checkedEntry(form.surname);
+  const int givenLength = std::clamp(form.givenLength, kMinGivenLength, kMaxGivenLength);
+  if (surname.size() > kCharacterBytes && givenLength == kMaxGivenLength) {
+    return refused(compoundSurnameMessage());
+  }
+  // The checks below would take a character table they cannot read for one that
+  // lacks the characters typed: name the table instead.
+  if (auto characters = storage::openDataTable("zk"); !characters.ok()) {
+    return refused(failure(characters.error()));
+  }
+  if (auto message = chineseEntryCheck(form.surname, PersonalControls::surname())) {
+    return refused(*message);
+  }
+
+  WorkerSettings settings;
+  settings.givenLength = givenLength;
+  settings.gender = form.gender;
+  settings.wantedLevel = wantedLevelOf(form);
+  if (form.fixCharacter) {
+    const std::string& control = PersonalControls::fixedCharacter();
+    if (auto message = chineseEntryCheck(form.fixedCharacter, control)) return refused(*message);
+    auto fixed = tableEntries(form.fixedCharacter, 1);
+    if (!fixed) return refused(invalidEntryMessage(control));
+    settings.fixedPosition = fixedPositionIndexFor(givenLength, form.fixedPositionIndex) + 1;
+    settings.fixedEntry = fixed->front();
+  }
+  auto surnameEntries = tableEntries(form.surname, kMaxSurnameCharacters);
+  if (!surnameEntries) return refused(invalidEntryMessage(PersonalControls::surname()));
+  settings.surname = std::string(surname);
+  settings.surnameEntries = std::move(*surnameEntries);
+
+  calendar::BirthChart chart = personChartOf(form);
+  chart.surnameChars = chartEntries(settings.surnameEntries);
+  chart.givenChars.resize(static_cast<std::size_t>(givenLength));
+  if (settings.fixedPosition > 0) {
+    chart.givenChars[static_cast<std::size_t>(settings.fixedPosition - 1)] = {
+        settings.fixedEntry.character, settings.fixedEntry.strokes};
+  }
+  settings.soughtElements = chart.missingElements;
+
+  const auto profileFile = profile::profilePath();
+  auto written =
+      profile::writePersonalChartProfile(profileFile, personalChartProfileOf(chart, surname));
+  if (!written.ok()) return refused(failure("先天八字保存失败："_gbk + written.error()));
+  settings.baseScore =
+      profile::profileNumber(profile::readPersonalChartProfile(profileFile).baseScore);
+
+  if (auto emptied = emptyScratchTable(); !emptied.ok()) return refused(failure(emptied.error()));
+  return {std::nullopt, NamingStart{std::move(settings), std::move(chart), namingMessage()}};
+}
+
+}  // namespace zeruda::personal

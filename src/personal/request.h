@@ -1,0 +1,41 @@
+#pragma once
+
+#include "calendar/birth_chart.h"
+#include "personal/personal_form.h"
+#include "personal/worker.h"
+#include "text/user_message.h"
+
+#include <optional>
+
+namespace zeruda::personal {
+
+// What the window does when the request has passed: start the worker on these
+// settings (which clears the stop flag) and hold the wait message up until the
+// user closes it, which stops the worker, or until the run ends by itself.
+struct NamingStart {
+  WorkerSettings settings;
+  calendar::BirthChart chart;  // the person's chart, shared with the worker
+  UserMessage waitMessage;
+};
+
+struct PersonalRequestOutcome {
+  // A failed check or write: show it and stop. The profile is untouched unless the
+  // failure came after its write.
+  std::optional<UserMessage> message;
+  // Set when every step passed: the profile holds "先天八字" and "xm" is empty.
+  std::optional<NamingStart> start;
+};
+
+// The start button of the 取名 page, after the window has emptied its two lists:
+// the compound-surname refusal, the Chinese-entry checks of the surname and the
+// fixed character, their "笔画", the person's chart, the profile section "先天八字"
+// (whose "吉数" every score starts from) and the emptied scratch table "xm".
+//
+// Beyond the page's own checks, a surname must be one or two characters of the
+// character table and a fixed character exactly one: the name is built from every
+// character typed, and a middle character the checks never saw would have no count.
+// A profile that cannot be written stops the request: the scores would otherwise
+// start from a stale "吉数".
+PersonalRequestOutcome runPersonalRequest(const PersonalForm& form);
+
+}  // namespace zeruda::personal

@@ -1,0 +1,121 @@
+#include "personal/worker.h"
+
+#include "numerology/number_luck.h"
+#include "personal/name_picker.h"
+#include "text/gbk_literal.h"
+
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace zeruda::personal {
+
+using namespace text::literals;
+
+namespace {
+
+// Every position but the fixed one gets a drawn stroke count and a character of it.
+void drawGivenName(const WorkerSettings& settings, std::vector<numerology::CharStroke>& given,
+                   generation::DrawInteger& draw) {
+  for (int position = 1; position <= static_cast<int>(given.size()); ++position) {
+    if (position == settings.fixedPosition) continue;
+    const int strokes = draw(kMinDrawnStrokes, kMaxDrawnStrokes);
+    const PickedCharacter picked = pickCharacter(strokes, settings.gender, draw);
+    numerology::CharStroke& entry = given[static_cast<std::size_t>(position - 1)];
+    entry.character.assign(picked.character);
+    entry.strokes = picked.strokes;
+  }
+}
+
+std::string joinedCharacters(const std::vector<numerology::CharStroke>& entries) {
+  std::string text;
+  for (const auto& entry : entries) text += entry.character;
+  return text;
+}
+
+std::string rowText(const std::string& surname, const std::string& given, int stars) {
+  std::string text = surname + given;
+  text += '[';
+  text += numerology::starText(stars);
+  text += ']';
+  return text;
+}
+
+// The name record the run keeps rewriting: the surname and the sought elements stay,
+// the given part changes in place.
+numerology::NameGrids startingName(const WorkerSettings& settings) {
+  numerology::NameGrids name;
+  name.surnamePart = settings.surnameEntries;
+  name.givenPart.resize(static_cast<std::size_t>(settings.givenLength));
+  if (settings.fixedPosition >= 1 && settings.fixedPosition <= settings.givenLength) {
+    name.givenPart[static_cast<std::size_t>(settings.fixedPosition - 1)] = settings.fixedEntry;
+  }
+  name.soughtElements = settings.soughtElements;
+  return name;
+}
+
+// The character table does not change while a run goes on, and a run draws from a
+// few hundred characters: each is looked up in the table once.
+numerology::ElementLookup memoised(const numerology::ElementLookup& lookup) {
+  using Known = std::unordered_map<std::uint16_t, Result<std::optional<std::string>>>;
+  return [known = std::make_shared<Known>(), &lookup](std::string_view character) {
+    if (character.size() != 2) return lookup(character);
+    const auto code = static_cast<std::uint16_t>(static_cast<unsigned char>(character[0]) << 8 |
+                                                 static_cast<unsigned char>(character[1]));
+    auto found = known->find(code);
+    if (found == known->end()) found = known->emplace(code, lookup(character)).first;
+    return found->second;
+  };
+}
+
+UserMessage recordFailure(const std::string& reason) {
+  return {"姓名记录保存失败："_gbk + reason, "提示"_gbk, MessageIcon::Warning, {}};
+}
+
+}  // namespace
+
+long long nameScore(const numerology::NameGrids& name, double baseScore,
+                    const numerology::ElementLookup& lookup) {
+  double score = baseScore + numerology::threeTalentsLuck(numerology::threeTalents(name.grids));
+  for (int k = 0; k < 5; ++k)
+    score += numerology::numberLuck(name.grids[static_cast<std::size_t>(k)]);
+  score += numerology::soughtElementCount(name, lookup);
+  return numerology::roundHalfAway(score);
+}
+
+WorkerOutcome runNamingWorker(const WorkerSettings& settings, generation::StopFlag& stopFlag,
+                              WorkerServices& services, const NameConsumer& consume) {
+  WorkerOutcome outcome;
+  numerology::NameGrids name = startingName(settings);
+  const numerology::ElementLookup elements = memoised(services.elementLookup);
+  std::unordered_set<std::string> recommended;
+  while (!generation::stopSet(stopFlag)) {
+    drawGivenName(settings, name.givenPart, services.draw);
+    name.grids = numerology::computeGrids(name.surnamePart, name.givenPart);
+    NameRow row;
+    row.given = joinedCharacters(name.givenPart);
+    row.grids = name.grids;
+    row.score = nameScore(name, settings.baseScore, elements);
+    row.stars = numerology::starsForScore(static_cast<double>(row.score));
+    auto number = services.recorder->record({row.given, row.grids, row.stars});
+    if (!number.ok()) {
+      outcome.failure = recordFailure(number.error());
+      break;
+    }
+    row.recordNumber = number.value();
+    row.text = rowText(settings.surname, row.given, row.stars);
+    row.recommended = row.stars == settings.wantedLevel && recommended.insert(row.text).second;
+    consume(row);
+    if (++outcome.names >= kNameCap) {
+      generation::setStop(stopFlag);
+      outcome.capped = true;
+    }
+  }
+  if (auto flushed = services.recorder->flush(); !flushed.ok() && !outcome.failure) {
+    outcome.failure = recordFailure(flushed.error());
+  }
+  return outcome;
+}
+
+}  // namespace zeruda::personal

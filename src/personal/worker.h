@@ -1,0 +1,76 @@
+#pragma once
+
+#include "generation/random_source.h"
+#include "generation/stop_flag.h"
+#include "numerology/grids.h"
+#include "numerology/rating.h"
+#include "personal/name_record.h"
+#include "personal/personal_form.h"
+#include "text/user_message.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zeruda::personal {
+
+// A run ends by itself after this many names: a user's own stop is the only other
+// end, and at a million names a second the lists and "xm" would fill memory within
+// a minute.
+inline constexpr int kNameCap = 2000;
+
+// What the worker takes from the request, fixed for the whole run.
+struct WorkerSettings {
+  std::string surname;                                 // GBK, as the rows show it
+  std::vector<numerology::CharStroke> surnameEntries;  // one or two, strokes from "zk"
+  int givenLength = 2;                                 // 1-3
+  int fixedPosition = -1;                              // 1-3, or -1 when nothing is fixed
+  numerology::CharStroke fixedEntry;                   // the character at fixedPosition
+  Gender gender = Gender::Male;
+  int wantedLevel = 4;         // stars the recommendation list takes
+  std::string soughtElements;  // the chart's missing elements
+  double baseScore = 0;        // "吉数" of "先天八字" as stored
+};
+
+// One generated name as the lists show it.
+struct NameRow {
+  int recordNumber = 0;  // of its record in "xm", the list row's data
+  std::string given;     // GBK
+  std::string text;      // surname + given + "[" + "☆" × stars + "]"
+  numerology::GridNumbers grids{};
+  long long score = 0;  // rounded
+  int stars = 1;
+  bool recommended = false;  // new to the recommendation list
+};
+
+// What the worker needs from outside besides its settings.
+struct WorkerServices {
+  generation::DrawInteger draw;             // the random source
+  numerology::ElementLookup elementLookup;  // the character table, for the sought elements
+  std::unique_ptr<NameRecorder> recorder;   // the scratch table
+};
+
+// Receives each name, in order, on the worker's thread. Must not throw.
+using NameConsumer = std::function<void(const NameRow&)>;
+
+struct WorkerOutcome {
+  int names = 0;
+  bool capped = false;                 // ended by itself at kNameCap names
+  std::optional<UserMessage> failure;  // the scratch table failed; the run ended there
+};
+
+// The worker's whole run on the calling thread: names back to back until `stopFlag`
+// holds StopState::kStop at the start of one. At kNameCap names the worker sets the
+// flag itself.
+WorkerOutcome runNamingWorker(const WorkerSettings& settings, generation::StopFlag& stopFlag,
+                              WorkerServices& services, const NameConsumer& consume);
+
+// The score of a name: the base, the three-talent luck, the luck of the five grids
+// and the count of sought elements among the name's characters, rounded halves away
+// from zero.
+long long nameScore(const numerology::NameGrids& name, double baseScore,
+                    const numerology::ElementLookup& lookup);
+
+}  // namespace zeruda::personal

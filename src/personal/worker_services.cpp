@@ -1,0 +1,15 @@
+#include "personal/worker_services.h"
+
+#include "personal/scratch_table.h"
+#include "storage/character_table.h"
+
+namespace zeruda::personal {
+
+Result<WorkerServices> programWorkerServices(std::uint32_t seed) {
+  auto recorder = scratchTableRecorder();
+  if (!recorder.ok()) return Error{recorder.error()};
+  return WorkerServices{generation::SeededDraw(seed), storage::tableElement,
+                        std::move(recorder).value()};
+}
+
+}  // namespace zeruda::personal

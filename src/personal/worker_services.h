@@ -1,0 +1,15 @@
+#pragma once
+
+#include "personal/worker.h"
+#include "text/result.h"
+
+#include <cstdint>
+
+namespace zeruda::personal {
+
+// The worker's services as the program provides them: draws seeded with `seed`,
+// the character table "zk" for the sought elements, and the scratch table "xm"
+// (which the request has emptied) for the records.
+Result<WorkerServices> programWorkerServices(std::uint32_t seed);
+
+}  // namespace zeruda::personal

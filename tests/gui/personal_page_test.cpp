@@ -1,0 +1,190 @@
+#include "fake_ui_services.h"
+#include "find_control.h"
+#include "gui/lunar_date_box.h"
+#include "gui/main_window.h"
+#include "gui/personal_naming.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+using zeruda::gui::LunarDateBox;
+using zeruda::gui::MainWindow;
+using zeruda::gui::MessageIcon;
+using zeruda::gui::PersonalNaming;
+using zeruda::gui::test::FakeUiServices;
+using zeruda::gui::test::ShownMessage;
+
+namespace {
+
+QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+
+const char* const kWaitText = "正在取名，点击[确定]可停止　　";
+
+}  // namespace
+
+// The 取名 page driven as a parent drives it: fill, be refused, name, stop, copy.
+class PersonalPageTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> home_;
+  FakeUiServices services_;
+  std::unique_ptr<MainWindow> window_;
+
+  template <typename T>
+  T* control(const char* name) {
+    return zeruda::gui::test::findControl<T>(window_.get(), name);
+  }
+  QTreeWidget* candidates() { return control<QTreeWidget>("超级列表框姓名备选"); }
+  QListWidget* recommended() { return control<QListWidget>("列表框姓名推荐"); }
+  QString status() { return window_->statusBar()->findChildren<QLabel*>().first()->text(); }
+  void click(const char* name) { QTest::mouseClick(control<QWidget>(name), Qt::LeftButton); }
+
+  void fill(const char* surname) {
+    control<QLineEdit>("编辑框姓")->setText(u(surname));
+    control<LunarDateBox>("农历日期框取名")->setDate({2024, 3, 1});
+    control<QComboBox>("组合框时")->setCurrentIndex(8);
+  }
+
+  // Waits until the last names of a run have reached the list.
+  void settle() {
+    int seen = -1;
+    while (seen != candidates()->topLevelItemCount()) {
+      seen = candidates()->topLevelItemCount();
+      QTest::qWait(100);
+    }
+  }
+
+  QStringList names() {
+    QStringList texts;
+    for (int i = 0; i < candidates()->topLevelItemCount(); ++i) {
+      texts << candidates()->topLevelItem(i)->text(0);
+    }
+    return texts;
+  }
+
+  void expectMessage(std::size_t at, const char* text, const char* caption, MessageIcon icon) {
+    QVERIFY(services_.messages.size() > at);
+    QCOMPARE(services_.messages[at].text, u(text));
+    QCOMPARE(services_.messages[at].caption, u(caption));
+    QCOMPARE(services_.messages[at].icon, icon);
+  }
+
+  // Names until 50 stand, then the wait message is closed.
+  void nameFifty() {
+    fill("王");
+    services_.whileShown = [this](const ShownMessage& message) {
+      if (message.text != u(kWaitText)) return;
+      QVERIFY(QTest::qWaitFor([this] { return candidates()->topLevelItemCount() >= 50; }, 30000));
+    };
+    click("按钮电脑取名");
+    settle();
+  }
+
+ private slots:
+  void init() {
+    home_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
+    services_ = FakeUiServices{};
+    window_ = std::make_unique<MainWindow>(services_);
+    window_->findChild<PersonalNaming*>()->seedSource = [] { return 7u; };
+    window_->startUp();
+    window_->showPage(MainWindow::kPersonal);
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+  void cleanup() {
+    window_->close();  // closes the tables too, as at exit
+    window_.reset();
+    home_.reset();
+  }
+
+  void boxesFollowTheirTickBoxesAndTheNameLength() {
+    QVERIFY(!control<QComboBox>("组合框星级")->isEnabled());
+    QVERIFY(!control<QLineEdit>("编辑框固定字")->isEnabled());
+    click("选择框星级");
+    QVERIFY(control<QComboBox>("组合框星级")->isEnabled());
+    control<QCheckBox>("选择框固定字")->setChecked(true);
+    QVERIFY(control<QComboBox>("组合框固定字选择")->isEnabled());
+    QVERIFY(control<QLineEdit>("编辑框固定字")->isEnabled());
+    click("单选框字数三");
+    control<QComboBox>("组合框固定字选择")->setCurrentIndex(2);
+    click("单选框字数二");
+    QCOMPARE(control<QComboBox>("组合框固定字选择")->currentIndex(), 1);
+    click("单选框字数一");
+    QCOMPARE(control<QComboBox>("组合框固定字选择")->currentIndex(), 0);
+  }
+
+  void refusalsNameTheBoxAndSelectItsText() {
+    fill("Ａ");
+    click("按钮电脑取名");
+    expectMessage(0, "您未输入合法内容！", "提示", MessageIcon::Warning);
+    QCOMPARE(QApplication::focusWidget(), control<QWidget>("编辑框姓"));
+    QCOMPARE(control<QLineEdit>("编辑框姓")->selectedText(), u("Ａ"));
+
+    fill("欧阳");
+    click("单选框字数三");
+    click("按钮电脑取名");
+    expectMessage(1, "复姓不可以使用三个字的名字！", "特别提示", MessageIcon::Warning);
+    QCOMPARE(services_.messages.size(), std::size_t{2});
+    QCOMPARE(candidates()->topLevelItemCount(), 0);
+  }
+
+  void namesArriveUntilStopped() {
+    nameFifty();
+    expectMessage(0, kWaitText, "特别提示", MessageIcon::Information);
+    const QStringList first = names();
+    QVERIFY(first.size() >= 50);
+    QVERIFY(first.size() < 2000);  // stopped by the user, not by the cap
+    for (int i = 0; i < first.size(); ++i) {
+      QVERIFY2(first[i].startsWith(u("王")) && first[i].endsWith(u("]")), qPrintable(first[i]));
+      QCOMPARE(candidates()->topLevelItem(i)->data(0, Qt::UserRole).toInt(), i + 1);
+    }
+    for (int i = 0; i < recommended()->count(); ++i) {
+      QVERIFY(recommended()->item(i)->text().endsWith(u("[☆☆☆☆]")));
+    }
+    QVERIFY(status().startsWith(u("根据周易")));
+  }
+
+  void aRunEndsByItselfAtTwoThousandNames() {
+    fill("王");
+    services_.whileShown = [this](const ShownMessage& message) {
+      if (message.text != u(kWaitText)) return;
+      QVERIFY(QTest::qWaitFor([this] { return services_.waitCloser->closed(); }, 60000));
+    };
+    click("按钮电脑取名");
+    settle();
+    QCOMPARE(candidates()->topLevelItemCount(), 2000);
+    QCOMPARE(status(), u("已取名2000个，达到一次取名的上限，取名已停止"));
+  }
+
+  void copyingSaysWhatHappened() {
+    click("按钮复制名字");
+    expectMessage(0, "没有可复制的名字！", "提示", MessageIcon::Warning);
+
+    nameFifty();
+    services_.messages.clear();
+    click("按钮复制名字");
+    expectMessage(0, "复制名字成功！", "提示", MessageIcon::Information);
+    QCOMPARE(services_.clipboard, names().join(u("\r\n")) + u("\r\n"));
+
+    services_.clipboardWorks = false;
+    click("按钮复制名字");
+    expectMessage(1, "复制名字失败！", "提示", MessageIcon::Warning);
+  }
+};
+
+QTEST_MAIN(PersonalPageTest)
+#include "personal_page_test.moc"

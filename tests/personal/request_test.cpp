@@ -1,0 +1,128 @@
+#include "personal/request.h"
+
+#include "profile/profile.h"
+#include "storage/data_table.h"
+#include "support/program_sandbox.h"
+#include "support/text_support.h"
+
+#include <gtest/gtest.h>
+#include <filesystem>
+
+namespace zeruda::personal {
+namespace {
+
+using test::gbk;
+using test::utf8;
+
+// 王, a boy born 2024-03-01 at 8:00: lunar 2024-1-21 (the new year fell on 10
+// February); pillars 甲辰 (after 立春), 丙寅 (before 惊蛰), 甲子 (453 sixty-day cycles
+// after 1949-10-01, a 甲子 day), 戊辰 (the 辰 hour of a 甲 day);
+// elements 木土 火木 木水 土土, so 金 is missing.
+PersonalForm wangBoy() {
+  PersonalForm form;
+  form.surname = gbk("王");
+  form.birthDate = {2024, 3, 1};
+  form.lunarReading = calendar::LunarDate{2024, 1, 21, false};
+  form.hourIndex = 8;
+  return form;
+}
+
+class PersonalRequest : public testing::Test {
+ protected:
+  test::ProgramSandbox sandbox_;
+};
+
+TEST_F(PersonalRequest, RefusalsComeInTheirOrderAndWriteNothing) {
+  struct Case {
+    const char* name;
+    const char* surname;
+    int length;
+    const char* fixed;  // nullptr: nothing fixed
+    const char* text;
+    const char* caption;
+    const char* focus;
+  };
+  const Case cases[] = {
+      {"compound surname first", "欧阳", 3, "x", "复姓不可以使用三个字的名字！", "特别提示", ""},
+      {"empty surname", "  ", 2, nullptr, "您未输入合法内容！", "提示", "编辑框姓"},
+      {"latin surname", "Wang", 2, nullptr, "您未输入合法内容！", "提示", "编辑框姓"},
+      {"middle not a character", "王x王", 2, nullptr, "您未输入合法内容！", "提示", "编辑框姓"},
+      {"three surname characters", "欧阳王", 2, nullptr, "您未输入合法内容！", "提示", "编辑框姓"},
+      {"empty fixed box", "王", 2, "", "您未输入合法内容！", "提示", "编辑框固定字"},
+      {"two fixed characters", "王", 2, "明亮", "您未输入合法内容！", "提示", "编辑框固定字"},
+  };
+  for (const Case& c : cases) {
+    PersonalForm form = wangBoy();
+    form.surname = gbk(c.surname);
+    form.givenLength = c.length;
+    form.fixCharacter = c.fixed != nullptr;
+    if (c.fixed) form.fixedCharacter = gbk(c.fixed);
+    const PersonalRequestOutcome outcome = runPersonalRequest(form);
+    ASSERT_TRUE(outcome.message) << c.name;
+    EXPECT_FALSE(outcome.start) << c.name;
+    EXPECT_EQ(utf8(outcome.message->text), c.text) << c.name;
+    EXPECT_EQ(utf8(outcome.message->caption), c.caption) << c.name;
+    EXPECT_EQ(outcome.message->icon, MessageIcon::Warning) << c.name;
+    EXPECT_EQ(utf8(outcome.message->focus), c.focus) << c.name;
+  }
+  EXPECT_FALSE(std::filesystem::exists(profile::profilePath()));
+}
+
+TEST_F(PersonalRequest, WritesThePersonsChartAndEmptiesTheScratchTable) {
+  auto scratch = storage::openDataTable("xm");
+  ASSERT_TRUE(scratch.ok());
+  ASSERT_TRUE(scratch.value().append({"x", "1", "2", "3", "4", "5", "6", "7", "8", "1"}).ok());
+
+  const PersonalRequestOutcome outcome = runPersonalRequest(wangBoy());
+  ASSERT_FALSE(outcome.message) << utf8(outcome.message->text);
+  const profile::PersonalChartProfile stored =
+      profile::readPersonalChartProfile(profile::profilePath());
+  EXPECT_EQ(utf8(stored.surname), "王");
+  EXPECT_EQ(utf8(stored.gender), "男");
+  EXPECT_EQ(utf8(stored.solarBirth), "2024年3月1日8时");
+  EXPECT_EQ(utf8(stored.lunarBirth), "2024年1月21日");
+  EXPECT_EQ(utf8(stored.hourBranch), "辰");
+  EXPECT_EQ(utf8(stored.pillars), "甲辰年丙寅月甲子日戊辰时");
+  EXPECT_EQ(utf8(stored.eightCharacters), "甲辰丙寅甲子戊辰");
+  EXPECT_EQ(utf8(stored.elements), "木土 火木 木水 土土");
+  EXPECT_EQ(utf8(stored.favourable), "金");
+  EXPECT_EQ(stored.baseScore, "4");
+  EXPECT_EQ(scratch.value().recordCount(), 0);
+
+  const WorkerSettings& settings = outcome.start->settings;
+  EXPECT_EQ(settings.baseScore, 4);
+  EXPECT_EQ(utf8(settings.soughtElements), "金");
+  ASSERT_EQ(settings.surnameEntries.size(), 1u);
+  EXPECT_EQ(settings.surnameEntries[0].strokes, 4);
+  EXPECT_EQ(settings.fixedPosition, -1);
+  EXPECT_EQ(settings.wantedLevel, 4);
+  EXPECT_EQ(utf8(outcome.start->waitMessage.text), "正在取名，点击[确定]可停止　　");
+}
+
+// Scoring on the "吉数" of an earlier chart would rate every name wrongly.
+TEST_F(PersonalRequest, AProfileThatCannotBeWrittenStopsTheRequest) {
+  std::filesystem::create_directory(profile::profilePath());  // in the file's way
+  const PersonalRequestOutcome outcome = runPersonalRequest(wangBoy());
+  ASSERT_TRUE(outcome.message);
+  EXPECT_FALSE(outcome.start);
+  EXPECT_EQ(utf8(outcome.message->text).rfind("先天八字保存失败：", 0), 0u)
+      << utf8(outcome.message->text);
+}
+
+TEST_F(PersonalRequest, AFixedPositionPastTheNameMovesToItsLastCharacter) {
+  PersonalForm form = wangBoy();
+  form.surname = gbk("欧阳");
+  form.givenLength = 1;
+  form.fixCharacter = true;
+  form.fixedPositionIndex = 2;
+  form.fixedCharacter = gbk("明");
+  const PersonalRequestOutcome outcome = runPersonalRequest(form);
+  ASSERT_TRUE(outcome.start);
+  EXPECT_EQ(outcome.start->settings.fixedPosition, 1);
+  EXPECT_EQ(outcome.start->settings.fixedEntry.strokes, 8);
+  ASSERT_EQ(outcome.start->settings.surnameEntries.size(), 2u);
+  EXPECT_EQ(outcome.start->settings.surnameEntries[1].strokes, 17);  // 陽
+}
+
+}  // namespace
+}  // namespace zeruda::personal
