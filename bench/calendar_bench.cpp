@@ -1,6 +1,7 @@
 #include "calendar/element_strength.h"
 #include "calendar/gregorian.h"
 #include "calendar/lunar.h"
+#include "calendar/opening_days.h"
 #include "calendar/pillars.h"
 
 #include <benchmark/benchmark.h>
@@ -53,5 +54,13 @@ void BM_WholeSpanLunarAndPillarTexts(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 54008);
 }
 BENCHMARK(BM_WholeSpanLunarAndPillarTexts)->Unit(benchmark::kMillisecond);
+
+// The longest opening-day search, a year of days, as the almanac page and the
+// command run it. Target: under 20 ms, well inside a click.
+void BM_OpeningDaysOfAYear(benchmark::State& state) {
+  const DateTime birth{1985, 6, 15, 8, 30, 0};
+  for (auto _ : state) benchmark::DoNotOptimize(openingDays({2027, 1, 1}, 365, birth));
+}
+BENCHMARK(BM_OpeningDaysOfAYear)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "calendar/chart_report.h"
 
 #include "calendar/birth_chart.h"
+#include "calendar/birth_time_warnings.h"
 #include "calendar/element_strength.h"
 #include "dictionary/pinyin.h"
 #include "text/gbk.h"
@@ -57,6 +58,10 @@ void appendChartLines(std::string& out, const BirthChart& chart) {
   appendLine(out, "  星座："_gbk + chart.starSign);
   appendLine(out, "  四柱："_gbk + y + "年，"_gbk + m + "月，"_gbk + d + "日，"_gbk + h + "时"_gbk);
   appendLine(out, "  生辰："_gbk + y + " " + m + " " + d + " " + h);
+  // Where the chart hangs on a few minutes, the reader learns it right under the pillars.
+  for (const std::string& warning : birthTimeWarnings(chart.birthMoment)) {
+    appendLine(out, "  提示："_gbk + warning);
+  }
   appendLine(out, "  八字："_gbk + chart.pillarElements);
   appendLine(out, "  纳音："_gbk + nayin[0] + " " + nayin[1] + " " + nayin[2] + " " + nayin[3]);
   appendLine(out, "  五行缺："_gbk + (chart.missingElements.empty() ? "五行什么都不缺"_gbk

@@ -15,8 +15,6 @@
 #include "cli/terminal.h"
 #include "text/gbk_literal.h"
 
-#include <cstdio>
-
 namespace zeruda::cli {
 namespace {
 
@@ -31,12 +29,6 @@ std::string lunarMonthDay(const calendar::AlmanacDay& day) {
 
 std::string officerOf(const calendar::AlmanacDay& day) {
   return day.officer ? calendar::officerText(*day.officer) : std::string();
-}
-
-std::string isoDate(calendar::Date date) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-  return text;
 }
 
 std::string dayJson(const calendar::AlmanacDay& day) {

@@ -3,6 +3,7 @@
 #include "cli/command_list.h"
 
 #include "calendar/birth_chart.h"
+#include "calendar/birth_time_warnings.h"
 #include "calendar/chart_report.h"
 #include "calendar/element_strength.h"
 #include "calendar/pillars.h"
@@ -55,6 +56,9 @@ std::string chartJson(const calendar::DateTime& moment) {
   json.key("balance").number(static_cast<double>(s.balance));
   json.key("verdict").string(s.verdict);
   json.key("favourable").string(s.favourable);
+  json.key("warnings").beginArray();
+  for (const auto& warning : calendar::birthTimeWarnings(moment)) json.string(warning);
+  json.endArray();
   json.endObject();
   return json.text();
 }

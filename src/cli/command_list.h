@@ -13,6 +13,7 @@ int runDemo(std::span<const std::string> args, std::ostream& out, std::ostream& 
 int runCalendar(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runAlmanac(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runOpeningDays(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runMonth(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runTerms(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runChart(std::span<const std::string> args, std::ostream& out, std::ostream& err);

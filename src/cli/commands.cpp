@@ -29,6 +29,8 @@ std::span<const Command> commands() {
               "the almanac of a day, or one line per day of a range"},
       Command{"almanac-search", "--from DATE --range 7|15|30|60|90|180 --activity TEXT [--avoid]",
               runAlmanacSearch, "the days within a range that favour (or disfavour) an activity"},
+      Command{"opening-days", "--from DATE --days N [--birth DATE --time HH:MM] [--json]",
+              runOpeningDays, "the days fit for opening a business, best first, with their reasons"},
       Command{"chart", "DATE TIME [--json] [--svg FILE]", runChart,
               "the birth-chart report of a birth moment"},
       Command{"paths", "", runPaths, "where the program keeps its working files"},

@@ -3,6 +3,7 @@
 #include "calendar/almanac.h"
 #include "calendar/date_pattern.h"
 #include "gui/lunar_date_box.h"
+#include "gui/opening_days_page.h"
 #include "gui/qt_text.h"
 #include "gui/widgets.h"
 
@@ -50,6 +51,8 @@ AlmanacWindow::AlmanacWindow(QDate shown, QWidget* parent) : QWidget(parent, Qt:
   tabs->setObjectName(QStringLiteral("选择夹1"));
   tabs->addTab(buildDayPage(), QStringLiteral("黄历查询"));
   tabs->addTab(buildSearchPage(), QStringLiteral("选日子"));
+  opening = new OpeningDaysPage(dateBox, this);
+  tabs->addTab(opening, QStringLiteral("选吉日开业"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
@@ -58,6 +61,9 @@ AlmanacWindow::AlmanacWindow(QDate shown, QWidget* parent) : QWidget(parent, Qt:
   connect(dayQuery, &QPushButton::clicked, this, &AlmanacWindow::showDay);
   connect(dateBox, &LunarDateBox::dateChanged, this, &AlmanacWindow::showDay);
   connect(searchButton, &QPushButton::clicked, this, &AlmanacWindow::search);
+  // Like the search, the opening-day list comes forward with its results.
+  connect(opening->query, &QPushButton::clicked, this,
+          [this] { tabs->setCurrentIndex(kOpeningPage); });
   resize(560, 320);
   showDay();
 }

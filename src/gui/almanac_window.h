@@ -12,9 +12,11 @@ class QTabWidget;
 namespace zeruda::gui {
 
 class LunarDateBox;
+class OpeningDaysPage;
 
-// The almanac 黄历吉日: one day's stems and branches, officer, Nayin, 宜 and 忌, and a
-// search of the coming days for those that favour (or forbid) an activity.
+// The almanac 黄历吉日: one day's stems and branches, officer, Nayin, 宜 and 忌, a
+// search of the coming days for those that favour (or forbid) an activity, and the
+// days that suit opening a business for the saved legal representative.
 class AlmanacWindow : public QWidget {
   Q_OBJECT
  public:
@@ -22,9 +24,9 @@ class AlmanacWindow : public QWidget {
   explicit AlmanacWindow(QDate shown, QWidget* parent = nullptr);
 
   // Page indexes of 选择夹1.
-  enum Page { kDayPage, kSearchPage };
+  enum Page { kDayPage, kSearchPage, kOpeningPage };
 
-  QTabWidget* tabs = nullptr;           // 选择夹1: 黄历查询, 选日子
+  QTabWidget* tabs = nullptr;           // 选择夹1: 黄历查询, 选日子, 选吉日开业
   LunarDateBox* dateBox = nullptr;      // 农历日期框1
   QPushButton* dayQuery = nullptr;      // 按钮黄历查询 "查询"
   QLabel* dateLine = nullptr;           // 标签黄历
@@ -37,6 +39,7 @@ class AlmanacWindow : public QWidget {
   QComboBox* activity = nullptr;        // 组合框宜忌
   QPushButton* searchButton = nullptr;  // 按钮日子查询 "查询"
   QListWidget* found = nullptr;         // 选择列表框1
+  OpeningDaysPage* opening = nullptr;   // 选吉日开业
 
   // The day display of the date in the box.
   void showDay();

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zeruda::calendar {
 namespace {
 
@@ -106,6 +108,61 @@ TEST(BirthChartReport, OutOfSpanHasEmptyPillarsAndEveryElementMissing) {
   EXPECT_EQ(lines[10], "  五行缺：木火土金水");
   EXPECT_EQ(lines[13], "   日主天干为  同类为： ；异类为：。");
 }
+
+struct WarningCase {
+  const char* name;
+  DateTime birth;
+  std::vector<std::string> lines;  // what stands between "  生辰：" and "  八字："
+};
+
+class BirthTimeWarnings : public testing::TestWithParam<WarningCase> {};
+
+// Moments and pillars as published: 立春 2014 at 06:03:10 (癸巳 乙丑 before, 甲午 丙寅
+// after), 惊蛰 2014 at 00:02:09; day pillars counted from 2000-01-01, a 戊午 day.
+TEST_P(BirthTimeWarnings, StandRightUnderThePillars) {
+  const auto lines = linesOf(test::utf8(birthChartReport(GetParam().birth, std::nullopt)));
+  const auto eight = std::find_if(lines.begin(), lines.end(),
+                                  [](const std::string& l) { return l.starts_with("  八字："); });
+  ASSERT_NE(eight, lines.end());
+  ASSERT_TRUE(lines[7].starts_with("  生辰：")) << lines[7];
+  EXPECT_EQ(std::vector<std::string>(lines.begin() + 8, eight), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Report, BirthTimeWarnings,
+    testing::Values(
+        WarningCase{
+            "AFewMinutesBeforeLiChun",
+            {2014, 2, 4, 6, 0, 0},
+            {"  提示：出生时刻距立春（2014年2月4日6时3分10秒）不足两小时；此刻之前为 癸巳年 "
+             "乙丑月，之后为 甲午年 丙寅月。"}},
+        WarningCase{
+            "JustUnderTwoHoursBefore",
+            {2014, 2, 4, 4, 3, 11},
+            {"  提示：出生时刻距立春（2014年2月4日6时3分10秒）不足两小时；此刻之前为 癸巳年 "
+             "乙丑月，之后为 甲午年 丙寅月。"}},
+        WarningCase{"TwoHoursBefore", {2014, 2, 4, 4, 3, 10}, {}},
+        WarningCase{"NoonOfLiChun", {2014, 2, 4, 12, 0, 0}, {}},
+        // Late on the evening before 惊蛰: the month only, then the two ways of the day.
+        WarningCase{
+            "LateBeforeJingZhe",
+            {2014, 3, 5, 23, 30, 0},
+            {"  提示：出生时刻距惊蛰（2014年3月6日0时2分9秒）不足两小时；此刻之前为 丙寅月，之后为 "
+             "丁卯月。",
+             "  提示：23时后出生按23时换日（日柱 丙子，时柱 戊子）；若按子夜换日，日柱 "
+             "乙亥，时柱 戊子。"}},
+        WarningCase{"FiveBeforeNine",
+                    {1990, 7, 20, 8, 55, 0},
+                    {"  提示：出生时刻距时辰交界不足十分钟；前一时辰为 壬辰，后一时辰为 癸巳。"}},
+        WarningCase{
+            "JustAfterEleven",
+            {1990, 7, 20, 23, 9, 59},
+            {"  提示：23时后出生按23时换日（日柱 丁亥，时柱 庚子）；若按子夜换日，日柱 丙戌，"
+             "时柱 庚子。",
+             "  提示：出生时刻距时辰交界不足十分钟；前一时辰为 己亥，后一时辰为 庚子。"}},
+        WarningCase{"TenMinutesBeforeNine", {1990, 7, 20, 8, 50, 0}, {}},
+        WarningCase{"OutsideTheCalendar", {1900, 6, 1, 23, 55, 0}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zeruda::calendar

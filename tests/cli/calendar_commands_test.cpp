@@ -84,6 +84,17 @@ INSTANTIATE_TEST_SUITE_P(
                                 "2049-01-01"},
                     OutsideCase{"ChartBefore", {"chart", "1901-02-18", "12:00"}, "1901-02-18"},
                     OutsideCase{"ChartLongBefore", {"chart", "1850-06-01", "12:00"}, "1850-06-01"},
+                    OutsideCase{"OpeningDaysFrom",
+                                {"opening-days", "--from", "1901-02-18", "--days", "7"},
+                                "1901-02-18"},
+                    OutsideCase{"OpeningDaysRangeEnd",
+                                {"opening-days", "--from", "2048-12-31", "--days", "7", "--birth",
+                                 "1985-06-15", "--time", "08:30"},
+                                "2049-01-07"},
+                    OutsideCase{"OpeningDaysBirth",
+                                {"opening-days", "--from", "2027-01-01", "--days", "7", "--birth",
+                                 "1850-06-01", "--time", "08:30"},
+                                "1850-06-01"},
                     OutsideCase{"Generate",
                                 {"generate", "--surname", "张", "--given", "三", "--birth",
                                  "1900-01-01", "--time", "08:30"},
@@ -180,11 +191,48 @@ TEST(ChartCommand, GivesTheFiguresAsJson) {
       R"("scores":{"金":0,"木":1.2000000476837158,"水":1.2000000476837158,"火":3,"土":3},)"
       R"("dayMaster":"土","sameScore":6,"otherScore":)";
   EXPECT_EQ(r.out.substr(0, start.size()), start);
-  EXPECT_NE(r.out.find(R"(,"verdict":"八字过强","favourable":"金"})"
+  EXPECT_NE(r.out.find(R"(,"verdict":"八字过强","favourable":"金","warnings":[]})"
                        "\n"),
             std::string::npos)
       << r.out;
 }
+
+struct WarningCase {
+  const char* name;
+  std::vector<std::string> args;
+  std::vector<std::string> named;  // pieces the warnings must hold; none: no warning at all
+};
+
+class ChartWarnings : public testing::TestWithParam<WarningCase> {};
+
+// The day pillars of 1990-07-20 and -21 are counted from 2000-01-01, a 戊午 day; the
+// hour stems follow from the day stem (丙 and 辛 days start their 子 hour at 戊).
+TEST_P(ChartWarnings, NameWhatAFewMinutesWouldChange) {
+  const CliRun r = run(GetParam().args);
+  ASSERT_EQ(r.code, 0) << r.err;
+  if (GetParam().named.empty()) {
+    EXPECT_EQ(r.out.find("提示"), std::string::npos) << r.out;
+  }
+  for (const auto& piece : GetParam().named) {
+    EXPECT_NE(r.out.find(piece), std::string::npos) << piece << " in\n" << r.out;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Chart, ChartWarnings,
+    testing::Values(
+        WarningCase{"NearLiChun",
+                    {"chart", "2014-02-04", "06:00"},
+                    {"  提示：出生时刻距立春（2014年2月4日6时3分10秒）", "癸巳", "甲午"}},
+        WarningCase{"NoonOfLiChun", {"chart", "2014-02-04", "12:00"}, {}},
+        WarningCase{"AfterEleven", {"chart", "1990-07-20", "23:30"}, {"日柱 丁亥", "日柱 丙戌"}},
+        WarningCase{"NearAnHourBoundary", {"chart", "1990-07-20", "08:55"}, {"壬辰", "癸巳"}},
+        WarningCase{
+            "AsJson",
+            {"chart", "2014-02-04", "06:00", "--json"},
+            {R"("warnings":["出生时刻距立春（2014年2月4日6时3分10秒）不足两小时；此刻之前为 )"
+             R"(癸巳年 乙丑月，之后为 甲午年 丙寅月。"]})"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zeruda::cli

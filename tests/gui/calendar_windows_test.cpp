@@ -1,6 +1,10 @@
 // moc needs only the test class; the core headers are for the compiler.
 #ifndef Q_MOC_RUN
 #include "calendar/perpetual_calendar.h"
+#include "profile/profile.h"
+#include "storage/table_files.h"
+#include "storage/working_folder.h"
+#include "support/text_support.h"
 #endif
 #include "fake_ui_services.h"
 #include "find_control.h"
@@ -18,8 +22,10 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <memory>
 
 using zeruda::gui::LunarDateBox;
@@ -133,6 +139,47 @@ class CalendarWindowsTest : public QObject {
     QCOMPARE(list->item(0)->text(), QString::fromUtf8("2024年1月7日"));
     QCOMPARE(list->item(1)->text(), QString::fromUtf8("2024年1月8日"));
     QCOMPARE(in<QTabWidget>(window, "选择夹1")->currentIndex(), 1);
+  }
+
+  // No working folder is chosen here, so no legal representative is saved.
+  void openingPageSaysWhenNoLegalRepresentativeIsSaved() {
+    QWidget* window = openFromToolbar(10, "黄历吉日");
+    QTest::mouseClick(in<QPushButton>(window, "按钮开业查询"), Qt::LeftButton);
+    QVERIFY(text(window, "标签开业法人").contains(QString::fromUtf8("尚未保存")));
+    QCOMPARE(in<QTreeWidget>(window, "开业吉日列表框")->topLevelItemCount(), 0);
+  }
+
+  void openingPageListsTheSavedLegalRepresentativesDaysWithReasons() {
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    zeruda::storage::chooseDriveRoot(zeruda::storage::systemRoots());
+    zeruda::profile::LegalPersonProfile saved;
+    saved.surname = zeruda::test::gbk("王");
+    saved.givenName = zeruda::test::gbk("建国");
+    saved.solarBirth = zeruda::test::gbk("1985年6月15日8时30分");
+    saved.hourText = "8";
+    saved.minuteText = "30";
+    QVERIFY(zeruda::profile::writeLegalPersonProfile(zeruda::profile::profilePath(), saved));
+
+    QWidget* window = openFromToolbar(10, "黄历吉日");
+    in<LunarDateBox>(window, "农历日期框1")->setDate({2027, 1, 1});
+    in<QSpinBox>(window, "开业天数框")->setValue(60);
+    QTest::mouseClick(in<QPushButton>(window, "按钮开业查询"), Qt::LeftButton);
+    QCOMPARE(in<QTabWidget>(window, "选择夹1")->currentIndex(), 2);
+    QCOMPARE(text(window, "标签开业法人"),
+             QString::fromUtf8("法人：王建国　生于1985年6月15日8时30分"));
+    auto* list = in<QTreeWidget>(window, "开业吉日列表框");
+    QVERIFY(list->topLevelItemCount() > 0);
+    QVERIFY(text(window, "标签开业结果")
+                .contains(QString::number(list->topLevelItemCount()) + QString::fromUtf8(" 天")));
+    // A 开 day (己亥) with its reasons; 2027-01-04, a 危 day on 未, clashes with the 丑 year.
+    const auto rows = list->findItems(QString::fromUtf8("2027年1月20日"), Qt::MatchExactly);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0]->text(1) + rows[0]->text(2), QString::fromUtf8("开己亥"));
+    QVERIFY(rows[0]->text(3).startsWith(QString::fromUtf8("值开日；宜交易、契券；忌经商")));
+    QVERIFY(list->findItems(QString::fromUtf8("2027年1月4日"), Qt::MatchExactly).isEmpty());
+    main_.reset();
+    zeruda::storage::shutdownCleanup();
   }
 };
 

@@ -70,6 +70,22 @@ class ChartPageTest : public QObject {
     QVERIFY(report().contains(QString::fromUtf8("  四柱：甲午年，丙寅月，")));
   }
 
+  // Six o'clock on 4 February 2014, three minutes before 立春: the report says so right
+  // under the pillars; at noon it has nothing to warn of.
+  void reportWarnsWhereTheChartHangsOnAFewMinutes() {
+    fillCompanyPage();
+    control<QComboBox>("公司法人组合框分")->setCurrentIndex(0);
+    QTest::mouseClick(control<QPushButton>("按钮八字计算"), Qt::LeftButton);
+    QVERIFY2(report().contains(QString::fromUtf8(
+                 "  生辰：癸巳 乙丑 丙午 辛卯\n"
+                 "  提示：出生时刻距立春（2014年2月4日6时3分10秒）不足两小时；此刻之前为 癸巳年 "
+                 "乙丑月，之后为 甲午年 丙寅月。\n  八字：")),
+             qPrintable(report()));
+    control<QComboBox>("公司法人组合框时")->setCurrentIndex(12);
+    QTest::mouseClick(control<QPushButton>("按钮八字计算"), Qt::LeftButton);
+    QVERIFY(!report().contains(QString::fromUtf8("提示")));
+  }
+
   void computeButtonReplacesTheWholeReportEachTime() {
     fillCompanyPage();
     QTest::mouseClick(control<QPushButton>("按钮八字计算"), Qt::LeftButton);

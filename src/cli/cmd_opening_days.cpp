@@ -1,0 +1,112 @@
+// zeruda-cli opening-days --from DATE --days N [--birth DATE --time HH:MM] [--json]: the
+// days after DATE fit to open a business for the legal representative (the one saved
+// in the profile unless --birth gives another), best first, each with its reasons.
+#include "cli/command_list.h"
+
+#include "calendar/ganzhi.h"
+#include "calendar/lunar.h"
+#include "calendar/opening_days.h"
+#include "cli/args.h"
+#include "cli/cli.h"
+#include "cli/command.h"
+#include "cli/date_args.h"
+#include "cli/environment.h"
+#include "cli/json.h"
+#include "cli/terminal.h"
+#include "profile/legal_birth.h"
+#include "profile/profile.h"
+#include "text/gbk_literal.h"
+
+#include <optional>
+
+namespace zeruda::cli {
+namespace {
+
+using namespace text::literals;
+
+// The birth given on the line, or nothing when neither --birth nor --time is.
+std::optional<calendar::DateTime> givenBirth(const Args& parsed) {
+  const auto birthText = parsed.value("birth");
+  const auto timeText = parsed.value("time");
+  if (!birthText && !timeText) return std::nullopt;
+  if (!birthText || !timeText) throw UsageError("--birth DATE and --time HH:MM go together");
+  const calendar::Date date = parseDate(*birthText, "--birth");
+  const calendar::DateTime time = parseTime(*timeText, "--time");
+  return calendar::DateTime::of(date, time.hour, time.minute, time.second);
+}
+
+// The saved legal representative's birth, or a refusal that says what to do instead.
+std::optional<calendar::DateTime> savedBirth(std::ostream& err) {
+  ProgramEnvironment environment;
+  const auto saved = profile::savedLegalPerson(profile::profilePath());
+  if (!saved) {
+    err << "zeruda-cli opening-days: no legal representative is saved in the profile; "
+           "give --birth DATE --time HH:MM\n";
+    return std::nullopt;
+  }
+  const calendar::Date date = saved->birth.date();
+  if (date < calendar::kFirstLunarDate || calendar::kLastLunarDate < date) {
+    throw OutOfRange("the saved legal representative's birth " + outsideCalendar(isoDate(date)));
+  }
+  return saved->birth;
+}
+
+std::string reasonsText(const calendar::OpeningDay& day) {
+  std::string text;
+  for (const std::string& reason : day.reasons) text += (text.empty() ? "" : "；"_gbk) + reason;
+  return text;
+}
+
+std::string daysJson(const std::vector<calendar::OpeningDay>& days) {
+  Json json;
+  json.beginArray();
+  for (const calendar::OpeningDay& day : days) {
+    json.beginObject().key("date").string(isoDate(day.date));
+    json.key("officer").string(calendar::officerText(day.officer));
+    json.key("pillars").beginArray();
+    for (int pair : day.pillars) json.string(calendar::pairText(pair));
+    json.endArray();
+    json.key("reasons").beginArray();
+    for (const std::string& reason : day.reasons) json.string(reason);
+    json.endArray().endObject();
+  }
+  json.endArray();
+  return json.text();
+}
+
+std::string dayLines(const std::vector<calendar::OpeningDay>& days) {
+  std::string lines;
+  for (const calendar::OpeningDay& day : days) {
+    lines += isoDate(day.date) + "\t" + calendar::officerText(day.officer) + "\t" +
+             calendar::pairText(day.pillars[2]) + "\t" + reasonsText(day) + "\n";
+  }
+  return lines;
+}
+
+}  // namespace
+
+int runOpeningDays(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  const Args parsed(args, {"from", "days", "birth", "time"}, {"json"});
+  parsed.expectPositional(0, "");
+  const auto fromText = parsed.value("from");
+  const auto daysText = parsed.value("days");
+  if (!fromText || !daysText) throw UsageError("--from DATE and --days N are both needed");
+  const calendar::Date from = parseDate(*fromText, "--from");
+  const int days =
+      parseInt(*daysText, calendar::kFewestOpeningDays, calendar::kMostOpeningDays, "--days");
+  const calendar::Date end = calendar::openingRangeEnd(from, days);
+  if (calendar::kLastLunarDate < end) throw OutOfRange(outsideCalendar(isoDate(end)));
+
+  std::optional<calendar::DateTime> birth = givenBirth(parsed);
+  if (!birth) birth = savedBirth(err);
+  if (!birth) return kExitRefused;
+  const auto found = calendar::openingDays(from, days, *birth);
+  if (parsed.flag("json")) {
+    out << daysJson(found) << '\n';
+  } else {
+    out << fromGbk(dayLines(found));
+  }
+  return kExitOk;
+}
+
+}  // namespace zeruda::cli

@@ -1,0 +1,109 @@
+#include "gui/opening_days_page.h"
+
+#include "calendar/almanac.h"
+#include "calendar/ganzhi.h"
+#include "calendar/lunar.h"
+#include "calendar/opening_days.h"
+#include "calendar/pillars.h"
+#include "gui/lunar_date_box.h"
+#include "gui/qt_text.h"
+#include "gui/widgets.h"
+#include "profile/legal_birth.h"
+#include "profile/profile.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <optional>
+
+namespace zeruda::gui {
+namespace {
+
+// The legal representative as the page names them; nothing when none is saved.
+std::optional<profile::SavedLegalPerson> showPerson(QLabel* label) {
+  auto saved = profile::savedLegalPerson(profile::profilePath());
+  if (!saved) {
+    label->setText(
+        QStringLiteral("法人：尚未保存。请先在公司取名页填写法人资料并取名，再来选日子。"));
+  } else {
+    label->setText(QStringLiteral("法人：%1　生于%2")
+                       .arg(fromGbk(saved->name), fromGbk(calendar::dateTimeText(saved->birth))));
+  }
+  return saved;
+}
+
+QTreeWidgetItem* dayItem(const calendar::OpeningDay& day) {
+  QString reasons;
+  for (const std::string& reason : day.reasons) {
+    reasons += (reasons.isEmpty() ? QString() : QStringLiteral("；")) + fromGbk(reason);
+  }
+  return new QTreeWidgetItem(QStringList{fromGbk(calendar::almanacDateText(day.date)),
+                                         fromGbk(calendar::officerText(day.officer)),
+                                         fromGbk(calendar::pairText(day.pillars[2])), reasons});
+}
+
+}  // namespace
+
+OpeningDaysPage::OpeningDaysPage(LunarDateBox* start, QWidget* parent)
+    : QWidget(parent), start_(start) {
+  days = new QSpinBox(this);
+  days->setObjectName(QStringLiteral("开业天数框"));
+  days->setRange(calendar::kFewestOpeningDays, calendar::kMostOpeningDays);
+  days->setValue(60);
+  days->setSuffix(QStringLiteral(" 天"));
+  query = makeButton(this, QStringLiteral("按钮开业查询"), QStringLiteral("查询"));
+  person = new QLabel(this);
+  person->setObjectName(QStringLiteral("标签开业法人"));
+  person->setWordWrap(true);
+  summary = new QLabel(this);
+  summary->setObjectName(QStringLiteral("标签开业结果"));
+  summary->setWordWrap(true);
+  found = new QTreeWidget(this);
+  found->setObjectName(QStringLiteral("开业吉日列表框"));
+  found->setRootIsDecorated(false);
+  found->setHeaderLabels({QStringLiteral("日期"), QStringLiteral("值神"), QStringLiteral("日柱"),
+                          QStringLiteral("理由")});
+
+  auto* choices = new QHBoxLayout;
+  choices->addWidget(makeLabel(this, QStringLiteral("日期框所示之后")));
+  choices->addWidget(days);
+  choices->addWidget(query);
+  choices->addStretch(1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(choices);
+  layout->addWidget(person);
+  layout->addWidget(summary);
+  layout->addWidget(found, 1);
+
+  connect(query, &QPushButton::clicked, this, &OpeningDaysPage::search);
+  showPerson(person);
+}
+
+void OpeningDaysPage::search() {
+  found->clear();
+  summary->clear();
+  const auto saved = showPerson(person);
+  if (!saved) return;
+  if (!calendar::inPillarSpan(saved->birth)) {
+    summary->setText(
+        QStringLiteral("法人的出生日期不在历法范围（1901年2月19日至2048年12月31日）之内。"));
+    return;
+  }
+  const calendar::Date from = start_->date();
+  if (calendar::kLastLunarDate < calendar::openingRangeEnd(from, days->value())) {
+    summary->setText(
+        QStringLiteral("所查的日子超出历法范围（至2048年12月31日），请缩短天数或提前日期。"));
+    return;
+  }
+  const auto openingDays = calendar::openingDays(from, days->value(), saved->birth);
+  for (const calendar::OpeningDay& day : openingDays) found->addTopLevelItem(dayItem(day));
+  found->resizeColumnToContents(kDateColumn);
+  summary->setText(QStringLiteral("按黄历旧说，宜开业的日子共 %1 天；日干五行合喜用神的排在前面。")
+                       .arg(static_cast<qlonglong>(openingDays.size())));
+}
+
+}  // namespace zeruda::gui

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTreeWidget;
+
+namespace zeruda::gui {
+
+class LunarDateBox;
+
+// The almanac's page 选吉日开业: the days after the date in the almanac's date box that
+// suit opening a business for the legal representative saved in the profile, best
+// first, each with its reasons.
+class OpeningDaysPage : public QWidget {
+  Q_OBJECT
+ public:
+  // `start` is the almanac's date box, 农历日期框1; the page reads it at each search.
+  OpeningDaysPage(LunarDateBox* start, QWidget* parent = nullptr);
+
+  // Columns of 开业吉日列表框.
+  enum Column { kDateColumn, kOfficerColumn, kDayPillarColumn, kReasonsColumn };
+
+  QSpinBox* days = nullptr;      // 开业天数框: 7 … 365 days after the start
+  QLabel* person = nullptr;      // 标签开业法人: who the days are chosen for
+  QPushButton* query = nullptr;  // 按钮开业查询 "查询"
+  QLabel* summary = nullptr;     // 标签开业结果: how many days, or why none were sought
+  QTreeWidget* found = nullptr;  // 开业吉日列表框
+
+  // Reads the saved legal representative again and lists their days.
+  void search();
+
+ private:
+  LunarDateBox* start_;
+};
+
+}  // namespace zeruda::gui
