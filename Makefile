@@ -6,8 +6,8 @@
 # Packages are installed only when missing (apt-get update runs only then).
 
 PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            libsqlite3-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n \
-            fonts-noto-cjk xvfb xauth clang-format dpkg-dev file
+            libsqlite3-dev libcurl4-openssl-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins \
+            qt6-translations-l10n fonts-noto-cjk xvfb xauth clang-format dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local

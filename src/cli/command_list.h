@@ -27,5 +27,7 @@ int runTable(std::span<const std::string> args, std::ostream& out, std::ostream&
 int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runArticle(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runWebUrl(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runFetch(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 }  // namespace zeruda::cli

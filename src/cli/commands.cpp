@@ -49,6 +49,10 @@ std::span<const Command> commands() {
               runPersonal, "given names for a child, rated on the child's birth chart"},
       Command{"article", "list | show TITLE [N]", runArticle,
               "the reference library's pages: their list, or one page's text"},
+      Command{"web-url", "baidu|360|alibaba|trademark NAME", runWebUrl,
+              "the address a lookup button opens for a name"},
+      Command{"fetch", "URL [--method M] [--header H]... [--data D] [--proxy P] [--headers]",
+              runFetch, "an HTTP request as the program makes it; the body on stdout"},
   };
   return kCommands;
 }

@@ -8,20 +8,31 @@
 #include "gui/secondary_window.h"
 #include "gui/secondary_window.h"
 #include "gui/ui_services.h"
+#include "gui/web_commands.h"
 #include "gui/window_texts.h"
 #include "library/catalogue.h"
-#include "library/history_today.h"
 #include "library/knowledge_tree.h"
 #include "library/page_files.h"
+#include "storage/working_folder.h"
+#include "web/lookup_address.h"
+#include "web/online_article.h"
 
 #include <QAction>
 #include <QDateTime>
+#include <QFutureWatcher>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
-#include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
+#include <optional>
 
 namespace zeruda::gui {
+namespace {
+
+// An article is worth a short wait only: after this our own page is shown instead.
+constexpr std::chrono::seconds kArticleFetchTimeout{15};
+
+}  // namespace
 
 LibraryCommands::LibraryCommands(MainWindow& window, ArticlesPage& articles,
                                  KnowledgePage& knowledge, UiServices& services)
@@ -81,16 +92,64 @@ void LibraryCommands::showInKnowledgeBrowser(const library::ArticlePage& page) {
 }
 
 void LibraryCommands::openEntry(const library::LibraryEntry& entry) {
+  ++openCommands_;
   const QDate today = services_.currentDateTime().date();
   if (entry.kind == library::EntryKind::kHistoryToday) {
-    services_.openInBrowser(
-        QUrl(QString::fromStdString(library::historyTodayAddress(today.month(), today.day()))));
+    browse(services_, &window_,
+           web::historyTodayAddress(configuredHosts(), today.month(), today.day()));
     return;
   }
-  const Result<std::filesystem::path> opened =
-      library::openArticle(library::pageFor(entry, today.year()));
+  if (entry.source != nullptr &&
+      library::roleOf(*entry.source) == library::SourceRole::kOnlineStandIn) {
+    return openOnlinePage(*entry.source);
+  }
+  openPage(library::pageFor(entry, today.year()));
+}
+
+void LibraryCommands::openDocument(std::string_view sourceId) {
+  ++openCommands_;
+  library::ArticlePage page = library::pageOf(library::requiredSource(sourceId));
+  page.file = library::kFolkFile;
+  openPage(page);
+}
+
+void LibraryCommands::openPage(const library::ArticlePage& page) {
+  const Result<std::filesystem::path> opened = library::openArticle(page);
   if (!opened) return reportFailure(opened.error());
   openViewer();
+}
+
+// An online page comes from the configured article server, fetched on a thread of
+// its own while the window stays responsive. With no server, no network, or a fetch
+// that fails, our own page stands in for it.
+void LibraryCommands::openOnlinePage(const library::ArticleSource& standIn) {
+  const web::WebHosts hosts = configuredHosts();
+  const int number = standIn.order;
+  if (!web::articleAddress(hosts, number) || !services_.networkConnected()) {
+    return openPage(library::pageOf(standIn));
+  }
+  using Fetched = std::optional<std::string>;
+  auto* watcher = new QFutureWatcher<Fetched>(this);
+  connect(watcher, &QFutureWatcher<Fetched>::finished, this,
+          [this, watcher, source = &standIn, command = openCommands_] {
+            watcher->deleteLater();
+            if (command != openCommands_) return;
+            const Fetched body = watcher->result();
+            if (body && library::openFetchedPage(library::kFolkFile, *body)) return openViewer();
+            openPage(library::pageOf(*source));
+          });
+  watcher->setFuture(QtConcurrent::run([client = httpClient(), hosts, number] {
+    return web::fetchArticle(*client, hosts, number);
+  }));
+}
+
+std::shared_ptr<const web::HttpClient> LibraryCommands::httpClient() {
+  // Made at first use: the working folder that keeps the cookies is chosen by then.
+  if (!client_) {
+    client_ = std::make_shared<const web::HttpClient>(storage::workingPath(web::kCookieFileName),
+                                                      kArticleFetchTimeout);
+  }
+  return client_;
 }
 
 void LibraryCommands::openViewer() {

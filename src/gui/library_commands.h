@@ -5,9 +5,15 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
+#include <string_view>
 
 class QMenu;
 class QTreeWidgetItem;
+
+namespace zeruda::web {
+class HttpClient;
+}
 
 namespace zeruda::gui {
 
@@ -38,20 +44,32 @@ class LibraryCommands : public QObject {
 
   void openEntry(const library::LibraryEntry& entry);
 
+  // 公司常用文档 ("other/docs-common") and 公司创立相关文档 ("other/docs-founding"): our
+  // page on those documents in the viewer, written to yxzs.htm.
+  void openDocument(std::string_view sourceId);
+
   // The viewer window while it is open.
   ArticleViewer* viewer() const { return viewer_; }
 
  private:
   void showTreeArticle(QTreeWidgetItem* item);
   void showInKnowledgeBrowser(const library::ArticlePage& page);
+  void openPage(const library::ArticlePage& page);
+  void openOnlinePage(const library::ArticleSource& standIn);
   void openViewer();
   void reportFailure(const std::string& gbkMessage);
+  std::shared_ptr<const web::HttpClient> httpClient();
 
   MainWindow& window_;
   ArticlesPage& articles_;
   KnowledgePage& knowledge_;
   UiServices& services_;
   QPointer<ArticleViewer> viewer_;
+  // Counts the open commands, so that a fetch that ends late never covers the page of
+  // a later command.
+  int openCommands_ = 0;
+  // Shared with the fetches still running, which may outlive the window.
+  std::shared_ptr<const web::HttpClient> client_;
 };
 
 }  // namespace zeruda::gui

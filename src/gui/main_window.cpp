@@ -9,6 +9,7 @@
 #include "gui/calendar_window.h"
 #include "gui/company_naming.h"
 #include "gui/company_page.h"
+#include "gui/duplicate_name_window.h"
 #include "gui/evaluation_window.h"
 #include "gui/library_commands.h"
 #include "gui/lookup_window.h"
@@ -21,6 +22,7 @@
 #include "gui/secondary_window.h"
 #include "gui/shortlist_window.h"
 #include "gui/ui_services.h"
+#include "gui/web_commands.h"
 #include "gui/window_layout.h"
 #include "gui/window_texts.h"
 #include "pictures/element_chart.h"
@@ -30,6 +32,7 @@
 #include "storage/program_state.h"
 #include "storage/table_files.h"
 #include "storage/working_folder.h"
+#include "web/lookup_address.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -64,7 +67,8 @@ constexpr int kStatusBarHeight = 22;
 // The result list keeps room for its header and five rows at the smallest size.
 constexpr int kMinimumListHeight = 120;
 
-// Columns of the result list the evaluation window reads: 主体名 and 星级.
+// Columns of the result list the secondary windows read: 全名, 主体名 and 星级.
+constexpr int kFullNameColumn = 1;
 constexpr int kBodyColumn = 2;
 constexpr int kStarsColumn = 6;
 
@@ -107,7 +111,7 @@ void MainWindow::buildToolbar() {
   const std::array<Button, 12> buttons = {{
       {QStringLiteral("个人取名"), [this] { showPage(kPersonal); }},
       {QStringLiteral("公司取名"), [this] { showPage(kCompany); }},
-      {QStringLiteral("名字查重"), {}},
+      {QStringLiteral("名字查重"), [this] { openDuplicateName(); }},
       {QStringLiteral("生辰八字"),
        [this] {
          showPage(kChart);
@@ -205,19 +209,20 @@ void MainWindow::buildQuickMenu() {
   };
   connect(quickMenu_->addAction(QStringLiteral("使用说明")), &QAction::triggered, this, showHelp);
 
-  // The naming advice, the documents and the trademark search come with the web
-  // lookups; their entries are shown greyed until then.
+  // The naming advice is not built yet: its entry is shown greyed.
   quickMenu_->addAction(QStringLiteral("五行平衡取名建议"))->setEnabled(false);
   QMenu* documents = quickMenu_->addMenu(QStringLiteral("相关文档"));
-  documents->addAction(QStringLiteral("公司创立相关文档"));
-  documents->addAction(QStringLiteral("公司常用文档"));
-  documents->setEnabled(false);
+  connect(documents->addAction(QStringLiteral("公司创立相关文档")), &QAction::triggered, library_,
+          [this] { library_->openDocument("other/docs-founding"); });
+  connect(documents->addAction(QStringLiteral("公司常用文档")), &QAction::triggered, library_,
+          [this] { library_->openDocument("other/docs-common"); });
   connect(quickMenu_->addAction(QStringLiteral("公司取名知识")), &QAction::triggered, library_,
           &LibraryCommands::showKnowledgePage);
   quickMenu_->addSeparator();
   QMenu* other = library_->addGroups(quickMenu_);
   other->addSeparator();
-  other->addAction(QStringLiteral("商标在线查询"))->setEnabled(false);
+  connect(other->addAction(QStringLiteral("商标在线查询")), &QAction::triggered, this,
+          &MainWindow::openTrademarkSearch);
   connect(other->addAction(QStringLiteral("使用帮助")), &QAction::triggered, this, showHelp);
 
   // The menu pops up from the status bar's corner and on a right click on the window.
@@ -333,6 +338,27 @@ void MainWindow::openEvaluation() {
   openSecondary(evaluation_, *this, [this] {
     return new EvaluationWindow(services_, this);
   })->restore(selected);
+}
+
+void MainWindow::openDuplicateName() {
+  QString fullName;
+  const QModelIndex current = company_->results->currentIndex();
+  if (current.isValid()) {
+    fullName = current.model()->index(current.row(), kFullNameColumn).data().toString();
+  }
+  const bool wasOpen = !duplicateName_.isNull();
+  auto* window = openSecondary(duplicateName_, *this, [&] {
+    return new DuplicateNameWindow(services_, fullName, this);
+  });
+  // Reopened with another row selected: that row's name replaces the old one.
+  if (wasOpen && !fullName.isEmpty()) window->name->setText(fullName);
+}
+
+// The notice comes first; the connection is not asked, the browser shows its own
+// page when the computer is offline.
+void MainWindow::openTrademarkSearch() {
+  services_.showMessage(this, MessageIcon::None, kSystemCaption, kTrademarkNotice);
+  browse(services_, this, web::lookupAddress(web::Site::Trademark, configuredHosts()));
 }
 
 void MainWindow::openCalendar() {

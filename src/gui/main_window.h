@@ -18,6 +18,7 @@ class CalendarWindow;
 class ChartPage;
 class CompanyNaming;
 class CompanyPage;
+class DuplicateNameWindow;
 class EvaluationWindow;
 class KnowledgePage;
 class LegalChartPage;
@@ -62,6 +63,8 @@ class MainWindow : public QMainWindow {
   void restoreProfile();
   void openEvaluation();
   void openLookup();
+  void openDuplicateName();
+  void openTrademarkSearch();
   void openShortlist();
   void openCalendar();
   void openAlmanac();
@@ -91,6 +94,7 @@ class MainWindow : public QMainWindow {
   QPointer<CalendarWindow> calendar_;
   QPointer<AlmanacWindow> almanac_;
   QPointer<ShortlistWindow> shortlist_;
+  QPointer<DuplicateNameWindow> duplicateName_;
 };
 
 }  // namespace zeruda::gui

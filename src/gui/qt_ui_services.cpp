@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QNetworkInformation>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -102,6 +103,17 @@ bool QtUiServices::setUpPrinter(QWidget* parent, QPrinter& printer) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-void QtUiServices::openInBrowser(const QUrl& address) { QDesktopServices::openUrl(address); }
+bool QtUiServices::openInBrowser(const QUrl& address) {
+  return address.isValid() && QDesktopServices::openUrl(address);
+}
+
+bool QtUiServices::networkConnected() {
+  // The backend is loaded once and then follows the system's state.
+  static const bool haveBackend =
+      QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
+  if (!haveBackend || QNetworkInformation::instance() == nullptr) return true;
+  return QNetworkInformation::instance()->reachability() !=
+         QNetworkInformation::Reachability::Disconnected;
+}
 
 }  // namespace zeruda::gui

@@ -66,8 +66,11 @@ class UiServices {
   // Lets the user pick and set up the printer; false when printing was cancelled.
   virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 
-  // Hands a web address to the system's web browser.
-  virtual void openInBrowser(const QUrl& address) = 0;
+  // Hands a web address to the system's web browser; false when nothing took it.
+  virtual bool openInBrowser(const QUrl& address) = 0;
+
+  // Whether the system says this computer is connected to a network.
+  virtual bool networkConnected() = 0;
 
   // The clock: "today" and "now" of the calendar windows and the library.
   virtual QDateTime currentDateTime() const { return QDateTime::currentDateTime(); }
@@ -81,9 +84,10 @@ void showUserMessage(UiServices& services, QWidget* window, const UserMessage& m
 void showUserWaitMessage(UiServices& services, QWidget* window, const UserMessage& message,
                          MessageCloser& closer);
 
-// The real thing: Qt's message boxes, file dialog, clipboard and print dialog. The
-// save dialog opens in the folder of the last export, else in the documents folder,
-// and remembers the folder chosen (profile section "界面", key "导出目录").
+// The real thing: Qt's message boxes, file dialog, clipboard, print dialog, the
+// desktop's browser and the system's network state. The save dialog opens in the
+// folder of the last export, else in the documents folder, and remembers the folder
+// chosen (profile section "界面", key "导出目录").
 class QtUiServices final : public UiServices {
  public:
   // The user's folders; read once, when the services are made.
@@ -97,7 +101,10 @@ class QtUiServices final : public UiServices {
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
-  void openInBrowser(const QUrl& address) override;
+  bool openInBrowser(const QUrl& address) override;
+  // Asks Qt's network information backend. Where the system offers none, the
+  // computer is taken as connected and a failed fetch says so instead.
+  bool networkConnected() override;
 };
 
 }  // namespace zeruda::gui

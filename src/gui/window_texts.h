@@ -39,4 +39,10 @@ inline const QString kQuickHelpText =
     kQuickUseHead + QStringLiteral("随时可以点击弹出框里的确定按扭中断取名\r\n\r\n") +
     kQuickUseNote;
 
+// Shown before the trademark office's search opens.
+inline const QString kTrademarkNotice = QStringLiteral(
+    "★使用说明★\r\n\r\n--------------------------------------------------\r\n"
+    "软件将打开国家商标局网站进行查询\r\n\r\n在【商标名称】里输入内容后,点查询即可\r\n\r\n"
+    "注意:国家商标局网站每日晚8点至次日2点进行维护,此期间暂停查询");
+
 }  // namespace zeruda::gui

@@ -16,17 +16,30 @@ std::string& address() {
   return shown;
 }
 
+bool isPageFile(std::string_view file) {
+  return file == kFolkFile || file == kTablesFile || file == kKnowledgeFile;
+}
+
+Result<std::filesystem::path> writeDocument(std::string_view file, std::string_view document) {
+  const std::filesystem::path path = storage::workingPath(file);
+  if (path.empty()) return Error{"工作文件夹尚未选定"_gbk};
+  const Result<Done> written = storage::writeFileAtomically(path, document);
+  if (!written) return Error{written.error()};
+  return path;
+}
+
 }  // namespace
 
 Result<std::filesystem::path> writePage(const ArticlePage& page) {
-  if (page.file != kFolkFile && page.file != kTablesFile && page.file != kKnowledgeFile) {
-    return Error{"这一页不写入文件："_gbk + page.title};
-  }
-  const std::filesystem::path path = storage::workingPath(page.file);
-  if (path.empty()) return Error{"工作文件夹尚未选定"_gbk};
-  const Result<Done> written = storage::writeFileAtomically(path, pageDocument(page));
-  if (!written) return Error{written.error()};
-  return path;
+  if (!isPageFile(page.file)) return Error{"这一页不写入文件："_gbk + page.title};
+  return writeDocument(page.file, pageDocument(page));
+}
+
+Result<std::filesystem::path> openFetchedPage(std::string_view file, std::string_view document) {
+  if (!isPageFile(file)) return Error{"这一页不写入文件："_gbk + std::string(file)};
+  Result<std::filesystem::path> written = writeDocument(file, document);
+  if (written) setViewerAddress(written.value().string());
+  return written;
 }
 
 Result<std::filesystem::path> openArticle(const ArticlePage& page) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace zeruda::library {
 
@@ -15,6 +16,10 @@ Result<std::filesystem::path> writePage(const ArticlePage& page);
 
 // Opening an article: its page is written and the viewer address set to the file.
 Result<std::filesystem::path> openArticle(const ArticlePage& page);
+
+// Opening a page fetched online: its bytes are written as they came over `file` (one
+// of the page files) and the viewer address set to it.
+Result<std::filesystem::path> openFetchedPage(std::string_view file, std::string_view document);
 
 // The address the article viewer shows: a local file path or a web address.
 const std::string& viewerAddress();

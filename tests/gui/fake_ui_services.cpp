@@ -42,8 +42,9 @@ bool FakeUiServices::setUpPrinter(QWidget*, QPrinter& printer) {
   return true;
 }
 
-void FakeUiServices::openInBrowser(const QUrl& address) {
+bool FakeUiServices::openInBrowser(const QUrl& address) {
   browsed.push_back(address.toString(QUrl::FullyEncoded));
+  return true;
 }
 
 }  // namespace zeruda::gui::test

@@ -31,7 +31,9 @@ class FakeUiServices final : public UiServices {
                                         const QString& suffix) override;
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
-  void openInBrowser(const QUrl& address) override;
+  bool openInBrowser(const QUrl& address) override;
+  bool networkConnected() override { return connected; }
+
   QDateTime currentDateTime() const override {
     return now.isValid() ? now : UiServices::currentDateTime();
   }
@@ -58,8 +60,12 @@ class FakeUiServices final : public UiServices {
   int printJobs = 0;
 
   std::vector<ShownMessage> messages;
-  // The addresses handed to the web browser.
+
+  // The addresses handed to the browser, in order.
   std::vector<QString> browsed;
+
+  // The system's network state.
+  bool connected = true;
 };
 
 }  // namespace zeruda::gui::test

@@ -70,16 +70,11 @@ class MainWindowTest : public QObject {
     QVERIFY(!control<QPushButton>("按钮4")->isEnabled());  // 更多资料下载: no source yet
   }
 
-  void toolbarHasTwelveButtonsAndGreysTheWindowsStillToCome() {
+  void toolbarHasTwelveWorkingButtons() {
     const QList<QAction*> buttons = toolbarButtons();
     QCOMPARE(buttons.size(), 12);
-    struct Row {
-      const char* name;
-      int button;
-    };
-    for (Row row : {Row{"duplicate-name query", 3}}) {
-      QVERIFY2(!buttons[row.button - 1]->isEnabled(), row.name);
-    }
+    for (int i = 0; i < buttons.size(); ++i)
+      QVERIFY2(buttons[i]->isEnabled(), qPrintable(buttons[i]->text()));
   }
 
   void toolbarButtonsShowTheirPages_data() {
@@ -144,9 +139,7 @@ class MainWindowTest : public QObject {
       }
     };
     walk(control<QMenu>("快速菜单"));
-    QCOMPARE(greyed,
-             (QStringList{QString::fromUtf8("五行平衡取名建议"), QString::fromUtf8("相关文档"),
-                          QString::fromUtf8("商标在线查询")}));
+    QCOMPARE(greyed, QStringList{QString::fromUtf8("五行平衡取名建议")});
   }
 
   void statusBarCarriesTheSlogan() {

@@ -1,6 +1,5 @@
 #include "library/auspicious_days.h"
 #include "library/catalogue.h"
-#include "library/history_today.h"
 #include "library/knowledge_tree.h"
 #include "library/page_files.h"
 #include "support/text_support.h"
@@ -51,12 +50,6 @@ TEST(AuspiciousDays, OneLinePerDayWithItsOfficerAndFavourableActivities) {
     }
     EXPECT_EQ(lines, year == 2024 ? 366u : 365u) << year;
   }
-}
-
-// 月 is E6 9C 88 and 日 E6 97 A5 in UTF-8.
-TEST(HistoryToday, AddressNamesTheDayPercentEncoded) {
-  EXPECT_EQ(historyTodayAddress(3, 15), "https://zh.wikipedia.org/wiki/3%E6%9C%8815%E6%97%A5");
-  EXPECT_EQ(historyTodayAddress(12, 1), "https://zh.wikipedia.org/wiki/12%E6%9C%881%E6%97%A5");
 }
 
 }  // namespace

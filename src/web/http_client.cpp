@@ -1,0 +1,165 @@
+#include "web/http_client.h"
+
+#include "web/request_headers.h"
+#include "web/web_address.h"
+
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+namespace zeruda::web {
+namespace {
+
+constexpr std::chrono::milliseconds kConnectTimeout = std::chrono::seconds(15);
+constexpr long kMostRedirects = 10;
+constexpr long kFirstErrorStatus = 400;
+
+// libcurl's one-time set-up must happen before threads fetch; it is never undone,
+// since a fetch may still run on some thread while the program ends.
+void prepareCurl() {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct EasyDeleter {
+  void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+};
+struct ListDeleter {
+  void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+using EasyHandle = std::unique_ptr<CURL, EasyDeleter>;
+using HeaderList = std::unique_ptr<curl_slist, ListDeleter>;
+
+// What the callbacks fill while the transfer runs.
+struct Transfer {
+  std::string body;
+  std::string headers;
+  bool bodyTooLong = false;
+};
+
+std::size_t takeBody(char* data, std::size_t size, std::size_t count, void* user) {
+  auto* transfer = static_cast<Transfer*>(user);
+  const std::size_t bytes = size * count;
+  if (transfer->body.size() + bytes > HttpClient::kBodyLimit) {
+    transfer->bodyTooLong = true;
+    return 0;  // stops the transfer
+  }
+  transfer->body.append(data, bytes);
+  return bytes;
+}
+
+// Called once per header line. A status line starts a new response (after a
+// redirect or an interim answer): only the final response's headers are returned.
+std::size_t takeHeader(char* data, std::size_t size, std::size_t count, void* user) {
+  auto* transfer = static_cast<Transfer*>(user);
+  const std::string_view line(data, size * count);
+  if (line.starts_with("HTTP/")) transfer->headers.clear();
+  transfer->headers.append(line);
+  return line.size();
+}
+
+std::string upperCase(std::string_view text) {
+  std::string upper(text);
+  std::transform(upper.begin(), upper.end(), upper.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return upper;
+}
+
+HeaderList curlHeaderList(std::string_view headers) {
+  curl_slist* list = nullptr;
+  auto append = [&list](const std::string& line) {
+    if (curl_slist* longer = curl_slist_append(list, line.c_str())) list = longer;
+  };
+  for (const std::string& line : headerLines(headers)) append(line);
+  // libcurl would otherwise hold a large POST back for a "100 Continue" first.
+  append("Expect:");
+  return HeaderList(list);
+}
+
+HttpResponse failure(std::string why) {
+  HttpResponse response;
+  response.error = std::move(why);
+  return response;
+}
+
+}  // namespace
+
+HttpClient::HttpClient(std::filesystem::path cookieFile, std::chrono::milliseconds timeout)
+    : cookieFile_(std::move(cookieFile)), timeout_(timeout) {}
+
+HttpResponse HttpClient::fetch(HttpRequest& request) const {
+  request.method = request.method.empty() ? "GET" : upperCase(request.method);
+  if (request.method != "GET" && request.method != "POST") {
+    return failure("unsupported method " + request.method);
+  }
+  const auto address = splitAddress(request.address);
+  if (!address) return failure("not an http or https address: " + request.address);
+  request.headers =
+      completeRequestHeaders(request.headers, request.method, request.address, request.postData);
+
+  // Everything the handle points to outlives it.
+  const HeaderList headerList = curlHeaderList(request.headers);
+  const std::string url = address->text();
+  const std::string agent(kUserAgent);
+  const std::string cookies = cookieFile_.string();
+  Transfer transfer;
+  char errorText[CURL_ERROR_SIZE] = {};
+
+  prepareCurl();
+  // Held until the handle is gone: libcurl writes the cookie file when it closes.
+  const std::lock_guard lock(fetching_);
+  const EasyHandle easy(curl_easy_init());
+  if (!easy) return failure("the network library could not start a request");
+  CURL* handle = easy.get();
+
+  curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
+  curl_easy_setopt(handle, CURLOPT_MAXREDIRS, kMostRedirects);
+  curl_easy_setopt(handle, CURLOPT_USERAGENT, agent.c_str());
+  // An empty proxy means a direct connection, whatever the environment says.
+  curl_easy_setopt(handle, CURLOPT_PROXY, request.proxy.c_str());
+  curl_easy_setopt(handle, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+  curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headerList.get());
+  curl_easy_setopt(handle, CURLOPT_COOKIEFILE, cookies.c_str());
+  if (!cookies.empty()) curl_easy_setopt(handle, CURLOPT_COOKIEJAR, cookies.c_str());
+  curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(timeout_.count()));
+  curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
+                   static_cast<long>(std::min(timeout_, kConnectTimeout).count()));
+  curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, takeBody);
+  curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
+  curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, takeHeader);
+  curl_easy_setopt(handle, CURLOPT_HEADERDATA, &transfer);
+  curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
+  if (request.method == "POST") {
+    curl_easy_setopt(handle, CURLOPT_POST, 1L);
+    curl_easy_setopt(handle, CURLOPT_POSTFIELDSIZE_LARGE,
+                     static_cast<curl_off_t>(request.postData.size()));
+    curl_easy_setopt(handle, CURLOPT_POSTFIELDS, request.postData.data());
+  } else {
+    curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L);
+  }
+
+  const CURLcode code = curl_easy_perform(handle);
+  HttpResponse response;
+  curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &response.status);
+  if (code != CURLE_OK) {
+    response.error = transfer.bodyTooLong   ? "the answer is longer than the limit"
+                     : errorText[0] != '\0' ? errorText
+                                            : curl_easy_strerror(code);
+    response.headers = std::move(transfer.headers);
+    return response;
+  }
+  if (response.status >= kFirstErrorStatus) {
+    response.error = "HTTP " + std::to_string(response.status);
+  }
+  response.body = std::move(transfer.body);
+  response.headers = std::move(transfer.headers);
+  return response;
+}
+
+}  // namespace zeruda::web
