@@ -1,14 +1,19 @@
-# Two commands for a fresh Debian machine:
-#   make run   installs what is missing, builds, starts the program
-#   make test  installs what is missing, builds under the sanitizers, runs every test
+# Commands for a fresh Debian machine:
+#   make run      installs what is missing, builds, starts the program
+#   make test     installs what is missing, builds under the sanitizers, runs every test
+#   make install  builds and installs both programs under PREFIX (/usr/local)
+#   make package  builds the Debian package build/release/zeruda_*.deb
 # Packages are installed only when missing (apt-get update runs only then).
 
 PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
-            libsqlite3-dev libcurl4-openssl-dev qt6-base-dev qt6-qpa-plugins fonts-noto-cjk xvfb xauth clang-format
+            libsqlite3-dev libcurl4-openssl-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins \
+            qt6-translations-l10n fonts-noto-cjk xvfb xauth clang-format dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
+INSTALLED := zeruda zeruda-cli zeruda-cli-manpage
 
-.PHONY: all deps build run test bench format clean
+.PHONY: all deps build run test bench install package format clean
 
 all: build
 
@@ -48,6 +53,22 @@ test: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize
+
+# Only what is installed is built; sudo only when the prefix is not writable.
+install: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target $(INSTALLED)
+	@if mkdir -p "$(PREFIX)" 2>/dev/null && [ -w "$(PREFIX)" ]; then \
+	  cmake --install build/release --prefix "$(PREFIX)"; \
+	else \
+	  $(SUDO) cmake --install build/release --prefix "$(PREFIX)"; \
+	fi
+
+package: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target $(INSTALLED)
+	cd build/release && cpack
+	@ls build/release/zeruda_*.deb
 
 bench: build
 	./build/release/bench/zeruda_bench

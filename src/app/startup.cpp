@@ -1,12 +1,11 @@
 #include "app/startup.h"
 
+#include "app/user_dirs.h"
 #include "storage/atomic_file.h"
 #include "text/gbk_literal.h"
 
 #include <sys/stat.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <system_error>
 
 namespace zeruda::app {
@@ -24,6 +23,18 @@ std::string folderText(const std::filesystem::path& folder) {
   return text;
 }
 
+// A program built where it lies: CMake leaves its cache at the top of every build
+// tree, so one of the folders from the program's up to (not including) `top` holds it.
+bool insideBuildTree(const std::filesystem::path& programFolder, const std::string& top) {
+  std::error_code error;
+  for (std::filesystem::path folder = programFolder.lexically_normal();
+       folderText(folder).size() > top.size(); folder = folder.parent_path()) {
+    if (std::filesystem::is_regular_file(folder / "CMakeCache.txt", error)) return true;
+    if (folder == folder.parent_path()) break;
+  }
+  return false;
+}
+
 // An archive opened in place unpacks into the temporary folder; a program started
 // from there loses its folder as soon as the archive closes.
 bool runsFromTemporaryFolder(const StartupInputs& inputs) {
@@ -32,7 +43,9 @@ bool runsFromTemporaryFolder(const StartupInputs& inputs) {
   // Inside the temporary folder, not merely somewhere under a folder called tmp:
   // /var/tmp/... or ~/tmp/... is an ordinary place to keep a program here.
   std::string program = folderText(inputs.programFile.parent_path()) + "/";
-  return program.rfind(temp + "/", 0) == 0;
+  if (program.rfind(temp + "/", 0) != 0) return false;
+  // A checkout cloned into the temporary folder and built there is no archive.
+  return !insideBuildTree(inputs.programFile.parent_path(), temp);
 }
 
 void applyResetMarker(const StartupInputs& inputs) {
@@ -79,21 +92,6 @@ std::string execValue(const std::string& program) {
   return escaped;
 }
 
-std::string desktopFolderOfUser() {
-  const char* homeVariable = std::getenv("HOME");
-  const std::string home = homeVariable && *homeVariable == '/' ? homeVariable : "";
-  if (FILE* pipe = ::popen("xdg-user-dir DESKTOP 2>/dev/null", "r")) {
-    std::string out;
-    char buffer[4096];
-    while (std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, got);
-    ::pclose(pipe);
-    while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
-    // A desktop set to the home folder itself means the user has no desktop folder.
-    if (!out.empty() && out.front() == '/') return folderText(out) == folderText(home) ? "" : out;
-  }
-  return home.empty() ? std::string() : home + "/Desktop";
-}
-
 }  // namespace
 
 bool removeZerudaTree(const std::filesystem::path& root) {
@@ -122,6 +120,7 @@ std::string desktopLauncherText(const std::filesystem::path& programFile) {
          "Exec=" +
          execValue(program) +
          "\n"
+         "Icon=zeruda\n"
          "Terminal=false\n";
 }
 
@@ -131,7 +130,7 @@ StartupInputs systemStartupInputs() {
   inputs.programFile = std::filesystem::read_symlink("/proc/self/exe", error);
   inputs.tempFolder = std::filesystem::temp_directory_path(error);
   if (error) inputs.tempFolder = "/tmp";
-  inputs.desktopFolder = desktopFolderOfUser();
+  inputs.desktopFolder = systemUserFolders().desktop;
   inputs.roots = storage::systemRoots();
   return inputs;
 }

@@ -17,7 +17,7 @@ struct StartupInputs {
 };
 
 // The inputs of this machine: the program from /proc/self/exe, the temporary folder,
-// the desktop folder from `xdg-user-dir DESKTOP` (else ~/Desktop), storage::systemRoots().
+// the desktop folder of the user's settings (systemUserFolders), storage::systemRoots().
 StartupInputs systemStartupInputs();
 
 // What the window has to do after the check.
@@ -29,7 +29,9 @@ struct StartupOutcome {
 
 // The first start-up stage, before the main window is used:
 // 1. a program inside the temporary folder was started from an archive opened in
-//    place: the outcome asks to show a message and end, nothing else happens;
+//    place, unless it lies in a build tree (a CMakeCache.txt in a folder between
+//    the temporary folder and the program): the outcome asks to show a message and
+//    end, nothing else happens;
 // 2. a reset marker "run.ini" beside the program is deleted together with both
 //    working trees (root/zeruda under each root; nothing else is ever deleted);
 // 3. the working folder is created under the primary root;

@@ -9,13 +9,21 @@ namespace zeruda::cli {
 namespace {
 
 void printUsage(std::ostream& out) {
-  out << "usage: zeruda-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
+  out << "usage: zeruda-cli COMMAND [ARGUMENTS]\n"
+         "       zeruda-cli COMMAND --help\n\ncommands:\n";
   for (const auto& command : commands()) {
     out << "  " << command.name << ' ' << command.usage << '\n';
+    if (!command.summary.empty()) out << "      " << command.summary << '\n';
   }
 }
 
 }  // namespace
+
+std::string usageLine(const Command& command) {
+  std::string line = "usage: zeruda-cli " + std::string(command.name);
+  if (!command.usage.empty()) line += ' ' + std::string(command.usage);
+  return line + '\n';
+}
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
@@ -30,7 +38,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (command.name != args[0]) continue;
     // Every command explains itself on --help, whatever else stands on the line.
     if (std::find(args.begin() + 1, args.end(), "--help") != args.end()) {
-      out << "usage: zeruda-cli " << command.name << ' ' << command.usage << '\n';
+      out << usageLine(command);
       return kExitOk;
     }
     try {

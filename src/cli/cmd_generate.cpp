@@ -143,7 +143,13 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
     return kExitRefused;
   }
   std::lock_guard lock(rowsLock);
-  return exportAsked(parsed, rows, err) ? kExitOk : kExitRefused;
+  const bool exported = exportAsked(parsed, rows, err);
+  // The rows found before the engine gave up are printed and exported all the same.
+  if (outcome.gaveUp) {
+    printUserMessage(err, *outcome.gaveUp);
+    return kExitRefused;
+  }
+  return exported ? kExitOk : kExitRefused;
 }
 
 }  // namespace zeruda::cli

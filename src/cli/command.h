@@ -29,7 +29,11 @@ struct Command {
   std::string_view name;
   std::string_view usage;  // arguments after the command name
   CommandFn run;
+  std::string_view summary = {};  // one line on what it does, for the help list
 };
+
+// "usage: zeruda-cli NAME USAGE": what `NAME --help` prints, and the man page too.
+std::string usageLine(const Command& command);
 
 // The table of commands, in the order `zeruda-cli help` lists them.
 std::span<const Command> commands();

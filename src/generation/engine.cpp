@@ -5,6 +5,7 @@
 #include "generation/name_pool.h"
 #include "generation/stop_flag.h"
 #include "text/characters.h"
+#include "text/gbk_literal.h"
 
 #include <array>
 #include <string>
@@ -72,6 +73,15 @@ CandidateRow makeRow(const EngineSettings& settings, int sequence, const Body& b
 
 }  // namespace
 
+UserMessage fruitlessRunMessage() {
+  using namespace text::literals;
+  return {"连续"_gbk + std::to_string(kFruitlessAttemptLimit) +
+              "次都没有找到符合条件的名字，已停止。请放宽五行或星级条件。"_gbk,
+          "特别提示"_gbk,
+          MessageIcon::Warning,
+          {}};
+}
+
 std::optional<CandidateRow> attemptCandidate(const EngineSettings& settings, int sequence,
                                              EngineServices& services) {
   if (!bodyLengthAllowed(settings.middleCount)) return std::nullopt;
@@ -91,13 +101,21 @@ EngineOutcome runEngine(const SettingsSnapshot& settings, StopFlag& stopFlag,
   if ((outcome.refusal = engineRefusal(*atStart))) return outcome;
   if (!bodyLengthAllowed(atStart->middleCount)) return outcome;
   int sequence = 1;
+  long long misses = 0;
   while (!stopSet(stopFlag)) {
-    if (sequence > kRowCap) setStop(stopFlag);
+    if (sequence > kRowCap) {
+      setStop(stopFlag);
+      outcome.capped = true;
+    }
     ++outcome.attempts;
     if (auto row = attemptCandidate(*settings.current(), sequence, services)) {
       consume(*row);
       ++sequence;
       ++outcome.rows;
+      misses = 0;
+    } else if (++misses == kFruitlessAttemptLimit) {
+      setStop(stopFlag);
+      outcome.gaveUp = fruitlessRunMessage();
     }
   }
   return outcome;

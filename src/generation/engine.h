@@ -22,11 +22,20 @@ struct EngineServices {
 // Receives each accepted row, in order, on the engine's thread. Must not throw.
 using RowConsumer = std::function<void(const CandidateRow&)>;
 
+// A run whose filters no body passes would otherwise draw for ever: after this many
+// attempts in a row without a row, the engine gives up by itself.
+inline constexpr long long kFruitlessAttemptLimit = 200000;
+
 struct EngineOutcome {
   int rows = 0;
   long long attempts = 0;
   std::optional<UserMessage> refusal;  // set when the run ended before its first attempt
+  bool capped = false;                 // ended by itself past kRowCap rows
+  std::optional<UserMessage> gaveUp;   // ended by itself after kFruitlessAttemptLimit misses
 };
+
+// Why a run gave up: nothing passed the filters kFruitlessAttemptLimit times in a row.
+UserMessage fruitlessRunMessage();
 
 // One attempt: draws a body, puts the fixed characters in, and filters and rates
 // it. The row it would add as number `sequence`, or nothing when it is rejected.
@@ -35,7 +44,8 @@ std::optional<CandidateRow> attemptCandidate(const EngineSettings& settings, int
 
 // The engine's whole run on the calling thread: attempts back to back, reading the
 // settings afresh for each, until `stopFlag` holds StopState::kStop at the end of an
-// attempt. Past kRowCap rows the engine sets the flag itself. Nothing happens when
+// attempt. Past kRowCap rows, and after kFruitlessAttemptLimit attempts in a row
+// without a row, the engine sets the flag itself. Nothing happens when
 // the settings at the start are refused (see engineRefusal) or name a body length
 // other than 2, 3 or 4.
 EngineOutcome runEngine(const SettingsSnapshot& settings, StopFlag& stopFlag,

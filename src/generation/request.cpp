@@ -26,6 +26,10 @@ UserMessage generatingMessage() {
           {}};
 }
 
+std::string namesMadeStatus(int rows) {
+  return "已生成名字"_gbk + std::to_string(rows) + "个，达到一次生成的上限，已停止生成"_gbk;
+}
+
 RequestOutcome runGenerationRequest(CompanyForm form) {
   if (form.autoElements) {
     matchElementBoxes(form, calendar::elementStrength(birthMomentOf(form)).favourable);
@@ -34,6 +38,9 @@ RequestOutcome runGenerationRequest(CompanyForm form) {
   if (auto message = firstCheck(form)) return refused(std::move(form), *message);
   normaliseTexts(form);
   if (auto message = secondCheck(form)) return refused(std::move(form), *message);
+  // A run that could never list a name is refused here, before anything is written
+  // and before any wait message, rather than by the engine once it runs.
+  if (auto message = runCheck(engineSettingsOf(form))) return refused(std::move(form), *message);
 
   // The rating counts a character table it cannot read as one without elements:
   // rather than rate every row wrongly, the request names the table and stops.

@@ -42,4 +42,7 @@ RequestOutcome runGenerationRequest(CompanyForm form);
 // Shown while the engine runs.
 UserMessage generatingMessage();
 
+// The status bar's word when a run has ended by itself at the row cap (GBK).
+std::string namesMadeStatus(int rows);
+
 }  // namespace zeruda::generation

@@ -1,5 +1,6 @@
 #include "generation/request_checks.h"
 
+#include "dictionary/elements.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 #include "text/pattern_matcher.h"
@@ -85,6 +86,32 @@ std::optional<UserMessage> secondCheck(const CompanyForm& form) {
                         CompanyControls::suffix());
   }
   return std::nullopt;
+}
+
+std::optional<UserMessage> runCheck(const EngineSettings& settings) {
+  if (auto refusal = engineRefusal(settings)) return refusal;
+  const int length = settings.middleCount;
+  if (length < 2 || length > 4) return std::nullopt;
+  std::string fixedText;
+  int freePositions = length;
+  for (int i = 0; i < length; ++i) {
+    if (settings.fixed[i].empty()) continue;
+    fixedText += settings.fixed[i];
+    --freePositions;
+  }
+  const std::string given = dictionary::elementText(fixedText);
+  const auto& captions = elementBoxCaptions();
+  int stillNeeded = 0;
+  for (std::size_t box = 0; box < kElementBoxCount; ++box) {
+    if (settings.required[box] &&
+        text::findCharacterAware(given, captions[box]) == std::string_view::npos) {
+      ++stillNeeded;
+    }
+  }
+  if (stillNeeded <= freePositions) return std::nullopt;
+  return UserMessage{"包含五行的要求无法满足：除固定字外只剩"_gbk + std::to_string(freePositions) +
+                         "个字，却还需要包含"_gbk + std::to_string(stillNeeded) + "种五行。"_gbk,
+                     "特别提示"_gbk, MessageIcon::Warning, "选择框3"_gbk};
 }
 
 std::optional<UserMessage> autoPickToggled(bool ticked) {

@@ -36,6 +36,12 @@ void normaliseTexts(CompanyForm& form);
 // prefix and suffix unless a shop is named.
 std::optional<UserMessage> secondCheck(const CompanyForm& form);
 
+// Before a run, on the settings the engine would get: the engine's own refusal (as
+// many fixed characters as body characters), then required elements that the fixed
+// characters do not already carry and that outnumber the free positions, which no
+// drawn body could ever satisfy.
+std::optional<UserMessage> runCheck(const EngineSettings& settings);
+
 // The warning when the auto-pick box becomes ticked; nothing when it is unticked.
 std::optional<UserMessage> autoPickToggled(bool ticked);
 

@@ -111,28 +111,35 @@ void CompanyNaming::generate() {
   if (inbox_) inbox_->close();
   model_->clear();
   auto settings = std::make_shared<const generation::SettingsSnapshot>(start.settings);
-  // Rows and the refusal are produced on the engine's thread and handed to this
-  // thread's event loop, so the list only ever changes here and the window keeps
-  // painting while they pour in.
+  // Rows are produced on the engine's thread and handed to this thread's event loop,
+  // so the list only ever changes here and the window keeps painting while they
+  // pour in.
   inbox_ = std::make_shared<RowInbox>(model_);
   auto deliver = [inbox = inbox_](const generation::CandidateRow& row) { inbox->post(row); };
-  QPointer<QWidget> window = page_.window();
-  auto finished = [this, window](const generation::EngineOutcome& result) {
-    if (!result.refusal) return;
+  // An engine that ends by itself (at the cap, or giving up) closes the wait message.
+  MessageCloser closer;
+  auto finished = [&closer](const generation::EngineOutcome&) {
     QMetaObject::invokeMethod(
-        this,
-        [this, window, message = *result.refusal] { showUserMessage(services_, window, message); },
-        Qt::QueuedConnection);
+        &closer, [&closer] { closer.close(); }, Qt::QueuedConnection);
   };
   engine_ = std::make_unique<generation::EngineThread>(
       settings, generation::programStopFlag(),
       generation::programEngineServices(seedSource(), start.baseScore), deliver, finished);
 
-  // The wait message is up while the engine runs; closing it stops the engine. The
-  // window may have closed meanwhile (a quit signal during the message), which ends
-  // the engine itself: look again before using it.
-  showUserMessage(services_, page_.window(), start.waitMessage);
-  if (engine_) engine_->requestStop();
+  // The wait message is up while the engine runs and is the way to stop it: the
+  // page's stop button behind it cannot be reached meanwhile, so it says so.
+  page_.stop->setEnabled(false);
+  showUserWaitMessage(services_, page_.window(), start.waitMessage, closer);
+  page_.stop->setEnabled(true);
+  // The window may have closed meanwhile (a quit signal during the message), which
+  // ends the engine itself: look again before using it.
+  if (!engine_) return;
+  engine_->requestStop();
+  const generation::EngineOutcome run = engine_->wait();
+  if (run.capped && showStatus) showStatus(fromGbk(generation::namesMadeStatus(run.rows)));
+  for (const auto& ended : {run.refusal, run.gaveUp}) {
+    if (ended) showUserMessage(services_, page_.window(), *ended);
+  }
 }
 
 void CompanyNaming::exportList(generation::ExportFormat format) {

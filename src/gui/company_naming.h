@@ -40,6 +40,10 @@ class CompanyNaming : public QObject {
   // Where each run's random draws start; the millisecond tick unless set.
   std::function<std::uint32_t()> seedSource;
 
+  // Shows a text in the window's status bar: how many names a run made when it
+  // ended by itself at the cap.
+  std::function<void(const QString&)> showStatus;
+
   // Told when a request has passed its checks, before the engine starts: the form
   // as checked and the chart summary for 公司法人八字编辑框.
   std::function<void(const generation::CompanyForm&, const std::string& summary)> onRequestPassed;

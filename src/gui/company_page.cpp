@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
@@ -169,6 +170,13 @@ void CompanyPage::buildExportStrip() {
   strip->addWidget(
       law = makeButton(exportGroup, QStringLiteral("按钮相关法律"), QStringLiteral("相关法律")));
 }
+
+int CompanyPage::groupMinimumWidth() const {
+  // The form sits 8 pixels in from each side of the group.
+  return form_->layout()->minimumSize().width() + 16;
+}
+
+int CompanyPage::exportStripMinimumWidth() const { return exportGroup->minimumSizeHint().width(); }
 
 void CompanyPage::showFixedBoxesFor(int count) {
   fixed[2]->setVisible(count >= 3);

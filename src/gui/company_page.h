@@ -24,6 +24,10 @@ class CompanyPage : public QWidget {
 
   void applyLayout(const MainWindowLayout& layout);
 
+  // The narrowest 分组框4 and 分组框5 at which no control of theirs covers another.
+  int groupMinimumWidth() const;
+  int exportStripMinimumWidth() const;
+
   // Boxes 3 and 4 are shown only when the body is long enough to use them.
   void showFixedBoxesFor(int middleCount);
 

@@ -66,28 +66,28 @@ EvaluationWindow::EvaluationWindow(UiServices& services, QWidget* parent)
     ChineseKeyFilter::attachTo(box);
     return box;
   };
+  // Each label keeps a gap from the box before it, so no label reads as part of it.
+  auto field = [inputs](QHBoxLayout* line, const QString& label, QWidget* box) {
+    if (line->count() > 0) line->addSpacing(10);
+    line->addWidget(makeLabel(inputs, label));
+    line->addWidget(box);
+  };
   auto* person = new QHBoxLayout;
-  person->addWidget(makeLabel(inputs, QStringLiteral("法人姓：")));
-  person->addWidget(surname = nameBox(QStringLiteral("公司法人姓"), 60));
-  person->addWidget(makeLabel(inputs, QStringLiteral("法人名：")));
-  person->addWidget(givenName = nameBox(QStringLiteral("公司法人名"), 60));
-  person->addWidget(makeLabel(inputs, QStringLiteral("出生日期：")));
-  person->addWidget(birthDate = new LunarDateBox(QStringLiteral("公司法人农历日期框"), inputs));
-  person->addWidget(makeLabel(inputs, QStringLiteral("时：")));
-  person->addWidget(hour =
-                        makeComboBox(inputs, QStringLiteral("公司法人组合框时"), numberItems(23)));
-  person->addWidget(makeLabel(inputs, QStringLiteral("分：")));
-  person->addWidget(minute =
-                        makeComboBox(inputs, QStringLiteral("公司法人组合框分"), numberItems(59)));
+  field(person, QStringLiteral("法人姓："), surname = nameBox(QStringLiteral("公司法人姓"), 60));
+  field(person, QStringLiteral("法人名："), givenName = nameBox(QStringLiteral("公司法人名"), 60));
+  field(person, QStringLiteral("出生日期："),
+        birthDate = new LunarDateBox(QStringLiteral("公司法人农历日期框"), inputs));
+  field(person, QStringLiteral("时："),
+        hour = makeComboBox(inputs, QStringLiteral("公司法人组合框时"), numberItems(23)));
+  field(person, QStringLiteral("分："),
+        minute = makeComboBox(inputs, QStringLiteral("公司法人组合框分"), numberItems(59)));
   person->addStretch();
   grid->addLayout(person, 0, 0);
   auto* name = new QHBoxLayout;
-  name->addWidget(makeLabel(inputs, QStringLiteral("地域前缀：")));
-  name->addWidget(prefix = nameBox(QStringLiteral("公司前缀"), 80));
-  name->addWidget(makeLabel(inputs, QStringLiteral("名字主体：")));
-  name->addWidget(body = nameBox(QStringLiteral("编辑框名字主体"), 90));
-  name->addWidget(makeLabel(inputs, QStringLiteral("行业后缀：")));
-  name->addWidget(suffix = nameBox(QStringLiteral("公司后缀"), 120));
+  field(name, QStringLiteral("地域前缀："), prefix = nameBox(QStringLiteral("公司前缀"), 80));
+  field(name, QStringLiteral("名字主体："), body = nameBox(QStringLiteral("编辑框名字主体"), 90));
+  field(name, QStringLiteral("行业后缀："), suffix = nameBox(QStringLiteral("公司后缀"), 120));
+  name->addSpacing(10);
   name->addWidget(evaluate =
                       makeButton(inputs, QStringLiteral("按钮评测"), QStringLiteral("开始评测")));
   name->addStretch();

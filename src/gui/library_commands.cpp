@@ -5,6 +5,8 @@
 #include "gui/main_window.h"
 #include "gui/pages.h"
 #include "gui/qt_text.h"
+#include "gui/secondary_window.h"
+#include "gui/secondary_window.h"
 #include "gui/ui_services.h"
 #include "gui/web_commands.h"
 #include "gui/window_texts.h"
@@ -156,9 +158,7 @@ void LibraryCommands::openViewer() {
   } else {
     viewer_->goHome();
   }
-  viewer_->show();
-  viewer_->raise();
-  viewer_->activateWindow();
+  showOverOwner(*viewer_, window_);
 }
 
 // The old page would still be on disk and in the viewer: saying so is better than

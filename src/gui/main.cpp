@@ -1,9 +1,9 @@
 #include "app/startup.h"
+#include "gui/app_setup.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/quit_signals.h"
 #include "gui/single_instance.h"
-#include "gui/style.h"
 #include "gui/ui_services.h"
 #include "storage/program_state.h"
 #include "storage/working_folder.h"
@@ -12,7 +12,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  zeruda::gui::applyLightStyle(app);
+  zeruda::gui::prepareApplication(app);
   zeruda::gui::QtUiServices services;
 
   const zeruda::app::StartupOutcome check =

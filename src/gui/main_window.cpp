@@ -19,6 +19,7 @@
 #include "gui/picture_view.h"
 #include "gui/qt_text.h"
 #include "gui/report_printing.h"
+#include "gui/secondary_window.h"
 #include "gui/shortlist_window.h"
 #include "gui/ui_services.h"
 #include "gui/web_commands.h"
@@ -38,17 +39,20 @@
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -59,6 +63,9 @@ namespace {
 // height of H - 55 fills the space between them exactly.
 constexpr int kToolbarHeight = 33;
 constexpr int kStatusBarHeight = 22;
+
+// The result list keeps room for its header and five rows at the smallest size.
+constexpr int kMinimumListHeight = 120;
 
 // Columns of the result list the secondary windows read: 全名, 主体名 and 星级.
 constexpr int kFullNameColumn = 1;
@@ -81,6 +88,8 @@ MainWindow::MainWindow(UiServices& services, QWidget* parent)
   statusText_->setMinimumWidth(0);
   statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->insertWidget(0, statusText_, 1);
+  naming_->showStatus = [this](const QString& text) { statusText_->setText(text); };
+  setMinimumSize(usableMinimumSize());
   resize(864, 640);
 }
 
@@ -148,14 +157,14 @@ void MainWindow::buildPages() {
       makeTablePage(QStringLiteral("超级列表框三才"),
                     {QStringLiteral("序号"), QStringLiteral("三才1"), QStringLiteral("三才2"),
                      QStringLiteral("三才3"), QStringLiteral("三才评语")},
-                    tabs_),
+                    4, tabs_),
       QStringLiteral("三才表"));
   tabs_->addTab(
       makeTablePage(QStringLiteral("超级列表框数理"),
                     {QStringLiteral("数理"), QStringLiteral("吉否"), QStringLiteral("描述"),
                      QStringLiteral("基业"), QStringLiteral("家庭"), QStringLiteral("健康"),
                      QStringLiteral("含意")},
-                    tabs_),
+                    2, tabs_),
       QStringLiteral("81数理表"));
   tabs_->addTab(chart_, QStringLiteral("生辰八字"));
   tabs_->addTab(company_, QStringLiteral("公司取名"));
@@ -282,6 +291,27 @@ void MainWindow::restoreProfile() {
   legalChart_->chart->setPlainText(shownText(saved.chartBox));
 }
 
+QSize MainWindow::usableMinimumSize() const {
+  // The resize rule is linear: how much narrower or lower than the window each
+  // control is stays the same at every size, so any size tells the differences.
+  constexpr int kWidth = 864, kHeight = 640;
+  const MainWindowLayout at =
+      mainWindowLayout(kWidth, kHeight, kHeight - kStatusBarHeight, articles_->tree->width());
+  int width = std::max({company_->groupMinimumWidth() + kWidth - at.companyGroupWidth,
+                        company_->exportStripMinimumWidth() + kWidth - at.exportGroupWidth,
+                        chart_->inputsMinimumWidth() + kWidth - at.chartInputGroupWidth});
+  int height = kMinimumListHeight + kHeight - at.resultListHeight;
+  // Pages laid out by a layout fill the tab control below its tabs.
+  const int tabBar = tabs_->tabBar()->sizeHint().height();
+  for (int page = 0; page < tabs_->count(); ++page) {
+    if (const QLayout* layout = tabs_->widget(page)->layout()) {
+      width = std::max(width, layout->minimumSize().width() + kWidth - at.tabsWidth);
+      height = std::max(height, layout->minimumSize().height() + tabBar + kHeight - at.tabsHeight);
+    }
+  }
+  return {width, height};
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   applyLayout();
@@ -305,9 +335,9 @@ void MainWindow::openEvaluation() {
     selected.body = rows->index(current.row(), kBodyColumn).data().toString();
     selected.stars = rows->index(current.row(), kStarsColumn).data().toString();
   }
-  auto* window = new EvaluationWindow(services_, this);
-  window->show();
-  window->restore(selected);
+  openSecondary(evaluation_, *this, [this] {
+    return new EvaluationWindow(services_, this);
+  })->restore(selected);
 }
 
 void MainWindow::openDuplicateName() {
@@ -316,8 +346,12 @@ void MainWindow::openDuplicateName() {
   if (current.isValid()) {
     fullName = current.model()->index(current.row(), kFullNameColumn).data().toString();
   }
-  auto* window = new DuplicateNameWindow(services_, fullName, this);
-  window->show();
+  const bool wasOpen = !duplicateName_.isNull();
+  auto* window = openSecondary(duplicateName_, *this, [&] {
+    return new DuplicateNameWindow(services_, fullName, this);
+  });
+  // Reopened with another row selected: that row's name replaces the old one.
+  if (wasOpen && !fullName.isEmpty()) window->name->setText(fullName);
 }
 
 // The notice comes first; the connection is not asked, the browser shows its own
@@ -328,23 +362,20 @@ void MainWindow::openTrademarkSearch() {
 }
 
 void MainWindow::openCalendar() {
-  auto* window = new CalendarWindow(services_, this);
-  window->show();
+  openSecondary(calendar_, *this, [this] { return new CalendarWindow(services_, this); });
 }
 
 void MainWindow::openAlmanac() {
-  auto* window = new AlmanacWindow(services_.currentDateTime().date(), this);
-  window->show();
+  openSecondary(almanac_, *this,
+                [this] { return new AlmanacWindow(services_.currentDateTime().date(), this); });
 }
 
 void MainWindow::openLookup() {
-  auto* window = new LookupWindow(services_, this);
-  window->show();
+  openSecondary(lookup_, *this, [this] { return new LookupWindow(services_, this); });
 }
 
 void MainWindow::openShortlist() {
-  auto* window = new ShortlistWindow(services_, this);
-  window->show();
+  openSecondary(shortlist_, *this, [this] { return new ShortlistWindow(services_, this); });
 }
 
 // The chart page always reports on the person of the company page: their inputs are

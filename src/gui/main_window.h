@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class QLabel;
@@ -11,15 +12,21 @@ class QToolBar;
 
 namespace zeruda::gui {
 
+class AlmanacWindow;
 class ArticlesPage;
+class CalendarWindow;
 class ChartPage;
 class CompanyNaming;
 class CompanyPage;
+class DuplicateNameWindow;
+class EvaluationWindow;
 class KnowledgePage;
 class LegalChartPage;
 class LibraryCommands;
+class LookupWindow;
 class PersonalNaming;
 class PersonalPage;
+class ShortlistWindow;
 class UiServices;
 
 // The one window the user works in: toolbar, the eight pages, the status bar and
@@ -38,6 +45,10 @@ class MainWindow : public QMainWindow {
   // files, the two reference lists, the saved legal representative and the
   // controls' first state.
   void startUp();
+
+  // The smallest size at which every page keeps its controls apart and the result
+  // list shows a few rows; the window is never made smaller.
+  QSize usableMinimumSize() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -77,6 +88,13 @@ class MainWindow : public QMainWindow {
   LibraryCommands* library_ = nullptr;
   // The chart page's printer, kept so a second job starts from the first's setup.
   std::unique_ptr<QPrinter> chartPrinter_;
+  // The secondary windows, one of each kind while open.
+  QPointer<EvaluationWindow> evaluation_;
+  QPointer<LookupWindow> lookup_;
+  QPointer<CalendarWindow> calendar_;
+  QPointer<AlmanacWindow> almanac_;
+  QPointer<ShortlistWindow> shortlist_;
+  QPointer<DuplicateNameWindow> duplicateName_;
 };
 
 }  // namespace zeruda::gui

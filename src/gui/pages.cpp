@@ -120,7 +120,8 @@ PersonalPage::PersonalPage(QWidget* parent) : QWidget(parent) {
   grid->setColumnStretch(1, 1);
 }
 
-QWidget* makeTablePage(const QString& listName, const QStringList& headers, QWidget* parent) {
+QWidget* makeTablePage(const QString& listName, const QStringList& headers, int shortColumns,
+                       QWidget* parent) {
   auto* page = new QWidget(parent);
   auto* layout = new QVBoxLayout(page);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -131,7 +132,30 @@ QWidget* makeTablePage(const QString& listName, const QStringList& headers, QWid
   list->setUniformRowHeights(true);
   list->setAllColumnsShowFocus(true);
   list->setWordWrap(false);
-  layout->addWidget(list);
+  // Numbers and single elements need little room; the texts get the rest.
+  for (int column = 0; column < shortColumns; ++column) {
+    list->header()->resizeSection(column,
+                                  list->fontMetrics().horizontalAdvance(headers[column]) + 24);
+  }
+  layout->addWidget(list, 3);
+
+  // The long texts do not fit their columns: the selected row is shown whole below,
+  // its short cells on one line and each text on a line of its own.
+  QPlainTextEdit* detail = makeTextBox(page, listName + QStringLiteral("详情"));
+  detail->setPlaceholderText(QStringLiteral("选中一行，在这里查看它的全部内容"));
+  layout->addWidget(detail, 2);
+  QObject::connect(list, &QTreeWidget::currentItemChanged, detail,
+                   [detail, headers, shortColumns](QTreeWidgetItem* row) {
+                     if (row == nullptr) return detail->clear();
+                     QStringList shortCells, lines;
+                     for (int column = 0; column < headers.size(); ++column) {
+                       const QString cell =
+                           headers[column] + QStringLiteral("：") + row->text(column);
+                       (column < shortColumns ? shortCells : lines) << cell;
+                     }
+                     lines.prepend(shortCells.join(QStringLiteral("　　")));
+                     detail->setPlainText(lines.join(QLatin1Char('\n')));
+                   });
   return page;
 }
 
@@ -173,6 +197,8 @@ ChartPage::ChartPage(UiServices& services, QWidget* parent) : QWidget(parent) {
   copy = makeButton(this, QStringLiteral("按钮八字复制"), QStringLiteral("复制生辰八字"));
   print = makeButton(this, QStringLiteral("按钮八字打印"), QStringLiteral("打印"));
 }
+
+int ChartPage::inputsMinimumWidth() const { return inputs_->minimumSizeHint().width(); }
 
 void ChartPage::applyLayout(const MainWindowLayout& layout, int windowHeight) {
   report->resize(layout.chartReportWidth, layout.chartReportHeight);

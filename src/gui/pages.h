@@ -46,8 +46,11 @@ class PersonalPage : public QWidget {
   QPushButton* copyNames = nullptr;     // 按钮复制名字
 };
 
-// The 三才表 and 81数理表 pages: one read-only list each.
-QWidget* makeTablePage(const QString& listName, const QStringList& headers, QWidget* parent);
+// The 三才表 and 81数理表 pages: one read-only list each, and below it the whole text
+// of the selected row (box listName + "详情"), which the columns cut short. The first
+// `shortColumns` columns hold short cells and are narrow.
+QWidget* makeTablePage(const QString& listName, const QStringList& headers, int shortColumns,
+                       QWidget* parent);
 
 // The 生辰八字 page: the person's inputs in 分组框2 and the report box, with the
 // element chart beside the report's text.
@@ -56,6 +59,9 @@ class ChartPage : public QWidget {
  public:
   explicit ChartPage(UiServices& services, QWidget* parent = nullptr);
   void applyLayout(const MainWindowLayout& layout, int windowHeight);
+
+  // The narrowest 分组框2 at which its inputs stay apart.
+  int inputsMinimumWidth() const;
 
   QLineEdit* surname = nullptr;       // 编辑框八字姓
   QLineEdit* givenName = nullptr;     // 编辑框八字姓1

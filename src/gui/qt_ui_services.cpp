@@ -1,6 +1,9 @@
 #include "gui/ui_services.h"
 
+#include "app/export_folder.h"
 #include "gui/qt_text.h"
+#include "gui/window_texts.h"
+#include "profile/profile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -56,7 +59,10 @@ void QtUiServices::showWaitMessage(QWidget* parent, MessageIcon icon, const QStr
   // Our texts break lines with CR LF; a label wants bare line feeds.
   QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QMessageBox box(boxIcon(icon), caption, shown, QMessageBox::Ok, parent);
+  // A message without a caption of its own gets the program's, never the bare
+  // program file name Qt would show.
+  QMessageBox box(boxIcon(icon), caption.isEmpty() ? kSystemCaption : caption, shown,
+                  QMessageBox::Ok, parent);
   box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
   QObject::connect(&closer, &MessageCloser::closeRequested, &box,
                    [&box] { box.done(QMessageBox::Ok); });
@@ -65,15 +71,23 @@ void QtUiServices::showWaitMessage(QWidget* parent, MessageIcon icon, const QStr
 
 std::optional<QString> QtUiServices::chooseSaveFile(QWidget* parent, const QString& filter,
                                                     const QString& suffix) {
+  // Qt's own dialog rather than the desktop's: it speaks the program's Chinese
+  // whatever the system language.
   QFileDialog dialog(parent);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(filter);
   dialog.setDefaultSuffix(suffix);
+  const std::filesystem::path profileFile = profile::profilePath();
+  const std::filesystem::path start = app::exportStartFolder(profileFile, userFolders);
+  if (!start.empty()) dialog.setDirectory(QString::fromStdString(start.string()));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;
   }
-  return dialog.selectedFiles().constFirst();
+  const QString chosen = dialog.selectedFiles().constFirst();
+  app::rememberExportFolder(profileFile, chosen.toStdString());
+  return chosen;
 }
 
 bool QtUiServices::copyToClipboard(const QString& text) {

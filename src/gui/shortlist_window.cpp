@@ -2,6 +2,7 @@
 
 #include "gui/evaluation_window.h"
 #include "gui/qt_text.h"
+#include "gui/secondary_window.h"
 #include "gui/shortlist_model.h"
 #include "gui/ui_services.h"
 #include "gui/widgets.h"
@@ -98,9 +99,9 @@ void ShortlistWindow::openRow(const QModelIndex& index) {
   selected.ownAffixes = !name.parts.bare;
   selected.prefix = fromGbk(name.parts.crown + name.parts.region);
   selected.suffix = fromGbk(name.parts.industry + name.parts.form);
-  auto* window = new EvaluationWindow(services_, this);
-  window->show();
-  window->restore(selected);
+  openSecondary(evaluation_, *this, [this] {
+    return new EvaluationWindow(services_, this);
+  })->restore(selected);
 }
 
 void ShortlistWindow::exportTable() {

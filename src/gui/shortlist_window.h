@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -10,6 +11,7 @@ class QTableView;
 
 namespace zeruda::gui {
 
+class EvaluationWindow;
 class ShortlistModel;
 class UiServices;
 
@@ -37,6 +39,7 @@ class ShortlistWindow : public QWidget {
   UiServices& services_;
   ShortlistModel* model_ = nullptr;
   QSortFilterProxyModel* sorted_ = nullptr;
+  QPointer<EvaluationWindow> evaluation_;  // the one report window of the list
 };
 
 }  // namespace zeruda::gui

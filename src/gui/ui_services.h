@@ -1,6 +1,10 @@
 #pragma once
 
 #include "text/user_message.h"
+// moc cannot parse the C++20 library headers behind the core's folder type.
+#ifndef Q_MOC_RUN
+#include "app/user_dirs.h"
+#endif
 
 #include <QDateTime>
 #include <QObject>
@@ -81,9 +85,14 @@ void showUserWaitMessage(UiServices& services, QWidget* window, const UserMessag
                          MessageCloser& closer);
 
 // The real thing: Qt's message boxes, file dialog, clipboard, print dialog, the
-// desktop's browser and the system's network state.
+// desktop's browser and the system's network state. The save dialog opens in the
+// folder of the last export, else in the documents folder, and remembers the folder
+// chosen (profile section "界面", key "导出目录").
 class QtUiServices final : public UiServices {
  public:
+  // The user's folders; read once, when the services are made.
+  app::UserFolders userFolders = app::systemUserFolders();
+
   void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                    const QString& text) override;
   void showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,

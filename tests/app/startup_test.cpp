@@ -69,6 +69,20 @@ TEST_F(StartupCheck, FromAnArchiveItAsksToUnpackAndTouchesNothing) {
   EXPECT_FALSE(fs::exists(launcher()));
 }
 
+TEST_F(StartupCheck, AProgramInItsOwnBuildTreeUnderTheTemporaryFolderRuns) {
+  // A checkout cloned into the temporary folder and built there (make run).
+  const fs::path build = inputs_.tempFolder / "zeruda/build/release";
+  inputs_.programFile = build / "src/gui/zeruda";
+  fs::create_directories(inputs_.programFile.parent_path());
+  EXPECT_TRUE(startupCheck(inputs_).endProgram) << "no build tree yet: an unpacked archive";
+  writeFile(build / "CMakeCache.txt", "");
+  EXPECT_FALSE(startupCheck(inputs_).endProgram);
+  // A cache beside the temporary folder, not between it and the program, says nothing.
+  fs::remove(build / "CMakeCache.txt");
+  writeFile(folder_ / "CMakeCache.txt", "");
+  EXPECT_TRUE(startupCheck(inputs_).endProgram);
+}
+
 TEST_F(StartupCheck, ANormalStartCreatesTheWorkingFolderUnderThePrimaryRoot) {
   EXPECT_FALSE(startupCheck(inputs_).endProgram);
   EXPECT_TRUE(fs::is_directory(inputs_.roots.primary / "zeruda/gs"));
@@ -119,7 +133,7 @@ TEST_F(StartupCheck, TheLauncherOnTheDesktopStartsTheProgram) {
   startupCheck(inputs_);
   std::string expected =
       "[Desktop Entry]\nType=Application\nVersion=1.0\nName=朗星轩公司取名软件\nExec=\"" +
-      inputs_.programFile.string() + "\"\nTerminal=false\n";
+      inputs_.programFile.string() + "\"\nIcon=zeruda\nTerminal=false\n";
   EXPECT_EQ(readFile(launcher()), expected);
   struct stat info {};
   ASSERT_EQ(::stat(launcher().c_str(), &info), 0);

@@ -55,6 +55,16 @@ TEST_F(GenerateCommand, FiftyRowsWithTheFirstCharacterFixed) {
   EXPECT_EQ(test::runCli(args).out, run.out);
 }
 
+TEST_F(GenerateCommand, AFilterNoNameCanPassIsRefusedAtOnce) {
+  const auto run = test::runCli({"generate", "--surname", "王", "--given", "建国", "--birth",
+                                 "1985-06-15", "--time", "08:30", "--length", "2", "--fixed1", "华",
+                                 "--element", "木", "--element", "火", "--count", "10"});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "包含五行的要求无法满足：除固定字外只剩1个字，却还需要包含2种五行。 (特别提示)\n");
+}
+
 TEST_F(GenerateCommand, AnotherSeedGivesOtherRows) {
   const auto seven = test::runCli(zhangSan({"--count", "20"}));
   auto args = zhangSan({"--count", "20"});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "cli/command.h"
 #include "cli_support.h"
 
 namespace zeruda {
@@ -83,6 +84,18 @@ TEST(Help, ListsTheCommands) {
   auto run = runCli({"help"});
   EXPECT_EQ(run.code, 0);
   EXPECT_NE(run.out.find("grids BODY"), std::string::npos);
+}
+
+TEST(Help, EveryCommandAnswersHelpWithItsUsage) {
+  for (const cli::Command& command : cli::commands()) {
+    const std::string name(command.name);
+    auto run = runCli({name, "--help"});
+    EXPECT_EQ(run.code, 0) << name;
+    EXPECT_EQ(run.out.rfind("usage: zeruda-cli " + name, 0), 0u) << run.out;
+    EXPECT_EQ(run.err, "") << name;
+  }
+  // Even where the rest of the line would be refused.
+  EXPECT_EQ(runCli({"generate", "--length", "9", "--help"}).code, 0);
 }
 
 }  // namespace

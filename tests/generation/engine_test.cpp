@@ -268,6 +268,7 @@ TEST(RunEngine, LeftRunningStopsAfterRow2001WhenEveryAttemptIsAccepted) {
   ASSERT_EQ(rows.size(), 2001u);
   EXPECT_EQ(rows.back().cell(Column::Sequence), "2001");
   EXPECT_EQ(outcome.attempts, 2001);
+  EXPECT_TRUE(outcome.capped);
 }
 
 TEST(RunEngine, LeftRunningStopsAt2000WhenTheLastAttemptIsRejected) {
@@ -297,6 +298,25 @@ TEST(RunEngine, TheSameSeedGivesTheSameRows) {
   const auto other = runUntil(settings(3), services(SeededDraw(8)), 500);
   EXPECT_EQ(first, again);
   EXPECT_NE(first, other);
+}
+
+TEST(RunEngine, GivesUpAfter200000AttemptsInARowWithoutARow) {
+  // Three bodies of 金 then 木 bodies only, while 金 is required: the misses are
+  // counted from the last row, not from the start.
+  EngineSettings s = settings(2);
+  require(s, ElementBox::Metal);
+  auto script = std::make_shared<Script>();
+  script->numbers.assign(6, drawFor("金"));
+  script->numbers.resize(6 + 2 * kFruitlessAttemptLimit + 10, drawFor("木"));
+  EngineOutcome outcome;
+  const auto rows = runUntil(s, services(scripted(script)), 100, &outcome);
+  EXPECT_EQ(rows.size(), 3u);
+  EXPECT_EQ(outcome.attempts, 3 + kFruitlessAttemptLimit);
+  EXPECT_FALSE(outcome.capped);
+  ASSERT_TRUE(outcome.gaveUp);
+  EXPECT_EQ(utf8(outcome.gaveUp->text),
+            "连续200000次都没有找到符合条件的名字，已停止。请放宽五行或星级条件。");
+  EXPECT_EQ(utf8(outcome.gaveUp->caption), "特别提示");
 }
 
 }  // namespace

@@ -165,5 +165,70 @@ TEST(AutoPickToggled, WarnsOnlyWhenTicked) {
   EXPECT_FALSE(autoPickToggled(false));
 }
 
+struct RunCheckCase {
+  const char* name;
+  int length;
+  std::array<const char*, 4> fixed;
+  std::array<bool, 5> required;  // 金 木 水 火 土
+  const char* refusal;           // "" when the run may start
+};
+
+class RunCheck : public testing::TestWithParam<RunCheckCase> {};
+
+// 华 is of 水 and 通 of 火 in the element lists of name books.
+TEST_P(RunCheck, RefusesARunNoBodyCouldPass) {
+  const RunCheckCase& c = GetParam();
+  EngineSettings settings;
+  settings.middleCount = c.length;
+  for (std::size_t i = 0; i < 4; ++i) settings.fixed[i] = gbk(c.fixed[i]);
+  settings.required = c.required;
+  const auto message = runCheck(settings);
+  EXPECT_EQ(message ? utf8(message->text) : "", c.refusal);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bodies, RunCheck,
+    testing::Values(
+        RunCheckCase{"HuaFixedWithWoodAndFire",
+                     2,
+                     {"华", "", "", ""},
+                     {false, true, false, true, false},
+                     "包含五行的要求无法满足：除固定字外只剩1个字，却还需要包含2种五行。"},
+        RunCheckCase{
+            "HuaBringsItsOwnWater", 2, {"华", "", "", ""}, {false, true, true, false, false}, ""},
+        RunCheckCase{"TwoFixedLeaveOnePlaceForTwo",
+                     3,
+                     {"华", "通", "", ""},
+                     {true, true, false, true, false},
+                     "包含五行的要求无法满足：除固定字外只剩1个字，却还需要包含2种五行。"},
+        RunCheckCase{"ABoxBeyondTheBodyTakesNoPlace",
+                     3,
+                     {"", "", "", "华"},
+                     {true, true, false, true, false},
+                     ""},
+        RunCheckCase{"NoPlaceLeft",
+                     2,
+                     {"华", "通", "木", ""},
+                     {true, false, false, false, false},
+                     "包含五行的要求无法满足：除固定字外只剩0个字，却还需要包含1种五行。"},
+        RunCheckCase{
+            "AsManyFixedAsCharacters",
+            2,
+            {"", "", "华", "通"},
+            {false, false, false, false, false},
+            "名字中间字个数与限定字个数一样了，软件将不生成名字，请减少限定字后，重新开始"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RunCheck, TheElementRefusalWarnsAndSendsTheFocusToTheFirstElementBox) {
+  EngineSettings settings;
+  settings.fixed[0] = gbk("华");
+  settings.required = {true, true, false, false, false};
+  const auto message = runCheck(settings);
+  ASSERT_TRUE(message);
+  EXPECT_EQ(utf8(message->caption), "特别提示");
+  EXPECT_EQ(message->icon, MessageIcon::Warning);
+  EXPECT_EQ(utf8(message->focus), "选择框3");
+}
+
 }  // namespace
 }  // namespace zeruda::generation

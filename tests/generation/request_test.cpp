@@ -111,6 +111,18 @@ TEST_F(GenerationRequest, TooManyElementsStopBeforeAnythingIsWritten) {
   EXPECT_FALSE(profileWritten());
 }
 
+TEST_F(GenerationRequest, ARunNoBodyCouldPassStopsBeforeAnythingIsWritten) {
+  CompanyForm form = zhangSan();
+  form.fixed[0] = gbk("华");
+  form.elements = {false, true, false, true, false};
+  const RequestOutcome outcome = runGenerationRequest(form);
+  ASSERT_TRUE(outcome.message);
+  EXPECT_EQ(utf8(outcome.message->text),
+            "包含五行的要求无法满足：除固定字外只剩1个字，却还需要包含2种五行。");
+  EXPECT_FALSE(outcome.start);
+  EXPECT_FALSE(profileWritten());
+}
+
 TEST_F(GenerationRequest, ALatinSurnameFailsTheFirstStage) {
   CompanyForm form = zhangSan();
   form.surname = "Zhang";

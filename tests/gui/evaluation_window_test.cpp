@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -262,6 +263,23 @@ class EvaluationWindowTest : public QObject {
     QCOMPARE(window_->copy->y(), window_->report->y() + window_->report->height() + 10);
     window_->resize(600, 640);
     QCOMPARE(window_->report->width(), 580);
+  }
+
+  // "[王]法人名：" read as one: each label needs room from the box before it.
+  void labelsKeepAGapFromTheBoxBeforeThem() {
+    for (QLabel* label : window_->findChildren<QLabel*>()) {
+      const QRect own = label->geometry();
+      int before = -1;
+      for (QWidget* other :
+           label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect box = other->geometry();
+        if (other != label && box.right() < own.left() && box.bottom() >= own.center().y() &&
+            box.top() <= own.center().y()) {
+          before = std::max(before, box.right());
+        }
+      }
+      if (before >= 0) QVERIFY2(own.left() - before > 8, qPrintable(label->text()));
+    }
   }
 };
 

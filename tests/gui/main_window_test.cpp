@@ -1,21 +1,27 @@
 #include "gui/main_window.h"
 #include "fake_ui_services.h"
 #include "find_control.h"
+#include "gui/evaluation_window.h"
+#include "gui/lookup_window.h"
+#include "gui/secondary_window.h"
 #include "gui/window_texts.h"
 
 #include <QAction>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <QWindow>
 #include <functional>
 #include <memory>
 
@@ -223,6 +229,126 @@ class MainWindowTest : public QObject {
     // 150 - 120 = 30 and 200 - 20 = 180: no lower bound is imposed on the rule.
     QTRY_COMPARE(control<QWidget>("分组框4")->height(), 30);
     QCOMPARE(control<QWidget>("公司备选名超级列表框")->width(), 180);
+  }
+
+  // Controls placed side by side that share pixels cover one another.
+  static QString overlapping(QWidget* container) {
+    QList<QWidget*> shown;
+    for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (child->isVisible()) shown << child;
+    }
+    for (int i = 0; i < shown.size(); ++i) {
+      for (int j = i + 1; j < shown.size(); ++j) {
+        if (shown[i]->geometry().intersects(shown[j]->geometry())) {
+          return shown[i]->metaObject()->className() + QStringLiteral(" / ") +
+                 shown[j]->metaObject()->className();
+        }
+      }
+    }
+    return {};
+  }
+
+  void atItsSmallestSizeEveryPageKeepsItsControlsApart() {
+    window_->resize(200, 150);
+    QCOMPARE(window_->size(), window_->usableMinimumSize());
+    // The window's own first size stays allowed.
+    QVERIFY(window_->width() <= 864 && window_->height() < 640);
+    QWidget* companyForm = control<QWidget>("公司法人姓")->parentWidget();
+    QWidget* chartInputs = control<QWidget>("分组框2");
+    for (int page : {int(MainWindow::kCompany), int(MainWindow::kChart)}) {
+      tabs()->setCurrentIndex(page);
+      QTest::qWait(20);
+      for (QWidget* container : {companyForm, chartInputs, control<QWidget>("分组框5")}) {
+        if (!container->isVisible()) continue;
+        QCOMPARE(overlapping(container), QString());
+      }
+    }
+    // Pages laid out by a layout get at least its minimum.
+    for (int page = 0; page < tabs()->count(); ++page) {
+      tabs()->setCurrentIndex(page);
+      QTest::qWait(20);
+      if (const QLayout* layout = tabs()->widget(page)->layout()) {
+        const QSize room = tabs()->widget(page)->size();
+        QVERIFY2(room.width() >= layout->minimumSize().width() &&
+                     room.height() >= layout->minimumSize().height(),
+                 qPrintable(tabs()->tabText(page)));
+      }
+    }
+    tabs()->setCurrentIndex(MainWindow::kCompany);
+    auto* list = control<QWidget>("公司备选名超级列表框");
+    QVERIFY(list->height() >= 100);
+    QVERIFY(list->mapTo(window_.get(), QPoint(0, list->height())).y() <=
+            control<QWidget>("分组框5")->mapTo(window_.get(), QPoint(0, 0)).y());
+  }
+
+  // The evaluation window is larger than the test screen is high: it is cut to fit.
+  void secondaryWindowsOpenCentredOnTheMainWindowAndOnScreen_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("lookup, in the middle") << 8 << QPoint(100, 80);
+    QTest::newRow("lookup, main window half off screen") << 8 << QPoint(-500, -300);
+    QTest::newRow("evaluation, cut to the screen") << 5 << QPoint(0, 0);
+    QTest::newRow("calendar") << 9 << QPoint(40, 30);
+    QTest::newRow("almanac") << 10 << QPoint(40, 30);
+  }
+  void secondaryWindowsOpenCentredOnTheMainWindowAndOnScreen() {
+    QFETCH(int, button);
+    QFETCH(QPoint, at);
+    window_->move(at);
+    toolbarButtons()[button - 1]->trigger();
+    QWidget* opened = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top != window_.get() && top->isVisible() && top->parentWidget() == window_.get()) {
+        opened = top;
+      }
+    }
+    QVERIFY(opened != nullptr);
+    QCOMPARE(opened->windowHandle()->transientParent(), window_->windowHandle());
+    const QRect screen = window_->screen()->availableGeometry();
+    QVERIFY2(screen.contains(opened->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                      .arg(opened->x())
+                                                                      .arg(opened->y())
+                                                                      .arg(opened->width())
+                                                                      .arg(opened->height())));
+    const QRect expected = zeruda::gui::centredOnOwner(window_->frameGeometry(),
+                                                       opened->frameGeometry().size(), screen);
+    QCOMPARE(opened->frameGeometry(), expected);
+    QRect centred(QPoint(0, 0), opened->frameGeometry().size());
+    centred.moveCenter(window_->frameGeometry().center());
+    if (screen.contains(centred)) QCOMPARE(opened->frameGeometry(), centred);
+
+    // Opened again, the same window comes to the front where the user left it.
+    opened->move(opened->pos() + QPoint(5, 5));
+    const QPoint left = opened->pos();
+    toolbarButtons()[button - 1]->trigger();
+    int windows = 0;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      windows += top != window_.get() && top->isVisible() && top->parentWidget() == window_.get();
+    }
+    QCOMPARE(windows, 1);
+    QCOMPARE(opened->pos(), left);
+    opened->close();
+  }
+
+  // On a screen of 1000 x 700.
+  void centringKeepsTheWholeFrameOnTheScreen_data() {
+    QTest::addColumn<QRect>("owner");
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("centred") << QRect(100, 100, 600, 400) << QSize(200, 100)
+                             << QRect(300, 250, 200, 100);
+    QTest::newRow("owner at the left edge")
+        << QRect(-400, 100, 600, 400) << QSize(400, 100) << QRect(0, 250, 400, 100);
+    QTest::newRow("owner below the screen")
+        << QRect(500, 600, 600, 400) << QSize(300, 300) << QRect(650, 400, 300, 300);
+    QTest::newRow("taller than the screen")
+        << QRect(0, 0, 600, 400) << QSize(300, 900) << QRect(150, 0, 300, 700);
+  }
+  void centringKeepsTheWholeFrameOnTheScreen() {
+    QFETCH(QRect, owner);
+    QFETCH(QSize, frame);
+    QFETCH(QRect, expected);
+    QCOMPARE(zeruda::gui::centredOnOwner(owner, frame, QRect(0, 0, 1000, 700)), expected);
   }
 };
 

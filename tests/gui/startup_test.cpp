@@ -152,6 +152,14 @@ class StartupTest : public QObject {
     QCOMPARE(numbers->topLevelItemCount(), 81);
     QCOMPARE(numbers->topLevelItem(80)->text(0), QStringLiteral("81"));
     QCOMPARE(numbers->columnCount(), 7);
+
+    // The texts the columns cut short are read whole below the list.
+    numbers->setCurrentItem(numbers->topLevelItem(2));
+    const QStringList detail =
+        control<QPlainTextEdit>("超级列表框数理详情")->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(detail.size(), 6);
+    QCOMPARE(detail[0], QString::fromUtf8("数理：3　　吉否：") + numbers->topLevelItem(2)->text(1));
+    QCOMPARE(detail[5], QString::fromUtf8("含意：") + numbers->topLevelItem(2)->text(6));
   }
 
   void closingTheWindowDeletesTheTablesAndKeepsTheProfile() {

@@ -1,8 +1,8 @@
 // Resident memory of the program with a full result list: a generation left to run
 // to its 2000-row cap, the wait message closed by itself once the rows are in. Also
 // reports the longest time the event loop went without turning while rows arrived.
+#include "gui/app_setup.h"
 #include "gui/main_window.h"
-#include "gui/style.h"
 #include "gui/ui_services.h"
 
 #include <QApplication>
@@ -36,7 +36,7 @@ void fill(QWidget& window, const char* box, const char* text) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  zeruda::gui::applyLightStyle(app);
+  zeruda::gui::prepareApplication(app);
   zeruda::gui::QtUiServices services;
   zeruda::gui::MainWindow window(services);
   window.startUp();

@@ -2,8 +2,8 @@
 // caller (nanoseconds since the epoch, `date +%s%N`), so loading the program and its
 // libraries counts too. The start-up is the program's own, step for step.
 #include "app/startup.h"
+#include "gui/app_setup.h"
 #include "gui/main_window.h"
-#include "gui/style.h"
 #include "gui/ui_services.h"
 
 #include <QApplication>
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   }
   const long long launched = std::atoll(argv[1]);
   QApplication app(argc, argv);
-  zeruda::gui::applyLightStyle(app);
+  zeruda::gui::prepareApplication(app);
   zeruda::gui::QtUiServices services;
   if (zeruda::app::startupCheck(zeruda::app::systemStartupInputs()).endProgram) return 1;
   zeruda::gui::MainWindow window(services);

@@ -1,0 +1,140 @@
+#include "gui/app_setup.h"
+#include "gui/lunar_date_box.h"
+#include "gui/ui_services.h"
+#include "profile/interface_settings.h"
+#include "storage/working_folder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+using zeruda::gui::MessageCloser;
+using zeruda::gui::MessageIcon;
+using zeruda::gui::QtUiServices;
+
+namespace {
+
+QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Runs `step` on the modal dialog that the next call opens, once it is up.
+template <typename Dialog>
+void whenOpen(std::function<void(Dialog*)> step) {
+  QTimer::singleShot(0, [step] {
+    QVERIFY(
+        QTest::qWaitFor([] { return qobject_cast<Dialog*>(QApplication::activeModalWidget()); }));
+    step(qobject_cast<Dialog*>(QApplication::activeModalWidget()));
+  });
+}
+
+}  // namespace
+
+// The application as the program prepares it, with the real dialogs of QtUiServices.
+class AppSetupTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> home_;
+
+ private slots:
+  void initTestCase() {
+    // The system language is not Chinese here: the program's choice must win.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    zeruda::gui::prepareApplication(*qApp);
+  }
+  void init() {
+    home_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
+    zeruda::storage::chooseDriveRoot(zeruda::storage::systemRoots());
+  }
+
+  void qtsOwnDialogsAndMenusSpeakChinese() {
+    QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    QVERIFY2(buttons.button(QDialogButtonBox::Save)->text().startsWith(u("保存")),
+             qPrintable(buttons.button(QDialogButtonBox::Save)->text()));
+    QVERIFY(buttons.button(QDialogButtonBox::Cancel)->text().startsWith(u("取消")));
+    QLineEdit box(u("华通"));
+    std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QStringList entries;
+    for (QAction* action : menu->actions()) entries << action->text();
+    QVERIFY2(entries.join(u(" ")).contains(u("复制")), qPrintable(entries.join(u(" "))));
+  }
+
+  void datePopupsNameMonthsAndWeekdaysInChinese() {
+    zeruda::gui::LunarDateBox box(u("日期框"));
+    box.setDate({2000, 1, 1});
+    box.show();
+    QTest::mouseClick(box.findChild<QToolButton*>(), Qt::LeftButton);
+    auto* calendar = box.findChild<QCalendarWidget*>();
+    QVERIFY(calendar != nullptr);
+    QCOMPARE(calendar->locale().monthName(1), u("一月"));
+    QCOMPARE(calendar->locale().dayName(1, QLocale::ShortFormat), u("周一"));
+  }
+
+  void theWindowsCarryTheProgramsIcon() {
+    QVERIFY(!QApplication::windowIcon().isNull());
+    QVERIFY(!QApplication::windowIcon().pixmap(32, 32).isNull());
+  }
+
+  void aMessageWithoutCaptionGetsTheProgramsOwn() {
+    QString caption;
+    whenOpen<QMessageBox>([&caption](QMessageBox* box) {
+      caption = box->windowTitle();
+      box->accept();
+    });
+    QtUiServices().showMessage(nullptr, MessageIcon::None, QString(),
+                               u("可包含五行个数超过中间字总个数，请重新选择！"));
+    QCOMPARE(caption, u("系统提示"));
+  }
+
+  void theProgramClosesAWaitMessageWhenItsWorkEndsByItself() {
+    MessageCloser closer;
+    QTimer::singleShot(50, &closer, [&closer] { closer.close(); });
+    QtUiServices().showWaitMessage(nullptr, MessageIcon::Information, u("特别提示"), u("请稍候"),
+                                   closer);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    // Closed before it was shown: it never shows.
+    QtUiServices().showWaitMessage(nullptr, MessageIcon::Information, u("特别提示"), u("请稍候"),
+                                   closer);
+  }
+
+  void saveDialogsStartInTheDocumentsFolderThenInTheLastFolderUsed() {
+    QtUiServices services;
+    QVERIFY(QDir(home_->path()).mkpath(u("文档")));
+    QVERIFY(QDir(home_->path()).mkpath(u("导出")));
+    services.userFolders = {
+        home_->path().toStdString(), {}, home_->filePath(u("文档")).toStdString()};
+    QString opened;
+    auto saveInto = [&opened](const QString& file) {
+      whenOpen<QFileDialog>([&opened, file](QFileDialog* dialog) {
+        opened = dialog->directory().absolutePath();
+        dialog->selectFile(file);
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
+      });
+    };
+    saveInto(home_->filePath(u("导出/名单.csv")));
+    QCOMPARE(services.chooseSaveFile(nullptr, u("*.csv"), u("csv")),
+             home_->filePath(u("导出/名单.csv")));
+    QCOMPARE(opened, home_->filePath(u("文档")));
+    QCOMPARE(QString::fromStdString(
+                 zeruda::profile::readExportFolder(zeruda::storage::workingPath("shengchen.ini"))
+                     .string()),
+             home_->filePath(u("导出")));
+    saveInto(home_->filePath(u("导出/第二份.txt")));
+    services.chooseSaveFile(nullptr, u("*.txt"), u("txt"));
+    QCOMPARE(opened, home_->filePath(u("导出")));
+  }
+};
+
+QTEST_MAIN(AppSetupTest)
+#include "app_setup_test.moc"
