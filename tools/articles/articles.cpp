@@ -9,6 +9,7 @@
 // title, group, body HTML and plain text converted to GBK. A character GBK lacks or
 // a format fault stops the build with the file and line. The output holds no
 // absolute path, so the same sources give the same bytes anywhere.
+#include "common/cpp_literal.h"
 #include "markdown.h"
 
 #include <iconv.h>
@@ -49,27 +50,10 @@ std::string toGbk(const std::string& utf8) {
   return out;
 }
 
-// A C++ string_view expression for any bytes: printable ASCII as is, the rest as
-// octal escapes, cut into lines of about a hundred columns.
+// A string_view with its length, so GBK bytes with NULs or odd ends stay whole.
 std::string literal(const std::string& bytes) {
-  std::string out = "std::string_view{\"";
-  std::size_t column = 0;
-  for (unsigned char c : bytes) {
-    if (column > 100) {
-      out += "\"\n\"";
-      column = 0;
-    }
-    if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\' && c != '?') {
-      out += static_cast<char>(c);
-      ++column;
-    } else {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\%03o", c);
-      out += buf;
-      column += 4;
-    }
-  }
-  return out + "\", " + std::to_string(bytes.size()) + "}";
+  return "std::string_view{" + zeruda::tools::cppLiteral(bytes) + ", " +
+         std::to_string(bytes.size()) + "}";
 }
 
 std::string record(const std::string& id, const Article& article) {
