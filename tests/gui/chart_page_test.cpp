@@ -3,6 +3,7 @@
 #include "gui/lunar_date_box.h"
 #include "gui/main_window.h"
 #include "gui/picture_view.h"
+#include "main_window_fixture.h"
 #include "picture_check.h"
 #include "pictures/element_chart.h"
 
@@ -24,17 +25,10 @@ using zeruda::gui::MainWindow;
 using zeruda::gui::MessageIcon;
 using zeruda::gui::test::FakeUiServices;
 
-class ChartPageTest : public QObject {
+class ChartPageTest : public zeruda::gui::test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  FakeUiServices services_;
-  std::unique_ptr<MainWindow> window_;
-
-  template <typename T>
-  T* control(const char* name) {
-    return zeruda::gui::test::findControl<T>(window_.get(), name);
-  }
   QString report() { return control<QPlainTextEdit>("编辑框八字命理")->toPlainText(); }
 
   // A legal representative born on 4 February 2014 at 06:04, a minute after 立春.

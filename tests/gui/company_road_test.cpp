@@ -5,6 +5,7 @@
 #include "gui/lunar_date_box.h"
 #include "gui/main_window.h"
 #include "gui/result_list_model.h"
+#include "main_window_fixture.h"
 #include "profile/profile.h"
 #include "support/text_support.h"
 
@@ -46,18 +47,10 @@ QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The company page driven as a user drives it: fill the form, meet the checks,
 // generate, stop, export, open a row.
-class CompanyRoadTest : public QObject {
+class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> home_;
-  FakeUiServices services_;
-  std::unique_ptr<MainWindow> window_;
-
-  template <typename T>
-  T* control(const char* name) {
-    return zeruda::gui::test::findControl<T>(window_.get(), name);
-  }
   QTreeView* list() { return control<QTreeView>("公司备选名超级列表框"); }
   ResultListModel& rows() { return window_->findChild<CompanyNaming*>()->results(); }
   QString cell(int row, int column) { return rows().index(row, column).data().toString(); }

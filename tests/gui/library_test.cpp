@@ -2,6 +2,7 @@
 #include "find_control.h"
 #include "gui/gbk_browser.h"
 #include "gui/main_window.h"
+#include "main_window_fixture.h"
 #include "text/gbk.h"
 
 #include <QAction>
@@ -65,21 +66,10 @@ WrittenPage readPage(const QString& path, const QString& title, int minimumLengt
 
 }  // namespace
 
-class LibraryTest : public QObject {
+class LibraryTest : public zeruda::gui::test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> home_;
-  FakeUiServices services_;
-  std::unique_ptr<MainWindow> window_;
-
-  template <typename T>
-  T* control(const char* name) {
-    return zeruda::gui::test::findControl<T>(window_.get(), name);
-  }
-  QString workingFile(const char* name) {
-    return home_->filePath(QStringLiteral("zeruda/gs/") + QString::fromUtf8(name));
-  }
   QWidget* viewer() { return window_->findChild<QWidget*>(QStringLiteral("文档中心")); }
   GbkBrowser* viewerBrowser() {
     return zeruda::gui::test::findControl<GbkBrowser>(viewer(), "超文本浏览框1");

@@ -5,6 +5,7 @@
 #include "gui/lookup_window.h"
 #include "gui/secondary_window.h"
 #include "gui/window_texts.h"
+#include "main_window_fixture.h"
 
 #include <QAction>
 #include <QInputMethodEvent>
@@ -29,17 +30,10 @@ using zeruda::gui::MainWindow;
 using zeruda::gui::MessageIcon;
 using zeruda::gui::test::FakeUiServices;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public zeruda::gui::test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  FakeUiServices services_;
-  std::unique_ptr<MainWindow> window_;
-
-  template <typename T>
-  T* control(const char* name) {
-    return zeruda::gui::test::findControl<T>(window_.get(), name);
-  }
   QTabWidget* tabs() { return control<QTabWidget>("选择夹1"); }
   QList<QAction*> toolbarButtons() { return control<QToolBar>("工具条1")->actions(); }
 

@@ -3,6 +3,7 @@
 #include "gui/lunar_date_box.h"
 #include "gui/main_window.h"
 #include "gui/personal_naming.h"
+#include "main_window_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,18 +35,10 @@ const char* const kWaitText = "正在取名，点击[确定]可停止　　";
 }  // namespace
 
 // The 取名 page driven as a parent drives it: fill, be refused, name, stop, copy.
-class PersonalPageTest : public QObject {
+class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> home_;
-  FakeUiServices services_;
-  std::unique_ptr<MainWindow> window_;
-
-  template <typename T>
-  T* control(const char* name) {
-    return zeruda::gui::test::findControl<T>(window_.get(), name);
-  }
   QTreeWidget* candidates() { return control<QTreeWidget>("超级列表框姓名备选"); }
   QListWidget* recommended() { return control<QListWidget>("列表框姓名推荐"); }
   QString status() { return window_->statusBar()->findChildren<QLabel*>().first()->text(); }

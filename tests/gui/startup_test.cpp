@@ -2,6 +2,7 @@
 #include "find_control.h"
 #include "gui/lunar_date_box.h"
 #include "gui/main_window.h"
+#include "main_window_fixture.h"
 #include "profile/profile.h"
 #include "storage/working_folder.h"
 #include "support/text_support.h"
@@ -25,22 +26,10 @@ using zeruda::test::gbk;
 
 // Start-up as the user meets it: a working folder under a temporary data home, with
 // or without a profile from an earlier run.
-class StartupTest : public QObject {
+class StartupTest : public zeruda::gui::test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> home_;
-  FakeUiServices services_;
-  std::unique_ptr<MainWindow> window_;
-
-  template <typename T>
-  T* control(const char* name) {
-    return zeruda::gui::test::findControl<T>(window_.get(), name);
-  }
-  QString workingFile(const char* name) {
-    return home_->filePath(QStringLiteral("zeruda/gs/") + QString::fromUtf8(name));
-  }
-
   // A legal representative born 1985-06-15 at 8:30, as a generation request saves him.
   void writeProfile() {
     zeruda::profile::LegalPersonProfile saved;

@@ -5,6 +5,7 @@
 #include "gui/gbk_browser.h"
 #include "gui/main_window.h"
 #include "gui/result_list_model.h"
+#include "main_window_fixture.h"
 #include "support/local_server.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
@@ -31,15 +32,11 @@ QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
 
-class WebLookupTest : public QObject {
+class WebLookupTest : public zeruda::gui::test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> home_;
-  FakeUiServices services_;
-  std::unique_ptr<MainWindow> window_;
-
-  std::string workingFile(const char* name) {
+  std::string workingFileText(const char* name) {
     return zeruda::test::readFile(home_->filePath(u("zeruda/gs/") + u(name)).toStdString());
   }
   QWidget* viewer() { return window_->findChild<QWidget*>(u("文档中心")); }
@@ -141,7 +138,7 @@ class WebLookupTest : public QObject {
       menuEntry(u(title))->trigger();
       QVERIFY(viewer() != nullptr && viewer()->isVisible());
       QCOMPARE(viewerTitle(), u(title));
-      QVERIFY(workingFile("yxzs.htm").find(zeruda::test::gbk(title)) != std::string::npos);
+      QVERIFY(workingFileText("yxzs.htm").find(zeruda::test::gbk(title)) != std::string::npos);
     }
     QVERIFY(services_.messages.empty());
   }
@@ -159,7 +156,7 @@ class WebLookupTest : public QObject {
                             "[hosts]\r\narticles=" + server.address("") + "\r\n");
     menuEntry(u("姓氏是怎样来的"))->trigger();
     QTRY_VERIFY(viewer() != nullptr && viewer()->isVisible());
-    QCOMPARE(workingFile("yxzs.htm"), served);
+    QCOMPARE(workingFileText("yxzs.htm"), served);
     QCOMPARE(viewerTitle(), u("在线"));
 
     menuEntry(u("古人的名、字与号"))->trigger();
