@@ -1,7 +1,7 @@
-#include "calendar/element_strength.h"
+#include "chart/element_strength.h"
 #include "calendar/gregorian.h"
 #include "calendar/lunar.h"
-#include "calendar/opening_days.h"
+#include "almanac/opening_days.h"
 #include "calendar/pillars.h"
 
 #include <benchmark/benchmark.h>
@@ -24,7 +24,7 @@ BENCHMARK(BM_FourPillars);
 
 void BM_ElementStrength(benchmark::State& state) {
   const DateTime moment{2008, 8, 8, 20, 0, 0};
-  for (auto _ : state) benchmark::DoNotOptimize(elementStrength(moment));
+  for (auto _ : state) benchmark::DoNotOptimize(zeruda::chart::elementStrength(moment));
 }
 BENCHMARK(BM_ElementStrength);
 
@@ -59,7 +59,7 @@ BENCHMARK(BM_WholeSpanLunarAndPillarTexts)->Unit(benchmark::kMillisecond);
 // command run it. Target: under 20 ms, well inside a click.
 void BM_OpeningDaysOfAYear(benchmark::State& state) {
   const DateTime birth{1985, 6, 15, 8, 30, 0};
-  for (auto _ : state) benchmark::DoNotOptimize(openingDays({2027, 1, 1}, 365, birth));
+  for (auto _ : state) benchmark::DoNotOptimize(zeruda::almanac::openingDays({2027, 1, 1}, 365, birth));
 }
 BENCHMARK(BM_OpeningDaysOfAYear)->Unit(benchmark::kMillisecond);
 

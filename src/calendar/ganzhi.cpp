@@ -90,4 +90,12 @@ int pairFromText(std::string_view gbk) {
   return pairNumberOf(*stem, *branch);
 }
 
+std::string stemBranchElement(std::string_view character) {
+  if (auto stem = stemFromText(character)) return std::string(elementText(elementOf(*stem)));
+  if (auto branch = branchFromText(character)) {
+    return std::string(elementText(elementOf(*branch)));
+  }
+  return {};
+}
+
 }  // namespace zeruda::calendar

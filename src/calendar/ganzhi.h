@@ -80,4 +80,7 @@ std::string pairText(int pair);
 // The number of a two-character pair text; 0 for anything that is not one of the sixty.
 int pairFromText(std::string_view gbk);
 
+// The element (GBK character) of a stem or branch character; empty for anything else.
+std::string stemBranchElement(std::string_view character);
+
 }  // namespace zeruda::calendar

@@ -56,4 +56,10 @@ std::string dateBoxMonthName(int month, bool leap) {
   return out + monthNumberName(month) + "月"_gbk;
 }
 
+std::string lunarText(const LunarDate& lunar, LeapMarker marker) {
+  return std::to_string(lunar.year) + "年"_gbk +
+         (marker == LeapMarker::Show && lunar.leap ? "闰"_gbk : std::string()) +
+         std::to_string(lunar.month) + "月"_gbk + std::to_string(lunar.day) + "日"_gbk;
+}
+
 }  // namespace zeruda::calendar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar/lunar.h"
+
 #include <string>
 
 namespace zeruda::calendar {
@@ -18,5 +20,12 @@ std::string lunarYearNumerals(int year);
 // The month as the date boxes write it: "闰" first for a leap month, then "正月",
 // "二月" … "十月", "冬月", "腊月"; empty outside 1-12.
 std::string dateBoxMonthName(int month, bool leap);
+
+// Whether a leap month is marked: the birth-chart report leaves it out, the naming
+// requests write "闰" before the month.
+enum class LeapMarker { Omit, Show };
+
+// "2014年9月1日" (decimal, no leading zeros), "2014年闰9月1日" with the marker.
+std::string lunarText(const LunarDate& lunar, LeapMarker marker);
 
 }  // namespace zeruda::calendar

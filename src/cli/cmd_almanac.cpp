@@ -4,7 +4,7 @@
 // pillar and officer, tab separated.
 #include "cli/command_list.h"
 
-#include "calendar/almanac.h"
+#include "almanac/almanac.h"
 #include "calendar/ganzhi.h"
 #include "calendar/gregorian.h"
 #include "cli/args.h"
@@ -21,17 +21,17 @@ namespace {
 using namespace text::literals;
 
 // "M-D", or "闰M-D" in a leap month (GBK).
-std::string lunarMonthDay(const calendar::AlmanacDay& day) {
+std::string lunarMonthDay(const almanac::AlmanacDay& day) {
   if (!day.lunar) return {};
   return (day.lunar->leap ? "闰"_gbk : std::string()) + std::to_string(day.lunar->month) + "-" +
          std::to_string(day.lunar->day);
 }
 
-std::string officerOf(const calendar::AlmanacDay& day) {
-  return day.officer ? calendar::officerText(*day.officer) : std::string();
+std::string officerOf(const almanac::AlmanacDay& day) {
+  return day.officer ? almanac::officerText(*day.officer) : std::string();
 }
 
-std::string dayJson(const calendar::AlmanacDay& day) {
+std::string dayJson(const almanac::AlmanacDay& day) {
   Json json;
   json.beginObject().key("date").string(isoDate(day.date));
   json.key("lunar").string(lunarMonthDay(day));
@@ -47,7 +47,7 @@ std::string dayJson(const calendar::AlmanacDay& day) {
   return json.text();
 }
 
-std::string dayLines(const calendar::AlmanacDay& day) {
+std::string dayLines(const almanac::AlmanacDay& day) {
   return day.dateLine + "\n" + day.pillarsLine + "\n" + day.nayin + "\n" + day.favourable + "\n" +
          day.unfavourable + "\n";
 }
@@ -62,7 +62,7 @@ int runRange(const Args& parsed, std::ostream& out) {
   if (to < from) throw UsageError("--to " + *toText + " is before --from " + *fromText);
   std::string lines;
   for (calendar::Date date = from;; date = calendar::nextDay(date)) {
-    const calendar::AlmanacDay day = calendar::almanacDay(date);
+    const almanac::AlmanacDay day = almanac::almanacDay(date);
     lines += isoDate(date) + "\t" + lunarMonthDay(day) + "\t" + calendar::pairText(day.pillars[2]) +
              "\t" + officerOf(day) + "\n";
     if (date == to) break;
@@ -80,7 +80,7 @@ int runAlmanac(std::span<const std::string> args, std::ostream& out, std::ostrea
     return runRange(parsed, out);
   }
   parsed.expectPositional(1, "DATE");
-  const calendar::AlmanacDay day = calendar::almanacDay(parseDate(parsed.positional()[0], "DATE"));
+  const almanac::AlmanacDay day = almanac::almanacDay(parseDate(parsed.positional()[0], "DATE"));
   if (parsed.flag("json")) {
     out << dayJson(day) << '\n';
   } else {

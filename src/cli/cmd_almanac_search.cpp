@@ -3,7 +3,7 @@
 // unfavourable), one per line as the almanac's list shows them.
 #include "cli/command_list.h"
 
-#include "calendar/almanac.h"
+#include "almanac/almanac.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
@@ -18,7 +18,7 @@ namespace {
 // One of the almanac's ranges: 7, 15, 30, 60, 90 or 180 days.
 int rangeDays(const std::string& text) {
   const int days = parseInt(text, 1, 180, "--range");
-  const auto ranges = calendar::searchRanges();
+  const auto ranges = almanac::searchRanges();
   const bool offered = std::any_of(ranges.begin(), ranges.end(),
                                    [days](const auto& range) { return range.days == days; });
   if (!offered) throw UsageError("--range must be 7, 15, 30, 60, 90 or 180, not '" + text + "'");
@@ -40,11 +40,11 @@ int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::
   const int days = rangeDays(*rangeText);
   const std::string activity = argToGbk(*activityText, "--activity");
   if (activity.empty()) throw UsageError("--activity must not be empty");
-  const auto column = parsed.flag("avoid") ? calendar::AlmanacColumn::Unfavourable
-                                           : calendar::AlmanacColumn::Favourable;
+  const auto column = parsed.flag("avoid") ? almanac::AlmanacColumn::Unfavourable
+                                           : almanac::AlmanacColumn::Favourable;
   std::string lines;
-  for (const calendar::Date& day : calendar::searchAlmanac(from, days, column, activity)) {
-    lines += calendar::almanacDateText(day) + "\n";
+  for (const calendar::Date& day : almanac::searchAlmanac(from, days, column, activity)) {
+    lines += almanac::almanacDateText(day) + "\n";
   }
   out << fromGbk(lines);
   return kExitOk;

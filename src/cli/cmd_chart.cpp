@@ -2,10 +2,10 @@
 // or its figures as JSON; on request its element chart as an SVG picture.
 #include "cli/command_list.h"
 
-#include "calendar/birth_chart.h"
-#include "calendar/birth_time_warnings.h"
-#include "calendar/chart_report.h"
-#include "calendar/element_strength.h"
+#include "chart/birth_chart.h"
+#include "chart/birth_time_warnings.h"
+#include "chart/chart_report.h"
+#include "chart/element_strength.h"
 #include "calendar/pillars.h"
 #include "cli/args.h"
 #include "cli/cli.h"
@@ -15,19 +15,20 @@
 #include "cli/svg_file.h"
 #include "cli/terminal.h"
 #include "pictures/element_chart.h"
+#include "calendar/lunar_names.h"
 
 namespace zeruda::cli {
 namespace {
 
 std::string chartJson(const calendar::DateTime& moment) {
-  calendar::BirthChart chart;
+  chart::BirthChart chart;
   chart.birthMoment = moment;
   if (auto lunar = calendar::solarToLunar(moment.date())) {
     chart.lunarText = calendar::lunarText(*lunar, calendar::LeapMarker::Omit);
   }
-  calendar::fillChart(chart);
-  chart.missingElements = calendar::missingElementsOf(chart.pillarElements);
-  const calendar::ElementStrength s = calendar::elementStrength(moment);
+  chart::fillChart(chart);
+  chart.missingElements = chart::missingElementsOf(chart.pillarElements);
+  const chart::ElementStrength s = chart::elementStrength(moment);
 
   Json json;
   json.beginObject().key("pillars").beginArray();
@@ -42,7 +43,7 @@ std::string chartJson(const calendar::DateTime& moment) {
   json.key("elements").string(chart.pillarElements);
   json.key("missing").string(chart.missingElements);
   json.key("nayin").beginArray();
-  for (const auto& nayin : calendar::chartNayin(chart)) json.string(nayin);
+  for (const auto& nayin : chart::chartNayin(chart)) json.string(nayin);
   json.endArray();
   json.key("scores").beginObject();
   for (int e = 0; e < calendar::kElementCount; ++e) {
@@ -57,7 +58,7 @@ std::string chartJson(const calendar::DateTime& moment) {
   json.key("verdict").string(s.verdict);
   json.key("favourable").string(s.favourable);
   json.key("warnings").beginArray();
-  for (const auto& warning : calendar::birthTimeWarnings(moment)) json.string(warning);
+  for (const auto& warning : chart::birthTimeWarnings(moment)) json.string(warning);
   json.endArray();
   json.endObject();
   return json.text();
@@ -73,13 +74,13 @@ int runChart(std::span<const std::string> args, std::ostream& out, std::ostream&
   const auto moment = calendar::DateTime::of(date, time.hour, time.minute, time.second);
   if (auto svg = parsed.value("svg")) {
     const auto chart =
-        pictures::elementChart(calendar::fourPillars(moment), calendar::elementStrength(moment));
+        pictures::elementChart(calendar::fourPillars(moment), chart::elementStrength(moment));
     if (!writeSvgFile(*svg, chart, err, "chart")) return kExitRefused;
   }
   if (parsed.flag("json")) {
     out << chartJson(moment) << '\n';
   } else {
-    out << fromGbk(calendar::birthChartReport(moment, calendar::solarToLunar(date)));
+    out << fromGbk(chart::birthChartReport(moment, calendar::solarToLunar(date)));
   }
   return kExitOk;
 }

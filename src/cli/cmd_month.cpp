@@ -5,7 +5,7 @@
 
 #include "calendar/gregorian.h"
 #include "calendar/lunar.h"
-#include "calendar/perpetual_calendar.h"
+#include "almanac/perpetual_calendar.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
@@ -70,7 +70,7 @@ std::string monthGrid(Month m) {
     const calendar::Date date{m.year, m.month, day};
     const auto column = static_cast<std::size_t>(calendar::weekdayOf(date));
     days[column] = std::to_string(day);
-    names[column] = calendar::dayCellName(date);
+    names[column] = almanac::dayCellName(date);
     if (column == 6 || day == length) {
       grid += gridLine(days) + gridLine(names);
       days = {};

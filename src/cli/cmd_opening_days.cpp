@@ -5,7 +5,7 @@
 
 #include "calendar/ganzhi.h"
 #include "calendar/lunar.h"
-#include "calendar/opening_days.h"
+#include "almanac/opening_days.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
@@ -51,18 +51,18 @@ std::optional<calendar::DateTime> savedBirth(std::ostream& err) {
   return saved->birth;
 }
 
-std::string reasonsText(const calendar::OpeningDay& day) {
+std::string reasonsText(const almanac::OpeningDay& day) {
   std::string text;
   for (const std::string& reason : day.reasons) text += (text.empty() ? "" : "；"_gbk) + reason;
   return text;
 }
 
-std::string daysJson(const std::vector<calendar::OpeningDay>& days) {
+std::string daysJson(const std::vector<almanac::OpeningDay>& days) {
   Json json;
   json.beginArray();
-  for (const calendar::OpeningDay& day : days) {
+  for (const almanac::OpeningDay& day : days) {
     json.beginObject().key("date").string(isoDate(day.date));
-    json.key("officer").string(calendar::officerText(day.officer));
+    json.key("officer").string(almanac::officerText(day.officer));
     json.key("pillars").beginArray();
     for (int pair : day.pillars) json.string(calendar::pairText(pair));
     json.endArray();
@@ -74,10 +74,10 @@ std::string daysJson(const std::vector<calendar::OpeningDay>& days) {
   return json.text();
 }
 
-std::string dayLines(const std::vector<calendar::OpeningDay>& days) {
+std::string dayLines(const std::vector<almanac::OpeningDay>& days) {
   std::string lines;
-  for (const calendar::OpeningDay& day : days) {
-    lines += isoDate(day.date) + "\t" + calendar::officerText(day.officer) + "\t" +
+  for (const almanac::OpeningDay& day : days) {
+    lines += isoDate(day.date) + "\t" + almanac::officerText(day.officer) + "\t" +
              calendar::pairText(day.pillars[2]) + "\t" + reasonsText(day) + "\n";
   }
   return lines;
@@ -93,14 +93,14 @@ int runOpeningDays(std::span<const std::string> args, std::ostream& out, std::os
   if (!fromText || !daysText) throw UsageError("--from DATE and --days N are both needed");
   const calendar::Date from = parseDate(*fromText, "--from");
   const int days =
-      parseInt(*daysText, calendar::kFewestOpeningDays, calendar::kMostOpeningDays, "--days");
-  const calendar::Date end = calendar::openingRangeEnd(from, days);
+      parseInt(*daysText, almanac::kFewestOpeningDays, almanac::kMostOpeningDays, "--days");
+  const calendar::Date end = almanac::openingRangeEnd(from, days);
   if (calendar::kLastLunarDate < end) throw OutOfRange(outsideCalendar(isoDate(end)));
 
   std::optional<calendar::DateTime> birth = givenBirth(parsed);
   if (!birth) birth = savedBirth(err);
   if (!birth) return kExitRefused;
-  const auto found = calendar::openingDays(from, days, *birth);
+  const auto found = almanac::openingDays(from, days, *birth);
   if (parsed.flag("json")) {
     out << daysJson(found) << '\n';
   } else {

@@ -90,7 +90,7 @@ void printPlain(std::ostream& out, const std::vector<NameRow>& rows) {
 
 void printJson(std::ostream& out, const personal::NamingStart& start,
                const std::vector<NameRow>& rows) {
-  const calendar::BirthChart& chart = start.chart;
+  const chart::BirthChart& chart = start.chart;
   Json json;
   json.beginObject().key("chart").beginObject().key("pillars").beginArray();
   for (const auto* pillar :

@@ -1,9 +1,10 @@
 #include "generation/legal_chart.h"
 
-#include "calendar/birth_chart.h"
-#include "calendar/element_strength.h"
+#include "chart/birth_chart.h"
+#include "chart/element_strength.h"
 #include "dictionary/pinyin.h"
 #include "text/gbk_literal.h"
+#include "calendar/lunar_names.h"
 
 namespace zeruda::generation {
 
@@ -19,9 +20,9 @@ std::string LegalChart::eightCharacters() const {
 }
 
 LegalChart computeLegalChart(const CompanyForm& form) {
-  calendar::BirthChart birth;
+  chart::BirthChart birth;
   birth.birthMoment = birthMomentOf(form);
-  calendar::fillChart(birth);
+  chart::fillChart(birth);
 
   LegalChart chart;
   chart.birthMoment = birth.birthMoment;
@@ -32,10 +33,10 @@ LegalChart computeLegalChart(const CompanyForm& form) {
   chart.zodiac = birth.zodiacAnimal;
   chart.starSign = birth.starSign;
   chart.elements = birth.pillarElements;
-  chart.missingElements = calendar::missingElementsOf(birth.pillarElements);
-  const auto nayin = calendar::chartNayin(birth);
+  chart.missingElements = chart::missingElementsOf(birth.pillarElements);
+  const auto nayin = chart::chartNayin(birth);
   chart.nayin = nayin[0] + "；"_gbk + nayin[1] + "；"_gbk + nayin[2] + "；"_gbk + nayin[3];
-  chart.favourable = calendar::elementStrength(birth.birthMoment).favourable;
+  chart.favourable = chart::elementStrength(birth.birthMoment).favourable;
   return chart;
 }
 

@@ -1,6 +1,6 @@
 #include "generation/request.h"
 
-#include "calendar/element_strength.h"
+#include "chart/element_strength.h"
 #include "generation/legal_chart.h"
 #include "generation/request_checks.h"
 #include "profile/profile.h"
@@ -32,7 +32,7 @@ std::string namesMadeStatus(int rows) {
 
 RequestOutcome runGenerationRequest(CompanyForm form) {
   if (form.autoElements) {
-    matchElementBoxes(form, calendar::elementStrength(birthMomentOf(form)).favourable);
+    matchElementBoxes(form, chart::elementStrength(birthMomentOf(form)).favourable);
   }
   if (auto message = elementCountCheck(form)) return refused(std::move(form), *message);
   if (auto message = firstCheck(form)) return refused(std::move(form), *message);

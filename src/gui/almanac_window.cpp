@@ -1,6 +1,6 @@
 #include "gui/almanac_window.h"
 
-#include "calendar/almanac.h"
+#include "almanac/almanac.h"
 #include "calendar/date_pattern.h"
 #include "gui/lunar_date_box.h"
 #include "gui/opening_days_page.h"
@@ -87,14 +87,14 @@ QWidget* AlmanacWindow::buildDayPage() {
 QWidget* AlmanacWindow::buildSearchPage() {
   auto* page = new QWidget(this);
   QStringList ranges;
-  for (const calendar::SearchRange& r : calendar::searchRanges()) ranges << fromGbk(r.caption);
+  for (const almanac::SearchRange& r : almanac::searchRanges()) ranges << fromGbk(r.caption);
   range = makeComboBox(page, QStringLiteral("组合框1"), ranges);
   column =
       makeComboBox(page, QStringLiteral("组合框2"), {QStringLiteral("宜"), QStringLiteral("忌")});
   QStringList activities;
-  for (const std::string& a : calendar::almanacActivities()) activities << fromGbk(a);
+  for (const std::string& a : almanac::almanacActivities()) activities << fromGbk(a);
   activity = makeComboBox(page, QStringLiteral("组合框宜忌"), activities);
-  activity->setCurrentText(fromGbk(calendar::defaultAlmanacActivity()));
+  activity->setCurrentText(fromGbk(almanac::defaultAlmanacActivity()));
   searchButton = makeButton(page, QStringLiteral("按钮日子查询"), QStringLiteral("查询"));
   found = new QListWidget(page);
   found->setObjectName(QStringLiteral("选择列表框1"));
@@ -112,7 +112,7 @@ QWidget* AlmanacWindow::buildSearchPage() {
 }
 
 void AlmanacWindow::showDay() {
-  const calendar::AlmanacDay day = calendar::almanacDay(dateBox->date());
+  const almanac::AlmanacDay day = almanac::almanacDay(dateBox->date());
   dateLine->setText(fromGbk(day.dateLine));
   pillarsLine->setText(fromGbk(day.pillarsLine));
   nayin->setText(fromGbk(day.nayin));
@@ -124,13 +124,13 @@ void AlmanacWindow::showDay() {
 void AlmanacWindow::search() {
   found->clear();
   tabs->setCurrentIndex(kSearchPage);
-  const auto ranges = calendar::searchRanges();
+  const auto ranges = almanac::searchRanges();
   const int days = ranges[static_cast<std::size_t>(std::max(range->currentIndex(), 0))].days;
-  const auto which = column->currentIndex() != 0 ? calendar::AlmanacColumn::Unfavourable
-                                                 : calendar::AlmanacColumn::Favourable;
+  const auto which = column->currentIndex() != 0 ? almanac::AlmanacColumn::Unfavourable
+                                                 : almanac::AlmanacColumn::Favourable;
   for (const calendar::Date& day :
-       calendar::searchAlmanac(dateBox->date(), days, which, toGbk(activity->currentText()))) {
-    auto* item = new QListWidgetItem(fromGbk(calendar::almanacDateText(day)), found);
+       almanac::searchAlmanac(dateBox->date(), days, which, toGbk(activity->currentText()))) {
+    auto* item = new QListWidgetItem(fromGbk(almanac::almanacDateText(day)), found);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
   }

@@ -1,7 +1,7 @@
 #include "gui/calendar_window.h"
 
-#include "calendar/calendar_articles.h"
-#include "calendar/perpetual_calendar.h"
+#include "almanac/calendar_articles.h"
+#include "almanac/perpetual_calendar.h"
 #include "gui/lunar_date_box.h"
 #include "gui/lunar_month_view.h"
 #include "gui/qt_text.h"
@@ -119,7 +119,7 @@ QWidget* CalendarWindow::buildLunarPage() {
   terms = makeButton(page, QStringLiteral("按钮7"), QStringLiteral("节气"));
   termList = new QListWidget(page);
   termList->setObjectName(QStringLiteral("选择列表框1"));
-  lunarArticle = makeArticleBox(page, QStringLiteral("编辑框1"), calendar::lunarCalendarArticle());
+  lunarArticle = makeArticleBox(page, QStringLiteral("编辑框1"), almanac::lunarCalendarArticle());
 
   lunarDateBox = new LunarDateBox(QStringLiteral("农历日期框1"), page);
   lunarDateBox->setEntry(DateEntry::Lunar);
@@ -169,7 +169,7 @@ QWidget* CalendarWindow::buildGregorianPage() {
   monthChooser = makeComboBox(page, QStringLiteral("组合框2"), months, today.month() - 1);
   gregorianToday = makeButton(page, QStringLiteral("按钮5"), QStringLiteral("今天"));
   gregorianArticle =
-      makeArticleBox(page, QStringLiteral("编辑框公历"), calendar::gregorianCalendarArticle());
+      makeArticleBox(page, QStringLiteral("编辑框公历"), almanac::gregorianCalendarArticle());
 
   gregorianDate = new QDateEdit(today, page);
   gregorianDate->setObjectName(QStringLiteral("公历日期框"));
@@ -268,7 +268,7 @@ void CalendarWindow::connectControls() {
 
 void CalendarWindow::showToday() {
   const QDateTime now = services_.currentDateTime();
-  const calendar::TodayTexts texts = calendar::todayTexts(calendar::DateTime::of(
+  const almanac::TodayTexts texts = almanac::todayTexts(calendar::DateTime::of(
       coreDate(now.date()), now.time().hour(), now.time().minute(), now.time().second()));
   todayYearMonth->setText(fromGbk(texts.yearMonth));
   todayDay->setText(fromGbk(texts.day));
@@ -281,12 +281,12 @@ void CalendarWindow::showToday() {
 }
 
 void CalendarWindow::showSelectedDay() {
-  lunarDateLine->setText(fromGbk(calendar::lunarDateLine(coreDate(lunarMonth->selectedDate()))));
+  lunarDateLine->setText(fromGbk(almanac::lunarDateLine(coreDate(lunarMonth->selectedDate()))));
 }
 
 void CalendarWindow::listTerms() {
   termList->clear();
-  for (const std::string& line : calendar::solarTermList(lunarMonth->selectedDate().year())) {
+  for (const std::string& line : almanac::solarTermList(lunarMonth->selectedDate().year())) {
     termList->addItem(fromGbk(line));
   }
 }
@@ -295,13 +295,13 @@ void CalendarWindow::convertGregorian() {
   const calendar::DateTime moment =
       calendar::DateTime::of(coreDate(gregorianDate->date()), gregorianHour->value(),
                              gregorianMinute->value(), gregorianSecond->value());
-  gregorianPillars->setText(fromGbk(calendar::pillarsLine(moment)));
+  gregorianPillars->setText(fromGbk(almanac::pillarsLine(moment)));
 }
 
 void CalendarWindow::convertLunar() {
   const calendar::DateTime moment = calendar::DateTime::of(
       lunarDateBox->date(), lunarHour->value(), lunarMinute->value(), lunarSecond->value());
-  lunarPillars->setText(fromGbk(calendar::pillarsLine(moment)));
+  lunarPillars->setText(fromGbk(almanac::pillarsLine(moment)));
 }
 
 void CalendarWindow::goToToday() {

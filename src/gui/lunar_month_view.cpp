@@ -1,6 +1,6 @@
 #include "gui/lunar_month_view.h"
 
-#include "calendar/perpetual_calendar.h"
+#include "almanac/perpetual_calendar.h"
 #include "gui/qt_text.h"
 
 #include <QPainter>
@@ -69,7 +69,7 @@ void LunarMonthView::paintCell(QPainter* painter, const QRect& rect, QDate date)
   painter->setFont(nameFont);
   painter->setPen(nameInk);
   painter->drawText(lower, Qt::AlignHCenter | Qt::AlignTop,
-                    fromGbk(calendar::dayCellName({date.year(), date.month(), date.day()})));
+                    fromGbk(almanac::dayCellName({date.year(), date.month(), date.day()})));
 
   if (date == today_) {
     painter->setPen(QPen(kTodayFrame, 2));

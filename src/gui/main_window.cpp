@@ -1,8 +1,8 @@
 #include "gui/main_window.h"
 
 #include "app/reference_lists.h"
-#include "calendar/chart_report.h"
-#include "calendar/element_strength.h"
+#include "chart/chart_report.h"
+#include "chart/element_strength.h"
 #include "calendar/lunar.h"
 #include "calendar/pillars.h"
 #include "gui/almanac_window.h"
@@ -391,9 +391,9 @@ void MainWindow::showChartReport() {
   const calendar::DateTime moment =
       calendar::DateTime::of(date, chart_->hour->currentIndex(), chart_->minute->currentIndex());
   chart_->report->setPlainText(
-      shownText(calendar::birthChartReport(moment, calendar::solarToLunar(date))));
+      shownText(chart::birthChartReport(moment, calendar::solarToLunar(date))));
   chart_->picture->setPicture(
-      pictures::elementChart(calendar::fourPillars(moment), calendar::elementStrength(moment)));
+      pictures::elementChart(calendar::fourPillars(moment), chart::elementStrength(moment)));
 }
 
 void MainWindow::printChartReport() {

@@ -1,9 +1,9 @@
 #include "gui/opening_days_page.h"
 
-#include "calendar/almanac.h"
+#include "almanac/almanac.h"
 #include "calendar/ganzhi.h"
 #include "calendar/lunar.h"
-#include "calendar/opening_days.h"
+#include "almanac/opening_days.h"
 #include "calendar/pillars.h"
 #include "gui/lunar_date_box.h"
 #include "gui/qt_text.h"
@@ -36,13 +36,13 @@ std::optional<profile::SavedLegalPerson> showPerson(QLabel* label) {
   return saved;
 }
 
-QTreeWidgetItem* dayItem(const calendar::OpeningDay& day) {
+QTreeWidgetItem* dayItem(const almanac::OpeningDay& day) {
   QString reasons;
   for (const std::string& reason : day.reasons) {
     reasons += (reasons.isEmpty() ? QString() : QStringLiteral("；")) + fromGbk(reason);
   }
-  return new QTreeWidgetItem(QStringList{fromGbk(calendar::almanacDateText(day.date)),
-                                         fromGbk(calendar::officerText(day.officer)),
+  return new QTreeWidgetItem(QStringList{fromGbk(almanac::almanacDateText(day.date)),
+                                         fromGbk(almanac::officerText(day.officer)),
                                          fromGbk(calendar::pairText(day.pillars[2])), reasons});
 }
 
@@ -52,7 +52,7 @@ OpeningDaysPage::OpeningDaysPage(LunarDateBox* start, QWidget* parent)
     : QWidget(parent), start_(start) {
   days = new QSpinBox(this);
   days->setObjectName(QStringLiteral("开业天数框"));
-  days->setRange(calendar::kFewestOpeningDays, calendar::kMostOpeningDays);
+  days->setRange(almanac::kFewestOpeningDays, almanac::kMostOpeningDays);
   days->setValue(60);
   days->setSuffix(QStringLiteral(" 天"));
   query = makeButton(this, QStringLiteral("按钮开业查询"), QStringLiteral("查询"));
@@ -94,13 +94,13 @@ void OpeningDaysPage::search() {
     return;
   }
   const calendar::Date from = start_->date();
-  if (calendar::kLastLunarDate < calendar::openingRangeEnd(from, days->value())) {
+  if (calendar::kLastLunarDate < almanac::openingRangeEnd(from, days->value())) {
     summary->setText(
         QStringLiteral("所查的日子超出历法范围（至2048年12月31日），请缩短天数或提前日期。"));
     return;
   }
-  const auto openingDays = calendar::openingDays(from, days->value(), saved->birth);
-  for (const calendar::OpeningDay& day : openingDays) found->addTopLevelItem(dayItem(day));
+  const auto openingDays = almanac::openingDays(from, days->value(), saved->birth);
+  for (const almanac::OpeningDay& day : openingDays) found->addTopLevelItem(dayItem(day));
   found->resizeColumnToContents(kDateColumn);
   summary->setText(QStringLiteral("按黄历旧说，宜开业的日子共 %1 天；日干五行合喜用神的排在前面。")
                        .arg(static_cast<qlonglong>(openingDays.size())));

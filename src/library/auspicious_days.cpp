@@ -1,6 +1,6 @@
 #include "library/auspicious_days.h"
 
-#include "calendar/day_officer.h"
+#include "almanac/day_officer.h"
 #include "calendar/gregorian.h"
 #include "text/gbk_literal.h"
 
@@ -21,9 +21,9 @@ std::string twoDigits(int number) {
 std::string dayLine(calendar::Date date) {
   std::string line = std::to_string(date.year) + "年"_gbk + twoDigits(date.month) + "月"_gbk +
                      twoDigits(date.day) + "日"_gbk;
-  if (const auto officer = calendar::dayOfficer(date)) {
-    line += "　【"_gbk + calendar::officerText(*officer) + "日】　"_gbk +
-            calendar::officerTexts(*officer).favourable;
+  if (const auto officer = almanac::dayOfficer(date)) {
+    line += "　【"_gbk + almanac::officerText(*officer) + "日】　"_gbk +
+            almanac::officerTexts(*officer).favourable;
   }
   return line;
 }

@@ -1,7 +1,8 @@
 #include "personal/person_chart.h"
 
-#include "calendar/element_strength.h"
+#include "chart/element_strength.h"
 #include "text/gbk_literal.h"
+#include "calendar/lunar_names.h"
 
 namespace zeruda::personal {
 
@@ -9,26 +10,26 @@ using namespace text::literals;
 
 namespace {
 
-std::string hourBranchOf(const calendar::BirthChart& chart) {
+std::string hourBranchOf(const chart::BirthChart& chart) {
   const std::string& hour = chart.hourPillar;
   return hour.size() >= 2 ? hour.substr(hour.size() - 2) : std::string();
 }
 
 }  // namespace
 
-calendar::BirthChart personChartOf(const PersonalForm& form) {
-  calendar::BirthChart chart;
+chart::BirthChart personChartOf(const PersonalForm& form) {
+  chart::BirthChart chart;
   chart.birthMoment = birthMomentOf(form);
   if (form.lunarReading) {
     chart.lunarText = calendar::lunarText(*form.lunarReading, calendar::LeapMarker::Show);
   }
-  calendar::fillChart(chart);
+  chart::fillChart(chart);
   chart.genderText = genderText(form.gender);
-  chart.missingElements = calendar::missingElementsOf(chart.pillarElements);
+  chart.missingElements = chart::missingElementsOf(chart.pillarElements);
   return chart;
 }
 
-profile::PersonalChartProfile personalChartProfileOf(const calendar::BirthChart& chart,
+profile::PersonalChartProfile personalChartProfileOf(const chart::BirthChart& chart,
                                                      std::string_view surname) {
   profile::PersonalChartProfile profile;
   profile.surname = std::string(surname);
@@ -42,7 +43,7 @@ profile::PersonalChartProfile personalChartProfileOf(const calendar::BirthChart&
   profile.eightCharacters =
       chart.yearPillar + chart.monthPillar + chart.dayPillar + chart.hourPillar;
   profile.elements = chart.pillarElements;
-  const auto nayin = calendar::chartNayin(chart);
+  const auto nayin = chart::chartNayin(chart);
   profile.nayin = nayin[0] + "；"_gbk + nayin[1] + "；"_gbk + nayin[2] + "；"_gbk + nayin[3];
   profile.favourable = chart.missingElements;
   return profile;

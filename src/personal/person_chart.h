@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/birth_chart.h"
+#include "chart/birth_chart.h"
 #include "personal/personal_form.h"
 #include "profile/profile.h"
 
@@ -11,11 +11,11 @@ namespace zeruda::personal {
 // star sign, the eight elements grouped per pillar, gender and missing elements.
 // The name fields are the request's to fill. Out of the calendar's span the pillars
 // and what depends on them are empty.
-calendar::BirthChart personChartOf(const PersonalForm& form);
+chart::BirthChart personChartOf(const PersonalForm& form);
 
 // The profile section "先天八字" for the chart; `surname` as the names are built
 // from it. "吉数" is the writer's to compute.
-profile::PersonalChartProfile personalChartProfileOf(const calendar::BirthChart& chart,
+profile::PersonalChartProfile personalChartProfileOf(const chart::BirthChart& chart,
                                                      std::string_view surname);
 
 }  // namespace zeruda::personal

@@ -29,9 +29,9 @@ UserMessage failure(const std::string& text) {
   return {text, "提示"_gbk, MessageIcon::Warning, {}};
 }
 
-std::vector<calendar::CharacterStrokes> chartEntries(
+std::vector<chart::CharacterStrokes> chartEntries(
     const std::vector<numerology::CharStroke>& entries) {
-  std::vector<calendar::CharacterStrokes> out;
+  std::vector<chart::CharacterStrokes> out;
   for (const auto& entry : entries) out.push_back({entry.character, entry.strokes});
   return out;
 }
@@ -70,7 +70,7 @@ PersonalRequestOutcome runPersonalRequest(const PersonalForm& form) {
   settings.surname = std::string(surname);
   settings.surnameEntries = std::move(*surnameEntries);
 
-  calendar::BirthChart chart = personChartOf(form);
+  chart::BirthChart chart = personChartOf(form);
   chart.surnameChars = chartEntries(settings.surnameEntries);
   chart.givenChars.resize(static_cast<std::size_t>(givenLength));
   if (settings.fixedPosition > 0) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/birth_chart.h"
+#include "chart/birth_chart.h"
 #include "personal/personal_form.h"
 #include "personal/worker.h"
 #include "text/user_message.h"
@@ -14,7 +14,7 @@ namespace zeruda::personal {
 // user closes it, which stops the worker, or until the run ends by itself.
 struct NamingStart {
   WorkerSettings settings;
-  calendar::BirthChart chart;  // the person's chart, shared with the worker
+  chart::BirthChart chart;  // the person's chart, shared with the worker
   UserMessage waitMessage;
 };
 

@@ -1,6 +1,6 @@
 #include "pictures/element_chart.h"
 
-#include "calendar/birth_chart.h"
+#include "chart/birth_chart.h"
 #include "calendar/ganzhi.h"
 #include "pictures/drawing.h"
 #include "pictures/palette.h"
@@ -102,7 +102,7 @@ void addTags(Picture& picture, double middle, bool dayMaster, bool favourable, b
   if (missing) tag("缺"_gbk, kFaintInk);
 }
 
-void addBars(Picture& picture, const calendar::ElementStrength& strength,
+void addBars(Picture& picture, const chart::ElementStrength& strength,
              const std::string& missing) {
   float highest = 0;
   for (float score : strength.scores) highest = std::max(highest, score);
@@ -130,7 +130,7 @@ void addBars(Picture& picture, const calendar::ElementStrength& strength,
       picture.boxes.push_back(isMissing ? bar.outlined(colours.strong, 1.5, true)
                                         : bar.filled(colours.strong));
     }
-    addText(picture, middle, kBaseline - height - 6, calendar::scoreText(score), 12, kInk,
+    addText(picture, middle, kBaseline - height - 6, chart::scoreText(score), 12, kInk,
             Anchor::Middle);
     picture.boxes.push_back(
         boxAt(middle - 14, kBaseline + 6, 28, 26, 4).filled(colours.pale).outlined(colours.strong));
@@ -142,14 +142,14 @@ void addBars(Picture& picture, const calendar::ElementStrength& strength,
 }
 
 // The two kinds as one split bar with their sums, then the verdict.
-void addKinds(Picture& picture, const calendar::ElementStrength& strength, double top) {
+void addKinds(Picture& picture, const chart::ElementStrength& strength, double top) {
   const double left = kBarsLeft;
   const double width = kWidth - 2 * kBarsLeft;
   addText(picture, left, top,
-          "同类 "_gbk + strength.sameKind + " " + calendar::scoreText(strength.sameScore), 13,
+          "同类 "_gbk + strength.sameKind + " " + chart::scoreText(strength.sameScore), 13,
           kInk);
   addText(picture, left + width, top,
-          "异类 "_gbk + strength.otherKind + " " + calendar::scoreText(strength.otherScore), 13,
+          "异类 "_gbk + strength.otherKind + " " + chart::scoreText(strength.otherScore), 13,
           kInk, Anchor::End);
   const double barTop = top + 8;
   const double total = static_cast<double>(strength.sameScore) + strength.otherScore;
@@ -168,7 +168,7 @@ void addKinds(Picture& picture, const calendar::ElementStrength& strength, doubl
 }  // namespace
 
 Picture elementChart(const calendar::FourPillars& pillars,
-                     const calendar::ElementStrength& strength) {
+                     const chart::ElementStrength& strength) {
   Picture picture;
   picture.width = kWidth;
   addText(picture, kCentre, 28, "八字五行"_gbk, 17, kInk, Anchor::Middle, true);
@@ -178,7 +178,7 @@ Picture elementChart(const calendar::FourPillars& pillars,
   for (const std::string* pillar : {&pillars.year, &pillars.month, &pillars.day, &pillars.hour}) {
     elements += elementOfCharacter(*pillar, 0) + elementOfCharacter(*pillar, 1);
   }
-  addBars(picture, strength, calendar::missingElementsOf(elements));
+  addBars(picture, strength, chart::missingElementsOf(elements));
   addKinds(picture, strength, kBaseline + 96);
   picture.height = kBaseline + 96 + 58;
   return picture;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendar/element_strength.h"
+#include "chart/element_strength.h"
 #include "calendar/pillars.h"
 #include "pictures/picture.h"
 
@@ -13,6 +13,6 @@ namespace zeruda::pictures {
 // from the eight characters drawn as an empty bar; the 同类 and 异类 sums, the
 // verdict and the favourable elements.
 Picture elementChart(const calendar::FourPillars& pillars,
-                     const calendar::ElementStrength& strength);
+                     const chart::ElementStrength& strength);
 
 }  // namespace zeruda::pictures

@@ -77,5 +77,29 @@ TEST(Elements, OfStemsAndBranchesFollowTheTradition) {
   EXPECT_EQ(elementOf(Branch::Hai), Element::Water);
 }
 
+struct ElementCase {
+  const char* name;
+  const char* character;
+  const char* element;
+};
+
+class StemBranchElement : public testing::TestWithParam<ElementCase> {};
+
+TEST_P(StemBranchElement, GivesTheElementOfTheCharacter) {
+  EXPECT_EQ(test::utf8(stemBranchElement(test::gbk(GetParam().character))), GetParam().element);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Characters, StemBranchElement,
+    testing::Values(ElementCase{"Jia", "甲", "木"}, ElementCase{"Mao", "卯", "木"},
+                    ElementCase{"Ding", "丁", "火"}, ElementCase{"Si", "巳", "火"},
+                    ElementCase{"Ji", "己", "土"}, ElementCase{"Chou", "丑", "土"},
+                    ElementCase{"Xu", "戌", "土"}, ElementCase{"Geng", "庚", "金"},
+                    ElementCase{"You", "酉", "金"}, ElementCase{"Ren", "壬", "水"},
+                    ElementCase{"Hai", "亥", "水"}, ElementCase{"Zi", "子", "水"},
+                    ElementCase{"NotAStem", "金", ""}, ElementCase{"Empty", "", ""},
+                    ElementCase{"TwoCharacters", "甲子", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace zeruda::calendar

@@ -83,5 +83,27 @@ INSTANTIATE_TEST_SUITE_P(
             "OutOfSpanKeepsGregorianCodes", "%y-%m-%d|%Y|%S|%M|%D", {1900, 5, 6}, "1900-5-6||||"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct LunarTextCase {
+  const char* name;
+  LunarDate lunar;
+  LeapMarker marker;
+  const char* text;
+};
+
+class LunarTextOf : public testing::TestWithParam<LunarTextCase> {};
+
+TEST_P(LunarTextOf, WritesDecimalYearMonthDay) {
+  EXPECT_EQ(test::utf8(lunarText(GetParam().lunar, GetParam().marker)), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, LunarTextOf,
+    testing::Values(
+        LunarTextCase{"ReportLeavesOutLeap", {2014, 9, 1, true}, LeapMarker::Omit, "2014年9月1日"},
+        LunarTextCase{"NamingMarksLeap", {2014, 9, 1, true}, LeapMarker::Show, "2014年闰9月1日"},
+        LunarTextCase{"NoMarkWithoutLeap", {2014, 10, 1, false}, LeapMarker::Show, "2014年10月1日"},
+        LunarTextCase{"NoLeadingZeros", {1901, 1, 1, false}, LeapMarker::Omit, "1901年1月1日"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace zeruda::calendar

@@ -1,6 +1,6 @@
 #include "generation/request.h"
 
-#include "calendar/element_strength.h"
+#include "chart/element_strength.h"
 #include "profile/profile.h"
 #include "support/program_sandbox.h"
 #include "support/text_support.h"
@@ -76,7 +76,7 @@ TEST_F(GenerationRequest, TheProfileHoldsTheChartAndTheBaseScore) {
   EXPECT_EQ(utf8(stored.nayin), "海中金；杨柳木；泉中水；白蜡金");
   EXPECT_EQ(utf8(stored.missingElements), "");
   EXPECT_EQ(stored.baseScore, "5");  // nothing missing
-  EXPECT_EQ(stored.favourable, calendar::elementStrength({1985, 6, 15, 8, 30, 0}).favourable);
+  EXPECT_EQ(stored.favourable, chart::elementStrength({1985, 6, 15, 8, 30, 0}).favourable);
 }
 
 TEST_F(GenerationRequest, MissingElementsLowerTheBaseScore) {
@@ -175,7 +175,7 @@ TEST_F(GenerationRequest, AutoMatchReplacesTheTickedElements) {
   form.autoElements = true;
   form.elements = {false, true, false, true, false};
   const RequestOutcome outcome = runGenerationRequest(form);
-  const std::string favourable = calendar::elementStrength({1985, 6, 15, 8, 30, 0}).favourable;
+  const std::string favourable = chart::elementStrength({1985, 6, 15, 8, 30, 0}).favourable;
   ASSERT_FALSE(favourable.empty());
   const auto& captions = elementBoxCaptions();
   for (std::size_t box = 0; box < kElementBoxCount; ++box) {

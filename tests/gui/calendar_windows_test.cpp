@@ -1,6 +1,6 @@
 // moc needs only the test class; the core headers are for the compiler.
 #ifndef Q_MOC_RUN
-#include "calendar/perpetual_calendar.h"
+#include "almanac/perpetual_calendar.h"
 #include "profile/profile.h"
 #include "storage/table_files.h"
 #include "storage/working_folder.h"
@@ -65,7 +65,7 @@ class CalendarWindowsTest : public QObject {
 
   void calendarOpensWithTodaysCard() {
     QWidget* window = openFromToolbar(9, "万年历");
-    const auto today = zeruda::calendar::todayTexts({2014, 2, 4, 6, 3, 10});
+    const auto today = zeruda::almanac::todayTexts({2014, 2, 4, 6, 3, 10});
     QCOMPARE(text(window, "透明标签1"), zeruda::gui::fromGbk(today.yearMonth));
     QCOMPARE(text(window, "透明标签2"), QStringLiteral("4"));
     QCOMPARE(text(window, "透明标签5"), QString::fromUtf8("农历:二零一四年正月初五"));

@@ -117,7 +117,7 @@ class ChartPageTest : public zeruda::gui::test::MainWindowFixture {
     const auto moment = zeruda::calendar::DateTime::of({2014, 2, 4}, 6, 4);
     QVERIFY(view->picture() ==
             zeruda::pictures::elementChart(zeruda::calendar::fourPillars(moment),
-                                           zeruda::calendar::elementStrength(moment)));
+                                           zeruda::chart::elementStrength(moment)));
     QVERIFY(view->isVisible());
     const auto* box = control<QPlainTextEdit>("编辑框八字命理");
     QVERIFY(view->geometry().right() < box->viewport()->x());

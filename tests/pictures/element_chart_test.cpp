@@ -14,7 +14,7 @@ using test::textsOf;
 
 pictures::Picture chartOf(calendar::Date date, int hour, int minute) {
   const auto moment = calendar::DateTime::of(date, hour, minute);
-  return pictures::elementChart(calendar::fourPillars(moment), calendar::elementStrength(moment));
+  return pictures::elementChart(calendar::fourPillars(moment), chart::elementStrength(moment));
 }
 
 // 1985-06-15 08:30: 乙丑 壬午 乙酉 庚辰, day master 乙 (木). Each character carries its

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "calendar/date_time.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zeruda::almanac {
+
+// The texts of the perpetual-calendar window, GBK.
+
+// The day number's colours of the today display, as 0xRRGGBB: red at weekends, teal on
+// working days (the form's values 255 and 0x808000 are Windows' blue-green-red order).
+inline constexpr std::uint32_t kWeekendRgb = 0xFF0000;
+inline constexpr std::uint32_t kWeekdayRgb = 0x008080;
+
+// The today display of a moment.
+struct TodayTexts {
+  std::string yearMonth;  // "2014年2月"
+  std::string day;        // "4"
+  std::uint32_t dayRgb = kWeekdayRgb;
+  std::string lunar;    // "农历:二零一四年正月初五"
+  std::string pillars;  // "四柱:甲午 丙寅 丙午 辛卯"
+};
+TodayTexts todayTexts(const calendar::DateTime& now);
+
+// The four pillars of a moment joined by single spaces ("甲午 丙寅 丙午 辛卯"); empty
+// outside the calendar's span.
+std::string pillarsLine(const calendar::DateTime& moment);
+
+// "农历日期:2014年1月5日", the lunar date in decimal; empty outside the span.
+std::string lunarDateLine(calendar::Date date);
+
+// The year's 24 solar terms from 立春, one line each: "立春:2014年2月4日6时3分10秒",
+// the time shortened as the profile writes times. Empty for a year outside the table.
+std::vector<std::string> solarTermList(int year);
+
+// What a day cell of a month view shows under the Gregorian day: the month's name on
+// the first of a lunar month ("正月", "闰四月"), else the name of a term that begins on
+// the day, else the lunar day ("初二", "廿九"); empty outside the span.
+std::string dayCellName(calendar::Date date);
+
+}  // namespace zeruda::almanac
