@@ -1,8 +1,8 @@
-#include "chart/element_strength.h"
+#include "almanac/opening_days.h"
 #include "calendar/gregorian.h"
 #include "calendar/lunar.h"
-#include "almanac/opening_days.h"
 #include "calendar/pillars.h"
+#include "chart/element_strength.h"
 
 #include <benchmark/benchmark.h>
 
@@ -59,7 +59,8 @@ BENCHMARK(BM_WholeSpanLunarAndPillarTexts)->Unit(benchmark::kMillisecond);
 // command run it. Target: under 20 ms, well inside a click.
 void BM_OpeningDaysOfAYear(benchmark::State& state) {
   const DateTime birth{1985, 6, 15, 8, 30, 0};
-  for (auto _ : state) benchmark::DoNotOptimize(zeruda::almanac::openingDays({2027, 1, 1}, 365, birth));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(zeruda::almanac::openingDays({2027, 1, 1}, 365, birth));
 }
 BENCHMARK(BM_OpeningDaysOfAYear)->Unit(benchmark::kMillisecond);
 

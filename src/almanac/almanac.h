@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calendar/date_time.h"
 #include "almanac/day_officer.h"
+#include "calendar/date_time.h"
 #include "calendar/lunar.h"
 
 #include <array>
@@ -53,7 +53,7 @@ std::span<const SearchRange> searchRanges();
 // character, so a character never matches across two neighbours). Days outside the
 // calendar's span have no officer and are never found.
 std::vector<calendar::Date> searchAlmanac(calendar::Date start, int days, AlmanacColumn column,
-                                std::string_view activity);
+                                          std::string_view activity);
 
 // A found day as the list shows it: "2024年1月2日" (GBK).
 std::string almanacDateText(calendar::Date date);

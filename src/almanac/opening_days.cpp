@@ -1,12 +1,12 @@
 #include "almanac/opening_days.h"
 
 #include "almanac/almanac.h"
-#include "chart/element_strength.h"
+#include "almanac/unfavourable_clauses.h"
 #include "calendar/ganzhi.h"
 #include "calendar/gregorian.h"
 #include "calendar/lunar_names.h"
 #include "calendar/pillars.h"
-#include "almanac/unfavourable_clauses.h"
+#include "chart/element_strength.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 

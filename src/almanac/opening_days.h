@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calendar/date_time.h"
 #include "almanac/day_officer.h"
 #include "almanac/opening_activities.h"
+#include "calendar/date_time.h"
 
 #include <array>
 #include <string>

@@ -2,11 +2,12 @@
 // or its figures as JSON; on request its element chart as an SVG picture.
 #include "cli/command_list.h"
 
+#include "calendar/lunar_names.h"
+#include "calendar/pillars.h"
 #include "chart/birth_chart.h"
 #include "chart/birth_time_warnings.h"
 #include "chart/chart_report.h"
 #include "chart/element_strength.h"
-#include "calendar/pillars.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
@@ -15,7 +16,6 @@
 #include "cli/svg_file.h"
 #include "cli/terminal.h"
 #include "pictures/element_chart.h"
-#include "calendar/lunar_names.h"
 
 namespace zeruda::cli {
 namespace {

@@ -3,9 +3,9 @@
 // on the day it begins).
 #include "cli/command_list.h"
 
+#include "almanac/perpetual_calendar.h"
 #include "calendar/gregorian.h"
 #include "calendar/lunar.h"
-#include "almanac/perpetual_calendar.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"

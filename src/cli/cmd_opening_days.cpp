@@ -3,9 +3,9 @@
 // in the profile unless --birth gives another), best first, each with its reasons.
 #include "cli/command_list.h"
 
+#include "almanac/opening_days.h"
 #include "calendar/ganzhi.h"
 #include "calendar/lunar.h"
-#include "almanac/opening_days.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"

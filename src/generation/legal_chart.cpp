@@ -1,10 +1,10 @@
 #include "generation/legal_chart.h"
 
+#include "calendar/lunar_names.h"
 #include "chart/birth_chart.h"
 #include "chart/element_strength.h"
 #include "dictionary/pinyin.h"
 #include "text/gbk_literal.h"
-#include "calendar/lunar_names.h"
 
 namespace zeruda::generation {
 

@@ -1,10 +1,10 @@
 #include "gui/main_window.h"
 
 #include "app/reference_lists.h"
-#include "chart/chart_report.h"
-#include "chart/element_strength.h"
 #include "calendar/lunar.h"
 #include "calendar/pillars.h"
+#include "chart/chart_report.h"
+#include "chart/element_strength.h"
 #include "gui/almanac_window.h"
 #include "gui/calendar_window.h"
 #include "gui/company_naming.h"
@@ -347,9 +347,8 @@ void MainWindow::openDuplicateName() {
     fullName = current.model()->index(current.row(), kFullNameColumn).data().toString();
   }
   const bool wasOpen = !duplicateName_.isNull();
-  auto* window = openSecondary(duplicateName_, *this, [&] {
-    return new DuplicateNameWindow(services_, fullName, this);
-  });
+  auto* window = openSecondary(duplicateName_, *this,
+                               [&] { return new DuplicateNameWindow(services_, fullName, this); });
   // Reopened with another row selected: that row's name replaces the old one.
   if (wasOpen && !fullName.isEmpty()) window->name->setText(fullName);
 }

@@ -1,9 +1,9 @@
 #include "gui/opening_days_page.h"
 
 #include "almanac/almanac.h"
+#include "almanac/opening_days.h"
 #include "calendar/ganzhi.h"
 #include "calendar/lunar.h"
-#include "almanac/opening_days.h"
 #include "calendar/pillars.h"
 #include "gui/lunar_date_box.h"
 #include "gui/qt_text.h"

@@ -1,8 +1,8 @@
 #include "personal/person_chart.h"
 
+#include "calendar/lunar_names.h"
 #include "chart/element_strength.h"
 #include "text/gbk_literal.h"
-#include "calendar/lunar_names.h"
 
 namespace zeruda::personal {
 

@@ -1,7 +1,7 @@
 #include "pictures/element_chart.h"
 
-#include "chart/birth_chart.h"
 #include "calendar/ganzhi.h"
+#include "chart/birth_chart.h"
 #include "pictures/drawing.h"
 #include "pictures/palette.h"
 #include "text/characters.h"
@@ -102,8 +102,7 @@ void addTags(Picture& picture, double middle, bool dayMaster, bool favourable, b
   if (missing) tag("缺"_gbk, kFaintInk);
 }
 
-void addBars(Picture& picture, const chart::ElementStrength& strength,
-             const std::string& missing) {
+void addBars(Picture& picture, const chart::ElementStrength& strength, const std::string& missing) {
   float highest = 0;
   for (float score : strength.scores) highest = std::max(highest, score);
   addText(picture, kBarsLeft - 4, kBarsTop - 10, "五行得分"_gbk, 13, kMutedInk);
@@ -146,11 +145,10 @@ void addKinds(Picture& picture, const chart::ElementStrength& strength, double t
   const double left = kBarsLeft;
   const double width = kWidth - 2 * kBarsLeft;
   addText(picture, left, top,
-          "同类 "_gbk + strength.sameKind + " " + chart::scoreText(strength.sameScore), 13,
-          kInk);
+          "同类 "_gbk + strength.sameKind + " " + chart::scoreText(strength.sameScore), 13, kInk);
   addText(picture, left + width, top,
-          "异类 "_gbk + strength.otherKind + " " + chart::scoreText(strength.otherScore), 13,
-          kInk, Anchor::End);
+          "异类 "_gbk + strength.otherKind + " " + chart::scoreText(strength.otherScore), 13, kInk,
+          Anchor::End);
   const double barTop = top + 8;
   const double total = static_cast<double>(strength.sameScore) + strength.otherScore;
   const double same = total > 0 ? width * strength.sameScore / total : 0;
@@ -167,8 +165,7 @@ void addKinds(Picture& picture, const chart::ElementStrength& strength, double t
 
 }  // namespace
 
-Picture elementChart(const calendar::FourPillars& pillars,
-                     const chart::ElementStrength& strength) {
+Picture elementChart(const calendar::FourPillars& pillars, const chart::ElementStrength& strength) {
   Picture picture;
   picture.width = kWidth;
   addText(picture, kCentre, 28, "八字五行"_gbk, 17, kInk, Anchor::Middle, true);

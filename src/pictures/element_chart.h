@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chart/element_strength.h"
 #include "calendar/pillars.h"
+#include "chart/element_strength.h"
 #include "pictures/picture.h"
 
 namespace zeruda::pictures {
@@ -12,7 +12,6 @@ namespace zeruda::pictures {
 // the day master's element and the favourable elements tagged, an element missing
 // from the eight characters drawn as an empty bar; the 同类 and 异类 sums, the
 // verdict and the favourable elements.
-Picture elementChart(const calendar::FourPillars& pillars,
-                     const chart::ElementStrength& strength);
+Picture elementChart(const calendar::FourPillars& pillars, const chart::ElementStrength& strength);
 
 }  // namespace zeruda::pictures

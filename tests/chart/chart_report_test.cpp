@@ -1,7 +1,7 @@
 #include "chart/chart_report.h"
 
-#include "support/text_support.h"
 #include "calendar/lunar_names.h"
+#include "support/text_support.h"
 
 #include <gtest/gtest.h>
 
