@@ -243,12 +243,13 @@ def read_opencc(directory, characters):
 
 
 def read_element_facts(path):
+    """Character -> element of the facts file (its third column names the source)."""
     facts = {}
     with open(path, encoding="utf-8") as lines:
         for line in lines:
             if line.startswith("#") or not line.strip():
                 continue
-            ch, element = line.rstrip("\n").split("\t")
+            ch, element, _ = line.rstrip("\n").split("\t")
             check(element in ELEMENTS and ch not in facts, f"odd facts line {line!r}")
             facts[ch] = element
     return facts
