@@ -10,6 +10,7 @@
 
 #include "dictionary/elements.h"
 #include "dictionary/strokes.h"
+#include "dictionary/traditional.h"
 #include "support/text_support.h"
 
 namespace zeruda::dictionary {
@@ -82,11 +83,33 @@ TEST_F(ZkTable, GivesTheElementOfEveryCharacterInTheElementFacts) {
   for (std::string line; std::getline(in, line);) {
     if (line.empty() || line[0] == '#') continue;
     const auto fields = splitTabs(line);
-    ASSERT_EQ(fields.size(), 2u) << line;
+    ASSERT_EQ(fields.size(), 3u) << line;  // character, element, source
     EXPECT_EQ(elementOf[fields[0]], fields[1]) << fields[0];
     ++facts;
   }
-  EXPECT_EQ(facts, 6523u);
+  EXPECT_EQ(facts, 9466u);
+}
+
+// A user typing 張 must get the rating of one typing 张. The pairs are OpenCC's
+// simplified/traditional ones the program maps by; a few pairs the naming sources
+// themselves split (滚 水, 滾 土) may differ.
+TEST_F(ZkTable, GivesBothFormsOfACharacterOneElement) {
+  std::map<std::string, std::string> elementOf;
+  for (const auto& record : records) elementOf[record.character] = record.element;
+  std::size_t pairs = 0, same = 0;
+  for (const auto& record : records) {
+    const auto form = elementOf.find(utf8(toTraditional(gbk(record.character))));
+    if (form == elementOf.end() || form->first == record.character || record.element.empty() ||
+        form->second.empty()) {
+      continue;
+    }
+    ++pairs;
+    same += record.element == form->second ? 1 : 0;
+  }
+  EXPECT_GT(pairs, 2000u);
+  EXPECT_GE(same * 100, pairs * 99) << same << " of " << pairs << " pairs agree";
+  EXPECT_EQ(elementOf["張"], elementOf["张"]);
+  EXPECT_EQ(elementOf["華"], elementOf["华"]);
 }
 
 TEST_F(ZkTable, KnowsTheWorkedCharacters) {

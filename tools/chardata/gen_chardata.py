@@ -7,13 +7,14 @@ Usage, from the repository root:
     python3 tools/chardata/gen_chardata.py --check    fail if a committed file differs
     --unihan DIR   where Unihan_*.txt(.bz2) live
                    (default /usr/share/unicode, Debian package unicode-data)
-    --opencc DIR   where s2t.json and STCharacters.ocd2 live
+    --opencc DIR   where s2t.json, t2s.json, STCharacters.ocd2 and TSCharacters.ocd2 live
                    (default /usr/share/opencc, Debian package libopencc-data)
 
 Python 3 standard library plus the programs opencc, opencc_dict (package opencc) and
 dpkg-query. Both modes print how the Kangxi counts and elements differ from the files
-found on disk. The output holds no dates or machine details and every list is written
-in a fixed order, so a rerun gives the same bytes.
+found on disk and how many elements each way decided. The output holds no dates or
+machine details and every list is written in a fixed order, so a rerun gives the same
+bytes.
 """
 
 import argparse
@@ -96,9 +97,9 @@ CORRECTIONS = [
     ("also", "文章自", "土"),
 ]
 
-# Where the element facts file has no entry: a character built on an element's radical
-# takes that element (氵 冫 雨 水; 木; 火 灬 日 火; 土; 金 钅); otherwise the initial of its
-# first reading decides.
+# Where the element facts file lists neither a character nor its simplified or traditional
+# form: a character built on an element's radical takes that element (氵 冫 雨 水; 木;
+# 火 灬 日 火; 土; 金 钅); otherwise the initial of its first reading decides.
 RADICAL_ELEMENTS = {85: "水", 15: "水", 173: "水", 75: "木", 86: "火", 72: "火", 32: "土",
                     167: "金"}
 INITIAL_ELEMENTS = {
@@ -162,7 +163,8 @@ MULTI_GROUP_FACTS = {"卜": {2, 17}, "干": {3, 11}, "四": {4, 5}, "虫": {6, 1
 LIST_ELEMENT_FACTS = {"王": "土", "一": "土", "林": "木", "通": "火", "李": "火", "张": "火",
                       "华": "水", "海": "水", "明": "水", "金": "金", "鑫": "金", "文": "水",
                       "章": "火", "自": "火", "达": "火"}
-TABLE_ELEMENT_FACTS = {"李": "木", "明": "火", "华": "水", "通": "火", "金": "金"}
+TABLE_ELEMENT_FACTS = {"李": "木", "明": "火", "华": "水", "華": "水", "通": "火", "金": "金",
+                       "张": "火", "張": "火", "制": "火", "号": "水", "務": "水"}
 TWO_LIST_FACTS = {"文": "土水", "章": "土火", "自": "土火"}
 TRADITIONAL_FACTS = {"们": "們", "个": "個", "国": "國", "龙": "龍", "铁": "鐵", "华": "華",
                      "家": "家", "合": "合", "出": "出", "范": "範", "岳": "嶽"}
@@ -220,18 +222,19 @@ def package_version(package):
     return run(["dpkg-query", "-W", "-f", "${Version}", package]).strip()
 
 
-def read_opencc(directory, characters):
-    """OpenCC's simplified -> traditional forms of each character.
+def read_opencc(directory, characters, config="s2t.json", table="STCharacters.ocd2"):
+    """OpenCC's other forms of each character: traditional ones by default, simplified
+    ones with t2s.json and TSCharacters.ocd2.
 
-    Returns (first, candidates): first[ch] is what `opencc -c s2t.json` makes of ch
+    Returns (first, candidates): first[ch] is what `opencc -c config` makes of ch
     alone, candidates[ch] every form of its character table entry, first one first."""
-    converted = run(["opencc", "-c", os.path.join(directory, "s2t.json")],
+    converted = run(["opencc", "-c", os.path.join(directory, config)],
                     "\n".join(characters) + "\n").split("\n")
     first = dict(zip(characters, converted))
     check(all(len(first[ch]) == 1 for ch in characters), "opencc changed a line's length")
     with tempfile.TemporaryDirectory() as scratch:
-        text = os.path.join(scratch, "STCharacters.txt")
-        run(["opencc_dict", "-i", os.path.join(directory, "STCharacters.ocd2"), "-o", text,
+        text = os.path.join(scratch, "characters.txt")
+        run(["opencc_dict", "-i", os.path.join(directory, table), "-o", text,
              "-f", "ocd2", "-t", "text"])
         with open(text, encoding="utf-8") as lines:
             candidates = {key: forms.split() for key, forms in
@@ -243,12 +246,13 @@ def read_opencc(directory, characters):
 
 
 def read_element_facts(path):
+    """Character -> element of the facts file (its third column names the source)."""
     facts = {}
     with open(path, encoding="utf-8") as lines:
         for line in lines:
             if line.startswith("#") or not line.strip():
                 continue
-            ch, element = line.rstrip("\n").split("\t")
+            ch, element, _ = line.rstrip("\n").split("\t")
             check(element in ELEMENTS and ch not in facts, f"odd facts line {line!r}")
             facts[ch] = element
     return facts
@@ -290,9 +294,10 @@ def split_rs(value):
 # Deriving the data
 
 class CharData:
-    def __init__(self, fields, opencc, facts):
+    def __init__(self, fields, opencc, opencc_simplified, facts):
         self.fields = fields
         self.first_form, self.candidates = opencc
+        self.simplified_form, self.simplified_candidates = opencc_simplified
         self.facts = facts
         self.gbk = gbk_characters(fields["kTotalStrokes"])
         self.code = {ch: code for code, ch in self.gbk}
@@ -315,6 +320,7 @@ class CharData:
                 raise DataError(f"unknown correction kind {kind}")
         self.traditional = self.traditional_mapping()
         self.counts = {ch: self.kangxi_counts(ch) for _, ch in self.gbk}
+        self.elements = {ch: self.decide_element(ch) for _, ch in self.gbk}
 
     # -- Kangxi counts
 
@@ -406,9 +412,32 @@ class CharData:
         initial = reading[:2] if reading[:2] in ("zh", "ch", "sh") else reading[0]
         return INITIAL_ELEMENTS.get(initial, INITIAL_ELEMENTS[""])
 
+    def other_forms(self, ch):
+        """OpenCC's simplified form of ch, then its traditional form, where they differ."""
+        return [form for form in (self.simplified_form[ch], self.first_form[ch]) if form != ch]
+
+    def decide_element(self, ch):
+        """(element, way): the facts file's; else that of ch's other form in the facts,
+        so both forms of a character share one; else the rule's."""
+        if ch in self.facts:
+            return self.facts[ch], "facts"
+        for form in self.other_forms(ch):
+            if form in self.facts:
+                return self.facts[form], "form"
+        return self.element_by_rule(ch), "rule"
+
     def table_element(self, ch):
-        """The element of the table "zk": the facts file's, else the rule's."""
-        return self.facts.get(ch) or self.element_by_rule(ch)
+        """The element of the table "zk"."""
+        return self.elements[ch][0]
+
+    def form_pairs(self):
+        """Simplified/traditional pairs within GBK from both OpenCC tables, each once."""
+        pairs = set()
+        for _, ch in self.gbk:
+            for table in (self.candidates, self.simplified_candidates):
+                pairs.update(tuple(sorted((ch, form), key=ord)) for form in table.get(ch, [])
+                             if form != ch and form in self.code)
+        return sorted(pairs, key=lambda pair: (self.code[pair[0]], self.code[pair[1]]))
 
     def list_elements(self, ch):
         """The lists holding ch, in search order."""
@@ -517,6 +546,7 @@ class Sources:
     def __init__(self, unihan_version, opencc_version):
         self.unihan = f"Unihan {unihan_version} (Debian unicode-data)"
         self.opencc = f"OpenCC s2t {opencc_version} (Debian libopencc-data)"
+        self.opencc_both = f"OpenCC s2t and t2s {opencc_version} (Debian libopencc-data)"
 
     def header(self, *names):
         listed = [getattr(self, name, name) for name in names]
@@ -560,18 +590,18 @@ def pinyin_text(data, sources):
 def element_text(data, sources):
     lists = data.element_lists()
     verify_elements(data, lists)
-    return sources.header("unihan", FACTS) + "".join(
+    return sources.header("unihan", "opencc_both", FACTS) + "".join(
         f"{element}\t{''.join(lists[element])}\n" for element in ELEMENTS)
 
 
 def zk_table_text(data, sources):
     """The character table: each GBK Chinese character with its Kangxi count, its
-    element (the facts file's, else the rule's) and its reading."""
+    element and its reading."""
     rows = ["\t".join(("汉字", "笔画", "五行", "拼音"))]
     for _, ch in data.gbk:
         rows.append("\t".join((ch, str(data.kangxi_lookup(ch)), data.table_element(ch),
                                data.pinyin(ch))))
-    return sources.header("unihan", "opencc", FACTS) + "\n".join(rows) + "\n"
+    return sources.header("unihan", "opencc_both", FACTS) + "\n".join(rows) + "\n"
 
 
 def outputs(data, sources):
@@ -619,9 +649,28 @@ def report_changes(data, old_table, new_table):
           f"(kRSKangXi used), {sum(1 for f, _, _ in differences if f in common_forms)} of "
           "them counted for GB2312 characters:")
     print("  " + " ".join(f"{form} {a}/{b}" for form, a, b in differences))
+    report_element_ways(data, gb2312)
     exceptions = data.mapping_exceptions()
     print(f"Counted by another form than their traditional form: {len(exceptions)}")
     print("  " + " ".join(f"{ch} {counted}/{shown}" for ch, counted, shown in exceptions))
+
+
+def report_element_ways(data, gb2312):
+    """How many elements each way decided, and how often both forms of a character agree."""
+    for way in ("facts", "form", "rule"):
+        decided = [ch for _, ch in data.gbk if data.elements[ch][1] == way]
+        common = sum(1 for ch in decided if ch in gb2312)
+        print(f"element decided by {way}: {len(decided)} characters, {common} of them GB2312")
+        if way == "rule":
+            print("  " + " ".join(ch for ch in decided if ch in gb2312))
+    pairs = [(a, b) for a, b in data.form_pairs()
+             if data.table_element(a) and data.table_element(b)]
+    differing = [(a, b) for a, b in pairs if data.table_element(a) != data.table_element(b)]
+    print(f"OpenCC simplified/traditional pairs within GBK with an element on both sides: "
+          f"{len(pairs)}, {len(differing)} of them differ "
+          f"({100 * (len(pairs) - len(differing)) / len(pairs):.2f}% agree)")
+    print("  " + " ".join(f"{a}{data.table_element(a)}/{b}{data.table_element(b)}"
+                          for a, b in spread(differing)))
 
 
 def main():
@@ -634,8 +683,9 @@ def main():
         fields, version = read_unihan(args.unihan)
         characters = [ch for _, ch in gbk_characters(fields["kTotalStrokes"])]
         opencc = read_opencc(args.opencc, characters)
+        simplified = read_opencc(args.opencc, characters, "t2s.json", "TSCharacters.ocd2")
         facts = read_element_facts(os.path.join(REPO, FACTS))
-        data = CharData(fields, opencc, facts)
+        data = CharData(fields, opencc, simplified, facts)
         sources = Sources(".".join(version.split(".")[:2]), package_version("libopencc-data"))
         files = outputs(data, sources)
     except DataError as error:
