@@ -8,10 +8,11 @@
 namespace zeruda::text {
 
 // Every text inside the program is GBK; the terminal, Qt and the data sources speak
-// UTF-8. A character that the other side lacks is an error, never a silent '?'. The
-// converter's one single-byte extension, € as 0x80, counts as lacking: in our GBK a
-// byte of 0x80 or more starts a two-byte character, so a lone 0x80 would swallow
-// the character after it.
+// UTF-8. A character that the other side lacks is an error, never a silent '?'. €,
+// which some converters write as the single byte 0x80, counts as lacking both ways:
+// in our GBK a byte of 0x80 or more starts a two-byte character, so a lone 0x80
+// would swallow the character after it. The conversion reads tables built into the
+// program (text/gbk_table.h), so it works alike wherever the program runs.
 // Error messages are in English UTF-8: they are meant for the command line.
 Result<std::string> utf8ToGbk(std::string_view utf8);
 Result<std::string> gbkToUtf8(std::string_view gbk);
