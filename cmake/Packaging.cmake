@@ -39,7 +39,20 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so dpkg-shlibdeps cannot see them: the window system plugins,
-# Qt's Chinese texts for its dialogs, and a font with Chinese characters.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-noto-cjk")
+# libcurl is loaded at the first fetch, not linked, so dpkg-shlibdeps cannot see it:
+# the package is the one holding the libcurl.so.4 of this machine (its name changes
+# between releases), at least 7.85.0, the first with the protocol options the client sets.
+find_library(ZERUDA_CURL_RUNTIME NAMES libcurl.so.4)
+set(curl_package libcurl4)
+if(ZERUDA_CURL_RUNTIME)
+  file(REAL_PATH ${ZERUDA_CURL_RUNTIME} curl_file)
+  execute_process(COMMAND dpkg-query -S ${curl_file} OUTPUT_VARIABLE curl_owner ERROR_QUIET)
+  if(curl_owner MATCHES "^([^:,]+)[:,]")
+    set(curl_package ${CMAKE_MATCH_1})
+  endif()
+endif()
+# Loaded at run time as well: the window system plugins, Qt's Chinese texts for its
+# dialogs, and a font with Chinese characters.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "${curl_package} (>= 7.85.0), qt6-qpa-plugins, qt6-translations-l10n, fonts-noto-cjk")
 include(CPack)

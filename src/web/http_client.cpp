@@ -1,9 +1,8 @@
 #include "web/http_client.h"
 
+#include "web/curl_library.h"
 #include "web/request_headers.h"
 #include "web/web_address.h"
-
-#include <curl/curl.h>
 
 #include <algorithm>
 #include <cctype>
@@ -16,18 +15,12 @@ constexpr std::chrono::milliseconds kConnectTimeout = std::chrono::seconds(15);
 constexpr long kMostRedirects = 10;
 constexpr long kFirstErrorStatus = 400;
 
-// libcurl's one-time set-up must happen before threads fetch; it is never undone,
-// since a fetch may still run on some thread while the program ends.
-void prepareCurl() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
+// Handles and lists exist only once the library is loaded.
 struct EasyDeleter {
-  void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+  void operator()(CURL* handle) const { curlLibrary().easyCleanup(handle); }
 };
 struct ListDeleter {
-  void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+  void operator()(curl_slist* list) const { curlLibrary().slistFreeAll(list); }
 };
 using EasyHandle = std::unique_ptr<CURL, EasyDeleter>;
 using HeaderList = std::unique_ptr<curl_slist, ListDeleter>;
@@ -67,10 +60,10 @@ std::string upperCase(std::string_view text) {
   return upper;
 }
 
-HeaderList curlHeaderList(std::string_view headers) {
+HeaderList curlHeaderList(const CurlLibrary& curl, std::string_view headers) {
   curl_slist* list = nullptr;
-  auto append = [&list](const std::string& line) {
-    if (curl_slist* longer = curl_slist_append(list, line.c_str())) list = longer;
+  auto append = [&](const std::string& line) {
+    if (curl_slist* longer = curl.slistAppend(list, line.c_str())) list = longer;
   };
   for (const std::string& line : headerLines(headers)) append(line);
   // libcurl would otherwise hold a large POST back for a "100 Continue" first.
@@ -98,59 +91,60 @@ HttpResponse HttpClient::fetch(HttpRequest& request) const {
   if (!address) return failure("not an http or https address: " + request.address);
   request.headers =
       completeRequestHeaders(request.headers, request.method, request.address, request.postData);
+  const CurlLibrary& curl = curlLibrary();
+  if (!curl.ok()) return failure(curl.error);
 
   // Everything the handle points to outlives it.
-  const HeaderList headerList = curlHeaderList(request.headers);
+  const HeaderList headerList = curlHeaderList(curl, request.headers);
   const std::string url = address->text();
   const std::string agent(kUserAgent);
   const std::string cookies = cookieFile_.string();
   Transfer transfer;
   char errorText[CURL_ERROR_SIZE] = {};
 
-  prepareCurl();
   // Held until the handle is gone: libcurl writes the cookie file when it closes.
   const std::lock_guard lock(fetching_);
-  const EasyHandle easy(curl_easy_init());
+  const EasyHandle easy(curl.easyInit());
   if (!easy) return failure("the network library could not start a request");
   CURL* handle = easy.get();
 
-  curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(handle, CURLOPT_MAXREDIRS, kMostRedirects);
-  curl_easy_setopt(handle, CURLOPT_USERAGENT, agent.c_str());
+  curl.easySetopt(handle, CURLOPT_URL, url.c_str());
+  curl.easySetopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl.easySetopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  curl.easySetopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
+  curl.easySetopt(handle, CURLOPT_MAXREDIRS, kMostRedirects);
+  curl.easySetopt(handle, CURLOPT_USERAGENT, agent.c_str());
   // An empty proxy means a direct connection, whatever the environment says.
-  curl_easy_setopt(handle, CURLOPT_PROXY, request.proxy.c_str());
-  curl_easy_setopt(handle, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
-  curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headerList.get());
-  curl_easy_setopt(handle, CURLOPT_COOKIEFILE, cookies.c_str());
-  if (!cookies.empty()) curl_easy_setopt(handle, CURLOPT_COOKIEJAR, cookies.c_str());
-  curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(timeout_.count()));
-  curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
-                   static_cast<long>(std::min(timeout_, kConnectTimeout).count()));
-  curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, takeBody);
-  curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
-  curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, takeHeader);
-  curl_easy_setopt(handle, CURLOPT_HEADERDATA, &transfer);
-  curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
+  curl.easySetopt(handle, CURLOPT_PROXY, request.proxy.c_str());
+  curl.easySetopt(handle, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+  curl.easySetopt(handle, CURLOPT_HTTPHEADER, headerList.get());
+  curl.easySetopt(handle, CURLOPT_COOKIEFILE, cookies.c_str());
+  if (!cookies.empty()) curl.easySetopt(handle, CURLOPT_COOKIEJAR, cookies.c_str());
+  curl.easySetopt(handle, CURLOPT_NOSIGNAL, 1L);
+  curl.easySetopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(timeout_.count()));
+  curl.easySetopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
+                  static_cast<long>(std::min(timeout_, kConnectTimeout).count()));
+  curl.easySetopt(handle, CURLOPT_WRITEFUNCTION, takeBody);
+  curl.easySetopt(handle, CURLOPT_WRITEDATA, &transfer);
+  curl.easySetopt(handle, CURLOPT_HEADERFUNCTION, takeHeader);
+  curl.easySetopt(handle, CURLOPT_HEADERDATA, &transfer);
+  curl.easySetopt(handle, CURLOPT_ERRORBUFFER, errorText);
   if (request.method == "POST") {
-    curl_easy_setopt(handle, CURLOPT_POST, 1L);
-    curl_easy_setopt(handle, CURLOPT_POSTFIELDSIZE_LARGE,
-                     static_cast<curl_off_t>(request.postData.size()));
-    curl_easy_setopt(handle, CURLOPT_POSTFIELDS, request.postData.data());
+    curl.easySetopt(handle, CURLOPT_POST, 1L);
+    curl.easySetopt(handle, CURLOPT_POSTFIELDSIZE_LARGE,
+                    static_cast<curl_off_t>(request.postData.size()));
+    curl.easySetopt(handle, CURLOPT_POSTFIELDS, request.postData.data());
   } else {
-    curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L);
+    curl.easySetopt(handle, CURLOPT_HTTPGET, 1L);
   }
 
-  const CURLcode code = curl_easy_perform(handle);
+  const CURLcode code = curl.easyPerform(handle);
   HttpResponse response;
-  curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &response.status);
+  curl.easyGetinfo(handle, CURLINFO_RESPONSE_CODE, &response.status);
   if (code != CURLE_OK) {
     response.error = transfer.bodyTooLong   ? "the answer is longer than the limit"
                      : errorText[0] != '\0' ? errorText
-                                            : curl_easy_strerror(code);
+                                            : curl.easyStrerror(code);
     response.headers = std::move(transfer.headers);
     return response;
   }
