@@ -14,13 +14,12 @@ namespace {
 const std::vector<std::uint8_t>& levels() {
   static const std::vector<std::uint8_t> built = [] {
     std::vector<std::uint8_t> table(kGbkCodeCount, 0);
-    forEachTabbedLine(data::kStandardCharacters,
-                      [&](std::string_view level, std::string_view characters) {
-                        if (level.size() != 1 || level[0] < '1' || level[0] > '3') return;
-                        const auto value = static_cast<std::uint8_t>(level[0] - '0');
-                        forEachGbkCharacter(characters,
-                                            [&](std::size_t slot) { table[slot] = value; });
-                      });
+    forEachTabbedLine(
+        data::kStandardCharacters, [&](std::string_view level, std::string_view characters) {
+          if (level.size() != 1 || level[0] < '1' || level[0] > '3') return;
+          const auto value = static_cast<std::uint8_t>(level[0] - '0');
+          forEachGbkCharacter(characters, [&](std::size_t slot) { table[slot] = value; });
+        });
     return table;
   }();
   return built;

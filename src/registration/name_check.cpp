@@ -34,7 +34,7 @@ bool endsWith(std::string_view text, std::string_view end) {
 std::string_view formMark(std::string_view form) {
   const auto open = text::findCharacterAware(form, "（"_gbk);
   return open == std::string_view::npos || !endsWith(form, "）"_gbk) ? std::string_view()
-                                                                       : form.substr(open);
+                                                                     : form.substr(open);
 }
 
 bool isPartnershipMark(std::string_view mark) {
@@ -75,7 +75,7 @@ void checkCharacters(std::string_view text, std::vector<Finding>& findings) {
     }
   }
   const std::array<const std::string*, 3> kinds = {&"含外文或拼音字母"_gbk, &"含阿拉伯数字"_gbk,
-                                                    &"含符号"_gbk};
+                                                   &"含符号"_gbk};
   for (std::size_t slot = 0; slot < kinds.size(); ++slot) {
     if (seen[slot].empty()) continue;
     add(findings, Level::Unusable, *kinds[slot] + quoted(seen[slot]) + "：名称只能使用规范汉字"_gbk,
@@ -147,8 +147,7 @@ void checkBody(const NameParts& parts, std::vector<Finding>& findings) {
       add(findings, Level::Unusable, "找不到字号：名称须有字号"_gbk, article("第六条"_gbk));
     } else {
       add(findings, Level::NeedsApproval,
-          "找不到字号：冠以"_gbk + quoted(parts.crown) +
-              "、经国务院批准的名称才可能不含字号"_gbk,
+          "找不到字号：冠以"_gbk + quoted(parts.crown) + "、经国务院批准的名称才可能不含字号"_gbk,
           article("第六条、第十二条"_gbk));
     }
     return;
@@ -180,17 +179,19 @@ FormKind kindOf(const FormRule* form, std::string_view mark) {
 void checkSuffix(const NameParts& parts, std::vector<Finding>& findings) {
   const SuffixList& suffixes = SuffixList::builtIn();
   const std::string_view mark = formMark(parts.form);
-  const std::string_view base = std::string_view(parts.form).substr(0, parts.form.size() - mark.size());
+  const std::string_view base =
+      std::string_view(parts.form).substr(0, parts.form.size() - mark.size());
   const FormRule* form = suffixes.form(base);
   if (form != nullptr && form->finding && !isPartnershipMark(mark)) {
     findings.push_back(*form->finding);
   }
   const FormKind kind = kindOf(form, mark);
   for (const IndustryRule* industry : suffixes.industryRules(parts.industry)) {
-    if (!industry->note.empty()) findings.push_back({Level::Note, industry->note, industry->source});
-    const bool fits = industry->forms.empty() || (form == nullptr && mark.empty()) ||
-                      std::find(industry->forms.begin(), industry->forms.end(), kind) !=
-                          industry->forms.end();
+    if (!industry->note.empty())
+      findings.push_back({Level::Note, industry->note, industry->source});
+    const bool fits =
+        industry->forms.empty() || (form == nullptr && mark.empty()) ||
+        std::find(industry->forms.begin(), industry->forms.end(), kind) != industry->forms.end();
     if (!fits) {
       findings.push_back({Level::Unusable,
                           quoted(parts.industry) + "不能与"_gbk + quoted(parts.form) +
@@ -232,10 +233,12 @@ void checkWords(const NameParts& parts, std::vector<Finding>& findings) {
 std::string wordedText(const NameParts& parts) {
   const SuffixList& suffixes = SuffixList::builtIn();
   const std::string_view mark = formMark(parts.form);
-  const std::string_view base = std::string_view(parts.form).substr(0, parts.form.size() - mark.size());
+  const std::string_view base =
+      std::string_view(parts.form).substr(0, parts.form.size() - mark.size());
   const bool knownIndustry = !suffixes.industryRules(parts.industry).empty();
   const bool knownForm = base.empty() || suffixes.form(base) != nullptr;
-  return parts.crown + parts.region + parts.body + (knownIndustry ? std::string() : parts.industry) +
+  return parts.crown + parts.region + parts.body +
+         (knownIndustry ? std::string() : parts.industry) +
          (knownForm ? std::string() : parts.form);
 }
 

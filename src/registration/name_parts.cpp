@@ -41,8 +41,8 @@ std::string withFullWidthBrackets(std::string_view name) {
 
 // The marks that close a partnership's or an individual business's name.
 bool isFormMark(std::string_view inside) {
-  for (const std::string* mark : {&"普通合伙"_gbk, &"特殊普通合伙"_gbk, &"有限合伙"_gbk,
-                                  &"个体工商户"_gbk}) {
+  for (const std::string* mark :
+       {&"普通合伙"_gbk, &"特殊普通合伙"_gbk, &"有限合伙"_gbk, &"个体工商户"_gbk}) {
     if (inside == *mark) return true;
   }
   return false;
@@ -56,8 +56,8 @@ bool isRegionMark(std::string_view inside) {
 // name ends with a branch word; npos for a name that is no branch.
 std::size_t branchStart(std::string_view name) {
   static const std::array<const std::string*, 14> kBranchWords = {
-      &"分公司"_gbk, &"支公司"_gbk, &"分行"_gbk,   &"支行"_gbk,   &"营业部"_gbk,
-      &"分理处"_gbk, &"分所"_gbk,   &"分店"_gbk,   &"分厂"_gbk,   &"办事处"_gbk,
+      &"分公司"_gbk, &"支公司"_gbk, &"分行"_gbk,   &"支行"_gbk, &"营业部"_gbk,
+      &"分理处"_gbk, &"分所"_gbk,   &"分店"_gbk,   &"分厂"_gbk, &"办事处"_gbk,
       &"代表处"_gbk, &"营业所"_gbk, &"分中心"_gbk, &"分部"_gbk};
   bool isBranch = false;
   for (const std::string* word : kBranchWords) isBranch = isBranch || endsWith(name, *word);
@@ -71,8 +71,8 @@ std::size_t branchStart(std::string_view name) {
       const std::size_t form = SuffixList::builtIn().formAtEnd(parent);
       const FormRule* rule =
           form == 0 ? nullptr : SuffixList::builtIn().form(parent.substr(parent.size() - form));
-      const bool firm = rule != nullptr && (rule->kind != FormKind::Other ||
-                                            endsWith(parent, "事务所"_gbk));
+      const bool firm =
+          rule != nullptr && (rule->kind != FormKind::Other || endsWith(parent, "事务所"_gbk));
       if (endsWith(parent, "）"_gbk) || (rule != nullptr && (firm || !strong))) return starts[k];
     }
   }
@@ -117,7 +117,7 @@ Brackets readBrackets(std::string_view name) {
 // (仁寿县怀仁街道, 宁波梅山保税港区): registrars read these with the division.
 std::size_t withArea(std::string_view head, std::size_t regionEnd) {
   static const std::array<const std::string*, 9> kAreaEndings = {
-      &"街道"_gbk,   &"保税港区"_gbk, &"保税区"_gbk,   &"自贸区"_gbk,  &"开发区"_gbk,
+      &"街道"_gbk,   &"保税港区"_gbk, &"保税区"_gbk,   &"自贸区"_gbk,        &"开发区"_gbk,
       &"高新区"_gbk, &"新区"_gbk,     &"工业园区"_gbk, &"自由贸易试验区"_gbk};
   if (regionEnd == 0) return 0;
   const std::string_view rest = head.substr(regionEnd);
@@ -132,14 +132,20 @@ std::size_t withArea(std::string_view head, std::size_t regionEnd) {
 }
 
 // Cuts the front divisions off `head` where the rules allow: the trade name left has
-// two characters or more, or none (the name then has no trade name), and the
-// division is not the start of a well-known trade name.
+// two characters or more, or none (the name then has no trade name), or the division
+// is written in full; and the division is not the start of a well-known trade name.
 void cutRegion(std::string_view head, NameParts& parts) {
   const std::size_t length = withArea(head, RegionList::builtIn().longestAtStart(head).length);
   const std::string_view rest = head.substr(length);
   const std::size_t left = characterCount(rest);
   const bool startsFamous = FamousNames::builtIn().longestAtStart(head).size() > length;
-  if (length > 0 && left != 1 && !startsFamous) {
+  // A short form may begin a word (日照港); a division written in full (成都市) may not.
+  bool writtenInFull = false;
+  for (const std::string* ending :
+       {&"省"_gbk, &"市"_gbk, &"县"_gbk, &"区"_gbk, &"州"_gbk, &"盟"_gbk, &"旗"_gbk}) {
+    writtenInFull = writtenInFull || endsWith(head.substr(0, length), *ending);
+  }
+  if (length > 0 && (left != 1 || writtenInFull) && !startsFamous) {
     parts.region = head.substr(0, length);
     parts.body = rest;
   } else {

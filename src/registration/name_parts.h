@@ -35,6 +35,21 @@ struct NameParts {
   }
 };
 
+// The five parts a name is shown in (GBK): every division it states, the trade name,
+// the industry, the organisation form and the branch part; empty strings where none.
+struct NameSplit {
+  std::string region;
+  std::string body;
+  std::string industry;
+  std::string form;
+  std::string branch;
+  bool operator==(const NameSplit&) const = default;
+};
+
+inline NameSplit splitOf(const NameParts& parts) {
+  return {parts.allRegions(), parts.body, parts.industry, parts.form, parts.branch};
+}
+
 // A name as typed on one line, spaces removed. A branch (a parent's name followed by
 // a place and 分公司, 分行, 支行, 分所 …) is cut off its parent first. The parent's end
 // is the longest run of known industry words + organisation form; a line with no such

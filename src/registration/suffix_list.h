@@ -72,7 +72,6 @@ class SuffixList {
   const FormRule* form(std::string_view text) const;
   const IndustryRule* industry(std::string_view text) const;
 
-
  private:
   // Every form and industry word and every ending of one (with no rule), so that a
   // search leftwards stops as soon as the text can no longer become one.

@@ -19,7 +19,7 @@ struct WordRule {
   Place place = Place::Anywhere;
   Level level = Level::Note;
   bool exempt = false;  // a word that is fine and hides the shorter words inside it
-  std::string reason;  // each "{}" stands for the word found
+  std::string reason;   // each "{}" stands for the word found
   std::string source;
   Finding findingFor(std::string_view word) const;
 };

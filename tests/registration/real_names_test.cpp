@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <iostream>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -34,16 +34,18 @@ std::vector<RealName> realNames() {
     if (line.empty() || line[0] == '#' || line.rfind("名称\t", 0) == 0) continue;
     std::istringstream cells(line);
     std::vector<std::string> cell;
-    for (std::string part; std::getline(cells, part, '\t');) cell.push_back(part == "空" ? "" : part);
+    for (std::string part; std::getline(cells, part, '\t');)
+      cell.push_back(part == "空" ? "" : part);
     if (cell.size() != 8) continue;
     names.push_back({cell[0], {cell[1], cell[2], cell[3], cell[4], cell[5]}, cell[7] == "是"});
   }
   return names;
 }
 
-std::array<std::string, 5> splitOf(const NameParts& parts) {
-  return {utf8(parts.allRegions()), utf8(parts.body), utf8(parts.industry), utf8(parts.form),
-          utf8(parts.branch)};
+std::array<std::string, 5> shown(const NameParts& parts) {
+  const NameSplit split = splitOf(parts);
+  return {utf8(split.region), utf8(split.body), utf8(split.industry), utf8(split.form),
+          utf8(split.branch)};
 }
 
 TEST(RealNames, SplitAsLabelledAndAreCalledUnusableOnlyForWantingATradeName) {
@@ -54,11 +56,11 @@ TEST(RealNames, SplitAsLabelledAndAreCalledUnusableOnlyForWantingATradeName) {
   std::size_t unusableWithTradeName = 0;
   for (const RealName& name : names) {
     const NameParts parts = splitFullName(gbk(name.name));
-    const bool differs = splitOf(parts) != name.parts;
+    const bool differs = shown(parts) != name.parts;
     differing += differs;
-    EXPECT_FALSE(name.quoted && differs) << name.name << " splits as " << utf8(parts.allRegions())
-                                         << "|" << utf8(parts.body) << "|" << utf8(parts.industry)
-                                         << "|" << utf8(parts.form) << "|" << utf8(parts.branch);
+    EXPECT_FALSE(name.quoted && differs)
+        << name.name << " splits as " << utf8(parts.allRegions()) << "|" << utf8(parts.body) << "|"
+        << utf8(parts.industry) << "|" << utf8(parts.form) << "|" << utf8(parts.branch);
     const auto findings = checkName(parts);
     if (findings.empty() || findings.front().level != Level::Unusable) continue;
     ++unusable;
@@ -74,7 +76,8 @@ TEST(RealNames, SplitAsLabelledAndAreCalledUnusableOnlyForWantingATradeName) {
   RecordProperty("splits_differing", static_cast<int>(differing));
   RecordProperty("unusable", static_cast<int>(unusable));
   std::cout << names.size() << " names, " << differing << " splits differing, " << unusable
-            << " called 不可用 (" << unusable - unusableWithTradeName << " for wanting a trade name)\n";
+            << " called 不可用 (" << unusable - unusableWithTradeName
+            << " for wanting a trade name)\n";
 }
 
 }  // namespace
