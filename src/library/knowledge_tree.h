@@ -7,10 +7,10 @@
 
 namespace zeruda::library {
 
-// The tree of the 公司取名知识 page: 94 entries, each carrying its position 1-94.
+// The tree of the 公司取名知识 page: 95 entries, each carrying its position 1-95.
 // Position 1 is the heading 重要取名知识 with a short default text; positions 2 and 3
 // share the title 超市起名应该遵循什么原则 and have different texts.
-inline constexpr int kTreeEntryCount = 94;
+inline constexpr int kTreeEntryCount = 95;
 
 // The entries' titles (GBK), position 1 first.
 std::vector<std::string_view> treeTitles();

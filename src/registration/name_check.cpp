@@ -1,6 +1,8 @@
 #include "registration/name_check.h"
 
+#include "dictionary/standard_characters.h"
 #include "registration/character_kinds.h"
+#include "registration/famous_names.h"
 #include "registration/region_list.h"
 #include "registration/suffix_list.h"
 #include "registration/word_list.h"
@@ -24,6 +26,21 @@ void add(std::vector<Finding>& findings, Level level, std::string reason, std::s
 
 std::string quoted(std::string_view text) { return "“"_gbk + std::string(text) + "”"_gbk; }
 
+bool endsWith(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// The bracketed mark closing a form (（有限合伙）, （个体工商户）), empty when none.
+std::string_view formMark(std::string_view form) {
+  const auto open = text::findCharacterAware(form, "（"_gbk);
+  return open == std::string_view::npos || !endsWith(form, "）"_gbk) ? std::string_view()
+                                                                     : form.substr(open);
+}
+
+bool isPartnershipMark(std::string_view mark) {
+  return mark == "（普通合伙）"_gbk || mark == "（特殊普通合伙）"_gbk || mark == "（有限合伙）"_gbk;
+}
+
 int chineseCount(std::string_view text) {
   int count = 0;
   for (std::size_t pos = 0; pos < text.size(); pos += text::charLength(text, pos)) {
@@ -33,47 +50,48 @@ int chineseCount(std::string_view text) {
   return count;
 }
 
-// Letters, digits, symbols and characters beyond the common set, each kind once with
-// the characters that show it.
+// Letters, digits, symbols and characters outside the 通用规范汉字表, each kind once
+// with the characters that show it.
 void checkCharacters(std::string_view text, std::vector<Finding>& findings) {
-  std::array<std::string, 5> byKind;
+  std::array<std::string, 4> seen;  // letters, digits, symbols, non-standard characters
   for (std::size_t pos = 0; pos < text.size(); pos += text::charLength(text, pos)) {
     const std::string_view character = text.substr(pos, text::charLength(text, pos));
-    const auto kind = characterKind(character);
-    std::string& seen = byKind[static_cast<std::size_t>(kind)];
-    if (kind != CharacterKind::Chinese &&
-        text::findCharacterAware(seen, character) == std::string::npos) {
-      seen += character;
+    std::size_t slot = 3;
+    switch (characterKind(character)) {
+      case CharacterKind::Letter:
+        slot = 0;
+        break;
+      case CharacterKind::Digit:
+        slot = 1;
+        break;
+      case CharacterKind::Symbol:
+        slot = 2;
+        break;
+      default:
+        if (dictionary::isStandardCharacter(character)) continue;
+    }
+    if (text::findCharacterAware(seen[slot], character) == std::string::npos) {
+      seen[slot] += character;
     }
   }
-  const auto& letters = byKind[static_cast<std::size_t>(CharacterKind::Letter)];
-  const auto& digits = byKind[static_cast<std::size_t>(CharacterKind::Digit)];
-  const auto& symbols = byKind[static_cast<std::size_t>(CharacterKind::Symbol)];
-  const auto& other = byKind[static_cast<std::size_t>(CharacterKind::OtherChinese)];
-  if (!letters.empty()) {
-    add(findings, Level::Unusable,
-        "含外文或拼音字母"_gbk + quoted(letters) + "：名称只能使用规范汉字"_gbk,
+  const std::array<const std::string*, 3> kinds = {&"含外文或拼音字母"_gbk, &"含阿拉伯数字"_gbk,
+                                                   &"含符号"_gbk};
+  for (std::size_t slot = 0; slot < kinds.size(); ++slot) {
+    if (seen[slot].empty()) continue;
+    add(findings, Level::Unusable, *kinds[slot] + quoted(seen[slot]) + "：名称只能使用规范汉字"_gbk,
         article("第五条"_gbk));
   }
-  if (!digits.empty()) {
-    add(findings, Level::Unusable,
-        "含阿拉伯数字"_gbk + quoted(digits) + "：名称只能使用规范汉字"_gbk, article("第五条"_gbk));
-  }
-  if (!symbols.empty()) {
-    add(findings, Level::Unusable, "含符号"_gbk + quoted(symbols) + "：名称只能使用规范汉字"_gbk,
-        article("第五条"_gbk));
-  }
-  if (!other.empty()) {
+  if (!seen[3].empty()) {
     add(findings, Level::Note,
-        quoted(other) +
-            "不在常用简化字之列（多为繁体字、异体字或生僻字），须是规范汉字才能登记"_gbk,
+        quoted(seen[3]) +
+            "不在《通用规范汉字表》之中（多为繁体字、异体字或生僻字），名称须使用规范汉字"_gbk,
         article("第五条"_gbk));
   }
 }
 
 void checkStructure(const NameParts& parts, std::vector<Finding>& findings) {
   const RegionMatch region = RegionList::builtIn().longestAtStart(parts.region);
-  if (parts.crown.empty() && parts.region.empty()) {
+  if (parts.allRegions().empty()) {
     add(findings, Level::Note,
         "没有行政区划名称：只有跨省、自治区、直辖市经营的企业可以不含行政区划"_gbk,
         article("第六条"_gbk));
@@ -85,6 +103,11 @@ void checkStructure(const NameParts& parts, std::vector<Finding>& findings) {
         "市辖区"_gbk + quoted(parts.region) + "须与所属设区的市的名称连用"_gbk,
         article("第七条"_gbk));
   }
+  if (parts.regionAfter == "中国"_gbk) {
+    add(findings, Level::Note,
+        "字号后的“（中国）”只有使用外国投资者字号的外商独资或者控股企业可以使用"_gbk,
+        article("第十二条第三款"_gbk));
+  }
   if (parts.industry.empty()) {
     add(findings, Level::Note, "没有行业或经营特点：只有跨行业综合经营的企业可以省略"_gbk,
         article("第六条"_gbk));
@@ -93,11 +116,40 @@ void checkStructure(const NameParts& parts, std::vector<Finding>& findings) {
     add(findings, Level::Unusable, "没有组织形式：企业须在名称中标明组织形式"_gbk,
         article("第十条"_gbk));
   }
+  if (!parts.branch.empty()) {
+    add(findings, Level::Note,
+        "这是分支机构的名称（"_gbk + parts.branch +
+            "）：须冠以所从属企业的名称，以上各项按所从属企业的名称检查"_gbk,
+        article("第十三条"_gbk));
+  }
+}
+
+// A trade name taken by a well-known enterprise other than the one named.
+void checkFamous(const NameParts& parts, std::vector<Finding>& findings) {
+  const auto users = FamousNames::builtIn().withTradeName(parts.body);
+  const std::string own = parts.branch.empty() ? parts.fullName() : parts.parentName();
+  std::string others;
+  for (const FamousName* user : users) {
+    if (user->enterprise == own) return;
+    if (!others.empty()) others += "、"_gbk;
+    others += user->enterprise;
+  }
+  if (others.empty()) return;
+  add(findings, Level::Note,
+      "字号"_gbk + quoted(parts.body) + "与知名企业"_gbk + others +
+          "的字号相同：容易与之混淆，可能侵害其在先权利，申报时会被拒绝或日后被要求变更"_gbk,
+      article("第二十三条"_gbk) + "；《反不正当竞争法》第七条"_gbk);
 }
 
 void checkBody(const NameParts& parts, std::vector<Finding>& findings) {
   if (parts.body.empty()) {
-    add(findings, Level::Unusable, "找不到字号：名称须有字号"_gbk, article("第六条"_gbk));
+    if (parts.crown.empty()) {
+      add(findings, Level::Unusable, "找不到字号：名称须有字号"_gbk, article("第六条"_gbk));
+    } else {
+      add(findings, Level::NeedsApproval,
+          "找不到字号：冠以"_gbk + quoted(parts.crown) + "、经国务院批准的名称才可能不含字号"_gbk,
+          article("第六条、第十二条"_gbk));
+    }
     return;
   }
   const int count = chineseCount(parts.body);
@@ -106,35 +158,49 @@ void checkBody(const NameParts& parts, std::vector<Finding>& findings) {
     add(findings, Level::Unusable, shown + "：字号须由两个以上汉字组成"_gbk, article("第八条"_gbk));
   }
   if (RegionList::builtIn().isRegion(parts.body)) {
-    add(findings, Level::Note,
-        "字号"_gbk + quoted(parts.body) + "是行政区划名称：除非另有含义，不能用作字号"_gbk,
+    add(findings, Level::Unusable,
+        "字号"_gbk + quoted(parts.body) +
+            "是县级以上行政区划名称：不能用作字号，除非它另有含义"_gbk,
         article("第八条"_gbk));
   } else if (SuffixList::builtIn().industry(parts.body) != nullptr) {
     add(findings, Level::Note,
         "字号"_gbk + quoted(parts.body) + "是行业用语：除非另有含义，不能用作字号"_gbk,
         article("第八条"_gbk));
   }
+  checkFamous(parts, findings);
+}
+
+FormKind kindOf(const FormRule* form, std::string_view mark) {
+  if (isPartnershipMark(mark)) return FormKind::Partnership;
+  return form == nullptr ? FormKind::Other : form->kind;
 }
 
 // The industry words against the organisation form.
 void checkSuffix(const NameParts& parts, std::vector<Finding>& findings) {
   const SuffixList& suffixes = SuffixList::builtIn();
-  const FormRule* form = suffixes.form(parts.form);
-  if (form != nullptr && form->finding) findings.push_back(*form->finding);
-  if (const IndustryRule* industry = suffixes.industry(parts.industry)) {
+  const std::string_view mark = formMark(parts.form);
+  const std::string_view base =
+      std::string_view(parts.form).substr(0, parts.form.size() - mark.size());
+  const FormRule* form = suffixes.form(base);
+  if (form != nullptr && form->finding && !isPartnershipMark(mark)) {
+    findings.push_back(*form->finding);
+  }
+  const FormKind kind = kindOf(form, mark);
+  for (const IndustryRule* industry : suffixes.industryRules(parts.industry)) {
     if (!industry->note.empty())
       findings.push_back({Level::Note, industry->note, industry->source});
-    const bool fits = industry->forms.empty() || form == nullptr ||
-                      std::find(industry->forms.begin(), industry->forms.end(), form->kind) !=
-                          industry->forms.end();
+    const bool fits =
+        industry->forms.empty() || (form == nullptr && mark.empty()) ||
+        std::find(industry->forms.begin(), industry->forms.end(), kind) != industry->forms.end();
     if (!fits) {
       findings.push_back({Level::Unusable,
                           quoted(parts.industry) + "不能与"_gbk + quoted(parts.form) +
                               "搭配："_gbk + industry->mismatch,
                           industry->source});
+      break;
     }
   }
-  if (form != nullptr && form->kind == FormKind::SoleProprietorship) {
+  if (kind == FormKind::SoleProprietorship) {
     const std::string words = parts.body + parts.industry;
     for (const std::string* word : {&"有限"_gbk, &"公司"_gbk}) {
       if (text::findCharacterAware(words, *word) != std::string::npos) {
@@ -154,11 +220,26 @@ void checkWords(const NameParts& parts, std::vector<Finding>& findings) {
   std::vector<std::string> reported;
   for (const std::string* part : {&parts.body, &parts.industry}) {
     for (const WordHit& hit : words.findIn(*part)) {
+      if (hit.rule->exempt || (hit.rule->place == Place::Body && part != &parts.body)) continue;
       if (std::find(reported.begin(), reported.end(), hit.word) != reported.end()) continue;
       reported.push_back(hit.word);
       findings.push_back(hit.rule->findingFor(hit.word));
     }
   }
+}
+
+// What the characters rule looks at: the parts a registrar reads as words, less the
+// industry and form when they are known ones (their brackets are structure).
+std::string wordedText(const NameParts& parts) {
+  const SuffixList& suffixes = SuffixList::builtIn();
+  const std::string_view mark = formMark(parts.form);
+  const std::string_view base =
+      std::string_view(parts.form).substr(0, parts.form.size() - mark.size());
+  const bool knownIndustry = !suffixes.industryRules(parts.industry).empty();
+  const bool knownForm = base.empty() || suffixes.form(base) != nullptr;
+  return parts.crown + parts.region + parts.body +
+         (knownIndustry ? std::string() : parts.industry) +
+         (knownForm ? std::string() : parts.form);
 }
 
 }  // namespace
@@ -172,11 +253,7 @@ std::vector<Finding> checkName(const NameParts& parts) {
     checkStructure(parts, findings);
   }
   checkBody(parts, findings);
-  // The form's own brackets (合伙企业（有限合伙）) are part of a known form.
-  const bool knownForm = SuffixList::builtIn().form(parts.form) != nullptr;
-  checkCharacters(parts.crown + parts.region + parts.body + parts.industry +
-                      (knownForm ? std::string() : parts.form),
-                  findings);
+  checkCharacters(wordedText(parts), findings);
   if (!parts.bare) checkSuffix(parts, findings);
   checkWords(parts, findings);
   std::stable_sort(findings.begin(), findings.end(),

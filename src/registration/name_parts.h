@@ -7,22 +7,56 @@ namespace zeruda::registration {
 
 // A company name cut into the parts the registration rules speak of (GBK):
 // [crown] region + trade name (字号, the body rated by the numerology) + industry +
-// organisation form.
+// organisation form [+ branch]. Brackets a registrar reads as structure are taken
+// apart: a region in brackets after the trade name (腾讯科技（深圳）有限公司) goes to
+// regionAfter, （集团）（控股） stay in the industry, the partnership and individual
+// business marks stay in the form (合伙企业（有限合伙）, 店（个体工商户）).
 struct NameParts {
-  std::string crown;     // 中国, 中华 … at the very front
-  std::string region;    // the administrative division
-  std::string body;      // 字号
-  std::string industry;  // 行业或者经营特点
-  std::string form;      // 组织形式
-  bool bare = false;     // a body given alone, with no prefix or suffix at all
+  std::string crown;        // 中国, 中华 … at the very front
+  std::string region;       // the administrative division at the front
+  std::string body;         // 字号
+  std::string industry;     // 行业或者经营特点
+  std::string form;         // 组织形式, with its bracketed mark
+  std::string regionAfter;  // a division written in brackets after the front, brackets removed
+  std::string branch;       // what follows the parent's form: 成都分行, 四川分所 …
+  std::string written;      // the name as given, when it was given whole
+  bool bare = false;        // a body given alone, with no prefix or suffix at all
 
-  std::string fullName() const { return crown + region + body + industry + form; }
+  // The name as given, or the parts joined when it was given in parts.
+  std::string fullName() const {
+    return written.empty() ? crown + region + body + industry + form + branch : written;
+  }
+  // Every division the name states: the crown, the front region and the bracketed one.
+  std::string allRegions() const { return crown + region + regionAfter; }
+  // The parent enterprise's name of a branch; empty for a name that is no branch.
+  std::string parentName() const {
+    const std::string whole = fullName();
+    return branch.empty() ? std::string() : whole.substr(0, whole.size() - branch.size());
+  }
 };
 
-// A name as typed on one line, spaces removed. Its end is the longest known industry
-// word + organisation form; a line with no such end is a bare body, taken whole.
-// Otherwise a crown word and the longest run of known divisions come off its start,
-// and the body is what stands between, of any length (empty too).
+// The five parts a name is shown in (GBK): every division it states, the trade name,
+// the industry, the organisation form and the branch part; empty strings where none.
+struct NameSplit {
+  std::string region;
+  std::string body;
+  std::string industry;
+  std::string form;
+  std::string branch;
+  bool operator==(const NameSplit&) const = default;
+};
+
+inline NameSplit splitOf(const NameParts& parts) {
+  return {parts.allRegions(), parts.body, parts.industry, parts.form, parts.branch};
+}
+
+// A name as typed on one line, spaces removed. A branch (a parent's name followed by
+// a place and 分公司, 分行, 支行, 分所 …) is cut off its parent first. The parent's end
+// is the longest run of known industry words + organisation form; a line with no such
+// end is a bare body, taken whole. Otherwise a crown word and the longest run of known
+// divisions come off its start, but only where the trade name keeps two characters or
+// none at all (日照港 stays whole, 北京银行 has no trade name) and the division does not
+// begin a well-known trade name (阿里巴巴); the body is what stands between.
 NameParts splitFullName(std::string_view name);
 
 // A name given as its three boxes: the regional prefix (a crown word at its start

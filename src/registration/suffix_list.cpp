@@ -15,11 +15,12 @@ namespace {
 using namespace text::literals;
 
 std::optional<FormKind> kindNamed(std::string_view name) {
-  const std::array<std::pair<const std::string*, FormKind>, 5> kinds = {{
+  const std::array<std::pair<const std::string*, FormKind>, 6> kinds = {{
       {&"有限责任公司"_gbk, FormKind::LimitedLiability},
       {&"股份有限公司"_gbk, FormKind::JointStock},
       {&"合伙企业"_gbk, FormKind::Partnership},
       {&"个人独资企业"_gbk, FormKind::SoleProprietorship},
+      {&"合作社"_gbk, FormKind::Cooperative},
       {&"其他"_gbk, FormKind::Other},
   }};
   for (const auto& [text, kind] : kinds) {
@@ -76,8 +77,8 @@ SuffixList::SuffixList(std::string_view formRules, std::string_view industryRule
     rule.note = section.value("提醒"_gbk);
     rule.source = section.value("来源"_gbk);
     for (const std::string& word : section.words("用语"_gbk)) {
-      addEndings(industries_, word);
       industries_[word] = &rule;
+      longestIndustry_ = std::max(longestIndustry_, word.size());
     }
   }
 }
@@ -92,8 +93,27 @@ const IndustryRule* SuffixList::industry(std::string_view text) const {
   return found == industries_.end() ? nullptr : found->second;
 }
 
-SuffixMatch SuffixList::longestAtEnd(std::string_view name, std::size_t from) const {
-  const std::vector<std::size_t> starts = characterStarts(name, from);
+std::size_t SuffixList::industryRunStart(std::string_view text, std::size_t end) const {
+  const std::vector<std::size_t> starts = characterStarts(text.substr(0, end));
+  // reachable[k]: the text from starts[k] to `end` is a run of industry words.
+  std::vector<bool> reachable(starts.size(), false);
+  reachable.back() = true;
+  for (std::size_t k = starts.size() - 1; k > 0; --k) {
+    if (!reachable[k]) continue;
+    for (std::size_t j = k; j-- > 0 && starts[k] - starts[j] <= longestIndustry_;) {
+      if (industry(text.substr(starts[j], starts[k] - starts[j])) != nullptr) reachable[j] = true;
+    }
+  }
+  // Leaving two characters or more beats leaving none, which beats leaving one.
+  for (std::size_t k = 2; k + 1 < starts.size(); ++k) {
+    if (reachable[k]) return starts[k];
+  }
+  if (starts.size() > 1 && reachable[0]) return 0;
+  return starts.size() > 2 && reachable[1] ? starts[1] : end;
+}
+
+SuffixMatch SuffixList::longestAtEnd(std::string_view name) const {
+  const std::vector<std::size_t> starts = characterStarts(name);
   const std::size_t end = name.size();
   SuffixMatch best;
   auto consider = [&](SuffixMatch match) {
@@ -102,8 +122,7 @@ SuffixMatch SuffixList::longestAtEnd(std::string_view name, std::size_t from) co
       best = match;
     }
   };
-  // Each start of a form (or the end, for none), then each start of an industry word
-  // before it.
+  // Each start of a form (or the end, for none), then the industry run before it.
   for (auto formStart = starts.rbegin(); formStart != starts.rend(); ++formStart) {
     const std::size_t formLength = end - *formStart;
     if (formLength > 0) {
@@ -111,15 +130,33 @@ SuffixMatch SuffixList::longestAtEnd(std::string_view name, std::size_t from) co
       if (found == forms_.end()) break;
       if (!found->second) continue;
     }
-    consider({0, formLength});
-    for (auto wordStart = std::next(formStart); wordStart != starts.rend(); ++wordStart) {
-      const std::size_t wordLength = *formStart - *wordStart;
-      const auto found = industries_.find(name.substr(*wordStart, wordLength));
-      if (found == industries_.end()) break;
-      if (found->second != nullptr) consider({wordLength, formLength});
-    }
+    consider({*formStart - industryRunStart(name, *formStart), formLength});
   }
   return best;
+}
+
+std::vector<std::string_view> SuffixList::industryWords(std::string_view text) const {
+  const std::vector<std::size_t> starts = characterStarts(text);
+  // words[k]: the fewest words making up the text up to starts[k]; absent when none do.
+  std::vector<std::optional<std::vector<std::string_view>>> words(starts.size());
+  words[0].emplace();
+  for (std::size_t k = 1; k < starts.size(); ++k) {
+    for (std::size_t j = 0; j < k; ++j) {
+      const std::string_view word = text.substr(starts[j], starts[k] - starts[j]);
+      if (!words[j] || industry(word) == nullptr) continue;
+      if (!words[k] || words[j]->size() + 1 < words[k]->size()) {
+        words[k] = *words[j];
+        words[k]->push_back(word);
+      }
+    }
+  }
+  return text.empty() || !words.back() ? std::vector<std::string_view>() : *words.back();
+}
+
+std::vector<const IndustryRule*> SuffixList::industryRules(std::string_view text) const {
+  std::vector<const IndustryRule*> rules;
+  for (std::string_view word : industryWords(text)) rules.push_back(industry(word));
+  return rules;
 }
 
 std::size_t SuffixList::formAtEnd(std::string_view suffix) const {

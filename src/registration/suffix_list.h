@@ -11,7 +11,14 @@
 namespace zeruda::registration {
 
 // The kinds of organisation form, as industry words are limited to them.
-enum class FormKind { LimitedLiability, JointStock, Partnership, SoleProprietorship, Other };
+enum class FormKind {
+  LimitedLiability,
+  JointStock,
+  Partnership,
+  SoleProprietorship,
+  Cooperative,
+  Other
+};
 
 // An organisation form a name may end with (data/registration/forms.txt).
 struct FormRule {
@@ -41,10 +48,22 @@ class SuffixList {
 
   SuffixList(std::string_view formRules, std::string_view industryRules);
 
-  // The longest known industry word + organisation form ending `name`, either part
-  // possibly absent; on equal lengths the one with a form wins (律师 + 事务所 over
-  // 律师事务所 alone). The suffix begins at or after byte `from`.
-  SuffixMatch longestAtEnd(std::string_view name, std::size_t from = 0) const;
+  // The longest run of known industry words + organisation form ending `name`, either
+  // part possibly absent; on equal lengths the one with a form wins (律师 + 事务所 over
+  // 律师事务所 alone). The industry run stops where a longer one would leave a single
+  // character before it (航天 + 信息, not 航天信息 as industry alone), and a run that
+  // leaves two or more characters is preferred to one that leaves none.
+  SuffixMatch longestAtEnd(std::string_view name) const;
+
+  // The start of the longest run of industry words ending at byte `end` of `text`
+  // under the same preferences; `end` when no word ends there.
+  std::size_t industryRunStart(std::string_view text, std::size_t end) const;
+
+  // The industry words an industry part is made of, left to right, in the fewest
+  // words; empty when it is not a run of known words.
+  std::vector<std::string_view> industryWords(std::string_view industry) const;
+  // Their rules, in the same order.
+  std::vector<const IndustryRule*> industryRules(std::string_view industry) const;
 
   // The longest known organisation form ending `suffix`: a trade suffix typed as a
   // whole, whose rest is taken as its industry part whatever it says.
@@ -59,6 +78,7 @@ class SuffixList {
   TextMap<std::optional<FormRule>> forms_;
   TextMap<const IndustryRule*> industries_;
   std::vector<IndustryRule> industryRules_;
+  std::size_t longestIndustry_ = 0;  // bytes
 };
 
 // The character boundaries of a GBK text from byte `from` on, the end included.

@@ -14,7 +14,7 @@ using namespace text::literals;
 
 Place placeNamed(std::string_view name) {
   if (name == "冠首"_gbk) return Place::Start;
-  if (name == "中间"_gbk) return Place::Middle;
+  if (name == "字号"_gbk) return Place::Body;
   return Place::Anywhere;
 }
 
@@ -28,7 +28,10 @@ std::size_t codeOf(std::string_view text, std::size_t pos) {
 
 Finding WordRule::findingFor(std::string_view word) const {
   std::string text = reason;
-  if (const auto slot = text.find("{}"); slot != std::string::npos) text.replace(slot, 2, word);
+  for (auto slot = text.find("{}"); slot != std::string::npos; slot = text.find("{}", slot)) {
+    text.replace(slot, 2, word);
+    slot += word.size();
+  }
   return {level, std::move(text), source};
 }
 
@@ -44,6 +47,7 @@ WordList::WordList(std::string_view rules) {
     WordRule& rule = rules_.emplace_back();
     rule.place = placeNamed(section.value("位置"_gbk));
     rule.level = levelFromText(section.value("级别"_gbk));
+    rule.exempt = section.value("级别"_gbk) == "无"_gbk;
     rule.reason = section.value("理由"_gbk);
     rule.source = section.value("来源"_gbk);
     for (const std::string& word : section.words("字词"_gbk)) {

@@ -10,14 +10,16 @@
 
 namespace zeruda::registration {
 
-// Where in a name a word counts.
-enum class Place { Start, Middle, Anywhere };
+// Where in a name a word counts: at its very start, in the trade name only, or in the
+// trade name and the industry part.
+enum class Place { Start, Body, Anywhere };
 
 // A group of words with what their use means (data/registration/words.txt).
 struct WordRule {
   Place place = Place::Anywhere;
   Level level = Level::Note;
-  std::string reason;  // "{}" stands for the word found
+  bool exempt = false;  // a word that is fine and hides the shorter words inside it
+  std::string reason;   // each "{}" stands for the word found
   std::string source;
   Finding findingFor(std::string_view word) const;
 };
@@ -39,8 +41,9 @@ class WordList {
   std::string_view crownAtStart(std::string_view name) const;
   const WordRule* crownRule(std::string_view word) const;
 
-  // The words of Middle and Anywhere rules inside `part`, each once, in the order
-  // they stand; a word inside a longer one found (政府 in 人民政府) is left out.
+  // The words of Body and Anywhere rules inside `part`, each once, in the order they
+  // stand; a word inside a longer one found (政府 in 人民政府, 毒 in 消毒) is left out.
+  // Exempt words are among the hits.
   std::vector<WordHit> findIn(std::string_view part) const;
 
  private:

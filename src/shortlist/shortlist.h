@@ -39,6 +39,8 @@ struct ScoredName {
   std::vector<registration::Finding> findings;
 
   const std::string& body() const { return parts.body; }
+  // Region, trade name, industry, form and branch part, as shown beside the name.
+  registration::NameSplit split() const { return registration::splitOf(parts); }
 };
 
 // The names of a pasted or read text: one a line, spaces removed, empty lines left out.

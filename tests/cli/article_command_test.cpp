@@ -91,12 +91,12 @@ TEST(ArticleCommand, ListsEveryMenuPageUnderAGroupThenTheTreeInItsOrder) {
                             expectedTables.end()));
   EXPECT_EQ(std::count(tables.begin(), tables.end(), "黄道吉日"), 1);
 
-  // The tree's 94 texts in order, the default text first, then the start text.
-  ASSERT_EQ(tree.size(), 95u);
+  // The tree's 95 texts in order, the default text first, then the start text.
+  ASSERT_EQ(tree.size(), 96u);
   EXPECT_EQ(tree[0], "重要取名知识");
   EXPECT_EQ(tree[1], "超市起名应该遵循什么原则");
   EXPECT_EQ(tree[2], tree[1]);
-  EXPECT_EQ(tree[94], "公司取名知识");
+  EXPECT_EQ(tree[95], "公司取名知识");
   EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                           [](const Line& l) { return l.title == "相关法律" && l.file == "-"; }),
             1);

@@ -122,7 +122,7 @@ class LibraryTest : public zeruda::gui::test::MainWindowFixture {
     };
 
     QTreeWidget* tree = openTree();
-    QCOMPARE(tree->topLevelItemCount(), 94);
+    QCOMPARE(tree->topLevelItemCount(), 95);
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
       QTreeWidgetItem* item = tree->topLevelItem(i);
       QCOMPARE(item->data(0, Qt::UserRole).toInt(), i + 1);

@@ -50,9 +50,14 @@ INSTANTIATE_TEST_SUITE_P(
               "有限公司"},
         Split{"Crown", "中国华通科技有限公司", "中国", "", "华通", "科技", "有限公司"},
         Split{"NoRegion", "华通网络科技有限公司", "", "", "华通", "网络科技", "有限公司"},
+        // ASCII brackets read like full-width ones: the division in them comes out.
+        Split{"AsciiBracketedRegion", "腾讯科技(深圳)有限公司", "", "", "腾讯", "科技", "有限公司"},
         Split{"PartnershipWithItsBrackets", "成都华通投资合伙企业（有限合伙）", "", "成都", "华通",
               "投资", "合伙企业（有限合伙）"},
-        Split{"OneCharacterBody", "成都华科技有限公司", "", "成都", "华", "科技", "有限公司"},
+        // A short division is not cut where it would leave one character (日照港).
+        Split{"OneCharacterLeft", "成都华科技有限公司", "", "", "成都华", "科技", "有限公司"},
+        Split{"OneCharacterAfterADivisionInFull", "成都市华科技有限公司", "", "成都市", "华",
+              "科技", "有限公司"},
         Split{"NoBodyAtAll", "成都科技有限公司", "", "成都", "", "科技", "有限公司"},
         Split{"FiveCharacterBody", "成都金华通达宝科技有限公司", "", "成都", "金华通达宝", "科技",
               "有限公司"}),

@@ -46,7 +46,7 @@ TEST(Shortlist, RatesTheBodyAndShowsWhatItsScoreIsMadeOf) {
 
 TEST(Shortlist, BodiesOutsideTwoToFourCharactersAreReportedNotRated) {
   for (const char* line :
-       {"成都华科技有限公司", "成都金华通达宝科技有限公司", "成都AB科技有限公司"}) {
+       {"成都市华科技有限公司", "成都金华通达宝科技有限公司", "成都AB科技有限公司"}) {
     const auto scored = score({line});
     EXPECT_FALSE(scored[0].rated) << line;
     EXPECT_EQ(scored[0].stars, 0) << line;
@@ -57,7 +57,7 @@ TEST(Shortlist, BodiesOutsideTwoToFourCharactersAreReportedNotRated) {
 TEST(Shortlist, SortsByStarsThenScoreThenInputOrder) {
   // 金华通达 scores 5.5 (three stars) and 华通达 5 (two stars) on base 3; 华通 and
   // 通华 both 7 points; the one-character body is not rated.
-  const auto scored = score({"成都华科技有限公司", "华通达", "成都金华通达信息技术有限公司",
+  const auto scored = score({"成都市华科技有限公司", "华通达", "成都金华通达信息技术有限公司",
                              "成都华通科技有限公司", "通华"});
   std::vector<std::size_t> order;
   for (const auto& name : scored) order.push_back(name.inputIndex);
@@ -70,16 +70,16 @@ TEST(Shortlist, ReadsOneNameALineWithoutSpacesOrBlankLines) {
 }
 
 TEST(ShortlistExport, WritesTheResultListsCsvFormatWithItsOwnColumns) {
-  const auto scored = score({"成都华科技有限公司", "成都华通科技有限公司"});
+  const auto scored = score({"成都市华科技有限公司", "成都华通科技有限公司"});
   EXPECT_EQ(utf8(shortlistCsv(scored)),
             "序号,全名,主体名,星级,分数,登记提示\r\n"
             "1,成都华通科技有限公司,华通,☆☆☆☆,7,\r\n"
-            "2,成都华科技有限公司,华,,,不可用：字号只有1个汉字：字号须由两个以上汉字组成\r\n");
+            "2,成都市华科技有限公司,华,,,不可用：字号只有1个汉字：字号须由两个以上汉字组成\r\n");
 }
 
 TEST(RegistrationSection, ListsEachFindingWithItsLevelAndSource) {
   EXPECT_EQ(utf8(registrationSection(gbk("中国"), gbk("华通"), gbk("科技有限公司")).text),
-            "【需审批】名称冠以“中国”，须从严审核并报国务院批准（《企业名称登记管理规定》第十二条）"
+            "【需审批】名称冠以“中国”，须从严审核并报国务院批准（《企业名称登记管理规定》第十二条第一款）"
             "\r\n");
   const auto clean = registrationSection(gbk("成都"), gbk("华通"), gbk("科技有限公司"));
   EXPECT_EQ(utf8(clean.heading),

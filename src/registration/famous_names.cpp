@@ -1,0 +1,51 @@
+#include "registration/famous_names.h"
+
+#include "embedded/kFamousNames.h"
+#include "registration/rule_file.h"
+#include "text/characters.h"
+#include "text/gbk_literal.h"
+
+#include <algorithm>
+
+namespace zeruda::registration {
+
+using namespace text::literals;
+
+const FamousNames& FamousNames::builtIn() {
+  static const FamousNames list(data::kFamousNames);
+  return list;
+}
+
+FamousNames::FamousNames(std::string_view table) {
+  forEachLine(table, [&](std::string_view line) {
+    if (line.empty() || line.front() == '#') return;
+    const auto first = line.find('\t');
+    const auto second = first == std::string_view::npos ? first : line.find('\t', first + 1);
+    if (second == std::string_view::npos || line.substr(0, first) == "字号"_gbk) return;
+    FamousName name{std::string(line.substr(0, first)),
+                    std::string(line.substr(first + 1, second - first - 1)),
+                    std::string(line.substr(second + 1))};
+    byTradeName_[name.tradeName].push_back(names_.size());
+    longest_ = std::max(longest_, name.tradeName.size());
+    names_.push_back(std::move(name));
+  });
+}
+
+std::vector<const FamousName*> FamousNames::withTradeName(std::string_view tradeName) const {
+  std::vector<const FamousName*> found;
+  if (const auto at = byTradeName_.find(tradeName); at != byTradeName_.end()) {
+    for (std::size_t index : at->second) found.push_back(&names_[index]);
+  }
+  return found;
+}
+
+std::string_view FamousNames::longestAtStart(std::string_view text) const {
+  std::string_view best;
+  for (std::size_t end = 0; end < text.size() && end < longest_;) {
+    end += text::charLength(text, end);
+    if (byTradeName_.contains(text.substr(0, end))) best = text.substr(0, end);
+  }
+  return best;
+}
+
+}  // namespace zeruda::registration

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "registration/text_index.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zeruda::registration {
+
+// A well-known trade name and the enterprise whose registered name carries it.
+struct FamousName {
+  std::string tradeName;
+  std::string enterprise;
+  std::string source;
+};
+
+// Trade names of well-known enterprises (data/registration/famous.tsv): a name that
+// takes one of them invites confusion with that enterprise.
+class FamousNames {
+ public:
+  static const FamousNames& builtIn();
+
+  explicit FamousNames(std::string_view table);
+
+  // The enterprises using exactly this trade name; empty when none.
+  std::vector<const FamousName*> withTradeName(std::string_view tradeName) const;
+
+  // The longest well-known trade name that `text` begins with; empty when none.
+  std::string_view longestAtStart(std::string_view text) const;
+
+  std::size_t size() const { return names_.size(); }
+
+ private:
+  std::vector<FamousName> names_;
+  TextMap<std::vector<std::size_t>> byTradeName_;
+  std::size_t longest_ = 0;
+};
+
+}  // namespace zeruda::registration

@@ -1,0 +1,84 @@
+#include "registration/name_check.h"
+#include "registration/name_parts.h"
+
+#include "support/text_support.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zeruda::registration {
+namespace {
+
+using test::gbk;
+using test::utf8;
+
+// One labelled line of real_names.tsv: the name, its five parts (UTF-8) and whether
+// the issue this list was gathered for quotes it.
+struct RealName {
+  std::string name;
+  std::array<std::string, 5> parts;  // region, trade name, industry, form, branch
+  bool quoted = false;
+};
+
+std::vector<RealName> realNames() {
+  std::vector<RealName> names;
+  std::ifstream in(ZERUDA_TEST_DIR "/registration/real_names.tsv");
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#' || line.rfind("名称\t", 0) == 0) continue;
+    std::istringstream cells(line);
+    std::vector<std::string> cell;
+    for (std::string part; std::getline(cells, part, '\t');)
+      cell.push_back(part == "空" ? "" : part);
+    if (cell.size() != 8) continue;
+    names.push_back({cell[0], {cell[1], cell[2], cell[3], cell[4], cell[5]}, cell[7] == "是"});
+  }
+  return names;
+}
+
+std::array<std::string, 5> shown(const NameParts& parts) {
+  const NameSplit split = splitOf(parts);
+  return {utf8(split.region), utf8(split.body), utf8(split.industry), utf8(split.form),
+          utf8(split.branch)};
+}
+
+TEST(RealNames, SplitAsLabelledAndAreCalledUnusableOnlyForWantingATradeName) {
+  const std::vector<RealName> names = realNames();
+  ASSERT_GE(names.size(), 500u);
+  std::size_t differing = 0;
+  std::size_t unusable = 0;
+  std::size_t unusableWithTradeName = 0;
+  for (const RealName& name : names) {
+    const NameParts parts = splitFullName(gbk(name.name));
+    const bool differs = shown(parts) != name.parts;
+    differing += differs;
+    EXPECT_FALSE(name.quoted && differs)
+        << name.name << " splits as " << utf8(parts.allRegions()) << "|" << utf8(parts.body) << "|"
+        << utf8(parts.industry) << "|" << utf8(parts.form) << "|" << utf8(parts.branch);
+    const auto findings = checkName(parts);
+    if (findings.empty() || findings.front().level != Level::Unusable) continue;
+    ++unusable;
+    if (!parts.body.empty()) {
+      ++unusableWithTradeName;
+      std::cout << "不可用: " << name.name << ": " << utf8(findingsLine(findings)) << '\n';
+    }
+  }
+  EXPECT_LE(differing * 50, names.size());
+  // Without a trade name a name is unusable by the rules (北京银行); any other call counts.
+  EXPECT_LE(unusableWithTradeName * 150, names.size());
+  RecordProperty("names", static_cast<int>(names.size()));
+  RecordProperty("splits_differing", static_cast<int>(differing));
+  RecordProperty("unusable", static_cast<int>(unusable));
+  std::cout << names.size() << " names, " << differing << " splits differing, " << unusable
+            << " called 不可用 (" << unusable - unusableWithTradeName
+            << " for wanting a trade name)\n";
+}
+
+}  // namespace
+}  // namespace zeruda::registration
