@@ -4,8 +4,8 @@ cmake_minimum_required(VERSION 3.25)
 # one place that says which way they point, and it must name every room under src/.
 set(ranks
   text 0
-  dictionary 1 calendar 1 storage 1 registration 1 run 1
-  numerology 2 chart 2 web 2
+  dictionary 1 calendar 1 storage 1 run 1
+  numerology 2 chart 2 web 2 registration 2
   almanac 3 pictures 3 profile 3
   app 4 library 4
   generation 5 personal 5
