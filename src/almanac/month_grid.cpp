@@ -1,0 +1,52 @@
+#include "almanac/month_grid.h"
+
+#include "almanac/perpetual_calendar.h"
+#include "calendar/gregorian.h"
+#include "text/gbk_literal.h"
+
+#include <array>
+
+namespace zeruda::almanac {
+namespace {
+
+using namespace text::literals;
+
+// Columns of one day cell: room for "闰四月" and for names of four characters.
+constexpr std::size_t kCellWidth = 8;
+
+// Cells side by side, each padded to the cell width, the line's trailing blanks cut.
+std::string gridLine(const std::array<std::string, 7>& cells) {
+  std::string line;
+  for (const std::string& cell : cells) {
+    line += cell;
+    if (cell.size() < kCellWidth) line.append(kCellWidth - cell.size(), ' ');
+    line += ' ';
+  }
+  line.erase(line.find_last_not_of(' ') + 1);
+  return line + "\n";
+}
+
+}  // namespace
+
+std::string monthGrid(int year, int month) {
+  const std::string title = std::to_string(year) + "年"_gbk + std::to_string(month) + "月"_gbk;
+  const std::size_t width = 7 * kCellWidth + 6;
+  std::string grid = std::string((width - title.size()) / 2, ' ') + title + "\n";
+  grid += gridLine({"日"_gbk, "一"_gbk, "二"_gbk, "三"_gbk, "四"_gbk, "五"_gbk, "六"_gbk});
+  std::array<std::string, 7> days, names;
+  const int length = calendar::daysInMonth(year, month);
+  for (int day = 1; day <= length; ++day) {
+    const calendar::Date date{year, month, day};
+    const auto column = static_cast<std::size_t>(calendar::weekdayOf(date));
+    days[column] = std::to_string(day);
+    names[column] = dayCellName(date);
+    if (column == 6 || day == length) {
+      grid += gridLine(days) + gridLine(names);
+      days = {};
+      names = {};
+    }
+  }
+  return grid;
+}
+
+}  // namespace zeruda::almanac
