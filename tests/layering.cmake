@@ -11,7 +11,7 @@ set(ranks
   generation 5 personal 5
   shortlist 6
   json 7
-  cli 8 gui 8)
+  cli 8 gui 8 wasm 8)
 # Generated headers (embedded data) belong to no room.
 set(unranked embedded data)
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "text/result.h"
+#include "wasm/request.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace zeruda::wasm {
+
+// What a page function gives back: the JSON the command line writes with --json
+// (UTF-8), or, where the command line has no JSON, its plain text (GBK).
+struct Reply {
+  enum class Kind { Json, Text } kind = Kind::Json;
+  std::string body;
+};
+
+// Receives each row of a generator's run as it is made: the JSON of a one-row list.
+using RowSink = std::function<void(const std::string& rowsJson)>;
+
+// Runs the page function `name` (grids, chart, almanac, openingDays, score, rate,
+// report, month, generate, personal) on `request`; a refusal carries the message
+// (GBK) the command line would give.
+Result<Reply> callFunction(std::string_view name, const Request& request, const RowSink& rows);
+
+}  // namespace zeruda::wasm

@@ -1,0 +1,96 @@
+// window.zeruda: the core's functions for the page, and for anyone who scripts it
+// from the browser's console. Every function is async. The quick ones run on a copy
+// of the module in the page; the two generators run in a worker, one run at a time,
+// and zeruda.stop() ends the run in progress.
+(function () {
+  'use strict';
+
+  const moduleReady = createZerudaModule();
+  const call = (name, request) => moduleReady.then((module) => zerudaCall(module, name, request));
+
+  // A worker is kept loaded and waiting, so a run starts at once.
+  let waiting = null;
+  let running = null;
+
+  function freshWorker() {
+    const worker = new Worker('worker.js');
+    worker.loaded = new Promise((resolve) => {
+      worker.onmessage = (event) => { if (event.data.type === 'ready') resolve(); };
+    });
+    return worker;
+  }
+
+  function takeWorker() {
+    const worker = waiting || freshWorker();
+    waiting = freshWorker();
+    return worker;
+  }
+
+  // The rows of a run's JSON: generate gives a list of rows, personal an object
+  // holding them.
+  const rowsOf = (value) => (Array.isArray(value) ? value : value.rows);
+
+  function run(name, request, onRows) {
+    if (running) return Promise.reject(new Error('已有一次取名正在进行，请先停止它'));
+    const worker = takeWorker();
+    return new Promise((resolve, reject) => {
+      const rows = [];
+      const finish = (settle) => {
+        worker.terminate();
+        running = null;
+        settle();
+      };
+      running = {
+        stop: () => finish(() => resolve({ stopped: true, rows })),
+      };
+      worker.onmessage = (event) => {
+        const message = event.data;
+        if (message.type === 'rows') {
+          const added = rowsOf(message.rows);
+          rows.push(...added);
+          if (onRows) onRows(added);
+        } else if (message.type === 'done') {
+          finish(() => resolve(message.value));
+          zeruda.lastRunMilliseconds = message.milliseconds;
+        } else if (message.type === 'refused') {
+          finish(() => reject(new Error(message.message)));
+        }
+      };
+      worker.loaded.then(() => worker.postMessage({ name, request }));
+    });
+  }
+
+  const zeruda = {
+    ready: moduleReady.then(() => true),
+    lastRunMilliseconds: null,
+
+    grids: (body) => call('grids', { body }),
+    chart: (date, time) => call('chart', { date, time }),
+    almanac: (date) => call('almanac', { date }),
+    openingDays: (from, days, birthDate, birthTime) =>
+      call('openingDays', { from, days, birth: birthDate, time: birthTime }),
+    score: (lines, base) =>
+      call('score', { lines: Array.isArray(lines) ? lines.join('\n') : lines, base }),
+    rate: (body, base) => call('rate', { body, base }),
+    report: (body, prefix, suffix, base) => call('report', { body, prefix, suffix, base }),
+    month: (year, month) => call('month', { year, month }),
+
+    // A run: resolves with the command line's --json of the whole run, or, when
+    // stopped, with {stopped: true, rows}. options.onRows sees the rows as they come.
+    generate: (request, options = {}) => run('generate', request, options.onRows),
+    personal: (request, options = {}) => run('personal', request, options.onRows),
+    stop: () => { if (running) running.stop(); },
+    get running() { return running !== null; },
+
+    // What the page needs beyond the command line's outputs.
+    gridSvg: (body) => call('gridSvg', { body }),
+    chartSvg: (date, time) => call('chartSvg', { date, time }),
+    monthDays: (year, month) => call('monthDays', { year, month }),
+    resultCsv: (rows) => call('resultCsv', { cells: rows.flat() }),
+    articles: () => call('articles', {}),
+    article: (id) => call('article', { id }),
+  };
+
+  waiting = freshWorker();
+  window.zeruda = zeruda;
+})();
