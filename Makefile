@@ -3,29 +3,49 @@
 #   make test     installs what is missing, builds under the sanitizers, runs every test
 #   make install  builds and installs both programs under PREFIX (/usr/local)
 #   make package  builds the Debian package build/release/zeruda_*.deb
+#   make web      builds the browser edition into build/web/site (any static server)
 # Packages are installed only when missing (apt-get update runs only then).
 
 PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev \
             libsqlite3-dev libcurl4-openssl-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins \
             qt6-translations-l10n fonts-noto-cjk xvfb xauth clang-format dpkg-dev file
+# The browser edition: Emscripten for the module, the native tools it builds with;
+# its tests drive Debian's Chromium from node (puppeteer-core comes from npm).
+WEB_PACKAGES := cmake g++ make libsqlite3-dev emscripten nodejs
+WEB_TEST_PACKAGES := chromium python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 INSTALLED := zeruda zeruda-cli zeruda-cli-manpage
 
-.PHONY: all deps build run test bench install package format clean
+.PHONY: all deps web-deps web-test-deps build run test bench install package web format clean
 
 all: build
 
-deps:
+# $(call install_missing,PACKAGES): installs those of PACKAGES that are not installed.
+define install_missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+web-deps:
+	$(call install_missing,$(WEB_PACKAGES))
+
+# puppeteer-core at the version tests/wasm/package-lock.json names; it drives the
+# Chromium installed above and never downloads a browser of its own.
+web-test-deps:
+	$(call install_missing,$(WEB_TEST_PACKAGES))
+	@command -v npm >/dev/null || $(SUDO) apt-get install -y npm  # nodejs may carry its own
+	@[ -d tests/wasm/node_modules/puppeteer-core ] || npm ci --prefix tests/wasm --no-audit --no-fund
 
 build: deps
 	cmake --preset release
@@ -49,7 +69,7 @@ run: deps
 	  exit 1; \
 	fi
 
-test: deps
+test: deps web web-test-deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize
@@ -69,6 +89,14 @@ package: deps
 	cmake --build --preset release -j $(JOBS) --target $(INSTALLED)
 	cd build/release && cpack
 	@ls build/release/zeruda_*.deb
+
+# The browser edition: the build-time tools natively, then the core with Emscripten.
+web: web-deps
+	cmake --preset web-host
+	cmake --build --preset web-host -j $(JOBS)
+	cmake --preset web
+	cmake --build --preset web -j $(JOBS)
+	@echo "The site is in build/web/site; serve it with: python3 -m http.server -d build/web/site"
 
 bench: build
 	./build/release/bench/zeruda_bench
