@@ -48,7 +48,7 @@
         if (message.type === 'rows') {
           const added = rowsOf(message.rows);
           rows.push(...added);
-          if (onRows) onRows(added);
+          if (onRows) onRows(added, message.rows);
         } else if (message.type === 'done') {
           finish(() => resolve(message.value));
           zeruda.lastRunMilliseconds = message.milliseconds;
