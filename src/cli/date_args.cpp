@@ -48,7 +48,8 @@ calendar::Date parseDate(std::string_view text, std::string_view what) {
 }
 
 std::string outsideCalendar(std::string_view dateText) {
-  return std::string(dateText) + " is outside the calendar (1901-02-19 to 2048-12-31)";
+  return std::string(dateText) + " is outside the calendar (" + isoDate(calendar::kFirstLunarDate) +
+         " to " + isoDate(calendar::kLastLunarDate) + ")";
 }
 
 std::string isoDate(calendar::Date date) {

@@ -76,7 +76,7 @@ void ShortlistWindow::scoreNames() {
   if (pasted.empty()) {
     showUserMessage(services_, this,
                     {"请输入要评测的名字，每行一个"_gbk, "提示"_gbk, MessageIcon::Warning,
-                     "编辑框批量名字"_gbk});
+                     Field::ShortlistNames});
     return;
   }
   if (auto table = storage::openDataTable("zk"); !table.ok()) {
