@@ -1,0 +1,168 @@
+// The browser edition's module against zeruda-cli on fixed inputs: every page
+// function must give what the command line gives for the same input (its --json
+// parsed, or its plain text), and refuse what it refuses.
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const path = require('node:path');
+const inputs = require('./inputs.cjs');
+const { runCli } = require('./cli.cjs');
+
+const site = process.env.ZERUDA_WEB_SITE;
+if (!site || !fs.existsSync(path.join(site, 'zeruda.wasm'))) {
+  throw new Error(`no browser edition at '${site}': build it with 'make web'`);
+}
+const createModule = require(path.join(site, 'zeruda.js'));
+const zerudaCall = require(path.join(site, 'zeruda-calls.js'));
+
+// Runs `work` over `items`, two at a time (the machine's two cores).
+async function eachPaired(items, work) {
+  let next = 0;
+  const lane = async () => {
+    while (next < items.length) {
+      const index = next++;
+      await work(items[index], index);
+    }
+  };
+  await Promise.all([lane(), lane()]);
+}
+
+let module;
+test.before(async () => {
+  module = await createModule({ wasmBinary: fs.readFileSync(path.join(site, 'zeruda.wasm')) });
+});
+
+// The module's answer, or {refused: message}.
+function page(name, request) {
+  try {
+    return zerudaCall(module, name, request);
+  } catch (error) {
+    return { refused: error.message };
+  }
+}
+
+// The module and the command line agree: both refuse, or both give the same answer.
+function agree(answer, run, parse, what) {
+  if (!run.ok || answer.refused !== undefined) {
+    assert.equal(answer.refused !== undefined, !run.ok,
+                 `${what}: page ${JSON.stringify(answer)} but command line ${run.err}`);
+    return;
+  }
+  assert.deepEqual(answer, parse(run.out), what);
+}
+const json = (out) => JSON.parse(out);
+const text = (out) => out;
+
+const bodies = inputs.bodies();
+const moments = inputs.birthMoments();
+
+test('grids: 200 bodies as grids --json gives them', async () => {
+  await eachPaired(bodies, async (body) => {
+    agree(page('grids', { body }), await runCli(['grids', body, '--json']), json, body);
+  });
+});
+
+test('rate: 200 bodies on the bases 0 to 5 as rate prints them', async () => {
+  await eachPaired(bodies, async (body, index) => {
+    const base = index % 6;
+    agree(page('rate', { body, base }), await runCli(['rate', body, '--base', String(base)]), text, body);
+  });
+});
+
+test('report: 200 bodies with and without prefix and suffix as report prints them', async () => {
+  await eachPaired(bodies, async (body, index) => {
+    const request = { body, base: index % 6 };
+    const args = ['report', body, '--base', String(request.base)];
+    if (index % 3 === 0) {
+      Object.assign(request, { prefix: '深圳', suffix: '贸易有限公司' });
+      args.push('--prefix', '深圳', '--suffix', '贸易有限公司');
+    }
+    agree(page('report', request), await runCli(args), text, body);
+  });
+});
+
+test('score: the 200 bodies as names of a shortlist, as score --json judges them', async () => {
+  const suffixes = ['科技有限公司', '贸易有限公司', '餐饮店', '', '（有限合伙）'];
+  const lines = bodies.map((body, i) => `${i % 2 ? '成都' : ''}${body}${suffixes[i % suffixes.length]}`);
+  const list = lines.join('\n') + '\n';
+  for (const base of [0, 3, 5]) {
+    agree(page('score', { lines: list, base }),
+          await runCli(['score', '-', '--base', String(base), '--json'], list), json, `base ${base}`);
+  }
+});
+
+test('chart: 50 birth moments as chart --json gives them', async () => {
+  await eachPaired(moments, async ({ date, time }) => {
+    agree(page('chart', { date, time }), await runCli(['chart', date, time, '--json']), json, `${date} ${time}`);
+  });
+});
+
+test('almanac: 60 days as almanac --json gives them', async () => {
+  await eachPaired(inputs.almanacDays(), async (date) => {
+    agree(page('almanac', { date }), await runCli(['almanac', date, '--json']), json, date);
+  });
+});
+
+test('month: months across the calendar, its edges and beyond as month prints them', async () => {
+  const months = [[1901, 1], [1901, 2], [1985, 6], [2014, 10], [2024, 2], [2048, 12], [2049, 1], [1900, 12]];
+  for (const [year, month] of months) {
+    const shown = `${year}-${String(month).padStart(2, '0')}`;
+    agree(page('month', { year, month }), await runCli(['month', shown]), text, shown);
+  }
+});
+
+test('openingDays: a month after each of ten birth moments as opening-days --json finds them', async () => {
+  const draw = inputs.seeded(42);
+  await eachPaired(moments.slice(0, 10), async ({ date, time }) => {
+    const from = `20${26 + draw(20)}-0${1 + draw(9)}-1${draw(10)}`;
+    const days = [7, 30, 90][draw(3)];
+    agree(page('openingDays', { from, days, birth: date, time }),
+          await runCli(['opening-days', '--from', from, '--days', String(days), '--birth', date,
+                        '--time', time, '--json']), json, `${from} ${date}`);
+  });
+});
+
+test('generate: a seeded run gives the rows generate --json gives', async () => {
+  const request = { surname: '张', given: '伟', birth: '1985-06-15', time: '08:30', prefix: '成都',
+                    suffix: '科技有限公司', length: 3, auto_elements: true, min_stars: 3, count: 300,
+                    seed: 20240611 };
+  const rows = [];
+  module.onRow = (piece) => rows.push(...JSON.parse(piece));
+  const answer = page('generate', request);
+  module.onRow = undefined;
+  agree(answer, await runCli(['generate', '--surname', '张', '--given', '伟', '--birth', '1985-06-15',
+                              '--time', '08:30', '--prefix', '成都', '--suffix', '科技有限公司',
+                              '--length', '3', '--auto-elements', '--min-stars', '3', '--count', '300',
+                              '--seed', '20240611', '--json']), json, 'generate');
+  assert.equal(answer.length, 300);
+  assert.deepEqual(rows, answer, 'the rows sent while running are the rows of the answer');
+});
+
+test('personal: a seeded run gives the names personal --json gives', async () => {
+  const answer = page('personal', { surname: '李', gender: '女', birth: '2024-03-08', time: '10:15',
+                                    length: 2, fixed_pos: 2, fixed: '雪', count: 200, seed: 7 });
+  agree(answer, await runCli(['personal', '--surname', '李', '--gender', '女', '--birth', '2024-03-08',
+                              '--time', '10:15', '--length', '2', '--fixed-pos', '2', '--fixed', '雪',
+                              '--count', '200', '--seed', '7', '--json']), json, 'personal');
+  assert.equal(answer.rows.length, 200);
+});
+
+test('refusals: what the command line refuses, the page refuses with the same words', async () => {
+  const cases = [
+    ['report', { body: '华', base: 3 }, ['report', '华', '--base', '3']],
+    ['generate', { surname: '', given: '伟', birth: '1985-06-15', time: '08:30', seed: 1, count: 1 },
+     ['generate', '--surname', '', '--given', '伟', '--birth', '1985-06-15', '--time', '08:30', '--seed', '1',
+      '--count', '1']],
+    ['personal', { surname: '欧阳', gender: '男', birth: '2024-03-08', time: '10:15', length: 3, seed: 1 },
+     ['personal', '--surname', '欧阳', '--gender', '男', '--birth', '2024-03-08', '--time', '10:15',
+      '--length', '3', '--seed', '1']],
+  ];
+  for (const [name, request, args] of cases) {
+    const answer = page(name, request);
+    const run = await runCli(args);
+    assert.equal(run.ok, false, `${name}: the command line refuses`);
+    assert.ok(answer.refused, `${name}: the page refuses`);
+    assert.ok(run.err.includes(answer.refused), `${name}: '${answer.refused}' in '${run.err}'`);
+  }
+});

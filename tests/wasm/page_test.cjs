@@ -1,0 +1,186 @@
+// The page in headless Chromium, served by python3 -m http.server: what a person does
+// with it, on a desktop and on a phone, and that it asks nothing of any other host and
+// opens again with the server gone.
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert/strict');
+const path = require('node:path');
+const { launchBrowser, serveSite, openPage } = require('./browser.cjs');
+const { runCli } = require('./cli.cjs');
+
+const site = process.env.ZERUDA_WEB_SITE;
+let browser;
+let server;
+let page;
+const requests = [];
+
+test.before(async () => {
+  server = await serveSite(site);
+  browser = await launchBrowser();
+  page = await browser.newPage();
+  // Every request of the page and of its workers.
+  browser.on('targetcreated', async (target) => {
+    const session = await target.createCDPSession().catch(() => null);
+    if (!session) return;
+    session.on('Network.requestWillBeSent', (event) => requests.push(event.request.url));
+    await session.send('Network.enable').catch(() => {});
+  });
+  page.on('request', (request) => requests.push(request.url()));
+  page.on('pageerror', (error) => { throw error; });
+  await page.setViewport({ width: 1280, height: 900 });
+  await openPage(page, `${server.origin}/index.html`);
+});
+
+test.after(async () => {
+  await browser.close();
+  await server.stop();
+});
+
+const visibleText = (selector) => page.$eval(selector, (node) => node.textContent);
+
+async function fillPerson() {
+  await page.click('button[data-tab="person"]');
+  await page.type('#person-form [name="surname"]', '张');
+  await page.type('#person-form [name="given"]', '伟');
+  // Typed the way people write dates; the page reads it as 1985-06-15.
+  await page.type('#person-form [name="birth"]', '1985年6月15日');
+  await page.$eval('#person-form [name="time"]', (input) => { input.value = '08:30'; });
+  await page.$eval('#person-form [name="time"]', (input) => input.dispatchEvent(new Event('change', { bubbles: true })));
+  await page.waitForFunction(() => document.querySelector('#person-summary dl'));
+}
+
+async function setField(selector, value) {
+  await page.$eval(selector, (input, text) => { input.value = text; }, value);
+}
+
+test('the form filled, a seeded generation lists the command line\'s rows', async () => {
+  await fillPerson();
+  assert.match(await visibleText('#person-summary'), /吉数/);
+  await page.click('button[data-tab="company"]');
+  await setField('#company-form [name="count"]', '40');
+  await setField('#company-form [name="seed"]', '99');
+  await page.select('#company-form [name="length"]', '3');
+  await page.click('#company-start');
+  await page.waitForFunction(() => document.querySelector('#company-count').textContent.startsWith('完成'));
+  const shown = await page.$$eval('#company-table tbody tr', (rows) =>
+    rows.map((row) => [...row.cells].map((cell) => cell.textContent)));
+  const cli = await runCli(['generate', '--surname', '张', '--given', '伟', '--birth', '1985-06-15',
+                            '--time', '08:30', '--length', '3', '--auto-elements', '--count', '40',
+                            '--seed', '99', '--json']);
+  assert.ok(cli.ok, cli.err);
+  const expected = JSON.parse(cli.out).map((row) => [row.sequence, row.full_name, row.body,
+    row.written_strokes, row.kangxi_strokes, row.elements, row.stars].map(String));
+  assert.deepEqual(shown, expected);
+});
+
+test('a long generation stops at once, keeps its rows, and the next one runs', async () => {
+  await page.click('button[data-tab="company"]');
+  await setField('#company-form [name="count"]', '2000');
+  await setField('#company-form [name="seed"]', '');
+  await page.select('#company-form [name="min_stars"]', '5');
+  await page.click('#company-start');
+  await page.waitForFunction(() => document.querySelectorAll('#company-table tbody tr').length >= 5);
+  await page.click('#company-stop');
+  await page.waitForFunction(() => document.querySelector('#company-count').textContent.startsWith('已停止'));
+  const kept = await page.$$eval('#company-table tbody tr', (rows) => rows.length);
+  assert.ok(kept >= 5 && kept < 2000, `${kept} rows kept`);
+  assert.equal(await page.$eval('#company-start', (button) => button.disabled), false);
+  await page.select('#company-form [name="min_stars"]', '');
+  await setField('#company-form [name="count"]', '10');
+  await page.click('#company-start');
+  await page.waitForFunction(() => document.querySelector('#company-count').textContent.startsWith('完成'));
+  assert.equal(await page.$$eval('#company-table tbody tr', (rows) => rows.length), 10);
+});
+
+test('a row opens its evaluation: the report and the five-grid diagram', async () => {
+  const body = await page.$eval('#company-table tbody tr', (row) => row.cells[2].textContent);
+  await page.click('#company-table tbody tr');
+  await page.waitForFunction(() => document.querySelector('#evaluate-diagram svg'));
+  assert.equal(await page.$eval('#evaluate', (section) => section.hidden), false);
+  const report = await visibleText('#evaluate-report');
+  const base = await page.$eval('#person-summary dl dd:nth-of-type(7)', (cell) => cell.textContent);
+  const cli = await runCli(['report', body, '--base', base]);
+  assert.equal(report, cli.out);
+});
+
+test('index.html#evaluate=BODY opens the evaluation of BODY', async () => {
+  await openPage(page, `${server.origin}/index.html#evaluate=${encodeURIComponent('华通')}`);
+  await page.waitForFunction(() => document.querySelector('#evaluate-report').textContent.includes('华通'));
+  assert.equal(await page.$eval('#evaluate', (section) => section.hidden), false);
+  assert.ok(await page.$('#evaluate-diagram svg'));
+});
+
+test('window.zeruda answers as the command line', async () => {
+  const answers = await page.evaluate(async () => ({
+    grids: await zeruda.grids('华通'),
+    chart: await zeruda.chart('1985-06-15', '08:30'),
+    almanac: await zeruda.almanac('2027-01-05'),
+    openingDays: await zeruda.openingDays('2027-01-01', 30, '1985-06-15', '08:30'),
+    score: await zeruda.score(['成都华通科技有限公司', '金星'], 3),
+    rate: await zeruda.rate('华通', 3),
+    report: await zeruda.report('华通', '成都', '科技有限公司', 3),
+    month: await zeruda.month(2014, 10),
+    personal: await zeruda.personal({ surname: '王', gender: '男', birth: '2024-03-08', time: '10:15',
+                                      length: 2, count: 30, seed: 5 }),
+  }));
+  const expected = {
+    grids: ['grids', '华通', '--json'],
+    chart: ['chart', '1985-06-15', '08:30', '--json'],
+    almanac: ['almanac', '2027-01-05', '--json'],
+    openingDays: ['opening-days', '--from', '2027-01-01', '--days', '30', '--birth', '1985-06-15',
+                  '--time', '08:30', '--json'],
+    score: ['score', '-', '--base', '3', '--json'],
+    rate: ['rate', '华通', '--base', '3'],
+    report: ['report', '华通', '--prefix', '成都', '--suffix', '科技有限公司', '--base', '3'],
+    month: ['month', '2014-10'],
+    personal: ['personal', '--surname', '王', '--gender', '男', '--birth', '2024-03-08', '--time', '10:15',
+               '--length', '2', '--count', '30', '--seed', '5', '--json'],
+  };
+  for (const [name, args] of Object.entries(expected)) {
+    const run = await runCli(args, name === 'score' ? '成都华通科技有限公司\n金星\n' : undefined);
+    assert.ok(run.ok, `${name}: ${run.err}`);
+    const wanted = args.includes('--json') ? JSON.parse(run.out) : run.out;
+    assert.deepEqual(answers[name], wanted, name);
+  }
+});
+
+test('at phone size nothing scrolls sideways, on any tab', async () => {
+  await page.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
+  await openPage(page, `${server.origin}/index.html#evaluate=${encodeURIComponent('华通')}`);
+  await page.waitForFunction(() => document.querySelector('#evaluate-diagram svg'));
+  const tabs = await page.$$eval('#tabs button', (buttons) => buttons.map((button) => button.dataset.tab));
+  for (const tab of tabs) {
+    await page.click(`button[data-tab="${tab}"]`);
+    if (tab === 'library') await page.waitForSelector('#article-list li a').then((link) => link.click());
+    if (tab === 'chart') await page.click('#chart-run');
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    const width = await page.evaluate(() => document.documentElement.scrollWidth);
+    assert.ok(width <= 390, `${tab}: the page is ${width} pixels wide`);
+  }
+  await page.setViewport({ width: 1280, height: 900 });
+});
+
+test('nothing is asked of any host but the page\'s own', () => {
+  assert.ok(requests.length > 0);
+  const foreign = requests.filter((url) => !url.startsWith(`${server.origin}/`) &&
+                                           !url.startsWith('data:') && !url.startsWith('blob:'));
+  assert.deepEqual(foreign, []);
+});
+
+test('after the first visit the page opens with the server gone', async () => {
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload({ waitUntil: 'load' });
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await server.stop();
+  await openPage(page, `${server.origin}/index.html`);
+  assert.equal(await page.evaluate(async () => zeruda.month(2014, 10)),
+               (await runCli(['month', '2014-10'])).out);
+  const rows = await page.evaluate(async () => (await zeruda.generate({
+    surname: '张', given: '伟', birth: '1985-06-15', time: '08:30', count: 5, seed: 3 })).length);
+  assert.equal(rows, 5);
+});
+
+test('opened from the file system it says how to open it', async () => {
+  await page.goto(`file://${path.resolve(site, 'index.html')}`, { waitUntil: 'load' });
+  assert.match(await visibleText('#status'), /网页服务器/);
+});
