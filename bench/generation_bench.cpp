@@ -2,6 +2,7 @@
 #include "generation/engine.h"
 #include "generation/engine_services.h"
 #include "generation/name_pool.h"
+#include "generation/request.h"
 #include "numerology/rating.h"
 #include "profile/base_score.h"
 #include "run/stop_flag.h"
@@ -117,5 +118,31 @@ void BM_RateNameOnPoolBodies(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_RateNameOnPoolBodies);
+
+// The request the browser edition's benchmark (bench/web_bench.cjs) runs in its page,
+// from the request to the 2,000th row: 张伟, born 1985-06-15 08:30, 成都 … 科技有限公司,
+// bodies of two characters with the favourable elements, seed 20240611. The page's
+// time is set against this one.
+void BM_RequestTwoThousandNamesAsThePage(benchmark::State& state) {
+  bench::ensureWorkingFolder();
+  CompanyForm form = defaultCompanyForm();
+  form.surname = text::toGbk("张");
+  form.givenName = text::toGbk("伟");
+  form.birthMoment = calendar::DateTime::of(calendar::Date{1985, 6, 15}, 8, 30, 0);
+  form.autoElements = true;
+  std::int64_t rows = 0;
+  for (auto _ : state) {
+    const RequestOutcome request = runGenerationRequest(form);
+    if (!request.start) {
+      state.SkipWithError("the request was refused");
+      return;
+    }
+    rows += runWith(SettingsSnapshot(request.start->settings),
+                    programEngineServices(20240611, request.start->baseScore), 2000)
+                .rows;
+  }
+  state.SetItemsProcessed(rows);
+}
+BENCHMARK(BM_RequestTwoThousandNamesAsThePage)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -37,7 +37,7 @@ EMSCRIPTEN_KEEPALIVE int zeruda_call(const char* name, const char* request) {
     return 2;
   }
   const bool json = reply.value().kind == wasm::Reply::Kind::Json;
-  lastAnswer() = json ? std::move(reply).value().body : text::displayUtf8(reply.value().body);
+  lastAnswer() = std::move(reply).value().utf8;
   return json ? 0 : 1;
 }
 

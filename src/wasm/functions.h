@@ -9,11 +9,11 @@
 
 namespace zeruda::wasm {
 
-// What a page function gives back: the JSON the command line writes with --json
-// (UTF-8), or, where the command line has no JSON, its plain text (GBK).
+// What a page function gives back, in UTF-8: the JSON the command line writes with
+// --json, or, where the command line has no JSON, its plain text (or a picture's SVG).
 struct Reply {
   enum class Kind { Json, Text } kind = Kind::Json;
-  std::string body;
+  std::string utf8;
 };
 
 // Receives each row of a generator's run as it is made: the JSON of a one-row list.

@@ -72,4 +72,14 @@ Result<calendar::DateTime> requestTime(const Request& request, std::string_view 
   return time;
 }
 
+Result<calendar::DateTime> requestMoment(const Request& request, std::string_view dateKey,
+                                         std::string_view timeKey) {
+  const auto date = requestDate(request, dateKey);
+  if (!date.ok()) return Error{date.error()};
+  const auto time = requestTime(request, timeKey);
+  if (!time.ok()) return Error{time.error()};
+  const calendar::DateTime& t = time.value();
+  return calendar::DateTime::of(date.value(), t.hour, t.minute, t.second);
+}
+
 }  // namespace zeruda::wasm

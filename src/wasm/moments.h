@@ -16,4 +16,8 @@ Result<calendar::Date> requestDate(const Request& request, std::string_view key)
 // The time of day under `key`: "HH:MM" or "HH:MM:SS" (the date part left zero).
 Result<calendar::DateTime> requestTime(const Request& request, std::string_view key);
 
+// The moment of the date under `dateKey` and the time under `timeKey`.
+Result<calendar::DateTime> requestMoment(const Request& request, std::string_view dateKey,
+                                         std::string_view timeKey);
+
 }  // namespace zeruda::wasm

@@ -1,0 +1,126 @@
+// The browser edition's speed and size (make web first):
+//
+//   NODE_PATH=tests/wasm/node_modules node bench/web_bench.cjs [build/web/site] [zeruda_bench]
+//
+// - the page ready in headless Chromium: from navigation to its module loaded, on a
+//   first visit (nothing cached) and a repeat visit (served by its service worker);
+// - 2,000 company names generated in the page, timed in its worker from the call to
+//   the last row with the module already loaded, against the native engine's time
+//   for the same request and seed (BM_RequestTwoThousandNamesAsThePage of
+//   build/release/bench/zeruda_bench, when that program is given or built);
+// - the site's transfer size, every file gzipped.
+// It also leaves a desktop and a phone screenshot in build/web/.
+'use strict';
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const path = require('node:path');
+const zlib = require('node:zlib');
+const { launchBrowser, serveSite, openPage } = require('../tests/wasm/browser.cjs');
+
+const root = path.resolve(__dirname, '..');
+const site = path.resolve(process.argv[2] || path.join(root, 'build/web/site'));
+const nativeBench = process.argv[3] || path.join(root, 'build/release/bench/zeruda_bench');
+const kRuns = 5;
+
+// The same request as the native benchmark's.
+const kRequest = { surname: '张', given: '伟', birth: '1985-06-15', time: '08:30', prefix: '成都',
+                   suffix: '科技有限公司', length: 2, auto_elements: true, count: 2000, seed: 20240611 };
+
+const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+function gzippedSize() {
+  let total = 0;
+  const lines = [];
+  for (const name of fs.readdirSync(site).sort()) {
+    const bytes = fs.readFileSync(path.join(site, name));
+    const packed = zlib.gzipSync(bytes, { level: 9 }).length;
+    total += packed;
+    lines.push(`  ${name.padEnd(24)} ${String(bytes.length).padStart(9)} B  gzipped ${String(packed).padStart(8)} B`);
+  }
+  return { total, lines };
+}
+
+async function readyTimes(browser, origin) {
+  const first = [];
+  const repeat = [];
+  for (let run = 0; run < kRuns; ++run) {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    for (const times of [first, repeat]) {
+      await openPage(page, `${origin}/index.html`);
+      times.push(await page.evaluate(() => window.zerudaReadyAt));
+      // The second visit is answered by the service worker the first one installed.
+      await page.evaluate(() => navigator.serviceWorker.ready);
+    }
+    await context.close();
+  }
+  return { first, repeat };
+}
+
+async function generationTimes(browser, origin) {
+  const page = await browser.newPage();
+  await openPage(page, `${origin}/index.html`);
+  const times = [];
+  for (let run = 0; run < kRuns; ++run) {
+    times.push(await page.evaluate(async (request) => {
+      const rows = await zeruda.generate(request);
+      if (rows.length !== request.count) throw new Error(`${rows.length} rows`);
+      return zeruda.lastRunMilliseconds;
+    }, kRequest));
+  }
+  await page.close();
+  return times;
+}
+
+function nativeMilliseconds() {
+  if (!fs.existsSync(nativeBench)) return null;
+  const out = execFileSync(nativeBench, ['--benchmark_filter=BM_RequestTwoThousandNamesAsThePage',
+                                         '--benchmark_repetitions=5', '--benchmark_format=json'],
+                           { encoding: 'utf8' });
+  const runs = JSON.parse(out).benchmarks.filter((b) => b.run_type === 'iteration');
+  return median(runs.map((b) => b.real_time));
+}
+
+async function screenshots(browser, origin) {
+  const page = await browser.newPage();
+  const shots = [['desktop', 1280, 900, false], ['phone', 390, 844, true]];
+  for (const [name, width, height, isMobile] of shots) {
+    await page.setViewport({ width, height, isMobile, hasTouch: isMobile });
+    await openPage(page, `${origin}/index.html#evaluate=${encodeURIComponent('华通')}`);
+    await page.waitForSelector('#evaluate-diagram svg');
+    const file = path.join(root, 'build/web', `screenshot-${name}.png`);
+    await page.screenshot({ path: file });
+    console.log(`screenshot: ${file}`);
+  }
+  await page.close();
+}
+
+(async () => {
+  const size = gzippedSize();
+  console.log(`site ${site}:`);
+  console.log(size.lines.join('\n'));
+  console.log(`transfer size, gzipped: ${(size.total / 1024).toFixed(0)} KiB (target under 2048 KiB)`);
+
+  const server = await serveSite(site);
+  const browser = await launchBrowser();
+  try {
+    const ready = await readyTimes(browser, server.origin);
+    console.log(`page ready, first visit: median ${median(ready.first).toFixed(0)} ms of ${ready.first.map(Math.round).join(', ')}`);
+    console.log(`page ready, repeat visit: median ${median(ready.repeat).toFixed(0)} ms of ${ready.repeat.map(Math.round).join(', ')} (target within 1000 ms)`);
+    const page = median(await generationTimes(browser, server.origin));
+    console.log(`2,000 names in the page's worker: median ${page.toFixed(0)} ms`);
+    const native = nativeMilliseconds();
+    if (native === null) {
+      console.log(`native figure: build ${nativeBench} (cmake --build --preset release --target zeruda_bench)`);
+    } else {
+      console.log(`2,000 names natively: median ${native.toFixed(1)} ms; the page takes ${(page / native).toFixed(1)}x (target within 20x)`);
+    }
+    await screenshots(browser, server.origin);
+  } finally {
+    await browser.close();
+    await server.stop();
+  }
+})().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "wasm/functions.h"
+
+// What the page needs beyond the command line's outputs.
+namespace zeruda::wasm {
+
+// resultCsv {cells}: the result list's CSV as the core writes it, from the rows'
+// seven cells one after another; UTF-8 here, where the desktop writes GBK.
+Result<Reply> resultCsvFunction(const Request& request);
+
+// articles {}: the library's pages the browser edition carries, [{id, title}]: the
+// guide to the legal rules and the knowledge tree's pages on registering a name.
+Result<Reply> articlesFunction(const Request& request);
+
+// article {id}: one of those pages, {title, html}.
+Result<Reply> articleFunction(const Request& request);
+
+}  // namespace zeruda::wasm
