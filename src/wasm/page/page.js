@@ -285,12 +285,14 @@
     link.hidden = false;
   }
 
-  function openEvaluation(body) {
+  // The evaluation of a body, with the prefix and suffix it stands between
+  // (the company form's when none are given).
+  function openEvaluation(body, prefix, suffix) {
     const form = $('#evaluate-form');
-    form.elements.body.value = body;
     const companyForm = $('#company-form');
-    form.elements.prefix.value = companyForm.elements.prefix.value;
-    form.elements.suffix.value = companyForm.elements.suffix.value;
+    form.elements.body.value = body;
+    form.elements.prefix.value = prefix !== undefined ? prefix : companyForm.elements.prefix.value;
+    form.elements.suffix.value = suffix !== undefined ? suffix : companyForm.elements.suffix.value;
     showTab('evaluate');
     evaluate();
   }
@@ -328,7 +330,11 @@
       const score = element('td', name.score === null ? '-' : String(name.score), 'narrow-hide');
       line.append(element('td', name.name), element('td', name.body), element('td', starsText(name.stars)),
                   score, element('td', findings));
-      if (name.body) line.addEventListener('click', () => openEvaluation(name.body));
+      const at = name.body ? name.name.indexOf(name.body) : -1;
+      if (at >= 0) {
+        line.addEventListener('click', () => openEvaluation(name.body, name.name.slice(0, at),
+                                                            name.name.slice(at + name.body.length)));
+      }
       return line;
     }));
   }

@@ -50,8 +50,8 @@
           rows.push(...added);
           if (onRows) onRows(added, message.rows);
         } else if (message.type === 'done') {
-          finish(() => resolve(message.value));
           zeruda.lastRunMilliseconds = message.milliseconds;
+          finish(() => resolve(message.value));
         } else if (message.type === 'refused') {
           finish(() => reject(new Error(message.message)));
         }
