@@ -13,7 +13,10 @@
 #include "text/gbk_literal.h"
 #include "wasm/moments.h"
 
+#include <chrono>
+#include <functional>
 #include <limits>
+#include <span>
 #include <vector>
 
 namespace zeruda::wasm {
@@ -112,6 +115,39 @@ personal::PersonalForm personalForm(Reading& reading, const Request& request) {
   return form;
 }
 
+// Hands a run's rows to the page in batches (a list of rows, or for personal names an
+// object holding them): often enough that the list grows while
+// the run goes on, seldom enough that handing them over costs little beside the run.
+template <typename Row>
+class RowBatches {
+ public:
+  using Shape = std::function<std::string(std::span<const Row>)>;
+  RowBatches(const std::vector<Row>& rows, const RowSink& sink, Shape shape)
+      : rows_(rows), sink_(sink), shape_(std::move(shape)) {}
+
+  // After each row the run adds.
+  void added() {
+    if (rows_.size() - sent_ >= kMostRows || Clock::now() - last_ >= kLongest) flush();
+  }
+  // Once the run has ended.
+  void flush() {
+    if (sent_ < rows_.size()) sink_(shape_(std::span(rows_).subspan(sent_)));
+    sent_ = rows_.size();
+    last_ = Clock::now();
+  }
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  static constexpr std::size_t kMostRows = 100;
+  static constexpr auto kLongest = std::chrono::milliseconds(50);
+
+  const std::vector<Row>& rows_;
+  const RowSink& sink_;
+  Shape shape_;
+  std::size_t sent_ = 0;
+  Clock::time_point last_ = Clock::now();
+};
+
 }  // namespace
 
 Result<Reply> generateFunction(const Request& request, const RowSink& sink) {
@@ -124,6 +160,9 @@ Result<Reply> generateFunction(const Request& request, const RowSink& sink) {
   const generation::RequestOutcome start = generation::runGenerationRequest(std::move(form));
   if (start.message) return Error{start.message->text};
   std::vector<generation::CandidateRow> rows;
+  RowBatches<generation::CandidateRow> batches(
+      rows, sink,
+      [](std::span<const generation::CandidateRow> batch) { return json::generateJson(batch); });
   run::StopFlag stop;
   generation::EngineServices services =
       generation::programEngineServices(seed, start.start->baseScore);
@@ -131,9 +170,10 @@ Result<Reply> generateFunction(const Request& request, const RowSink& sink) {
       generation::runEngine(generation::SettingsSnapshot(start.start->settings), stop, services,
                             [&](const generation::CandidateRow& row) {
                               rows.push_back(row);
-                              sink(json::generateJson(std::span(&rows.back(), 1)));
+                              batches.added();
                               if (static_cast<int>(rows.size()) == count) stop.requestStop();
                             });
+  batches.flush();
   if (outcome.refusal) return Error{outcome.refusal->text};
   // The rows made before the engine gave up have reached the page already.
   if (outcome.gaveUp) return Error{outcome.gaveUp->text};
@@ -152,13 +192,17 @@ Result<Reply> personalFunction(const Request& request, const RowSink& sink) {
   auto services = personal::programWorkerServices(seed);
   if (!services.ok()) return Error{services.error()};
   std::vector<personal::NameRow> rows;
+  RowBatches<personal::NameRow> batches(rows, sink, [&](std::span<const personal::NameRow> batch) {
+    return json::personalJson(*start.start, batch);
+  });
   run::StopFlag stop;
   const personal::WorkerOutcome outcome = personal::runNamingWorker(
       start.start->settings, stop, services.value(), [&](const personal::NameRow& row) {
         rows.push_back(row);
-        sink(json::personalJson(*start.start, std::span(&rows.back(), 1)));
+        batches.added();
         if (static_cast<int>(rows.size()) == count) stop.requestStop();
       });
+  batches.flush();
   if (outcome.failure) return Error{outcome.failure->text};
   return Reply{Reply::Kind::Json, json::personalJson(*start.start, rows)};
 }
