@@ -8,10 +8,10 @@
 #include "cli/command_list.h"
 #include "cli/date_args.h"
 #include "cli/environment.h"
-#include "cli/json.h"
 #include "cli/terminal.h"
 #include "cli/user_message_out.h"
 #include "generation/random_source.h"
+#include "json/run_json.h"
 #include "personal/request.h"
 #include "personal/worker_services.h"
 #include "personal/worker_thread.h"
@@ -88,35 +88,6 @@ void printPlain(std::ostream& out, const std::vector<NameRow>& rows) {
   for (const NameRow* row : recommendedRows(rows)) out << fromGbk(row->text) << '\n';
 }
 
-void printJson(std::ostream& out, const personal::NamingStart& start,
-               const std::vector<NameRow>& rows) {
-  const chart::BirthChart& chart = start.chart;
-  Json json;
-  json.beginObject().key("chart").beginObject().key("pillars").beginArray();
-  for (const auto* pillar :
-       {&chart.yearPillar, &chart.monthPillar, &chart.dayPillar, &chart.hourPillar}) {
-    json.string(*pillar);
-  }
-  json.endArray();
-  json.key("missing").string(chart.missingElements);
-  json.key("base").number(static_cast<long long>(start.settings.baseScore));
-  json.endObject().key("rows").beginArray();
-  for (const auto& row : rows) {
-    json.beginObject();
-    json.key("name").string(start.settings.surname + row.given);
-    json.key("given").string(row.given);
-    json.key("stars").number(static_cast<long long>(row.stars));
-    json.key("score").number(row.score);
-    json.key("grids").beginArray();
-    for (int grid : row.grids) json.number(static_cast<long long>(grid));
-    json.endArray().endObject();
-  }
-  json.endArray().key("recommended").beginArray();
-  for (const NameRow* row : recommendedRows(rows)) json.string(row->text);
-  json.endArray().endObject();
-  out << json.text() << '\n';
-}
-
 }  // namespace
 
 int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -159,7 +130,7 @@ int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostre
   }
   std::lock_guard lock(rowsLock);
   if (parsed.flag("json")) {
-    printJson(out, *request.start, rows);
+    out << json::personalJson(*request.start, rows) << '\n';
   } else {
     printPlain(out, rows);
   }

@@ -6,8 +6,8 @@
 #include "cli/command.h"
 #include "cli/command_list.h"
 #include "cli/environment.h"
-#include "cli/json.h"
 #include "cli/terminal.h"
+#include "json/name_json.h"
 #include "profile/base_score.h"
 #include "shortlist/shortlist.h"
 #include "shortlist/shortlist_export.h"
@@ -53,33 +53,6 @@ std::string plainLine(const ScoredName& name) {
          fromGbk(registration::findingsLine(name.findings)) + '\n';
 }
 
-void writeParts(Json& json, const shortlist::ScoreParts& parts) {
-  json.beginObject().key("base").number(parts.base).key("talents").number(parts.talents);
-  json.key("grids").beginArray();
-  for (double luck : parts.grids) json.number(luck);
-  json.endArray().key("elements").number(parts.elements).endObject();
-}
-
-std::string jsonText(const std::vector<ScoredName>& names) {
-  Json json;
-  json.beginArray();
-  for (const ScoredName& name : names) {
-    json.beginObject().key("name").string(name.name).key("body").string(name.body());
-    json.key("stars").number(static_cast<long long>(name.stars)).key("score");
-    name.rated ? json.number(name.score) : json.null();
-    json.key("parts");
-    name.rated ? writeParts(json, name.scoreParts) : void(json.null());
-    json.key("findings").beginArray();
-    for (const registration::Finding& finding : name.findings) {
-      json.beginObject().key("level").string(registration::levelText(finding.level));
-      json.key("reason").string(finding.reason).endObject();
-    }
-    json.endArray().endObject();
-  }
-  json.endArray();
-  return json.text() + '\n';
-}
-
 }  // namespace
 
 int runScore(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -99,7 +72,7 @@ int runScore(std::span<const std::string> args, std::ostream& out, std::ostream&
   const std::vector<ScoredName> scored = shortlist::scoreShortlist(
       names, base.value_or(profile::profileBaseScore()), storage::tableElement);
   if (parsed.flag("json")) {
-    out << jsonText(scored);
+    out << json::scoreJson(scored) << '\n';
   } else {
     for (const ScoredName& name : scored) out << plainLine(name);
   }

@@ -5,7 +5,6 @@
 #include "cli/command.h"
 
 #include <charconv>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,12 +48,6 @@ calendar::Date parseDate(std::string_view text, std::string_view what) {
 
 std::string outsideCalendar(std::string_view dateText) {
   return std::string(dateText) + " is outside the calendar (1901-02-19 to 2048-12-31)";
-}
-
-std::string isoDate(calendar::Date date) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-  return text;
 }
 
 calendar::DateTime parseTime(std::string_view text, std::string_view what) {
