@@ -1,6 +1,7 @@
 // zeruda-cli generate: the company page's generate button from the command line. The
 // request runs as the page runs it (checks, chart, profile), then the engine prints
-// each accepted row as its seven cells separated by tabs.
+// each accepted row as its seven cells separated by tabs, or, with --json, all rows
+// as one JSON array once the run has ended.
 #include "calendar/lunar.h"
 #include "cli/args.h"
 #include "cli/cli.h"
@@ -15,6 +16,7 @@
 #include "generation/export.h"
 #include "generation/request.h"
 #include "generation/stop_flag.h"
+#include "json/run_json.h"
 
 #include <atomic>
 #include <limits>
@@ -109,7 +111,7 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
       args,
       {"surname", "given", "birth", "time", "prefix", "suffix", "length", "fixed1", "fixed2",
        "fixed3", "fixed4", "element", "min-stars", "count", "seed", "csv", "txt"},
-      {"shop", "raw", "auto-elements"});
+      {"shop", "raw", "auto-elements", "json"});
   parsed.expectPositional(0, "");
   CompanyForm form = formFromArgs(parsed);
   const int count = parsed.intValue("count", 0, 1, generation::kRowCap + 1);
@@ -131,7 +133,7 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
       generation::programStopFlag(),
       generation::programEngineServices(seed, request.start->baseScore),
       [&](const CandidateRow& row) {
-        out << rowLine(row);
+        if (!parsed.flag("json")) out << rowLine(row);
         std::lock_guard lock(rowsLock);
         rows.push_back(row);
         if (static_cast<int>(rows.size()) == count)
@@ -143,6 +145,7 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
     return kExitRefused;
   }
   std::lock_guard lock(rowsLock);
+  if (parsed.flag("json")) out << json::generateJson(rows) << '\n';
   const bool exported = exportAsked(parsed, rows, err);
   // The rows found before the engine gave up are printed and exported all the same.
   if (outcome.gaveUp) {
