@@ -85,9 +85,9 @@ bool exportAsked(const Args& args, const std::vector<CandidateRow>& rows, std::o
   for (const auto& [option, format] : formats) {
     auto file = args.value(option);
     if (!file) continue;
-    const UserMessage message = generation::exportRows(*file, rows, format);
-    if (message.icon != MessageIcon::Information) {
-      printUserMessage(err, message);
+    const auto written = generation::exportRows(*file, rows, format);
+    if (!written.ok()) {
+      printUserMessage(err, generation::exportMessage(written));
       ok = false;
     }
   }

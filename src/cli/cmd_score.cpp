@@ -8,6 +8,7 @@
 #include "cli/environment.h"
 #include "cli/json.h"
 #include "cli/terminal.h"
+#include "generation/export.h"
 #include "profile/base_score.h"
 #include "shortlist/shortlist.h"
 #include "shortlist/shortlist_export.h"
@@ -104,9 +105,9 @@ int runScore(std::span<const std::string> args, std::ostream& out, std::ostream&
     for (const ScoredName& name : scored) out << plainLine(name);
   }
   if (auto file = parsed.value("csv")) {
-    const UserMessage message = shortlist::exportShortlist(*file, scored);
-    if (message.icon != MessageIcon::Information) {
-      err << fromGbk(message.text) << '\n';
+    const auto written = shortlist::exportShortlist(*file, scored);
+    if (!written.ok()) {
+      err << fromGbk(generation::exportMessage(written).text) << '\n';
       return kExitRefused;
     }
   }

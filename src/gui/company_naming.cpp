@@ -147,9 +147,9 @@ void CompanyNaming::exportList(generation::ExportFormat format) {
       page_.window(), csv ? QStringLiteral("*.csv") : QStringLiteral("*.txt"),
       csv ? QStringLiteral("csv") : QStringLiteral("txt"));
   if (!file) return;
-  const UserMessage outcome =
+  const auto written =
       generation::exportRows(std::filesystem::path(file->toStdString()), model_->rows(), format);
-  showUserMessage(services_, page_.window(), outcome);
+  showUserMessage(services_, page_.window(), generation::exportMessage(written));
 }
 
 void CompanyNaming::autoPickClicked(bool ticked) {

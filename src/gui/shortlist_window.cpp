@@ -1,5 +1,6 @@
 #include "gui/shortlist_window.h"
 
+#include "generation/export.h"
 #include "gui/evaluation_window.h"
 #include "gui/qt_text.h"
 #include "gui/secondary_window.h"
@@ -107,8 +108,9 @@ void ShortlistWindow::openRow(const QModelIndex& index) {
 void ShortlistWindow::exportTable() {
   const auto file = services_.chooseSaveFile(this, QStringLiteral("*.csv"), QStringLiteral("csv"));
   if (!file) return;
-  showUserMessage(services_, this,
-                  shortlist::exportShortlist(file->toStdString(), model_->names()));
+  showUserMessage(
+      services_, this,
+      generation::exportMessage(shortlist::exportShortlist(file->toStdString(), model_->names())));
 }
 
 }  // namespace zeruda::gui
