@@ -2,13 +2,12 @@
 #include "generation/engine.h"
 #include "generation/engine_services.h"
 #include "generation/name_pool.h"
-#include "generation/stop_flag.h"
 #include "numerology/rating.h"
 #include "profile/base_score.h"
+#include "run/stop_flag.h"
 #include "text/gbk.h"
 
 #include <benchmark/benchmark.h>
-#include <atomic>
 #include <string>
 #include <vector>
 
@@ -17,17 +16,14 @@ namespace {
 using namespace zeruda;
 using namespace zeruda::generation;
 
-constexpr int kRun = static_cast<int>(generation::StopState::kRun);
-constexpr int kStop = static_cast<int>(generation::StopState::kStop);
-
 const numerology::ElementLookup kNoLookup =
     [](std::string_view) -> Result<std::optional<std::string>> {
   return std::optional<std::string>();
 };
 
-EngineSettings companySettings(int middleCount) {
+EngineSettings companySettings(int bodyLength) {
   EngineSettings s;
-  s.middleCount = middleCount;
+  s.bodyLength = bodyLength;
   s.prefix = text::toGbk("成都");
   s.suffix = text::toGbk("科技有限公司");
   return s;
@@ -35,17 +31,17 @@ EngineSettings companySettings(int middleCount) {
 
 // One engine run on this thread until `rows` rows stand (or the cap ends it).
 EngineOutcome runWith(const SettingsSnapshot& snapshot, EngineServices services, int rows) {
-  std::atomic<int> stop{kRun};
+  run::StopFlag stop;
   int accepted = 0;
   return runEngine(snapshot, stop, services, [&](const CandidateRow& row) {
     benchmark::DoNotOptimize(row.cells.data());
-    if (++accepted >= rows) stop.store(kStop);
+    if (++accepted >= rows) stop.requestStop();
   });
 }
 
 // A run on a fixed base score of 3 (one element missing from the chart).
 EngineOutcome runFor(const SettingsSnapshot& snapshot, std::uint32_t seed, int rows) {
-  return runWith(snapshot, {SeededDraw(seed), 3.0, kNoLookup}, rows);
+  return runWith(snapshot, {run::SeededDraw(seed), 3.0, kNoLookup}, rows);
 }
 
 // Rows per second, no filter: each iteration is a full run to the cap.
@@ -64,8 +60,7 @@ BENCHMARK(BM_EngineUnfilteredFullRun)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::k
 // and the weaker ones dropped.
 void BM_EngineMinStarsFour(benchmark::State& state) {
   EngineSettings s = companySettings(2);
-  s.autoPick = true;
-  s.starLevelIndex = 3;
+  s.minimumStars = 4;
   const SettingsSnapshot snapshot(std::move(s));
   std::uint32_t seed = 1;
   std::int64_t rows = 0;
@@ -100,7 +95,7 @@ BENCHMARK(BM_EngineUnfilteredWithProfile)->Unit(benchmark::kMillisecond);
 // One attempt without filters: draw, strokes, elements, rating, the seven cells.
 void BM_EngineAttempt(benchmark::State& state) {
   const EngineSettings s = companySettings(2);
-  EngineServices services{SeededDraw(1), 3.0, kNoLookup};
+  EngineServices services{run::SeededDraw(1), 3.0, kNoLookup};
   for (auto _ : state) benchmark::DoNotOptimize(attemptCandidate(s, 1, services));
   state.SetItemsProcessed(state.iterations());
 }
@@ -108,7 +103,7 @@ BENCHMARK(BM_EngineAttempt);
 
 // The rating alone on the bodies the engine draws, to set against the attempt.
 void BM_RateNameOnPoolBodies(benchmark::State& state) {
-  SeededDraw draw(1);
+  run::SeededDraw draw(1);
   std::vector<std::string> bodies;
   for (int i = 0; i < 1024; ++i) {
     std::string body;

@@ -1,13 +1,12 @@
 #include "bench_support.h"
-#include "generation/stop_flag.h"
 #include "personal/scratch_table.h"
 #include "personal/worker.h"
 #include "personal/worker_services.h"
+#include "run/stop_flag.h"
 #include "storage/character_table.h"
 #include "text/gbk.h"
 
 #include <benchmark/benchmark.h>
-#include <atomic>
 
 namespace {
 
@@ -35,7 +34,7 @@ WorkerSettings wangSettings() {
 
 // One whole run to the cap of 2,000 names; gives the names made.
 int runToCap(const WorkerSettings& settings, WorkerServices& services) {
-  std::atomic<int> stop{static_cast<int>(generation::StopState::kRun)};
+  run::StopFlag stop;
   return runNamingWorker(settings, stop, services,
                          [](const NameRow& row) { benchmark::DoNotOptimize(row.text.data()); })
       .names;
@@ -49,7 +48,7 @@ void BM_NamingWorkerWithoutScratchTable(benchmark::State& state) {
   std::uint32_t seed = 1;
   std::int64_t names = 0;
   for (auto _ : state) {
-    WorkerServices services{generation::SeededDraw(seed++), storage::tableElement,
+    WorkerServices services{run::SeededDraw(seed++), storage::tableElement,
                             std::make_unique<CountingRecorder>()};
     names += runToCap(settings, services);
   }

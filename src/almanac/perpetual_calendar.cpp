@@ -25,7 +25,7 @@ TodayTexts todayTexts(const DateTime& now) {
   texts.yearMonth = std::to_string(now.year) + "年"_gbk + std::to_string(now.month) + "月"_gbk;
   texts.day = std::to_string(now.day);
   const int weekday = weekdayOf(now.date());
-  texts.dayRgb = weekday == 0 || weekday == 6 ? kWeekendRgb : kWeekdayRgb;
+  texts.dayColour = weekday == 0 || weekday == 6 ? kWeekendColour : kWeekdayColour;
   if (const auto lunar = solarToLunar(now.date())) {
     texts.lunar = "农历:"_gbk + lunarYearNumerals(lunar->year) + "年"_gbk +
                   lunarMonthName(lunar->month) + "月"_gbk + lunarDayName(lunar->day);

@@ -2,7 +2,8 @@
 
 #include "calendar/date_time.h"
 
-#include <cstdint>
+#include "text/rgb.h"
+
 #include <string>
 #include <vector>
 
@@ -10,16 +11,15 @@ namespace zeruda::almanac {
 
 // The texts of the perpetual-calendar window, GBK.
 
-// The day number's colours of the today display, as 0xRRGGBB: red at weekends, teal on
-// working days (the form's values 255 and 0x808000 are Windows' blue-green-red order).
-inline constexpr std::uint32_t kWeekendRgb = 0xFF0000;
-inline constexpr std::uint32_t kWeekdayRgb = 0x008080;
+// The day number's colours of the today display: red at weekends, teal on working days.
+inline constexpr Rgb kWeekendColour{255, 0, 0};
+inline constexpr Rgb kWeekdayColour{0, 128, 128};
 
 // The today display of a moment.
 struct TodayTexts {
   std::string yearMonth;  // "2014年2月"
   std::string day;        // "4"
-  std::uint32_t dayRgb = kWeekdayRgb;
+  Rgb dayColour = kWeekdayColour;
   std::string lunar;    // "农历:二零一四年正月初五"
   std::string pillars;  // "四柱:甲午 丙寅 丙午 辛卯"
 };

@@ -21,7 +21,8 @@ struct LunarDate {
 inline constexpr int kFirstLunarYear = 1901;
 inline constexpr int kLastLunarYear = 2049;
 
-// The Gregorian span that converts to lunar dates.
+// The Gregorian span that converts to lunar dates: the calendar's range everywhere in
+// the program, the front ends' date boxes and messages included.
 inline constexpr Date kFirstLunarDate = {1901, 2, 19};
 inline constexpr Date kLastLunarDate = {2048, 12, 31};
 

@@ -2,7 +2,7 @@
 // request runs as the page runs it (checks, chart, profile), then the engine prints
 // each accepted row as its seven cells separated by tabs, or, with --json, all rows
 // as one JSON array once the run has ended.
-#include "calendar/lunar.h"
+#include "calendar/ganzhi.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
@@ -11,16 +11,15 @@
 #include "cli/environment.h"
 #include "cli/terminal.h"
 #include "cli/user_message_out.h"
+#include "generation/engine.h"
 #include "generation/engine_services.h"
-#include "generation/engine_thread.h"
 #include "generation/export.h"
 #include "generation/request.h"
-#include "generation/stop_flag.h"
 #include "json/run_json.h"
+#include "run/random_source.h"
+#include "run/stop_flag.h"
 
-#include <atomic>
 #include <limits>
-#include <mutex>
 #include <vector>
 
 namespace zeruda::cli {
@@ -29,13 +28,9 @@ namespace {
 using generation::CandidateRow;
 using generation::CompanyForm;
 
-// Which of the five element boxes an --element value ticks.
-std::size_t elementBox(const std::string& value) {
-  const std::string element = argToGbk(value, "--element");
-  const auto& captions = generation::elementBoxCaptions();
-  for (std::size_t box = 0; box < captions.size(); ++box) {
-    if (captions[box] == element) return box;
-  }
+// The element an --element value names.
+calendar::Element elementOf(const std::string& value) {
+  if (auto element = calendar::elementFromText(argToGbk(value, "--element"))) return *element;
   throw UsageError("--element must be one of 金 木 水 火 土, not '" + value + "'");
 }
 
@@ -49,12 +44,10 @@ CompanyForm formFromArgs(const Args& args) {
   CompanyForm form = generation::defaultCompanyForm();
   form.surname = argToGbk(required(args, "surname"), "--surname");
   form.givenName = argToGbk(required(args, "given"), "--given");
-  form.birthDate = parseDate(required(args, "birth"), "--birth");
-  form.lunarReading = calendar::solarToLunar(form.birthDate);
+  const calendar::Date birthDate = parseDate(required(args, "birth"), "--birth");
   const calendar::DateTime time = parseTime(required(args, "time"), "--time");
   if (time.second != 0) throw UsageError("--time takes hours and minutes only (HH:MM)");
-  form.hourIndex = time.hour;
-  form.minuteIndex = time.minute;
+  form.birthMoment = calendar::DateTime::of(birthDate, time.hour, time.minute, 0);
   if (auto prefix = args.value("prefix")) form.prefix = argToGbk(*prefix, "--prefix");
   if (auto suffix = args.value("suffix")) form.suffix = argToGbk(*suffix, "--suffix");
   form.shopName = args.flag("shop");
@@ -64,16 +57,15 @@ CompanyForm formFromArgs(const Args& args) {
   if (form.autoElements && !args.values("element").empty()) {
     throw UsageError("--auto-elements and --element cannot be used together");
   }
-  form.middleCountText = std::to_string(args.intValue("length", 2, 2, 4));
+  form.bodyLength = args.intValue("length", 2, 2, 4);
   for (int box = 1; box <= 4; ++box) {
     const std::string name = "fixed" + std::to_string(box);
     if (auto fixed = args.value(name)) form.fixed[box - 1] = argToGbk(*fixed, "--" + name);
   }
-  for (const auto& element : args.values("element")) form.elements[elementBox(element)] = true;
-  if (args.value("min-stars")) {
-    form.autoPick = true;
-    form.starLevelIndex = args.intValue("min-stars", 1, 1, 5) - 1;
+  for (const auto& element : args.values("element")) {
+    form.wantedElements[static_cast<std::size_t>(elementOf(element))] = true;
   }
+  if (args.value("min-stars")) form.minimumStars = args.intValue("min-stars", 1, 1, 5);
   return form;
 }
 
@@ -95,9 +87,9 @@ bool exportAsked(const Args& args, const std::vector<CandidateRow>& rows, std::o
   for (const auto& [option, format] : formats) {
     auto file = args.value(option);
     if (!file) continue;
-    const UserMessage message = generation::exportRows(*file, rows, format);
-    if (message.icon != MessageIcon::Information) {
-      printUserMessage(err, message);
+    const auto written = generation::exportRows(*file, rows, format);
+    if (!written.ok()) {
+      printUserMessage(err, generation::exportMessage(written));
       ok = false;
     }
   }
@@ -117,7 +109,7 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
   const int count = parsed.intValue("count", 0, 1, generation::kRowCap + 1);
   const auto seed = parsed.value("seed") ? static_cast<std::uint32_t>(parsed.intValue(
                                                "seed", 0, 0, std::numeric_limits<int>::max()))
-                                         : generation::millisecondTickSeed();
+                                         : run::millisecondTickSeed();
 
   const ProgramEnvironment environment;
   const generation::RequestOutcome request = generation::runGenerationRequest(std::move(form));
@@ -126,25 +118,22 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
     return kExitRefused;
   }
 
+  // Nothing here waits for the engine, so it runs on this thread.
   std::vector<CandidateRow> rows;
-  std::mutex rowsLock;
-  generation::EngineThread engine(
-      std::make_shared<generation::SettingsSnapshot>(request.start->settings),
-      generation::programStopFlag(),
-      generation::programEngineServices(seed, request.start->baseScore),
-      [&](const CandidateRow& row) {
-        if (!parsed.flag("json")) out << rowLine(row);
-        std::lock_guard lock(rowsLock);
-        rows.push_back(row);
-        if (static_cast<int>(rows.size()) == count)
-          generation::setStop(generation::programStopFlag());
-      });
-  const generation::EngineOutcome& outcome = engine.wait();
+  run::StopFlag stop;
+  generation::EngineServices services =
+      generation::programEngineServices(seed, request.start->baseScore);
+  const generation::EngineOutcome outcome =
+      generation::runEngine(generation::SettingsSnapshot(request.start->settings), stop, services,
+                            [&](const CandidateRow& row) {
+                              if (!parsed.flag("json")) out << rowLine(row);
+                              rows.push_back(row);
+                              if (static_cast<int>(rows.size()) == count) stop.requestStop();
+                            });
   if (outcome.refusal) {
     printUserMessage(err, *outcome.refusal);
     return kExitRefused;
   }
-  std::lock_guard lock(rowsLock);
   if (parsed.flag("json")) out << json::generateJson(rows) << '\n';
   const bool exported = exportAsked(parsed, rows, err);
   // The rows found before the engine gave up are printed and exported all the same.

@@ -10,14 +10,14 @@
 #include "cli/environment.h"
 #include "cli/terminal.h"
 #include "cli/user_message_out.h"
-#include "generation/random_source.h"
 #include "json/run_json.h"
 #include "personal/request.h"
+#include "personal/worker.h"
 #include "personal/worker_services.h"
-#include "personal/worker_thread.h"
+#include "run/random_source.h"
+#include "run/stop_flag.h"
 
 #include <limits>
-#include <mutex>
 #include <vector>
 
 namespace zeruda::cli {
@@ -43,34 +43,28 @@ void readFixed(const Args& args, PersonalForm& form) {
   const auto character = args.value("fixed");
   if (!position && !character) return;
   if (!position || !character) throw UsageError("--fixed-pos and --fixed go together");
-  const int index = args.intValue("fixed-pos", 1, 1, 3) - 1;
-  if (index >= form.givenLength) throw UsageError("--fixed-pos must not exceed --length");
-  form.fixCharacter = true;
-  form.fixedPositionIndex = index;
-  form.fixedCharacter = argToGbk(*character, "--fixed");
+  const int fixedPosition = args.intValue("fixed-pos", 1, 1, 3);
+  if (fixedPosition > form.givenLength) throw UsageError("--fixed-pos must not exceed --length");
+  form.fixed = personal::FixedCharacter{fixedPosition, argToGbk(*character, "--fixed")};
 }
 
 PersonalForm formFromArgs(const Args& args) {
   PersonalForm form;
   form.surname = argToGbk(required(args, "surname"), "--surname");
   form.gender = genderOf(required(args, "gender"));
-  form.birthDate = parseDate(required(args, "birth"), "--birth");
-  form.lunarReading = calendar::solarToLunar(form.birthDate);
-  if (!form.lunarReading) {
-    throw UsageError(
-        "--birth must lie between 1901-02-19 and 2048-12-31, the span of the date box");
+  const calendar::Date birthDate = parseDate(required(args, "birth"), "--birth");
+  if (!calendar::solarToLunar(birthDate)) {
+    throw UsageError("--birth must lie between " + calendar::isoDate(calendar::kFirstLunarDate) +
+                     " and " + calendar::isoDate(calendar::kLastLunarDate) +
+                     ", the span of the date box");
   }
   const calendar::DateTime time = parseTime(required(args, "time"), "--time");
   if (time.second != 0) throw UsageError("--time takes hours and minutes only (HH:MM)");
-  form.hourIndex = time.hour;
-  form.minuteIndex = time.minute;
+  form.birthMoment = calendar::DateTime::of(birthDate, time.hour, time.minute, 0);
   form.givenLength = parseInt(required(args, "length"), personal::kMinGivenLength,
                               personal::kMaxGivenLength, "--length");
   readFixed(args, form);
-  if (args.value("level")) {
-    form.pickLevel = true;
-    form.starLevelIndex = args.intValue("level", 4, 1, 5) - 1;
-  }
+  if (args.value("level")) form.wantedStars = args.intValue("level", 4, 1, 5);
   return form;
 }
 
@@ -100,7 +94,7 @@ int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostre
   const int count = parsed.intValue("count", 100, 1, personal::kNameCap);
   const auto seed = parsed.value("seed") ? static_cast<std::uint32_t>(parsed.intValue(
                                                "seed", 0, 0, std::numeric_limits<int>::max()))
-                                         : generation::millisecondTickSeed();
+                                         : run::millisecondTickSeed();
 
   const ProgramEnvironment environment;
   const personal::PersonalRequestOutcome request = personal::runPersonalRequest(form);
@@ -114,21 +108,18 @@ int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostre
     return kExitRefused;
   }
 
+  // Nothing here waits for the worker, so it runs on this thread.
   std::vector<NameRow> rows;
-  std::mutex rowsLock;
-  personal::WorkerThread worker(request.start->settings, generation::programStopFlag(),
-                                std::move(services).value(), [&](const NameRow& row) {
-                                  std::lock_guard lock(rowsLock);
-                                  rows.push_back(row);
-                                  if (static_cast<int>(rows.size()) == count)
-                                    generation::setStop(generation::programStopFlag());
-                                });
-  const personal::WorkerOutcome& outcome = worker.wait();
+  run::StopFlag stop;
+  const personal::WorkerOutcome outcome = personal::runNamingWorker(
+      request.start->settings, stop, services.value(), [&](const NameRow& row) {
+        rows.push_back(row);
+        if (static_cast<int>(rows.size()) == count) stop.requestStop();
+      });
   if (outcome.failure) {
     printUserMessage(err, *outcome.failure);
     return kExitRefused;
   }
-  std::lock_guard lock(rowsLock);
   if (parsed.flag("json")) {
     out << json::personalJson(*request.start, rows) << '\n';
   } else {

@@ -7,6 +7,7 @@
 #include "cli/command_list.h"
 #include "cli/environment.h"
 #include "cli/terminal.h"
+#include "generation/export.h"
 #include "json/name_json.h"
 #include "profile/base_score.h"
 #include "shortlist/shortlist.h"
@@ -77,9 +78,9 @@ int runScore(std::span<const std::string> args, std::ostream& out, std::ostream&
     for (const ScoredName& name : scored) out << plainLine(name);
   }
   if (auto file = parsed.value("csv")) {
-    const UserMessage message = shortlist::exportShortlist(*file, scored);
-    if (message.icon != MessageIcon::Information) {
-      err << fromGbk(message.text) << '\n';
+    const auto written = shortlist::exportShortlist(*file, scored);
+    if (!written.ok()) {
+      err << fromGbk(generation::exportMessage(written).text) << '\n';
       return kExitRefused;
     }
   }

@@ -47,7 +47,9 @@ calendar::Date parseDate(std::string_view text, std::string_view what) {
 }
 
 std::string outsideCalendar(std::string_view dateText) {
-  return std::string(dateText) + " is outside the calendar (1901-02-19 to 2048-12-31)";
+  return std::string(dateText) + " is outside the calendar (" +
+         calendar::isoDate(calendar::kFirstLunarDate) + " to " +
+         calendar::isoDate(calendar::kLastLunarDate) + ")";
 }
 
 calendar::DateTime parseTime(std::string_view text, std::string_view what) {

@@ -9,7 +9,7 @@ namespace {
 using namespace text::literals;
 
 UserMessage refusal(std::string text) {
-  return UserMessage{std::move(text), "提示"_gbk, MessageIcon::Warning, "编辑框输入"_gbk};
+  return UserMessage{std::move(text), "提示"_gbk, MessageIcon::Warning, Field::LookupCharacter};
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "dictionary/elements.h"
 #include "dictionary/strokes.h"
 #include "generation/name_pool.h"
-#include "generation/stop_flag.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 
@@ -14,12 +13,10 @@ namespace zeruda::generation {
 
 namespace {
 
-constexpr int kMinMiddleCount = 2;
-constexpr int kMaxMiddleCount = 4;
+constexpr int kMinBodyLength = 2;
+constexpr int kMaxBodyLength = 4;
 
-bool bodyLengthAllowed(int middleCount) {
-  return middleCount >= kMinMiddleCount && middleCount <= kMaxMiddleCount;
-}
+bool bodyLengthAllowed(int length) { return length >= kMinBodyLength && length <= kMaxBodyLength; }
 
 struct Body {
   std::string part1;  // the first half: one character, two for a four-character body
@@ -29,9 +26,9 @@ struct Body {
 
 // Every position draws, fixed or not, and all draws come before any character is
 // placed, so the fixed boxes never change which numbers the other positions get.
-Body drawBody(const EngineSettings& settings, DrawInteger& draw) {
-  const int count = settings.middleCount;
-  std::array<int, kMaxMiddleCount> drawn{};
+Body drawBody(const EngineSettings& settings, run::DrawInteger& draw) {
+  const int count = settings.bodyLength;
+  std::array<int, kMaxBodyLength> drawn{};
   for (int i = 0; i < count; ++i) drawn[i] = poolNumberForDraw(draw(kDrawLow, kDrawHigh));
   Body body;
   for (int i = 0; i < count; ++i) {
@@ -43,10 +40,11 @@ Body drawBody(const EngineSettings& settings, DrawInteger& draw) {
 }
 
 bool hasRequiredElements(const EngineSettings& settings, std::string_view elements) {
-  const auto& captions = elementBoxCaptions();
-  for (std::size_t box = 0; box < kElementBoxCount; ++box) {
-    if (settings.required[box] &&
-        text::findCharacterAware(elements, captions[box]) == std::string_view::npos) {
+  for (int e = 0; e < calendar::kElementCount; ++e) {
+    const auto element = static_cast<calendar::Element>(e);
+    if (contains(settings.required, element) &&
+        text::findCharacterAware(elements, calendar::elementText(element)) ==
+            std::string_view::npos) {
       return false;
     }
   }
@@ -84,27 +82,27 @@ UserMessage fruitlessRunMessage() {
 
 std::optional<CandidateRow> attemptCandidate(const EngineSettings& settings, int sequence,
                                              EngineServices& services) {
-  if (!bodyLengthAllowed(settings.middleCount)) return std::nullopt;
+  if (!bodyLengthAllowed(settings.bodyLength)) return std::nullopt;
   const Body body = drawBody(settings, services.draw);
   const std::string text = body.text();
   std::string elements = dictionary::elementText(text);
   if (!hasRequiredElements(settings, elements)) return std::nullopt;
   const int stars = numerology::rateName(text, services.baseScore, services.elementLookup).stars;
-  if (settings.autoPick && stars < settings.starLevelIndex + 1) return std::nullopt;
+  if (settings.minimumStars && stars < *settings.minimumStars) return std::nullopt;
   return makeRow(settings, sequence, body, std::move(elements), stars);
 }
 
-EngineOutcome runEngine(const SettingsSnapshot& settings, StopFlag& stopFlag,
+EngineOutcome runEngine(const SettingsSnapshot& settings, run::StopFlag& stop,
                         EngineServices& services, const RowConsumer& consume) {
   EngineOutcome outcome;
   const auto atStart = settings.current();
   if ((outcome.refusal = engineRefusal(*atStart))) return outcome;
-  if (!bodyLengthAllowed(atStart->middleCount)) return outcome;
+  if (!bodyLengthAllowed(atStart->bodyLength)) return outcome;
   int sequence = 1;
   long long misses = 0;
-  while (!stopSet(stopFlag)) {
+  while (!stop.stopRequested()) {
     if (sequence > kRowCap) {
-      setStop(stopFlag);
+      stop.requestStop();
       outcome.capped = true;
     }
     ++outcome.attempts;
@@ -114,11 +112,22 @@ EngineOutcome runEngine(const SettingsSnapshot& settings, StopFlag& stopFlag,
       ++outcome.rows;
       misses = 0;
     } else if (++misses == kFruitlessAttemptLimit) {
-      setStop(stopFlag);
+      stop.requestStop();
       outcome.gaveUp = fruitlessRunMessage();
     }
   }
   return outcome;
+}
+
+std::unique_ptr<EngineRun> startEngine(std::shared_ptr<const SettingsSnapshot> settings,
+                                       EngineServices services, RowConsumer consume,
+                                       EngineRun::FinishHandler finished) {
+  return std::make_unique<EngineRun>(
+      [settings = std::move(settings), services = std::move(services),
+       consume = std::move(consume)](run::StopFlag& stop) mutable {
+        return runEngine(*settings, stop, services, consume);
+      },
+      std::move(finished));
 }
 
 }  // namespace zeruda::generation

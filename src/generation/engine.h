@@ -2,19 +2,21 @@
 
 #include "generation/candidate_row.h"
 #include "generation/engine_settings.h"
-#include "generation/random_source.h"
-#include "generation/stop_flag.h"
 #include "numerology/rating.h"
+#include "run/random_source.h"
+#include "run/run_thread.h"
+#include "run/stop_flag.h"
 #include "text/user_message.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace zeruda::generation {
 
 // What the engine needs from outside besides its settings.
 struct EngineServices {
-  DrawInteger draw;                         // the random source
+  run::DrawInteger draw;                    // the random source
   double baseScore = 0;                     // the rating's base, fixed for the run
   numerology::ElementLookup elementLookup;  // the character table, for the rating
 };
@@ -43,12 +45,21 @@ std::optional<CandidateRow> attemptCandidate(const EngineSettings& settings, int
                                              EngineServices& services);
 
 // The engine's whole run on the calling thread: attempts back to back, reading the
-// settings afresh for each, until `stopFlag` holds StopState::kStop at the end of an
+// settings afresh for each, until the run's stop flag is set at the end of an
 // attempt. Past kRowCap rows, and after kFruitlessAttemptLimit attempts in a row
 // without a row, the engine sets the flag itself. Nothing happens when
 // the settings at the start are refused (see engineRefusal) or name a body length
 // other than 2, 3 or 4.
-EngineOutcome runEngine(const SettingsSnapshot& settings, StopFlag& stopFlag,
+EngineOutcome runEngine(const SettingsSnapshot& settings, run::StopFlag& stop,
                         EngineServices& services, const RowConsumer& consume);
+
+// The engine on a thread of its own, as the company page runs it.
+using EngineRun = run::RunThread<EngineOutcome>;
+
+// Starts runEngine on a new thread with a stop flag of its own; `finished` is told
+// on that thread when the run has ended (refused, stopped, capped or given up).
+std::unique_ptr<EngineRun> startEngine(std::shared_ptr<const SettingsSnapshot> settings,
+                                       EngineServices services, RowConsumer consume,
+                                       EngineRun::FinishHandler finished = {});
 
 }  // namespace zeruda::generation

@@ -5,7 +5,7 @@
 namespace zeruda::generation {
 
 EngineServices programEngineServices(std::uint32_t seed, double baseScore) {
-  return {SeededDraw(seed), baseScore, storage::tableElement};
+  return {run::SeededDraw(seed), baseScore, storage::tableElement};
 }
 
 }  // namespace zeruda::generation

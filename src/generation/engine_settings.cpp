@@ -8,19 +8,13 @@ namespace zeruda::generation {
 
 using namespace text::literals;
 
-const std::array<std::string, kElementBoxCount>& elementBoxCaptions() {
-  static const std::array<std::string, kElementBoxCount> captions = {"金"_gbk, "木"_gbk, "水"_gbk,
-                                                                     "火"_gbk, "土"_gbk};
-  return captions;
-}
-
 int fixedCount(const EngineSettings& settings) {
   return static_cast<int>(std::count_if(settings.fixed.begin(), settings.fixed.end(),
                                         [](const std::string& box) { return !box.empty(); }));
 }
 
 std::optional<UserMessage> engineRefusal(const EngineSettings& settings) {
-  if (fixedCount(settings) != settings.middleCount) return std::nullopt;
+  if (fixedCount(settings) != settings.bodyLength) return std::nullopt;
   return UserMessage{
       "名字中间字个数与限定字个数一样了，软件将不生成名字，请减少限定字后，重新开始"_gbk,
       "特别提示"_gbk,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/ganzhi.h"
 #include "text/user_message.h"
 
 #include <array>
@@ -9,12 +10,12 @@
 
 namespace zeruda::generation {
 
-// The element boxes of the company page, in their order on the page.
-enum class ElementBox { Metal, Wood, Water, Fire, Earth };  // 金 木 水 火 土
-inline constexpr std::size_t kElementBoxCount = 5;
+// A choice of the five elements, indexed by calendar::Element (金 木 水 火 土).
+using ElementSet = std::array<bool, calendar::kElementCount>;
 
-// The element character each box stands for (GBK), in box order.
-const std::array<std::string, kElementBoxCount>& elementBoxCaptions();
+inline bool contains(const ElementSet& set, calendar::Element element) {
+  return set[static_cast<std::size_t>(element)];
+}
 
 // The most rows a run keeps going for; the attempt under way when the count is
 // passed still finishes, so a run can end with one row more.
@@ -22,16 +23,15 @@ inline constexpr int kRowCap = 2000;
 
 // What the engine takes from the company page at every attempt.
 struct EngineSettings {
-  int middleCount = 2;                            // characters in the body: 2, 3 or 4
-  std::array<std::string, 4> fixed;               // character fixed at body position 1-4
-  std::array<bool, kElementBoxCount> required{};  // elements the body must contain
-  bool autoPick = false;                          // keep only rows of at least the level
-  int starLevelIndex = 0;                         // 0 … 4 for one to five stars
-  std::string prefix;                             // regional prefix, may be empty
-  std::string suffix;                             // trade suffix, may be empty
+  int bodyLength = 2;                // characters in the body: 2, 3 or 4
+  std::array<std::string, 4> fixed;  // character fixed at body position 1-4
+  ElementSet required{};             // elements the body must contain
+  std::optional<int> minimumStars;   // keep only rows of at least this many stars (1-5)
+  std::string prefix;                // regional prefix, may be empty
+  std::string suffix;                // trade suffix, may be empty
 };
 
-// Fixed boxes that are filled, all four counted whatever the body length.
+// Fixed positions that are filled, all four counted whatever the body length.
 int fixedCount(const EngineSettings& settings);
 
 // The message that ends a run before its first attempt: as many fixed characters as

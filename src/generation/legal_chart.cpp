@@ -1,5 +1,6 @@
 #include "generation/legal_chart.h"
 
+#include "calendar/lunar.h"
 #include "calendar/lunar_names.h"
 #include "chart/birth_chart.h"
 #include "chart/element_strength.h"
@@ -21,13 +22,13 @@ std::string LegalChart::eightCharacters() const {
 
 LegalChart computeLegalChart(const CompanyForm& form) {
   chart::BirthChart birth;
-  birth.birthMoment = birthMomentOf(form);
+  birth.birthMoment = form.birthMoment;
   chart::fillChart(birth);
 
   LegalChart chart;
   chart.birthMoment = birth.birthMoment;
-  if (form.lunarReading) {
-    chart.lunarText = calendar::lunarText(*form.lunarReading, calendar::LeapMarker::Show);
+  if (const auto lunar = calendar::solarToLunar(form.birthMoment.date())) {
+    chart.lunarText = calendar::lunarText(*lunar, calendar::LeapMarker::Show);
   }
   chart.pillars = {birth.yearPillar, birth.monthPillar, birth.dayPillar, birth.hourPillar};
   chart.zodiac = birth.zodiacAnimal;
@@ -48,9 +49,8 @@ profile::LegalPersonProfile legalPersonProfileOf(const CompanyForm& form, const 
   profile.tradeSuffix = form.suffix;
   profile.solarBirth = calendar::dateTimeText(chart.birthMoment);
   profile.lunarBirth = chart.lunarText;
-  // The hour and minute boxes list 0 … 23 and 0 … 59, so an item's text is its index.
-  profile.hourText = std::to_string(form.hourIndex);
-  profile.minuteText = std::to_string(form.minuteIndex);
+  profile.hourText = std::to_string(form.birthMoment.hour);
+  profile.minuteText = std::to_string(form.birthMoment.minute);
   profile.hourBranch = chart.hourBranch();
   profile.zodiac = chart.zodiac;
   profile.pillars = chart.pillars[0] + "年"_gbk + chart.pillars[1] + "月"_gbk + chart.pillars[2] +

@@ -13,7 +13,7 @@ namespace zeruda::generation {
 // The legal representative's birth chart as the company request needs it (GBK).
 struct LegalChart {
   calendar::DateTime birthMoment;
-  std::string lunarText;               // from the date box's lunar reading, "闰" shown
+  std::string lunarText;               // the birth date's lunar date, "闰" shown
   std::array<std::string, 4> pillars;  // year, month, day, hour
   std::string zodiac;                  // 属相
   std::string starSign;                // 星座

@@ -32,7 +32,7 @@ std::string namesMadeStatus(int rows) {
 
 RequestOutcome runGenerationRequest(CompanyForm form) {
   if (form.autoElements) {
-    matchElementBoxes(form, chart::elementStrength(birthMomentOf(form)).favourable);
+    chooseFavourableElements(form, chart::elementStrength(form.birthMoment).favourable);
   }
   if (auto message = elementCountCheck(form)) return refused(std::move(form), *message);
   if (auto message = firstCheck(form)) return refused(std::move(form), *message);

@@ -9,10 +9,10 @@
 
 namespace zeruda::generation {
 
-// What the window does when the request has passed: empty the result list, put
-// the summary into 公司法人八字编辑框, start the engine on these settings (which
-// clears the stop flag), show the birth-chart page the same person, and hold the
-// wait message up until the user closes it, which stops the engine.
+// What the window does when the request has passed: empty the result list, show
+// the chart summary beside it, start the engine on these settings, show the
+// birth-chart page the same person, and hold the wait message up until the user
+// closes it, which stops the engine.
 struct EngineStart {
   EngineSettings settings;
   // The run's base score: "吉数" as the profile gives it back just after the write.
@@ -22,8 +22,8 @@ struct EngineStart {
 };
 
 struct RequestOutcome {
-  // The page's controls as the request leaves them, failed or not: element boxes
-  // matched to the favourable elements, texts reduced to their Chinese part.
+  // The request as it leaves it, failed or not: the wanted elements chosen from the
+  // favourable ones, texts reduced to their Chinese part.
   CompanyForm form;
   // A failed check: show it and stop. Nothing was written.
   std::optional<UserMessage> message;

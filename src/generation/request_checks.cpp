@@ -13,25 +13,26 @@ using namespace text::literals;
 
 namespace {
 
-UserMessage inputWarning(const std::string& text, const std::string& focus) {
+UserMessage inputWarning(const std::string& text, Field focus) {
   return {text, "系统提示"_gbk, MessageIcon::Warning, focus};
 }
 
-int tickedElementCount(const CompanyForm& form) {
-  return static_cast<int>(std::count(form.elements.begin(), form.elements.end(), true));
+int wantedElementCount(const CompanyForm& form) {
+  return static_cast<int>(std::count(form.wantedElements.begin(), form.wantedElements.end(), true));
 }
 
 }  // namespace
 
-void matchElementBoxes(CompanyForm& form, std::string_view favourable) {
-  const auto& captions = elementBoxCaptions();
-  for (std::size_t box = 0; box < kElementBoxCount; ++box) {
-    form.elements[box] = text::findCharacterAware(favourable, captions[box]) != std::string::npos;
+void chooseFavourableElements(CompanyForm& form, std::string_view favourable) {
+  for (int e = 0; e < calendar::kElementCount; ++e) {
+    const auto element = static_cast<calendar::Element>(e);
+    form.wantedElements[static_cast<std::size_t>(e)] =
+        text::findCharacterAware(favourable, calendar::elementText(element)) != std::string::npos;
   }
 }
 
 std::optional<UserMessage> elementCountCheck(const CompanyForm& form) {
-  if (middleCountOf(form) >= tickedElementCount(form)) return std::nullopt;
+  if (form.bodyLength >= wantedElementCount(form)) return std::nullopt;
   // The only input message of the page with neither icon nor caption of its own.
   return UserMessage{"可包含五行个数超过中间字总个数，请重新选择！"_gbk, {}, MessageIcon::None, {}};
 }
@@ -43,20 +44,20 @@ std::string checkedValue(const CompanyForm& form, std::string_view boxText) {
 std::optional<UserMessage> firstCheck(const CompanyForm& form) {
   if (form.shopName) return std::nullopt;
   if (checkedValue(form, form.surname).empty()) {
-    return inputWarning("请填写公司法人姓,只可输入中文！"_gbk, CompanyControls::surname());
+    return inputWarning("请填写公司法人姓,只可输入中文！"_gbk, Field::LegalSurname);
   }
   if (checkedValue(form, form.givenName).empty()) {
-    return inputWarning("请填写公司法人名,只可输入中文！"_gbk, CompanyControls::givenName());
+    return inputWarning("请填写公司法人名,只可输入中文！"_gbk, Field::LegalGivenName);
   }
   if (checkedValue(form, form.prefix).empty()) {
     return inputWarning(
         "请填写公司名称的地域前缀,只可输入中文！没有地域前缀时勾选 [取店铺、品牌名]"_gbk,
-        CompanyControls::prefix());
+        Field::RegionPrefix);
   }
   if (checkedValue(form, form.suffix).empty()) {
     return inputWarning(
         "请填写公司名称的行业后缀,只可输入中文！没有行业后缀时勾选 [取店铺、品牌名]"_gbk,
-        CompanyControls::suffix());
+        Field::TradeSuffix);
   }
   return std::nullopt;
 }
@@ -71,26 +72,26 @@ void normaliseTexts(CompanyForm& form) {
 
 std::optional<UserMessage> secondCheck(const CompanyForm& form) {
   if (form.surname.empty()) {
-    return inputWarning("请填写公司法人代表的姓氏！"_gbk, CompanyControls::surname());
+    return inputWarning("请填写公司法人代表的姓氏！"_gbk, Field::LegalSurname);
   }
   if (form.givenName.empty()) {
-    return inputWarning("请填写公司法人代表的名字！"_gbk, CompanyControls::givenName());
+    return inputWarning("请填写公司法人代表的名字！"_gbk, Field::LegalGivenName);
   }
   if (form.shopName) return std::nullopt;
   if (form.prefix.empty()) {
     return inputWarning("请填写公司名称的地域前缀！没有地域前缀时勾选 [取店铺、品牌名]"_gbk,
-                        CompanyControls::prefix());
+                        Field::RegionPrefix);
   }
   if (form.suffix.empty()) {
     return inputWarning("请填写公司所属行业！取店铺、品牌名时请勾选 [取店铺、品牌名]"_gbk,
-                        CompanyControls::suffix());
+                        Field::TradeSuffix);
   }
   return std::nullopt;
 }
 
 std::optional<UserMessage> runCheck(const EngineSettings& settings) {
   if (auto refusal = engineRefusal(settings)) return refusal;
-  const int length = settings.middleCount;
+  const int length = settings.bodyLength;
   if (length < 2 || length > 4) return std::nullopt;
   std::string fixedText;
   int freePositions = length;
@@ -100,18 +101,18 @@ std::optional<UserMessage> runCheck(const EngineSettings& settings) {
     --freePositions;
   }
   const std::string given = dictionary::elementText(fixedText);
-  const auto& captions = elementBoxCaptions();
   int stillNeeded = 0;
-  for (std::size_t box = 0; box < kElementBoxCount; ++box) {
-    if (settings.required[box] &&
-        text::findCharacterAware(given, captions[box]) == std::string_view::npos) {
+  for (int e = 0; e < calendar::kElementCount; ++e) {
+    const auto element = static_cast<calendar::Element>(e);
+    if (contains(settings.required, element) &&
+        text::findCharacterAware(given, calendar::elementText(element)) == std::string_view::npos) {
       ++stillNeeded;
     }
   }
   if (stillNeeded <= freePositions) return std::nullopt;
   return UserMessage{"包含五行的要求无法满足：除固定字外只剩"_gbk + std::to_string(freePositions) +
                          "个字，却还需要包含"_gbk + std::to_string(stillNeeded) + "种五行。"_gbk,
-                     "特别提示"_gbk, MessageIcon::Warning, "选择框3"_gbk};
+                     "特别提示"_gbk, MessageIcon::Warning, Field::WantedElements};
 }
 
 std::optional<UserMessage> autoPickToggled(bool ticked) {

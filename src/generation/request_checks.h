@@ -10,26 +10,25 @@
 namespace zeruda::generation {
 
 // The request's checks and form changes, in the order the request runs them. Each
-// check gives the message to show when it fails; the window shows it, moves the focus
-// to the control it names, and the request ends there.
+// check gives the message to show when it fails; the front end shows it, turns to
+// the input it names, and the request ends there.
 
-// Unticks the five element boxes, then ticks each one whose element occurs in the
-// favourable-element text.
-void matchElementBoxes(CompanyForm& form, std::string_view favourable);
+// The wanted elements become those that occur in the favourable-element text.
+void chooseFavourableElements(CompanyForm& form, std::string_view favourable);
 
 // More elements asked for than the body has characters.
 std::optional<UserMessage> elementCountCheck(const CompanyForm& form);
 
-// A field's value for the first check: as typed with 选择框8 ticked, else its
-// Chinese-only filter.
+// A field's value for the first check: as typed when the texts are taken as typed,
+// else its Chinese part.
 std::string checkedValue(const CompanyForm& form, std::string_view boxText);
 
 // The first check, on the values above: a name, prefix or suffix that comes out
 // empty while a company (not a shop) is named.
 std::optional<UserMessage> firstCheck(const CompanyForm& form);
 
-// Without 选择框8, the prefix, suffix, surname, given name and the four fixed boxes
-// keep only their Chinese part.
+// Unless taken as typed, the prefix, suffix, surname, given name and the four fixed
+// characters keep only their Chinese part.
 void normaliseTexts(CompanyForm& form);
 
 // The second check, on the texts as they now stand: the name is always required,
@@ -42,7 +41,7 @@ std::optional<UserMessage> secondCheck(const CompanyForm& form);
 // drawn body could ever satisfy.
 std::optional<UserMessage> runCheck(const EngineSettings& settings);
 
-// The warning when the auto-pick box becomes ticked; nothing when it is unticked.
+// The warning when a minimum of stars is switched on; nothing when it is switched off.
 std::optional<UserMessage> autoPickToggled(bool ticked);
 
 }  // namespace zeruda::generation

@@ -7,6 +7,16 @@
 
 namespace zeruda::gui {
 
+QDate toQDate(calendar::Date date) { return QDate(date.year, date.month, date.day); }
+calendar::Date fromQDate(QDate date) { return {date.year(), date.month(), date.day()}; }
+
+QDate firstCalendarDay() { return toQDate(calendar::kFirstLunarDate); }
+QDate lastCalendarDay() { return toQDate(calendar::kLastLunarDate); }
+
+QString dayText(calendar::Date date) {
+  return fromGbk(calendar::dateTimeText(calendar::DateTime::of(date)));
+}
+
 QString formatDateForBox(DateEntry entry, calendar::Date date) {
   const std::string& pattern = entry == DateEntry::Gregorian ? calendar::birthDateBoxPattern()
                                                              : calendar::defaultDatePattern();

@@ -2,6 +2,7 @@
 
 #include "calendar/date_time.h"
 
+#include <QDate>
 #include <QString>
 #include <optional>
 
@@ -10,6 +11,17 @@ namespace zeruda::gui {
 enum class DateEntry;
 
 // The calendar core as the date boxes need it, in Qt's text.
+
+// The same day in Qt's and in the core's form.
+QDate toQDate(calendar::Date date);
+calendar::Date fromQDate(QDate date);
+
+// The first and last day of the calendar's range, as Qt dates.
+QDate firstCalendarDay();
+QDate lastCalendarDay();
+
+// A day as the window's messages write it: "2048年12月31日".
+QString dayText(calendar::Date date);
 
 // A lunar date as the picker edits it.
 struct LunarDay {

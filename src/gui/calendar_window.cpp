@@ -2,6 +2,7 @@
 
 #include "almanac/calendar_articles.h"
 #include "almanac/perpetual_calendar.h"
+#include "gui/calendar_bridge.h"
 #include "gui/lunar_date_box.h"
 #include "gui/lunar_month_view.h"
 #include "gui/qt_text.h"
@@ -25,11 +26,6 @@
 
 namespace zeruda::gui {
 namespace {
-
-const QDate kFirstDay(1901, 2, 19);
-const QDate kLastDay(2048, 12, 31);
-
-calendar::Date coreDate(QDate date) { return {date.year(), date.month(), date.day()}; }
 
 QSpinBox* makeTimeBox(QWidget* parent, const QString& name, int last, int value) {
   auto* box = new QSpinBox(parent);
@@ -123,7 +119,7 @@ QWidget* CalendarWindow::buildLunarPage() {
 
   lunarDateBox = new LunarDateBox(QStringLiteral("农历日期框1"), page);
   lunarDateBox->setEntry(DateEntry::Lunar);
-  lunarDateBox->setDate(coreDate(today));
+  lunarDateBox->setDate(fromQDate(today));
   lunarHour = makeTimeBox(page, QStringLiteral("公历时1"), 23, 23);
   lunarMinute = makeTimeBox(page, QStringLiteral("公历分1"), 59, 59);
   lunarSecond = makeTimeBox(page, QStringLiteral("公历秒1"), 59, 59);
@@ -159,7 +155,7 @@ QWidget* CalendarWindow::buildGregorianPage() {
   gregorianMonth->setLocale(QLocale(QLocale::Chinese, QLocale::China));
   gregorianMonth->setFirstDayOfWeek(Qt::Sunday);
   gregorianMonth->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-  gregorianMonth->setDateRange(kFirstDay, kLastDay);
+  gregorianMonth->setDateRange(firstCalendarDay(), lastCalendarDay());
   gregorianMonth->setSelectedDate(today);
   QStringList months;
   for (const char* name : {"一月", "二月", "三月", "四月", "五月", "六月", "七月", "八月", "九月",
@@ -174,7 +170,7 @@ QWidget* CalendarWindow::buildGregorianPage() {
   gregorianDate = new QDateEdit(today, page);
   gregorianDate->setObjectName(QStringLiteral("公历日期框"));
   gregorianDate->setDisplayFormat(QStringLiteral("yyyy年M月d日"));
-  gregorianDate->setDateRange(kFirstDay, kLastDay);
+  gregorianDate->setDateRange(firstCalendarDay(), lastCalendarDay());
   gregorianDate->setCalendarPopup(true);
   gregorianHour = makeTimeBox(page, QStringLiteral("公历时编辑框"), 23, 23);
   gregorianMinute = makeTimeBox(page, QStringLiteral("公历分编辑框"), 59, 59);
@@ -269,11 +265,12 @@ void CalendarWindow::connectControls() {
 void CalendarWindow::showToday() {
   const QDateTime now = services_.currentDateTime();
   const almanac::TodayTexts texts = almanac::todayTexts(calendar::DateTime::of(
-      coreDate(now.date()), now.time().hour(), now.time().minute(), now.time().second()));
+      fromQDate(now.date()), now.time().hour(), now.time().minute(), now.time().second()));
   todayYearMonth->setText(fromGbk(texts.yearMonth));
   todayDay->setText(fromGbk(texts.day));
   QPalette palette = todayDay->palette();
-  palette.setColor(QPalette::WindowText, QColor::fromRgb(texts.dayRgb));
+  palette.setColor(QPalette::WindowText,
+                   QColor(texts.dayColour.r, texts.dayColour.g, texts.dayColour.b));
   todayDay->setPalette(palette);
   todayLunar->setText(fromGbk(texts.lunar));
   todayPillars->setText(fromGbk(texts.pillars));
@@ -281,7 +278,7 @@ void CalendarWindow::showToday() {
 }
 
 void CalendarWindow::showSelectedDay() {
-  lunarDateLine->setText(fromGbk(almanac::lunarDateLine(coreDate(lunarMonth->selectedDate()))));
+  lunarDateLine->setText(fromGbk(almanac::lunarDateLine(fromQDate(lunarMonth->selectedDate()))));
 }
 
 void CalendarWindow::listTerms() {
@@ -293,7 +290,7 @@ void CalendarWindow::listTerms() {
 
 void CalendarWindow::convertGregorian() {
   const calendar::DateTime moment =
-      calendar::DateTime::of(coreDate(gregorianDate->date()), gregorianHour->value(),
+      calendar::DateTime::of(fromQDate(gregorianDate->date()), gregorianHour->value(),
                              gregorianMinute->value(), gregorianSecond->value());
   gregorianPillars->setText(fromGbk(almanac::pillarsLine(moment)));
 }

@@ -1,11 +1,10 @@
 #include "gui/company_naming.h"
 
-#include "calendar/lunar.h"
+#include "calendar/date_time.h"
 #include "generation/engine_services.h"
 #include "generation/export.h"
 #include "generation/request.h"
 #include "generation/request_checks.h"
-#include "generation/stop_flag.h"
 #include "gui/company_page.h"
 #include "gui/lunar_date_box.h"
 #include "gui/qt_text.h"
@@ -34,14 +33,15 @@ void putText(QLineEdit* box, const std::string& gbk) {
 
 CompanyNaming::CompanyNaming(CompanyPage& page, UiServices& services, QObject* parent)
     : QObject(parent),
-      seedSource(generation::millisecondTickSeed),
+      seedSource(run::millisecondTickSeed),
       page_(page),
       services_(services),
       model_(new ResultListModel(this)) {
   page_.results->setModel(model_);
   connect(page_.generate, &QPushButton::clicked, this, &CompanyNaming::generate);
-  connect(page_.stop, &QPushButton::clicked, this,
-          [] { generation::setStop(generation::programStopFlag()); });
+  connect(page_.stop, &QPushButton::clicked, this, [this] {
+    if (engine_) engine_->requestStop();
+  });
   connect(page_.exportCsv, &QPushButton::clicked, this,
           [this] { exportList(generation::ExportFormat::Csv); });
   connect(page_.exportText, &QPushButton::clicked, this,
@@ -65,17 +65,16 @@ generation::CompanyForm CompanyNaming::readForm() const {
   for (std::size_t i = 0; i < form.fixed.size(); ++i) form.fixed[i] = toGbk(page_.fixed[i]->text());
   form.shopName = page_.shopName->isChecked();
   form.autoElements = page_.matchFavourable->isChecked();
-  for (std::size_t i = 0; i < form.elements.size(); ++i) {
-    form.elements[i] = page_.elements[i]->isChecked();
+  // The element boxes stand in the order 金 木 水 火 土, the order of the set.
+  for (std::size_t i = 0; i < form.wantedElements.size(); ++i) {
+    form.wantedElements[i] = page_.elements[i]->isChecked();
   }
   form.takeAsTyped = page_.takeAsTyped->isChecked();
-  form.autoPick = page_.autoPick->isChecked();
-  form.starLevelIndex = page_.autoPickLevel->currentIndex();
-  form.middleCountText = toGbk(page_.middleCount->currentText());
-  form.birthDate = page_.birthDate->date();
-  form.lunarReading = calendar::solarToLunar(form.birthDate);
-  form.hourIndex = page_.hour->currentIndex();
-  form.minuteIndex = page_.minute->currentIndex();
+  // The level box lists one to five stars.
+  if (page_.autoPick->isChecked()) form.minimumStars = page_.autoPickLevel->currentIndex() + 1;
+  form.bodyLength = page_.middleCount->currentText().toInt();
+  form.birthMoment = calendar::DateTime::of(page_.birthDate->date(), page_.hour->currentIndex(),
+                                            page_.minute->currentIndex(), 0);
   return form;
 }
 
@@ -85,17 +84,15 @@ void CompanyNaming::writeForm(const generation::CompanyForm& form) {
   putText(page_.prefix, form.prefix);
   putText(page_.suffix, form.suffix);
   for (std::size_t i = 0; i < form.fixed.size(); ++i) putText(page_.fixed[i], form.fixed[i]);
-  for (std::size_t i = 0; i < form.elements.size(); ++i) {
-    page_.elements[i]->setChecked(form.elements[i]);
+  for (std::size_t i = 0; i < form.wantedElements.size(); ++i) {
+    page_.elements[i]->setChecked(form.wantedElements[i]);
   }
 }
 
-void CompanyNaming::stopGeneration() {
-  generation::setStop(generation::programStopFlag());
-  engine_.reset();
-}
+void CompanyNaming::stopGeneration() { engine_.reset(); }
 
 void CompanyNaming::generate() {
+  if (running_) return;
   generation::RequestOutcome outcome = generation::runGenerationRequest(readForm());
   writeForm(outcome.form);
   if (outcome.message) {
@@ -122,14 +119,16 @@ void CompanyNaming::generate() {
     QMetaObject::invokeMethod(
         &closer, [&closer] { closer.close(); }, Qt::QueuedConnection);
   };
-  engine_ = std::make_unique<generation::EngineThread>(
-      settings, generation::programStopFlag(),
-      generation::programEngineServices(seedSource(), start.baseScore), deliver, finished);
+  engine_ = generation::startEngine(
+      settings, generation::programEngineServices(seedSource(), start.baseScore), deliver,
+      finished);
 
   // The wait message is up while the engine runs and is the way to stop it: the
   // page's stop button behind it cannot be reached meanwhile, so it says so.
   page_.stop->setEnabled(false);
+  running_ = true;
   showUserWaitMessage(services_, page_.window(), start.waitMessage, closer);
+  running_ = false;
   page_.stop->setEnabled(true);
   // The window may have closed meanwhile (a quit signal during the message), which
   // ends the engine itself: look again before using it.
@@ -148,9 +147,9 @@ void CompanyNaming::exportList(generation::ExportFormat format) {
       page_.window(), csv ? QStringLiteral("*.csv") : QStringLiteral("*.txt"),
       csv ? QStringLiteral("csv") : QStringLiteral("txt"));
   if (!file) return;
-  const UserMessage outcome =
+  const auto written =
       generation::exportRows(std::filesystem::path(file->toStdString()), model_->rows(), format);
-  showUserMessage(services_, page_.window(), outcome);
+  showUserMessage(services_, page_.window(), generation::exportMessage(written));
 }
 
 void CompanyNaming::autoPickClicked(bool ticked) {

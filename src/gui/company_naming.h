@@ -9,7 +9,7 @@
 // moc cannot parse the C++20 library headers behind the core's types.
 #ifndef Q_MOC_RUN
 #include "generation/company_form.h"
-#include "generation/engine_thread.h"
+#include "generation/engine.h"
 #include "generation/export.h"
 #endif
 
@@ -61,7 +61,10 @@ class CompanyNaming : public QObject {
   UiServices& services_;
   ResultListModel* model_;
   std::shared_ptr<RowInbox> inbox_;
-  std::unique_ptr<generation::EngineThread> engine_;
+  std::unique_ptr<generation::EngineRun> engine_;
+  // True from a run's start until its wait message is gone: a second request
+  // meanwhile (from a nested event loop) starts nothing.
+  bool running_ = false;
 };
 
 }  // namespace zeruda::gui

@@ -1,8 +1,8 @@
 #include "gui/company_page.h"
 
-#include "generation/candidate_row.h"
 #include "gui/chinese_key_filter.h"
 #include "gui/lunar_date_box.h"
+#include "gui/result_columns.h"
 #include "gui/widgets.h"
 #include "gui/window_layout.h"
 
@@ -187,7 +187,7 @@ void CompanyPage::applyLayout(const MainWindowLayout& layout) {
   group_->resize(layout.companyGroupWidth, layout.companyGroupHeight);
   form_->resize(layout.companyGroupWidth - 16, kListTop - kFormTop - 4);
   results->resize(layout.resultListWidth, layout.resultListHeight);
-  const auto widths = generation::columnWidths(layout.tabsWidth);
+  const auto widths = resultColumnWidths(layout.tabsWidth);
   for (std::size_t column = 0; column < widths.size(); ++column) {
     results->header()->resizeSection(static_cast<int>(column), widths[column]);
   }

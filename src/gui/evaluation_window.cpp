@@ -40,10 +40,10 @@ const QString kCaption = QStringLiteral("提示");
 
 // A report piece's look: 12-point type in the piece's colour, which the core gives
 // as a Windows colour value (blue in the high byte, red in the low).
-QTextCharFormat pieceFormat(std::uint32_t colour) {
+QTextCharFormat pieceFormat(Rgb colour) {
   QTextCharFormat format;
   format.setFontPointSize(12);
-  format.setForeground(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+  format.setForeground(QColor(colour.r, colour.g, colour.b));
   return format;
 }
 
@@ -129,8 +129,8 @@ void EvaluationWindow::restore(const SelectedRow& selected) {
   prefix->setText(selected.ownAffixes ? selected.prefix : fromGbk(saved.regionPrefix));
   suffix->setText(selected.ownAffixes ? selected.suffix : fromGbk(saved.tradeSuffix));
   birthDate->setDate(saved.birth.date());
-  hour->setCurrentIndex(saved.hourIndex);
-  minute->setCurrentIndex(saved.minuteIndex);
+  hour->setCurrentIndex(saved.hour);
+  minute->setCurrentIndex(saved.minute);
   body->setText(selected.body);
   QTimer::singleShot(0, this, &EvaluationWindow::runReport);
 }

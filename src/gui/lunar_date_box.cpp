@@ -77,10 +77,8 @@ void LunarDateBox::openPicker() {
   layout->setContentsMargins(4, 4, 4, 4);
   if (entry_ == DateEntry::Gregorian) {
     auto* calendarView = new QCalendarWidget(popup);
-    constexpr calendar::Date first = calendar::kFirstLunarDate, last = calendar::kLastLunarDate;
-    calendarView->setDateRange(QDate(first.year, first.month, first.day),
-                               QDate(last.year, last.month, last.day));
-    calendarView->setSelectedDate(QDate(date_.year, date_.month, date_.day));
+    calendarView->setDateRange(firstCalendarDay(), lastCalendarDay());
+    calendarView->setSelectedDate(toQDate(date_));
     layout->addWidget(calendarView);
     connect(calendarView, &QCalendarWidget::activated, popup, [this, popup](QDate picked) {
       setDate({picked.year(), picked.month(), picked.day()});

@@ -1,6 +1,7 @@
 #include "gui/lunar_month_view.h"
 
 #include "almanac/perpetual_calendar.h"
+#include "gui/calendar_bridge.h"
 #include "gui/qt_text.h"
 
 #include <QPainter>
@@ -24,8 +25,8 @@ LunarMonthView::LunarMonthView(const QString& name, QDate today, QWidget* parent
   setGridVisible(true);
   setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
   setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
-  // The calendar's span: lunar names exist from 1901-02-19 to 2048-12-31.
-  setDateRange(QDate(1901, 2, 19), QDate(2048, 12, 31));
+  // Lunar names exist within the calendar's range only.
+  setDateRange(firstCalendarDay(), lastCalendarDay());
   setSelectedDate(today);
   QTextCharFormat weekend;
   weekend.setForeground(kWeekendColour);

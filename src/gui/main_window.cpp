@@ -186,9 +186,9 @@ void MainWindow::buildPages() {
     // The chart page shows the same person.
     chart_->surname->setText(fromGbk(form.surname));
     chart_->givenName->setText(fromGbk(form.givenName));
-    chart_->birthDate->setDate(form.birthDate);
-    chart_->hour->setCurrentIndex(form.hourIndex);
-    chart_->minute->setCurrentIndex(form.minuteIndex);
+    chart_->birthDate->setDate(form.birthMoment.date());
+    chart_->hour->setCurrentIndex(form.birthMoment.hour);
+    chart_->minute->setCurrentIndex(form.birthMoment.minute);
   };
   personalNaming_ = new PersonalNaming(
       *personal_, services_, [this](const QString& text) { statusText_->setText(text); }, this);
@@ -282,13 +282,13 @@ void MainWindow::restoreProfile() {
   personal_->birthDate->setDate({today.year(), today.month(), today.day()});
   chart_->birthDate->setDate(saved.birth.date());
   company_->birthDate->setDate(saved.birth.date());
-  company_->hour->setCurrentIndex(saved.hourIndex);
-  company_->minute->setCurrentIndex(saved.minuteIndex);
-  chart_->hour->setCurrentIndex(saved.hourIndex);
-  chart_->minute->setCurrentIndex(saved.minuteIndex);
+  company_->hour->setCurrentIndex(saved.hour);
+  company_->minute->setCurrentIndex(saved.minute);
+  chart_->hour->setCurrentIndex(saved.hour);
+  chart_->minute->setCurrentIndex(saved.minute);
   chart_->surname->setText(fromGbk(saved.surname));
   chart_->givenName->setText(fromGbk(saved.givenName));
-  legalChart_->chart->setPlainText(shownText(saved.chartBox));
+  legalChart_->chart->setPlainText(shownText(saved.chartSummary));
 }
 
 QSize MainWindow::usableMinimumSize() const {

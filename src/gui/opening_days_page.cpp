@@ -5,6 +5,7 @@
 #include "calendar/ganzhi.h"
 #include "calendar/lunar.h"
 #include "calendar/pillars.h"
+#include "gui/calendar_bridge.h"
 #include "gui/lunar_date_box.h"
 #include "gui/qt_text.h"
 #include "gui/widgets.h"
@@ -90,13 +91,14 @@ void OpeningDaysPage::search() {
   if (!saved) return;
   if (!calendar::inPillarSpan(saved->birth)) {
     summary->setText(
-        QStringLiteral("法人的出生日期不在历法范围（1901年2月19日至2048年12月31日）之内。"));
+        QStringLiteral("法人的出生日期不在历法范围（%1至%2）之内。")
+            .arg(dayText(calendar::kFirstLunarDate), dayText(calendar::kLastLunarDate)));
     return;
   }
   const calendar::Date from = start_->date();
   if (calendar::kLastLunarDate < almanac::openingRangeEnd(from, days->value())) {
-    summary->setText(
-        QStringLiteral("所查的日子超出历法范围（至2048年12月31日），请缩短天数或提前日期。"));
+    summary->setText(QStringLiteral("所查的日子超出历法范围（至%1），请缩短天数或提前日期。")
+                         .arg(dayText(calendar::kLastLunarDate)));
     return;
   }
   const auto openingDays = almanac::openingDays(from, days->value(), saved->birth);

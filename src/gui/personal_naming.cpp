@@ -1,8 +1,7 @@
 #include "gui/personal_naming.h"
 
-#include "calendar/lunar.h"
-#include "generation/random_source.h"
-#include "generation/stop_flag.h"
+#include "calendar/date_time.h"
+#include "gui/field_controls.h"
 #include "gui/lunar_date_box.h"
 #include "gui/pages.h"
 #include "gui/qt_text.h"
@@ -11,6 +10,7 @@
 #include "personal/naming_texts.h"
 #include "personal/request.h"
 #include "personal/worker_services.h"
+#include "run/random_source.h"
 #include "text/gbk_literal.h"
 
 #include <QCheckBox>
@@ -28,7 +28,7 @@ using namespace text::literals;
 PersonalNaming::PersonalNaming(PersonalPage& page, UiServices& services,
                                std::function<void(const QString&)> showStatus, QObject* parent)
     : QObject(parent),
-      seedSource(generation::millisecondTickSeed),
+      seedSource(run::millisecondTickSeed),
       page_(page),
       services_(services),
       showStatus_(std::move(showStatus)) {
@@ -55,29 +55,25 @@ personal::PersonalForm PersonalNaming::readForm() const {
   form.surname = toGbk(page_.surname->text());
   form.gender =
       page_.gender->currentIndex() == 1 ? personal::Gender::Female : personal::Gender::Male;
-  form.birthDate = page_.birthDate->date();
-  form.lunarReading = calendar::solarToLunar(form.birthDate);
-  form.hourIndex = page_.hour->currentIndex();
-  form.minuteIndex = page_.minute->currentIndex();
+  form.birthMoment = calendar::DateTime::of(page_.birthDate->date(), page_.hour->currentIndex(),
+                                            page_.minute->currentIndex(), 0);
   form.givenLength = page_.lengthOne->isChecked() ? 1 : page_.lengthThree->isChecked() ? 3 : 2;
-  form.fixCharacter = page_.fixCharacter->isChecked();
-  form.fixedPositionIndex = page_.fixedPosition->currentIndex();
-  form.fixedCharacter = toGbk(page_.fixedCharacter->text());
-  form.pickLevel = page_.pickLevel->isChecked();
-  form.starLevelIndex = page_.starLevel->currentIndex();
+  // The position box lists 一 二 三, the level box one to five stars.
+  if (page_.fixCharacter->isChecked()) {
+    form.fixed = personal::FixedCharacter{page_.fixedPosition->currentIndex() + 1,
+                                          toGbk(page_.fixedCharacter->text())};
+  }
+  if (page_.pickLevel->isChecked()) form.wantedStars = page_.starLevel->currentIndex() + 1;
   return form;
 }
 
-void PersonalNaming::stopNaming() {
-  generation::setStop(generation::programStopFlag());
-  worker_.reset();
-}
+void PersonalNaming::stopNaming() { worker_.reset(); }
 
 // A shorter name moves the fixed position onto its last character.
 void PersonalNaming::followLength() {
   const int length = readForm().givenLength;
   page_.fixedPosition->setCurrentIndex(
-      personal::fixedPositionIndexFor(length, page_.fixedPosition->currentIndex()));
+      personal::fixedPositionFor(length, page_.fixedPosition->currentIndex() + 1) - 1);
 }
 
 void PersonalNaming::clearLists() {
@@ -89,10 +85,12 @@ void PersonalNaming::clearLists() {
 void PersonalNaming::refuse(const UserMessage& message) {
   showUserMessage(services_, page_.window(), message);
   // A refused entry is selected whole, ready to be typed over.
-  if (auto* box = page_.findChild<QLineEdit*>(fromGbk(message.focus))) box->selectAll();
+  if (message.focus == Field::None) return;
+  if (auto* box = page_.findChild<QLineEdit*>(controlNameOf(message.focus))) box->selectAll();
 }
 
 void PersonalNaming::start() {
+  if (running_) return;
   stopNaming();
   clearLists();
   const personal::PersonalRequestOutcome request = personal::runPersonalRequest(readForm());
@@ -117,13 +115,15 @@ void PersonalNaming::start() {
         &closer, [&closer] { closer.close(); }, Qt::QueuedConnection);
   };
   showStatus_(fromGbk(personal::namingStatus()));
-  worker_ = std::make_unique<personal::WorkerThread>(
-      request.start->settings, generation::programStopFlag(), std::move(services).value(),
+  worker_ = personal::startNamingWorker(
+      request.start->settings, std::move(services).value(),
       [inbox = inbox_](const personal::NameRow& row) { inbox->post(row); }, finished);
 
   // The wait message is up while the worker runs; closing it stops the worker, and
   // a worker that ends by itself closes it.
+  running_ = true;
   showUserWaitMessage(services_, page_.window(), request.start->waitMessage, closer);
+  running_ = false;
   // The window may have been closed meanwhile, and the worker with it.
   if (!worker_) return;
   worker_->requestStop();

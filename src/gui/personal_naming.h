@@ -11,7 +11,7 @@
 #ifndef Q_MOC_RUN
 #include "gui/burst_inbox.h"
 #include "personal/personal_form.h"
-#include "personal/worker_thread.h"
+#include "personal/worker.h"
 #endif
 
 namespace zeruda::gui {
@@ -54,7 +54,10 @@ class PersonalNaming : public QObject {
   UiServices& services_;
   std::function<void(const QString&)> showStatus_;
   std::shared_ptr<BurstInbox<personal::NameRow>> inbox_;
-  std::unique_ptr<personal::WorkerThread> worker_;
+  std::unique_ptr<personal::WorkerRun> worker_;
+  // True from a run's start until its wait message is gone: a second request
+  // meanwhile (from a nested event loop) starts nothing.
+  bool running_ = false;
 };
 
 }  // namespace zeruda::gui

@@ -10,9 +10,9 @@
 namespace zeruda::gui {
 namespace {
 
-QColor qColour(pictures::Colour c) { return QColor(c.r, c.g, c.b); }
+QColor qColour(Rgb c) { return QColor(c.r, c.g, c.b); }
 
-QPen strokePen(pictures::Colour colour, double width, bool dashed) {
+QPen strokePen(Rgb colour, double width, bool dashed) {
   QPen pen(qColour(colour), width);
   pen.setCapStyle(dashed ? Qt::FlatCap : Qt::RoundCap);
   // The same 4-on 3-off dash as the SVG writer; Qt counts it in pen widths.

@@ -1,6 +1,7 @@
 #include "gui/ui_services.h"
 
 #include "app/export_folder.h"
+#include "gui/field_controls.h"
 #include "gui/qt_text.h"
 #include "gui/window_texts.h"
 #include "profile/profile.h"
@@ -35,8 +36,8 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 
 void showUserMessage(UiServices& services, QWidget* window, const UserMessage& message) {
   services.showMessage(window, message.icon, fromGbk(message.caption), fromGbk(message.text));
-  if (message.focus.empty() || window == nullptr) return;
-  if (QWidget* target = window->findChild<QWidget*>(fromGbk(message.focus))) {
+  if (message.focus == Field::None || window == nullptr) return;
+  if (QWidget* target = window->findChild<QWidget*>(controlNameOf(message.focus))) {
     target->setFocus(Qt::OtherFocusReason);
   }
 }

@@ -2,6 +2,7 @@
 
 #include "gui/findings_tip.h"
 #include "gui/qt_text.h"
+#include "gui/result_columns.h"
 #include "registration/name_check.h"
 
 #include <QColor>
@@ -37,7 +38,7 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
       return rowTip(rows_[index.row()]);
     case Qt::BackgroundRole:
       // By the row's own number, so the colours stay put however the view scrolls.
-      return QColor::fromRgb(generation::rowBackground(index.row() + 1));
+      return resultRowBackground(index.row() + 1);
     default:
       return {};
   }
@@ -48,7 +49,7 @@ QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, i
       section >= columnCount()) {
     return {};
   }
-  return fromGbk(generation::columnCaptions()[section]);
+  return resultColumnCaptions()[static_cast<std::size_t>(section)];
 }
 
 void ResultListModel::append(const generation::CandidateRow& row) {

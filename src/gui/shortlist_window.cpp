@@ -1,5 +1,6 @@
 #include "gui/shortlist_window.h"
 
+#include "generation/export.h"
 #include "gui/evaluation_window.h"
 #include "gui/qt_text.h"
 #include "gui/secondary_window.h"
@@ -76,7 +77,7 @@ void ShortlistWindow::scoreNames() {
   if (pasted.empty()) {
     showUserMessage(services_, this,
                     {"请输入要评测的名字，每行一个"_gbk, "提示"_gbk, MessageIcon::Warning,
-                     "编辑框批量名字"_gbk});
+                     Field::ShortlistNames});
     return;
   }
   if (auto table = storage::openDataTable("zk"); !table.ok()) {
@@ -107,8 +108,9 @@ void ShortlistWindow::openRow(const QModelIndex& index) {
 void ShortlistWindow::exportTable() {
   const auto file = services_.chooseSaveFile(this, QStringLiteral("*.csv"), QStringLiteral("csv"));
   if (!file) return;
-  showUserMessage(services_, this,
-                  shortlist::exportShortlist(file->toStdString(), model_->names()));
+  showUserMessage(
+      services_, this,
+      generation::exportMessage(shortlist::exportShortlist(file->toStdString(), model_->names())));
 }
 
 }  // namespace zeruda::gui

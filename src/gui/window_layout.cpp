@@ -1,6 +1,6 @@
 #include "gui/window_layout.h"
 
-#include "generation/candidate_row.h"
+#include "gui/result_columns.h"
 
 namespace zeruda::gui {
 
@@ -10,7 +10,7 @@ MainWindowLayout mainWindowLayout(int width, int height, int statusBarTop, int a
   layout.tabsHeight = height - 55;
   layout.companyGroupWidth = width - 10;
   layout.companyGroupHeight = height - 120;
-  layout.resultListWidth = generation::resultListWidth(width);
+  layout.resultListWidth = resultListWidth(width);
   layout.resultListHeight = layout.tabsHeight - 250;
   layout.exportGroupWidth = width - 20;
   layout.exportGroupTop = statusBarTop - 90;

@@ -17,7 +17,7 @@ std::optional<UserMessage> checkBody(const std::string& body) {
   const bool tooShort = body.size() < 4 || body.size() == 5 || body.size() == 7;
   if (!tooShort && body.size() <= 8) return std::nullopt;
   return UserMessage{tooShort ? "请输公司名字主体"_gbk : "公司名字主体最多4个汉字"_gbk, "提示"_gbk,
-                     MessageIcon::Warning, "编辑框名字主体"_gbk};
+                     MessageIcon::Warning, Field::NameBody};
 }
 
 std::string starsShown(const CompanyReportRequest& request, const std::string& body, int stars) {
@@ -93,10 +93,9 @@ std::string escapeHtml(const std::string& gbk) {
   return out;
 }
 
-std::string htmlColour(std::uint32_t windowsColour) {
+std::string htmlColour(Rgb colour) {
   char buf[8];
-  std::snprintf(buf, sizeof buf, "#%02X%02X%02X", windowsColour & 0xFF, (windowsColour >> 8) & 0xFF,
-                (windowsColour >> 16) & 0xFF);
+  std::snprintf(buf, sizeof buf, "#%02X%02X%02X", colour.r, colour.g, colour.b);
   return buf;
 }
 
@@ -145,7 +144,7 @@ CompanyReportOutcome companyNameReport(const CompanyReportRequest& request,
   CompanyReport report;
   report.stars = rating.stars;
   report.name = rating.record;
-  auto add = [&](std::string text, std::uint32_t colour = kBodyColour) {
+  auto add = [&](std::string text, Rgb colour = kBodyColour) {
     report.pieces.push_back({std::move(text), colour});
   };
   add(request.prefix + body + request.suffix);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -9,17 +8,18 @@
 #include "numerology/grids.h"
 #include "numerology/rating.h"
 #include "text/result.h"
+#include "text/rgb.h"
 #include "text/user_message.h"
 
 namespace zeruda::numerology {
 
-// Report colours as the report box takes them: blue in the high byte, red in the low.
-inline constexpr std::uint32_t kHeadingColour = 16711680;  // RGB 0, 0, 255
-inline constexpr std::uint32_t kBodyColour = 16746496;     // RGB 0, 136, 255
+// The report's two colours: headings blue, the rest a lighter blue.
+inline constexpr Rgb kHeadingColour{0, 0, 255};
+inline constexpr Rgb kBodyColour{0, 136, 255};
 
 struct ReportPiece {
   std::string text;  // GBK
-  std::uint32_t colour = kBodyColour;
+  Rgb colour = kBodyColour;
 };
 
 // A section the report ends with, after its own lines: a heading rule in the heading
@@ -33,9 +33,9 @@ using ReportSectionSource = std::function<ReportSection(
 
 // What the evaluation window's boxes hold when the report runs (GBK).
 struct CompanyReportRequest {
-  std::string body;           // 编辑框名字主体
-  std::string prefix;         // 公司前缀
-  std::string suffix;         // 公司后缀
+  std::string body;           // the body to report on
+  std::string prefix;         // the regional prefix
+  std::string suffix;         // the trade suffix
   std::string selectedBody;   // 主体名 cell of the result row selected in the main window
   std::string selectedStars;  // 星级 cell of that row
   double baseScore = 0;       // the rating's base: the profile's "吉数" as it is now

@@ -29,17 +29,17 @@ std::optional<int> tableStrokes(std::string_view character) {
 
 std::string_view checkedEntry(std::string_view text) { return text::trimBlanks(text); }
 
-UserMessage invalidEntryMessage(const std::string& control) {
-  return {"您未输入合法内容！"_gbk, "提示"_gbk, MessageIcon::Warning, control};
+UserMessage invalidEntryMessage(Field field) {
+  return {"您未输入合法内容！"_gbk, "提示"_gbk, MessageIcon::Warning, field};
 }
 
-std::optional<UserMessage> chineseEntryCheck(std::string_view text, const std::string& control) {
+std::optional<UserMessage> chineseEntryCheck(std::string_view text, Field field) {
   const std::string_view entry = checkedEntry(text);
-  if (entry.empty()) return invalidEntryMessage(control);
-  if (!tableStrokes(entry.substr(0, kCharacterBytes))) return invalidEntryMessage(control);
+  if (entry.empty()) return invalidEntryMessage(field);
+  if (!tableStrokes(entry.substr(0, kCharacterBytes))) return invalidEntryMessage(field);
   if (entry.size() > kCharacterBytes &&
       !tableStrokes(entry.substr(entry.size() - kCharacterBytes))) {
-    return invalidEntryMessage(control);
+    return invalidEntryMessage(field);
   }
   return std::nullopt;
 }

@@ -16,8 +16,8 @@ std::optional<int> tableStrokes(std::string_view character);
 // The Chinese-entry check of the page's name boxes: the text without its leading and
 // trailing blanks must not be empty, and its first character, and its last when it
 // has more than one, must be characters of the table "zk". A failure is
-// "您未输入合法内容！" (caption "提示") with the focus on `control`.
-std::optional<UserMessage> chineseEntryCheck(std::string_view text, const std::string& control);
+// "您未输入合法内容！" (caption "提示") about `field`.
+std::optional<UserMessage> chineseEntryCheck(std::string_view text, Field field);
 
 // The text as the checks above see it: without leading and trailing blanks.
 std::string_view checkedEntry(std::string_view text);
@@ -28,7 +28,7 @@ std::string_view checkedEntry(std::string_view text);
 std::optional<std::vector<numerology::CharStroke>> tableEntries(std::string_view text,
                                                                 std::size_t maxCharacters);
 
-// "您未输入合法内容！" for the box `control`.
-UserMessage invalidEntryMessage(const std::string& control);
+// "您未输入合法内容！" about `field`.
+UserMessage invalidEntryMessage(Field field);
 
 }  // namespace zeruda::personal

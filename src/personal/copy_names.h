@@ -7,7 +7,7 @@
 
 namespace zeruda::personal {
 
-// 按钮复制名字: the names of the candidate list, each followed by "\r\n" (GBK).
+// The names of the candidate list for the clipboard, each followed by "\r\n" (GBK).
 std::string namesClipboardText(std::span<const std::string> names);
 
 enum class CopyOutcome { NothingToCopy, Copied, Failed };

@@ -67,7 +67,7 @@ std::span<const std::string_view> CharacterGroups::group(int strokes) const {
   return groups_[static_cast<std::size_t>(strokes)];
 }
 
-PickedCharacter CharacterGroups::pick(int strokes, generation::DrawInteger& draw) const {
+PickedCharacter CharacterGroups::pick(int strokes, run::DrawInteger& draw) const {
   const int count = answeringCount_[static_cast<std::size_t>(
       std::clamp(strokes, kMinDrawnStrokes, kMaxDrawnStrokes))];
   const auto members = group(count);
@@ -83,7 +83,7 @@ const CharacterGroups& nameCharacters(Gender gender) {
   return gender == Gender::Female ? girls : boys;
 }
 
-PickedCharacter pickCharacter(int strokes, Gender gender, generation::DrawInteger& draw) {
+PickedCharacter pickCharacter(int strokes, Gender gender, run::DrawInteger& draw) {
   return nameCharacters(gender).pick(strokes, draw);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "generation/random_source.h"
 #include "personal/personal_form.h"
+#include "run/random_source.h"
 
 #include <array>
 #include <span>
@@ -42,7 +42,7 @@ class CharacterGroups {
   // `draw`. A count without characters takes the nearest count that has some (the
   // lower one when two are as near), and the pick carries that count, so the grids
   // are those of the name shown. Nothing (an empty character) from an empty list.
-  PickedCharacter pick(int strokes, generation::DrawInteger& draw) const;
+  PickedCharacter pick(int strokes, run::DrawInteger& draw) const;
 
  private:
   std::vector<std::string_view> characters_;
@@ -54,6 +54,6 @@ class CharacterGroups {
 const CharacterGroups& nameCharacters(Gender gender);
 
 // The given-name character picker: nameCharacters(gender).pick(strokes, draw).
-PickedCharacter pickCharacter(int strokes, Gender gender, generation::DrawInteger& draw);
+PickedCharacter pickCharacter(int strokes, Gender gender, run::DrawInteger& draw);
 
 }  // namespace zeruda::personal

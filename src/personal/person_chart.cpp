@@ -1,5 +1,6 @@
 #include "personal/person_chart.h"
 
+#include "calendar/lunar.h"
 #include "calendar/lunar_names.h"
 #include "chart/element_strength.h"
 #include "text/gbk_literal.h"
@@ -19,9 +20,9 @@ std::string hourBranchOf(const chart::BirthChart& chart) {
 
 chart::BirthChart personChartOf(const PersonalForm& form) {
   chart::BirthChart chart;
-  chart.birthMoment = birthMomentOf(form);
-  if (form.lunarReading) {
-    chart.lunarText = calendar::lunarText(*form.lunarReading, calendar::LeapMarker::Show);
+  chart.birthMoment = form.birthMoment;
+  if (const auto lunar = calendar::solarToLunar(form.birthMoment.date())) {
+    chart.lunarText = calendar::lunarText(*lunar, calendar::LeapMarker::Show);
   }
   chart::fillChart(chart);
   chart.genderText = genderText(form.gender);

@@ -49,7 +49,7 @@ PersonalRequestOutcome runPersonalRequest(const PersonalForm& form) {
   if (auto characters = storage::openDataTable("zk"); !characters.ok()) {
     return refused(failure(characters.error()));
   }
-  if (auto message = chineseEntryCheck(form.surname, PersonalControls::surname())) {
+  if (auto message = chineseEntryCheck(form.surname, Field::PersonSurname)) {
     return refused(*message);
   }
 
@@ -57,16 +57,16 @@ PersonalRequestOutcome runPersonalRequest(const PersonalForm& form) {
   settings.givenLength = givenLength;
   settings.gender = form.gender;
   settings.wantedLevel = wantedLevelOf(form);
-  if (form.fixCharacter) {
-    const std::string& control = PersonalControls::fixedCharacter();
-    if (auto message = chineseEntryCheck(form.fixedCharacter, control)) return refused(*message);
-    auto fixed = tableEntries(form.fixedCharacter, 1);
-    if (!fixed) return refused(invalidEntryMessage(control));
-    settings.fixedPosition = fixedPositionIndexFor(givenLength, form.fixedPositionIndex) + 1;
+  if (form.fixed) {
+    const Field field = Field::PersonFixedCharacter;
+    if (auto message = chineseEntryCheck(form.fixed->character, field)) return refused(*message);
+    auto fixed = tableEntries(form.fixed->character, 1);
+    if (!fixed) return refused(invalidEntryMessage(field));
+    settings.fixedPosition = fixedPositionFor(givenLength, form.fixed->position);
     settings.fixedEntry = fixed->front();
   }
   auto surnameEntries = tableEntries(form.surname, kMaxSurnameCharacters);
-  if (!surnameEntries) return refused(invalidEntryMessage(PersonalControls::surname()));
+  if (!surnameEntries) return refused(invalidEntryMessage(Field::PersonSurname));
   settings.surname = std::string(surname);
   settings.surnameEntries = std::move(*surnameEntries);
 

@@ -17,7 +17,7 @@ namespace {
 
 // Every position but the fixed one gets a drawn stroke count and a character of it.
 void drawGivenName(const WorkerSettings& settings, std::vector<numerology::CharStroke>& given,
-                   generation::DrawInteger& draw) {
+                   run::DrawInteger& draw) {
   for (int position = 1; position <= static_cast<int>(given.size()); ++position) {
     if (position == settings.fixedPosition) continue;
     const int strokes = draw(kMinDrawnStrokes, kMaxDrawnStrokes);
@@ -84,13 +84,13 @@ long long nameScore(const numerology::NameGrids& name, double baseScore,
   return numerology::roundHalfAway(score);
 }
 
-WorkerOutcome runNamingWorker(const WorkerSettings& settings, generation::StopFlag& stopFlag,
+WorkerOutcome runNamingWorker(const WorkerSettings& settings, run::StopFlag& stop,
                               WorkerServices& services, const NameConsumer& consume) {
   WorkerOutcome outcome;
   numerology::NameGrids name = startingName(settings);
   const numerology::ElementLookup elements = memoised(services.elementLookup);
   std::unordered_set<std::string> recommended;
-  while (!generation::stopSet(stopFlag)) {
+  while (!stop.stopRequested()) {
     drawGivenName(settings, name.givenPart, services.draw);
     name.grids = numerology::computeGrids(name.surnamePart, name.givenPart);
     NameRow row;
@@ -108,7 +108,7 @@ WorkerOutcome runNamingWorker(const WorkerSettings& settings, generation::StopFl
     row.recommended = row.stars == settings.wantedLevel && recommended.insert(row.text).second;
     consume(row);
     if (++outcome.names >= kNameCap) {
-      generation::setStop(stopFlag);
+      stop.requestStop();
       outcome.capped = true;
     }
   }
@@ -116,6 +116,18 @@ WorkerOutcome runNamingWorker(const WorkerSettings& settings, generation::StopFl
     outcome.failure = recordFailure(flushed.error());
   }
   return outcome;
+}
+
+std::unique_ptr<WorkerRun> startNamingWorker(WorkerSettings settings, WorkerServices services,
+                                             NameConsumer consume,
+                                             WorkerRun::FinishHandler finished) {
+  // The services hold the scratch table's recorder, which moves but does not copy.
+  auto shared = std::make_shared<WorkerServices>(std::move(services));
+  return std::make_unique<WorkerRun>(
+      [settings = std::move(settings), shared, consume = std::move(consume)](run::StopFlag& stop) {
+        return runNamingWorker(settings, stop, *shared, consume);
+      },
+      std::move(finished));
 }
 
 }  // namespace zeruda::personal

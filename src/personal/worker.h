@@ -1,11 +1,12 @@
 #pragma once
 
-#include "generation/random_source.h"
-#include "generation/stop_flag.h"
 #include "numerology/grids.h"
 #include "numerology/rating.h"
 #include "personal/name_record.h"
 #include "personal/personal_form.h"
+#include "run/random_source.h"
+#include "run/run_thread.h"
+#include "run/stop_flag.h"
 #include "text/user_message.h"
 
 #include <functional>
@@ -47,7 +48,7 @@ struct NameRow {
 
 // What the worker needs from outside besides its settings.
 struct WorkerServices {
-  generation::DrawInteger draw;             // the random source
+  run::DrawInteger draw;                    // the random source
   numerology::ElementLookup elementLookup;  // the character table, for the sought elements
   std::unique_ptr<NameRecorder> recorder;   // the scratch table
 };
@@ -61,10 +62,10 @@ struct WorkerOutcome {
   std::optional<UserMessage> failure;  // the scratch table failed; the run ended there
 };
 
-// The worker's whole run on the calling thread: names back to back until `stopFlag`
-// holds StopState::kStop at the start of one. At kNameCap names the worker sets the
-// flag itself.
-WorkerOutcome runNamingWorker(const WorkerSettings& settings, generation::StopFlag& stopFlag,
+// The worker's whole run on the calling thread: names back to back until the run's
+// stop flag is set at the start of one. At kNameCap names the worker sets the flag
+// itself.
+WorkerOutcome runNamingWorker(const WorkerSettings& settings, run::StopFlag& stop,
                               WorkerServices& services, const NameConsumer& consume);
 
 // The score of a name: the base, the three-talent luck, the luck of the five grids
@@ -72,5 +73,14 @@ WorkerOutcome runNamingWorker(const WorkerSettings& settings, generation::StopFl
 // from zero.
 long long nameScore(const numerology::NameGrids& name, double baseScore,
                     const numerology::ElementLookup& lookup);
+
+// The worker on a thread of its own, as the 取名 page runs it.
+using WorkerRun = run::RunThread<WorkerOutcome>;
+
+// Starts runNamingWorker on a new thread with a stop flag of its own; `finished` is
+// told on that thread when the run has ended (stopped, capped or failed).
+std::unique_ptr<WorkerRun> startNamingWorker(WorkerSettings settings, WorkerServices services,
+                                             NameConsumer consume,
+                                             WorkerRun::FinishHandler finished = {});
 
 }  // namespace zeruda::personal

@@ -8,8 +8,7 @@ namespace zeruda::personal {
 Result<WorkerServices> programWorkerServices(std::uint32_t seed) {
   auto recorder = scratchTableRecorder();
   if (!recorder.ok()) return Error{recorder.error()};
-  return WorkerServices{generation::SeededDraw(seed), storage::tableElement,
-                        std::move(recorder).value()};
+  return WorkerServices{run::SeededDraw(seed), storage::tableElement, std::move(recorder).value()};
 }
 
 }  // namespace zeruda::personal

@@ -8,9 +8,9 @@ namespace zeruda::pictures {
 
 // Small adders shared by the pictures' layouts, so each layout reads as a list of
 // shapes.
-void addText(Picture& picture, double x, double y, std::string text, double size, Colour colour,
+void addText(Picture& picture, double x, double y, std::string text, double size, Rgb colour,
              Anchor anchor = Anchor::Start, bool bold = false);
-void addLine(Picture& picture, double x1, double y1, double x2, double y2, Colour colour,
+void addLine(Picture& picture, double x1, double y1, double x2, double y2, Rgb colour,
              double width = 1);
 
 // The baseline that centres a line of text of `size` in a band from `top` of
@@ -21,7 +21,7 @@ inline double centredBaseline(double top, double height, double size) {
 
 // A word in white on a small rounded badge of `fill`, its left edge at x, its top at
 // y; gives the badge's width.
-double addBadge(Picture& picture, double x, double y, const std::string& word, Colour fill,
+double addBadge(Picture& picture, double x, double y, const std::string& word, Rgb fill,
                 double size = 12);
 
 // The width addBadge gives a word.

@@ -38,10 +38,10 @@ constexpr double kBarsTop = 200;
 constexpr double kBaseline = 330;
 constexpr double kTallestBar = 108;
 
-constexpr Colour kFavourableBand{0xff, 0xf3, 0xc4};
-constexpr Colour kFavourableTag{0xd9, 0x8c, 0x00};
-constexpr Colour kSameKind{0x5a, 0x6e, 0x8c};
-constexpr Colour kOtherKind{0xc9, 0xce, 0xd6};
+constexpr Rgb kFavourableBand{0xff, 0xf3, 0xc4};
+constexpr Rgb kFavourableTag{0xd9, 0x8c, 0x00};
+constexpr Rgb kSameKind{0x5a, 0x6e, 0x8c};
+constexpr Rgb kOtherKind{0xc9, 0xce, 0xd6};
 
 bool holds(const std::string& characters, std::string_view character) {
   return !character.empty() && text::findCharacterAware(characters, character) != std::string::npos;
@@ -93,7 +93,7 @@ void addPillarGrid(Picture& picture, const calendar::FourPillars& pillars) {
 // The tags under a bar, stacked: 日主, 喜用, 缺.
 void addTags(Picture& picture, double middle, bool dayMaster, bool favourable, bool missing) {
   double top = kBaseline + 38;
-  auto tag = [&](const std::string& word, Colour fill) {
+  auto tag = [&](const std::string& word, Rgb fill) {
     addBadge(picture, middle - badgeWidth(word, 11) / 2, top, word, fill, 11);
     top += 20;
   };

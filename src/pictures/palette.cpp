@@ -21,7 +21,7 @@ const std::string& luckWord(double luck) {
   return "凶"_gbk;
 }
 
-Colour luckColour(double luck) {
+Rgb luckColour(double luck) {
   if (luck >= 1) return {0xc6, 0x2f, 0x2a};
   if (luck >= 0.5) return {0xdc, 0x85, 0x1c};
   return {0x5c, 0x64, 0x70};

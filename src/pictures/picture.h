@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/rgb.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,26 +10,21 @@
 
 namespace zeruda::pictures {
 
-struct Colour {
-  std::uint8_t r = 0, g = 0, b = 0;
-  bool operator==(const Colour&) const = default;
-};
-
 // A rectangle, optionally rounded; without fill it is an outline only.
 struct Box {
   double x = 0, y = 0, width = 0, height = 0;
   double radius = 0;
-  std::optional<Colour> fill;
-  std::optional<Colour> stroke;
+  std::optional<Rgb> fill;
+  std::optional<Rgb> stroke;
   double strokeWidth = 1;
   bool dashed = false;
   bool operator==(const Box&) const = default;
 
-  Box& filled(Colour colour) {
+  Box& filled(Rgb colour) {
     fill = colour;
     return *this;
   }
-  Box& outlined(Colour colour, double width = 1, bool dashes = false) {
+  Box& outlined(Rgb colour, double width = 1, bool dashes = false) {
     stroke = colour;
     strokeWidth = width;
     dashed = dashes;
@@ -48,7 +45,7 @@ inline Box boxAt(double x, double y, double width, double height, double radius 
 
 struct Line {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-  Colour colour;
+  Rgb colour;
   double width = 1;
   bool operator==(const Line&) const = default;
 };
@@ -61,7 +58,7 @@ struct Text {
   double x = 0, y = 0;
   std::string text;  // GBK
   double size = 14;
-  Colour colour;
+  Rgb colour;
   Anchor anchor = Anchor::Start;
   bool bold = false;
   bool operator==(const Text&) const = default;
@@ -72,7 +69,7 @@ struct Text {
 // window) draw exactly these, so what one shows the other shows.
 struct Picture {
   double width = 0, height = 0;
-  Colour background{255, 255, 255};
+  Rgb background{255, 255, 255};
   std::vector<Box> boxes;
   std::vector<Line> lines;
   std::vector<Text> texts;

@@ -18,7 +18,7 @@ std::string number(double value) {
   return text == "-0" ? "0" : text;
 }
 
-std::string colour(Colour c) {
+std::string colour(Rgb c) {
   char buf[8];
   std::snprintf(buf, sizeof buf, "#%02x%02x%02x", c.r, c.g, c.b);
   return buf;

@@ -9,10 +9,10 @@ namespace {
 
 using namespace text::literals;
 
-// The index of a selector with `count` items, from its stored item text.
-int selectorIndex(std::string_view text, int count) {
-  int index = profileNumber(text);
-  return index >= 0 && index < count ? index : 0;
+// A stored hour or minute, 0 when it is not one of the `count` values from 0.
+int clockValue(std::string_view text, int count) {
+  const int value = profileNumber(text);
+  return value >= 0 && value < count ? value : 0;
 }
 
 std::string line(const std::string& label, std::string_view value) {
@@ -21,7 +21,7 @@ std::string line(const std::string& label, std::string_view value) {
 
 }  // namespace
 
-std::string chartBoxText(const LegalPersonProfile& p) {
+std::string chartSummaryText(const LegalPersonProfile& p) {
   std::string box = "\r\n\r\n\r\n\r\n     法人生辰八字信息\r\n\r\n"_gbk;
   box += line("公历："_gbk, p.solarBirth);
   box += line("农历："_gbk, p.lunarBirth);
@@ -42,9 +42,9 @@ StartupRestore restoreOnStartup(const std::filesystem::path& profile) {
           p.regionPrefix,
           p.tradeSuffix,
           birthFromProfile(p.solarBirth),
-          selectorIndex(p.hourText, 24),
-          selectorIndex(p.minuteText, 60),
-          chartBoxText(p)};
+          clockValue(p.hourText, 24),
+          clockValue(p.minuteText, 60),
+          chartSummaryText(p)};
 }
 
 EvaluationRestore restoreIntoEvaluation(const std::filesystem::path& profile) {
@@ -54,8 +54,8 @@ EvaluationRestore restoreIntoEvaluation(const std::filesystem::path& profile) {
           p.regionPrefix,
           p.tradeSuffix,
           birthFromProfile(p.solarBirth),
-          selectorIndex(p.hourText, 24),
-          selectorIndex(p.minuteText, 60)};
+          clockValue(p.hourText, 24),
+          clockValue(p.minuteText, 60)};
 }
 
 }  // namespace zeruda::profile

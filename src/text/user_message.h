@@ -6,14 +6,29 @@ namespace zeruda {
 
 enum class MessageIcon { None, Information, Warning };
 
+// The input a message is about, named by what it is rather than by what shows it:
+// each front end points the user at its own control or option for it.
+enum class Field {
+  None,
+  LegalSurname,          // the legal representative's surname
+  LegalGivenName,        // and given name
+  RegionPrefix,          // a company name's regional prefix
+  TradeSuffix,           // and its trade suffix
+  WantedElements,        // the elements a company-name body must contain
+  NameBody,              // the body of a company name to evaluate
+  PersonSurname,         // the surname of a person to name
+  PersonFixedCharacter,  // the character fixed in that person's given name
+  LookupCharacter,       // the character whose element is looked up
+  ShortlistNames,        // the names of a shortlist
+};
+
 // A message the front end must show in a modal box: the program's own text and
-// caption (GBK), its icon, and the form name of the control that gets the focus
-// afterwards (GBK; empty when none).
+// caption (GBK), its icon, and the input to turn to afterwards.
 struct UserMessage {
   std::string text;
   std::string caption;
   MessageIcon icon = MessageIcon::None;
-  std::string focus;
+  Field focus = Field::None;
 };
 
 }  // namespace zeruda

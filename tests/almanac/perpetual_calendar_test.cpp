@@ -14,11 +14,11 @@ TEST(TodayTexts, ShowTheDateLunarDateAndPillarsOfTheMoment) {
   const TodayTexts t = todayTexts({2014, 2, 4, 6, 3, 10});
   EXPECT_EQ(test::utf8(t.yearMonth), "2014年2月");
   EXPECT_EQ(t.day, "4");
-  EXPECT_EQ(t.dayRgb, kWeekdayRgb);
+  EXPECT_EQ(t.dayColour, kWeekdayColour);
   EXPECT_EQ(test::utf8(t.lunar), "农历:二零一四年正月初五");
   EXPECT_EQ(test::utf8(t.pillars), "四柱:甲午 丙寅 丙午 辛卯");
-  EXPECT_EQ(todayTexts({2014, 2, 8, 12, 0, 0}).dayRgb, kWeekendRgb);  // Saturday
-  EXPECT_EQ(todayTexts({2014, 2, 9, 12, 0, 0}).dayRgb, kWeekendRgb);  // Sunday
+  EXPECT_EQ(todayTexts({2014, 2, 8, 12, 0, 0}).dayColour, kWeekendColour);  // Saturday
+  EXPECT_EQ(todayTexts({2014, 2, 9, 12, 0, 0}).dayColour, kWeekendColour);  // Sunday
 }
 
 TEST(PillarsLine, JoinsTheFourPillarsBySpacesAndIsEmptyOutOfRange) {

@@ -60,7 +60,7 @@ TEST_P(ElementQueryInput, ChecksTheInputThenLooksItUpWhole) {
   if (query.refusal) {
     EXPECT_EQ(utf8(query.refusal->text), "您未输入合法内容！");
     EXPECT_EQ(utf8(query.refusal->caption), "提示");
-    EXPECT_EQ(utf8(query.refusal->focus), "编辑框输入");
+    EXPECT_EQ(query.refusal->focus, Field::LookupCharacter);
   }
   EXPECT_EQ(utf8(query.element), GetParam().element);
 }

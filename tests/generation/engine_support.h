@@ -2,7 +2,6 @@
 
 #include "generation/engine.h"
 #include "generation/name_pool.h"
-#include "generation/stop_flag.h"
 #include "support/text_support.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +12,6 @@
 #include <vector>
 
 namespace zeruda::generation::test {
-
-// The two values of the shared stop flag.
-inline constexpr int kRun = static_cast<int>(generation::StopState::kRun);
-inline constexpr int kStop = static_cast<int>(generation::StopState::kStop);
 
 // The draw X that picks the pool character `utf8Character`.
 inline int drawFor(std::string_view utf8Character) {
@@ -36,14 +31,14 @@ struct Script {
   std::vector<std::pair<int, int>> ranges;
 };
 
-inline DrawInteger scripted(std::shared_ptr<Script> script) {
+inline run::DrawInteger scripted(std::shared_ptr<Script> script) {
   return [script](int low, int high) {
     script->ranges.emplace_back(low, high);
     return script->numbers[script->next++ % script->numbers.size()];
   };
 }
 
-inline DrawInteger scriptedBodies(std::initializer_list<std::string_view> utf8Characters) {
+inline run::DrawInteger scriptedBodies(std::initializer_list<std::string_view> utf8Characters) {
   auto script = std::make_shared<Script>();
   for (auto c : utf8Characters) script->numbers.push_back(drawFor(c));
   return scripted(script);
@@ -55,20 +50,20 @@ inline numerology::ElementLookup noTable() {
   };
 }
 
-inline EngineServices services(DrawInteger draw, double baseScore = 3) {
+inline EngineServices services(run::DrawInteger draw, double baseScore = 3) {
   return {std::move(draw), baseScore, noTable()};
 }
 
-inline EngineSettings settings(int middleCount) {
+inline EngineSettings settings(int bodyLength) {
   EngineSettings s;
-  s.middleCount = middleCount;
+  s.bodyLength = bodyLength;
   s.prefix = zeruda::test::gbk("成都");
   s.suffix = zeruda::test::gbk("科技有限公司");
   return s;
 }
 
-inline void require(EngineSettings& s, ElementBox box) {
-  s.required[static_cast<std::size_t>(box)] = true;
+inline void require(EngineSettings& s, calendar::Element element) {
+  s.required[static_cast<std::size_t>(element)] = true;
 }
 
 }  // namespace zeruda::generation::test

@@ -22,11 +22,11 @@ std::string bodyOf(const std::optional<CandidateRow>& row) {
 std::vector<CandidateRow> runUntil(EngineSettings s, EngineServices engineServices, int limit,
                                    EngineOutcome* outcome = nullptr) {
   SettingsSnapshot snapshot(std::move(s));
-  std::atomic<int> stop{kRun};
+  run::StopFlag stop;
   std::vector<CandidateRow> rows;
   EngineOutcome result = runEngine(snapshot, stop, engineServices, [&](const CandidateRow& row) {
     rows.push_back(row);
-    if (static_cast<int>(rows.size()) >= limit) stop.store(kStop);
+    if (static_cast<int>(rows.size()) >= limit) stop.requestStop();
   });
   if (outcome) *outcome = result;
   return rows;
@@ -51,7 +51,7 @@ TEST(AttemptCandidate, AnEvenDrawTakesTheCharacterAfterIt) {
 }
 
 TEST(AttemptCandidate, FirstCharacterFixedToHua) {
-  EngineServices engine = services(SeededDraw(11));
+  EngineServices engine = services(run::SeededDraw(11));
   EngineSettings s = settings(2);
   s.fixed[0] = gbk("华");
   for (int i = 0; i < 300; ++i) {
@@ -69,7 +69,7 @@ TEST(AttemptCandidate, SplitsTheBodyIntoHalvesForTheStrokeCells) {
   // 大 3, 天 4, 中 4, 金 8 strokes, written and Kangxi alike.
   struct Case {
     const char* name;
-    int middleCount;
+    int bodyLength;
     std::initializer_list<std::string_view> characters;
     const char* body;
     const char* strokes;
@@ -81,7 +81,7 @@ TEST(AttemptCandidate, SplitsTheBodyIntoHalvesForTheStrokeCells) {
   };
   for (const auto& c : cases) {
     EngineServices engine = services(scriptedBodies(c.characters));
-    auto row = attemptCandidate(settings(c.middleCount), 1, engine);
+    auto row = attemptCandidate(settings(c.bodyLength), 1, engine);
     ASSERT_TRUE(row) << c.name;
     EXPECT_EQ(bodyOf(row), c.body) << c.name;
     EXPECT_EQ(row->cell(Column::WrittenStrokes), c.strokes) << c.name;
@@ -113,7 +113,7 @@ TEST(AttemptCandidate, FillsTheSevenCells) {
 }
 
 TEST(AttemptCandidate, WithoutPrefixAndSuffixTheFullNameIsTheBody) {
-  EngineServices engine = services(SeededDraw(3));
+  EngineServices engine = services(run::SeededDraw(3));
   EngineSettings s = settings(3);
   s.prefix.clear();
   s.suffix.clear();
@@ -126,7 +126,7 @@ TEST(AttemptCandidate, WithoutPrefixAndSuffixTheFullNameIsTheBody) {
 
 TEST(AttemptCandidate, ABodyMissingARequiredElementIsRejected) {
   EngineSettings s = settings(2);
-  require(s, ElementBox::Metal);
+  require(s, calendar::Element::Metal);
   EngineServices wood = services(scriptedBodies({"木", "木"}));
   EXPECT_EQ(bodyOf(attemptCandidate(s, 1, wood)), "<rejected>");
   EngineServices metal = services(scriptedBodies({"金", "木"}));
@@ -135,9 +135,9 @@ TEST(AttemptCandidate, ABodyMissingARequiredElementIsRejected) {
 
 TEST(AttemptCandidate, EveryRowHoldsAllRequiredElements) {
   EngineSettings s = settings(3);
-  require(s, ElementBox::Metal);
-  require(s, ElementBox::Water);
-  const auto rows = runUntil(s, services(SeededDraw(5)), 200);
+  require(s, calendar::Element::Metal);
+  require(s, calendar::Element::Water);
+  const auto rows = runUntil(s, services(run::SeededDraw(5)), 200);
   ASSERT_EQ(rows.size(), 200u);
   for (const auto& row : rows) {
     const std::string elements = utf8(row.cell(Column::Elements));
@@ -150,21 +150,19 @@ TEST(AttemptCandidate, TheStarFilterKeepsOnlyRowsOfTheLevel) {
   // 华通 has four stars on a base of 3 and five on a base of 5.
   struct Case {
     const char* name;
-    bool autoPick;
-    int levelIndex;
+    std::optional<int> minimumStars;
     double base;
     const char* outcome;
   };
   const Case cases[] = {
-      {"auto-pick off keeps every star count", false, 4, 3, "华通"},
-      {"four stars pass level four", true, 3, 3, "华通"},
-      {"four stars fail level five", true, 4, 3, "<rejected>"},
-      {"five stars pass level five", true, 4, 5, "华通"},
+      {"no minimum keeps every star count", std::nullopt, 3, "华通"},
+      {"four stars pass a minimum of four", 4, 3, "华通"},
+      {"four stars fail a minimum of five", 5, 3, "<rejected>"},
+      {"five stars pass a minimum of five", 5, 5, "华通"},
   };
   for (const auto& c : cases) {
     EngineSettings s = settings(2);
-    s.autoPick = c.autoPick;
-    s.starLevelIndex = c.levelIndex;
+    s.minimumStars = c.minimumStars;
     EngineServices engine = services(scriptedBodies({"华", "通"}), c.base);
     EXPECT_EQ(bodyOf(attemptCandidate(s, 1, engine)), c.outcome) << c.name;
   }
@@ -182,17 +180,16 @@ TEST(AttemptCandidate, ATextInAFixedBoxTakesItsPositionWhole) {
 
 TEST(RunEngine, OnlyRowsOfFiveStarsWithAutoPickAtFive) {
   EngineSettings s = settings(2);
-  s.autoPick = true;
-  s.starLevelIndex = 4;
+  s.minimumStars = 5;
   EngineOutcome outcome;
-  const auto rows = runUntil(s, services(SeededDraw(9), 3), 40, &outcome);
+  const auto rows = runUntil(s, services(run::SeededDraw(9), 3), 40, &outcome);
   ASSERT_EQ(rows.size(), 40u);
   for (const auto& row : rows) EXPECT_EQ(utf8(row.cell(Column::Stars)), "☆☆☆☆☆");
   EXPECT_GT(outcome.attempts, 40);
 }
 
 TEST(RunEngine, WithoutFiltersRowsOfSeveralStarCountsAppear) {
-  const auto rows = runUntil(settings(2), services(SeededDraw(9), 3), 300);
+  const auto rows = runUntil(settings(2), services(run::SeededDraw(9), 3), 300);
   std::set<std::string> stars;
   for (const auto& row : rows) stars.insert(row.cell(Column::Stars));
   EXPECT_GE(stars.size(), 3u);
@@ -200,10 +197,10 @@ TEST(RunEngine, WithoutFiltersRowsOfSeveralStarCountsAppear) {
 
 TEST(RunEngine, RejectedAttemptsSpendNoSequenceNumber) {
   EngineSettings s = settings(2);
-  require(s, ElementBox::Fire);
-  require(s, ElementBox::Earth);
+  require(s, calendar::Element::Fire);
+  require(s, calendar::Element::Earth);
   EngineOutcome outcome;
-  const auto rows = runUntil(s, services(SeededDraw(21)), 100, &outcome);
+  const auto rows = runUntil(s, services(run::SeededDraw(21)), 100, &outcome);
   ASSERT_EQ(rows.size(), 100u);
   EXPECT_GT(outcome.attempts, 100);
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -214,7 +211,7 @@ TEST(RunEngine, RejectedAttemptsSpendNoSequenceNumber) {
 TEST(RunEngine, RefusesWhenEveryPositionIsFixed) {
   struct Case {
     const char* name;
-    int middleCount;
+    int bodyLength;
     std::array<const char*, 4> fixed;
   };
   const Case cases[] = {
@@ -223,10 +220,10 @@ TEST(RunEngine, RefusesWhenEveryPositionIsFixed) {
       {"three characters, boxes 1, 2 and 4 filled", 3, {"华", "通", "", "达"}},
   };
   for (const auto& c : cases) {
-    EngineSettings s = settings(c.middleCount);
+    EngineSettings s = settings(c.bodyLength);
     for (std::size_t i = 0; i < 4; ++i) s.fixed[i] = gbk(c.fixed[i]);
     EngineOutcome outcome;
-    const auto rows = runUntil(s, services(SeededDraw(1)), 10, &outcome);
+    const auto rows = runUntil(s, services(run::SeededDraw(1)), 10, &outcome);
     EXPECT_TRUE(rows.empty()) << c.name;
     EXPECT_EQ(outcome.attempts, 0) << c.name;
     ASSERT_TRUE(outcome.refusal) << c.name;
@@ -241,7 +238,7 @@ TEST(RunEngine, AFixedBoxBeyondTheBodyLengthHasNoEffect) {
   EngineSettings s = settings(3);
   s.fixed[3] = gbk("张");  // not in the pool
   EngineOutcome outcome;
-  const auto rows = runUntil(s, services(SeededDraw(4)), 200, &outcome);
+  const auto rows = runUntil(s, services(run::SeededDraw(4)), 200, &outcome);
   EXPECT_FALSE(outcome.refusal);
   ASSERT_EQ(rows.size(), 200u);
   for (const auto& row : rows) {
@@ -256,14 +253,14 @@ TEST(RunEngine, ABodyLengthOutsideTwoToFourGeneratesNothing) {
     s.fixed[0] = gbk("华");  // keeps L away from N for 0 and 5
     s.fixed[1] = gbk("通");
     EngineOutcome outcome;
-    EXPECT_TRUE(runUntil(s, services(SeededDraw(1)), 10, &outcome).empty()) << n;
+    EXPECT_TRUE(runUntil(s, services(run::SeededDraw(1)), 10, &outcome).empty()) << n;
     EXPECT_EQ(outcome.attempts, 0) << n;
   }
 }
 
 TEST(RunEngine, LeftRunningStopsAfterRow2001WhenEveryAttemptIsAccepted) {
   EngineOutcome outcome;
-  const auto rows = runUntil(settings(2), services(SeededDraw(2)), 100000, &outcome);
+  const auto rows = runUntil(settings(2), services(run::SeededDraw(2)), 100000, &outcome);
   // The attempt that finds 2000 rows standing sets the flag and still adds its row.
   ASSERT_EQ(rows.size(), 2001u);
   EXPECT_EQ(rows.back().cell(Column::Sequence), "2001");
@@ -273,7 +270,7 @@ TEST(RunEngine, LeftRunningStopsAfterRow2001WhenEveryAttemptIsAccepted) {
 
 TEST(RunEngine, LeftRunningStopsAt2000WhenTheLastAttemptIsRejected) {
   EngineSettings s = settings(2);
-  require(s, ElementBox::Metal);
+  require(s, calendar::Element::Metal);
   auto script = std::make_shared<Script>();
   // 2000 bodies of 金金, then 木木 for the attempt at the cap.
   script->numbers.assign(4000, drawFor("金"));
@@ -293,9 +290,9 @@ TEST(RunEngine, TheSameBodyMayComeTwice) {
 }
 
 TEST(RunEngine, TheSameSeedGivesTheSameRows) {
-  const auto first = runUntil(settings(3), services(SeededDraw(7)), 500);
-  const auto again = runUntil(settings(3), services(SeededDraw(7)), 500);
-  const auto other = runUntil(settings(3), services(SeededDraw(8)), 500);
+  const auto first = runUntil(settings(3), services(run::SeededDraw(7)), 500);
+  const auto again = runUntil(settings(3), services(run::SeededDraw(7)), 500);
+  const auto other = runUntil(settings(3), services(run::SeededDraw(8)), 500);
   EXPECT_EQ(first, again);
   EXPECT_NE(first, other);
 }
@@ -304,7 +301,7 @@ TEST(RunEngine, GivesUpAfter200000AttemptsInARowWithoutARow) {
   // Three bodies of 金 then 木 bodies only, while 金 is required: the misses are
   // counted from the last row, not from the start.
   EngineSettings s = settings(2);
-  require(s, ElementBox::Metal);
+  require(s, calendar::Element::Metal);
   auto script = std::make_shared<Script>();
   script->numbers.assign(6, drawFor("金"));
   script->numbers.resize(6 + 2 * kFruitlessAttemptLimit + 10, drawFor("木"));

@@ -1,4 +1,4 @@
-#include "generation/engine_thread.h"
+#include "generation/engine.h"
 
 #include "engine_support.h"
 #include "support/text_support.h"
@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <chrono>
 #include <condition_variable>
+#include <future>
 #include <mutex>
 
 namespace zeruda::generation {
@@ -43,16 +44,21 @@ std::shared_ptr<SettingsSnapshot> snapshotOf(EngineSettings s) {
   return std::make_shared<SettingsSnapshot>(std::move(s));
 }
 
+std::unique_ptr<EngineRun> start(EngineSettings s, std::uint32_t seed, RowList& list,
+                                 EngineRun::FinishHandler finished = {}) {
+  return startEngine(
+      snapshotOf(std::move(s)), services(run::SeededDraw(seed)),
+      [&list](const CandidateRow& row) { list.add(row); }, std::move(finished));
+}
+
 TEST(EngineThread, RunsUntilStoppedFromAnotherThread) {
   EngineSettings s = settings(2);
   s.fixed[0] = gbk("华");
-  std::atomic<int> stop{kStop};  // left set by an earlier run: starting clears it
   RowList list;
-  EngineThread engine(snapshotOf(s), stop, services(SeededDraw(7)),
-                      [&](const CandidateRow& row) { list.add(row); });
+  auto engine = start(s, 7, list);
   ASSERT_TRUE(list.waitFor(50));
-  engine.requestStop();
-  const EngineOutcome& outcome = engine.wait();
+  engine->requestStop();
+  const EngineOutcome& outcome = engine->wait();
   const auto rows = list.rows();
   EXPECT_EQ(outcome.rows, static_cast<int>(rows.size()));
   EXPECT_GE(rows.size(), 50u);
@@ -61,18 +67,16 @@ TEST(EngineThread, RunsUntilStoppedFromAnotherThread) {
     EXPECT_EQ(rows[i].cell(Column::Sequence), std::to_string(i + 1));
     EXPECT_EQ(utf8(rows[i].cell(Column::Body)).substr(0, 3), "华");
   }
-  EXPECT_TRUE(engine.finished());
+  EXPECT_TRUE(engine->finished());
 }
 
 TEST(EngineThread, ASeededRunOnItsThreadRepeatsItsRows) {
   auto run = [](std::uint32_t seed) {
-    std::atomic<int> stop{kRun};
     RowList list;
-    EngineThread engine(snapshotOf(settings(4)), stop, services(SeededDraw(seed)),
-                        [&](const CandidateRow& row) { list.add(row); });
+    auto engine = start(settings(4), seed, list);
     EXPECT_TRUE(list.waitFor(100));
-    engine.requestStop();
-    engine.wait();
+    engine->requestStop();
+    engine->wait();
     auto rows = list.rows();
     rows.resize(100);
     return rows;
@@ -80,66 +84,67 @@ TEST(EngineThread, ASeededRunOnItsThreadRepeatsItsRows) {
   EXPECT_EQ(run(31), run(31));
 }
 
-TEST(EngineThread, AnImpossibleRequestRunsWithoutRowsUntilStopped) {
+TEST(EngineThread, AnImpossibleRequestGivesUpWithoutRows) {
   // 金 is of the element 金; with 木 and 水 both required the one free position
   // cannot bring both.
   EngineSettings s = settings(2);
   s.fixed[0] = gbk("金");
-  require(s, ElementBox::Wood);
-  require(s, ElementBox::Water);
-  std::atomic<int> stop{kRun};
+  require(s, calendar::Element::Wood);
+  require(s, calendar::Element::Water);
   RowList list;
-  EngineThread engine(snapshotOf(s), stop, services(SeededDraw(3)),
-                      [&](const CandidateRow& row) { list.add(row); });
-  std::this_thread::sleep_for(50ms);
-  EXPECT_FALSE(engine.finished());
-  engine.requestStop();
-  const EngineOutcome& outcome = engine.wait();
+  auto engine = start(s, 3, list);
+  const EngineOutcome& outcome = engine->wait();
   EXPECT_EQ(outcome.rows, 0);
-  EXPECT_GT(outcome.attempts, 0);
+  EXPECT_EQ(outcome.attempts, kFruitlessAttemptLimit);
+  EXPECT_TRUE(outcome.gaveUp);
   EXPECT_FALSE(outcome.refusal);
 }
 
-TEST(EngineThread, ReachesTheCapAndSetsTheSharedFlag) {
-  std::atomic<int> stop{kRun};
+TEST(EngineThread, ReachesTheCapAndSetsItsOwnFlag) {
   RowList list;
-  EngineThread engine(snapshotOf(settings(2)), stop, services(SeededDraw(12)),
-                      [&](const CandidateRow& row) { list.add(row); });
-  const EngineOutcome& outcome = engine.wait();
+  auto engine = start(settings(2), 12, list);
+  const EngineOutcome& outcome = engine->wait();
   EXPECT_EQ(outcome.rows, 2001);
-  EXPECT_EQ(stop.load(), kStop);
+  EXPECT_TRUE(outcome.capped);
+  EXPECT_TRUE(engine->stopRequested());
 }
 
 TEST(EngineThread, ReportsARefusalWhenItFinishes) {
   EngineSettings s = settings(2);
   s.fixed[2] = gbk("华");
   s.fixed[3] = gbk("通");
-  std::atomic<int> stop{kRun};
+  RowList list;
   std::optional<UserMessage> shown;
-  EngineThread engine(
-      snapshotOf(s), stop, services(SeededDraw(1)),
-      [](const CandidateRow&) { ADD_FAILURE() << "no row expected"; },
-      [&](const EngineOutcome& outcome) { shown = outcome.refusal; });
-  engine.wait();
+  auto engine = start(s, 1, list, [&](const EngineOutcome& outcome) { shown = outcome.refusal; });
+  engine->wait();
   ASSERT_TRUE(shown);
   EXPECT_EQ(utf8(shown->caption), "特别提示");
+  EXPECT_TRUE(list.rows().empty());
 }
 
-TEST(EngineThread, StopsWhenItsOwnerGoesAway) {
-  std::atomic<int> stop{kRun};
-  RowList list;
-  {
-    EngineSettings s = settings(2);
-    s.autoPick = true;
-    s.starLevelIndex = 4;
-    EngineThread engine(snapshotOf(s), stop, services(SeededDraw(5)),
-                        [&](const CandidateRow& row) { list.add(row); });
-    ASSERT_TRUE(list.waitFor(1));
-  }
-  EXPECT_EQ(stop.load(), kStop);
-  const std::size_t after = list.rows().size();
-  std::this_thread::sleep_for(10ms);
-  EXPECT_EQ(list.rows().size(), after);
+TEST(EngineThread, TwoRunsStopApart) {
+  RowList firstRows;
+  auto first = start(settings(2), 5, firstRows);
+  // The second run holds its first row until the first run has ended, so it can
+  // neither finish nor reach its cap meanwhile.
+  std::promise<void> arrived, release;
+  std::shared_future<void> released = release.get_future().share();
+  auto second = startEngine(snapshotOf(settings(3)), services(run::SeededDraw(6)),
+                            [&, once = std::make_shared<std::once_flag>()](const CandidateRow&) {
+                              std::call_once(*once, [&] {
+                                arrived.set_value();
+                                released.wait();
+                              });
+                            });
+  arrived.get_future().wait();
+  ASSERT_TRUE(firstRows.waitFor(1));
+  first->requestStop();
+  first->wait();
+  EXPECT_FALSE(second->stopRequested());
+  EXPECT_FALSE(second->finished());
+  release.set_value();
+  second->requestStop();
+  EXPECT_GE(second->wait().rows, 1);
 }
 
 }  // namespace

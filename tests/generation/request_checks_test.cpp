@@ -17,36 +17,35 @@ CompanyForm filledForm() {
   return form;
 }
 
-void tick(CompanyForm& form, std::initializer_list<ElementBox> boxes) {
-  for (auto box : boxes) form.elements[static_cast<std::size_t>(box)] = true;
+void want(CompanyForm& form, std::initializer_list<calendar::Element> elements) {
+  for (auto element : elements) form.wantedElements[static_cast<std::size_t>(element)] = true;
 }
 
 TEST(DefaultCompanyForm, OpensWithChengduTechnologyAndTwoCharacters) {
   const CompanyForm form = defaultCompanyForm();
   EXPECT_EQ(utf8(form.prefix), "成都");
   EXPECT_EQ(utf8(form.suffix), "科技有限公司");
-  EXPECT_EQ(form.middleCountText, "2");
-  EXPECT_EQ(middleCountOf(form), 2);
+  EXPECT_EQ(form.bodyLength, 2);
 }
 
 TEST(ElementCountCheck, MoreElementsThanCharactersAreRefused) {
   CompanyForm form = filledForm();
-  tick(form, {ElementBox::Metal, ElementBox::Water, ElementBox::Fire});
+  want(form, {calendar::Element::Metal, calendar::Element::Water, calendar::Element::Fire});
   auto message = elementCountCheck(form);
   ASSERT_TRUE(message);
   EXPECT_EQ(utf8(message->text), "可包含五行个数超过中间字总个数，请重新选择！");
   EXPECT_EQ(message->icon, MessageIcon::None);
   EXPECT_EQ(message->caption, "");
-  EXPECT_EQ(message->focus, "");
+  EXPECT_EQ(message->focus, Field::None);
 }
 
 TEST(ElementCountCheck, AsManyElementsAsCharactersPass) {
   CompanyForm form = filledForm();
-  tick(form, {ElementBox::Metal, ElementBox::Water, ElementBox::Fire});
-  form.middleCountText = "3";
+  want(form, {calendar::Element::Metal, calendar::Element::Water, calendar::Element::Fire});
+  form.bodyLength = 3;
   EXPECT_FALSE(elementCountCheck(form));
-  form.middleCountText = "4";
-  tick(form, {ElementBox::Wood, ElementBox::Earth});
+  form.bodyLength = 4;
+  want(form, {calendar::Element::Wood, calendar::Element::Earth});
   EXPECT_TRUE(elementCountCheck(form));
 }
 
@@ -59,7 +58,7 @@ struct StageCase {
   bool shop;
   bool raw;
   const char* message;  // empty: the check passes
-  const char* focus;
+  Field focus;
 };
 
 CompanyForm formOf(const StageCase& c) {
@@ -82,40 +81,43 @@ void expectStage(const StageCase& c, const std::optional<UserMessage>& message) 
   EXPECT_EQ(utf8(message->text), c.message) << c.name;
   EXPECT_EQ(utf8(message->caption), "系统提示") << c.name;
   EXPECT_EQ(message->icon, MessageIcon::Warning) << c.name;
-  EXPECT_EQ(utf8(message->focus), c.focus) << c.name;
+  EXPECT_EQ(message->focus, c.focus) << c.name;
 }
 
 TEST(FirstCheck, JudgesTheChinesePartOfEachField) {
   const StageCase cases[] = {
-      {"all filled", "张", "三", "成都", "科技有限公司", false, false, "", ""},
+      {"all filled", "张", "三", "成都", "科技有限公司", false, false, "", Field::None},
       {"surname in Latin letters only", "Zhang", "三", "成都", "科技有限公司", false, false,
-       "请填写公司法人姓,只可输入中文！", "公司法人姓"},
-      {"Latin surname taken as typed", "Zhang", "三", "成都", "科技有限公司", false, true, "", ""},
+       "请填写公司法人姓,只可输入中文！", Field::LegalSurname},
+      {"Latin surname taken as typed", "Zhang", "三", "成都", "科技有限公司", false, true, "",
+       Field::None},
       {"given name of digits and blanks", "张", " 12 ", "成都", "科技有限公司", false, false,
-       "请填写公司法人名,只可输入中文！", "公司法人名"},
+       "请填写公司法人名,只可输入中文！", Field::LegalGivenName},
       {"empty prefix", "张", "三", "", "科技有限公司", false, false,
-       "请填写公司名称的地域前缀,只可输入中文！没有地域前缀时勾选 [取店铺、品牌名]", "公司前缀"},
+       "请填写公司名称的地域前缀,只可输入中文！没有地域前缀时勾选 [取店铺、品牌名]",
+       Field::RegionPrefix},
       {"suffix in Latin letters", "张", "三", "成都", "ltd", false, false,
-       "请填写公司名称的行业后缀,只可输入中文！没有行业后缀时勾选 [取店铺、品牌名]", "公司后缀"},
+       "请填写公司名称的行业后缀,只可输入中文！没有行业后缀时勾选 [取店铺、品牌名]",
+       Field::TradeSuffix},
       {"the surname is reported before the suffix", "", "三", "成都", "", false, false,
-       "请填写公司法人姓,只可输入中文！", "公司法人姓"},
-      {"a shop passes with everything empty", "", "", "", "", true, false, "", ""},
+       "请填写公司法人姓,只可输入中文！", Field::LegalSurname},
+      {"a shop passes with everything empty", "", "", "", "", true, false, "", Field::None},
   };
   for (const auto& c : cases) expectStage(c, firstCheck(formOf(c)));
 }
 
 TEST(SecondCheck, AlwaysWantsTheNameAndForCompaniesPrefixAndSuffix) {
   const StageCase cases[] = {
-      {"all filled", "张", "三", "成都", "科技有限公司", false, false, "", ""},
+      {"all filled", "张", "三", "成都", "科技有限公司", false, false, "", Field::None},
       {"shop with an empty surname", "", "三", "", "", true, false, "请填写公司法人代表的姓氏！",
-       "公司法人姓"},
+       Field::LegalSurname},
       {"shop with an empty given name", "张", "", "", "", true, false, "请填写公司法人代表的名字！",
-       "公司法人名"},
-      {"shop without prefix and suffix", "张", "三", "", "", true, false, "", ""},
+       Field::LegalGivenName},
+      {"shop without prefix and suffix", "张", "三", "", "", true, false, "", Field::None},
       {"company without prefix", "张", "三", "", "科技有限公司", false, false,
-       "请填写公司名称的地域前缀！没有地域前缀时勾选 [取店铺、品牌名]", "公司前缀"},
+       "请填写公司名称的地域前缀！没有地域前缀时勾选 [取店铺、品牌名]", Field::RegionPrefix},
       {"company without suffix", "张", "三", "成都", "", false, false,
-       "请填写公司所属行业！取店铺、品牌名时请勾选 [取店铺、品牌名]", "公司后缀"},
+       "请填写公司所属行业！取店铺、品牌名时请勾选 [取店铺、品牌名]", Field::TradeSuffix},
   };
   for (const auto& c : cases) expectStage(c, secondCheck(formOf(c)));
 }
@@ -147,13 +149,13 @@ TEST(NormaliseTexts, LeavesTextsAsTypedWhenAskedTo) {
   EXPECT_EQ(form.fixed[0], "x");
 }
 
-TEST(MatchElementBoxes, ReplacesTheUsersTicksByTheFavourableElements) {
+TEST(ChooseFavourableElements, ReplacesTheUsersChoiceByTheFavourableElements) {
   CompanyForm form = filledForm();
-  tick(form, {ElementBox::Wood, ElementBox::Fire});
-  matchElementBoxes(form, gbk("金水"));
-  EXPECT_EQ(form.elements, (std::array<bool, 5>{true, false, true, false, false}));
-  matchElementBoxes(form, "");
-  EXPECT_EQ(form.elements, (std::array<bool, 5>{}));
+  want(form, {calendar::Element::Wood, calendar::Element::Fire});
+  chooseFavourableElements(form, gbk("金水"));
+  EXPECT_EQ(form.wantedElements, (ElementSet{true, false, true, false, false}));
+  chooseFavourableElements(form, "");
+  EXPECT_EQ(form.wantedElements, (ElementSet{}));
 }
 
 TEST(AutoPickToggled, WarnsOnlyWhenTicked) {
@@ -179,7 +181,7 @@ class RunCheck : public testing::TestWithParam<RunCheckCase> {};
 TEST_P(RunCheck, RefusesARunNoBodyCouldPass) {
   const RunCheckCase& c = GetParam();
   EngineSettings settings;
-  settings.middleCount = c.length;
+  settings.bodyLength = c.length;
   for (std::size_t i = 0; i < 4; ++i) settings.fixed[i] = gbk(c.fixed[i]);
   settings.required = c.required;
   const auto message = runCheck(settings);
@@ -219,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
             "名字中间字个数与限定字个数一样了，软件将不生成名字，请减少限定字后，重新开始"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RunCheck, TheElementRefusalWarnsAndSendsTheFocusToTheFirstElementBox) {
+TEST(RunCheck, TheElementRefusalWarnsAboutTheWantedElements) {
   EngineSettings settings;
   settings.fixed[0] = gbk("华");
   settings.required = {true, true, false, false, false};
@@ -227,7 +229,7 @@ TEST(RunCheck, TheElementRefusalWarnsAndSendsTheFocusToTheFirstElementBox) {
   ASSERT_TRUE(message);
   EXPECT_EQ(utf8(message->caption), "特别提示");
   EXPECT_EQ(message->icon, MessageIcon::Warning);
-  EXPECT_EQ(utf8(message->focus), "选择框3");
+  EXPECT_EQ(message->focus, Field::WantedElements);
 }
 
 }  // namespace

@@ -21,10 +21,7 @@ CompanyForm zhangSan() {
   CompanyForm form = defaultCompanyForm();
   form.surname = gbk("张");
   form.givenName = gbk("三");
-  form.birthDate = {1985, 6, 15};
-  form.lunarReading = calendar::LunarDate{1985, 4, 27, false};
-  form.hourIndex = 8;
-  form.minuteIndex = 30;
+  form.birthMoment = {1985, 6, 15, 8, 30, 0};
   return form;
 }
 
@@ -53,7 +50,7 @@ TEST_F(GenerationRequest, APassingRequestWritesTheProfileAndSaysHowToStart) {
             "正在生成名字，请稍侯.......点击确定后，将停止生成名字");
   EXPECT_EQ(utf8(outcome.start->waitMessage.caption), "特别提示");
   EXPECT_EQ(outcome.start->waitMessage.icon, MessageIcon::Information);
-  EXPECT_EQ(outcome.start->settings.middleCount, 2);
+  EXPECT_EQ(outcome.start->settings.bodyLength, 2);
   EXPECT_EQ(utf8(outcome.start->settings.prefix), "成都");
 }
 
@@ -82,9 +79,7 @@ TEST_F(GenerationRequest, TheProfileHoldsTheChartAndTheBaseScore) {
 TEST_F(GenerationRequest, MissingElementsLowerTheBaseScore) {
   // 2000-01-01 0:00: 己卯 丙子 戊午 壬子, elements 土木 火水 土火 水水: 金 missing.
   CompanyForm form = zhangSan();
-  form.birthDate = {2000, 1, 1};
-  form.hourIndex = 0;
-  form.minuteIndex = 0;
+  form.birthMoment = {2000, 1, 1, 0, 0, 0};
   const RequestOutcome outcome = runGenerationRequest(form);
   ASSERT_TRUE(outcome.start);
   const profile::LegalPersonProfile stored = profile::readLegalPersonProfile(profileFile());
@@ -96,14 +91,14 @@ TEST_F(GenerationRequest, MissingElementsLowerTheBaseScore) {
 
 TEST_F(GenerationRequest, ALeapMonthIsMarkedInTheLunarDate) {
   CompanyForm form = zhangSan();
-  form.lunarReading = calendar::LunarDate{2020, 4, 5, true};
+  form.birthMoment = {2020, 5, 27, 8, 30, 0};  // 闰四月初一 fell on 23 May 2020
   ASSERT_TRUE(runGenerationRequest(form).start);
   EXPECT_EQ(utf8(profile::readLegalPersonProfile(profileFile()).lunarBirth), "2020年闰4月5日");
 }
 
 TEST_F(GenerationRequest, TooManyElementsStopBeforeAnythingIsWritten) {
   CompanyForm form = zhangSan();
-  form.elements = {true, false, true, true, false};
+  form.wantedElements = {true, false, true, true, false};
   const RequestOutcome outcome = runGenerationRequest(form);
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(utf8(outcome.message->text), "可包含五行个数超过中间字总个数，请重新选择！");
@@ -114,7 +109,7 @@ TEST_F(GenerationRequest, TooManyElementsStopBeforeAnythingIsWritten) {
 TEST_F(GenerationRequest, ARunNoBodyCouldPassStopsBeforeAnythingIsWritten) {
   CompanyForm form = zhangSan();
   form.fixed[0] = gbk("华");
-  form.elements = {false, true, false, true, false};
+  form.wantedElements = {false, true, false, true, false};
   const RequestOutcome outcome = runGenerationRequest(form);
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(utf8(outcome.message->text),
@@ -129,7 +124,7 @@ TEST_F(GenerationRequest, ALatinSurnameFailsTheFirstStage) {
   const RequestOutcome outcome = runGenerationRequest(form);
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(utf8(outcome.message->text), "请填写公司法人姓,只可输入中文！");
-  EXPECT_EQ(utf8(outcome.message->focus), "公司法人姓");
+  EXPECT_EQ(outcome.message->focus, Field::LegalSurname);
   EXPECT_EQ(outcome.form.surname, "Zhang");  // the first stage changes no text
   EXPECT_FALSE(profileWritten());
 }
@@ -171,29 +166,30 @@ TEST_F(GenerationRequest, APrefixWithLatinLettersKeepsItsChinesePart) {
 
 TEST_F(GenerationRequest, AutoMatchReplacesTheTickedElements) {
   CompanyForm form = zhangSan();
-  form.middleCountText = "4";
+  form.bodyLength = 4;
   form.autoElements = true;
-  form.elements = {false, true, false, true, false};
+  form.wantedElements = {false, true, false, true, false};
   const RequestOutcome outcome = runGenerationRequest(form);
   const std::string favourable = chart::elementStrength({1985, 6, 15, 8, 30, 0}).favourable;
   ASSERT_FALSE(favourable.empty());
-  const auto& captions = elementBoxCaptions();
-  for (std::size_t box = 0; box < kElementBoxCount; ++box) {
-    const bool inFavourable = favourable.find(captions[box]) != std::string::npos;
-    EXPECT_EQ(outcome.form.elements[box], inFavourable) << utf8(captions[box]);
+  for (int e = 0; e < calendar::kElementCount; ++e) {
+    const auto element = calendar::elementText(static_cast<calendar::Element>(e));
+    const bool inFavourable = favourable.find(element) != std::string::npos;
+    EXPECT_EQ(outcome.form.wantedElements[static_cast<std::size_t>(e)], inFavourable)
+        << utf8(std::string(element));
   }
   ASSERT_TRUE(outcome.start);
-  EXPECT_EQ(outcome.start->settings.required, outcome.form.elements);
+  EXPECT_EQ(outcome.start->settings.required, outcome.form.wantedElements);
 }
 
 TEST_F(GenerationRequest, AutoMatchStaysEvenWhenALaterCheckFails) {
   CompanyForm form = zhangSan();
   form.autoElements = true;
   form.surname = "";
-  form.middleCountText = "4";
+  form.bodyLength = 4;
   const RequestOutcome outcome = runGenerationRequest(form);
   ASSERT_TRUE(outcome.message);
-  EXPECT_NE(outcome.form.elements, (std::array<bool, 5>{}));
+  EXPECT_NE(outcome.form.wantedElements, (ElementSet{}));
 }
 
 TEST_F(GenerationRequest, ACharacterTableThatCannotBeOpenedStopsTheRequestByName) {

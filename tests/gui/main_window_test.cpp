@@ -3,6 +3,7 @@
 #include "find_control.h"
 #include "gui/evaluation_window.h"
 #include "gui/lookup_window.h"
+#include "gui/result_columns.h"
 #include "gui/secondary_window.h"
 #include "gui/window_texts.h"
 #include "main_window_fixture.h"
@@ -195,6 +196,30 @@ class MainWindowTest : public zeruda::gui::test::MainWindowFixture {
                        : what == "height" ? widget->height()
                                           : widget->y();
     QCOMPARE(actual, expected);
+  }
+
+  void resultColumnsKeepTheirSharesOfThePage_data() {
+    QTest::addColumn<int>("pageWidth");
+    QTest::addColumn<QList<int>>("widths");
+    QTest::newRow("design width") << 864 << QList<int>{45, 240, 78, 95, 105, 110, 95};
+    // 1000 × 45 / 864 = 52.08, × 240 = 277.8 …: fractions of a pixel drop.
+    QTest::newRow("wider") << 1000 << QList<int>{52, 277, 90, 109, 121, 127, 109};
+    QTest::newRow("half") << 432 << QList<int>{22, 120, 39, 47, 52, 55, 47};
+    QTest::newRow("negative") << -50 << QList<int>{0, 0, 0, 0, 0, 0, 0};
+  }
+  void resultColumnsKeepTheirSharesOfThePage() {
+    QFETCH(int, pageWidth);
+    QFETCH(QList<int>, widths);
+    const auto got = zeruda::gui::resultColumnWidths(pageWidth);
+    QCOMPARE(QList<int>(got.begin(), got.end()), widths);
+  }
+
+  void resultRowsAlternateGreyAndWhiteByTheirNumber() {
+    QCOMPARE(zeruda::gui::resultRowBackground(1), QColor(0xEC, 0xEC, 0xEC));
+    QCOMPARE(zeruda::gui::resultRowBackground(2000), QColor(Qt::white));
+    QCOMPARE(zeruda::gui::resultRowBackground(2001), QColor(0xEC, 0xEC, 0xEC));
+    QCOMPARE(zeruda::gui::resultListWidth(864), 844);
+    QCOMPARE(zeruda::gui::resultListWidth(10), 0);
   }
 
   void articleViewTakesTheRestBesideTheTree() {

@@ -12,7 +12,7 @@
 
 namespace zeruda::gui::test {
 
-inline int colourDistance(QColor a, pictures::Colour b) {
+inline int colourDistance(QColor a, Rgb b) {
   return std::abs(a.red() - b.r) + std::abs(a.green() - b.g) + std::abs(a.blue() - b.b);
 }
 

@@ -100,7 +100,7 @@ TEST_P(CompanyNameReportRefusal, NamesTheProblemAndFocusesTheBody) {
   EXPECT_EQ(utf8(outcome.refusal->text), GetParam().message);
   EXPECT_EQ(utf8(outcome.refusal->caption), "提示");
   EXPECT_EQ(outcome.refusal->icon, MessageIcon::Warning);
-  EXPECT_EQ(utf8(outcome.refusal->focus), "编辑框名字主体");
+  EXPECT_EQ(outcome.refusal->focus, Field::NameBody);
 }
 
 INSTANTIATE_TEST_SUITE_P(Bodies, CompanyNameReportRefusal,

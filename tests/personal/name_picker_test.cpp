@@ -74,7 +74,7 @@ TEST(CharacterGroups, ACountWithoutCharactersTakesTheNearestAndItsCount) {
   // 一 1, 大 3, 明 and 林 8: nothing at 2, 4-7 or 9-24.
   const std::string text = gbk("# comment\n光明\t一大明林\n");
   const CharacterGroups groups(text);
-  generation::DrawInteger first = [](int low, int) { return low; };
+  run::DrawInteger first = [](int low, int) { return low; };
   const struct {
     int drawn;
     const char* character;
@@ -85,7 +85,7 @@ TEST(CharacterGroups, ACountWithoutCharactersTakesTheNearestAndItsCount) {
     EXPECT_EQ(utf8(picked.character), c.character) << c.drawn;
     EXPECT_EQ(picked.strokes, c.strokes) << c.drawn;
   }
-  generation::DrawInteger last = [](int, int high) { return high; };
+  run::DrawInteger last = [](int, int high) { return high; };
   EXPECT_EQ(utf8(groups.pick(8, last).character), "林");  // 明 and 林 share the count
 }
 

@@ -21,9 +21,7 @@ using test::utf8;
 PersonalForm wangBoy() {
   PersonalForm form;
   form.surname = gbk("王");
-  form.birthDate = {2024, 3, 1};
-  form.lunarReading = calendar::LunarDate{2024, 1, 21, false};
-  form.hourIndex = 8;
+  form.birthMoment = {2024, 3, 1, 8, 0, 0};
   return form;
 }
 
@@ -40,30 +38,33 @@ TEST_F(PersonalRequest, RefusalsComeInTheirOrderAndWriteNothing) {
     const char* fixed;  // nullptr: nothing fixed
     const char* text;
     const char* caption;
-    const char* focus;
+    Field focus;
   };
   const Case cases[] = {
-      {"compound surname first", "欧阳", 3, "x", "复姓不可以使用三个字的名字！", "特别提示", ""},
-      {"empty surname", "  ", 2, nullptr, "您未输入合法内容！", "提示", "编辑框姓"},
-      {"latin surname", "Wang", 2, nullptr, "您未输入合法内容！", "提示", "编辑框姓"},
-      {"middle not a character", "王x王", 2, nullptr, "您未输入合法内容！", "提示", "编辑框姓"},
-      {"three surname characters", "欧阳王", 2, nullptr, "您未输入合法内容！", "提示", "编辑框姓"},
-      {"empty fixed box", "王", 2, "", "您未输入合法内容！", "提示", "编辑框固定字"},
-      {"two fixed characters", "王", 2, "明亮", "您未输入合法内容！", "提示", "编辑框固定字"},
+      {"compound surname first", "欧阳", 3, "x", "复姓不可以使用三个字的名字！", "特别提示",
+       Field::None},
+      {"empty surname", "  ", 2, nullptr, "您未输入合法内容！", "提示", Field::PersonSurname},
+      {"latin surname", "Wang", 2, nullptr, "您未输入合法内容！", "提示", Field::PersonSurname},
+      {"middle not a character", "王x王", 2, nullptr, "您未输入合法内容！", "提示",
+       Field::PersonSurname},
+      {"three surname characters", "欧阳王", 2, nullptr, "您未输入合法内容！", "提示",
+       Field::PersonSurname},
+      {"empty fixed box", "王", 2, "", "您未输入合法内容！", "提示", Field::PersonFixedCharacter},
+      {"two fixed characters", "王", 2, "明亮", "您未输入合法内容！", "提示",
+       Field::PersonFixedCharacter},
   };
   for (const Case& c : cases) {
     PersonalForm form = wangBoy();
     form.surname = gbk(c.surname);
     form.givenLength = c.length;
-    form.fixCharacter = c.fixed != nullptr;
-    if (c.fixed) form.fixedCharacter = gbk(c.fixed);
+    if (c.fixed) form.fixed = FixedCharacter{1, gbk(c.fixed)};
     const PersonalRequestOutcome outcome = runPersonalRequest(form);
     ASSERT_TRUE(outcome.message) << c.name;
     EXPECT_FALSE(outcome.start) << c.name;
     EXPECT_EQ(utf8(outcome.message->text), c.text) << c.name;
     EXPECT_EQ(utf8(outcome.message->caption), c.caption) << c.name;
     EXPECT_EQ(outcome.message->icon, MessageIcon::Warning) << c.name;
-    EXPECT_EQ(utf8(outcome.message->focus), c.focus) << c.name;
+    EXPECT_EQ(outcome.message->focus, c.focus) << c.name;
   }
   EXPECT_FALSE(std::filesystem::exists(profile::profilePath()));
 }
@@ -113,9 +114,7 @@ TEST_F(PersonalRequest, AFixedPositionPastTheNameMovesToItsLastCharacter) {
   PersonalForm form = wangBoy();
   form.surname = gbk("欧阳");
   form.givenLength = 1;
-  form.fixCharacter = true;
-  form.fixedPositionIndex = 2;
-  form.fixedCharacter = gbk("明");
+  form.fixed = FixedCharacter{3, gbk("明")};
   const PersonalRequestOutcome outcome = runPersonalRequest(form);
   ASSERT_TRUE(outcome.start);
   EXPECT_EQ(outcome.start->settings.fixedPosition, 1);

@@ -15,9 +15,6 @@ using test::utf8;
 
 using Found = Result<std::optional<std::string>>;
 
-constexpr int kRun = static_cast<int>(generation::StopState::kRun);
-constexpr int kStop = static_cast<int>(generation::StopState::kStop);
-
 // Keeps the records in memory; fails from record `failAt` on when asked to.
 struct MemoryRecorder final : NameRecorder {
   std::vector<NameRecord>* kept;
@@ -32,7 +29,7 @@ struct MemoryRecorder final : NameRecorder {
 
 // Draws that pick the given boys' characters in turn: for each, its count, then its
 // place in the group of that count.
-generation::DrawInteger picking(std::vector<const char*> characters) {
+run::DrawInteger picking(std::vector<const char*> characters) {
   std::vector<int> numbers;
   for (const char* utf8Character : characters) {
     const std::string c = gbk(utf8Character);
@@ -59,11 +56,11 @@ struct RunResult {
   WorkerOutcome outcome;
   std::vector<NameRow> rows;
   std::vector<NameRecord> records;
-  int flag = kRun;  // the stop flag as the run left it
+  bool stopped = false;  // the stop flag as the run left it
 };
 
 // A run that stops after `names` names (0: never by itself).
-RunResult run(const WorkerSettings& settings, generation::DrawInteger draw, int names,
+RunResult run(const WorkerSettings& settings, run::DrawInteger draw, int names,
               numerology::ElementLookup lookup = {}, int failAt = 0) {
   RunResult result;
   auto recorder = std::make_unique<MemoryRecorder>();
@@ -71,12 +68,12 @@ RunResult run(const WorkerSettings& settings, generation::DrawInteger draw, int 
   recorder->failAt = failAt;
   if (!lookup) lookup = [](std::string_view) { return Found(std::nullopt); };
   WorkerServices services{std::move(draw), std::move(lookup), std::move(recorder)};
-  std::atomic<int> stop{kRun};
+  run::StopFlag stop;
   result.outcome = runNamingWorker(settings, stop, services, [&](const NameRow& row) {
     result.rows.push_back(row);
-    if (static_cast<int>(result.rows.size()) == names) stop.store(kStop);
+    if (static_cast<int>(result.rows.size()) == names) stop.requestStop();
   });
-  result.flag = stop.load();
+  result.stopped = stop.stopRequested();
   return result;
 }
 
@@ -142,12 +139,12 @@ TEST(NamingWorker, RecommendsNamesOfTheWantedLevelOnce) {
 }
 
 TEST(NamingWorker, EndsByItselfAtTheCapAndSaysSo) {
-  const RunResult r = run(wang(2), generation::SeededDraw(7), 0);
+  const RunResult r = run(wang(2), run::SeededDraw(7), 0);
   EXPECT_EQ(r.outcome.names, kNameCap);
   EXPECT_EQ(r.rows.size(), static_cast<std::size_t>(kNameCap));
   EXPECT_EQ(r.records.size(), static_cast<std::size_t>(kNameCap));
   EXPECT_TRUE(r.outcome.capped);
-  EXPECT_EQ(r.flag, kStop);
+  EXPECT_TRUE(r.stopped);
 }
 
 TEST(NamingWorker, AScratchTableThatFailsEndsTheRunWithAMessage) {

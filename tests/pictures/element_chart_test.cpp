@@ -34,7 +34,7 @@ TEST(ElementChart, MissingElementStandsEmptyAndTagsNameDayMasterAndFavourable) {
   const auto texts = textsOf(picture);
   EXPECT_TRUE(holdsRun(texts, {"0.3", "金", "喜用", "缺"}));
   EXPECT_TRUE(holdsRun(texts, {"3.5", "土", "日主"}));
-  const pictures::Colour gold = pictures::elementColours(gbk("金")).strong;
+  const Rgb gold = pictures::elementColours(gbk("金")).strong;
   int emptyBars = 0, goldFills = 0;
   for (const auto& box : picture.boxes) {
     emptyBars += !box.fill && box.stroke == gold && box.dashed;

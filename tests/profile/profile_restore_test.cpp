@@ -26,10 +26,10 @@ TEST_F(Restore, OnFirstStartFieldsAreEmptySelectorsAtZeroAndTheBoxHasLabelsOnly)
   EXPECT_EQ(restored.givenName, "");
   EXPECT_EQ(restored.regionPrefix, "");
   EXPECT_EQ(restored.tradeSuffix, "");
-  EXPECT_EQ(restored.hourIndex, 0);
-  EXPECT_EQ(restored.minuteIndex, 0);
+  EXPECT_EQ(restored.hour, 0);
+  EXPECT_EQ(restored.minute, 0);
   EXPECT_EQ(restored.birth, (DateTime{2000, 1, 1, 0, 0, 0}));
-  EXPECT_EQ(utf8(restored.chartBox),
+  EXPECT_EQ(utf8(restored.chartSummary),
             "\r\n\r\n\r\n\r\n     法人生辰八字信息\r\n\r\n"
             "\t公历：\r\n\t农历：\r\n\t时辰：（）\r\n\t属相：\r\n"
             "\t四柱：\r\n\t八字：\r\n\t五行：\r\n\t纳音：\r\n");
@@ -47,9 +47,9 @@ TEST_F(Restore, ASavedProfileFillsTheFormAndTheChartBox) {
   EXPECT_EQ(utf8(restored.regionPrefix), "成都");
   EXPECT_EQ(utf8(restored.tradeSuffix), "科技有限公司");
   EXPECT_EQ(restored.birth, (DateTime{1985, 6, 15, 23, 30, 0}));
-  EXPECT_EQ(restored.hourIndex, 23);
-  EXPECT_EQ(restored.minuteIndex, 30);
-  EXPECT_EQ(utf8(restored.chartBox),
+  EXPECT_EQ(restored.hour, 23);
+  EXPECT_EQ(restored.minute, 30);
+  EXPECT_EQ(utf8(restored.chartSummary),
             "\r\n\r\n\r\n\r\n     法人生辰八字信息\r\n\r\n"
             "\t公历：1985年6月15日23时30分\r\n"
             "\t农历：1985年4月27日\r\n"
@@ -65,36 +65,36 @@ TEST_F(Restore, HourAndMinuteComeFromTheirOwnKeysNotFromTheDateText) {
   store("[法人资料]\r\n公历=1990年3月1日8时30分\r\n法人时=9\r\n法人分=45\r\n");
   StartupRestore restored = restoreOnStartup(file());
   EXPECT_EQ(restored.birth.date(), (calendar::Date{1990, 3, 1}));
-  EXPECT_EQ(restored.hourIndex, 9);
-  EXPECT_EQ(restored.minuteIndex, 45);
+  EXPECT_EQ(restored.hour, 9);
+  EXPECT_EQ(restored.minute, 45);
 }
 
-struct SelectorCase {
+struct ClockCase {
   const char* name;
-  const char* hour;
-  const char* minute;
-  int hourIndex;
-  int minuteIndex;
+  const char* storedHour;
+  const char* storedMinute;
+  int hour;
+  int minute;
 };
 
-class RestoreSelectors : public Restore, public testing::WithParamInterface<SelectorCase> {};
+class RestoreClock : public Restore, public testing::WithParamInterface<ClockCase> {};
 
-TEST_P(RestoreSelectors, AlwaysLeaveAValidSelection) {
-  store(("[法人资料]\r\n法人时=" + std::string(GetParam().hour) +
-         "\r\n法人分=" + GetParam().minute + "\r\n")
+TEST_P(RestoreClock, AlwaysGivesARealHourAndMinute) {
+  store(("[法人资料]\r\n法人时=" + std::string(GetParam().storedHour) +
+         "\r\n法人分=" + GetParam().storedMinute + "\r\n")
             .c_str());
   EvaluationRestore restored = restoreIntoEvaluation(file());
-  EXPECT_EQ(restored.hourIndex, GetParam().hourIndex);
-  EXPECT_EQ(restored.minuteIndex, GetParam().minuteIndex);
+  EXPECT_EQ(restored.hour, GetParam().hour);
+  EXPECT_EQ(restored.minute, GetParam().minute);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, RestoreSelectors,
-                         testing::Values(SelectorCase{"Last", "23", "59", 23, 59},
-                                         SelectorCase{"Empty", "", "", 0, 0},
-                                         SelectorCase{"HourTooLarge", "24", "60", 0, 0},
-                                         SelectorCase{"Negative", "-1", "-5", 0, 0},
-                                         SelectorCase{"Text", "八", "半", 0, 0},
-                                         SelectorCase{"NumberThenText", "8时", "30分", 8, 30}),
+INSTANTIATE_TEST_SUITE_P(Values, RestoreClock,
+                         testing::Values(ClockCase{"Last", "23", "59", 23, 59},
+                                         ClockCase{"Empty", "", "", 0, 0},
+                                         ClockCase{"HourTooLarge", "24", "60", 0, 0},
+                                         ClockCase{"Negative", "-1", "-5", 0, 0},
+                                         ClockCase{"Text", "八", "半", 0, 0},
+                                         ClockCase{"NumberThenText", "8时", "30分", 8, 30}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Restore, TheEvaluationWindowGetsTheSameLegalPerson) {
@@ -107,7 +107,7 @@ TEST_F(Restore, TheEvaluationWindowGetsTheSameLegalPerson) {
   EXPECT_EQ(utf8(restored.regionPrefix), "北京");
   EXPECT_EQ(utf8(restored.tradeSuffix), "贸易有限公司");
   EXPECT_EQ(restored.birth, (DateTime{2001, 10, 1, 0, 0, 0}));
-  EXPECT_EQ(restored.minuteIndex, 5);
+  EXPECT_EQ(restored.minute, 5);
 }
 
 TEST_F(Restore, AMalformedDateStillGivesAUsableDate) {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <random>
 
-namespace zeruda::generation {
+namespace zeruda::run {
 
 // A source of whole numbers in [low, high], both included. The engine takes one so
 // that a run can be repeated (a seeded source) or scripted (tests).
@@ -25,4 +25,4 @@ class SeededDraw {
 // The seed the window uses: the clock's millisecond tick, cut to 32 bits.
 std::uint32_t millisecondTickSeed();
 
-}  // namespace zeruda::generation
+}  // namespace zeruda::run

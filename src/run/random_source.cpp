@@ -1,8 +1,8 @@
-#include "generation/random_source.h"
+#include "run/random_source.h"
 
 #include <chrono>
 
-namespace zeruda::generation {
+namespace zeruda::run {
 
 int SeededDraw::operator()(int low, int high) {
   if (high <= low) return low;
@@ -21,4 +21,4 @@ std::uint32_t millisecondTickSeed() {
   return static_cast<std::uint32_t>(tick.count());
 }
 
-}  // namespace zeruda::generation
+}  // namespace zeruda::run

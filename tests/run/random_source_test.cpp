@@ -1,10 +1,10 @@
-#include "generation/random_source.h"
+#include "run/random_source.h"
 
 #include <gtest/gtest.h>
 #include <set>
 #include <vector>
 
-namespace zeruda::generation {
+namespace zeruda::run {
 namespace {
 
 std::vector<int> drawMany(std::uint32_t seed, int count, int low, int high) {
@@ -41,4 +41,4 @@ TEST(SeededDraw, AnEmptyRangeGivesItsLowEnd) {
 }
 
 }  // namespace
-}  // namespace zeruda::generation
+}  // namespace zeruda::run

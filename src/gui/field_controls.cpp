@@ -1,0 +1,33 @@
+#include "gui/field_controls.h"
+
+namespace zeruda::gui {
+
+QString controlNameOf(Field field) {
+  switch (field) {
+    case Field::None:
+      break;
+    case Field::LegalSurname:
+      return QStringLiteral("公司法人姓");
+    case Field::LegalGivenName:
+      return QStringLiteral("公司法人名");
+    case Field::RegionPrefix:
+      return QStringLiteral("公司前缀");
+    case Field::TradeSuffix:
+      return QStringLiteral("公司后缀");
+    case Field::WantedElements:
+      return QStringLiteral("选择框3");
+    case Field::NameBody:
+      return QStringLiteral("编辑框名字主体");
+    case Field::PersonSurname:
+      return QStringLiteral("编辑框姓");
+    case Field::PersonFixedCharacter:
+      return QStringLiteral("编辑框固定字");
+    case Field::LookupCharacter:
+      return QStringLiteral("编辑框输入");
+    case Field::ShortlistNames:
+      return QStringLiteral("编辑框批量名字");
+  }
+  return {};
+}
+
+}  // namespace zeruda::gui
