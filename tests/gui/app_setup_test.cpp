@@ -99,7 +99,7 @@ class AppSetupTest : public QObject {
 
   void theProgramClosesAWaitMessageWhenItsWorkEndsByItself() {
     MessageCloser closer;
-    QTimer::singleShot(50, &closer, [&closer] { closer.close(); });
+    whenOpen<QMessageBox>([&closer](QMessageBox*) { closer.close(); });
     QtUiServices().showWaitMessage(nullptr, MessageIcon::Information, u("特别提示"), u("请稍候"),
                                    closer);
     QVERIFY(QApplication::activeModalWidget() == nullptr);

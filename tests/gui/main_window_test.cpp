@@ -1,4 +1,5 @@
 #include "gui/main_window.h"
+#include "event_queue.h"
 #include "fake_ui_services.h"
 #include "find_control.h"
 #include "gui/evaluation_window.h"
@@ -276,7 +277,8 @@ class MainWindowTest : public zeruda::gui::test::MainWindowFixture {
     QWidget* chartInputs = control<QWidget>("分组框2");
     for (int page : {int(MainWindow::kCompany), int(MainWindow::kChart)}) {
       tabs()->setCurrentIndex(page);
-      QTest::qWait(20);
+      // The page just shown lays itself out on requests it queued.
+      QVERIFY(zeruda::gui::test::deliverQueuedCalls());
       for (QWidget* container : {companyForm, chartInputs, control<QWidget>("分组框5")}) {
         if (!container->isVisible()) continue;
         QCOMPARE(overlapping(container), QString());
@@ -285,7 +287,7 @@ class MainWindowTest : public zeruda::gui::test::MainWindowFixture {
     // Pages laid out by a layout get at least its minimum.
     for (int page = 0; page < tabs()->count(); ++page) {
       tabs()->setCurrentIndex(page);
-      QTest::qWait(20);
+      QVERIFY(zeruda::gui::test::deliverQueuedCalls());
       if (const QLayout* layout = tabs()->widget(page)->layout()) {
         const QSize room = tabs()->widget(page)->size();
         QVERIFY2(room.width() >= layout->minimumSize().width() &&

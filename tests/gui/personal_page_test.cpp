@@ -1,3 +1,4 @@
+#include "event_queue.h"
 #include "fake_ui_services.h"
 #include "find_control.h"
 #include "gui/lunar_date_box.h"
@@ -50,14 +51,9 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
     control<QComboBox>("组合框时")->setCurrentIndex(8);
   }
 
-  // Waits until the last names of a run have reached the list.
-  void settle() {
-    int seen = -1;
-    while (seen != candidates()->topLevelItemCount()) {
-      seen = candidates()->topLevelItemCount();
-      QTest::qWait(100);
-    }
-  }
+  // The run has ended when the click returns; its last names may still be queued
+  // on their way to the list.
+  void settle() { QVERIFY(zeruda::gui::test::deliverQueuedCalls()); }
 
   QStringList names() {
     QStringList texts;
