@@ -51,7 +51,7 @@ Error noRecord(const std::string& alias) { return Error{"数据表没有当前�
 
 // The open tables by alias and where they come from, behind one lock. The tables
 // are declared after their source, so they close before it goes.
-struct TableSet::Tables {
+struct OpenTables {
   std::mutex lock;
   std::unique_ptr<TableSource> source;
   std::map<std::string, OpenTable, std::less<>> open;
@@ -59,14 +59,14 @@ struct TableSet::Tables {
   // Runs `action` on the open table under the lock, or gives `closed` when the
   // table is not open.
   template <typename Action, typename Closed>
-  auto with(std::string_view alias, Action action, Closed closed) {
+  auto with(const std::string& alias, Action action, Closed closed) {
     std::lock_guard guard(lock);
     auto found = open.find(alias);
     return found == open.end() ? closed() : action(found->second);
   }
 };
 
-TableSet::TableSet(std::unique_ptr<TableSource> source) : tables_(std::make_unique<Tables>()) {
+TableSet::TableSet(std::unique_ptr<TableSource> source) : tables_(std::make_unique<OpenTables>()) {
   tables_->source = std::move(source);
 }
 
@@ -87,7 +87,7 @@ Result<DataTable> TableSet::open(std::string_view alias) {
     found = tables_->open.emplace(std::string(alias), std::move(table)).first;
   }
   found->second.position = 0;
-  return DataTable(*this, std::string(alias));
+  return DataTable(*tables_, std::string(alias));
 }
 
 void TableSet::closeAll() {
@@ -106,7 +106,7 @@ void TableSet::useSource(std::unique_ptr<TableSource> source) {
 }
 
 std::vector<std::string> DataTable::fieldNames() const {
-  return set_->tables_->with(
+  return tables_->with(
       alias_,
       [](OpenTable& table) {
         std::vector<std::string> names;
@@ -117,30 +117,30 @@ std::vector<std::string> DataTable::fieldNames() const {
 }
 
 int DataTable::recordCount() const {
-  return set_->tables_->with(
+  return tables_->with(
       alias_, [](OpenTable& table) { return static_cast<int>(table.records.size()); },
       [] { return 0; });
 }
 
 int DataTable::recordNumber() const {
-  return set_->tables_->with(
+  return tables_->with(
       alias_, [](OpenTable& table) { return static_cast<int>(table.position) + 1; },
       [] { return 1; });
 }
 
 bool DataTable::eof() const {
-  return set_->tables_->with(
+  return tables_->with(
       alias_, [](OpenTable& table) { return table.position >= table.records.size(); },
       [] { return true; });
 }
 
 void DataTable::moveFirst() {
-  set_->tables_->with(
+  tables_->with(
       alias_, [](OpenTable& table) { table.position = 0; }, [] {});
 }
 
 void DataTable::moveNext() {
-  set_->tables_->with(
+  tables_->with(
       alias_,
       [](OpenTable& table) {
         if (table.position < table.records.size()) ++table.position;
@@ -149,7 +149,7 @@ void DataTable::moveNext() {
 }
 
 bool DataTable::moveTo(int number) {
-  return set_->tables_->with(
+  return tables_->with(
       alias_,
       [number](OpenTable& table) {
         bool inside = number >= 1 && static_cast<std::size_t>(number) <= table.records.size();
@@ -160,7 +160,7 @@ bool DataTable::moveTo(int number) {
 }
 
 Result<std::string> DataTable::field(std::string_view name) const {
-  return set_->tables_->with(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<std::string> {
         auto index = table.fieldIndex(name);
@@ -172,7 +172,7 @@ Result<std::string> DataTable::field(std::string_view name) const {
 }
 
 Result<std::string> DataTable::field(int number) const {
-  return set_->tables_->with(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<std::string> {
         if (number < 1 || static_cast<std::size_t>(number) > table.fields().size()) {
@@ -185,7 +185,7 @@ Result<std::string> DataTable::field(int number) const {
 }
 
 Result<std::vector<std::string>> DataTable::record() const {
-  return set_->tables_->with(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<std::vector<std::string>> {
         if (table.position >= table.records.size()) return noRecord(alias_);
@@ -195,7 +195,7 @@ Result<std::vector<std::string>> DataTable::record() const {
 }
 
 Result<bool> DataTable::locate(std::string_view name, std::string_view value) {
-  return set_->tables_->with(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<bool> {
         auto field = table.fieldIndex(name);
@@ -211,7 +211,7 @@ Result<bool> DataTable::locate(std::string_view name, std::string_view value) {
 Result<std::optional<std::string>> DataTable::lookup(std::string_view name, std::string_view value,
                                                      std::string_view wanted) {
   using Found = Result<std::optional<std::string>>;
-  return set_->tables_->with(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Found {
         auto field = table.fieldIndex(name);
@@ -231,7 +231,7 @@ Result<std::optional<std::string>> DataTable::lookup(std::string_view name, std:
 }
 
 Result<int> DataTable::append(const std::vector<std::string>& values) {
-  return set_->tables_->with(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<int> {
         auto stored = table.store->append(values);
@@ -247,7 +247,7 @@ Result<int> DataTable::append(const std::vector<std::string>& values) {
 }
 
 Result<int> DataTable::appendAll(const std::vector<std::vector<std::string>>& records) {
-  return set_->tables_->with(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<int> {
         auto stored = table.store->appendAll(records);
@@ -265,7 +265,7 @@ Result<int> DataTable::appendAll(const std::vector<std::vector<std::string>>& re
 }
 
 Result<Done> DataTable::empty() {
-  return set_->tables_->with(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<Done> {
         auto cleared = table.store->clear();

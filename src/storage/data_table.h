@@ -12,6 +12,7 @@
 namespace zeruda::storage {
 
 class TableSet;
+struct OpenTables;  // a set's open tables behind its lock (data_table.cpp)
 
 // One of the five data tables ("sl", "sc", "xm", "gs", "zk") of a table set, by alias.
 //
@@ -71,9 +72,9 @@ class DataTable {
 
  private:
   friend class TableSet;
-  DataTable(TableSet& set, std::string alias) : set_(&set), alias_(std::move(alias)) {}
+  DataTable(OpenTables& tables, std::string alias) : tables_(&tables), alias_(std::move(alias)) {}
 
-  TableSet* set_;
+  OpenTables* tables_;
   std::string alias_;
 };
 
@@ -101,9 +102,7 @@ class TableSet {
   void useSource(std::unique_ptr<TableSource> source);
 
  private:
-  friend class DataTable;
-  struct Tables;
-  std::unique_ptr<Tables> tables_;
+  std::unique_ptr<OpenTables> tables_;
 };
 
 }  // namespace zeruda::storage
