@@ -79,8 +79,8 @@ class DataTable {
 };
 
 // The tables one program run has open, each opened once from the set's source. The
-// session owns the program's set (app/session.h); a set can also stand alone over
-// any source, as the tests' and the browser build's do.
+// session owns the program's set (app/session.h); a set also stands alone over any
+// source, as the tests' do and a build without SQLite's would.
 class TableSet {
  public:
   explicit TableSet(std::unique_ptr<TableSource> source);
