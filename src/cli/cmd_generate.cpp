@@ -2,13 +2,13 @@
 // request runs as the page runs it (checks, chart, profile), then the engine prints
 // each accepted row as its seven cells separated by tabs, or, with --json, all rows
 // as one JSON array once the run has ended.
+#include "app/session.h"
 #include "calendar/ganzhi.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
 #include "cli/date_args.h"
-#include "cli/environment.h"
 #include "cli/terminal.h"
 #include "cli/user_message_out.h"
 #include "generation/engine.h"
@@ -111,8 +111,9 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
                                                "seed", 0, 0, std::numeric_limits<int>::max()))
                                          : run::millisecondTickSeed();
 
-  const ProgramEnvironment environment;
-  const generation::RequestOutcome request = generation::runGenerationRequest(std::move(form));
+  app::Session session;
+  const generation::RequestOutcome request =
+      generation::runGenerationRequest(std::move(form), session.tables(), session.profile().path());
   if (request.message) {
     printUserMessage(err, *request.message);
     return kExitRefused;
@@ -122,7 +123,7 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
   std::vector<CandidateRow> rows;
   run::StopFlag stop;
   generation::EngineServices services =
-      generation::programEngineServices(seed, request.start->baseScore);
+      generation::programEngineServices(seed, request.start->baseScore, session.tables());
   const generation::EngineOutcome outcome =
       generation::runEngine(generation::SettingsSnapshot(request.start->settings), stop, services,
                             [&](const CandidateRow& row) {

@@ -1,13 +1,13 @@
 // zeruda-cli personal: the 取名 page's start button from the command line. The request
 // runs as the page runs it (checks, chart, the profile section "先天八字", the scratch
 // table emptied), then the worker makes names until --count of them stand.
+#include "app/session.h"
 #include "calendar/lunar.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
 #include "cli/date_args.h"
-#include "cli/environment.h"
 #include "cli/terminal.h"
 #include "cli/user_message_out.h"
 #include "json/run_json.h"
@@ -96,13 +96,14 @@ int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostre
                                                "seed", 0, 0, std::numeric_limits<int>::max()))
                                          : run::millisecondTickSeed();
 
-  const ProgramEnvironment environment;
-  const personal::PersonalRequestOutcome request = personal::runPersonalRequest(form);
+  app::Session session;
+  const personal::PersonalRequestOutcome request =
+      personal::runPersonalRequest(form, session.tables(), session.profile().path());
   if (request.message) {
     printUserMessage(err, *request.message);
     return kExitRefused;
   }
-  auto services = personal::programWorkerServices(seed);
+  auto services = personal::programWorkerServices(seed, session.tables());
   if (!services.ok()) {
     err << fromGbk(services.error()) << '\n';
     return kExitRefused;

@@ -1,19 +1,17 @@
 // zeruda-cli score FILE|- [--base N] [--json] [--csv OUT]: a shortlist of names, one a
 // line, each rated on the legal representative's base score and checked against the
 // registration rules, best first.
+#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
-#include "cli/environment.h"
 #include "cli/terminal.h"
 #include "generation/export.h"
 #include "json/name_json.h"
-#include "profile/base_score.h"
 #include "shortlist/shortlist.h"
 #include "shortlist/shortlist_export.h"
 #include "storage/character_table.h"
-#include "storage/data_table.h"
 
 #include <fstream>
 #include <iostream>
@@ -64,14 +62,15 @@ int runScore(std::span<const std::string> args, std::ostream& out, std::ostream&
   const std::optional<int> base =
       parsed.value("base") ? std::optional<int>(parsed.intValue("base", 0, 0, 5)) : std::nullopt;
 
-  const ProgramEnvironment environment;
+  app::Session session;
   // Elements from a table that cannot be read would be silently missing: say so.
-  if (auto table = storage::openDataTable("zk"); !table.ok()) {
+  if (auto table = session.tables().open("zk"); !table.ok()) {
     err << "zeruda-cli score: " << fromGbk(table.error()) << '\n';
     return kExitRefused;
   }
-  const std::vector<ScoredName> scored = shortlist::scoreShortlist(
-      names, base.value_or(profile::profileBaseScore()), storage::tableElement);
+  const std::vector<ScoredName> scored =
+      shortlist::scoreShortlist(names, base.value_or(session.profile().baseScore()),
+                                storage::characterTable(session.tables()));
   if (parsed.flag("json")) {
     out << json::scoreJson(scored) << '\n';
   } else {

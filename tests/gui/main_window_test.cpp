@@ -41,13 +41,12 @@ class MainWindowTest : public zeruda::gui::test::MainWindowFixture {
 
  private slots:
   void init() {
-    services_ = FakeUiServices{};
-    window_ = std::make_unique<MainWindow>(services_);
+    makeWindow();
     window_->resize(864, 640);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
-  void cleanup() { window_.reset(); }
+  void cleanup() { dropWindow(); }
 
   void titleNamesTheProgramAndTheDoubleClickHint() {
     QCOMPARE(window_->windowTitle(),

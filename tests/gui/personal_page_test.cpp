@@ -83,10 +83,7 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
 
  private slots:
   void init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
-    services_ = FakeUiServices{};
-    window_ = std::make_unique<MainWindow>(services_);
+    makeWindow();
     window_->findChild<PersonalNaming*>()->seedSource = [] { return 7u; };
     window_->startUp();
     window_->showPage(MainWindow::kPersonal);
@@ -96,8 +93,7 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
   }
   void cleanup() {
     window_->close();  // closes the tables too, as at exit
-    window_.reset();
-    home_.reset();
+    dropWindow();
   }
 
   void boxesFollowTheirTickBoxesAndTheNameLength() {
