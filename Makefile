@@ -1,6 +1,7 @@
 # Commands for a fresh Debian machine:
 #   make run      installs what is missing, builds, starts the program
 #   make test     installs what is missing, builds under the sanitizers, runs every test
+#                 (the threaded ones once more under ThreadSanitizer)
 #   make install  builds and installs both programs under PREFIX (/usr/local)
 #   make package  builds the Debian package build/release/zeruda_*.deb
 #   make web      builds the browser edition into build/web/site (any static server)
@@ -69,10 +70,14 @@ run: deps
 	  exit 1; \
 	fi
 
+# Then the programs that run threads, again under ThreadSanitizer (only they are built).
 test: deps web web-test-deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize
+	cmake --preset tsan
+	cmake --build --preset tsan -j $(JOBS)
+	ctest --preset tsan
 
 # Only what is installed is built; sudo only when the prefix is not writable.
 install: deps

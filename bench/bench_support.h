@@ -6,34 +6,42 @@
 #include <filesystem>
 #include <string>
 
+#include "app/session.h"
 #include "profile/profile.h"
-#include "storage/table_files.h"
-#include "storage/working_folder.h"
 #include "text/gbk_literal.h"
 
 namespace zeruda::bench {
 
-// A working folder of its own under the temporary folder, with the tables written
-// out and a profile whose base score is 3, set up once per benchmark program.
-inline void ensureWorkingFolder() {
+// A folder of its own under the temporary folder, removed when the program ends.
+struct BenchFolder {
+  BenchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zeruda-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+    path = pattern;
+  }
+  ~BenchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+  }
+  std::filesystem::path path;
+};
+
+// The program as its window runs it, set up once per benchmark program: a session
+// whose working folder lies in a folder of its own, with the tables written out and
+// a profile whose base score is 3. It ends before the folder goes.
+inline app::Session& benchSession() {
   using namespace text::literals;
+  static BenchFolder folder;
+  static app::Session session({folder.path, folder.path});
   static bool ready = [] {
-    std::string folder = (std::filesystem::temp_directory_path() / "zeruda-bench-XXXXXX").string();
-    if (::mkdtemp(folder.data()) == nullptr) std::abort();
-    static std::string removeAtExit = folder;
-    // Only the folder goes: the tables may already be destroyed with the statics.
-    std::atexit([] {
-      std::error_code ignored;
-      std::filesystem::remove_all(removeAtExit, ignored);
-    });
-    storage::chooseDriveRoot({folder, folder});
-    storage::ownTableFiles();
+    session.ownTableFiles();
     profile::LegalPersonProfile profile;
     profile.missingElements = "木火"_gbk;
-    if (!profile::writeLegalPersonProfile(profile::profilePath(), profile).ok()) std::abort();
+    if (!profile::writeLegalPersonProfile(session.profile().path(), profile).ok()) std::abort();
     return true;
   }();
   (void)ready;
+  return session;
 }
 
 }  // namespace zeruda::bench

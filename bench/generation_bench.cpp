@@ -4,7 +4,6 @@
 #include "generation/name_pool.h"
 #include "generation/request.h"
 #include "numerology/rating.h"
-#include "profile/base_score.h"
 #include "run/stop_flag.h"
 #include "text/gbk.h"
 
@@ -81,13 +80,14 @@ BENCHMARK(BM_EngineMinStarsFour)->Unit(benchmark::kMillisecond);
 // saved profile once, as the request does before it starts the engine, and the
 // character table is the program's.
 void BM_EngineUnfilteredWithProfile(benchmark::State& state) {
-  bench::ensureWorkingFolder();
+  app::Session& session = bench::benchSession();
   const SettingsSnapshot snapshot(companySettings(2));
   std::uint32_t seed = 1;
   std::int64_t rows = 0;
   for (auto _ : state) {
-    const double base = profile::profileBaseScore();
-    rows += runWith(snapshot, programEngineServices(seed++, base), 1'000'000).rows;
+    const double base = session.profile().baseScore();
+    rows +=
+        runWith(snapshot, programEngineServices(seed++, base, session.tables()), 1'000'000).rows;
   }
   state.SetItemsProcessed(rows);
 }

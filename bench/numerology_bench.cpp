@@ -3,7 +3,6 @@
 #include "bench_support.h"
 #include "numerology/grids.h"
 #include "numerology/rating.h"
-#include "profile/base_score.h"
 #include "storage/character_table.h"
 #include "text/gbk.h"
 
@@ -43,11 +42,12 @@ BENCHMARK(BM_RateNameWithoutTable);
 // A company body rated as the engine and the report rate it: base score from the
 // profile on the disk, elements from the character table.
 void BM_RateNameWithProfile(benchmark::State& state) {
-  bench::ensureWorkingFolder();
+  app::Session& session = bench::benchSession();
   const std::string body = text::toGbk("华通达");
   for (auto _ : state) {
-    benchmark::DoNotOptimize(
-        numerology::rateName(body, profile::profileBaseScore(), storage::tableElement).stars);
+    benchmark::DoNotOptimize(numerology::rateName(body, session.profile().baseScore(),
+                                                  storage::characterTable(session.tables()))
+                                 .stars);
   }
 }
 BENCHMARK(BM_RateNameWithProfile);

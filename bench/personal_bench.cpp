@@ -43,12 +43,12 @@ int runToCap(const WorkerSettings& settings, WorkerServices& services) {
 // Names per second of the worker's loop: draws, picker, grids, score with the
 // character-table lookups, row text and recommendation; no "xm" writes.
 void BM_NamingWorkerWithoutScratchTable(benchmark::State& state) {
-  bench::ensureWorkingFolder();
+  app::Session& session = bench::benchSession();
   const WorkerSettings settings = wangSettings();
   std::uint32_t seed = 1;
   std::int64_t names = 0;
   for (auto _ : state) {
-    WorkerServices services{run::SeededDraw(seed++), storage::tableElement,
+    WorkerServices services{run::SeededDraw(seed++), storage::characterTable(session.tables()),
                             std::make_unique<CountingRecorder>()};
     names += runToCap(settings, services);
   }
@@ -59,16 +59,16 @@ BENCHMARK(BM_NamingWorkerWithoutScratchTable)->Unit(benchmark::kMillisecond);
 // The same with every name recorded in the scratch table "xm" on disk, in batches,
 // as the window runs it; each run starts on an emptied table, as a request leaves it.
 void BM_NamingWorkerWithScratchTable(benchmark::State& state) {
-  bench::ensureWorkingFolder();
+  app::Session& session = bench::benchSession();
   const WorkerSettings settings = wangSettings();
   std::uint32_t seed = 1;
   std::int64_t names = 0;
   for (auto _ : state) {
-    if (!emptyScratchTable().ok()) {
+    if (!emptyScratchTable(session.tables()).ok()) {
       state.SkipWithError("xm cannot be emptied");
       return;
     }
-    auto services = programWorkerServices(seed++);
+    auto services = programWorkerServices(seed++, session.tables());
     if (!services.ok()) {
       state.SkipWithError("xm cannot be opened");
       return;

@@ -37,10 +37,11 @@ std::vector<std::string> tenThousandNames() {
 // A shortlist as the CLI and the window score it: the character table for the
 // elements, the base score given.
 void BM_ScoreTenThousandNames(benchmark::State& state) {
-  bench::ensureWorkingFolder();
+  app::Session& session = bench::benchSession();
   const std::vector<std::string> names = tenThousandNames();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(shortlist::scoreShortlist(names, 3, storage::tableElement));
+    benchmark::DoNotOptimize(
+        shortlist::scoreShortlist(names, 3, storage::characterTable(session.tables())));
   }
 }
 BENCHMARK(BM_ScoreTenThousandNames)->Unit(benchmark::kMillisecond);

@@ -1,11 +1,7 @@
 // The storage room's hot paths: the base score that single ratings read, and the
 // data tables that start-up opens and the rating and personal naming search.
 #include "bench_support.h"
-#include "profile/base_score.h"
-#include "profile/profile.h"
 #include "storage/data_table.h"
-#include "storage/table_files.h"
-#include "storage/working_folder.h"
 #include "text/gbk_literal.h"
 
 #include <benchmark/benchmark.h>
@@ -21,7 +17,7 @@ namespace {
 using namespace zeruda;
 using namespace zeruda::text::literals;
 
-using bench::ensureWorkingFolder;
+using bench::benchSession;
 
 constexpr int kLargeTableRecords = 20900;  // about the size of the character table
 
@@ -30,9 +26,8 @@ std::string nameOf(int i) { return "n" + std::to_string(i); }
 // The scratch table filled to the size of the character table, through the same
 // calls personal naming makes.
 void ensureLargeTable() {
-  ensureWorkingFolder();
   static bool ready = [] {
-    auto xm = storage::openDataTable("xm").value();
+    auto xm = benchSession().tables().open("xm").value();
     xm.empty();
     for (int i = 0; i < kLargeTableRecords; ++i) {
       xm.append({nameOf(i), "15", "28", "15", "28", "1", "5", "8", "5", "3"});
@@ -43,58 +38,58 @@ void ensureLargeTable() {
 }
 
 void BM_ProfileBaseScore(benchmark::State& state) {
-  ensureWorkingFolder();
-  for (auto _ : state) benchmark::DoNotOptimize(profile::profileBaseScore());
+  profile::ProfileFile& profile = benchSession().profile();
+  for (auto _ : state) benchmark::DoNotOptimize(profile.baseScore());
 }
 BENCHMARK(BM_ProfileBaseScore);
 
 void BM_OpenNumberLuckTable(benchmark::State& state) {
-  ensureWorkingFolder();
+  storage::TableSet& tables = benchSession().tables();
   for (auto _ : state) {
-    storage::closeAllTables();
-    benchmark::DoNotOptimize(storage::openDataTable("sl").ok());
+    tables.closeAll();
+    benchmark::DoNotOptimize(tables.open("sl").ok());
   }
 }
 BENCHMARK(BM_OpenNumberLuckTable)->Unit(benchmark::kMillisecond);
 
 void BM_OpenCharacterTable(benchmark::State& state) {
-  ensureWorkingFolder();
+  storage::TableSet& tables = benchSession().tables();
   for (auto _ : state) {
-    storage::closeAllTables();
-    benchmark::DoNotOptimize(storage::openDataTable("zk").ok());
+    tables.closeAll();
+    benchmark::DoNotOptimize(tables.open("zk").ok());
   }
 }
 BENCHMARK(BM_OpenCharacterTable)->Unit(benchmark::kMillisecond);
 
 void BM_CharacterElementLookup(benchmark::State& state) {
-  ensureWorkingFolder();
-  auto zk = storage::openDataTable("zk").value();
+  auto zk = benchSession().tables().open("zk").value();
   for (auto _ : state) benchmark::DoNotOptimize(zk.lookup("汉字"_gbk, "鑫"_gbk, "五行"_gbk));
 }
 BENCHMARK(BM_CharacterElementLookup);
 
 // Start-up's share: writing the five table files into an empty working folder.
 void BM_WriteTableFilesAtStart(benchmark::State& state) {
-  ensureWorkingFolder();
+  app::Session& session = benchSession();
   for (auto _ : state) {
-    storage::shutdownCleanup();
-    storage::ownTableFiles();
+    session.end();
+    session.ownTableFiles();
   }
 }
 BENCHMARK(BM_WriteTableFilesAtStart)->Unit(benchmark::kMillisecond);
 
 void BM_OpenTableOf20900Records(benchmark::State& state) {
   ensureLargeTable();
+  storage::TableSet& tables = benchSession().tables();
   for (auto _ : state) {
-    storage::closeAllTables();
-    benchmark::DoNotOptimize(storage::openDataTable("xm").ok());
+    tables.closeAll();
+    benchmark::DoNotOptimize(tables.open("xm").ok());
   }
 }
 BENCHMARK(BM_OpenTableOf20900Records)->Unit(benchmark::kMillisecond);
 
 void BM_LookupInTableOf20900Records(benchmark::State& state) {
   ensureLargeTable();
-  auto xm = storage::openDataTable("xm").value();
+  auto xm = benchSession().tables().open("xm").value();
   xm.lookup("姓名"_gbk, nameOf(0), "星数"_gbk);  // the index is built on first use
   std::mt19937 random(1);
   std::vector<std::string> names;
@@ -108,8 +103,7 @@ void BM_LookupInTableOf20900Records(benchmark::State& state) {
 BENCHMARK(BM_LookupInTableOf20900Records);
 
 void BM_AppendScratchRecord(benchmark::State& state) {
-  ensureWorkingFolder();
-  auto xm = storage::openDataTable("xm").value();
+  auto xm = benchSession().tables().open("xm").value();
   xm.empty();
   for (auto _ : state) {
     benchmark::DoNotOptimize(

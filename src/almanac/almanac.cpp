@@ -109,6 +109,16 @@ std::vector<Date> searchAlmanac(Date start, int days, AlmanacColumn column,
   return found;
 }
 
+std::string lunarMonthDay(const AlmanacDay& day) {
+  if (!day.lunar) return {};
+  return (day.lunar->leap ? "闰"_gbk : std::string()) + std::to_string(day.lunar->month) + "-" +
+         std::to_string(day.lunar->day);
+}
+
+std::string officerName(const AlmanacDay& day) {
+  return day.officer ? officerText(*day.officer) : std::string();
+}
+
 std::string almanacDateText(Date date) {
   return std::to_string(date.year) + "年"_gbk + std::to_string(date.month) + "月"_gbk +
          std::to_string(date.day) + "日"_gbk;

@@ -38,6 +38,13 @@ struct AlmanacDay {
 
 AlmanacDay almanacDay(calendar::Date date);
 
+// The day's lunar month and day in figures, "3-5", or "闰2-1" in a leap month (GBK);
+// empty out of the calendar's span.
+std::string lunarMonthDay(const AlmanacDay& day);
+
+// The day officer's name (GBK); empty out of the calendar's span.
+std::string officerName(const AlmanacDay& day);
+
 // Which of an officer's two texts the search reads.
 enum class AlmanacColumn { Favourable, Unfavourable };
 

@@ -2,8 +2,6 @@
 
 #include "storage/atomic_file.h"
 #include "storage/character_table.h"
-#include "storage/data_table.h"
-#include "storage/working_folder.h"
 
 #include <algorithm>
 
@@ -11,8 +9,8 @@ namespace zeruda::app {
 namespace {
 
 // Fields 3 and 7 of the record of the total, clamped to the table's records.
-Result<numerology::NumberTexts> numberTexts(int total) {
-  auto opened = storage::openDataTable("sl");
+Result<numerology::NumberTexts> numberTexts(storage::TableSet& tables, int total) {
+  auto opened = tables.open("sl");
   if (!opened.ok()) return Error{opened.error()};
   storage::DataTable table = opened.value();
   table.moveTo(std::clamp(total, 1, std::max(table.recordCount(), 1)));
@@ -25,10 +23,14 @@ Result<numerology::NumberTexts> numberTexts(int total) {
 
 }  // namespace
 
-numerology::ReportSources programReportSources() { return {storage::tableElement, numberTexts}; }
+numerology::ReportSources programReportSources(storage::TableSet& tables) {
+  return {storage::characterTable(tables),
+          [&tables](int total) { return numberTexts(tables, total); }};
+}
 
-std::filesystem::path writeReportPage(const numerology::CompanyReport& report) {
-  const auto page = storage::workingPath("gsmzpf.htm");
+std::filesystem::path writeReportPage(const numerology::CompanyReport& report,
+                                      const storage::WorkingFolder& folder) {
+  const auto page = folder.file("gsmzpf.htm");
   if (page.empty() || !storage::writeFileAtomically(page, report.html()).ok()) return {};
   return page;
 }

@@ -1,15 +1,14 @@
 #include "app/reference_lists.h"
 
-#include "storage/data_table.h"
-
 #include <string_view>
 
 namespace zeruda::app {
 namespace {
 
 // Walks the whole table from its first record, taking fields 1 … fieldCount.
-Result<std::vector<ListRow>> rowsOf(std::string_view alias, int fieldCount, bool numbered) {
-  auto opened = storage::openDataTable(alias);
+Result<std::vector<ListRow>> rowsOf(storage::TableSet& tables, std::string_view alias,
+                                    int fieldCount, bool numbered) {
+  auto opened = tables.open(alias);
   if (!opened.ok()) return Error{opened.error()};
   storage::DataTable table = opened.value();
   std::vector<ListRow> rows;
@@ -29,8 +28,12 @@ Result<std::vector<ListRow>> rowsOf(std::string_view alias, int fieldCount, bool
 
 }  // namespace
 
-Result<std::vector<ListRow>> threeTalentsListRows() { return rowsOf("sc", 4, true); }
+Result<std::vector<ListRow>> threeTalentsListRows(storage::TableSet& tables) {
+  return rowsOf(tables, "sc", 4, true);
+}
 
-Result<std::vector<ListRow>> numberLuckListRows() { return rowsOf("sl", 7, false); }
+Result<std::vector<ListRow>> numberLuckListRows(storage::TableSet& tables) {
+  return rowsOf(tables, "sl", 7, false);
+}
 
 }  // namespace zeruda::app

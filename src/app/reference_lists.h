@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/data_table.h"
 #include "text/result.h"
 
 #include <string>
@@ -16,9 +17,9 @@ struct ListRow {
 
 // The 三才 list: one row per record of "sc", the row's position (from 1) first, then
 // fields 1 to 4 of the record.
-Result<std::vector<ListRow>> threeTalentsListRows();
+Result<std::vector<ListRow>> threeTalentsListRows(storage::TableSet& tables);
 
 // The 数理 list: one row per record of "sl", fields 1 to 7 of the record.
-Result<std::vector<ListRow>> numberLuckListRows();
+Result<std::vector<ListRow>> numberLuckListRows(storage::TableSet& tables);
 
 }  // namespace zeruda::app

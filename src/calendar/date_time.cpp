@@ -2,6 +2,8 @@
 
 #include "text/gbk_literal.h"
 
+#include <cstdio>
+
 namespace zeruda::calendar {
 
 using namespace text::literals;
@@ -18,6 +20,12 @@ std::string dateTimeText(const DateTime& m) {
     out += std::to_string(m.hour) + "时"_gbk;
   }
   return out;
+}
+
+std::string isoDate(Date date) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+  return text;
 }
 
 }  // namespace zeruda::calendar

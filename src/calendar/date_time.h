@@ -34,4 +34,7 @@ struct DateTime {
 // parts are zero, and by nothing at midnight.
 std::string dateTimeText(const DateTime& moment);
 
+// A date as the command line and its JSON write it: "2027-01-05".
+std::string isoDate(Date date);
+
 }  // namespace zeruda::calendar

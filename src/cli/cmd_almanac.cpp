@@ -11,41 +11,11 @@
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/date_args.h"
-#include "cli/json.h"
 #include "cli/terminal.h"
-#include "text/gbk_literal.h"
+#include "json/calendar_json.h"
 
 namespace zeruda::cli {
 namespace {
-
-using namespace text::literals;
-
-// "M-D", or "闰M-D" in a leap month (GBK).
-std::string lunarMonthDay(const almanac::AlmanacDay& day) {
-  if (!day.lunar) return {};
-  return (day.lunar->leap ? "闰"_gbk : std::string()) + std::to_string(day.lunar->month) + "-" +
-         std::to_string(day.lunar->day);
-}
-
-std::string officerOf(const almanac::AlmanacDay& day) {
-  return day.officer ? almanac::officerText(*day.officer) : std::string();
-}
-
-std::string dayJson(const almanac::AlmanacDay& day) {
-  Json json;
-  json.beginObject().key("date").string(isoDate(day.date));
-  json.key("lunar").string(lunarMonthDay(day));
-  json.key("pillars").beginArray();
-  for (int pair : day.pillars) json.string(calendar::pairText(pair));
-  json.endArray();
-  json.key("zodiac").string(day.zodiac);
-  json.key("officer").string(officerOf(day));
-  json.key("nayin").string(day.nayin);
-  json.key("yi").string(day.favourable);
-  json.key("ji").string(day.unfavourable);
-  json.endObject();
-  return json.text();
-}
 
 std::string dayLines(const almanac::AlmanacDay& day) {
   return day.dateLine + "\n" + day.pillarsLine + "\n" + day.nayin + "\n" + day.favourable + "\n" +
@@ -63,8 +33,8 @@ int runRange(const Args& parsed, std::ostream& out) {
   std::string lines;
   for (calendar::Date date = from;; date = calendar::nextDay(date)) {
     const almanac::AlmanacDay day = almanac::almanacDay(date);
-    lines += isoDate(date) + "\t" + lunarMonthDay(day) + "\t" + calendar::pairText(day.pillars[2]) +
-             "\t" + officerOf(day) + "\n";
+    lines += calendar::isoDate(date) + "\t" + almanac::lunarMonthDay(day) + "\t" +
+             calendar::pairText(day.pillars[2]) + "\t" + almanac::officerName(day) + "\n";
     if (date == to) break;
   }
   out << fromGbk(lines);
@@ -82,7 +52,7 @@ int runAlmanac(std::span<const std::string> args, std::ostream& out, std::ostrea
   parsed.expectPositional(1, "DATE");
   const almanac::AlmanacDay day = almanac::almanacDay(parseDate(parsed.positional()[0], "DATE"));
   if (parsed.flag("json")) {
-    out << dayJson(day) << '\n';
+    out << json::almanacJson(day) << '\n';
   } else {
     out << fromGbk(dayLines(day));
   }

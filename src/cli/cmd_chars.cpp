@@ -1,11 +1,11 @@
 // zeruda-cli chars TEXT [--json]: strokes, traditional form and pinyin of each unit.
 #include "cli/args.h"
 #include "cli/command_list.h"
-#include "cli/json.h"
 #include "cli/terminal.h"
 #include "dictionary/pinyin.h"
 #include "dictionary/strokes.h"
 #include "dictionary/traditional.h"
+#include "json/name_json.h"
 #include "text/characters.h"
 
 namespace zeruda::cli {
@@ -16,24 +16,7 @@ int runChars(std::span<const std::string> args, std::ostream& out, std::ostream&
   const std::string text = argToGbk(parsed.positional()[0], "TEXT");
   const auto units = text::splitCharacters(text);
   if (parsed.flag("json")) {
-    Json json;
-    json.beginArray();
-    for (const auto& unit : units) {
-      json.beginObject()
-          .key("char")
-          .string(unit)
-          .key("written")
-          .number(static_cast<long long>(dictionary::writtenStrokes(unit)))
-          .key("kangxi")
-          .number(static_cast<long long>(dictionary::kangxiStrokes(unit)))
-          .key("traditional")
-          .string(dictionary::toTraditional(unit))
-          .key("pinyin")
-          .string(dictionary::pinyinOf(unit))
-          .endObject();
-    }
-    json.endArray();
-    out << json.text() << '\n';
+    out << json::charsJson(text) << '\n';
     return 0;
   }
   for (const auto& unit : units) {

@@ -2,12 +2,14 @@
 #include <string>
 #include <vector>
 
+#include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command_list.h"
 
 namespace zeruda::cli {
 
-int runDemo(std::span<const std::string>, std::ostream& out, std::ostream& err) {
+int runDemo(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  Args(args, {}).expectPositional(0, "");
   const std::vector<std::vector<std::string>> steps = {
       {"chars", "华通"}, {"grids", "华通"}, {"grids", "华通达"}, {"grids", "金华通达"}};
   for (const auto& step : steps) {

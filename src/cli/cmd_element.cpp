@@ -1,8 +1,8 @@
 // zeruda-cli element TEXT: each unit's element from the lists and from the table.
+#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command_list.h"
-#include "cli/environment.h"
 #include "cli/terminal.h"
 #include "dictionary/elements.h"
 #include "storage/character_table.h"
@@ -14,9 +14,9 @@ int runElement(std::span<const std::string> args, std::ostream& out, std::ostrea
   Args parsed(args, {});
   parsed.expectPositional(1, "TEXT");
   const std::string text = argToGbk(parsed.positional()[0], "TEXT");
-  ProgramEnvironment environment;
+  app::Session session;
   for (const auto& unit : text::splitCharacters(text)) {
-    auto element = storage::tableElement(unit);
+    auto element = storage::tableElement(session.tables(), unit);
     if (!element.ok()) {
       err << "zeruda-cli element: " << fromGbk(element.error()) << '\n';
       return kExitRefused;

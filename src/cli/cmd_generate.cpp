@@ -1,19 +1,21 @@
 // zeruda-cli generate: the company page's generate button from the command line. The
 // request runs as the page runs it (checks, chart, profile), then the engine prints
-// each accepted row as its seven cells separated by tabs.
+// each accepted row as its seven cells separated by tabs, or, with --json, all rows
+// as one JSON array once the run has ended.
+#include "app/session.h"
 #include "calendar/ganzhi.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
 #include "cli/date_args.h"
-#include "cli/environment.h"
 #include "cli/terminal.h"
 #include "cli/user_message_out.h"
 #include "generation/engine.h"
 #include "generation/engine_services.h"
 #include "generation/export.h"
 #include "generation/request.h"
+#include "json/run_json.h"
 #include "run/random_source.h"
 #include "run/stop_flag.h"
 
@@ -85,9 +87,9 @@ bool exportAsked(const Args& args, const std::vector<CandidateRow>& rows, std::o
   for (const auto& [option, format] : formats) {
     auto file = args.value(option);
     if (!file) continue;
-    const UserMessage message = generation::exportRows(*file, rows, format);
-    if (message.icon != MessageIcon::Information) {
-      printUserMessage(err, message);
+    const auto written = generation::exportRows(*file, rows, format);
+    if (!written.ok()) {
+      printUserMessage(err, generation::exportMessage(written));
       ok = false;
     }
   }
@@ -101,7 +103,7 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
       args,
       {"surname", "given", "birth", "time", "prefix", "suffix", "length", "fixed1", "fixed2",
        "fixed3", "fixed4", "element", "min-stars", "count", "seed", "csv", "txt"},
-      {"shop", "raw", "auto-elements"});
+      {"shop", "raw", "auto-elements", "json"});
   parsed.expectPositional(0, "");
   CompanyForm form = formFromArgs(parsed);
   const int count = parsed.intValue("count", 0, 1, generation::kRowCap + 1);
@@ -109,8 +111,9 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
                                                "seed", 0, 0, std::numeric_limits<int>::max()))
                                          : run::millisecondTickSeed();
 
-  const ProgramEnvironment environment;
-  const generation::RequestOutcome request = generation::runGenerationRequest(std::move(form));
+  app::Session session;
+  const generation::RequestOutcome request =
+      generation::runGenerationRequest(std::move(form), session.tables(), session.profile().path());
   if (request.message) {
     printUserMessage(err, *request.message);
     return kExitRefused;
@@ -120,11 +123,11 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
   std::vector<CandidateRow> rows;
   run::StopFlag stop;
   generation::EngineServices services =
-      generation::programEngineServices(seed, request.start->baseScore);
+      generation::programEngineServices(seed, request.start->baseScore, session.tables());
   const generation::EngineOutcome outcome =
       generation::runEngine(generation::SettingsSnapshot(request.start->settings), stop, services,
                             [&](const CandidateRow& row) {
-                              out << rowLine(row);
+                              if (!parsed.flag("json")) out << rowLine(row);
                               rows.push_back(row);
                               if (static_cast<int>(rows.size()) == count) stop.requestStop();
                             });
@@ -132,6 +135,7 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
     printUserMessage(err, *outcome.refusal);
     return kExitRefused;
   }
+  if (parsed.flag("json")) out << json::generateJson(rows) << '\n';
   const bool exported = exportAsked(parsed, rows, err);
   // The rows found before the engine gave up are printed and exported all the same.
   if (outcome.gaveUp) {

@@ -3,9 +3,9 @@
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command_list.h"
-#include "cli/json.h"
 #include "cli/svg_file.h"
 #include "cli/terminal.h"
+#include "json/name_json.h"
 #include "numerology/grids.h"
 #include "pictures/grid_diagram.h"
 
@@ -13,19 +13,6 @@ namespace zeruda::cli {
 namespace {
 
 std::string luckText(double luck) { return luck == 1 ? "1" : luck == 0.5 ? "0.5" : "0"; }
-
-void writePart(Json& json, const std::vector<numerology::CharStroke>& part) {
-  json.beginArray();
-  for (const auto& c : part) {
-    json.beginObject()
-        .key("char")
-        .string(c.character)
-        .key("kangxi")
-        .number(static_cast<long long>(c.strokes));
-    json.endObject();
-  }
-  json.endArray();
-}
 
 }  // namespace
 
@@ -47,15 +34,7 @@ int runGrids(std::span<const std::string> args, std::ostream& out, std::ostream&
   const std::string talents = numerology::threeTalents(record.grids);
   const double luck = numerology::threeTalentsLuck(talents);
   if (parsed.flag("json")) {
-    Json json;
-    json.beginObject().key("body").string(body).key("surname");
-    writePart(json, record.surnamePart);
-    json.key("given");
-    writePart(json, record.givenPart);
-    json.key("grids").beginArray();
-    for (int n : record.grids) json.number(static_cast<long long>(n));
-    json.endArray().key("talents").string(talents).key("luck").number(luck).endObject();
-    out << json.text() << '\n';
+    out << json::gridsJson(body, record) << '\n';
     return 0;
   }
   for (std::size_t i = 0; i < record.grids.size(); ++i) {

@@ -4,15 +4,15 @@
 #include "cli/command_list.h"
 
 #include "almanac/opening_days.h"
+#include "app/session.h"
 #include "calendar/ganzhi.h"
 #include "calendar/lunar.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/date_args.h"
-#include "cli/environment.h"
-#include "cli/json.h"
 #include "cli/terminal.h"
+#include "json/calendar_json.h"
 #include "profile/legal_birth.h"
 #include "profile/profile.h"
 #include "text/gbk_literal.h"
@@ -37,8 +37,8 @@ std::optional<calendar::DateTime> givenBirth(const Args& parsed) {
 
 // The saved legal representative's birth, or a refusal that says what to do instead.
 std::optional<calendar::DateTime> savedBirth(std::ostream& err) {
-  ProgramEnvironment environment;
-  const auto saved = profile::savedLegalPerson(profile::profilePath());
+  app::Session session;
+  const auto saved = profile::savedLegalPerson(session.profile().path());
   if (!saved) {
     err << "zeruda-cli opening-days: no legal representative is saved in the profile; "
            "give --birth DATE --time HH:MM\n";
@@ -46,7 +46,8 @@ std::optional<calendar::DateTime> savedBirth(std::ostream& err) {
   }
   const calendar::Date date = saved->birth.date();
   if (date < calendar::kFirstLunarDate || calendar::kLastLunarDate < date) {
-    throw OutOfRange("the saved legal representative's birth " + outsideCalendar(isoDate(date)));
+    throw OutOfRange("the saved legal representative's birth " +
+                     outsideCalendar(calendar::isoDate(date)));
   }
   return saved->birth;
 }
@@ -57,27 +58,10 @@ std::string reasonsText(const almanac::OpeningDay& day) {
   return text;
 }
 
-std::string daysJson(const std::vector<almanac::OpeningDay>& days) {
-  Json json;
-  json.beginArray();
-  for (const almanac::OpeningDay& day : days) {
-    json.beginObject().key("date").string(isoDate(day.date));
-    json.key("officer").string(almanac::officerText(day.officer));
-    json.key("pillars").beginArray();
-    for (int pair : day.pillars) json.string(calendar::pairText(pair));
-    json.endArray();
-    json.key("reasons").beginArray();
-    for (const std::string& reason : day.reasons) json.string(reason);
-    json.endArray().endObject();
-  }
-  json.endArray();
-  return json.text();
-}
-
 std::string dayLines(const std::vector<almanac::OpeningDay>& days) {
   std::string lines;
   for (const almanac::OpeningDay& day : days) {
-    lines += isoDate(day.date) + "\t" + almanac::officerText(day.officer) + "\t" +
+    lines += calendar::isoDate(day.date) + "\t" + almanac::officerText(day.officer) + "\t" +
              calendar::pairText(day.pillars[2]) + "\t" + reasonsText(day) + "\n";
   }
   return lines;
@@ -95,14 +79,14 @@ int runOpeningDays(std::span<const std::string> args, std::ostream& out, std::os
   const int days =
       parseInt(*daysText, almanac::kFewestOpeningDays, almanac::kMostOpeningDays, "--days");
   const calendar::Date end = almanac::openingRangeEnd(from, days);
-  if (calendar::kLastLunarDate < end) throw OutOfRange(outsideCalendar(isoDate(end)));
+  if (calendar::kLastLunarDate < end) throw OutOfRange(outsideCalendar(calendar::isoDate(end)));
 
   std::optional<calendar::DateTime> birth = givenBirth(parsed);
   if (!birth) birth = savedBirth(err);
   if (!birth) return kExitRefused;
   const auto found = almanac::openingDays(from, days, *birth);
   if (parsed.flag("json")) {
-    out << daysJson(found) << '\n';
+    out << json::openingDaysJson(found) << '\n';
   } else {
     out << fromGbk(dayLines(found));
   }

@@ -1,16 +1,16 @@
 // zeruda-cli personal: the 取名 page's start button from the command line. The request
 // runs as the page runs it (checks, chart, the profile section "先天八字", the scratch
 // table emptied), then the worker makes names until --count of them stand.
+#include "app/session.h"
 #include "calendar/lunar.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
 #include "cli/date_args.h"
-#include "cli/environment.h"
-#include "cli/json.h"
 #include "cli/terminal.h"
 #include "cli/user_message_out.h"
+#include "json/run_json.h"
 #include "personal/request.h"
 #include "personal/worker.h"
 #include "personal/worker_services.h"
@@ -54,8 +54,9 @@ PersonalForm formFromArgs(const Args& args) {
   form.gender = genderOf(required(args, "gender"));
   const calendar::Date birthDate = parseDate(required(args, "birth"), "--birth");
   if (!calendar::solarToLunar(birthDate)) {
-    throw UsageError("--birth must lie between " + isoDate(calendar::kFirstLunarDate) + " and " +
-                     isoDate(calendar::kLastLunarDate) + ", the span of the date box");
+    throw UsageError("--birth must lie between " + calendar::isoDate(calendar::kFirstLunarDate) +
+                     " and " + calendar::isoDate(calendar::kLastLunarDate) +
+                     ", the span of the date box");
   }
   const calendar::DateTime time = parseTime(required(args, "time"), "--time");
   if (time.second != 0) throw UsageError("--time takes hours and minutes only (HH:MM)");
@@ -81,35 +82,6 @@ void printPlain(std::ostream& out, const std::vector<NameRow>& rows) {
   for (const NameRow* row : recommendedRows(rows)) out << fromGbk(row->text) << '\n';
 }
 
-void printJson(std::ostream& out, const personal::NamingStart& start,
-               const std::vector<NameRow>& rows) {
-  const chart::BirthChart& chart = start.chart;
-  Json json;
-  json.beginObject().key("chart").beginObject().key("pillars").beginArray();
-  for (const auto* pillar :
-       {&chart.yearPillar, &chart.monthPillar, &chart.dayPillar, &chart.hourPillar}) {
-    json.string(*pillar);
-  }
-  json.endArray();
-  json.key("missing").string(chart.missingElements);
-  json.key("base").number(static_cast<long long>(start.settings.baseScore));
-  json.endObject().key("rows").beginArray();
-  for (const auto& row : rows) {
-    json.beginObject();
-    json.key("name").string(start.settings.surname + row.given);
-    json.key("given").string(row.given);
-    json.key("stars").number(static_cast<long long>(row.stars));
-    json.key("score").number(row.score);
-    json.key("grids").beginArray();
-    for (int grid : row.grids) json.number(static_cast<long long>(grid));
-    json.endArray().endObject();
-  }
-  json.endArray().key("recommended").beginArray();
-  for (const NameRow* row : recommendedRows(rows)) json.string(row->text);
-  json.endArray().endObject();
-  out << json.text() << '\n';
-}
-
 }  // namespace
 
 int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -124,13 +96,14 @@ int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostre
                                                "seed", 0, 0, std::numeric_limits<int>::max()))
                                          : run::millisecondTickSeed();
 
-  const ProgramEnvironment environment;
-  const personal::PersonalRequestOutcome request = personal::runPersonalRequest(form);
+  app::Session session;
+  const personal::PersonalRequestOutcome request =
+      personal::runPersonalRequest(form, session.tables(), session.profile().path());
   if (request.message) {
     printUserMessage(err, *request.message);
     return kExitRefused;
   }
-  auto services = personal::programWorkerServices(seed);
+  auto services = personal::programWorkerServices(seed, session.tables());
   if (!services.ok()) {
     err << fromGbk(services.error()) << '\n';
     return kExitRefused;
@@ -149,7 +122,7 @@ int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostre
     return kExitRefused;
   }
   if (parsed.flag("json")) {
-    printJson(out, *request.start, rows);
+    out << json::personalJson(*request.start, rows) << '\n';
   } else {
     printPlain(out, rows);
   }

@@ -1,13 +1,11 @@
 // zeruda-cli rate BODY [--base N]: the star rating of a company-name body.
+#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command_list.h"
-#include "cli/environment.h"
 #include "cli/terminal.h"
 #include "numerology/rating.h"
-#include "profile/base_score.h"
 #include "storage/character_table.h"
-#include "storage/data_table.h"
 
 namespace zeruda::cli {
 
@@ -17,15 +15,15 @@ int runRate(std::span<const std::string> args, std::ostream& out, std::ostream& 
   const std::string body = argToGbk(parsed.positional()[0], "BODY");
   const std::optional<int> base =
       parsed.value("base") ? std::optional<int>(parsed.intValue("base", 0, 0, 5)) : std::nullopt;
-  ProgramEnvironment environment;
+  app::Session session;
   // The rating counts a character table it cannot read as one without elements;
   // here that would be a wrong answer, so the table is opened first.
-  if (auto table = storage::openDataTable("zk"); !table.ok()) {
+  if (auto table = session.tables().open("zk"); !table.ok()) {
     err << "zeruda-cli rate: " << fromGbk(table.error()) << '\n';
     return kExitRefused;
   }
-  const auto rating =
-      numerology::rateName(body, base.value_or(profile::profileBaseScore()), storage::tableElement);
+  const auto rating = numerology::rateName(body, base.value_or(session.profile().baseScore()),
+                                           storage::characterTable(session.tables()));
   out << rating.stars << '\t' << fromGbk(numerology::starText(rating.stars)) << '\n';
   return kExitOk;
 }

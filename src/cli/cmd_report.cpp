@@ -1,12 +1,11 @@
 // zeruda-cli report BODY [--prefix P] [--suffix S] [--base N]: the company-name report.
 #include "app/company_evaluation.h"
+#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command_list.h"
-#include "cli/environment.h"
 #include "cli/terminal.h"
 #include "numerology/company_report.h"
-#include "profile/base_score.h"
 #include "shortlist/registration_section.h"
 #include "text/gbk_literal.h"
 
@@ -26,16 +25,16 @@ int runReport(std::span<const std::string> args, std::ostream& out, std::ostream
   const std::optional<int> base =
       parsed.value("base") ? std::optional<int>(parsed.intValue("base", 0, 0, 5)) : std::nullopt;
 
-  ProgramEnvironment environment;
-  request.baseScore = base.value_or(profile::profileBaseScore());
-  numerology::ReportSources sources = app::programReportSources();
+  app::Session session;
+  request.baseScore = base.value_or(session.profile().baseScore());
+  numerology::ReportSources sources = app::programReportSources(session.tables());
   sources.extraSection = shortlist::registrationSection;
   const auto outcome = numerology::companyNameReport(request, sources);
   if (outcome.refusal) {
     err << fromGbk(outcome.refusal->caption) << ": " << fromGbk(outcome.refusal->text) << '\n';
     return kExitRefused;
   }
-  app::writeReportPage(*outcome.report);
+  app::writeReportPage(*outcome.report, session.folder());
   out << fromGbk(outcome.report->plainText());
   return kExitOk;
 }

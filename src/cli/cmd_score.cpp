@@ -1,18 +1,17 @@
 // zeruda-cli score FILE|- [--base N] [--json] [--csv OUT]: a shortlist of names, one a
 // line, each rated on the legal representative's base score and checked against the
 // registration rules, best first.
+#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
-#include "cli/environment.h"
-#include "cli/json.h"
 #include "cli/terminal.h"
-#include "profile/base_score.h"
+#include "generation/export.h"
+#include "json/name_json.h"
 #include "shortlist/shortlist.h"
 #include "shortlist/shortlist_export.h"
 #include "storage/character_table.h"
-#include "storage/data_table.h"
 
 #include <fstream>
 #include <iostream>
@@ -53,33 +52,6 @@ std::string plainLine(const ScoredName& name) {
          fromGbk(registration::findingsLine(name.findings)) + '\n';
 }
 
-void writeParts(Json& json, const shortlist::ScoreParts& parts) {
-  json.beginObject().key("base").number(parts.base).key("talents").number(parts.talents);
-  json.key("grids").beginArray();
-  for (double luck : parts.grids) json.number(luck);
-  json.endArray().key("elements").number(parts.elements).endObject();
-}
-
-std::string jsonText(const std::vector<ScoredName>& names) {
-  Json json;
-  json.beginArray();
-  for (const ScoredName& name : names) {
-    json.beginObject().key("name").string(name.name).key("body").string(name.body());
-    json.key("stars").number(static_cast<long long>(name.stars)).key("score");
-    name.rated ? json.number(name.score) : json.null();
-    json.key("parts");
-    name.rated ? writeParts(json, name.scoreParts) : void(json.null());
-    json.key("findings").beginArray();
-    for (const registration::Finding& finding : name.findings) {
-      json.beginObject().key("level").string(registration::levelText(finding.level));
-      json.key("reason").string(finding.reason).endObject();
-    }
-    json.endArray().endObject();
-  }
-  json.endArray();
-  return json.text() + '\n';
-}
-
 }  // namespace
 
 int runScore(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -90,23 +62,24 @@ int runScore(std::span<const std::string> args, std::ostream& out, std::ostream&
   const std::optional<int> base =
       parsed.value("base") ? std::optional<int>(parsed.intValue("base", 0, 0, 5)) : std::nullopt;
 
-  const ProgramEnvironment environment;
+  app::Session session;
   // Elements from a table that cannot be read would be silently missing: say so.
-  if (auto table = storage::openDataTable("zk"); !table.ok()) {
+  if (auto table = session.tables().open("zk"); !table.ok()) {
     err << "zeruda-cli score: " << fromGbk(table.error()) << '\n';
     return kExitRefused;
   }
-  const std::vector<ScoredName> scored = shortlist::scoreShortlist(
-      names, base.value_or(profile::profileBaseScore()), storage::tableElement);
+  const std::vector<ScoredName> scored =
+      shortlist::scoreShortlist(names, base.value_or(session.profile().baseScore()),
+                                storage::characterTable(session.tables()));
   if (parsed.flag("json")) {
-    out << jsonText(scored);
+    out << json::scoreJson(scored) << '\n';
   } else {
     for (const ScoredName& name : scored) out << plainLine(name);
   }
   if (auto file = parsed.value("csv")) {
-    const UserMessage message = shortlist::exportShortlist(*file, scored);
-    if (message.icon != MessageIcon::Information) {
-      err << fromGbk(message.text) << '\n';
+    const auto written = shortlist::exportShortlist(*file, scored);
+    if (!written.ok()) {
+      err << fromGbk(generation::exportMessage(written).text) << '\n';
       return kExitRefused;
     }
   }

@@ -1,12 +1,11 @@
 // zeruda-cli table ALIAS: a data table as tab-separated lines, field names first.
+#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
-#include "cli/environment.h"
 #include "cli/terminal.h"
-#include "storage/data_table.h"
-#include "storage/table_files.h"
+#include "storage/table_source.h"
 
 #include <algorithm>
 
@@ -52,8 +51,8 @@ int runTable(std::span<const std::string> args, std::ostream& out, std::ostream&
       storage::kTableAliases.end()) {
     throw UsageError("unknown table '" + alias + "' (sl, sc, xm, gs or zk)");
   }
-  ProgramEnvironment environment;
-  auto opened = storage::openDataTable(alias);
+  app::Session session;
+  auto opened = session.tables().open(alias);
   if (!opened.ok()) {
     err << "zeruda-cli table: " << fromGbk(opened.error()) << '\n';
     return kExitRefused;

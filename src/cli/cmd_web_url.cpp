@@ -1,10 +1,10 @@
 // zeruda-cli web-url SITE NAME: the address the window's search buttons open.
+#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
 #include "cli/terminal.h"
-#include "storage/working_folder.h"
 #include "web/lookup_address.h"
 
 #include <array>
@@ -40,8 +40,8 @@ int runWebUrl(std::span<const std::string> args, std::ostream& out, std::ostream
     throw UsageError("expected SITE and NAME");
   }
   const std::string name = count == 2 ? argToGbk(parsed.positional()[1], "NAME") : "";
-  storage::chooseDriveRoot(storage::systemRoots());
-  const web::WebHosts hosts = web::WebHosts::load(storage::workingPath(web::kWebConfigFileName));
+  const app::Session session;
+  const web::WebHosts hosts = web::WebHosts::load(session.folder().file(web::kWebConfigFileName));
   out << web::lookupAddress(site, hosts, name) << '\n';
   return kExitOk;
 }

@@ -30,7 +30,8 @@ std::span<const Command> commands() {
       Command{"almanac-search", "--from DATE --range 7|15|30|60|90|180 --activity TEXT [--avoid]",
               runAlmanacSearch, "the days within a range that favour (or disfavour) an activity"},
       Command{"opening-days", "--from DATE --days N [--birth DATE --time HH:MM] [--json]",
-              runOpeningDays, "the days fit for opening a business, best first, with their reasons"},
+              runOpeningDays,
+              "the days fit for opening a business, best first, with their reasons"},
       Command{"chart", "DATE TIME [--json] [--svg FILE]", runChart,
               "the birth-chart report of a birth moment"},
       Command{"paths", "", runPaths, "where the program keeps its working files"},
@@ -41,8 +42,10 @@ std::span<const Command> commands() {
               "--surname S --given G --birth DATE --time TIME [--prefix P] [--suffix S] [--shop] "
               "[--raw] [--length 2|3|4] [--fixed1 C] [--fixed2 C] [--fixed3 C] [--fixed4 C] "
               "[--element E]... [--auto-elements] [--min-stars N] [--count N] [--seed N] "
-              "[--csv FILE] [--txt FILE]",
-              runGenerate, "company names as the company page generates them, one row per line"},
+              "[--csv FILE] [--txt FILE] [--json]",
+              runGenerate,
+              "company names as the company page generates them, one row per line (with "
+              "--json, one JSON array)"},
       Command{"personal",
               "--surname S --gender 男|女 --birth DATE --time TIME --length 1|2|3 "
               "[--fixed-pos 1|2|3 --fixed C] [--level 1-5] [--count N] [--seed N] [--json]",

@@ -5,7 +5,6 @@
 #include "cli/command.h"
 
 #include <charconv>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,14 +47,9 @@ calendar::Date parseDate(std::string_view text, std::string_view what) {
 }
 
 std::string outsideCalendar(std::string_view dateText) {
-  return std::string(dateText) + " is outside the calendar (" + isoDate(calendar::kFirstLunarDate) +
-         " to " + isoDate(calendar::kLastLunarDate) + ")";
-}
-
-std::string isoDate(calendar::Date date) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-  return text;
+  return std::string(dateText) + " is outside the calendar (" +
+         calendar::isoDate(calendar::kFirstLunarDate) + " to " +
+         calendar::isoDate(calendar::kLastLunarDate) + ")";
 }
 
 calendar::DateTime parseTime(std::string_view text, std::string_view what) {

@@ -17,9 +17,6 @@ calendar::Date parseDate(std::string_view text, std::string_view what);
 // reach it: "1850-06-01 is outside the calendar (1901-02-19 to 2048-12-31)".
 std::string outsideCalendar(std::string_view dateText);
 
-// A date as the commands write it: "2027-01-05".
-std::string isoDate(calendar::Date date);
-
 // "HH:MM" or "HH:MM:SS" within 00:00:00-23:59:59, else a UsageError naming `what`.
 // The date part of the result is left zero.
 calendar::DateTime parseTime(std::string_view text, std::string_view what);

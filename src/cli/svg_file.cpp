@@ -1,19 +1,18 @@
 #include "cli/svg_file.h"
 
-#include <fstream>
-
+#include "cli/terminal.h"
 #include "pictures/svg_writer.h"
+#include "storage/atomic_file.h"
 
 namespace zeruda::cli {
 
 bool writeSvgFile(const std::string& file, const pictures::Picture& picture, std::ostream& err,
                   std::string_view command) {
-  const std::string svg = pictures::svgDocument(picture);
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(svg.data(), static_cast<std::streamsize>(svg.size()));
-  out.close();
-  if (out) return true;
-  err << "zeruda-cli " << command << ": cannot write " << file << '\n';
+  // The exports' writer: an existing picture stays whole when the new one cannot be.
+  const auto written = storage::writeFileAtomically(file, pictures::svgDocument(picture));
+  if (written.ok()) return true;
+  err << "zeruda-cli " << command << ": cannot write " << file << ": " << fromGbk(written.error())
+      << '\n';
   return false;
 }
 

@@ -4,8 +4,9 @@
 
 namespace zeruda::generation {
 
-EngineServices programEngineServices(std::uint32_t seed, double baseScore) {
-  return {run::SeededDraw(seed), baseScore, storage::tableElement};
+EngineServices programEngineServices(std::uint32_t seed, double baseScore,
+                                     storage::TableSet& tables) {
+  return {run::SeededDraw(seed), baseScore, storage::characterTable(tables)};
 }
 
 }  // namespace zeruda::generation

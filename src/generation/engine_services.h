@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generation/engine.h"
+#include "storage/data_table.h"
 
 #include <cstdint>
 
@@ -8,7 +9,8 @@ namespace zeruda::generation {
 
 // The engine's services as the program provides them: draws seeded with `seed`, the
 // run's base score (the "吉数" the request has just written and read back), and the
-// character table "zk" for the rating's element term.
-EngineServices programEngineServices(std::uint32_t seed, double baseScore);
+// character table "zk" of `tables` for the rating's element term.
+EngineServices programEngineServices(std::uint32_t seed, double baseScore,
+                                     storage::TableSet& tables);
 
 }  // namespace zeruda::generation

@@ -63,11 +63,16 @@ std::string txtText(std::span<const CandidateRow> rows) {
   return out;
 }
 
-UserMessage exportRows(const std::filesystem::path& file, std::span<const CandidateRow> rows,
-                       ExportFormat format) {
+Result<Done> exportRows(const std::filesystem::path& file, std::span<const CandidateRow> rows,
+                        ExportFormat format) {
   const std::string bytes = format == ExportFormat::Csv ? csvText(rows) : txtText(rows);
   auto written = storage::writeFileAtomically(file, bytes);
-  if (!written) {
+  if (!written) return Error{written.error()};
+  return Done{};
+}
+
+UserMessage exportMessage(const Result<Done>& written) {
+  if (!written.ok()) {
     return {"导出失败："_gbk + written.error(), "特别提示"_gbk, MessageIcon::Warning, {}};
   }
   return {"导出成功　　"_gbk, "特别提示"_gbk, MessageIcon::Information, {}};

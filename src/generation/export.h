@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generation/candidate_row.h"
+#include "text/result.h"
 #include "text/user_message.h"
 
 #include <filesystem>
@@ -25,9 +26,11 @@ std::string csvText(std::span<const CandidateRow> rows);
 std::string txtText(std::span<const CandidateRow> rows);
 
 // Writes the list to `file` in the chosen format, replacing it whole (never a part
-// of it), and says how it went: "导出成功　　" when the file is in place, "导出失败："
-// with the reason when it is not.
-UserMessage exportRows(const std::filesystem::path& file, std::span<const CandidateRow> rows,
-                       ExportFormat format);
+// of it); the reason (GBK) when the file is not in place.
+Result<Done> exportRows(const std::filesystem::path& file, std::span<const CandidateRow> rows,
+                        ExportFormat format);
+
+// What the window says after an export: "导出成功　　", or "导出失败：" with the reason.
+UserMessage exportMessage(const Result<Done>& written);
 
 }  // namespace zeruda::generation

@@ -4,7 +4,6 @@
 #include "generation/legal_chart.h"
 #include "generation/request_checks.h"
 #include "profile/profile.h"
-#include "storage/data_table.h"
 #include "text/gbk_literal.h"
 
 namespace zeruda::generation {
@@ -30,7 +29,8 @@ std::string namesMadeStatus(int rows) {
   return "已生成名字"_gbk + std::to_string(rows) + "个，达到一次生成的上限，已停止生成"_gbk;
 }
 
-RequestOutcome runGenerationRequest(CompanyForm form) {
+RequestOutcome runGenerationRequest(CompanyForm form, storage::TableSet& tables,
+                                    const std::filesystem::path& profileFile) {
   if (form.autoElements) {
     chooseFavourableElements(form, chart::elementStrength(form.birthMoment).favourable);
   }
@@ -44,12 +44,11 @@ RequestOutcome runGenerationRequest(CompanyForm form) {
 
   // The rating counts a character table it cannot read as one without elements:
   // rather than rate every row wrongly, the request names the table and stops.
-  if (auto characters = storage::openDataTable("zk"); !characters.ok()) {
+  if (auto characters = tables.open("zk"); !characters.ok()) {
     return refused(std::move(form),
                    UserMessage{characters.error(), "系统提示"_gbk, MessageIcon::Warning, {}});
   }
   const LegalChart chart = computeLegalChart(form);
-  const auto profileFile = profile::profilePath();
   auto written = profile::writeLegalPersonProfile(profileFile, legalPersonProfileOf(form, chart));
   if (!written) {
     return refused(
@@ -59,9 +58,9 @@ RequestOutcome runGenerationRequest(CompanyForm form) {
   }
   const profile::LegalPersonProfile stored = profile::readLegalPersonProfile(profileFile);
 
-  // The page makes the company table current before it generates; nothing reads it
+  // The page opens the company table before it generates; nothing reads it
   // afterwards, so a table that cannot be opened changes nothing here.
-  (void)storage::openDataTable("gs");
+  (void)tables.open("gs");
 
   EngineStart start{engineSettingsOf(form),
                     static_cast<double>(profile::profileNumber(stored.baseScore)),

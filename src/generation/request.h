@@ -2,8 +2,10 @@
 
 #include "generation/company_form.h"
 #include "generation/engine_settings.h"
+#include "storage/data_table.h"
 #include "text/user_message.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -33,11 +35,12 @@ struct RequestOutcome {
 
 // The generate button of the company page: checks the form, computes the legal
 // representative's chart, writes the profile section "法人资料" (the star rating
-// reads its "吉数"), and says what the window must do. A profile that cannot be
-// written stops the request with the reason: the engine would otherwise rate on a
-// stale base score; so does a character table that cannot be read, before anything
-// is written.
-RequestOutcome runGenerationRequest(CompanyForm form);
+// reads its "吉数") into `profileFile`, and says what the window must do. A profile
+// that cannot be written stops the request with the reason: the engine would
+// otherwise rate on a stale base score; so does a character table of `tables` that
+// cannot be read, before anything is written.
+RequestOutcome runGenerationRequest(CompanyForm form, storage::TableSet& tables,
+                                    const std::filesystem::path& profileFile);
 
 // Shown while the engine runs.
 UserMessage generatingMessage();

@@ -31,7 +31,8 @@ QLabel* makeTextLabel(QWidget* parent, const QString& name) {
 
 }  // namespace
 
-AlmanacWindow::AlmanacWindow(QDate shown, QWidget* parent) : QWidget(parent, Qt::Window) {
+AlmanacWindow::AlmanacWindow(QDate shown, const std::filesystem::path& profileFile, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("黄历吉日"));
   setWindowTitle(QStringLiteral("黄历吉日"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -51,7 +52,7 @@ AlmanacWindow::AlmanacWindow(QDate shown, QWidget* parent) : QWidget(parent, Qt:
   tabs->setObjectName(QStringLiteral("选择夹1"));
   tabs->addTab(buildDayPage(), QStringLiteral("黄历查询"));
   tabs->addTab(buildSearchPage(), QStringLiteral("选日子"));
-  opening = new OpeningDaysPage(dateBox, this);
+  opening = new OpeningDaysPage(dateBox, profileFile, this);
   tabs->addTab(opening, QStringLiteral("选吉日开业"));
 
   auto* layout = new QVBoxLayout(this);

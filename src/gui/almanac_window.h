@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QWidget>
+#include <filesystem>
 
 class QComboBox;
 class QLabel;
@@ -20,8 +21,9 @@ class OpeningDaysPage;
 class AlmanacWindow : public QWidget {
   Q_OBJECT
  public:
-  // Opens on the date of `shown`: today, when the toolbar opens it.
-  explicit AlmanacWindow(QDate shown, QWidget* parent = nullptr);
+  // Opens on the date of `shown`: today, when the toolbar opens it. The opening days
+  // are chosen for the legal representative saved in `profileFile`.
+  AlmanacWindow(QDate shown, const std::filesystem::path& profileFile, QWidget* parent = nullptr);
 
   // Page indexes of 选择夹1.
   enum Page { kDayPage, kSearchPage, kOpeningPage };

@@ -1,19 +1,19 @@
 #pragma once
 
+#include "run/row_handover.h"
+
 #include <QMetaObject>
 #include <QObject>
 #include <QPointer>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 namespace zeruda::gui {
 
-// Items made on a worker's thread, handed to the user-interface thread. A burst of
-// items becomes one delivery: the first item of a burst asks the event loop for a
-// delivery and the items after it join that delivery while it is pending, so a
-// fast worker never floods the loop with one event per item.
+// Items made on a worker's thread, handed to the user-interface thread: the wake-up
+// a burst of items asks for is one queued call on the receiver's event loop, and
+// that call delivers the whole burst.
 template <typename Item>
 class BurstInbox : public std::enable_shared_from_this<BurstInbox<Item>> {
  public:
@@ -25,14 +25,7 @@ class BurstInbox : public std::enable_shared_from_this<BurstInbox<Item>> {
 
   // From any thread.
   void post(Item item) {
-    bool firstOfBurst = false;
-    {
-      std::lock_guard lock(mutex_);
-      if (closed_) return;
-      firstOfBurst = pending_.empty();
-      pending_.push_back(std::move(item));
-    }
-    if (firstOfBurst && receiver_) {
+    if (handover_.post(std::move(item)) && receiver_) {
       QMetaObject::invokeMethod(
           receiver_, [inbox = this->shared_from_this()] { inbox->deliver(); },
           Qt::QueuedConnection);
@@ -41,28 +34,17 @@ class BurstInbox : public std::enable_shared_from_this<BurstInbox<Item>> {
 
   // Items still waiting are dropped and later ones refused: the receiver now
   // belongs to another run.
-  void close() {
-    std::lock_guard lock(mutex_);
-    closed_ = true;
-    pending_.clear();
-  }
+  void close() { handover_.close(); }
 
  private:
   void deliver() {
-    std::vector<Item> items;
-    {
-      std::lock_guard lock(mutex_);
-      if (closed_) return;
-      items.swap(pending_);
-    }
-    if (receiver_) deliver_(std::move(items));
+    std::vector<Item> items = handover_.collect();
+    if (!items.empty() && receiver_) deliver_(std::move(items));
   }
 
   QPointer<QObject> receiver_;
   Deliver deliver_;
-  std::mutex mutex_;
-  std::vector<Item> pending_;
-  bool closed_ = false;
+  run::RowHandover<Item> handover_;
 };
 
 }  // namespace zeruda::gui

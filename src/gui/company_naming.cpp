@@ -1,5 +1,6 @@
 #include "gui/company_naming.h"
 
+#include "app/session.h"
 #include "calendar/date_time.h"
 #include "generation/engine_services.h"
 #include "generation/export.h"
@@ -31,11 +32,13 @@ void putText(QLineEdit* box, const std::string& gbk) {
 
 }  // namespace
 
-CompanyNaming::CompanyNaming(CompanyPage& page, UiServices& services, QObject* parent)
+CompanyNaming::CompanyNaming(CompanyPage& page, UiServices& services, app::Session& session,
+                             QObject* parent)
     : QObject(parent),
       seedSource(run::millisecondTickSeed),
       page_(page),
       services_(services),
+      session_(session),
       model_(new ResultListModel(this)) {
   page_.results->setModel(model_);
   connect(page_.generate, &QPushButton::clicked, this, &CompanyNaming::generate);
@@ -93,7 +96,8 @@ void CompanyNaming::stopGeneration() { engine_.reset(); }
 
 void CompanyNaming::generate() {
   if (running_) return;
-  generation::RequestOutcome outcome = generation::runGenerationRequest(readForm());
+  generation::RequestOutcome outcome =
+      generation::runGenerationRequest(readForm(), session_.tables(), session_.profile().path());
   writeForm(outcome.form);
   if (outcome.message) {
     showUserMessage(services_, page_.window(), *outcome.message);
@@ -120,8 +124,8 @@ void CompanyNaming::generate() {
         &closer, [&closer] { closer.close(); }, Qt::QueuedConnection);
   };
   engine_ = generation::startEngine(
-      settings, generation::programEngineServices(seedSource(), start.baseScore), deliver,
-      finished);
+      settings, generation::programEngineServices(seedSource(), start.baseScore, session_.tables()),
+      deliver, finished);
 
   // The wait message is up while the engine runs and is the way to stop it: the
   // page's stop button behind it cannot be reached meanwhile, so it says so.
@@ -147,9 +151,9 @@ void CompanyNaming::exportList(generation::ExportFormat format) {
       page_.window(), csv ? QStringLiteral("*.csv") : QStringLiteral("*.txt"),
       csv ? QStringLiteral("csv") : QStringLiteral("txt"));
   if (!file) return;
-  const UserMessage outcome =
+  const auto written =
       generation::exportRows(std::filesystem::path(file->toStdString()), model_->rows(), format);
-  showUserMessage(services_, page_.window(), outcome);
+  showUserMessage(services_, page_.window(), generation::exportMessage(written));
 }
 
 void CompanyNaming::autoPickClicked(bool ticked) {

@@ -13,6 +13,10 @@
 #include "generation/export.h"
 #endif
 
+namespace zeruda::app {
+class Session;
+}
+
 namespace zeruda::gui {
 
 class CompanyPage;
@@ -25,7 +29,9 @@ class UiServices;
 class CompanyNaming : public QObject {
   Q_OBJECT
  public:
-  CompanyNaming(CompanyPage& page, UiServices& services, QObject* parent = nullptr);
+  // The session gives the tables and the profile file; it must outlive the page.
+  CompanyNaming(CompanyPage& page, UiServices& services, app::Session& session,
+                QObject* parent = nullptr);
   ~CompanyNaming() override;
 
   // The form as the page's controls hold it, and back.
@@ -59,6 +65,7 @@ class CompanyNaming : public QObject {
 
   CompanyPage& page_;
   UiServices& services_;
+  app::Session& session_;
   ResultListModel* model_;
   std::shared_ptr<RowInbox> inbox_;
   std::unique_ptr<generation::EngineRun> engine_;

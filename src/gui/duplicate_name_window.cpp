@@ -24,9 +24,9 @@ const QString kExplanation = QStringLiteral(
 
 }  // namespace
 
-DuplicateNameWindow::DuplicateNameWindow(UiServices& services, const QString& fullName,
-                                         QWidget* parent)
-    : QWidget(parent, Qt::Window), services_(services) {
+DuplicateNameWindow::DuplicateNameWindow(UiServices& services, const storage::WorkingFolder& folder,
+                                         const QString& fullName, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services), folder_(folder) {
   setObjectName(QStringLiteral("重名查询"));
   setWindowTitle(QStringLiteral("重名查询"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -68,7 +68,7 @@ DuplicateNameWindow::DuplicateNameWindow(UiServices& services, const QString& fu
 
 void DuplicateNameWindow::search(web::Site site) {
   if (!confirmConnected(services_, this)) return;
-  browse(services_, this, web::lookupAddress(site, configuredHosts(), toGbk(name->text())));
+  browse(services_, this, web::lookupAddress(site, configuredHosts(folder_), toGbk(name->text())));
 }
 
 }  // namespace zeruda::gui

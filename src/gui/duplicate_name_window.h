@@ -6,6 +6,10 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace zeruda::storage {
+class WorkingFolder;
+}
+
 namespace zeruda::web {
 enum class Site;
 }
@@ -20,7 +24,8 @@ class DuplicateNameWindow : public QWidget {
   Q_OBJECT
  public:
   // `name` is the full name of the row selected in the result list (may be empty).
-  DuplicateNameWindow(UiServices& services, const QString& name, QWidget* parent = nullptr);
+  DuplicateNameWindow(UiServices& services, const storage::WorkingFolder& folder,
+                      const QString& name, QWidget* parent = nullptr);
 
   QPlainTextEdit* explanation = nullptr;  // 编辑框1
   QLineEdit* name = nullptr;              // 公司名字
@@ -33,6 +38,7 @@ class DuplicateNameWindow : public QWidget {
   void search(web::Site site);
 
   UiServices& services_;
+  const storage::WorkingFolder& folder_;
 };
 
 }  // namespace zeruda::gui

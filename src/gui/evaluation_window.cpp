@@ -1,6 +1,7 @@
 #include "gui/evaluation_window.h"
 
 #include "app/company_evaluation.h"
+#include "app/session.h"
 #include "gui/chinese_key_filter.h"
 #include "gui/lunar_date_box.h"
 #include "gui/picture_text_box.h"
@@ -12,7 +13,6 @@
 #include "gui/window_layout.h"
 #include "numerology/company_report.h"
 #include "pictures/grid_diagram.h"
-#include "profile/base_score.h"
 #include "profile/profile.h"
 #include "profile/profile_restore.h"
 #include "shortlist/registration_section.h"
@@ -49,8 +49,8 @@ QTextCharFormat pieceFormat(Rgb colour) {
 
 }  // namespace
 
-EvaluationWindow::EvaluationWindow(UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), services_(services) {
+EvaluationWindow::EvaluationWindow(UiServices& services, app::Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services), session_(session) {
   setObjectName(QStringLiteral("公司名字评测"));
   setWindowTitle(QStringLiteral("公司名字评测"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -123,7 +123,8 @@ void EvaluationWindow::resizeEvent(QResizeEvent* event) {
 
 void EvaluationWindow::restore(const SelectedRow& selected) {
   selected_ = selected;
-  const profile::EvaluationRestore saved = profile::restoreIntoEvaluation(profile::profilePath());
+  const profile::EvaluationRestore saved =
+      profile::restoreIntoEvaluation(session_.profile().path());
   surname->setText(fromGbk(saved.surname));
   givenName->setText(fromGbk(saved.givenName));
   prefix->setText(selected.ownAffixes ? selected.prefix : fromGbk(saved.regionPrefix));
@@ -142,8 +143,8 @@ void EvaluationWindow::runReport() {
   request.suffix = toGbk(suffix->text());
   request.selectedBody = toGbk(selected_.body);
   request.selectedStars = toGbk(selected_.stars);
-  request.baseScore = profile::profileBaseScore();
-  numerology::ReportSources sources = app::programReportSources();
+  request.baseScore = session_.profile().baseScore();
+  numerology::ReportSources sources = app::programReportSources(session_.tables());
   sources.extraSection = shortlist::registrationSection;
   const numerology::CompanyReportOutcome outcome = numerology::companyNameReport(request, sources);
   body->setText(fromGbk(outcome.body));
@@ -158,7 +159,7 @@ void EvaluationWindow::runReport() {
     end.insertText(shownText(piece.text), pieceFormat(piece.colour));
   }
   diagram->setPicture(pictures::gridDiagram(outcome.report->name));
-  const std::filesystem::path written = app::writeReportPage(*outcome.report);
+  const std::filesystem::path written = app::writeReportPage(*outcome.report, session_.folder());
   if (!written.empty()) {
     page->setSource(QUrl::fromLocalFile(QString::fromStdString(written.string())));
     page->reload();

@@ -9,6 +9,10 @@ class QPushButton;
 class QTextBrowser;
 class QTextEdit;
 
+namespace zeruda::app {
+class Session;
+}
+
 namespace zeruda::gui {
 
 class LunarDateBox;
@@ -20,7 +24,9 @@ class UiServices;
 class EvaluationWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit EvaluationWindow(UiServices& services, QWidget* parent = nullptr);
+  // The session gives the saved profile, the tables and the folder of the report
+  // page; it must outlive the window.
+  EvaluationWindow(UiServices& services, app::Session& session, QWidget* parent = nullptr);
 
   // The row selected in the main window's result list when the window opened: its
   // body and its stars, which the report keeps when the body is unchanged.
@@ -67,6 +73,7 @@ class EvaluationWindow : public QWidget {
   void copyReport();
 
   UiServices& services_;
+  app::Session& session_;
   QPrinter printer_;
   SelectedRow selected_;
 };

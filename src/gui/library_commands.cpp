@@ -6,7 +6,6 @@
 #include "gui/pages.h"
 #include "gui/qt_text.h"
 #include "gui/secondary_window.h"
-#include "gui/secondary_window.h"
 #include "gui/ui_services.h"
 #include "gui/web_commands.h"
 #include "gui/window_texts.h"
@@ -35,12 +34,14 @@ constexpr std::chrono::seconds kArticleFetchTimeout{15};
 }  // namespace
 
 LibraryCommands::LibraryCommands(MainWindow& window, ArticlesPage& articles,
-                                 KnowledgePage& knowledge, UiServices& services)
+                                 KnowledgePage& knowledge, UiServices& services,
+                                 const storage::WorkingFolder& folder)
     : QObject(&window),
       window_(window),
       articles_(articles),
       knowledge_(knowledge),
-      services_(services) {
+      services_(services),
+      folder_(folder) {
   // Selection, not the current item: the tree makes its first entry current
   // unasked, and a click on the heading must still show the default text.
   connect(articles_.tree, &QTreeWidget::itemSelectionChanged, this, [this] {
@@ -86,7 +87,7 @@ void LibraryCommands::showTreeArticle(QTreeWidgetItem* item) {
 }
 
 void LibraryCommands::showInKnowledgeBrowser(const library::ArticlePage& page) {
-  const Result<std::filesystem::path> written = library::writePage(page);
+  const Result<std::filesystem::path> written = library::writePage(page, folder_);
   if (!written) return reportFailure(written.error());
   articles_.article->showFile(QString::fromStdString(written.value().string()));
 }
@@ -96,7 +97,7 @@ void LibraryCommands::openEntry(const library::LibraryEntry& entry) {
   const QDate today = services_.currentDateTime().date();
   if (entry.kind == library::EntryKind::kHistoryToday) {
     browse(services_, &window_,
-           web::historyTodayAddress(configuredHosts(), today.month(), today.day()));
+           web::historyTodayAddress(configuredHosts(folder_), today.month(), today.day()));
     return;
   }
   if (entry.source != nullptr &&
@@ -114,7 +115,7 @@ void LibraryCommands::openDocument(std::string_view sourceId) {
 }
 
 void LibraryCommands::openPage(const library::ArticlePage& page) {
-  const Result<std::filesystem::path> opened = library::openArticle(page);
+  const Result<std::filesystem::path> opened = library::openArticle(page, folder_);
   if (!opened) return reportFailure(opened.error());
   openViewer();
 }
@@ -123,7 +124,7 @@ void LibraryCommands::openPage(const library::ArticlePage& page) {
 // its own while the window stays responsive. With no server, no network, or a fetch
 // that fails, our own page stands in for it.
 void LibraryCommands::openOnlinePage(const library::ArticleSource& standIn) {
-  const web::WebHosts hosts = configuredHosts();
+  const web::WebHosts hosts = configuredHosts(folder_);
   const int number = standIn.order;
   if (!web::articleAddress(hosts, number) || !services_.networkConnected()) {
     return openPage(library::pageOf(standIn));
@@ -135,7 +136,8 @@ void LibraryCommands::openOnlinePage(const library::ArticleSource& standIn) {
             watcher->deleteLater();
             if (command != openCommands_) return;
             const Fetched body = watcher->result();
-            if (body && library::openFetchedPage(library::kFolkFile, *body)) return openViewer();
+            if (body && library::openFetchedPage(library::kFolkFile, *body, folder_))
+              return openViewer();
             openPage(library::pageOf(*source));
           });
   watcher->setFuture(QtConcurrent::run([client = httpClient(), hosts, number] {
@@ -144,9 +146,8 @@ void LibraryCommands::openOnlinePage(const library::ArticleSource& standIn) {
 }
 
 std::shared_ptr<const web::HttpClient> LibraryCommands::httpClient() {
-  // Made at first use: the working folder that keeps the cookies is chosen by then.
   if (!client_) {
-    client_ = std::make_shared<const web::HttpClient>(storage::workingPath(web::kCookieFileName),
+    client_ = std::make_shared<const web::HttpClient>(folder_.file(web::kCookieFileName),
                                                       kArticleFetchTimeout);
   }
   return client_;

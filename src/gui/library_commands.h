@@ -11,6 +11,10 @@
 class QMenu;
 class QTreeWidgetItem;
 
+namespace zeruda::storage {
+class WorkingFolder;
+}
+
 namespace zeruda::web {
 class HttpClient;
 }
@@ -28,8 +32,9 @@ class UiServices;
 class LibraryCommands : public QObject {
   Q_OBJECT
  public:
+  // Pages are written to, and cookies kept in, `folder`, which must outlive this.
   LibraryCommands(MainWindow& window, ArticlesPage& articles, KnowledgePage& knowledge,
-                  UiServices& services);
+                  UiServices& services, const storage::WorkingFolder& folder);
 
   // Adds the group menus to the quick menu and returns the last, 其它功能, for the
   // window's own entries.
@@ -64,6 +69,7 @@ class LibraryCommands : public QObject {
   ArticlesPage& articles_;
   KnowledgePage& knowledge_;
   UiServices& services_;
+  const storage::WorkingFolder& folder_;
   QPointer<ArticleViewer> viewer_;
   // Counts the open commands, so that a fetch that ends late never covers the page of
   // a later command.

@@ -13,8 +13,8 @@
 
 namespace zeruda::gui {
 
-LookupWindow::LookupWindow(UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), services_(services) {
+LookupWindow::LookupWindow(UiServices& services, storage::TableSet& tables, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services), tables_(tables) {
   setObjectName(QStringLiteral("汉字五行属性查询"));
   setWindowTitle(QStringLiteral("汉字五行属性查询"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -45,7 +45,7 @@ void LookupWindow::showEvent(QShowEvent* event) {
 
 void LookupWindow::lookUp() {
   const dictionary::ElementQuery answer =
-      dictionary::queryElement(toGbk(input->text()), storage::tableElement);
+      dictionary::queryElement(toGbk(input->text()), storage::characterTable(tables_));
   if (answer.refusal) {
     input->selectAll();
     showUserMessage(services_, this, *answer.refusal);

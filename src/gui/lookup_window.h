@@ -6,6 +6,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace zeruda::storage {
+class TableSet;
+}
+
 namespace zeruda::gui {
 
 class UiServices;
@@ -15,7 +19,7 @@ class UiServices;
 class LookupWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit LookupWindow(UiServices& services, QWidget* parent = nullptr);
+  LookupWindow(UiServices& services, storage::TableSet& tables, QWidget* parent = nullptr);
 
   QLineEdit* input = nullptr;    // 编辑框输入
   QPushButton* query = nullptr;  // 按钮1
@@ -28,6 +32,7 @@ class LookupWindow : public QWidget {
   void lookUp();
 
   UiServices& services_;
+  storage::TableSet& tables_;
 };
 
 }  // namespace zeruda::gui

@@ -1,3 +1,4 @@
+#include "app/session.h"
 #include "app/startup.h"
 #include "gui/app_setup.h"
 #include "gui/main_window.h"
@@ -5,8 +6,6 @@
 #include "gui/quit_signals.h"
 #include "gui/single_instance.h"
 #include "gui/ui_services.h"
-#include "storage/program_state.h"
-#include "storage/working_folder.h"
 
 #include <QApplication>
 
@@ -23,13 +22,15 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  // A window already working in this folder comes to the front instead.
-  zeruda::storage::chooseDriveRoot(zeruda::storage::systemRoots());
-  zeruda::gui::SingleInstance instance(
-      QString::fromStdString(zeruda::storage::programState().workingFolder.string()));
+  // A window already working in this folder comes to the front instead, and its
+  // table files stay its own.
+  zeruda::app::Session session;
+  zeruda::gui::SingleInstance instance(QString::fromStdString(session.folder().path().string()));
   if (!instance.owner()) return 0;
+  session.ownTableFiles();
+  services.profileFile = session.profile().path();
 
-  zeruda::gui::MainWindow window(services);
+  zeruda::gui::MainWindow window(services, session);
   window.startUp();
   window.show();
   QObject::connect(&instance, &zeruda::gui::SingleInstance::activationRequested, &window,

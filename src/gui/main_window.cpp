@@ -1,6 +1,7 @@
 #include "gui/main_window.h"
 
 #include "app/reference_lists.h"
+#include "app/session.h"
 #include "calendar/lunar.h"
 #include "calendar/pillars.h"
 #include "chart/chart_report.h"
@@ -28,10 +29,6 @@
 #include "pictures/element_chart.h"
 #include "profile/profile.h"
 #include "profile/profile_restore.h"
-#include "storage/atomic_file.h"
-#include "storage/program_state.h"
-#include "storage/table_files.h"
-#include "storage/working_folder.h"
 #include "web/lookup_address.h"
 
 #include <QAction>
@@ -74,8 +71,11 @@ constexpr int kStarsColumn = 6;
 
 }  // namespace
 
-MainWindow::MainWindow(UiServices& services, QWidget* parent)
-    : QMainWindow(parent), services_(services), chartPrinter_(std::make_unique<QPrinter>()) {
+MainWindow::MainWindow(UiServices& services, app::Session& session, QWidget* parent)
+    : QMainWindow(parent),
+      services_(services),
+      session_(session),
+      chartPrinter_(std::make_unique<QPrinter>()) {
   setWindowTitle(kMainWindowTitle);
   buildToolbar();
   buildPages();
@@ -173,12 +173,12 @@ void MainWindow::buildPages() {
   tabs_->addTab(articles_, QStringLiteral("公司取名知识"));
 
   connect(knowledge_->back, &QPushButton::clicked, this, [this] { showPage(kCompany); });
-  library_ = new LibraryCommands(*this, *articles_, *knowledge_, services_);
+  library_ = new LibraryCommands(*this, *articles_, *knowledge_, services_, session_.folder());
   connect(company_->knowledge, &QPushButton::clicked, library_,
           &LibraryCommands::showKnowledgePage);
   connect(company_->law, &QPushButton::clicked, library_, &LibraryCommands::showLawGuide);
   connect(chart_->compute, &QPushButton::clicked, this, &MainWindow::showChartReport);
-  naming_ = new CompanyNaming(*company_, services_, this);
+  naming_ = new CompanyNaming(*company_, services_, session_, this);
   connect(naming_, &CompanyNaming::rowActivated, this, &MainWindow::openEvaluation);
   naming_->onRequestPassed = [this](const generation::CompanyForm& form,
                                     const std::string& summary) {
@@ -191,7 +191,8 @@ void MainWindow::buildPages() {
     chart_->minute->setCurrentIndex(form.birthMoment.minute);
   };
   personalNaming_ = new PersonalNaming(
-      *personal_, services_, [this](const QString& text) { statusText_->setText(text); }, this);
+      *personal_, services_, session_, [this](const QString& text) { statusText_->setText(text); },
+      this);
   personalNaming_->beforeStart = [this] { naming_->stopGeneration(); };
   connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
   connect(chart_->print, &QPushButton::clicked, this, &MainWindow::printChartReport);
@@ -240,9 +241,6 @@ void MainWindow::buildQuickMenu() {
 void MainWindow::showPage(Page page) { tabs_->setCurrentIndex(page); }
 
 void MainWindow::startUp() {
-  storage::chooseDriveRoot(storage::systemRoots());
-  storage::removeStaleTempFiles(storage::programState().workingFolder);
-  storage::ownTableFiles();
   fillReferenceList(QStringLiteral("超级列表框三才"), true);
   fillReferenceList(QStringLiteral("超级列表框数理"), false);
   restoreProfile();
@@ -254,7 +252,8 @@ void MainWindow::startUp() {
 void MainWindow::fillReferenceList(const QString& listName, bool threeTalents) {
   auto* list = findChild<QTreeWidget*>(listName);
   list->clear();
-  auto rows = threeTalents ? app::threeTalentsListRows() : app::numberLuckListRows();
+  auto rows = threeTalents ? app::threeTalentsListRows(session_.tables())
+                           : app::numberLuckListRows(session_.tables());
   if (!rows) {
     services_.showMessage(this, MessageIcon::Warning, kSystemCaption, fromGbk(rows.error()));
     return;
@@ -273,7 +272,7 @@ void MainWindow::fillReferenceList(const QString& listName, bool threeTalents) {
 }
 
 void MainWindow::restoreProfile() {
-  const profile::StartupRestore saved = profile::restoreOnStartup(profile::profilePath());
+  const profile::StartupRestore saved = profile::restoreOnStartup(session_.profile().path());
   company_->surname->setText(fromGbk(saved.surname));
   company_->givenName->setText(fromGbk(saved.givenName));
   company_->prefix->setText(fromGbk(saved.regionPrefix));
@@ -336,7 +335,7 @@ void MainWindow::openEvaluation() {
     selected.stars = rows->index(current.row(), kStarsColumn).data().toString();
   }
   openSecondary(evaluation_, *this, [this] {
-    return new EvaluationWindow(services_, this);
+    return new EvaluationWindow(services_, session_, this);
   })->restore(selected);
 }
 
@@ -347,8 +346,9 @@ void MainWindow::openDuplicateName() {
     fullName = current.model()->index(current.row(), kFullNameColumn).data().toString();
   }
   const bool wasOpen = !duplicateName_.isNull();
-  auto* window = openSecondary(duplicateName_, *this,
-                               [&] { return new DuplicateNameWindow(services_, fullName, this); });
+  auto* window = openSecondary(duplicateName_, *this, [&] {
+    return new DuplicateNameWindow(services_, session_.folder(), fullName, this);
+  });
   // Reopened with another row selected: that row's name replaces the old one.
   if (wasOpen && !fullName.isEmpty()) window->name->setText(fullName);
 }
@@ -357,7 +357,8 @@ void MainWindow::openDuplicateName() {
 // page when the computer is offline.
 void MainWindow::openTrademarkSearch() {
   services_.showMessage(this, MessageIcon::None, kSystemCaption, kTrademarkNotice);
-  browse(services_, this, web::lookupAddress(web::Site::Trademark, configuredHosts()));
+  browse(services_, this,
+         web::lookupAddress(web::Site::Trademark, configuredHosts(session_.folder())));
 }
 
 void MainWindow::openCalendar() {
@@ -365,16 +366,19 @@ void MainWindow::openCalendar() {
 }
 
 void MainWindow::openAlmanac() {
-  openSecondary(almanac_, *this,
-                [this] { return new AlmanacWindow(services_.currentDateTime().date(), this); });
+  openSecondary(almanac_, *this, [this] {
+    return new AlmanacWindow(services_.currentDateTime().date(), session_.profile().path(), this);
+  });
 }
 
 void MainWindow::openLookup() {
-  openSecondary(lookup_, *this, [this] { return new LookupWindow(services_, this); });
+  openSecondary(lookup_, *this,
+                [this] { return new LookupWindow(services_, session_.tables(), this); });
 }
 
 void MainWindow::openShortlist() {
-  openSecondary(shortlist_, *this, [this] { return new ShortlistWindow(services_, this); });
+  openSecondary(shortlist_, *this,
+                [this] { return new ShortlistWindow(services_, session_, this); });
 }
 
 // The chart page always reports on the person of the company page: their inputs are
@@ -416,7 +420,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // The tables are closed and their files removed only once no worker reads them.
   naming_->stopGeneration();
   personalNaming_->stopNaming();
-  storage::shutdownCleanup();
+  session_.end();
   event->accept();
 }
 

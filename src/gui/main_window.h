@@ -10,6 +10,10 @@ class QPrinter;
 class QTabWidget;
 class QToolBar;
 
+namespace zeruda::app {
+class Session;
+}
+
 namespace zeruda::gui {
 
 class AlmanacWindow;
@@ -30,19 +34,21 @@ class ShortlistWindow;
 class UiServices;
 
 // The one window the user works in: toolbar, the eight pages, the status bar and
-// the quick menu. Handlers only read controls, call the core and write back.
+// the quick menu. Handlers only read controls, call the core and write back. The
+// session (the working folder, the tables, the profile) must outlive the window;
+// closing the window ends it.
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainWindow(UiServices& services, QWidget* parent = nullptr);
+  MainWindow(UiServices& services, app::Session& session, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Page indexes of 选择夹1, in their order.
   enum Page { kPersonal, kTalents, kNumbers, kChart, kCompany, kKnowledge, kLegalChart, kArticles };
   void showPage(Page page);
 
-  // The second start-up stage, once the window exists: the working folder, the data
-  // files, the two reference lists, the saved legal representative and the
+  // The second start-up stage, once the window exists and its session holds the
+  // table files: the two reference lists, the saved legal representative and the
   // controls' first state.
   void startUp();
 
@@ -73,6 +79,7 @@ class MainWindow : public QMainWindow {
   void printChartReport();
 
   UiServices& services_;
+  app::Session& session_;
   QToolBar* toolbar_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   QMenu* quickMenu_ = nullptr;

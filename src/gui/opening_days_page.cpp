@@ -25,8 +25,9 @@ namespace zeruda::gui {
 namespace {
 
 // The legal representative as the page names them; nothing when none is saved.
-std::optional<profile::SavedLegalPerson> showPerson(QLabel* label) {
-  auto saved = profile::savedLegalPerson(profile::profilePath());
+std::optional<profile::SavedLegalPerson> showPerson(QLabel* label,
+                                                    const std::filesystem::path& profileFile) {
+  auto saved = profile::savedLegalPerson(profileFile);
   if (!saved) {
     label->setText(
         QStringLiteral("法人：尚未保存。请先在公司取名页填写法人资料并取名，再来选日子。"));
@@ -49,8 +50,9 @@ QTreeWidgetItem* dayItem(const almanac::OpeningDay& day) {
 
 }  // namespace
 
-OpeningDaysPage::OpeningDaysPage(LunarDateBox* start, QWidget* parent)
-    : QWidget(parent), start_(start) {
+OpeningDaysPage::OpeningDaysPage(LunarDateBox* start, std::filesystem::path profileFile,
+                                 QWidget* parent)
+    : QWidget(parent), start_(start), profileFile_(std::move(profileFile)) {
   days = new QSpinBox(this);
   days->setObjectName(QStringLiteral("开业天数框"));
   days->setRange(almanac::kFewestOpeningDays, almanac::kMostOpeningDays);
@@ -81,13 +83,13 @@ OpeningDaysPage::OpeningDaysPage(LunarDateBox* start, QWidget* parent)
   layout->addWidget(found, 1);
 
   connect(query, &QPushButton::clicked, this, &OpeningDaysPage::search);
-  showPerson(person);
+  showPerson(person, profileFile_);
 }
 
 void OpeningDaysPage::search() {
   found->clear();
   summary->clear();
-  const auto saved = showPerson(person);
+  const auto saved = showPerson(person, profileFile_);
   if (!saved) return;
   if (!calendar::inPillarSpan(saved->birth)) {
     summary->setText(

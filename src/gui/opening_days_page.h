@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <filesystem>
 
 class QLabel;
 class QPushButton;
@@ -17,8 +18,10 @@ class LunarDateBox;
 class OpeningDaysPage : public QWidget {
   Q_OBJECT
  public:
-  // `start` is the almanac's date box, 农历日期框1; the page reads it at each search.
-  OpeningDaysPage(LunarDateBox* start, QWidget* parent = nullptr);
+  // `start` is the almanac's date box, 农历日期框1; the page reads it at each search,
+  // and the legal representative from `profileFile`.
+  OpeningDaysPage(LunarDateBox* start, std::filesystem::path profileFile,
+                  QWidget* parent = nullptr);
 
   // Columns of 开业吉日列表框.
   enum Column { kDateColumn, kOfficerColumn, kDayPillarColumn, kReasonsColumn };
@@ -34,6 +37,7 @@ class OpeningDaysPage : public QWidget {
 
  private:
   LunarDateBox* start_;
+  std::filesystem::path profileFile_;
 };
 
 }  // namespace zeruda::gui

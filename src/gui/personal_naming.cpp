@@ -1,5 +1,6 @@
 #include "gui/personal_naming.h"
 
+#include "app/session.h"
 #include "calendar/date_time.h"
 #include "gui/field_controls.h"
 #include "gui/lunar_date_box.h"
@@ -25,12 +26,13 @@ namespace zeruda::gui {
 
 using namespace text::literals;
 
-PersonalNaming::PersonalNaming(PersonalPage& page, UiServices& services,
+PersonalNaming::PersonalNaming(PersonalPage& page, UiServices& services, app::Session& session,
                                std::function<void(const QString&)> showStatus, QObject* parent)
     : QObject(parent),
       seedSource(run::millisecondTickSeed),
       page_(page),
       services_(services),
+      session_(session),
       showStatus_(std::move(showStatus)) {
   // The level box serves the tick box beside it, the position and character boxes
   // the fixed-character tick box.
@@ -93,12 +95,13 @@ void PersonalNaming::start() {
   if (running_) return;
   stopNaming();
   clearLists();
-  const personal::PersonalRequestOutcome request = personal::runPersonalRequest(readForm());
+  const personal::PersonalRequestOutcome request =
+      personal::runPersonalRequest(readForm(), session_.tables(), session_.profile().path());
   if (request.message) {
     refuse(*request.message);
     return;
   }
-  auto services = personal::programWorkerServices(seedSource());
+  auto services = personal::programWorkerServices(seedSource(), session_.tables());
   if (!services.ok()) {
     refuse({services.error(), "提示"_gbk, MessageIcon::Warning, {}});
     return;

@@ -14,6 +14,10 @@
 #include "personal/worker.h"
 #endif
 
+namespace zeruda::app {
+class Session;
+}
+
 namespace zeruda::gui {
 
 class PersonalPage;
@@ -24,8 +28,9 @@ class UiServices;
 class PersonalNaming : public QObject {
   Q_OBJECT
  public:
-  // `showStatus` puts a text into the status bar's first pane.
-  PersonalNaming(PersonalPage& page, UiServices& services,
+  // `showStatus` puts a text into the status bar's first pane. The session gives the
+  // tables and the profile file; it must outlive the page.
+  PersonalNaming(PersonalPage& page, UiServices& services, app::Session& session,
                  std::function<void(const QString&)> showStatus, QObject* parent = nullptr);
   ~PersonalNaming() override;
 
@@ -52,6 +57,7 @@ class PersonalNaming : public QObject {
 
   PersonalPage& page_;
   UiServices& services_;
+  app::Session& session_;
   std::function<void(const QString&)> showStatus_;
   std::shared_ptr<BurstInbox<personal::NameRow>> inbox_;
   std::unique_ptr<personal::WorkerRun> worker_;

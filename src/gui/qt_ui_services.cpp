@@ -4,7 +4,6 @@
 #include "gui/field_controls.h"
 #include "gui/qt_text.h"
 #include "gui/window_texts.h"
-#include "profile/profile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -80,7 +79,6 @@ std::optional<QString> QtUiServices::chooseSaveFile(QWidget* parent, const QStri
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(filter);
   dialog.setDefaultSuffix(suffix);
-  const std::filesystem::path profileFile = profile::profilePath();
   const std::filesystem::path start = app::exportStartFolder(profileFile, userFolders);
   if (!start.empty()) dialog.setDirectory(QString::fromStdString(start.string()));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

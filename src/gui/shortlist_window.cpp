@@ -1,15 +1,15 @@
 #include "gui/shortlist_window.h"
 
+#include "app/session.h"
+#include "generation/export.h"
 #include "gui/evaluation_window.h"
 #include "gui/qt_text.h"
 #include "gui/secondary_window.h"
 #include "gui/shortlist_model.h"
 #include "gui/ui_services.h"
 #include "gui/widgets.h"
-#include "profile/base_score.h"
 #include "shortlist/shortlist_export.h"
 #include "storage/character_table.h"
-#include "storage/data_table.h"
 #include "text/gbk_literal.h"
 
 #include <QHBoxLayout>
@@ -23,8 +23,8 @@
 
 namespace zeruda::gui {
 
-ShortlistWindow::ShortlistWindow(UiServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), services_(services) {
+ShortlistWindow::ShortlistWindow(UiServices& services, app::Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services), session_(session) {
   setObjectName(QStringLiteral("批量评测"));
   setWindowTitle(QStringLiteral("批量评测"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -79,13 +79,14 @@ void ShortlistWindow::scoreNames() {
                      Field::ShortlistNames});
     return;
   }
-  if (auto table = storage::openDataTable("zk"); !table.ok()) {
+  if (auto table = session_.tables().open("zk"); !table.ok()) {
     showUserMessage(services_, this, {table.error(), "提示"_gbk, MessageIcon::Warning, {}});
     return;
   }
-  const int baseScore = profile::profileBaseScore();
+  const int baseScore = session_.profile().baseScore();
   base->setText(QStringLiteral("按法人资料的吉数 %1 评分").arg(baseScore));
-  model_->setNames(shortlist::scoreShortlist(pasted, baseScore, storage::tableElement));
+  model_->setNames(
+      shortlist::scoreShortlist(pasted, baseScore, storage::characterTable(session_.tables())));
   table->sortByColumn(0, Qt::AscendingOrder);
   table->resizeColumnsToContents();
 }
@@ -100,15 +101,16 @@ void ShortlistWindow::openRow(const QModelIndex& index) {
   selected.prefix = fromGbk(name.parts.crown + name.parts.region);
   selected.suffix = fromGbk(name.parts.industry + name.parts.form);
   openSecondary(evaluation_, *this, [this] {
-    return new EvaluationWindow(services_, this);
+    return new EvaluationWindow(services_, session_, this);
   })->restore(selected);
 }
 
 void ShortlistWindow::exportTable() {
   const auto file = services_.chooseSaveFile(this, QStringLiteral("*.csv"), QStringLiteral("csv"));
   if (!file) return;
-  showUserMessage(services_, this,
-                  shortlist::exportShortlist(file->toStdString(), model_->names()));
+  showUserMessage(
+      services_, this,
+      generation::exportMessage(shortlist::exportShortlist(file->toStdString(), model_->names())));
 }
 
 }  // namespace zeruda::gui

@@ -9,6 +9,10 @@ class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
 
+namespace zeruda::app {
+class Session;
+}
+
 namespace zeruda::gui {
 
 class EvaluationWindow;
@@ -21,7 +25,9 @@ class UiServices;
 class ShortlistWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit ShortlistWindow(UiServices& services, QWidget* parent = nullptr);
+  // The session gives the tables and the saved profile's base score; it must
+  // outlive the window.
+  ShortlistWindow(UiServices& services, app::Session& session, QWidget* parent = nullptr);
 
   // Scores the names in the paste box.
   void scoreNames();
@@ -37,6 +43,7 @@ class ShortlistWindow : public QWidget {
   void exportTable();
 
   UiServices& services_;
+  app::Session& session_;
   ShortlistModel* model_ = nullptr;
   QSortFilterProxyModel* sorted_ = nullptr;
   QPointer<EvaluationWindow> evaluation_;  // the one report window of the list

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <filesystem>
 #include <optional>
 
 class QPrinter;
@@ -92,6 +93,8 @@ class QtUiServices final : public UiServices {
  public:
   // The user's folders; read once, when the services are made.
   app::UserFolders userFolders = app::systemUserFolders();
+  // The session's profile file, which remembers the folder; none while empty.
+  std::filesystem::path profileFile;
 
   void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                    const QString& text) override;

@@ -9,8 +9,8 @@
 
 namespace zeruda::gui {
 
-web::WebHosts configuredHosts() {
-  return web::WebHosts::load(storage::workingPath(web::kWebConfigFileName));
+web::WebHosts configuredHosts(const storage::WorkingFolder& folder) {
+  return web::WebHosts::load(folder.file(web::kWebConfigFileName));
 }
 
 bool confirmConnected(UiServices& services, QWidget* parent) {

@@ -4,6 +4,10 @@
 
 class QWidget;
 
+namespace zeruda::storage {
+class WorkingFolder;
+}
+
 namespace zeruda::web {
 class WebHosts;
 }
@@ -14,7 +18,7 @@ class UiServices;
 
 // The sites' hosts as configured now (web.ini in the working folder over the
 // defaults), read afresh for each command so an edit counts at once.
-web::WebHosts configuredHosts();
+web::WebHosts configuredHosts(const storage::WorkingFolder& folder);
 
 // Asks the system whether the computer is connected; when it is not, says so in the
 // program's message and returns false.

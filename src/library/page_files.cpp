@@ -1,7 +1,6 @@
 #include "library/page_files.h"
 
 #include "storage/atomic_file.h"
-#include "storage/working_folder.h"
 #include "text/gbk_literal.h"
 
 namespace zeruda::library {
@@ -20,8 +19,9 @@ bool isPageFile(std::string_view file) {
   return file == kFolkFile || file == kTablesFile || file == kKnowledgeFile;
 }
 
-Result<std::filesystem::path> writeDocument(std::string_view file, std::string_view document) {
-  const std::filesystem::path path = storage::workingPath(file);
+Result<std::filesystem::path> writeDocument(std::string_view file, std::string_view document,
+                                            const storage::WorkingFolder& folder) {
+  const std::filesystem::path path = folder.file(file);
   if (path.empty()) return Error{"工作文件夹尚未选定"_gbk};
   const Result<Done> written = storage::writeFileAtomically(path, document);
   if (!written) return Error{written.error()};
@@ -30,20 +30,23 @@ Result<std::filesystem::path> writeDocument(std::string_view file, std::string_v
 
 }  // namespace
 
-Result<std::filesystem::path> writePage(const ArticlePage& page) {
+Result<std::filesystem::path> writePage(const ArticlePage& page,
+                                        const storage::WorkingFolder& folder) {
   if (!isPageFile(page.file)) return Error{"这一页不写入文件："_gbk + page.title};
-  return writeDocument(page.file, pageDocument(page));
+  return writeDocument(page.file, pageDocument(page), folder);
 }
 
-Result<std::filesystem::path> openFetchedPage(std::string_view file, std::string_view document) {
+Result<std::filesystem::path> openFetchedPage(std::string_view file, std::string_view document,
+                                              const storage::WorkingFolder& folder) {
   if (!isPageFile(file)) return Error{"这一页不写入文件："_gbk + std::string(file)};
-  Result<std::filesystem::path> written = writeDocument(file, document);
+  Result<std::filesystem::path> written = writeDocument(file, document, folder);
   if (written) setViewerAddress(written.value().string());
   return written;
 }
 
-Result<std::filesystem::path> openArticle(const ArticlePage& page) {
-  Result<std::filesystem::path> written = writePage(page);
+Result<std::filesystem::path> openArticle(const ArticlePage& page,
+                                          const storage::WorkingFolder& folder) {
+  Result<std::filesystem::path> written = writePage(page, folder);
   if (written) setViewerAddress(written.value().string());
   return written;
 }

@@ -1,6 +1,5 @@
 #include "personal/character_entry.h"
 
-#include "storage/data_table.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 
@@ -16,8 +15,8 @@ constexpr std::size_t kCharacterBytes = 2;
 
 }  // namespace
 
-std::optional<int> tableStrokes(std::string_view character) {
-  auto table = storage::openDataTable("zk");
+std::optional<int> tableStrokes(storage::TableSet& tables, std::string_view character) {
+  auto table = tables.open("zk");
   if (!table.ok()) return std::nullopt;
   auto found = table.value().lookup("汉字"_gbk, character, "笔画"_gbk);
   if (!found.ok() || !found.value()) return std::nullopt;
@@ -33,18 +32,20 @@ UserMessage invalidEntryMessage(Field field) {
   return {"您未输入合法内容！"_gbk, "提示"_gbk, MessageIcon::Warning, field};
 }
 
-std::optional<UserMessage> chineseEntryCheck(std::string_view text, Field field) {
+std::optional<UserMessage> chineseEntryCheck(storage::TableSet& tables, std::string_view text,
+                                             Field field) {
   const std::string_view entry = checkedEntry(text);
   if (entry.empty()) return invalidEntryMessage(field);
-  if (!tableStrokes(entry.substr(0, kCharacterBytes))) return invalidEntryMessage(field);
+  if (!tableStrokes(tables, entry.substr(0, kCharacterBytes))) return invalidEntryMessage(field);
   if (entry.size() > kCharacterBytes &&
-      !tableStrokes(entry.substr(entry.size() - kCharacterBytes))) {
+      !tableStrokes(tables, entry.substr(entry.size() - kCharacterBytes))) {
     return invalidEntryMessage(field);
   }
   return std::nullopt;
 }
 
-std::optional<std::vector<numerology::CharStroke>> tableEntries(std::string_view text,
+std::optional<std::vector<numerology::CharStroke>> tableEntries(storage::TableSet& tables,
+                                                                std::string_view text,
                                                                 std::size_t maxCharacters) {
   const std::string_view entry = checkedEntry(text);
   if (entry.empty() || entry.size() % kCharacterBytes != 0 ||
@@ -54,7 +55,7 @@ std::optional<std::vector<numerology::CharStroke>> tableEntries(std::string_view
   std::vector<numerology::CharStroke> entries;
   for (std::size_t pos = 0; pos < entry.size(); pos += kCharacterBytes) {
     const std::string_view character = entry.substr(pos, kCharacterBytes);
-    const auto strokes = tableStrokes(character);
+    const auto strokes = tableStrokes(tables, character);
     if (!strokes) return std::nullopt;
     entries.push_back({std::string(character), *strokes});
   }

@@ -5,7 +5,6 @@
 #include "personal/person_chart.h"
 #include "personal/scratch_table.h"
 #include "profile/profile.h"
-#include "storage/data_table.h"
 #include "text/gbk_literal.h"
 
 #include <algorithm>
@@ -38,7 +37,8 @@ std::vector<chart::CharacterStrokes> chartEntries(
 
 }  // namespace
 
-PersonalRequestOutcome runPersonalRequest(const PersonalForm& form) {
+PersonalRequestOutcome runPersonalRequest(const PersonalForm& form, storage::TableSet& tables,
+                                          const std::filesystem::path& profileFile) {
   const std::string_view surname = checkedEntry(form.surname);
   const int givenLength = std::clamp(form.givenLength, kMinGivenLength, kMaxGivenLength);
   if (surname.size() > kCharacterBytes && givenLength == kMaxGivenLength) {
@@ -46,10 +46,10 @@ PersonalRequestOutcome runPersonalRequest(const PersonalForm& form) {
   }
   // The checks below would take a character table they cannot read for one that
   // lacks the characters typed: name the table instead.
-  if (auto characters = storage::openDataTable("zk"); !characters.ok()) {
+  if (auto characters = tables.open("zk"); !characters.ok()) {
     return refused(failure(characters.error()));
   }
-  if (auto message = chineseEntryCheck(form.surname, Field::PersonSurname)) {
+  if (auto message = chineseEntryCheck(tables, form.surname, Field::PersonSurname)) {
     return refused(*message);
   }
 
@@ -59,13 +59,14 @@ PersonalRequestOutcome runPersonalRequest(const PersonalForm& form) {
   settings.wantedLevel = wantedLevelOf(form);
   if (form.fixed) {
     const Field field = Field::PersonFixedCharacter;
-    if (auto message = chineseEntryCheck(form.fixed->character, field)) return refused(*message);
-    auto fixed = tableEntries(form.fixed->character, 1);
+    if (auto message = chineseEntryCheck(tables, form.fixed->character, field))
+      return refused(*message);
+    auto fixed = tableEntries(tables, form.fixed->character, 1);
     if (!fixed) return refused(invalidEntryMessage(field));
     settings.fixedPosition = fixedPositionFor(givenLength, form.fixed->position);
     settings.fixedEntry = fixed->front();
   }
-  auto surnameEntries = tableEntries(form.surname, kMaxSurnameCharacters);
+  auto surnameEntries = tableEntries(tables, form.surname, kMaxSurnameCharacters);
   if (!surnameEntries) return refused(invalidEntryMessage(Field::PersonSurname));
   settings.surname = std::string(surname);
   settings.surnameEntries = std::move(*surnameEntries);
@@ -79,14 +80,14 @@ PersonalRequestOutcome runPersonalRequest(const PersonalForm& form) {
   }
   settings.soughtElements = chart.missingElements;
 
-  const auto profileFile = profile::profilePath();
   auto written =
       profile::writePersonalChartProfile(profileFile, personalChartProfileOf(chart, surname));
   if (!written.ok()) return refused(failure("先天八字保存失败："_gbk + written.error()));
   settings.baseScore =
       profile::profileNumber(profile::readPersonalChartProfile(profileFile).baseScore);
 
-  if (auto emptied = emptyScratchTable(); !emptied.ok()) return refused(failure(emptied.error()));
+  if (auto emptied = emptyScratchTable(tables); !emptied.ok())
+    return refused(failure(emptied.error()));
   return {std::nullopt, NamingStart{std::move(settings), std::move(chart), namingMessage()}};
 }
 

@@ -1,7 +1,5 @@
 #include "personal/scratch_table.h"
 
-#include "storage/data_table.h"
-
 #include <string>
 #include <vector>
 
@@ -47,14 +45,14 @@ class ScratchTableRecorder final : public NameRecorder {
 
 }  // namespace
 
-Result<Done> emptyScratchTable() {
-  auto table = storage::openDataTable(kScratchAlias);
+Result<Done> emptyScratchTable(storage::TableSet& tables) {
+  auto table = tables.open(kScratchAlias);
   if (!table.ok()) return Error{table.error()};
   return table.value().empty();
 }
 
-Result<std::unique_ptr<NameRecorder>> scratchTableRecorder() {
-  auto table = storage::openDataTable(kScratchAlias);
+Result<std::unique_ptr<NameRecorder>> scratchTableRecorder(storage::TableSet& tables) {
+  auto table = tables.open(kScratchAlias);
   if (!table.ok()) return Error{table.error()};
   return std::unique_ptr<NameRecorder>(
       std::make_unique<ScratchTableRecorder>(std::move(table).value()));

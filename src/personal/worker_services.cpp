@@ -5,10 +5,11 @@
 
 namespace zeruda::personal {
 
-Result<WorkerServices> programWorkerServices(std::uint32_t seed) {
-  auto recorder = scratchTableRecorder();
+Result<WorkerServices> programWorkerServices(std::uint32_t seed, storage::TableSet& tables) {
+  auto recorder = scratchTableRecorder(tables);
   if (!recorder.ok()) return Error{recorder.error()};
-  return WorkerServices{run::SeededDraw(seed), storage::tableElement, std::move(recorder).value()};
+  return WorkerServices{run::SeededDraw(seed), storage::characterTable(tables),
+                        std::move(recorder).value()};
 }
 
 }  // namespace zeruda::personal

@@ -1,7 +1,6 @@
 #include "profile/profile.h"
 
 #include "storage/ini_file.h"
-#include "storage/working_folder.h"
 #include "text/characters.h"
 #include "text/gbk.h"
 #include "text/gbk_literal.h"
@@ -99,8 +98,6 @@ Record readSection(const std::filesystem::path& file, const std::string& section
 }
 
 }  // namespace
-
-std::filesystem::path profilePath() { return storage::workingPath("shengchen.ini"); }
 
 const std::string& legalPersonSection() { return "法人资料"_gbk; }
 const std::string& personalChartSection() { return "先天八字"_gbk; }

@@ -10,10 +10,6 @@
 
 namespace zeruda::profile {
 
-// The file that remembers the last legal representative and the last personal
-// chart: "shengchen.ini" in the working folder.
-std::filesystem::path profilePath();
-
 // Section "法人资料": the legal representative as last entered for a company name,
 // with the chart computed for that person. All values are GBK text, as stored.
 struct LegalPersonProfile {

@@ -4,9 +4,9 @@
 #include "registration/name_check.h"
 #include "registration/rule_file.h"
 #include "text/characters.h"
+#include "text/number_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <numeric>
 
 namespace zeruda::shortlist {
@@ -92,10 +92,6 @@ std::vector<ScoredName> scoreShortlist(std::span<const std::string> names, doubl
   return sorted;
 }
 
-std::string scoreText(double score) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, score);
-  return std::string(buffer, result.ptr);
-}
+std::string scoreText(double score) { return text::shortestNumberText(score); }
 
 }  // namespace zeruda::shortlist

@@ -25,12 +25,10 @@ std::string shortlistCsv(std::span<const ScoredName> names) {
   return out;
 }
 
-UserMessage exportShortlist(const std::filesystem::path& file, std::span<const ScoredName> names) {
+Result<Done> exportShortlist(const std::filesystem::path& file, std::span<const ScoredName> names) {
   auto written = storage::writeFileAtomically(file, shortlistCsv(names));
-  if (!written) {
-    return {"导出失败："_gbk + written.error(), "特别提示"_gbk, MessageIcon::Warning, {}};
-  }
-  return {"导出成功　　"_gbk, "特别提示"_gbk, MessageIcon::Information, {}};
+  if (!written) return Error{written.error()};
+  return Done{};
 }
 
 }  // namespace zeruda::shortlist

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shortlist/shortlist.h"
-#include "text/user_message.h"
+#include "text/result.h"
 
 #include <filesystem>
 #include <span>
@@ -18,8 +18,8 @@ std::array<std::string, 6> shortlistCells(const ScoredName& name, std::size_t ra
 // ends, a header line, commas inside cells turned into "―".
 std::string shortlistCsv(std::span<const ScoredName> names);
 
-// Writes the CSV to `file`, whole or not at all: "导出成功　　" when it is in place,
-// "导出失败：" with the reason when not.
-UserMessage exportShortlist(const std::filesystem::path& file, std::span<const ScoredName> names);
+// Writes the CSV to `file`, whole or not at all; the reason (GBK) when it is not in
+// place. The window reports it as the result list's export does (generation/export.h).
+Result<Done> exportShortlist(const std::filesystem::path& file, std::span<const ScoredName> names);
 
 }  // namespace zeruda::shortlist

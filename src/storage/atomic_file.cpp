@@ -1,6 +1,6 @@
 #include "storage/atomic_file.h"
 
-#include "text/gbk_literal.h"
+#include "storage/in_place_file.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -9,56 +9,58 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
-#include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 
 namespace zeruda::storage {
 namespace {
 
-using namespace text::literals;
-
 std::atomic<void (*)()> afterTempWritten{nullptr};
-
-Error failure(const std::filesystem::path& target, int error) {
-  return Error{"无法写入文件："_gbk + target.filename().string() + "（"_gbk + std::strerror(error) +
-               "）"_gbk};
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
 
 // The rename itself lives in the folder; flushing the folder makes it last.
 void syncFolder(const std::filesystem::path& folder) {
-  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
 }
 
-// The file a write really replaces: links are followed (a relative link from the
-// folder it lies in), so a linked profile stays a link and its target gets the
-// bytes. A link that points nowhere yet gives the place it points to.
-std::filesystem::path followLinks(const std::filesystem::path& target) {
+// The descriptor a path names by its number ("/dev/fd/1", "/proc/self/fd/1"), if any.
+std::optional<int> descriptorNamed(const std::filesystem::path& path) {
+  const std::string text = path.lexically_normal().string();
+  for (std::string_view folder : {"/dev/fd/", "/proc/self/fd/", "/proc/thread-self/fd/"}) {
+    if (!text.starts_with(folder)) continue;
+    const std::string_view number = std::string_view(text).substr(folder.size());
+    int fd = -1;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), fd);
+    if (error == std::errc() && end == number.data() + number.size()) return fd;
+  }
+  return std::nullopt;
+}
+
+// What a write really writes to. Links are followed (a relative link from the folder
+// it lies in), so a linked profile stays a link and its target gets the bytes; a
+// link that points nowhere yet gives the place it points to. A chain that reaches
+// one of the program's open descriptors ("/dev/stdout" is a link to one) gives it.
+struct WriteTarget {
+  std::filesystem::path file;
+  std::optional<int> descriptor;
+};
+
+WriteTarget resolve(const std::filesystem::path& target) {
   std::filesystem::path path = target;
   for (int hops = 0; hops < 40; ++hops) {  // the system's own limit on a chain of links
+    if (auto fd = descriptorNamed(path)) return {path, fd};
     std::error_code error;
     if (!std::filesystem::is_symlink(path, error)) break;
     auto next = std::filesystem::read_symlink(path, error);
     if (error) break;
     path = next.is_absolute() ? next : path.parent_path() / next;
   }
-  return path;
+  return {path, std::nullopt};
 }
 
 std::string randomTail() {
@@ -85,40 +87,31 @@ int createTemp(const std::filesystem::path& file, std::string& name) {
   return -1;
 }
 
-// Some folders take no new file while the files in them may be written (a folder
-// made read-only around a writable profile). Then the file is written in place:
-// a crash in the middle would leave it cut short, which is why this is only the
-// way out when the safe way is closed.
-Result<Done> writeInPlace(const std::filesystem::path& file, std::string_view bytes) {
-  int fd = ::open(file.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-  if (fd < 0) return failure(file, errno);
-  bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-  int error = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    error = errno;
-  }
-  if (!ok) return failure(file, error);
-  return Done{};
-}
-
 }  // namespace
 
 void setAtomicWriteHookForTesting(void (*hook)()) { afterTempWritten.store(hook); }
 
 Result<Done> writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
-  const std::filesystem::path file = followLinks(target);
+  const WriteTarget resolved = resolve(target);
+  if (resolved.descriptor) return writeToDescriptor(*resolved.descriptor, target, bytes);
+  const std::filesystem::path& file = resolved.file;
   struct stat existing {};
   const bool replacing = ::stat(file.c_str(), &existing) == 0;
+  // A device, a pipe or a socket is not ours to replace: it takes the bytes itself.
+  if (replacing && !S_ISREG(existing.st_mode)) return writeInPlace(file, bytes);
 
+  const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+  removeStaleTempFiles(folder);
   std::string temp;
   int fd = createTemp(file, temp);
   if (fd < 0) {
     const int error = errno;
+    // Some folders take no new file while the files in them may be written (a
+    // folder made read-only around a writable profile).
     if ((error == EACCES || error == EPERM) && replacing && ::access(file.c_str(), W_OK) == 0) {
       return writeInPlace(file, bytes);
     }
-    return failure(target, error);
+    return fileWriteError(target, error);
   }
 
   // A replaced file keeps its permission bits; a new one has what the umask gave.
@@ -133,9 +126,9 @@ Result<Done> writeFileAtomically(const std::filesystem::path& target, std::strin
   ::close(fd);  // after the rename: the lock is held until the file has its name
   if (!ok) {
     ::unlink(temp.c_str());
-    return failure(target, error);
+    return fileWriteError(target, error);
   }
-  syncFolder(file.parent_path());
+  syncFolder(folder);
   return Done{};
 }
 

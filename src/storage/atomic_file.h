@@ -10,18 +10,22 @@ namespace zeruda::storage {
 // What every temporary file of ours carries in its name: "<file>.zeruda-tmp-xxxxxx".
 inline constexpr std::string_view kTempMarker = ".zeruda-tmp-";
 
-// Replaces `target` with `bytes` so that a crash or a full disk at any moment leaves
-// either the old file or the new one, never a part: the bytes go to a temporary file
-// beside the target, are flushed to the disk, and the temporary file is renamed over
-// the target. What the user set is kept: a replaced file keeps its permission bits,
-// a new one gets those the umask gives, and a link is followed so that its target
-// is replaced and the link stays. Where the folder takes no new file but the file
-// itself may be written, it is written in place instead. The error names the file
-// and the system's reason (GBK text).
+// Replaces the ordinary file `target` (or makes it) with `bytes` so that a crash or
+// a full disk at any moment leaves either the old file or the new one, never a part:
+// the bytes go to a temporary file beside the target, are flushed to the disk, and
+// the temporary file is renamed over the target. What the user set is kept: a
+// replaced file keeps its permission bits, a new one gets those the umask gives, and
+// a link is followed so that its target is replaced and the link stays. Where the
+// folder takes no new file but the file itself may be written, it is written in place
+// instead (writeInPlace). What is not an ordinary file is never replaced: a device, a
+// pipe or a socket takes the bytes in place, and "/dev/stdout" (any "/dev/fd/N") gets
+// them through the program's own descriptor. Leftovers of killed writes in the
+// folder go first. The error names the file and the system's reason (GBK text).
 Result<Done> writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
 // Removes the temporary files that writers killed on the way left in `folder`:
-// those older than a minute that no writer holds. Start-up calls it.
+// those older than a minute that no writer holds. Start-up calls it for the working
+// folder, and every replacing write for the folder it writes into.
 void removeStaleTempFiles(const std::filesystem::path& folder);
 
 // For tests that stop the program between writing the temporary file and renaming

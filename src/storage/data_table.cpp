@@ -1,9 +1,5 @@
 #include "storage/data_table.h"
 
-#include "storage/atomic_file.h"
-#include "storage/built_in_tables.h"
-#include "storage/table_files.h"
-#include "storage/table_store.h"
 #include "text/gbk_literal.h"
 
 #include <algorithm>
@@ -11,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <unordered_map>
+#include <utility>
 
 namespace zeruda::storage {
 namespace {
@@ -18,7 +15,7 @@ namespace {
 using namespace text::literals;
 
 struct OpenTable {
-  std::unique_ptr<TableStore> store;
+  std::unique_ptr<StoredTable> store;
   std::vector<TableRecord> records;
   std::size_t position = 0;  // index into records; records.size() past the end
   // Per field number: value → index of its first record, built on first search.
@@ -44,90 +41,72 @@ struct OpenTable {
   }
 };
 
-struct Registry {
-  std::mutex lock;
-  std::map<std::string, OpenTable, std::less<>> tables;
-  std::string current;
-};
-
-Registry& registry() {
-  static Registry instance;
-  return instance;
-}
-
 Error notOpen(const std::string& alias) { return Error{"数据表未打开："_gbk + alias}; }
 Error noField(std::string_view name) {
   return Error{"数据表中没有此字段："_gbk + std::string(name)};
 }
 Error noRecord(const std::string& alias) { return Error{"数据表没有当前记录："_gbk + alias}; }
 
-// The table as this process keeps it (table_files.h). The owner's file, when it
-// has gone missing or been damaged while the program runs (another program, a
-// stray hand, a disk that filled up at start), is written again from the built-in
-// copy and opened anew; only when that fails too is its error given.
-Result<std::unique_ptr<TableStore>> openStore(std::string_view alias) {
-  const auto block = builtInTableBlock(alias);
-  const std::string fileName = std::string(alias) + ".dat";
-  if (tableHome() == TableHome::kMemory) {
-    if (!block) return Error{"数据文件不存在："_gbk + fileName};
-    return TableStore::openInMemory(*block, fileName);
-  }
-  const auto file = tableFile(alias);
-  if (file.empty()) return Error{"尚未选定工作文件夹"_gbk};
-  auto store = TableStore::open(file);
-  if (store.ok() || !block || !writeFileAtomically(file, *block).ok()) return store;
-  return TableStore::open(file);
-}
-
-// Runs `action` on the open table under the lock, or gives `closed` when the table
-// is not open.
-template <typename Action, typename Closed>
-auto withTable(const std::string& alias, Action action, Closed closed) {
-  auto& all = registry();
-  std::lock_guard guard(all.lock);
-  auto found = all.tables.find(alias);
-  return found == all.tables.end() ? closed() : action(found->second);
-}
-
 }  // namespace
 
-Result<DataTable> openDataTable(std::string_view alias) {
+// The open tables by alias and where they come from, behind one lock. The tables
+// are declared after their source, so they close before it goes.
+struct OpenTables {
+  std::mutex lock;
+  std::unique_ptr<TableSource> source;
+  std::map<std::string, OpenTable, std::less<>> open;
+
+  // Runs `action` on the open table under the lock, or gives `closed` when the
+  // table is not open.
+  template <typename Action, typename Closed>
+  auto with(const std::string& alias, Action action, Closed closed) {
+    std::lock_guard guard(lock);
+    auto found = open.find(alias);
+    return found == open.end() ? closed() : action(found->second);
+  }
+};
+
+TableSet::TableSet(std::unique_ptr<TableSource> source) : tables_(std::make_unique<OpenTables>()) {
+  tables_->source = std::move(source);
+}
+
+TableSet::~TableSet() { closeAll(); }
+
+Result<DataTable> TableSet::open(std::string_view alias) {
   if (std::find(kTableAliases.begin(), kTableAliases.end(), alias) == kTableAliases.end()) {
     return Error{"未知的数据表："_gbk + std::string(alias)};
   }
-  auto& all = registry();
-  std::lock_guard guard(all.lock);
-  auto found = all.tables.find(alias);
-  if (found == all.tables.end()) {
-    auto store = openStore(alias);
-    if (!store.ok()) return Error{store.error()};
+  std::lock_guard guard(tables_->lock);
+  auto found = tables_->open.find(alias);
+  if (found == tables_->open.end()) {
+    auto stored = tables_->source->open(alias);
+    if (!stored.ok()) return Error{stored.error()};
     OpenTable table;
-    table.store = std::move(store).value();
+    table.store = std::move(stored).value();
     table.records = table.store->takeRecords();
-    found = all.tables.emplace(std::string(alias), std::move(table)).first;
+    found = tables_->open.emplace(std::string(alias), std::move(table)).first;
   }
   found->second.position = 0;
-  all.current = std::string(alias);
-  return DataTable(std::string(alias));
+  return DataTable(*tables_, std::string(alias));
 }
 
-Result<DataTable> currentTable() {
-  auto& all = registry();
-  std::lock_guard guard(all.lock);
-  if (all.current.empty() || !all.tables.contains(all.current))
-    return Error{"没有打开的数据表"_gbk};
-  return DataTable(all.current);
+void TableSet::closeAll() {
+  std::lock_guard guard(tables_->lock);
+  tables_->open.clear();
 }
 
-void closeAllTables() {
-  auto& all = registry();
-  std::lock_guard guard(all.lock);
-  all.tables.clear();
-  all.current.clear();
+void TableSet::useSource(std::unique_ptr<TableSource> source) {
+  std::unique_ptr<TableSource> old;
+  {
+    std::lock_guard guard(tables_->lock);
+    tables_->open.clear();
+    old = std::exchange(tables_->source, std::move(source));
+  }
+  old.reset();  // outside the lock: an owner of files deletes them now
 }
 
 std::vector<std::string> DataTable::fieldNames() const {
-  return withTable(
+  return tables_->with(
       alias_,
       [](OpenTable& table) {
         std::vector<std::string> names;
@@ -138,30 +117,30 @@ std::vector<std::string> DataTable::fieldNames() const {
 }
 
 int DataTable::recordCount() const {
-  return withTable(
+  return tables_->with(
       alias_, [](OpenTable& table) { return static_cast<int>(table.records.size()); },
       [] { return 0; });
 }
 
 int DataTable::recordNumber() const {
-  return withTable(
+  return tables_->with(
       alias_, [](OpenTable& table) { return static_cast<int>(table.position) + 1; },
       [] { return 1; });
 }
 
 bool DataTable::eof() const {
-  return withTable(
+  return tables_->with(
       alias_, [](OpenTable& table) { return table.position >= table.records.size(); },
       [] { return true; });
 }
 
 void DataTable::moveFirst() {
-  withTable(
+  tables_->with(
       alias_, [](OpenTable& table) { table.position = 0; }, [] {});
 }
 
 void DataTable::moveNext() {
-  withTable(
+  tables_->with(
       alias_,
       [](OpenTable& table) {
         if (table.position < table.records.size()) ++table.position;
@@ -170,7 +149,7 @@ void DataTable::moveNext() {
 }
 
 bool DataTable::moveTo(int number) {
-  return withTable(
+  return tables_->with(
       alias_,
       [number](OpenTable& table) {
         bool inside = number >= 1 && static_cast<std::size_t>(number) <= table.records.size();
@@ -181,7 +160,7 @@ bool DataTable::moveTo(int number) {
 }
 
 Result<std::string> DataTable::field(std::string_view name) const {
-  return withTable(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<std::string> {
         auto index = table.fieldIndex(name);
@@ -193,7 +172,7 @@ Result<std::string> DataTable::field(std::string_view name) const {
 }
 
 Result<std::string> DataTable::field(int number) const {
-  return withTable(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<std::string> {
         if (number < 1 || static_cast<std::size_t>(number) > table.fields().size()) {
@@ -206,7 +185,7 @@ Result<std::string> DataTable::field(int number) const {
 }
 
 Result<std::vector<std::string>> DataTable::record() const {
-  return withTable(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<std::vector<std::string>> {
         if (table.position >= table.records.size()) return noRecord(alias_);
@@ -216,7 +195,7 @@ Result<std::vector<std::string>> DataTable::record() const {
 }
 
 Result<bool> DataTable::locate(std::string_view name, std::string_view value) {
-  return withTable(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<bool> {
         auto field = table.fieldIndex(name);
@@ -232,7 +211,7 @@ Result<bool> DataTable::locate(std::string_view name, std::string_view value) {
 Result<std::optional<std::string>> DataTable::lookup(std::string_view name, std::string_view value,
                                                      std::string_view wanted) {
   using Found = Result<std::optional<std::string>>;
-  return withTable(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Found {
         auto field = table.fieldIndex(name);
@@ -252,7 +231,7 @@ Result<std::optional<std::string>> DataTable::lookup(std::string_view name, std:
 }
 
 Result<int> DataTable::append(const std::vector<std::string>& values) {
-  return withTable(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<int> {
         auto stored = table.store->append(values);
@@ -268,7 +247,7 @@ Result<int> DataTable::append(const std::vector<std::string>& values) {
 }
 
 Result<int> DataTable::appendAll(const std::vector<std::vector<std::string>>& records) {
-  return withTable(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<int> {
         auto stored = table.store->appendAll(records);
@@ -286,7 +265,7 @@ Result<int> DataTable::appendAll(const std::vector<std::vector<std::string>>& re
 }
 
 Result<Done> DataTable::empty() {
-  return withTable(
+  return tables_->with(
       alias_,
       [&](OpenTable& table) -> Result<Done> {
         auto cleared = table.store->clear();

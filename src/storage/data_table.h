@@ -1,7 +1,9 @@
 #pragma once
 
+#include "storage/table_source.h"
 #include "text/result.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,22 +11,26 @@
 
 namespace zeruda::storage {
 
-// One of the five data tables ("sl", "sc", "xm", "gs", "zk"), by alias.
+class TableSet;
+struct OpenTables;  // a set's open tables behind its lock (data_table.cpp)
+
+// One of the five data tables ("sl", "sc", "xm", "gs", "zk") of a table set, by alias.
 //
-// A table is opened on first use and stays open until shutdownCleanup. Opening
-// reads the whole file into memory (the largest table, "zk", is about a megabyte),
-// so navigation and reading never touch the disk; appending and emptying write
-// through to the file first. Records are numbered from 1 in file order, fields
-// too, in the order of the table's field names. Every text is GBK.
+// A table is opened on first use and stays open until its set closes it. Opening
+// reads the whole table into memory (the largest, "zk", is about a megabyte), so
+// navigation and reading never touch the disk; appending and emptying write through
+// to where the table is kept first. Records are numbered from 1 in stored order,
+// fields too, in the order of the table's field names. Every text is GBK.
 //
-// Threads: every call below is serialised by one lock and is safe from any thread.
-// Position and current table are shared, though, so a walk over records (move,
-// then read) belongs to one thread at a time: in this program the user-interface
-// thread, or a generator's worker while the user-interface thread waits in its
-// modal message. lookup() finds and reads in one call for exactly that reason.
+// Threads: every call below is serialised by the set's lock and is safe from any
+// thread. The position is shared by every handle of the table, though, so a walk
+// over records (move, then read) belongs to one thread at a time: in this program
+// the user-interface thread, or a generator's worker while the user-interface
+// thread waits in its modal message. lookup() finds and reads in one call for
+// exactly that reason.
 //
 // A handle stays valid after its table is closed: it then behaves like an empty
-// table and its reads report that the table is not open.
+// table and its reads report that the table is not open. It must not outlive its set.
 class DataTable {
  public:
   const std::string& alias() const { return alias_; }
@@ -65,24 +71,38 @@ class DataTable {
   Result<Done> empty();
 
  private:
-  friend Result<DataTable> openDataTable(std::string_view alias);
-  friend Result<DataTable> currentTable();
-  explicit DataTable(std::string alias) : alias_(std::move(alias)) {}
+  friend class TableSet;
+  DataTable(OpenTables& tables, std::string alias) : tables_(&tables), alias_(std::move(alias)) {}
 
+  OpenTables* tables_;
   std::string alias_;
 };
 
-// Opens the table unless it is open already (from memory, or from the working
-// folder's file in the process that owns it: table_files.h), makes it the current
-// table and moves to its first record. Errors: unknown alias, and for the owner a
-// file that is missing ("数据文件不存在：") or damaged ("数据文件已损坏：" + file
-// name) and cannot be written again from the built-in copy.
-Result<DataTable> openDataTable(std::string_view alias);
+// The tables one program run has open, each opened once from the set's source. The
+// session owns the program's set (app/session.h); a set also stands alone over any
+// source, as the tests' do and a build without SQLite's would.
+class TableSet {
+ public:
+  explicit TableSet(std::unique_ptr<TableSource> source);
+  // Closes every table before its source goes.
+  ~TableSet();
+  TableSet(const TableSet&) = delete;
+  TableSet& operator=(const TableSet&) = delete;
 
-// The table opened or selected last.
-Result<DataTable> currentTable();
+  // Opens the table unless it is open already and moves to its first record.
+  // Errors: an alias that is not one of kTableAliases ("未知的数据表："), and the
+  // source's (a missing or damaged file that cannot be written again).
+  Result<DataTable> open(std::string_view alias);
 
-// Closes every table; their handles then report that the table is not open.
-void closeAllTables();
+  // Closes every table; their handles then report that the table is not open.
+  void closeAll();
+
+  // Closes every table and opens them from `source` from now on; the old source
+  // goes (an owner of table files deletes them then).
+  void useSource(std::unique_ptr<TableSource> source);
+
+ private:
+  std::unique_ptr<OpenTables> tables_;
+};
 
 }  // namespace zeruda::storage

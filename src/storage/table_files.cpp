@@ -2,43 +2,85 @@
 
 #include "storage/atomic_file.h"
 #include "storage/built_in_tables.h"
-#include "storage/data_table.h"
-#include "storage/program_state.h"
-#include "storage/working_folder.h"
+#include "storage/table_store.h"
+#include "text/gbk_literal.h"
 
 #include <string>
 #include <system_error>
 
 namespace zeruda::storage {
+namespace {
 
-TableHome tableHome() { return programState().tables; }
+using namespace text::literals;
 
-std::filesystem::path tableFile(std::string_view alias) {
-  return workingPath(std::string(alias) + ".dat");
+std::string fileNameOf(std::string_view alias) { return std::string(alias) + ".dat"; }
+
+Result<std::unique_ptr<StoredTable>> stored(Result<std::unique_ptr<TableStore>> store) {
+  if (!store.ok()) return Error{store.error()};
+  return std::unique_ptr<StoredTable>(std::move(store).value());
 }
 
-void ownTableFiles() {
-  closeAllTables();  // anything opened in memory before is opened from the files now
-  programState().tables = TableHome::kWorkingFolder;
-  for (auto alias : kTableAliases) {
-    auto block = builtInTableBlock(alias);
-    auto file = tableFile(alias);
-    std::error_code error;
-    if (!block || file.empty() || std::filesystem::exists(file, error) || error) continue;
-    // Written whole or not at all, so a crash here never leaves a damaged table.
-    (void)writeFileAtomically(file, *block);
+class BuiltInTables final : public TableSource {
+ public:
+  Result<std::unique_ptr<StoredTable>> open(std::string_view alias) override {
+    const auto block = builtInTableBlock(alias);
+    if (!block) return Error{"数据文件不存在："_gbk + fileNameOf(alias)};
+    return stored(TableStore::openInMemory(*block, fileNameOf(alias)));
   }
+};
+
+class OwnedTableFiles final : public TableSource {
+ public:
+  explicit OwnedTableFiles(WorkingFolder folder) : folder_(std::move(folder)) {
+    for (auto alias : kTableAliases) {
+      auto block = builtInTableBlock(alias);
+      auto file = tableFile(folder_, alias);
+      std::error_code error;
+      if (!block || file.empty() || std::filesystem::exists(file, error) || error) continue;
+      // Written whole or not at all, so a crash here never leaves a damaged table.
+      // Failures are left to the first open of the table.
+      (void)writeFileAtomically(file, *block);
+    }
+  }
+
+  ~OwnedTableFiles() override {
+    for (auto alias : kTableDeletionOrder) {
+      auto file = tableFile(folder_, alias);
+      std::error_code ignored;
+      if (!file.empty()) std::filesystem::remove(file, ignored);
+    }
+  }
+
+  OwnedTableFiles(const OwnedTableFiles&) = delete;
+  OwnedTableFiles& operator=(const OwnedTableFiles&) = delete;
+
+  // A file gone missing or damaged while the program runs (another program, a
+  // stray hand, a disk that filled up at start) is written again from the built-in
+  // copy and opened anew.
+  Result<std::unique_ptr<StoredTable>> open(std::string_view alias) override {
+    const auto file = tableFile(folder_, alias);
+    if (file.empty()) return Error{"尚未选定工作文件夹"_gbk};
+    auto store = TableStore::open(file);
+    const auto block = builtInTableBlock(alias);
+    if (store.ok() || !block || !writeFileAtomically(file, *block).ok())
+      return stored(std::move(store));
+    return stored(TableStore::open(file));
+  }
+
+ private:
+  WorkingFolder folder_;
+};
+
+}  // namespace
+
+std::filesystem::path tableFile(const WorkingFolder& folder, std::string_view alias) {
+  return folder.file(fileNameOf(alias));
 }
 
-void shutdownCleanup() {
-  closeAllTables();
-  if (tableHome() != TableHome::kWorkingFolder) return;
-  programState().tables = TableHome::kMemory;
-  for (auto alias : kTableDeletionOrder) {
-    auto file = tableFile(alias);
-    std::error_code ignored;
-    if (!file.empty()) std::filesystem::remove(file, ignored);
-  }
+std::unique_ptr<TableSource> builtInTables() { return std::make_unique<BuiltInTables>(); }
+
+std::unique_ptr<TableSource> ownedTableFiles(const WorkingFolder& folder) {
+  return std::make_unique<OwnedTableFiles>(folder);
 }
 
 }  // namespace zeruda::storage

@@ -1,41 +1,34 @@
 #pragma once
 
+#include "storage/table_source.h"
+#include "storage/working_folder.h"
+
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
 namespace zeruda::storage {
 
-// The five data tables, by alias, in the order start-up writes them out.
-inline constexpr std::array<std::string_view, 5> kTableAliases = {"sl", "sc", "xm", "gs", "zk"};
-
-// The order in which the files are deleted at exit.
+// The order in which the owner deletes the files at the end.
 inline constexpr std::array<std::string_view, 5> kTableDeletionOrder = {"sl", "sc", "xm", "zk",
                                                                         "gs"};
 
-// Where this process keeps its tables. Only one process writes and deletes the
-// working folder's table files: the window that holds the folder. Every other
-// process (zeruda-cli, a second window on its way out) opens the tables the program
-// carries as copies in memory and never touches those files.
-enum class TableHome {
-  kMemory,         // the built-in tables, copied into memory; the default
-  kWorkingFolder,  // the working folder's files, this process owning them
-};
-TableHome tableHome();
-
 // The file of a table in the working folder ("sl" → "sl.dat").
-std::filesystem::path tableFile(std::string_view alias);
+std::filesystem::path tableFile(const WorkingFolder& folder, std::string_view alias);
 
-// Start-up of the folder's owner: from now on tables are opened from the working
-// folder's files, and the built-in file of every table that has no file there is
-// written out, in the order of kTableAliases. A file that is there is kept; one
-// that turns out missing or damaged when it is opened is written again then.
-// Failures are left to the first open of the table.
-void ownTableFiles();
+// The tables the program carries, each copied into memory when opened: reads and
+// writes never reach a disk. Every process but the window that holds the working
+// folder (zeruda-cli, a second window on its way out) keeps its tables so, and
+// never touches the folder's table files.
+std::unique_ptr<TableSource> builtInTables();
 
-// Exit: closes every open table; the owner then deletes the five table files from
-// the working folder in kTableDeletionOrder and gives them up (tables are in memory
-// again afterwards). Worker threads must have ended.
-void shutdownCleanup();
+// The working folder's table files, owned by the one process that holds the folder.
+// Made, it writes out the built-in file of every table that has no file there, in
+// the order of kTableAliases; a file that is there is kept. A file found missing
+// or damaged when its table is opened is written again then, and only when that
+// fails too is the error given. When the source goes, the five files are deleted
+// in kTableDeletionOrder.
+std::unique_ptr<TableSource> ownedTableFiles(const WorkingFolder& folder);
 
 }  // namespace zeruda::storage

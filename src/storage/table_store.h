@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/table_source.h"
 #include "text/result.h"
 
 #include <filesystem>
@@ -12,17 +13,10 @@ struct sqlite3_stmt;
 
 namespace zeruda::storage {
 
-struct TableField {
-  std::string name;  // GBK
-  bool integer = false;
-};
-
-using TableRecord = std::vector<std::string>;  // GBK texts; whole numbers in decimal
-
 // One table file on disk (layout in table_format.h), read whole when opened.
 // Text is UTF-8 in the file and GBK here. Not thread-safe by itself: the table
 // layer (data_table.h) serialises every use.
-class TableStore {
+class TableStore final : public StoredTable {
  public:
   // Opens the file, checks that it is an intact table of ours and reads every
   // record in order. A missing file gives "数据文件不存在：<file>", any other
@@ -32,21 +26,17 @@ class TableStore {
   // reach a disk. `fileName` names the table in messages.
   static Result<std::unique_ptr<TableStore>> openInMemory(std::string_view bytes,
                                                           std::string fileName);
-  ~TableStore();
+  ~TableStore() override;
   TableStore(const TableStore&) = delete;
   TableStore& operator=(const TableStore&) = delete;
 
-  const std::vector<TableField>& fields() const { return fields_; }
-  // The records as read at opening; append and clear keep the caller's copy in step.
-  std::vector<TableRecord> takeRecords() { return std::move(loaded_); }
+  const std::vector<TableField>& fields() const override { return fields_; }
+  std::vector<TableRecord> takeRecords() override { return std::move(loaded_); }
 
-  // Stores one record at the end of the file and gives it back as it was stored.
-  // Whole-number fields take decimal text only.
-  Result<TableRecord> append(const TableRecord& values);
-  // Stores the records in order in one transaction: all of them, or none.
-  Result<std::vector<TableRecord>> appendAll(const std::vector<TableRecord>& records);
-  // Deletes every record from the file.
-  Result<Done> clear();
+  // Each in one transaction of the file.
+  Result<TableRecord> append(const TableRecord& values) override;
+  Result<std::vector<TableRecord>> appendAll(const std::vector<TableRecord>& records) override;
+  Result<Done> clear() override;
 
  private:
   TableStore(sqlite3* db, std::string fileName) : db_(db), fileName_(std::move(fileName)) {}

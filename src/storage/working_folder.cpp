@@ -1,7 +1,5 @@
 #include "storage/working_folder.h"
 
-#include "storage/program_state.h"
-
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -47,10 +45,9 @@ std::filesystem::path workingPathUnder(const std::filesystem::path& root, std::s
   return zerudaTree(root) / "gs" / name;
 }
 
-std::filesystem::path workingPath(std::string_view name) {
-  const auto& root = programState().driveRoot;
-  if (root.empty()) return {};
-  return workingPathUnder(root, name);
+std::filesystem::path WorkingFolder::file(std::string_view name) const {
+  if (root_.empty()) return {};
+  return workingPathUnder(root_, name);
 }
 
 void createWorkingFolder(const std::filesystem::path& root) {
@@ -59,17 +56,14 @@ void createWorkingFolder(const std::filesystem::path& root) {
   std::filesystem::create_directories(workingFolderUnder(root), ignored);
 }
 
-std::filesystem::path chooseDriveRoot(const WorkingRoots& roots) {
+WorkingFolder chooseDriveRoot(const WorkingRoots& roots) {
   std::filesystem::path chosen = roots.fallback;
   if (!roots.primary.empty()) {
     createWorkingFolder(roots.primary);
     if (writeEmptyFile(workingPathUnder(roots.primary, kProbeFileName))) chosen = roots.primary;
   }
   if (chosen != roots.primary) createWorkingFolder(chosen);
-  auto& state = programState();
-  state.driveRoot = chosen;
-  state.workingFolder = workingFolderUnder(chosen);
-  return chosen;
+  return WorkingFolder(chosen);
 }
 
 }  // namespace zeruda::storage

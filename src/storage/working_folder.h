@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 namespace zeruda::storage {
 
@@ -30,15 +31,28 @@ inline std::filesystem::path workingFolderUnder(const std::filesystem::path& roo
   return workingPathUnder(root, "");
 }
 
-// The file `name` in the program's working folder; an empty path while no root has
-// been chosen, so nothing is ever written relative to the current folder.
-std::filesystem::path workingPath(std::string_view name);
+// The folder of every working file, root/zeruda/gs/, once a root is chosen.
+class WorkingFolder {
+ public:
+  WorkingFolder() = default;  // no root chosen
+  explicit WorkingFolder(std::filesystem::path root) : root_(std::move(root)) {}
 
-// The drive choice made when the main window starts: creates the working folder
-// under the primary root and writes the probe file there; when that write fails
-// the working folder is created under the fallback root instead, untested. The
-// choice is stored in the program state and returned.
-std::filesystem::path chooseDriveRoot(const WorkingRoots& roots);
+  // The chosen root; empty when none is.
+  const std::filesystem::path& root() const { return root_; }
+  // The folder itself, ending in a separator.
+  std::filesystem::path path() const { return file(""); }
+  // The file `name` in the folder; an empty path while no root is chosen, so
+  // nothing is ever written relative to the current folder.
+  std::filesystem::path file(std::string_view name) const;
+
+ private:
+  std::filesystem::path root_;
+};
+
+// The drive choice made at start: creates the working folder under the primary
+// root and writes the probe file there; when that write fails the working folder is
+// created under the fallback root instead, untested.
+WorkingFolder chooseDriveRoot(const WorkingRoots& roots);
 
 // Creates root/zeruda/gs/ (and what leads to it); failures are left to later writes.
 void createWorkingFolder(const std::filesystem::path& root);

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace zeruda::web {
 namespace {
@@ -30,6 +32,9 @@ struct Transfer {
   std::string body;
   std::string headers;
   bool bodyTooLong = false;
+  bool headersEnded = false;          // the current response's blank line has come
+  std::optional<std::string> length;  // its Content-Length, once given
+  bool lengthsDiffer = false;
 };
 
 std::size_t takeBody(char* data, std::size_t size, std::size_t count, void* user) {
@@ -43,21 +48,70 @@ std::size_t takeBody(char* data, std::size_t size, std::size_t count, void* user
   return bytes;
 }
 
-// Called once per header line. A status line starts a new response (after a
-// redirect or an interim answer): only the final response's headers are returned.
-std::size_t takeHeader(char* data, std::size_t size, std::size_t count, void* user) {
-  auto* transfer = static_cast<Transfer*>(user);
-  const std::string_view line(data, size * count);
-  if (line.starts_with("HTTP/")) transfer->headers.clear();
-  transfer->headers.append(line);
-  return line.size();
-}
-
 std::string upperCase(std::string_view text) {
   std::string upper(text);
   std::transform(upper.begin(), upper.end(), upper.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return upper;
+}
+
+std::string_view trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// A response that names two lengths for its body cannot be read safely: which of
+// them ends it decides where the next answer begins. Equal values, on one line or
+// on several, are harmless. False when the line names a length unlike an earlier one.
+bool lengthAgrees(std::string_view line, std::optional<std::string>& length) {
+  constexpr std::string_view kName = "CONTENT-LENGTH:";
+  if (line.size() < kName.size() || upperCase(line.substr(0, kName.size())) != kName) return true;
+  std::string_view values = line.substr(kName.size());
+  while (!values.empty()) {
+    const auto comma = values.find(',');
+    const std::string value(trimmed(values.substr(0, comma)));
+    if (length && *length != value) return false;
+    length = value;
+    values = comma == std::string_view::npos ? std::string_view() : values.substr(comma + 1);
+  }
+  return true;
+}
+
+// Called once per header line. A status line starts a new response (after a
+// redirect or an interim answer): only the final response's headers are returned.
+std::size_t takeHeader(char* data, std::size_t size, std::size_t count, void* user) {
+  auto* transfer = static_cast<Transfer*>(user);
+  const std::string_view line(data, size * count);
+  if (line.starts_with("HTTP/")) {
+    transfer->headers.clear();
+    transfer->headersEnded = false;
+    transfer->length.reset();
+  } else if (trimmed(line).empty()) {
+    transfer->headersEnded = true;
+  } else if (!lengthAgrees(line, transfer->length)) {
+    transfer->lengthsDiffer = true;
+    return 0;  // stops the transfer
+  }
+  transfer->headers.append(line);
+  return line.size();
+}
+
+// libcurl takes a header line of up to CURL_MAX_HTTP_HEADER bytes; a longer one
+// stops the transfer, in older versions as "out of memory" without a word more.
+// Before the headers have ended that is what happened, not a lack of memory.
+constexpr auto kCurlTooLarge = static_cast<CURLcode>(100);  // CURLE_TOO_LARGE, libcurl 8.6
+
+std::string failureText(CURLcode code, const Transfer& transfer, const char* errorText,
+                        const CurlLibrary& curl) {
+  if (transfer.bodyTooLong) return "the answer is longer than the limit";
+  if (transfer.lengthsDiffer) return "the answer gives two different lengths (Content-Length)";
+  if (errorText[0] != '\0') return errorText;
+  if (!transfer.headersEnded && (code == CURLE_OUT_OF_MEMORY || code == kCurlTooLarge)) {
+    return "a header line of the answer is longer than the " +
+           std::to_string(CURL_MAX_HTTP_HEADER / 1024) + " KB the client takes";
+  }
+  return curl.easyStrerror(code);
 }
 
 HeaderList curlHeaderList(const CurlLibrary& curl, std::string_view headers) {
@@ -119,7 +173,6 @@ HttpResponse HttpClient::fetch(HttpRequest& request) const {
   curl.easySetopt(handle, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
   curl.easySetopt(handle, CURLOPT_HTTPHEADER, headerList.get());
   curl.easySetopt(handle, CURLOPT_COOKIEFILE, cookies.c_str());
-  if (!cookies.empty()) curl.easySetopt(handle, CURLOPT_COOKIEJAR, cookies.c_str());
   curl.easySetopt(handle, CURLOPT_NOSIGNAL, 1L);
   curl.easySetopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(timeout_.count()));
   curl.easySetopt(handle, CURLOPT_CONNECTTIMEOUT_MS,
@@ -142,14 +195,17 @@ HttpResponse HttpClient::fetch(HttpRequest& request) const {
   HttpResponse response;
   curl.easyGetinfo(handle, CURLINFO_RESPONSE_CODE, &response.status);
   if (code != CURLE_OK) {
-    response.error = transfer.bodyTooLong   ? "the answer is longer than the limit"
-                     : errorText[0] != '\0' ? errorText
-                                            : curl.easyStrerror(code);
+    response.error = failureText(code, transfer, errorText, curl);
     response.headers = std::move(transfer.headers);
     return response;
   }
   if (response.status >= kFirstErrorStatus) {
     response.error = "HTTP " + std::to_string(response.status);
+  }
+  // libcurl writes the cookie file when the handle goes: naming it only now keeps
+  // every cookie of a failed fetch out of it.
+  if (response.ok() && !cookies.empty()) {
+    curl.easySetopt(handle, CURLOPT_COOKIEJAR, cookies.c_str());
   }
   response.body = std::move(transfer.body);
   response.headers = std::move(transfer.headers);

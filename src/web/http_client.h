@@ -9,7 +9,7 @@
 
 namespace zeruda::web {
 
-// The file in the working folder where the cookies of every response are kept.
+// The file in the working folder where the cookies of successful fetches are kept.
 inline constexpr std::string_view kCookieFileName = "cookies.txt";
 
 // The agent every request names.
@@ -34,10 +34,10 @@ struct HttpResponse {
 // Fetches one address, blocking the calling thread until the answer is in or the
 // timeout has passed, so callers with a window run it on a thread of its own.
 //
-// Redirects are followed (http and https only). Every cookie a response sets is kept
-// in the cookie file and sent again to its site on later fetches. Fetches of one
-// client run one at a time, so the cookie file never loses a write to a fetch
-// running beside it.
+// Redirects are followed (http and https only). Every cookie the responses of a
+// successful fetch set is kept in the cookie file and sent again to its site on
+// later fetches; a fetch that fails keeps none. Fetches of one client run one at a
+// time, so the cookie file never loses a write to a fetch running beside it.
 class HttpClient {
  public:
   // The longest body kept: a server that sends more is cut off and the fetch fails,
@@ -50,8 +50,9 @@ class HttpClient {
                       std::chrono::milliseconds timeout = kDefaultTimeout);
 
   // Methods other than GET and POST, an address that cannot be split, a refused
-  // connection and a timeout give an empty body and say why in `error`; an answer
-  // with an error status keeps its body and says "HTTP <status>".
+  // connection, a timeout, a header line too long and an answer that names two
+  // different lengths give an empty body and say why in `error`; an answer with an
+  // error status keeps its body and says "HTTP <status>".
   HttpResponse fetch(HttpRequest& request) const;
 
  private:

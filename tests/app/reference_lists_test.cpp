@@ -1,9 +1,7 @@
 #include "app/reference_lists.h"
 
-#include "storage/data_table.h"
 #include "storage/table_files.h"
-#include "storage/working_folder.h"
-#include "support/temp_folder.h"
+#include "support/program_sandbox.h"
 #include "support/text_support.h"
 
 #include <gtest/gtest.h>
@@ -13,19 +11,15 @@ namespace {
 
 class ReferenceLists : public testing::Test {
  protected:
-  void SetUp() override {
-    storage::chooseDriveRoot(storage::systemRoots());
-    storage::ownTableFiles();
-  }
-  void TearDown() override { storage::shutdownCleanup(); }
-  test::SandboxedRoots sandbox_;
+  storage::TableSet& tables() { return sandbox_.session().tables(); }
+  test::ProgramSandbox sandbox_;
 };
 
 TEST_F(ReferenceLists, TheThreeTalentsListNumbersItsRowsFromOneAndShowsFourFields) {
-  auto rows = threeTalentsListRows();
+  auto rows = threeTalentsListRows(tables());
   ASSERT_TRUE(rows.ok());
   ASSERT_EQ(rows.value().size(), 125u);
-  storage::DataTable sc = storage::openDataTable("sc").value();
+  storage::DataTable sc = tables().open("sc").value();
   for (std::size_t i = 0; i < rows.value().size(); ++i, sc.moveNext()) {
     const ListRow& row = rows.value()[i];
     ASSERT_EQ(row.cells.size(), 5u);
@@ -36,7 +30,7 @@ TEST_F(ReferenceLists, TheThreeTalentsListNumbersItsRowsFromOneAndShowsFourField
 }
 
 TEST_F(ReferenceLists, TheNumberLuckListShowsSevenFieldsWithoutASerialColumn) {
-  auto rows = numberLuckListRows();
+  auto rows = numberLuckListRows(tables());
   ASSERT_TRUE(rows.ok());
   ASSERT_EQ(rows.value().size(), 81u);
   EXPECT_EQ(rows.value()[0].cells.size(), 7u);
@@ -46,10 +40,10 @@ TEST_F(ReferenceLists, TheNumberLuckListShowsSevenFieldsWithoutASerialColumn) {
 }
 
 TEST_F(ReferenceLists, ATableThatCannotBeOpenedIsReportedInsteadOfAnEmptyList) {
-  storage::closeAllTables();
-  std::filesystem::remove(storage::tableFile("sl"));
-  std::filesystem::create_directory(storage::tableFile("sl"));  // and cannot be written again
-  auto rows = numberLuckListRows();
+  const auto sl = storage::tableFile(sandbox_.session().folder(), "sl");
+  std::filesystem::remove(sl);
+  std::filesystem::create_directory(sl);  // and cannot be written again
+  auto rows = numberLuckListRows(tables());
   ASSERT_FALSE(rows.ok());
   EXPECT_EQ(test::utf8(rows.error()), "数据文件不存在：sl.dat");
 }

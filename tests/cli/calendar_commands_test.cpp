@@ -1,7 +1,10 @@
 #include "cli/cli.h"
+#include "support/file_size_limit.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -195,6 +198,19 @@ TEST(ChartCommand, GivesTheFiguresAsJson) {
                        "\n"),
             std::string::npos)
       << r.out;
+}
+
+TEST(ChartCommand, APictureWithoutRoomOnTheDiskLeavesTheOldOneWhole) {
+  test::TempFolder folder;
+  const auto svg = folder / "c.svg";
+  test::writeFile(svg, "<svg>old</svg>");
+  const int code = test::runWithFileSizeLimit(1024, [&] {
+    return run({"chart", "2000-01-01", "12:00", "--svg", svg.string()}).code;
+  });
+  EXPECT_EQ(code, 1);
+  EXPECT_EQ(test::readFile(svg), "<svg>old</svg>");
+  const auto files = std::filesystem::directory_iterator(folder.path());
+  EXPECT_EQ(std::distance(begin(files), end(files)), 1) << "no temporary file stays";
 }
 
 struct WarningCase {

@@ -55,6 +55,25 @@ TEST_F(GenerateCommand, FiftyRowsWithTheFirstCharacterFixed) {
   EXPECT_EQ(test::runCli(args).out, run.out);
 }
 
+TEST_F(GenerateCommand, JsonGivesThePlainRowsUnderTheColumnKeys) {
+  const auto plain = test::runCli(zhangSan({"--count", "5"}));
+  const auto json = test::runCli(zhangSan({"--count", "5", "--json"}));
+  ASSERT_EQ(plain.code, 0) << plain.err;
+  ASSERT_EQ(json.code, 0) << json.err;
+  const std::string keys[] = {"sequence",       "full_name", "body", "written_strokes",
+                              "kangxi_strokes", "elements",  "stars"};
+  std::string expected;
+  for (const Line& row : rowsOf(plain.out)) {
+    ASSERT_EQ(row.size(), 7u);
+    expected += expected.empty() ? "[{" : ",{";
+    for (std::size_t i = 0; i < 7; ++i) {
+      expected += (i ? ",\"" : "\"") + keys[i] + "\":\"" + row[i] + '"';
+    }
+    expected += '}';
+  }
+  EXPECT_EQ(json.out, expected + "]\n");
+}
+
 TEST_F(GenerateCommand, AFilterNoNameCanPassIsRefusedAtOnce) {
   const auto run = test::runCli({"generate", "--surname", "王", "--given", "建国", "--birth",
                                  "1985-06-15", "--time", "08:30", "--length", "2", "--fixed1", "华",

@@ -1,6 +1,6 @@
+#include "app/session.h"
 #include "cli_support.h"
 #include "profile/profile.h"
-#include "storage/working_folder.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
 
@@ -45,9 +45,8 @@ TEST_F(NumerologyCommands, WithoutProfileAnAllLuckyBodyHasThreeStars) {
 }
 
 TEST_F(NumerologyCommands, RateReadsTheBaseFromTheProfile) {
-  storage::chooseDriveRoot(storage::systemRoots());
   profile::LegalPersonProfile profile;  // nothing missing: 吉数 5
-  ASSERT_TRUE(profile::writeLegalPersonProfile(profile::profilePath(), profile).ok());
+  ASSERT_TRUE(profile::writeLegalPersonProfile(app::Session().profile().path(), profile).ok());
   EXPECT_EQ(runCli({"rate", "华通"}).out, "5\t☆☆☆☆☆\n");
 }
 

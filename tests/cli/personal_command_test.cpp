@@ -1,3 +1,4 @@
+#include "app/session.h"
 #include "cli_support.h"
 #include "dictionary/strokes.h"
 #include "numerology/number_luck.h"
@@ -53,7 +54,8 @@ bool splitRow(const std::string& row, std::string& given, int& stars) {
 
 // The score of a name, worked out here from the counts of its characters and what
 // the profile says of the chart.
-int expectedStars(const std::string& givenUtf8, double base, const std::string& missing) {
+int expectedStars(const std::string& givenUtf8, double base, const std::string& missing,
+                  storage::TableSet& tables) {
   numerology::NameGrids name;
   name.surnamePart = {{gbk("王"), 4}};
   for (const std::string& c : text::splitCharacters(gbk(givenUtf8))) {
@@ -63,7 +65,7 @@ int expectedStars(const std::string& givenUtf8, double base, const std::string& 
   name.soughtElements = missing;
   double score = base + numerology::threeTalentsLuck(numerology::threeTalents(name.grids));
   for (int k = 0; k < 5; ++k) score += numerology::numberLuck(name.grids[k]);
-  score += numerology::soughtElementCount(name, storage::tableElement);
+  score += numerology::soughtElementCount(name, storage::characterTable(tables));
   return numerology::starsForScore(static_cast<double>(numerology::roundHalfAway(score)));
 }
 
@@ -87,14 +89,15 @@ TEST_F(PersonalCommand, TwoHundredRatedNamesAgainWithTheSameSeed) {
   const Listing listing = listingOf(run.out);
   ASSERT_EQ(listing.rows.size(), 200u);
 
-  const auto stored = profile::readPersonalChartProfile(profile::profilePath());
+  app::Session session;  // the command's
+  const auto stored = profile::readPersonalChartProfile(session.profile().path());
   const double base = profile::profileNumber(stored.baseScore);
   std::set<std::string> rows(listing.rows.begin(), listing.rows.end());
   for (const std::string& row : listing.rows) {
     std::string given;
     int stars = 0;
     ASSERT_TRUE(splitRow(row, given, stars)) << row;
-    EXPECT_EQ(stars, expectedStars(given, base, stored.favourable)) << row;
+    EXPECT_EQ(stars, expectedStars(given, base, stored.favourable, session.tables())) << row;
   }
   std::set<std::string> recommended;
   for (const std::string& name : listing.recommended) {

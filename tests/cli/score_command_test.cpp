@@ -1,6 +1,6 @@
+#include "app/session.h"
 #include "cli_support.h"
 #include "profile/profile.h"
-#include "storage/working_folder.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
 
@@ -99,8 +99,8 @@ TEST_F(ScoreCommand, ReadsAFileAndWritesTheCsvInGbk) {
 }
 
 TEST_F(ScoreCommand, WithoutBaseTakesTheProfilesAndRefusesBadInput) {
-  storage::chooseDriveRoot(storage::systemRoots());
-  ASSERT_TRUE(profile::writeLegalPersonProfile(profile::profilePath(), {}).ok());  // 吉数 5
+  // 吉数 5: nothing missing
+  ASSERT_TRUE(profile::writeLegalPersonProfile(app::Session().profile().path(), {}).ok());
   EXPECT_EQ(fields(scoreStdin("华通\n").out)[2], "5");
   EXPECT_EQ(runCli({"score", "/no/such/file"}).code, 2);
   EXPECT_EQ(scoreStdin("\xFF\n").code, 2);

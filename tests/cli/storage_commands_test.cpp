@@ -148,7 +148,8 @@ INSTANTIATE_TEST_SUITE_P(Arguments, StorageCommandUsage,
                                          UsageCase{"NoTable", {"table"}},
                                          UsageCase{"TwoTables", {"table", "sl", "sc"}},
                                          UsageCase{"PathsWithArgument", {"paths", "x"}},
-                                         UsageCase{"ProfileWithArgument", {"profile", "x"}}),
+                                         UsageCase{"ProfileWithArgument", {"profile", "x"}},
+                                         UsageCase{"DemoWithArgument", {"demo", "x"}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

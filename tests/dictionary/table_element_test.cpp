@@ -1,7 +1,7 @@
 #include "dictionary/table_element.h"
 
 #include "storage/character_table.h"
-#include "support/program_sandbox.h"
+#include "storage/table_files.h"
 #include "support/text_support.h"
 
 #include <gtest/gtest.h>
@@ -9,18 +9,17 @@
 namespace zeruda::dictionary {
 namespace {
 
-using storage::tableElement;
 using test::gbk;
 using test::utf8;
 
-std::string elementOf(std::string_view character) {
-  auto element = tableElement(character);
-  return element.ok() ? utf8(element.value().value_or("-")) : "error";
-}
-
 class TableElement : public testing::Test {
  protected:
-  test::ProgramSandbox sandbox_;
+  std::string elementOf(std::string_view character) {
+    auto element = storage::tableElement(tables_, character);
+    return element.ok() ? utf8(element.value().value_or("-")) : "error";
+  }
+
+  storage::TableSet tables_{storage::builtInTables()};
 };
 
 TEST_F(TableElement, ReadsTheElementOfTheCharactersRecord) {
@@ -55,7 +54,7 @@ struct Query {
 class ElementQueryInput : public TableElement, public testing::WithParamInterface<Query> {};
 
 TEST_P(ElementQueryInput, ChecksTheInputThenLooksItUpWhole) {
-  auto query = queryElement(gbk(GetParam().input), tableElement);
+  auto query = queryElement(gbk(GetParam().input), storage::characterTable(tables_));
   ASSERT_EQ(query.refusal.has_value(), GetParam().refused);
   if (query.refusal) {
     EXPECT_EQ(utf8(query.refusal->text), "您未输入合法内容！");

@@ -104,7 +104,7 @@ TEST_F(ExportRows, WritesTheTextWholeAndSaysSo) {
   const std::vector<CandidateRow> rows = {kThreeCharacterRow, kShopRow};
   const auto file = folder_ / "names.csv";
   test::writeFile(file, "an older and much longer list that must not survive in part");
-  const UserMessage message = exportRows(file, rows, ExportFormat::Csv);
+  const UserMessage message = exportMessage(exportRows(file, rows, ExportFormat::Csv));
   EXPECT_EQ(utf8(message.text), "导出成功　　");
   EXPECT_EQ(utf8(message.caption), "特别提示");
   EXPECT_EQ(message.icon, MessageIcon::Information);
@@ -114,14 +114,14 @@ TEST_F(ExportRows, WritesTheTextWholeAndSaysSo) {
 TEST_F(ExportRows, WritesTheTxtForm) {
   const std::vector<CandidateRow> rows = {kShopRow};
   const auto file = folder_ / "names.txt";
-  EXPECT_EQ(exportRows(file, rows, ExportFormat::Txt).icon, MessageIcon::Information);
+  EXPECT_TRUE(exportRows(file, rows, ExportFormat::Txt).ok());
   EXPECT_EQ(test::readFile(file), txtText(rows));
 }
 
 TEST_F(ExportRows, AFailedWriteIsReportedAsAFailure) {
   const std::vector<CandidateRow> rows = {kShopRow};
   const auto file = folder_ / "no such folder" / "names.csv";
-  const UserMessage message = exportRows(file, rows, ExportFormat::Csv);
+  const UserMessage message = exportMessage(exportRows(file, rows, ExportFormat::Csv));
   EXPECT_EQ(utf8(message.text).rfind("导出失败：", 0), 0u) << utf8(message.text);
   EXPECT_GT(message.text.size(), gbk("导出失败：").size());  // the reason follows
   EXPECT_EQ(utf8(message.caption), "特别提示");
@@ -132,7 +132,7 @@ TEST_F(ExportRows, AFailedWriteIsReportedAsAFailure) {
 TEST_F(ExportRows, AFolderInTheWayIsAFailure) {
   const auto file = folder_ / "names.csv";
   std::filesystem::create_directory(file);
-  EXPECT_EQ(exportRows(file, {}, ExportFormat::Csv).icon, MessageIcon::Warning);
+  EXPECT_FALSE(exportRows(file, {}, ExportFormat::Csv).ok());
   EXPECT_TRUE(std::filesystem::is_directory(file));
 }
 

@@ -27,14 +27,17 @@ CompanyForm zhangSan() {
 
 class GenerationRequest : public testing::Test {
  protected:
-  std::filesystem::path profileFile() const { return profile::profilePath(); }
-  bool profileWritten() const { return std::filesystem::exists(profileFile()); }
+  RequestOutcome request(CompanyForm form) {
+    return runGenerationRequest(std::move(form), sandbox_.session().tables(), profileFile());
+  }
+  std::filesystem::path profileFile() { return sandbox_.session().profile().path(); }
+  bool profileWritten() { return std::filesystem::exists(profileFile()); }
 
   test::ProgramSandbox sandbox_;
 };
 
 TEST_F(GenerationRequest, APassingRequestWritesTheProfileAndSaysHowToStart) {
-  const RequestOutcome outcome = runGenerationRequest(zhangSan());
+  const RequestOutcome outcome = request(zhangSan());
   ASSERT_FALSE(outcome.message) << utf8(outcome.message->text);
   ASSERT_TRUE(outcome.start);
   EXPECT_EQ(utf8(outcome.start->chartSummary),
@@ -55,7 +58,7 @@ TEST_F(GenerationRequest, APassingRequestWritesTheProfileAndSaysHowToStart) {
 }
 
 TEST_F(GenerationRequest, TheProfileHoldsTheChartAndTheBaseScore) {
-  ASSERT_TRUE(runGenerationRequest(zhangSan()).start);
+  ASSERT_TRUE(request(zhangSan()).start);
   const profile::LegalPersonProfile stored = profile::readLegalPersonProfile(profileFile());
   EXPECT_EQ(utf8(stored.surname), "张");
   EXPECT_EQ(utf8(stored.givenName), "三");
@@ -80,7 +83,7 @@ TEST_F(GenerationRequest, MissingElementsLowerTheBaseScore) {
   // 2000-01-01 0:00: 己卯 丙子 戊午 壬子, elements 土木 火水 土火 水水: 金 missing.
   CompanyForm form = zhangSan();
   form.birthMoment = {2000, 1, 1, 0, 0, 0};
-  const RequestOutcome outcome = runGenerationRequest(form);
+  const RequestOutcome outcome = request(form);
   ASSERT_TRUE(outcome.start);
   const profile::LegalPersonProfile stored = profile::readLegalPersonProfile(profileFile());
   EXPECT_EQ(utf8(stored.missingElements), "金");
@@ -92,14 +95,14 @@ TEST_F(GenerationRequest, MissingElementsLowerTheBaseScore) {
 TEST_F(GenerationRequest, ALeapMonthIsMarkedInTheLunarDate) {
   CompanyForm form = zhangSan();
   form.birthMoment = {2020, 5, 27, 8, 30, 0};  // 闰四月初一 fell on 23 May 2020
-  ASSERT_TRUE(runGenerationRequest(form).start);
+  ASSERT_TRUE(request(form).start);
   EXPECT_EQ(utf8(profile::readLegalPersonProfile(profileFile()).lunarBirth), "2020年闰4月5日");
 }
 
 TEST_F(GenerationRequest, TooManyElementsStopBeforeAnythingIsWritten) {
   CompanyForm form = zhangSan();
   form.wantedElements = {true, false, true, true, false};
-  const RequestOutcome outcome = runGenerationRequest(form);
+  const RequestOutcome outcome = request(form);
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(utf8(outcome.message->text), "可包含五行个数超过中间字总个数，请重新选择！");
   EXPECT_FALSE(outcome.start);
@@ -110,7 +113,7 @@ TEST_F(GenerationRequest, ARunNoBodyCouldPassStopsBeforeAnythingIsWritten) {
   CompanyForm form = zhangSan();
   form.fixed[0] = gbk("华");
   form.wantedElements = {false, true, false, true, false};
-  const RequestOutcome outcome = runGenerationRequest(form);
+  const RequestOutcome outcome = request(form);
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(utf8(outcome.message->text),
             "包含五行的要求无法满足：除固定字外只剩1个字，却还需要包含2种五行。");
@@ -121,7 +124,7 @@ TEST_F(GenerationRequest, ARunNoBodyCouldPassStopsBeforeAnythingIsWritten) {
 TEST_F(GenerationRequest, ALatinSurnameFailsTheFirstStage) {
   CompanyForm form = zhangSan();
   form.surname = "Zhang";
-  const RequestOutcome outcome = runGenerationRequest(form);
+  const RequestOutcome outcome = request(form);
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(utf8(outcome.message->text), "请填写公司法人姓,只可输入中文！");
   EXPECT_EQ(outcome.message->focus, Field::LegalSurname);
@@ -134,7 +137,7 @@ TEST_F(GenerationRequest, AShopWithoutSurnameFailsTheSecondStageWithTextsFiltere
   form.shopName = true;
   form.surname = "";
   form.prefix = gbk("成都ab");
-  const RequestOutcome outcome = runGenerationRequest(form);
+  const RequestOutcome outcome = request(form);
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(utf8(outcome.message->text), "请填写公司法人代表的姓氏！");
   EXPECT_EQ(utf8(outcome.form.prefix), "成都");
@@ -146,7 +149,7 @@ TEST_F(GenerationRequest, AShopNeedsNeitherPrefixNorSuffix) {
   form.shopName = true;
   form.prefix = "";
   form.suffix = "";
-  const RequestOutcome outcome = runGenerationRequest(form);
+  const RequestOutcome outcome = request(form);
   ASSERT_TRUE(outcome.start);
   EXPECT_EQ(outcome.start->settings.prefix, "");
   EXPECT_EQ(outcome.start->settings.suffix, "");
@@ -156,7 +159,7 @@ TEST_F(GenerationRequest, APrefixWithLatinLettersKeepsItsChinesePart) {
   CompanyForm form = zhangSan();
   form.prefix = gbk("成都ab");
   form.fixed[0] = gbk("华x");
-  const RequestOutcome outcome = runGenerationRequest(form);
+  const RequestOutcome outcome = request(form);
   ASSERT_TRUE(outcome.start);
   EXPECT_EQ(utf8(outcome.form.prefix), "成都");
   EXPECT_EQ(utf8(outcome.start->settings.prefix), "成都");
@@ -169,7 +172,7 @@ TEST_F(GenerationRequest, AutoMatchReplacesTheTickedElements) {
   form.bodyLength = 4;
   form.autoElements = true;
   form.wantedElements = {false, true, false, true, false};
-  const RequestOutcome outcome = runGenerationRequest(form);
+  const RequestOutcome outcome = request(form);
   const std::string favourable = chart::elementStrength({1985, 6, 15, 8, 30, 0}).favourable;
   ASSERT_FALSE(favourable.empty());
   for (int e = 0; e < calendar::kElementCount; ++e) {
@@ -187,16 +190,16 @@ TEST_F(GenerationRequest, AutoMatchStaysEvenWhenALaterCheckFails) {
   form.autoElements = true;
   form.surname = "";
   form.bodyLength = 4;
-  const RequestOutcome outcome = runGenerationRequest(form);
+  const RequestOutcome outcome = request(form);
   ASSERT_TRUE(outcome.message);
   EXPECT_NE(outcome.form.wantedElements, (ElementSet{}));
 }
 
 TEST_F(GenerationRequest, ACharacterTableThatCannotBeOpenedStopsTheRequestByName) {
-  storage::closeAllTables();
-  std::filesystem::remove(storage::tableFile("zk"));
-  std::filesystem::create_directory(storage::tableFile("zk"));  // and cannot be written again
-  const RequestOutcome outcome = runGenerationRequest(zhangSan());
+  const auto zk = sandbox_.workingFile("zk.dat");
+  std::filesystem::remove(zk);
+  std::filesystem::create_directory(zk);  // and cannot be written again
+  const RequestOutcome outcome = request(zhangSan());
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(utf8(outcome.message->text), "数据文件不存在：zk.dat");
   EXPECT_FALSE(outcome.start);
@@ -206,7 +209,7 @@ TEST_F(GenerationRequest, ACharacterTableThatCannotBeOpenedStopsTheRequestByName
 TEST_F(GenerationRequest, AProfileThatCannotBeWrittenStopsTheRequest) {
   // A folder where the file should be: no write can replace it.
   std::filesystem::create_directories(profileFile());
-  const RequestOutcome outcome = runGenerationRequest(zhangSan());
+  const RequestOutcome outcome = request(zhangSan());
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(utf8(outcome.message->text).rfind("法人资料保存失败：", 0), 0u)
       << utf8(outcome.message->text);

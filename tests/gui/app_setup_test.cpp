@@ -2,7 +2,6 @@
 #include "gui/lunar_date_box.h"
 #include "gui/ui_services.h"
 #include "profile/interface_settings.h"
-#include "storage/working_folder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,11 +51,7 @@ class AppSetupTest : public QObject {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     zeruda::gui::prepareApplication(*qApp);
   }
-  void init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
-    zeruda::storage::chooseDriveRoot(zeruda::storage::systemRoots());
-  }
+  void init() { home_ = std::make_unique<QTemporaryDir>(); }
 
   void qtsOwnDialogsAndMenusSpeakChinese() {
     QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
@@ -99,7 +94,7 @@ class AppSetupTest : public QObject {
 
   void theProgramClosesAWaitMessageWhenItsWorkEndsByItself() {
     MessageCloser closer;
-    QTimer::singleShot(50, &closer, [&closer] { closer.close(); });
+    whenOpen<QMessageBox>([&closer](QMessageBox*) { closer.close(); });
     QtUiServices().showWaitMessage(nullptr, MessageIcon::Information, u("特别提示"), u("请稍候"),
                                    closer);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
@@ -110,6 +105,7 @@ class AppSetupTest : public QObject {
 
   void saveDialogsStartInTheDocumentsFolderThenInTheLastFolderUsed() {
     QtUiServices services;
+    services.profileFile = home_->filePath(u("shengchen.ini")).toStdString();
     QVERIFY(QDir(home_->path()).mkpath(u("文档")));
     QVERIFY(QDir(home_->path()).mkpath(u("导出")));
     services.userFolders = {
@@ -126,10 +122,9 @@ class AppSetupTest : public QObject {
     QCOMPARE(services.chooseSaveFile(nullptr, u("*.csv"), u("csv")),
              home_->filePath(u("导出/名单.csv")));
     QCOMPARE(opened, home_->filePath(u("文档")));
-    QCOMPARE(QString::fromStdString(
-                 zeruda::profile::readExportFolder(zeruda::storage::workingPath("shengchen.ini"))
-                     .string()),
-             home_->filePath(u("导出")));
+    QCOMPARE(
+        QString::fromStdString(zeruda::profile::readExportFolder(services.profileFile).string()),
+        home_->filePath(u("导出")));
     saveInto(home_->filePath(u("导出/第二份.txt")));
     services.chooseSaveFile(nullptr, u("*.txt"), u("txt"));
     QCOMPARE(opened, home_->filePath(u("导出")));

@@ -2,8 +2,8 @@
 #ifndef Q_MOC_RUN
 #include "almanac/perpetual_calendar.h"
 #include "profile/profile.h"
-#include "storage/table_files.h"
-#include "storage/working_folder.h"
+#include "support/program_sandbox.h"
+#include "support/sample_profile.h"
 #include "support/text_support.h"
 #endif
 #include "fake_ui_services.h"
@@ -22,7 +22,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -39,6 +38,7 @@ class CalendarWindowsTest : public QObject {
   Q_OBJECT
 
  private:
+  std::unique_ptr<zeruda::test::ProgramSandbox> sandbox_;
   FakeUiServices services_;
   std::unique_ptr<MainWindow> main_;
 
@@ -58,10 +58,14 @@ class CalendarWindowsTest : public QObject {
   void init() {
     services_ = FakeUiServices{};
     services_.now = QDateTime(QDate(2014, 2, 4), QTime(6, 3, 10));
-    main_ = std::make_unique<MainWindow>(services_);
+    sandbox_ = std::make_unique<zeruda::test::ProgramSandbox>();
+    main_ = std::make_unique<MainWindow>(services_, sandbox_->session());
     main_->show();
   }
-  void cleanup() { main_.reset(); }
+  void cleanup() {
+    main_.reset();
+    sandbox_.reset();
+  }
 
   void calendarOpensWithTodaysCard() {
     QWidget* window = openFromToolbar(9, "万年历");
@@ -141,7 +145,7 @@ class CalendarWindowsTest : public QObject {
     QCOMPARE(in<QTabWidget>(window, "选择夹1")->currentIndex(), 1);
   }
 
-  // No working folder is chosen here, so no legal representative is saved.
+  // A fresh sandbox: no legal representative is saved.
   void openingPageSaysWhenNoLegalRepresentativeIsSaved() {
     QWidget* window = openFromToolbar(10, "黄历吉日");
     QTest::mouseClick(in<QPushButton>(window, "按钮开业查询"), Qt::LeftButton);
@@ -150,16 +154,8 @@ class CalendarWindowsTest : public QObject {
   }
 
   void openingPageListsTheSavedLegalRepresentativesDaysWithReasons() {
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    zeruda::storage::chooseDriveRoot(zeruda::storage::systemRoots());
-    zeruda::profile::LegalPersonProfile saved;
-    saved.surname = zeruda::test::gbk("王");
-    saved.givenName = zeruda::test::gbk("建国");
-    saved.solarBirth = zeruda::test::gbk("1985年6月15日8时30分");
-    saved.hourText = "8";
-    saved.minuteText = "30";
-    QVERIFY(zeruda::profile::writeLegalPersonProfile(zeruda::profile::profilePath(), saved));
+    QVERIFY(zeruda::profile::writeLegalPersonProfile(sandbox_->session().profile().path(),
+                                                     zeruda::test::sampleLegalPerson()));
 
     QWidget* window = openFromToolbar(10, "黄历吉日");
     in<LunarDateBox>(window, "农历日期框1")->setDate({2027, 1, 1});
@@ -178,8 +174,6 @@ class CalendarWindowsTest : public QObject {
     QCOMPARE(rows[0]->text(1) + rows[0]->text(2), QString::fromUtf8("开己亥"));
     QVERIFY(rows[0]->text(3).startsWith(QString::fromUtf8("值开日；宜交易、契券；忌经商")));
     QVERIFY(list->findItems(QString::fromUtf8("2027年1月4日"), Qt::MatchExactly).isEmpty());
-    main_.reset();
-    zeruda::storage::shutdownCleanup();
   }
 };
 

@@ -42,12 +42,11 @@ class ChartPageTest : public zeruda::gui::test::MainWindowFixture {
 
  private slots:
   void init() {
-    services_ = FakeUiServices{};
-    window_ = std::make_unique<MainWindow>(services_);
+    makeWindow();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
-  void cleanup() { window_.reset(); }
+  void cleanup() { dropWindow(); }
 
   void toolbarButtonShowsThePageWithTheCompanyPersonsChart() {
     fillCompanyPage();

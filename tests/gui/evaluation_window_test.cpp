@@ -5,8 +5,8 @@
 #include "picture_check.h"
 #include "pictures/grid_diagram.h"
 #include "profile/profile.h"
-#include "storage/table_files.h"
-#include "storage/working_folder.h"
+#include "support/program_sandbox.h"
+#include "support/sample_profile.h"
 #include "support/text_support.h"
 
 #include <QAction>
@@ -33,23 +33,16 @@ class EvaluationWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> home_;
+  std::unique_ptr<zeruda::test::ProgramSandbox> sandbox_;
   FakeUiServices services_;
   QPointer<EvaluationWindow> window_;
 
-  // The profile a generation request left: the legal representative's chart misses
-  // two elements, so the star rating's base score is 3.
+  // The sample legal representative, his chart missing two elements here, so the
+  // star rating's base score is 3.
   void writeProfile() {
-    zeruda::profile::LegalPersonProfile saved;
-    saved.surname = gbk("王");
-    saved.givenName = gbk("建国");
-    saved.regionPrefix = gbk("成都");
-    saved.tradeSuffix = gbk("科技有限公司");
-    saved.solarBirth = gbk("1985年6月15日8时30分");
-    saved.hourText = "8";
-    saved.minuteText = "30";
+    zeruda::profile::LegalPersonProfile saved = zeruda::test::sampleLegalPerson();
     saved.missingElements = gbk("金水");
-    QVERIFY(zeruda::profile::writeLegalPersonProfile(zeruda::profile::profilePath(), saved));
+    QVERIFY(zeruda::profile::writeLegalPersonProfile(sandbox_->session().profile().path(), saved));
   }
 
   void openOn(const QString& body, const QString& stars = {}) {
@@ -68,20 +61,16 @@ class EvaluationWindowTest : public QObject {
 
  private slots:
   void init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
-    zeruda::storage::chooseDriveRoot(zeruda::storage::systemRoots());
-    zeruda::storage::ownTableFiles();
+    sandbox_ = std::make_unique<zeruda::test::ProgramSandbox>();
     writeProfile();
     services_ = FakeUiServices{};
-    window_ = new EvaluationWindow(services_);
+    window_ = new EvaluationWindow(services_, sandbox_->session());
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
   }
   void cleanup() {
     delete window_;
-    zeruda::storage::shutdownCleanup();
-    home_.reset();
+    sandbox_.reset();
   }
 
   void opensWithTheSavedLegalRepresentativeAndTheSelectedBody() {
@@ -125,7 +114,7 @@ class EvaluationWindowTest : public QObject {
   void reportPageIsSavedAndShownInTheBrowserBox() {
     openOn(QString::fromUtf8("华通"));
     QCOMPARE(window_->page->source().fileName(), QStringLiteral("gsmzpf.htm"));
-    QVERIFY(QFile::exists(home_->filePath(QStringLiteral("zeruda/gs/gsmzpf.htm"))));
+    QVERIFY(std::filesystem::exists(sandbox_->workingFile("gsmzpf.htm")));
     QVERIFY2(window_->page->toPlainText().contains(QString::fromUtf8("成都华通科技有限公司")),
              qPrintable(window_->page->toPlainText()));
   }

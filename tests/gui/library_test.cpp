@@ -99,15 +99,12 @@ class LibraryTest : public zeruda::gui::test::MainWindowFixture {
 
  private slots:
   void init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
-    services_ = FakeUiServices{};
-    window_ = std::make_unique<MainWindow>(services_);
+    makeWindow();
     window_->startUp();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
-  void cleanup() { window_.reset(); }
+  void cleanup() { dropWindow(); }
 
   // Every text of the tree and every page of the menu: its file written whole in
   // GBK, charset and title declared, long enough, and no body used twice.
@@ -223,7 +220,7 @@ class LibraryTest : public zeruda::gui::test::MainWindowFixture {
     viewer()->resize(700, 500);
     QCOMPARE(viewerBrowser()->size(), QSize(680, 380));
 
-    const QString pdf = home_->filePath(QStringLiteral("page.pdf"));
+    const QString pdf = sandboxFile("page.pdf");
     services_.printToPdf = pdf;
     QTest::mouseClick(zeruda::gui::test::findControl<QPushButton>(viewer(), "按钮1"),
                       Qt::LeftButton);

@@ -1,15 +1,12 @@
 #include "gui/lookup_window.h"
 #include "fake_ui_services.h"
 #include "storage/built_in_tables.h"
-#include "storage/table_files.h"
-#include "storage/working_folder.h"
-#include "support/temp_folder.h"
+#include "support/program_sandbox.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -21,7 +18,7 @@ class LookupWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> home_;
+  std::unique_ptr<zeruda::test::ProgramSandbox> sandbox_;
   FakeUiServices services_;
   QPointer<LookupWindow> window_;
 
@@ -32,20 +29,16 @@ class LookupWindowTest : public QObject {
 
  private slots:
   void init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
-    zeruda::storage::chooseDriveRoot(zeruda::storage::systemRoots());
-    zeruda::storage::ownTableFiles();
+    sandbox_ = std::make_unique<zeruda::test::ProgramSandbox>();
     services_ = FakeUiServices{};
-    window_ = new LookupWindow(services_);
+    window_ = new LookupWindow(services_, sandbox_->session().tables());
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
   }
   void cleanup() {
     delete window_;
-    zeruda::storage::shutdownCleanup();
-    home_.reset();
+    sandbox_.reset();
   }
 
   void opensEmptyWithTheFocusInTheInput() {
@@ -98,7 +91,7 @@ class LookupWindowTest : public QObject {
   }
 
   void aCharacterTableDamagedWhileTheWindowRunsIsWrittenAgain() {
-    const std::filesystem::path zk = zeruda::storage::tableFile("zk");
+    const std::filesystem::path zk = sandbox_->workingFile("zk.dat");
     zeruda::test::writeFile(zk, "random bytes where the table was");
     ask(QString::fromUtf8("鑫"));
     QVERIFY(services_.messages.empty());

@@ -1,4 +1,5 @@
 #include "gui/main_window.h"
+#include "event_queue.h"
 #include "fake_ui_services.h"
 #include "find_control.h"
 #include "gui/evaluation_window.h"
@@ -40,13 +41,12 @@ class MainWindowTest : public zeruda::gui::test::MainWindowFixture {
 
  private slots:
   void init() {
-    services_ = FakeUiServices{};
-    window_ = std::make_unique<MainWindow>(services_);
+    makeWindow();
     window_->resize(864, 640);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
-  void cleanup() { window_.reset(); }
+  void cleanup() { dropWindow(); }
 
   void titleNamesTheProgramAndTheDoubleClickHint() {
     QCOMPARE(window_->windowTitle(),
@@ -276,7 +276,8 @@ class MainWindowTest : public zeruda::gui::test::MainWindowFixture {
     QWidget* chartInputs = control<QWidget>("分组框2");
     for (int page : {int(MainWindow::kCompany), int(MainWindow::kChart)}) {
       tabs()->setCurrentIndex(page);
-      QTest::qWait(20);
+      // The page just shown lays itself out on requests it queued.
+      QVERIFY(zeruda::gui::test::deliverQueuedCalls());
       for (QWidget* container : {companyForm, chartInputs, control<QWidget>("分组框5")}) {
         if (!container->isVisible()) continue;
         QCOMPARE(overlapping(container), QString());
@@ -285,7 +286,7 @@ class MainWindowTest : public zeruda::gui::test::MainWindowFixture {
     // Pages laid out by a layout get at least its minimum.
     for (int page = 0; page < tabs()->count(); ++page) {
       tabs()->setCurrentIndex(page);
-      QTest::qWait(20);
+      QVERIFY(zeruda::gui::test::deliverQueuedCalls());
       if (const QLayout* layout = tabs()->widget(page)->layout()) {
         const QSize room = tabs()->widget(page)->size();
         QVERIFY2(room.width() >= layout->minimumSize().width() &&

@@ -1,3 +1,4 @@
+#include "event_queue.h"
 #include "fake_ui_services.h"
 #include "find_control.h"
 #include "gui/lunar_date_box.h"
@@ -50,14 +51,9 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
     control<QComboBox>("组合框时")->setCurrentIndex(8);
   }
 
-  // Waits until the last names of a run have reached the list.
-  void settle() {
-    int seen = -1;
-    while (seen != candidates()->topLevelItemCount()) {
-      seen = candidates()->topLevelItemCount();
-      QTest::qWait(100);
-    }
-  }
+  // The run has ended when the click returns; its last names may still be queued
+  // on their way to the list.
+  void settle() { QVERIFY(zeruda::gui::test::deliverQueuedCalls()); }
 
   QStringList names() {
     QStringList texts;
@@ -87,10 +83,7 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
 
  private slots:
   void init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
-    services_ = FakeUiServices{};
-    window_ = std::make_unique<MainWindow>(services_);
+    makeWindow();
     window_->findChild<PersonalNaming*>()->seedSource = [] { return 7u; };
     window_->startUp();
     window_->showPage(MainWindow::kPersonal);
@@ -100,8 +93,7 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
   }
   void cleanup() {
     window_->close();  // closes the tables too, as at exit
-    window_.reset();
-    home_.reset();
+    dropWindow();
   }
 
   void boxesFollowTheirTickBoxesAndTheNameLength() {

@@ -5,6 +5,7 @@
 #include "gui/quit_signals.h"
 #include "gui/single_instance.h"
 #include "storage/table_files.h"
+#include "support/program_sandbox.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -44,10 +45,9 @@ class QuitSignalTest : public QObject {
 
   // Last: the quit ends every event loop of this program.
   void aQuitSignalDuringTheWaitMessageClosesTheWindowCleanly() {
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    zeruda::test::ProgramSandbox sandbox;
     FakeUiServices services;
-    MainWindow window(services);
+    MainWindow window(services, sandbox.session());
     window.startUp();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -70,7 +70,8 @@ class QuitSignalTest : public QObject {
     QVERIFY(!window.isVisible());
     QCOMPARE(services.messages.size(), std::size_t{1});
     for (auto alias : zeruda::storage::kTableAliases) {
-      QVERIFY(!std::filesystem::exists(zeruda::storage::tableFile(alias)));
+      QVERIFY(
+          !std::filesystem::exists(zeruda::storage::tableFile(sandbox.session().folder(), alias)));
     }
   }
 };

@@ -1,4 +1,6 @@
 #include "gui/row_inbox.h"
+
+#include "event_queue.h"
 #include "gui/result_list_model.h"
 
 #include <QSignalSpy>
@@ -54,7 +56,7 @@ class RowInboxTest : public QObject {
     inbox->post(numbered(1));
     inbox->close();
     inbox->post(numbered(2));
-    QTest::qWait(50);
+    QVERIFY(zeruda::gui::test::deliverQueuedCalls());
     QCOMPARE(model.rowCount(), 0);
   }
 };

@@ -3,9 +3,8 @@
 #include "find_control.h"
 #include "gui/evaluation_window.h"
 #include "profile/profile.h"
-#include "storage/table_files.h"
-#include "storage/working_folder.h"
-#include "support/temp_folder.h"
+#include "support/program_sandbox.h"
+#include "support/sample_profile.h"
 #include "support/text_support.h"
 
 #include <QAbstractItemModel>
@@ -14,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <memory>
@@ -27,7 +25,7 @@ class ShortlistWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> home_;
+  std::unique_ptr<zeruda::test::ProgramSandbox> sandbox_;
   FakeUiServices services_;
   QPointer<ShortlistWindow> window_;
 
@@ -42,22 +40,18 @@ class ShortlistWindowTest : public QObject {
 
  private slots:
   void init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
-    zeruda::storage::chooseDriveRoot(zeruda::storage::systemRoots());
-    zeruda::storage::ownTableFiles();
-    zeruda::profile::LegalPersonProfile saved;
+    sandbox_ = std::make_unique<zeruda::test::ProgramSandbox>();
+    zeruda::profile::LegalPersonProfile saved = zeruda::test::sampleLegalPerson();
     saved.missingElements = zeruda::test::gbk("金水");  // base score 3
-    QVERIFY(zeruda::profile::writeLegalPersonProfile(zeruda::profile::profilePath(), saved));
+    QVERIFY(zeruda::profile::writeLegalPersonProfile(sandbox_->session().profile().path(), saved));
     services_ = FakeUiServices{};
-    window_ = new ShortlistWindow(services_);
+    window_ = new ShortlistWindow(services_, sandbox_->session());
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
   }
   void cleanup() {
     delete window_;
-    zeruda::storage::shutdownCleanup();
-    home_.reset();
+    sandbox_.reset();
   }
 
   void fivePastedNamesSortByStarsAndOpenInTheEvaluationWindow() {
@@ -95,7 +89,8 @@ class ShortlistWindowTest : public QObject {
 
   void exportWritesTheTableAsCsv() {
     paste(QStringLiteral("成都华通科技有限公司"));
-    const QString file = home_->filePath(QStringLiteral("shortlist.csv"));
+    const QString file =
+        QString::fromStdString((sandbox_->roots().folder() / "shortlist.csv").string());
     services_.saveAnswers = {file};
     QTest::mouseClick(window_->exportCsv, Qt::LeftButton);
     QCOMPARE(services_.messages.back().text, QStringLiteral("导出成功　　"));

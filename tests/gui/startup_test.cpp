@@ -4,7 +4,7 @@
 #include "gui/main_window.h"
 #include "main_window_fixture.h"
 #include "profile/profile.h"
-#include "storage/working_folder.h"
+#include "support/sample_profile.h"
 #include "support/text_support.h"
 
 #include <QComboBox>
@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
@@ -22,7 +21,6 @@ using zeruda::calendar::Date;
 using zeruda::gui::LunarDateBox;
 using zeruda::gui::MainWindow;
 using zeruda::gui::test::FakeUiServices;
-using zeruda::test::gbk;
 
 // Start-up as the user meets it: a working folder under a temporary data home, with
 // or without a profile from an earlier run.
@@ -30,55 +28,29 @@ class StartupTest : public zeruda::gui::test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  // A legal representative born 1985-06-15 at 8:30, as a generation request saves him.
+  // The sample legal representative, as a run before this one saved him.
   void writeProfile() {
-    zeruda::profile::LegalPersonProfile saved;
-    saved.surname = gbk("王");
-    saved.givenName = gbk("建国");
-    saved.regionPrefix = gbk("深圳");
-    saved.tradeSuffix = gbk("贸易有限公司");
-    saved.solarBirth = gbk("1985年6月15日8时30分");
-    saved.lunarBirth = gbk("1985年4月27日");
-    saved.hourText = "8";
-    saved.minuteText = "30";
-    saved.hourBranch = gbk("辰");
-    saved.zodiac = gbk("牛");
-    saved.pillars = gbk("乙丑年壬午月庚辰日庚辰时");
-    saved.eightCharacters = gbk("乙丑壬午庚辰庚辰");
-    saved.elements = gbk("木土 水火 金土 金土");
-    saved.nayin = gbk("海中金；杨柳木；白蜡金；白蜡金");
-    saved.favourable = gbk("水");
-    saved.missingElements = "";
-    zeruda::storage::createWorkingFolder(home_->path().toStdString());
-    QVERIFY(zeruda::profile::writeLegalPersonProfile(
-        zeruda::storage::workingPathUnder(home_->path().toStdString(), "shengchen.ini"), saved));
+    QVERIFY(zeruda::profile::writeLegalPersonProfile(sandbox_->session().profile().path(),
+                                                     zeruda::test::sampleLegalPerson()));
   }
 
   void startWindow() {
-    window_ = std::make_unique<MainWindow>(services_);
     window_->startUp();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
 
  private slots:
-  void init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
-    services_ = FakeUiServices{};
-  }
-  void cleanup() {
-    window_.reset();
-    home_.reset();
-  }
+  void init() { makeWindow(); }
+  void cleanup() { dropWindow(); }
 
   void savedLegalRepresentativeFillsBothPages() {
     writeProfile();
     startWindow();
     QCOMPARE(control<QLineEdit>("公司法人姓")->text(), QString::fromUtf8("王"));
     QCOMPARE(control<QLineEdit>("公司法人名")->text(), QString::fromUtf8("建国"));
-    QCOMPARE(control<QLineEdit>("公司前缀")->text(), QString::fromUtf8("深圳"));
-    QCOMPARE(control<QLineEdit>("公司后缀")->text(), QString::fromUtf8("贸易有限公司"));
+    QCOMPARE(control<QLineEdit>("公司前缀")->text(), QString::fromUtf8("成都"));
+    QCOMPARE(control<QLineEdit>("公司后缀")->text(), QString::fromUtf8("科技有限公司"));
     QCOMPARE(control<LunarDateBox>("公司法人农历日期框")->date(), (Date{1985, 6, 15}));
     QCOMPARE(control<LunarDateBox>("农历日期框八字")->date(), (Date{1985, 6, 15}));
     // Hour and minute come from 法人时 and 法人分, not from the date text.
@@ -99,10 +71,10 @@ class StartupTest : public zeruda::gui::test::MainWindowFixture {
         "\t农历：1985年4月27日\n"
         "\t时辰：辰（chen）\n"
         "\t属相：牛\n"
-        "\t四柱：乙丑年壬午月庚辰日庚辰时\n"
-        "\t八字：乙丑壬午庚辰庚辰\n"
-        "\t五行：木土 水火 金土 金土\n"
-        "\t纳音：海中金；杨柳木；白蜡金；白蜡金\n");
+        "\t四柱：乙丑年壬午月乙酉日庚辰时\n"
+        "\t八字：乙丑壬午乙酉庚辰\n"
+        "\t五行：木土 水火 木金 金土\n"
+        "\t纳音：海中金；杨柳木；泉中水；白蜡金\n");
     QCOMPARE(control<QPlainTextEdit>("公司法人八字编辑框")->toPlainText(), expected);
   }
 

@@ -37,7 +37,7 @@ class WebLookupTest : public zeruda::gui::test::MainWindowFixture {
 
  private:
   std::string workingFileText(const char* name) {
-    return zeruda::test::readFile(home_->filePath(u("zeruda/gs/") + u(name)).toStdString());
+    return zeruda::test::readFile(workingFile(name).toStdString());
   }
   QWidget* viewer() { return window_->findChild<QWidget*>(u("文档中心")); }
   QString viewerTitle() {
@@ -68,18 +68,12 @@ class WebLookupTest : public zeruda::gui::test::MainWindowFixture {
 
  private slots:
   void init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", home_->path().toUtf8());
-    services_ = FakeUiServices{};
-    window_ = std::make_unique<MainWindow>(services_);
+    makeWindow();
     window_->startUp();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
-  void cleanup() {
-    window_.reset();
-    home_.reset();
-  }
+  void cleanup() { dropWindow(); }
 
   void toolbarOpensTheWindowWithTheSelectedNameAndItsFourSearches() {
     DuplicateNameWindow* window = openForSecondRow();
@@ -152,7 +146,7 @@ class WebLookupTest : public zeruda::gui::test::MainWindowFixture {
       }
       return std::string("HTTP/1.1 404 No\r\n\r\n");
     });
-    zeruda::test::writeFile(home_->filePath(u("zeruda/gs/web.ini")).toStdString(),
+    zeruda::test::writeFile(workingFile("web.ini").toStdString(),
                             "[hosts]\r\narticles=" + server.address("") + "\r\n");
     menuEntry(u("姓氏是怎样来的"))->trigger();
     QTRY_VERIFY(viewer() != nullptr && viewer()->isVisible());

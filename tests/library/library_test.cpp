@@ -32,7 +32,7 @@ TEST(Catalogue, EverySourceHasARole) {
 TEST(PageFiles, APageForATextBoxIsNotWritten) {
   const ArticlePage law = pageOf(lawGuide());
   EXPECT_EQ(law.file, "-");
-  EXPECT_FALSE(writePage(law).ok());
+  EXPECT_FALSE(writePage(law, storage::WorkingFolder("/nowhere")).ok());
 }
 
 // 2014-02-03 is an 乙巳 day in the 丑 month and 2014-02-04, 立春, a 丙午 day in the 寅

@@ -20,12 +20,12 @@ class CompanyNameReport : public testing::Test {
     request.prefix = gbk("成都");
     request.suffix = gbk("科技有限公司");
     request.baseScore = base;
-    return companyNameReport(request, app::programReportSources());
+    return companyNameReport(request, app::programReportSources(sandbox_.session().tables()));
   }
 
   // The 81-number texts of a record of the table the program carries.
   std::pair<std::string, std::string> numberTexts(int number) {
-    auto table = storage::openDataTable("sl");
+    auto table = sandbox_.session().tables().open("sl");
     EXPECT_TRUE(table.ok());
     table.value().moveTo(number);
     return {table.value().field(3).value(), table.value().field(7).value()};
@@ -67,8 +67,8 @@ TEST_F(CompanyNameReport, ColoursTheTwoRulesAsHeadings) {
 
 TEST_F(CompanyNameReport, WritesTheSameReportAsAGbkPage) {
   auto outcome = run("华通");
-  const auto written = app::writeReportPage(*outcome.report);
-  EXPECT_EQ(written, storage::workingPath("gsmzpf.htm"));
+  const auto written = app::writeReportPage(*outcome.report, sandbox_.session().folder());
+  EXPECT_EQ(written, sandbox_.workingFile("gsmzpf.htm"));
   const std::string page = test::readFile(written);
   EXPECT_EQ(page, outcome.report->html());
   EXPECT_NE(page.find("charset=gbk"), std::string::npos);
@@ -118,10 +118,10 @@ TEST_F(CompanyNameReport, TakesTheStarsOfTheSelectedRowForTheSameBody) {
   request.baseScore = 3;
   request.selectedBody = gbk("华通");
   request.selectedStars = gbk("☆☆");  // rated when the profile said otherwise
-  auto same = companyNameReport(request, app::programReportSources());
+  auto same = companyNameReport(request, app::programReportSources(sandbox_.session().tables()));
   EXPECT_EQ(utf8(same.report->pieces[2].text), "☆☆");
   request.selectedBody = gbk("华达");
-  auto other = companyNameReport(request, app::programReportSources());
+  auto other = companyNameReport(request, app::programReportSources(sandbox_.session().tables()));
   EXPECT_EQ(utf8(other.report->pieces[2].text), "☆☆☆☆");
 }
 
@@ -150,7 +150,7 @@ TEST_F(CompanyNameReport, TotalsBeyondTheTableShowItsLastRecord) {
 }
 
 TEST_F(CompanyNameReport, ATableThatCannotBeReadIsNamedInsteadOfBlankLines) {
-  ReportSources sources = app::programReportSources();
+  ReportSources sources = app::programReportSources(sandbox_.session().tables());
   sources.numberTexts = [](int) -> Result<NumberTexts> {
     return Error{gbk("数据文件已损坏：sl.dat")};
   };
@@ -168,7 +168,7 @@ TEST_F(CompanyNameReport, AnExtraSectionFollowsTheReportsOwnLines) {
   request.prefix = gbk("成都");
   request.suffix = gbk("科技有限公司");
   request.baseScore = 3;
-  ReportSources sources = app::programReportSources();
+  ReportSources sources = app::programReportSources(sandbox_.session().tables());
   sources.extraSection = [](const std::string& prefix, const std::string& body,
                             const std::string& suffix) {
     return ReportSection{"\r\n--rule--\r\n", prefix + "|" + body + "|" + suffix + "\r\n"};

@@ -2,7 +2,7 @@
 
 #include "dictionary/strokes.h"
 #include "personal/character_entry.h"
-#include "support/program_sandbox.h"
+#include "storage/table_files.h"
 #include "support/text_support.h"
 #include "text/characters.h"
 
@@ -47,13 +47,13 @@ TEST(NameCharacters, EveryCharacterMeansWellAndReadsEasily) {
 // The grids of a drawn name use the group's count and those of a fixed character
 // the table's "笔画": both must be the character's one Kangxi count.
 TEST(NameCharacters, EachStandsInTheGroupOfItsCountInTheCharacterTable) {
-  test::ProgramSandbox sandbox;
+  storage::TableSet tables(storage::builtInTables());
   for (Gender gender : {Gender::Male, Gender::Female}) {
     const CharacterGroups& list = nameCharacters(gender);
     std::size_t grouped = 0;
     for (int strokes = kMinDrawnStrokes; strokes <= kMaxDrawnStrokes; ++strokes) {
       for (std::string_view c : list.group(strokes)) {
-        EXPECT_EQ(tableStrokes(c), strokes) << utf8(c);
+        EXPECT_EQ(tableStrokes(tables, c), strokes) << utf8(c);
         ++grouped;
       }
     }

@@ -1,7 +1,6 @@
 #include "personal/request.h"
 
 #include "profile/profile.h"
-#include "storage/data_table.h"
 #include "support/program_sandbox.h"
 #include "support/text_support.h"
 
@@ -27,6 +26,11 @@ PersonalForm wangBoy() {
 
 class PersonalRequest : public testing::Test {
  protected:
+  PersonalRequestOutcome request(const PersonalForm& form) {
+    return runPersonalRequest(form, sandbox_.session().tables(), profileFile());
+  }
+  std::filesystem::path profileFile() { return sandbox_.session().profile().path(); }
+
   test::ProgramSandbox sandbox_;
 };
 
@@ -58,7 +62,7 @@ TEST_F(PersonalRequest, RefusalsComeInTheirOrderAndWriteNothing) {
     form.surname = gbk(c.surname);
     form.givenLength = c.length;
     if (c.fixed) form.fixed = FixedCharacter{1, gbk(c.fixed)};
-    const PersonalRequestOutcome outcome = runPersonalRequest(form);
+    const PersonalRequestOutcome outcome = request(form);
     ASSERT_TRUE(outcome.message) << c.name;
     EXPECT_FALSE(outcome.start) << c.name;
     EXPECT_EQ(utf8(outcome.message->text), c.text) << c.name;
@@ -66,18 +70,17 @@ TEST_F(PersonalRequest, RefusalsComeInTheirOrderAndWriteNothing) {
     EXPECT_EQ(outcome.message->icon, MessageIcon::Warning) << c.name;
     EXPECT_EQ(outcome.message->focus, c.focus) << c.name;
   }
-  EXPECT_FALSE(std::filesystem::exists(profile::profilePath()));
+  EXPECT_FALSE(std::filesystem::exists(profileFile()));
 }
 
 TEST_F(PersonalRequest, WritesThePersonsChartAndEmptiesTheScratchTable) {
-  auto scratch = storage::openDataTable("xm");
+  auto scratch = sandbox_.session().tables().open("xm");
   ASSERT_TRUE(scratch.ok());
   ASSERT_TRUE(scratch.value().append({"x", "1", "2", "3", "4", "5", "6", "7", "8", "1"}).ok());
 
-  const PersonalRequestOutcome outcome = runPersonalRequest(wangBoy());
+  const PersonalRequestOutcome outcome = request(wangBoy());
   ASSERT_FALSE(outcome.message) << utf8(outcome.message->text);
-  const profile::PersonalChartProfile stored =
-      profile::readPersonalChartProfile(profile::profilePath());
+  const profile::PersonalChartProfile stored = profile::readPersonalChartProfile(profileFile());
   EXPECT_EQ(utf8(stored.surname), "王");
   EXPECT_EQ(utf8(stored.gender), "男");
   EXPECT_EQ(utf8(stored.solarBirth), "2024年3月1日8时");
@@ -102,8 +105,8 @@ TEST_F(PersonalRequest, WritesThePersonsChartAndEmptiesTheScratchTable) {
 
 // Scoring on the "吉数" of an earlier chart would rate every name wrongly.
 TEST_F(PersonalRequest, AProfileThatCannotBeWrittenStopsTheRequest) {
-  std::filesystem::create_directory(profile::profilePath());  // in the file's way
-  const PersonalRequestOutcome outcome = runPersonalRequest(wangBoy());
+  std::filesystem::create_directory(profileFile());  // in the file's way
+  const PersonalRequestOutcome outcome = request(wangBoy());
   ASSERT_TRUE(outcome.message);
   EXPECT_FALSE(outcome.start);
   EXPECT_EQ(utf8(outcome.message->text).rfind("先天八字保存失败：", 0), 0u)
@@ -115,7 +118,7 @@ TEST_F(PersonalRequest, AFixedPositionPastTheNameMovesToItsLastCharacter) {
   form.surname = gbk("欧阳");
   form.givenLength = 1;
   form.fixed = FixedCharacter{3, gbk("明")};
-  const PersonalRequestOutcome outcome = runPersonalRequest(form);
+  const PersonalRequestOutcome outcome = request(form);
   ASSERT_TRUE(outcome.start);
   EXPECT_EQ(outcome.start->settings.fixedPosition, 1);
   EXPECT_EQ(outcome.start->settings.fixedEntry.strokes, 8);

@@ -1,6 +1,7 @@
 #include "profile/profile.h"
 
 #include "storage/ini_file.h"
+#include "support/sample_profile.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
 
@@ -15,23 +16,9 @@ using test::gbk;
 using test::readFile;
 using test::utf8;
 
+// The tests' sample legal representative, `missing` his missing elements.
 LegalPersonProfile sampleLegalPerson(const char* missing) {
-  LegalPersonProfile p;
-  p.surname = gbk("张");
-  p.givenName = gbk("三丰");
-  p.regionPrefix = gbk("成都");
-  p.tradeSuffix = gbk("科技有限公司");
-  p.solarBirth = gbk("1985年6月15日8时30分");
-  p.lunarBirth = gbk("1985年4月27日");
-  p.hourText = "8";
-  p.minuteText = "30";
-  p.hourBranch = gbk("辰");
-  p.zodiac = gbk("牛");
-  p.pillars = gbk("乙丑年壬午月丙寅日壬辰时");
-  p.eightCharacters = gbk("乙丑壬午丙寅壬辰");
-  p.elements = gbk("木土水火火木水土");
-  p.nayin = gbk("海中金；杨柳木；炉中火；长流水");
-  p.favourable = gbk("金");
+  LegalPersonProfile p = test::sampleLegalPerson();
   p.missingElements = gbk(missing);
   p.baseScore = "99";  // never written as given
   return p;
@@ -63,8 +50,8 @@ TEST_F(Profile, TheLegalPersonSectionIsWrittenKeyByKeyInItsOrder) {
   ASSERT_TRUE(writeLegalPersonProfile(file(), sampleLegalPerson("金")).ok());
   EXPECT_EQ(utf8(readFile(file())),
             "[法人资料]\r\n"
-            "法人姓=张\r\n"
-            "法人名=三丰\r\n"
+            "法人姓=王\r\n"
+            "法人名=建国\r\n"
             "公司地域前缀=成都\r\n"
             "公司后缀=科技有限公司\r\n"
             "公历=1985年6月15日8时30分\r\n"
@@ -73,11 +60,11 @@ TEST_F(Profile, TheLegalPersonSectionIsWrittenKeyByKeyInItsOrder) {
             "法人分=30\r\n"
             "时辰=辰\r\n"
             "属相=牛\r\n"
-            "四柱=乙丑年壬午月丙寅日壬辰时\r\n"
-            "八字=乙丑壬午丙寅壬辰\r\n"
-            "五行=木土水火火木水土\r\n"
-            "纳音=海中金；杨柳木；炉中火；长流水\r\n"
-            "喜用神=金\r\n"
+            "四柱=乙丑年壬午月乙酉日庚辰时\r\n"
+            "八字=乙丑壬午乙酉庚辰\r\n"
+            "五行=木土 水火 木金 金土\r\n"
+            "纳音=海中金；杨柳木；泉中水；白蜡金\r\n"
+            "喜用神=水\r\n"
             "五行缺失=金\r\n"
             "吉数=4\r\n");
 }
@@ -127,7 +114,7 @@ TEST_F(Profile, WritingOneSectionNeverTouchesTheOther) {
   writePersonalChartProfile(file(), samplePersonalChart("木火"));
   writeLegalPersonProfile(file(), sampleLegalPerson(""));
   EXPECT_EQ(readLegalPersonProfile(file()).baseScore, "5");
-  EXPECT_EQ(utf8(readLegalPersonProfile(file()).favourable), "金");
+  EXPECT_EQ(utf8(readLegalPersonProfile(file()).favourable), "水");
   EXPECT_EQ(utf8(readPersonalChartProfile(file()).favourable), "木火");
   EXPECT_EQ(readPersonalChartProfile(file()).baseScore, "3");
 }
@@ -136,10 +123,10 @@ TEST_F(Profile, RewritingReplacesValuesInsteadOfAddingLines) {
   writeLegalPersonProfile(file(), sampleLegalPerson("金"));
   const auto size = readFile(file()).size();
   auto changed = sampleLegalPerson("水");
-  changed.surname = gbk("王");
+  changed.surname = gbk("张");
   writeLegalPersonProfile(file(), changed);
   EXPECT_EQ(readFile(file()).size(), size);
-  EXPECT_EQ(utf8(readLegalPersonProfile(file()).surname), "王");
+  EXPECT_EQ(utf8(readLegalPersonProfile(file()).surname), "张");
 }
 
 TEST_F(Profile, AMissingFileReadsAsEmptyValues) {

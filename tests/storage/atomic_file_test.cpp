@@ -1,16 +1,23 @@
 #include "storage/atomic_file.h"
 
+#include "storage/in_place_file.h"
+
+#include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <fcntl.h>
 #include <chrono>
+#include <optional>
+#include <thread>
 
 namespace zeruda::storage {
 namespace {
@@ -96,6 +103,93 @@ TEST_F(AtomicFile, LeftoversOfAKilledWriteGoAtTheNextStartOnceAMinuteOldAndUnhel
   EXPECT_EQ(temporaries(), 1);
   EXPECT_TRUE(fs::exists(held));
   EXPECT_EQ(readFile(file()), "old");
+}
+
+TEST_F(AtomicFile, AWriteRemovesTheLeftoversOfKilledWritesInItsFolder) {
+  killedWrite();
+  ageTemporaries(std::chrono::minutes(2));
+  ASSERT_EQ(temporaries(), 1);
+  ASSERT_TRUE(writeFileAtomically(folder_ / "out.csv", "x").ok());
+  EXPECT_EQ(temporaries(), 0);
+}
+
+// Everything a descriptor gets, once its writers are gone.
+std::string drain(int fd) {
+  std::string got;
+  char buffer[4096];
+  for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) got.append(buffer, n);
+  return got;
+}
+
+TEST_F(AtomicFile, APipeTakesTheBytesAndStaysAPipe) {
+  ASSERT_EQ(::mkfifo(file().c_str(), 0600), 0);
+  const int reader = ::open(file().c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_TRUE(writeFileAtomically(file(), "row\r\n").ok());
+  EXPECT_EQ(drain(reader), "row\r\n");
+  ::close(reader);
+  EXPECT_EQ(fs::status(file()).type(), fs::file_type::fifo);
+}
+
+TEST_F(AtomicFile, ADescriptorPathWritesThroughTheProgramsOwnDescriptor) {
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  writeFile(file(), "log\n");
+  const int appending = ::open(file().c_str(), O_WRONLY | O_APPEND);
+  for (const int fd : {ends[1], appending}) {
+    const fs::path path = "/dev/fd/" + std::to_string(fd);
+    const auto written = writeFileAtomically(path, "row\n");
+    EXPECT_TRUE(written.ok()) << path << ' ' << (written.ok() ? "" : written.error());
+    ::close(fd);
+  }
+  EXPECT_EQ(drain(ends[0]), "row\n");
+  ::close(ends[0]);
+  EXPECT_EQ(readFile(file()), "log\nrow\n") << "a shell's >> appends";
+}
+
+TEST_F(AtomicFile, ADeviceOrAPipeThatTakesNothingIsAnErrorAndStays) {
+  // A copy of the full device where the system lets us make one, so that a writer
+  // that replaced it would replace the copy only; else the device itself, which a
+  // user other than root cannot replace.
+  const fs::path full = folder_ / "full";
+  if (::mknod(full.c_str(), S_IFCHR | 0666, ::makedev(1, 7)) != 0) {
+    if (::geteuid() == 0) GTEST_SKIP() << "no device node can be made here";
+    fs::create_symlink("/dev/full", full);
+  }
+  // A pipe whose reader leaves once the first bytes are in.
+  const fs::path pipe = folder_ / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  std::thread leaving([reader] {
+    pollfd waiting{reader, POLLIN, 0};
+    ::poll(&waiting, 1, 5000);
+    ::close(reader);
+  });
+  const std::string lines(1 << 20, 'x');  // more than a pipe holds
+  for (const fs::path& path : {full, pipe}) {
+    const fs::file_type type = fs::status(path).type();
+    EXPECT_FALSE(writeFileAtomically(path, lines).ok()) << path;
+    EXPECT_EQ(fs::status(path).type(), type) << path;
+  }
+  leaving.join();
+}
+
+TEST_F(AtomicFile, AnInPlaceRewriteWithoutRoomLeavesTheOldText) {
+  const std::string old(8040, 'o');
+  struct Case {
+    const char* name;
+    std::size_t newSize;
+    bool fits;
+  };
+  for (const Case& row : {Case{"longer than the room", 9000, false},
+                          Case{"longer within the room", 8100, true}, Case{"shorter", 100, true}}) {
+    writeFile(file(), old);
+    const std::string text(row.newSize, 'n');
+    const int code =
+        test::runWithFileSizeLimit(8192, [&] { return writeInPlace(file(), text).ok() ? 0 : 1; });
+    EXPECT_EQ(code, row.fits ? 0 : 1) << row.name;
+    const std::string now = readFile(file());
+    EXPECT_TRUE(now == (row.fits ? text : old)) << row.name << ": " << now.size() << " bytes";
+  }
 }
 
 }  // namespace

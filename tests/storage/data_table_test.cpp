@@ -1,7 +1,6 @@
 #include "storage/data_table.h"
 
 #include "storage/built_in_tables.h"
-#include "storage/program_state.h"
 #include "storage/table_files.h"
 #include "storage/working_folder.h"
 #include "support/temp_folder.h"
@@ -25,22 +24,19 @@ namespace fs = std::filesystem;
 using test::gbk;
 using test::utf8;
 
-// A started program: working folder chosen in a sandbox, tables written out.
+// A started window's tables: working folder chosen in a sandbox, table files owned.
 class Tables : public testing::Test {
  protected:
-  void SetUp() override {
-    chooseDriveRoot(systemRoots());
-    ownTableFiles();
-  }
-  void TearDown() override { shutdownCleanup(); }
-
   DataTable open(std::string_view alias) {
-    auto table = openDataTable(alias);
+    auto table = tables_.open(alias);
     EXPECT_TRUE(table.ok()) << utf8(table.ok() ? "" : table.error());
     return table.value();
   }
+  std::filesystem::path file(std::string_view alias) const { return tableFile(folder_, alias); }
 
   test::SandboxedRoots sandbox_;
+  WorkingFolder folder_ = chooseDriveRoot(systemRoots());
+  TableSet tables_{ownedTableFiles(folder_)};
 };
 
 std::vector<std::string> inUtf8(const std::vector<std::string>& texts) {
@@ -51,8 +47,8 @@ std::vector<std::string> inUtf8(const std::vector<std::string>& texts) {
 
 TEST_F(Tables, StartUpWritesEveryBuiltTableIntoTheWorkingFolder) {
   for (auto alias : kTableAliases) {
-    EXPECT_TRUE(fs::is_regular_file(tableFile(alias))) << alias;
-    EXPECT_EQ(test::readFile(tableFile(alias)), builtInTableBlock(alias).value()) << alias;
+    EXPECT_TRUE(fs::is_regular_file(file(alias))) << alias;
+    EXPECT_EQ(test::readFile(file(alias)), builtInTableBlock(alias).value()) << alias;
   }
 }
 
@@ -157,13 +153,12 @@ TEST_F(Tables, ReadingPastTheLastRecordIsAnError) {
   EXPECT_FALSE(sl.field(1).ok());
 }
 
-TEST_F(Tables, OpeningAgainMakesTheTableCurrentAndStartsAtItsFirstRecord) {
+TEST_F(Tables, OpeningAgainStartsAtTheFirstRecord) {
   DataTable sl = open("sl");
   sl.moveTo(40);
   open("sc");
-  EXPECT_EQ(currentTable().value().alias(), "sc");
+  EXPECT_EQ(sl.recordNumber(), 40);
   open("sl");
-  EXPECT_EQ(currentTable().value().alias(), "sl");
   EXPECT_EQ(sl.recordNumber(), 1);
 }
 
@@ -186,47 +181,45 @@ TEST_F(Tables, LookupGivesTheWantedFieldOfTheFirstMatch) {
 }
 
 TEST_F(Tables, UnknownAliasesAreRefused) {
-  auto table = openDataTable("qq");
+  auto table = tables_.open("qq");
   ASSERT_FALSE(table.ok());
   EXPECT_EQ(utf8(table.error()), "未知的数据表：qq");
 }
 
 TEST_F(Tables, AFileGoneWhileTheProgramRunsIsWrittenAgainAndOpened) {
-  fs::remove(tableFile("sc"));
+  fs::remove(file("sc"));
   EXPECT_EQ(open("sc").recordCount(), 125);
-  EXPECT_EQ(test::readFile(tableFile("sc")), builtInTableBlock("sc").value());
+  EXPECT_EQ(test::readFile(file("sc")), builtInTableBlock("sc").value());
 }
 
 TEST_F(Tables, AFileThatCannotBeWrittenAgainIsReportedByName) {
-  fs::remove(tableFile("sc"));
-  fs::create_directory(tableFile("sc"));  // nothing can be renamed over a folder
-  auto table = openDataTable("sc");
+  fs::remove(file("sc"));
+  fs::create_directory(file("sc"));  // nothing can be renamed over a folder
+  auto table = tables_.open("sc");
   ASSERT_FALSE(table.ok());
   EXPECT_EQ(utf8(table.error()), "数据文件不存在：sc.dat");
 }
 
 TEST(TablesBeforeStart, TheOwnerCannotOpenBeforeAWorkingFolderIsChosen) {
-  closeAllTables();
-  programState().driveRoot.clear();
-  ownTableFiles();
-  auto table = openDataTable("sl");
-  shutdownCleanup();
+  TableSet tables(ownedTableFiles(WorkingFolder()));
+  auto table = tables.open("sl");
   ASSERT_FALSE(table.ok());
   EXPECT_EQ(utf8(table.error()), "尚未选定工作文件夹");
 }
 
 TEST(TablesInMemory, NeitherReadNorTouchTheFoldersFiles) {
   test::SandboxedRoots sandbox;
-  chooseDriveRoot(systemRoots());
-  test::writeFile(tableFile("sl"), "scribbled over by someone");
-  ASSERT_EQ(tableHome(), TableHome::kMemory);
-  auto xm = openDataTable("xm");
-  ASSERT_TRUE(xm.ok());
-  EXPECT_TRUE(xm.value().append({"a", "1", "2", "3", "4", "5", "6", "7", "8", "9"}).ok());
-  EXPECT_EQ(openDataTable("sl").value().recordCount(), 81);
-  shutdownCleanup();
-  EXPECT_EQ(test::readFile(tableFile("sl")), "scribbled over by someone");
-  EXPECT_FALSE(fs::exists(tableFile("xm")));
+  const WorkingFolder folder = chooseDriveRoot(systemRoots());
+  test::writeFile(tableFile(folder, "sl"), "scribbled over by someone");
+  {
+    TableSet tables(builtInTables());
+    auto xm = tables.open("xm");
+    ASSERT_TRUE(xm.ok());
+    EXPECT_TRUE(xm.value().append({"a", "1", "2", "3", "4", "5", "6", "7", "8", "9"}).ok());
+    EXPECT_EQ(tables.open("sl").value().recordCount(), 81);
+  }
+  EXPECT_EQ(test::readFile(tableFile(folder, "sl")), "scribbled over by someone");
+  EXPECT_FALSE(fs::exists(tableFile(folder, "xm")));
 }
 
 std::vector<std::string> gridRecord(const char* name, int stars) {
@@ -252,7 +245,7 @@ TEST_F(Tables, AppendedRecordsAreInTheFileBeforeTheCallReturns) {
   DataTable xm = open("xm");
   xm.append(gridRecord("华通", 5));
   xm.append(gridRecord("明远", 3));
-  closeAllTables();
+  tables_.closeAll();
   xm = open("xm");
   ASSERT_EQ(xm.recordCount(), 2);
   xm.moveTo(2);
@@ -266,7 +259,7 @@ TEST_F(Tables, EmptyingRemovesEveryRecordFromTheFile) {
   EXPECT_EQ(xm.recordCount(), 0);
   EXPECT_TRUE(xm.eof());
   EXPECT_EQ(xm.append(gridRecord("明远", 3)).value(), 1) << "numbering starts again";
-  closeAllTables();
+  tables_.closeAll();
   EXPECT_EQ(open("xm").recordCount(), 1);
 }
 
@@ -285,12 +278,11 @@ TEST_F(Tables, AppendRefusesRecordsThatDoNotFit) {
 
 TEST_F(Tables, AHandleOfAClosedTableReadsNothing) {
   DataTable sl = open("sl");
-  closeAllTables();
+  tables_.closeAll();
   EXPECT_TRUE(sl.eof());
   EXPECT_EQ(sl.recordCount(), 0);
   ASSERT_FALSE(sl.field(1).ok());
   EXPECT_EQ(utf8(sl.field(1).error()), "数据表未打开：sl");
-  EXPECT_FALSE(currentTable().ok());
 }
 
 TEST_F(Tables, LookupsFromTwoThreadsAtOnceAllFindTheirRecords) {
@@ -310,13 +302,16 @@ TEST_F(Tables, LookupsFromTwoThreadsAtOnceAllFindTheirRecords) {
   EXPECT_EQ(missesA + missesB, 0);
 }
 
-TEST_F(Tables, ShutdownDeletesTheFiveTableFilesAndNothingElse) {
-  open("sl");
-  test::writeFile(workingPath("shengchen.ini"), "[法人资料]\r\n");
-  shutdownCleanup();
-  for (auto alias : kTableAliases) EXPECT_FALSE(fs::exists(tableFile(alias))) << alias;
-  EXPECT_TRUE(fs::exists(workingPath("shengchen.ini")));
-  EXPECT_TRUE(fs::exists(workingPath("1.txt")));
+TEST_F(Tables, TheOwnerDeletesTheFiveTableFilesAndNothingElseWhenItGoes) {
+  DataTable sl = open("sl");
+  test::writeFile(folder_.file("shengchen.ini"), "[法人资料]\r\n");
+  tables_.useSource(builtInTables());
+  for (auto alias : kTableAliases) EXPECT_FALSE(fs::exists(file(alias))) << alias;
+  EXPECT_TRUE(fs::exists(folder_.file("shengchen.ini")));
+  EXPECT_TRUE(fs::exists(folder_.file("1.txt")));
+  EXPECT_FALSE(sl.field(1).ok()) << "closed before its file went";
+  EXPECT_EQ(open("sl").recordCount(), 81) << "in memory now";
+  EXPECT_FALSE(fs::exists(file("sl")));
 }
 
 // Damage done to a good table file, as a disk or a careless hand might do it.
@@ -334,21 +329,21 @@ class DamagedTable : public Tables, public testing::WithParamInterface<Damage> {
 
 TEST_P(DamagedTable, IsWrittenAgainFromTheBuiltInCopyAndOpened) {
   const std::string good(builtInTableBlock("sl").value());
-  test::writeFile(tableFile("sl"), GetParam().apply(good));
-  ownTableFiles();  // a file that is there is kept until it is opened
-  EXPECT_EQ(open("sl").recordCount(), 81);
-  EXPECT_EQ(test::readFile(tableFile("sl")), good);
+  test::writeFile(file("sl"), GetParam().apply(good));
+  TableSet started(ownedTableFiles(folder_));  // a file that is there is kept until opened
+  EXPECT_EQ(started.open("sl").value().recordCount(), 81);
+  EXPECT_EQ(test::readFile(file("sl")), good);
 }
 
 TEST_F(Tables, ADamagedFileThatCannotBeWrittenAgainIsReportedByName) {
-  test::writeFile(tableFile("sl"), "not a table");
+  test::writeFile(file("sl"), "not a table");
   pid_t child = ::fork();
   if (child == 0) {
     // A file-size limit makes the rewrite fail the way a full disk does.
     ::signal(SIGXFSZ, SIG_IGN);
     rlimit limit{16, 16};
     ::setrlimit(RLIMIT_FSIZE, &limit);
-    auto table = openDataTable("sl");
+    auto table = tables_.open("sl");
     ::_exit(!table.ok() && utf8(table.error()) == "数据文件已损坏：sl.dat" ? 0 : 3);
   }
   int status = 0;
@@ -374,6 +369,51 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"OtherLayoutVersion",
                [](std::string f) { return overwrite(f, 60, std::string("\0\0\0\x02", 4)); }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Tables kept in plain vectors, as a build without SQLite keeps them: only "sl",
+// with two fields and two records; every open is counted.
+class PlainSource final : public TableSource {
+ public:
+  class PlainTable final : public StoredTable {
+   public:
+    const std::vector<TableField>& fields() const override { return fields_; }
+    std::vector<TableRecord> takeRecords() override { return {{"1", gbk("吉")}, {"2", gbk("凶")}}; }
+    Result<TableRecord> append(const TableRecord& values) override { return values; }
+    Result<std::vector<TableRecord>> appendAll(const std::vector<TableRecord>& records) override {
+      return records;
+    }
+    Result<Done> clear() override { return Done{}; }
+
+   private:
+    std::vector<TableField> fields_ = {{gbk("数理"), true}, {gbk("吉否"), false}};
+  };
+
+  explicit PlainSource(int* opens) : opens_(opens) {}
+  Result<std::unique_ptr<StoredTable>> open(std::string_view alias) override {
+    ++*opens_;
+    if (alias != "sl") return Error{gbk("数据文件不存在：") + std::string(alias) + ".dat"};
+    return std::unique_ptr<StoredTable>(std::make_unique<PlainTable>());
+  }
+
+ private:
+  int* opens_;
+};
+
+TEST(TableSetOverAnySource, ReadsAndAppendsOnceOpenedAndGivesTheSourcesError) {
+  int opens = 0;
+  TableSet tables(std::make_unique<PlainSource>(&opens));
+  DataTable sl = tables.open("sl").value();
+  EXPECT_EQ(utf8(sl.lookup(gbk("数理"), "2", gbk("吉否")).value().value()), "凶");
+  EXPECT_EQ(sl.append({"3", gbk("吉")}).value(), 3);
+  EXPECT_EQ(utf8(sl.lookup(gbk("数理"), "3", gbk("吉否")).value().value()), "吉");
+  EXPECT_EQ(tables.open("sl").value().recordCount(), 3);
+  EXPECT_EQ(opens, 1) << "an open table is not asked for again";
+  auto zk = tables.open("zk");
+  ASSERT_FALSE(zk.ok());
+  EXPECT_EQ(utf8(zk.error()), "数据文件不存在：zk.dat");
+  tables.closeAll();
+  EXPECT_EQ(tables.open("sl").value().recordCount(), 2) << "opened anew from the source";
+}
 
 }  // namespace
 }  // namespace zeruda::storage

@@ -1,7 +1,5 @@
 #include "storage/working_folder.h"
 
-#include "profile/profile.h"
-#include "storage/program_state.h"
 #include "storage/table_files.h"
 #include "support/temp_folder.h"
 
@@ -49,9 +47,9 @@ TEST(WorkingPath, IsRootThenZerudaGsThenTheFileName) {
 }
 
 TEST(WorkingPath, IsEmptyWhileNoRootHasBeenChosen) {
-  programState().driveRoot.clear();
-  EXPECT_TRUE(workingPath("sl.dat").empty());
-  EXPECT_TRUE(profile::profilePath().empty());
+  EXPECT_TRUE(WorkingFolder().file("sl.dat").empty());
+  EXPECT_TRUE(WorkingFolder().path().empty());
+  EXPECT_TRUE(tableFile(WorkingFolder(), "sl").empty());
 }
 
 class DriveChoice : public testing::Test {
@@ -61,20 +59,22 @@ class DriveChoice : public testing::Test {
 };
 
 TEST_F(DriveChoice, AWritablePrimaryRootIsChosenAndHoldsTheProbeFile) {
-  EXPECT_EQ(chooseDriveRoot(roots_), roots_.primary);
+  const WorkingFolder chosen = chooseDriveRoot(roots_);
+  EXPECT_EQ(chosen.root(), roots_.primary);
   EXPECT_TRUE(fs::is_regular_file(roots_.primary / "zeruda/gs/1.txt"));
   EXPECT_EQ(fs::file_size(roots_.primary / "zeruda/gs/1.txt"), 0u);
-  EXPECT_EQ(programState().workingFolder, roots_.primary / "zeruda/gs/");
+  EXPECT_EQ(chosen.path(), roots_.primary / "zeruda/gs/");
   EXPECT_FALSE(fs::exists(roots_.fallback / "zeruda"));
 }
 
 TEST_F(DriveChoice, APrimaryRootThatIsAFileSendsEveryWorkingFileToTheFallback) {
   test::writeFile(roots_.primary, "not a folder");
-  EXPECT_EQ(chooseDriveRoot(roots_), roots_.fallback);
+  const WorkingFolder chosen = chooseDriveRoot(roots_);
+  EXPECT_EQ(chosen.root(), roots_.fallback);
   EXPECT_TRUE(fs::is_directory(roots_.fallback / "zeruda/gs"));
-  EXPECT_EQ(profile::profilePath(), roots_.fallback / "zeruda/gs/shengchen.ini");
+  EXPECT_EQ(chosen.file("shengchen.ini"), roots_.fallback / "zeruda/gs/shengchen.ini");
   for (auto alias : kTableAliases) {
-    EXPECT_EQ(tableFile(alias).parent_path(), roots_.fallback / "zeruda/gs") << alias;
+    EXPECT_EQ(tableFile(chosen, alias).parent_path(), roots_.fallback / "zeruda/gs") << alias;
   }
 }
 
@@ -82,18 +82,17 @@ TEST_F(DriveChoice, AReadOnlyPrimaryRootSendsWorkingFilesToTheFallback) {
   if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
   fs::create_directories(roots_.primary);
   fs::permissions(roots_.primary, fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_EQ(chooseDriveRoot(roots_), roots_.fallback);
-  EXPECT_EQ(workingPath("sl.dat"), roots_.fallback / "zeruda/gs/sl.dat");
+  EXPECT_EQ(chooseDriveRoot(roots_).file("sl.dat"), roots_.fallback / "zeruda/gs/sl.dat");
 }
 
 TEST_F(DriveChoice, AWorkingFolderWithoutRoomForTheProbeSendsFilesToTheFallback) {
   // A folder where the probe file should be: the write fails even for root.
   fs::create_directories(roots_.primary / "zeruda/gs/1.txt");
-  EXPECT_EQ(chooseDriveRoot(roots_), roots_.fallback);
+  EXPECT_EQ(chooseDriveRoot(roots_).root(), roots_.fallback);
 }
 
 TEST_F(DriveChoice, NoPrimaryRootMeansTheFallback) {
-  EXPECT_EQ(chooseDriveRoot({fs::path(), roots_.fallback}), roots_.fallback);
+  EXPECT_EQ(chooseDriveRoot({fs::path(), roots_.fallback}).root(), roots_.fallback);
   EXPECT_TRUE(fs::is_directory(roots_.fallback / "zeruda/gs"));
 }
 

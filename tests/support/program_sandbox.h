@@ -1,28 +1,32 @@
 #pragma once
 
-#include "storage/data_table.h"
-#include "storage/table_files.h"
-#include "storage/working_folder.h"
+#include "app/session.h"
 #include "support/temp_folder.h"
+
+#include <filesystem>
+#include <string_view>
 
 namespace zeruda::test {
 
-// A working folder inside a fresh test folder with the data tables written out, as
-// the program has it once its main window has started; cleaned up like at exit.
+// The program as its window runs it, inside a fresh test folder: the data home and
+// the temporary folder point there, and a session holds the working folder's table
+// files; they go when the sandbox does, as at the program's end.
 class ProgramSandbox {
  public:
-  ProgramSandbox() {
-    storage::chooseDriveRoot(storage::systemRoots());
-    storage::ownTableFiles();
-  }
-  ~ProgramSandbox() { storage::shutdownCleanup(); }
+  ProgramSandbox() { session_.ownTableFiles(); }
   ProgramSandbox(const ProgramSandbox&) = delete;
   ProgramSandbox& operator=(const ProgramSandbox&) = delete;
 
+  app::Session& session() { return session_; }
   const SandboxedRoots& roots() const { return roots_; }
+  // A file in the session's working folder.
+  std::filesystem::path workingFile(std::string_view name) const {
+    return session_.folder().file(name);
+  }
 
  private:
-  SandboxedRoots roots_;  // constructed first: the drive choice reads its environment
+  SandboxedRoots roots_;  // constructed first: the session reads its environment
+  app::Session session_;
 };
 
 }  // namespace zeruda::test

@@ -100,6 +100,63 @@ TEST_F(HttpClientTest, LongResponseHeadersComeBackWholeAndEveryCookieIsKeptAndSe
   EXPECT_EQ(count(server.requests().at(1).head, "visit39=v39"), 1);
 }
 
+// A server that answers each path with its own raw response, and "ok" elsewhere.
+LocalServer answering(std::vector<std::pair<std::string, std::string>> answers) {
+  return LocalServer([answers = std::move(answers)](const ReceivedRequest& request) {
+    for (const auto& [path, answer] : answers) {
+      if (request.head.starts_with("GET " + path + " ")) return answer;
+    }
+    return okResponse("ok");
+  });
+}
+
+TEST_F(HttpClientTest, AnswersTooLargeOrOfTwoLengthsAreRefusedAndSayWhy) {
+  const std::string line(1 << 20, 'a');
+  struct Case {
+    std::string path;
+    std::string answer;
+    std::string error;  // a part of it; empty for an answer that is taken
+  };
+  const std::vector<Case> cases = {
+      {"/header", "HTTP/1.1 200 OK\r\nX-Long: " + line + "\r\nContent-Length: 2\r\n\r\nok",
+       "a header line of the answer is longer than"},
+      {"/location", "HTTP/1.1 302 Found\r\nLocation: /" + line + "\r\nContent-Length: 0\r\n\r\n",
+       "a header line of the answer is longer than"},
+      {"/lengths", "HTTP/1.1 200 OK\r\nContent-Length: 2\r\nContent-Length: 5\r\n\r\nhello",
+       "Content-Length"},
+      {"/list", "HTTP/1.1 200 OK\r\nContent-Length: 5, 2\r\n\r\nhello", "Content-Length"},
+      {"/same", "HTTP/1.1 200 OK\r\nContent-Length: 5\r\nContent-Length: 5\r\n\r\nhello", ""},
+  };
+  std::vector<std::pair<std::string, std::string>> answers;
+  for (const Case& row : cases) answers.emplace_back(row.path, row.answer);
+  const LocalServer server = answering(answers);
+  for (const Case& row : cases) {
+    const HttpResponse response = fetch({server.address(row.path), "", "", "", ""});
+    EXPECT_EQ(response.body, row.error.empty() ? "hello" : "") << row.path;
+    EXPECT_EQ(response.ok(), row.error.empty()) << row.path;
+    EXPECT_NE(response.error.find(row.error), std::string::npos)
+        << row.path << ": " << response.error;
+  }
+}
+
+TEST_F(HttpClientTest, AFailedFetchKeepsNoneOfItsCookies) {
+  const LocalServer server = answering({
+      {"/kept", okResponse("ok", "Set-Cookie: kept=1; Path=/\r\n")},
+      {"/error", "HTTP/1.1 500 No\r\nSet-Cookie: error=1; Path=/\r\nContent-Length: 2\r\n\r\nno"},
+      {"/hop",
+       "HTTP/1.1 302 Found\r\nSet-Cookie: hop=1; Path=/\r\nLocation: /error\r\n"
+       "Content-Length: 0\r\n\r\n"},
+      {"/cut", "HTTP/1.1 200 OK\r\nSet-Cookie: cut=1; Path=/\r\nContent-Length: 9\r\n\r\nhalf"},
+  });
+  for (const char* path : {"/kept", "/error", "/hop", "/cut"}) {
+    EXPECT_EQ(fetch({server.address(path), "", "", "", ""}).ok(), path == std::string("/kept"))
+        << path;
+  }
+  const std::string jar = test::readFile(folder_ / "cookies.txt");
+  EXPECT_EQ(count(jar, "\tkept\t1\n"), 1) << jar;
+  for (const char* name : {"error", "hop", "cut"}) EXPECT_EQ(count(jar, name), 0) << name;
+}
+
 TEST_F(HttpClientTest, AProxyGetsTheWholeAddress) {
   LocalServer proxy([](const ReceivedRequest&) { return okResponse("via proxy"); });
   const std::string proxyAddress = "127.0.0.1:" + std::to_string(proxy.port());

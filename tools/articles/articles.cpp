@@ -50,6 +50,28 @@ std::string toGbk(const std::string& utf8) {
   return out;
 }
 
+// Every line of a source has a GBK form. Checked on the source, line by line, so a
+// character GBK lacks is reported where it stands; the rendered texts hold the same
+// characters.
+void requireGbk(const std::string& source) {
+  int number = 1;
+  for (std::size_t start = 0; start < source.size(); ++number) {
+    const std::size_t end = std::min(source.find('\n', start), source.size());
+    try {
+      toGbk(source.substr(start, end - start));
+    } catch (const FormatError& error) {
+      throw FormatError(number, error.what());
+    }
+    start = end + 1;
+  }
+}
+
+// "path:line: what", the form editors and build logs know how to follow.
+std::string located(const std::string& path, const FormatError& error) {
+  const std::string line = error.line() > 0 ? ":" + std::to_string(error.line()) : "";
+  return path + line + ": " + error.what();
+}
+
 // A string_view with its length, so GBK bytes with NULs or odd ends stay whole.
 std::string literal(const std::string& bytes) {
   return "std::string_view{" + zeruda::tools::cppLiteral(bytes) + ", " +
@@ -83,11 +105,13 @@ int main(int argc, char** argv) {
 
   std::string records;
   for (const std::string& source : sources) {
+    const std::string path = root + "/" + source;
     try {
-      records +=
-          record(sourceId(source), zeruda::articles::parseArticle(readFile(root + "/" + source)));
+      const std::string text = readFile(path);
+      requireGbk(text);
+      records += record(sourceId(source), zeruda::articles::parseArticle(text));
     } catch (const FormatError& error) {
-      std::cerr << "zeruda_articles: " << source << ": " << error.what() << "\n";
+      std::cerr << "zeruda_articles: " << located(path, error) << "\n";
       return 1;
     }
   }

@@ -14,9 +14,7 @@ constexpr std::string_view kEol = "\r\n";
 constexpr std::array<std::string_view, 4> kHeaderKeys = {"title", "file", "group", "order"};
 constexpr std::array<std::string_view, 4> kFiles = {"yxzs.htm", "mszs.htm", "qmzs.htm", "-"};
 
-[[noreturn]] void fail(int line, const std::string& what) {
-  throw FormatError("line " + std::to_string(line) + ": " + what);
-}
+[[noreturn]] void fail(int line, const std::string& what) { throw FormatError(line, what); }
 
 std::vector<std::string_view> splitLines(std::string_view text) {
   std::vector<std::string_view> lines;

@@ -6,10 +6,16 @@
 
 namespace zeruda::articles {
 
-// A source that breaks the article format; the message names the line.
+// A source that breaks the article format, and the line that breaks it (0 when no
+// one line is to blame), so the build stops pointing at the place to mend.
 class FormatError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  FormatError(int line, const std::string& what) : std::runtime_error(what), line_(line) {}
+  explicit FormatError(const std::string& what) : FormatError(0, what) {}
+  int line() const { return line_; }
+
+ private:
+  int line_;
 };
 
 // One article source: the header block, and its body rendered twice.

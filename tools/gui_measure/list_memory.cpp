@@ -1,6 +1,7 @@
 // Resident memory of the program with a full result list: a generation left to run
 // to its 2000-row cap, the wait message closed by itself once the rows are in. Also
 // reports the longest time the event loop went without turning while rows arrived.
+#include "app/session.h"
 #include "gui/app_setup.h"
 #include "gui/main_window.h"
 #include "gui/ui_services.h"
@@ -38,7 +39,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   zeruda::gui::prepareApplication(app);
   zeruda::gui::QtUiServices services;
-  zeruda::gui::MainWindow window(services);
+  zeruda::app::Session session;
+  session.ownTableFiles();
+  services.profileFile = session.profile().path();
+  zeruda::gui::MainWindow window(services, session);
   window.startUp();
   window.show();
   std::printf("started:    %s\n", statusLine("VmRSS").constData());

@@ -1,6 +1,7 @@
 // Time from launch to the main window on screen. The launch moment comes from the
 // caller (nanoseconds since the epoch, `date +%s%N`), so loading the program and its
 // libraries counts too. The start-up is the program's own, step for step.
+#include "app/session.h"
 #include "app/startup.h"
 #include "gui/app_setup.h"
 #include "gui/main_window.h"
@@ -33,7 +34,10 @@ int main(int argc, char** argv) {
   zeruda::gui::prepareApplication(app);
   zeruda::gui::QtUiServices services;
   if (zeruda::app::startupCheck(zeruda::app::systemStartupInputs()).endProgram) return 1;
-  zeruda::gui::MainWindow window(services);
+  zeruda::app::Session session;
+  session.ownTableFiles();
+  services.profileFile = session.profile().path();
+  zeruda::gui::MainWindow window(services, session);
   window.startUp();
   window.show();
 

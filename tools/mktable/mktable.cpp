@@ -42,13 +42,16 @@ struct Source {
   std::vector<std::vector<std::string>> records;
 };
 
+// What stops the build, and the source line to blame (0 when no one line is).
 class Failure {
  public:
-  explicit Failure(std::string message) : message_(std::move(message)) {}
+  explicit Failure(std::string message, int line = 0) : message_(std::move(message)), line_(line) {}
   const std::string& message() const { return message_; }
+  int line() const { return line_; }
 
  private:
   std::string message_;
+  int line_;
 };
 
 std::vector<std::string> splitTabs(std::string_view line) {
@@ -92,18 +95,18 @@ Field parseFieldName(const std::string& raw, int column) {
     field.name = raw.substr(0, raw.size() - kIntegerFieldSuffix.size());
     field.integer = true;
   }
-  if (field.name.empty()) throw Failure("field " + std::to_string(column) + " has no name");
-  if (!convertsToGbk(field.name)) throw Failure("field name " + field.name + " is not in GBK");
+  if (field.name.empty()) throw Failure("field " + std::to_string(column) + " has no name", 2);
+  if (!convertsToGbk(field.name)) throw Failure("field name " + field.name + " is not in GBK", 2);
   return field;
 }
 
 void checkValue(const Field& field, const std::string& value, int lineNumber) {
-  const std::string where = "line " + std::to_string(lineNumber) + ", field " + field.name;
+  const std::string where = "field " + field.name;
   if (field.integer && !isWholeNumber(value)) {
-    throw Failure(where + ": \"" + value + "\" is not a whole number");
+    throw Failure(where + ": \"" + value + "\" is not a whole number", lineNumber);
   }
   if (!field.integer && !convertsToGbk(value)) {
-    throw Failure(where + ": text is not valid UTF-8 within GBK");
+    throw Failure(where + ": text is not valid UTF-8 within GBK", lineNumber);
   }
 }
 
@@ -117,7 +120,7 @@ Source readSource(const std::string& path) {
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (lineNumber == 1) {
-      if (line.rfind("# ", 0) != 0) throw Failure("line 1 must be a \"# \" comment");
+      if (line.rfind("# ", 0) != 0) throw Failure("must be a \"# \" comment", 1);
       source.comment = line.substr(2);
     } else if (lineNumber == 2) {
       int column = 0;
@@ -126,16 +129,16 @@ Source readSource(const std::string& path) {
     } else if (!line.empty()) {
       auto values = splitTabs(line);
       if (values.size() != source.fields.size()) {
-        throw Failure("line " + std::to_string(lineNumber) + " has " +
-                      std::to_string(values.size()) + " fields, the header " +
-                      std::to_string(source.fields.size()));
+        throw Failure("has " + std::to_string(values.size()) + " fields where the header names " +
+                          std::to_string(source.fields.size()),
+                      lineNumber);
       }
       for (std::size_t i = 0; i < values.size(); ++i)
         checkValue(source.fields[i], values[i], lineNumber);
       source.records.push_back(std::move(values));
     }
   }
-  if (lineNumber < 2) throw Failure("the field names (line 2) are missing");
+  if (lineNumber < 2) throw Failure("the field names are missing", 2);
   return source;
 }
 
@@ -261,7 +264,9 @@ int main(int argc, char** argv) {
     std::filesystem::rename(partial, output);
   } catch (const Failure& failure) {
     std::filesystem::remove(partial, ignored);
-    std::cerr << "zeruda_mktable: " << input << ": " << failure.message() << "\n";
+    // "path:line: what", the form editors and build logs know how to follow.
+    const std::string line = failure.line() > 0 ? ":" + std::to_string(failure.line()) : "";
+    std::cerr << "zeruda_mktable: " << input << line << ": " << failure.message() << "\n";
     return 1;
   } catch (const std::exception& e) {
     std::filesystem::remove(partial, ignored);

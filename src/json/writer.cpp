@@ -1,50 +1,50 @@
-#include "cli/json.h"
+#include "json/writer.h"
 
-#include <charconv>
+#include "text/gbk.h"
+#include "text/number_text.h"
+
 #include <cstdio>
 
-#include "cli/terminal.h"
+namespace zeruda::json {
 
-namespace zeruda::cli {
-
-void Json::separate() {
+void Writer::separate() {
   if (needComma_) out_ += ',';
   needComma_ = true;
 }
 
-Json& Json::beginObject() {
+Writer& Writer::beginObject() {
   separate();
   out_ += '{';
   needComma_ = false;
   return *this;
 }
 
-Json& Json::endObject() {
+Writer& Writer::endObject() {
   out_ += '}';
   needComma_ = true;
   return *this;
 }
 
-Json& Json::beginArray() {
+Writer& Writer::beginArray() {
   separate();
   out_ += '[';
   needComma_ = false;
   return *this;
 }
 
-Json& Json::endArray() {
+Writer& Writer::endArray() {
   out_ += ']';
   needComma_ = true;
   return *this;
 }
 
-Json& Json::null() {
+Writer& Writer::null() {
   separate();
   out_ += "null";
   return *this;
 }
 
-Json& Json::key(std::string_view name) {
+Writer& Writer::key(std::string_view name) {
   separate();
   out_ += '"';
   out_ += name;
@@ -53,10 +53,10 @@ Json& Json::key(std::string_view name) {
   return *this;
 }
 
-Json& Json::string(std::string_view gbk) {
+Writer& Writer::string(std::string_view gbk) {
   separate();
   out_ += '"';
-  for (char c : fromGbk(gbk)) {
+  for (char c : text::displayUtf8(gbk)) {
     switch (c) {
       case '"':
         out_ += "\\\"";
@@ -87,18 +87,16 @@ Json& Json::string(std::string_view gbk) {
   return *this;
 }
 
-Json& Json::number(long long value) {
+Writer& Writer::number(long long value) {
   separate();
   out_ += std::to_string(value);
   return *this;
 }
 
-Json& Json::number(double value) {
+Writer& Writer::number(double value) {
   separate();
-  char buf[32];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
-  out_.append(buf, ec == std::errc() ? end : buf);
+  out_ += text::shortestNumberText(value);
   return *this;
 }
 
-}  // namespace zeruda::cli
+}  // namespace zeruda::json

@@ -1,7 +1,6 @@
-#include "profile/base_score.h"
+#include "profile/profile_file.h"
 
 #include "profile/profile.h"
-#include "storage/working_folder.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
 
@@ -17,7 +16,9 @@ using test::gbk;
 
 class ProfileBaseScore : public testing::Test {
  protected:
-  void SetUp() override { storage::chooseDriveRoot(storage::systemRoots()); }
+  std::filesystem::path profilePath() const { return folder_ / kProfileFileName; }
+  int profileBaseScore() { return profile_.baseScore(); }
+  int personalBaseScore() { return profile_.personalBaseScore(); }
 
   void writeLegal(const char* missing, const char* favourable) {
     LegalPersonProfile profile;
@@ -26,7 +27,8 @@ class ProfileBaseScore : public testing::Test {
     ASSERT_TRUE(writeLegalPersonProfile(profilePath(), profile).ok());
   }
 
-  test::SandboxedRoots sandbox_;
+  test::TempFolder folder_;
+  ProfileFile profile_{profilePath()};
 };
 
 TEST_F(ProfileBaseScore, IsZeroWithoutAProfile) {

@@ -1,0 +1,105 @@
+#include "json/calendar_json.h"
+
+#include "calendar/ganzhi.h"
+#include "calendar/lunar_names.h"
+#include "chart/birth_chart.h"
+#include "chart/birth_time_warnings.h"
+#include "chart/element_strength.h"
+#include "json/writer.h"
+#include "text/gbk.h"
+
+#include <array>
+
+namespace zeruda::json {
+namespace {
+
+chart::BirthChart chartOf(const calendar::DateTime& moment) {
+  chart::BirthChart chart;
+  chart.birthMoment = moment;
+  if (auto lunar = calendar::solarToLunar(moment.date())) {
+    chart.lunarText = calendar::lunarText(*lunar, calendar::LeapMarker::Omit);
+  }
+  chart::fillChart(chart);
+  chart.missingElements = chart::missingElementsOf(chart.pillarElements);
+  return chart;
+}
+
+void writeStrength(Writer& json, const chart::ElementStrength& s) {
+  json.key("scores").beginObject();
+  for (int e = 0; e < calendar::kElementCount; ++e) {
+    const auto element = static_cast<calendar::Element>(e);
+    json.key(text::displayUtf8(calendar::elementText(element)))
+        .number(static_cast<double>(s.score(element)));
+  }
+  json.endObject();
+  json.key("dayMaster").string(s.dayMaster);
+  json.key("sameScore").number(static_cast<double>(s.sameScore));
+  json.key("otherScore").number(static_cast<double>(s.otherScore));
+  json.key("balance").number(static_cast<double>(s.balance));
+  json.key("verdict").string(s.verdict);
+  json.key("favourable").string(s.favourable);
+}
+
+void writePillars(Writer& json, const std::array<int, 3>& pillars) {
+  json.key("pillars").beginArray();
+  for (int pair : pillars) json.string(calendar::pairText(pair));
+  json.endArray();
+}
+
+}  // namespace
+
+std::string chartJson(const calendar::DateTime& moment) {
+  const chart::BirthChart chart = chartOf(moment);
+  Writer json;
+  json.beginObject().key("pillars").beginArray();
+  for (const auto* p :
+       {&chart.yearPillar, &chart.monthPillar, &chart.dayPillar, &chart.hourPillar}) {
+    json.string(*p);
+  }
+  json.endArray();
+  json.key("lunar").string(chart.lunarText);
+  json.key("zodiac").string(chart.zodiacAnimal);
+  json.key("starSign").string(chart.starSign);
+  json.key("elements").string(chart.pillarElements);
+  json.key("missing").string(chart.missingElements);
+  json.key("nayin").beginArray();
+  for (const auto& nayin : chart::chartNayin(chart)) json.string(nayin);
+  json.endArray();
+  writeStrength(json, chart::elementStrength(moment));
+  json.key("warnings").beginArray();
+  for (const auto& warning : chart::birthTimeWarnings(moment)) json.string(warning);
+  json.endArray();
+  json.endObject();
+  return json.text();
+}
+
+std::string almanacJson(const almanac::AlmanacDay& day) {
+  Writer json;
+  json.beginObject().key("date").string(calendar::isoDate(day.date));
+  json.key("lunar").string(almanac::lunarMonthDay(day));
+  writePillars(json, day.pillars);
+  json.key("zodiac").string(day.zodiac);
+  json.key("officer").string(almanac::officerName(day));
+  json.key("nayin").string(day.nayin);
+  json.key("yi").string(day.favourable);
+  json.key("ji").string(day.unfavourable);
+  json.endObject();
+  return json.text();
+}
+
+std::string openingDaysJson(std::span<const almanac::OpeningDay> days) {
+  Writer json;
+  json.beginArray();
+  for (const almanac::OpeningDay& day : days) {
+    json.beginObject().key("date").string(calendar::isoDate(day.date));
+    json.key("officer").string(almanac::officerText(day.officer));
+    writePillars(json, day.pillars);
+    json.key("reasons").beginArray();
+    for (const std::string& reason : day.reasons) json.string(reason);
+    json.endArray().endObject();
+  }
+  json.endArray();
+  return json.text();
+}
+
+}  // namespace zeruda::json

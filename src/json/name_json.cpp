@@ -1,0 +1,84 @@
+#include "json/name_json.h"
+
+#include "dictionary/pinyin.h"
+#include "dictionary/strokes.h"
+#include "dictionary/traditional.h"
+#include "json/writer.h"
+#include "registration/finding.h"
+#include "text/characters.h"
+
+namespace zeruda::json {
+namespace {
+
+void writePart(Writer& json, const std::vector<numerology::CharStroke>& part) {
+  json.beginArray();
+  for (const auto& c : part) {
+    json.beginObject().key("char").string(c.character);
+    json.key("kangxi").number(static_cast<long long>(c.strokes)).endObject();
+  }
+  json.endArray();
+}
+
+void writeParts(Writer& json, const shortlist::ScoreParts& parts) {
+  json.beginObject().key("base").number(parts.base).key("talents").number(parts.talents);
+  json.key("grids").beginArray();
+  for (double luck : parts.grids) json.number(luck);
+  json.endArray().key("elements").number(parts.elements).endObject();
+}
+
+void writeFindings(Writer& json, const std::vector<registration::Finding>& findings) {
+  json.key("findings").beginArray();
+  for (const registration::Finding& finding : findings) {
+    json.beginObject().key("level").string(registration::levelText(finding.level));
+    json.key("reason").string(finding.reason).endObject();
+  }
+  json.endArray();
+}
+
+}  // namespace
+
+std::string charsJson(std::string_view text) {
+  Writer json;
+  json.beginArray();
+  for (const auto& unit : text::splitCharacters(text)) {
+    json.beginObject().key("char").string(unit);
+    json.key("written").number(static_cast<long long>(dictionary::writtenStrokes(unit)));
+    json.key("kangxi").number(static_cast<long long>(dictionary::kangxiStrokes(unit)));
+    json.key("traditional").string(dictionary::toTraditional(unit));
+    json.key("pinyin").string(dictionary::pinyinOf(unit)).endObject();
+  }
+  json.endArray();
+  return json.text();
+}
+
+std::string gridsJson(std::string_view body, const numerology::NameGrids& record) {
+  const std::string talents = numerology::threeTalents(record.grids);
+  Writer json;
+  json.beginObject().key("body").string(body).key("surname");
+  writePart(json, record.surnamePart);
+  json.key("given");
+  writePart(json, record.givenPart);
+  json.key("grids").beginArray();
+  for (int n : record.grids) json.number(static_cast<long long>(n));
+  json.endArray().key("talents").string(talents);
+  json.key("luck").number(numerology::threeTalentsLuck(talents)).endObject();
+  return json.text();
+}
+
+std::string scoreJson(std::span<const shortlist::ScoredName> names) {
+  Writer json;
+  json.beginArray();
+  for (const shortlist::ScoredName& name : names) {
+    json.beginObject().key("name").string(name.name).key("body").string(name.body());
+    json.key("stars").number(static_cast<long long>(name.stars)).key("score");
+    name.rated ? json.number(name.score) : json.null();
+    json.key("parts");
+    name.rated ? writeParts(json, name.scoreParts) : void(json.null());
+    writeFindings(json, name.findings);
+    json.endObject();
+  }
+  json.endArray();
+  return json.text();
+}
+
+}  // namespace zeruda::json

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "numerology/grids.h"
+#include "shortlist/shortlist.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace zeruda::json {
+
+// Each unit of a GBK text: written and Kangxi strokes, traditional form, pinyin.
+std::string charsJson(std::string_view text);
+
+// A body's two parts with their strokes, its eight grid numbers, three talents and
+// their luck.
+std::string gridsJson(std::string_view body, const numerology::NameGrids& record);
+
+// A judged shortlist in its order: stars, score and its parts (null when the body
+// could not be rated) and the registration findings of each name.
+std::string scoreJson(std::span<const shortlist::ScoredName> names);
+
+}  // namespace zeruda::json

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "generation/candidate_row.h"
+#include "personal/request.h"
+#include "personal/worker.h"
+
+#include <span>
+#include <string>
+
+namespace zeruda::json {
+
+// Company names as the result list shows them: one object per row, its seven cells
+// as texts under sequence, full_name, body, written_strokes, kangxi_strokes,
+// elements and stars.
+std::string generateJson(std::span<const generation::CandidateRow> rows);
+
+// A personal naming run: the person's pillars, missing elements and base score, each
+// name with its stars, score and grids, and the names new to the recommendation list.
+std::string personalJson(const personal::NamingStart& start,
+                         std::span<const personal::NameRow> rows);
+
+}  // namespace zeruda::json
