@@ -35,3 +35,25 @@ function(zeruda_built_in_tables target)
   configure_file(${CMAKE_SOURCE_DIR}/src/storage/built_in_tables.cpp.in ${out} @ONLY)
   target_sources(${target} PRIVATE ${out})
 endfunction()
+
+# zeruda_built_in_table_texts(<target> <alias>...)
+#
+# For a build without SQLite (the browser edition): embeds data/tables/<alias>.tsv as
+# GBK text for each alias as zeruda::data::kTableText<Alias> and generates
+# storage/built_in_table_texts.cpp, which hands the texts out by alias.
+function(zeruda_built_in_table_texts target)
+  set(ZERUDA_TABLE_INCLUDES "")
+  set(ZERUDA_TABLE_CASES "")
+  foreach(alias IN LISTS ARGN)
+    string(SUBSTRING ${alias} 0 1 first)
+    string(SUBSTRING ${alias} 1 -1 rest)
+    string(TOUPPER ${first} first)
+    set(symbol kTableText${first}${rest})
+    zeruda_embed(${target} ${symbol} ${CMAKE_SOURCE_DIR}/data/tables/${alias}.tsv GBK)
+    string(APPEND ZERUDA_TABLE_INCLUDES "#include \"embedded/${symbol}.h\"\n")
+    string(APPEND ZERUDA_TABLE_CASES "  if (alias == \"${alias}\") return data::${symbol};\n")
+  endforeach()
+  set(out ${CMAKE_BINARY_DIR}/generated/storage/built_in_table_texts.cpp)
+  configure_file(${CMAKE_SOURCE_DIR}/src/storage/built_in_table_texts.cpp.in ${out} @ONLY)
+  target_sources(${target} PRIVATE ${out})
+endfunction()

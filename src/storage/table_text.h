@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/table_store.h"
+#include "storage/table_source.h"
 #include "text/result.h"
 
 #include <string>

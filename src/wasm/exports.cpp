@@ -14,6 +14,13 @@ std::string& lastAnswer() {
   return answer;
 }
 
+// The page's one session, begun at its first call: the working folder (in the
+// module's memory), the profile the requests write and the tables.
+zeruda::app::Session& session() {
+  static zeruda::app::Session pageSession;
+  return pageSession;
+}
+
 // Hands the rows of a run to the script (Module.onRow) while the run goes on.
 EM_JS(void, sendRows, (const char* json), {
   if (Module.onRow) Module.onRow(UTF8ToString(json));
@@ -29,7 +36,7 @@ EMSCRIPTEN_KEEPALIVE int zeruda_call(const char* name, const char* request) {
   using namespace zeruda;
   auto parsed = wasm::Request::parse(request);
   auto reply = parsed.ok()
-                   ? wasm::callFunction(name, parsed.value(),
+                   ? wasm::callFunction(name, parsed.value(), session(),
                                         [](const std::string& rows) { sendRows(rows.c_str()); })
                    : Result<wasm::Reply>(Error{parsed.error()});
   if (!reply.ok()) {

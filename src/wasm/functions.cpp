@@ -15,13 +15,10 @@ namespace {
 using namespace text::literals;
 using Function = Result<Reply> (*)(const Request&);
 
-// The functions that answer at once, by the name the page calls them.
-constexpr std::array<std::pair<std::string_view, Function>, 14> kFunctions = {{
+// The functions that need nothing but their request, by the name the page calls them.
+constexpr std::array<std::pair<std::string_view, Function>, 11> kFunctions = {{
     {"grids", gridsFunction},
     {"gridSvg", gridSvgFunction},
-    {"rate", rateFunction},
-    {"report", reportFunction},
-    {"score", scoreFunction},
     {"chart", chartFunction},
     {"chartSvg", chartSvgFunction},
     {"almanac", almanacFunction},
@@ -35,9 +32,13 @@ constexpr std::array<std::pair<std::string_view, Function>, 14> kFunctions = {{
 
 }  // namespace
 
-Result<Reply> callFunction(std::string_view name, const Request& request, const RowSink& rows) {
-  if (name == "generate") return generateFunction(request, rows);
-  if (name == "personal") return personalFunction(request, rows);
+Result<Reply> callFunction(std::string_view name, const Request& request, app::Session& session,
+                           const RowSink& rows) {
+  if (name == "generate") return generateFunction(request, session, rows);
+  if (name == "personal") return personalFunction(request, session, rows);
+  if (name == "rate") return rateFunction(request, session);
+  if (name == "report") return reportFunction(request, session);
+  if (name == "score") return scoreFunction(request, session);
   for (const auto& [known, function] : kFunctions) {
     if (known == name) return function(request);
   }

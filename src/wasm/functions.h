@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/session.h"
 #include "text/result.h"
 #include "wasm/request.h"
 
@@ -20,8 +21,9 @@ struct Reply {
 using RowSink = std::function<void(const std::string& rowsJson)>;
 
 // Runs the page function `name` (grids, chart, almanac, openingDays, score, rate,
-// report, month, generate, personal) on `request`; a refusal carries the message
-// (GBK) the command line would give.
-Result<Reply> callFunction(std::string_view name, const Request& request, const RowSink& rows);
+// report, month, generate, personal, and the page's own) on `request` in the page's
+// session; a refusal carries the message (GBK) the command line would give.
+Result<Reply> callFunction(std::string_view name, const Request& request, app::Session& session,
+                           const RowSink& rows);
 
 }  // namespace zeruda::wasm

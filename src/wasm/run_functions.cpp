@@ -116,8 +116,9 @@ personal::PersonalForm personalForm(Reading& reading, const Request& request) {
 }
 
 // Hands a run's rows to the page in batches (a list of rows, or for personal names an
-// object holding them): often enough that the list grows while
-// the run goes on, seldom enough that handing them over costs little beside the run.
+// object holding them): often enough that the list grows while the run goes on,
+// seldom enough that handing them over costs little beside the run. What it sent
+// stays at hand, so a list need not be written twice.
 template <typename Row>
 class RowBatches {
  public:
@@ -125,39 +126,61 @@ class RowBatches {
   RowBatches(const std::vector<Row>& rows, const RowSink& sink, Shape shape)
       : rows_(rows), sink_(sink), shape_(std::move(shape)) {}
 
-  // After each row the run adds.
+  // After each row the run adds. The clock is read only now and then: in the
+  // browser each reading is a call out of the module.
   void added() {
-    if (rows_.size() - sent_ >= kMostRows || Clock::now() - last_ >= kLongest) flush();
+    const std::size_t waiting = rows_.size() - sentRows_;
+    if (waiting >= kMostRows || (waiting % kRowsBetweenClocks == 0 && overdue())) flush();
   }
   // Once the run has ended.
   void flush() {
-    if (sent_ < rows_.size()) sink_(shape_(std::span(rows_).subspan(sent_)));
-    sent_ = rows_.size();
+    if (sentRows_ < rows_.size()) {
+      sent_.push_back(shape_(std::span(rows_).subspan(sentRows_)));
+      sink_(sent_.back());
+    }
+    sentRows_ = rows_.size();
     last_ = Clock::now();
   }
+  const std::vector<std::string>& sent() const { return sent_; }
 
  private:
   using Clock = std::chrono::steady_clock;
-  static constexpr std::size_t kMostRows = 100;
+  static constexpr std::size_t kMostRows = 200;
+  static constexpr std::size_t kRowsBetweenClocks = 20;
   static constexpr auto kLongest = std::chrono::milliseconds(50);
+
+  bool overdue() const { return Clock::now() - last_ >= kLongest; }
 
   const std::vector<Row>& rows_;
   const RowSink& sink_;
   Shape shape_;
-  std::size_t sent_ = 0;
+  std::size_t sentRows_ = 0;
+  std::vector<std::string> sent_;
   Clock::time_point last_ = Clock::now();
 };
 
+// JSON lists ("[a,b]", "[c]") as one ("[a,b,c]").
+std::string joinedLists(const std::vector<std::string>& lists) {
+  std::string joined = "[";
+  for (const std::string& list : lists) {
+    if (list.size() <= 2) continue;
+    if (joined.size() > 1) joined += ',';
+    joined.append(list, 1, list.size() - 2);
+  }
+  return joined + "]";
+}
+
 }  // namespace
 
-Result<Reply> generateFunction(const Request& request, const RowSink& sink) {
+Result<Reply> generateFunction(const Request& request, app::Session& session, const RowSink& sink) {
   Reading reading;
   generation::CompanyForm form = companyForm(reading, request);
   const int count = numberOr(reading, request, "count", 0, 1, generation::kRowCap + 1);
   const std::uint32_t seed = seedOf(reading, request);
   if (reading.error()) return Error{*reading.error()};
 
-  const generation::RequestOutcome start = generation::runGenerationRequest(std::move(form));
+  const generation::RequestOutcome start =
+      generation::runGenerationRequest(std::move(form), session.tables(), session.profile().path());
   if (start.message) return Error{start.message->text};
   std::vector<generation::CandidateRow> rows;
   RowBatches<generation::CandidateRow> batches(
@@ -165,7 +188,7 @@ Result<Reply> generateFunction(const Request& request, const RowSink& sink) {
       [](std::span<const generation::CandidateRow> batch) { return json::generateJson(batch); });
   run::StopFlag stop;
   generation::EngineServices services =
-      generation::programEngineServices(seed, start.start->baseScore);
+      generation::programEngineServices(seed, start.start->baseScore, session.tables());
   const generation::EngineOutcome outcome =
       generation::runEngine(generation::SettingsSnapshot(start.start->settings), stop, services,
                             [&](const generation::CandidateRow& row) {
@@ -177,19 +200,20 @@ Result<Reply> generateFunction(const Request& request, const RowSink& sink) {
   if (outcome.refusal) return Error{outcome.refusal->text};
   // The rows made before the engine gave up have reached the page already.
   if (outcome.gaveUp) return Error{outcome.gaveUp->text};
-  return Reply{Reply::Kind::Json, json::generateJson(rows)};
+  return Reply{Reply::Kind::Json, joinedLists(batches.sent())};
 }
 
-Result<Reply> personalFunction(const Request& request, const RowSink& sink) {
+Result<Reply> personalFunction(const Request& request, app::Session& session, const RowSink& sink) {
   Reading reading;
   const personal::PersonalForm form = personalForm(reading, request);
   const int count = numberOr(reading, request, "count", 100, 1, personal::kNameCap);
   const std::uint32_t seed = seedOf(reading, request);
   if (reading.error()) return Error{*reading.error()};
 
-  const personal::PersonalRequestOutcome start = personal::runPersonalRequest(form);
+  const personal::PersonalRequestOutcome start =
+      personal::runPersonalRequest(form, session.tables(), session.profile().path());
   if (start.message) return Error{start.message->text};
-  auto services = personal::programWorkerServices(seed);
+  auto services = personal::programWorkerServices(seed, session.tables());
   if (!services.ok()) return Error{services.error()};
   std::vector<personal::NameRow> rows;
   RowBatches<personal::NameRow> batches(rows, sink, [&](std::span<const personal::NameRow> batch) {

@@ -28,15 +28,15 @@ async function eachPaired(items, work) {
   await Promise.all([lane(), lane()]);
 }
 
-let module;
+let zeruda;
 test.before(async () => {
-  module = await createModule({ wasmBinary: fs.readFileSync(path.join(site, 'zeruda.wasm')) });
+  zeruda = await createModule({ wasmBinary: fs.readFileSync(path.join(site, 'zeruda.wasm')) });
 });
 
 // The module's answer, or {refused: message}.
 function page(name, request) {
   try {
-    return zerudaCall(module, name, request);
+    return zerudaCall(zeruda, name, request);
   } catch (error) {
     return { refused: error.message };
   }
@@ -128,9 +128,9 @@ test('generate: a seeded run gives the rows generate --json gives', async () => 
                     suffix: '科技有限公司', length: 3, auto_elements: true, min_stars: 3, count: 300,
                     seed: 20240611 };
   const rows = [];
-  module.onRow = (piece) => rows.push(...JSON.parse(piece));
+  zeruda.onRow = (piece) => rows.push(...JSON.parse(piece));
   const answer = page('generate', request);
-  module.onRow = undefined;
+  zeruda.onRow = undefined;
   agree(answer, await runCli(['generate', '--surname', '张', '--given', '伟', '--birth', '1985-06-15',
                               '--time', '08:30', '--prefix', '成都', '--suffix', '科技有限公司',
                               '--length', '3', '--auto-elements', '--min-stars', '3', '--count', '300',
