@@ -5,7 +5,11 @@
 (function () {
   'use strict';
 
-  const moduleReady = createZerudaModule();
+  // Opened from a file, a page may neither fetch its module nor start workers.
+  const served = location.protocol !== 'file:';
+  const moduleReady = served ? createZerudaModule()
+    : Promise.reject(new Error('本页要由网页服务器提供才能运行'));
+  moduleReady.catch(() => {});  // the page reports it through zeruda.ready
   const call = (name, request) => moduleReady.then((module) => zerudaCall(module, name, request));
 
   // A worker is kept loaded and waiting, so a run starts at once.
@@ -35,7 +39,9 @@
     const worker = takeWorker();
     return new Promise((resolve, reject) => {
       const rows = [];
+      let ended = false;
       const finish = (settle) => {
+        ended = true;
         worker.terminate();
         running = null;
         settle();
@@ -43,8 +49,9 @@
       running = {
         stop: () => finish(() => resolve({ stopped: true, rows })),
       };
-      worker.onmessage = (event) => {
+      const follow = (event) => {
         const message = event.data;
+        if (ended) return;  // a message sent just before the worker was ended
         if (message.type === 'rows') {
           const added = rowsOf(message.rows);
           rows.push(...added);
@@ -56,12 +63,19 @@
           finish(() => reject(new Error(message.message)));
         }
       };
-      worker.loaded.then(() => worker.postMessage({ name, request }));
+      // The worker's first message says it has loaded; only then is the run its.
+      worker.loaded.then(() => {
+        worker.onmessage = follow;
+        worker.postMessage({ name, request });
+      });
     });
   }
 
+  const ready = moduleReady.then(() => true);
+  ready.catch(() => {});  // a page opened from a file says so itself
+
   const zeruda = {
-    ready: moduleReady.then(() => true),
+    ready,
     lastRunMilliseconds: null,
 
     grids: (body) => call('grids', { body }),
@@ -91,6 +105,6 @@
     article: (id) => call('article', { id }),
   };
 
-  waiting = freshWorker();
+  if (served) waiting = freshWorker();
   window.zeruda = zeruda;
 })();
