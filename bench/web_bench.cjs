@@ -107,8 +107,9 @@ async function screenshots(browser, origin) {
     const ready = await readyTimes(browser, server.origin);
     console.log(`page ready, first visit: median ${median(ready.first).toFixed(0)} ms of ${ready.first.map(Math.round).join(', ')}`);
     console.log(`page ready, repeat visit: median ${median(ready.repeat).toFixed(0)} ms of ${ready.repeat.map(Math.round).join(', ')} (target within 1000 ms)`);
-    const page = median(await generationTimes(browser, server.origin));
-    console.log(`2,000 names in the page's worker: median ${page.toFixed(0)} ms`);
+    const times = await generationTimes(browser, server.origin);
+    const page = median(times);
+    console.log(`2,000 names in the page's worker: median ${page.toFixed(0)} ms of ${times.map(Math.round).join(', ')} (the first in a fresh worker)`);
     const native = nativeMilliseconds();
     if (native === null) {
       console.log(`native figure: build ${nativeBench} (cmake --build --preset release --target zeruda_bench)`);

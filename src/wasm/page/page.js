@@ -359,9 +359,11 @@
     add('星座', chart.starSign);
     add('五行', chart.elements);
     add('五行缺', chart.missing || '不缺');
-    add('五行分数', Object.entries(chart.scores).map(([e, s]) => `${e}${s}`).join(' '));
+    // Scores to one decimal, as the element chart shows them.
+    const shown = (score) => score.toFixed(1);
+    add('五行分数', Object.entries(chart.scores).map(([e, s]) => `${e}${shown(s)}`).join(' '));
     add('日主', chart.dayMaster);
-    add('同类/异类', `${chart.sameScore} / ${chart.otherScore}`);
+    add('同类/异类', `${shown(chart.sameScore)} / ${shown(chart.otherScore)}`);
     add('判断', chart.verdict);
     add('喜用神', chart.favourable);
     for (const warning of chart.warnings) warnings.append(element('p', warning));

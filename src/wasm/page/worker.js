@@ -1,11 +1,12 @@
-// A generator's run, away from the page so that it never freezes: the module is
-// loaded as soon as the worker starts, each run's rows are posted as they are made,
-// and the page stops a run by ending the worker.
+// A generator's run, away from the page so that it never freezes. The module is
+// loaded as soon as the worker starts; a run's rows are posted as they are made and
+// its answer when it ends, both as JSON text, which the page reads. The page stops
+// a run by ending the worker, and keeps a worker whose run ended for the next one.
 'use strict';
 importScripts('zeruda.js', 'zeruda-calls.js');
 
 const moduleReady = createZerudaModule({
-  onRow: (json) => postMessage({ type: 'rows', rows: JSON.parse(json) }),
+  onRow: (json) => postMessage({ type: 'rows', json }),
 });
 moduleReady.then(() => postMessage({ type: 'ready' }));
 
@@ -13,10 +14,6 @@ onmessage = async (event) => {
   const { name, request } = event.data;
   const module = await moduleReady;
   const started = performance.now();
-  try {
-    const value = zerudaCall(module, name, request);
-    postMessage({ type: 'done', value, milliseconds: performance.now() - started });
-  } catch (error) {
-    postMessage({ type: 'refused', message: error.message });
-  }
+  const answer = zerudaCallRaw(module, name, request);
+  postMessage({ type: 'done', answer, milliseconds: performance.now() - started });
 };

@@ -12,8 +12,9 @@
   moduleReady.catch(() => {});  // the page reports it through zeruda.ready
   const call = (name, request) => moduleReady.then((module) => zerudaCall(module, name, request));
 
-  // A worker is kept loaded and waiting, so a run starts at once.
-  let waiting = null;
+  // A worker is kept loaded and waiting, so a run starts at once; one whose run
+  // ended by itself waits for the next (its module is warm by then).
+  let spare = null;
   let running = null;
 
   function freshWorker() {
@@ -25,9 +26,14 @@
   }
 
   function takeWorker() {
-    const worker = waiting || freshWorker();
-    waiting = freshWorker();
+    const worker = spare || freshWorker();
+    spare = null;
     return worker;
+  }
+
+  function keepWorker(worker) {
+    if (spare) worker.terminate();
+    else spare = worker;
   }
 
   // The rows of a run's JSON: generate gives a list of rows, personal an object
@@ -40,27 +46,37 @@
     return new Promise((resolve, reject) => {
       const rows = [];
       let ended = false;
-      const finish = (settle) => {
+      const finish = (settle, stopped) => {
         ended = true;
-        worker.terminate();
         running = null;
+        if (stopped) {
+          worker.terminate();
+          if (!spare) spare = freshWorker();
+        } else {
+          keepWorker(worker);
+        }
         settle();
       };
       running = {
-        stop: () => finish(() => resolve({ stopped: true, rows })),
+        stop: () => finish(() => resolve({ stopped: true, rows }), true),
       };
       const follow = (event) => {
         const message = event.data;
         if (ended) return;  // a message sent just before the worker was ended
         if (message.type === 'rows') {
-          const added = rowsOf(message.rows);
+          const piece = JSON.parse(message.json);
+          const added = rowsOf(piece);
           rows.push(...added);
-          if (onRows) onRows(added, message.rows);
+          if (onRows) onRows(added, piece);
         } else if (message.type === 'done') {
           zeruda.lastRunMilliseconds = message.milliseconds;
-          finish(() => resolve(message.value));
-        } else if (message.type === 'refused') {
-          finish(() => reject(new Error(message.message)));
+          finish(() => {
+            try {
+              resolve(zerudaAnswer(message.answer));
+            } catch (refusal) {
+              reject(refusal);
+            }
+          }, false);
         }
       };
       // The worker's first message says it has loaded; only then is the run its.
@@ -105,6 +121,6 @@
     article: (id) => call('article', { id }),
   };
 
-  if (served) waiting = freshWorker();
+  if (served) spare = freshWorker();
   window.zeruda = zeruda;
 })();

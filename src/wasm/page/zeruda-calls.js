@@ -7,18 +7,32 @@
   const kJson = 0;
   const kText = 1;
 
-  function zerudaCall(module, name, request) {
+  // The answer as the module gives it: {json} or {text} (the JSON unparsed), or
+  // {refused} with the message.
+  function zerudaCallRaw(module, name, request) {
     const kind = module.ccall('zeruda_call', 'number', ['string', 'string'],
                               [name, JSON.stringify(request || {})]);
     const answer = module.ccall('zeruda_answer', 'string', [], []);
-    if (kind === kJson) return JSON.parse(answer);
-    if (kind === kText) return answer;
-    throw new Error(answer);
+    if (kind === kJson) return { json: answer };
+    if (kind === kText) return { text: answer };
+    return { refused: answer };
   }
+
+  // The answer itself: parsed JSON or text; a refusal is thrown.
+  function zerudaAnswer(raw) {
+    if (raw.json !== undefined) return JSON.parse(raw.json);
+    if (raw.text !== undefined) return raw.text;
+    throw new Error(raw.refused);
+  }
+
+  const zerudaCall = (module, name, request) => zerudaAnswer(zerudaCallRaw(module, name, request));
 
   if (typeof module === 'object' && module.exports) {
     module.exports = zerudaCall;
+    module.exports.zerudaCallRaw = zerudaCallRaw;
   } else {
     global.zerudaCall = zerudaCall;
+    global.zerudaCallRaw = zerudaCallRaw;
+    global.zerudaAnswer = zerudaAnswer;
   }
 })(typeof self !== 'undefined' ? self : this);
