@@ -17,43 +17,42 @@ endfunction()
 
 # zeruda_built_in_tables(<target> <alias>...)
 #
-# Embeds data/tables/<alias>.tsv for each alias as zeruda::data::kTable<Alias> and
-# generates storage/built_in_tables.cpp, which hands the blocks out by alias.
+# Embeds data/tables/<alias>.tsv for each alias, built into its table file, as
+# zeruda::data::kTable<Alias> and generates storage/built_in_tables.cpp, which hands
+# the blocks out by alias.
 function(zeruda_built_in_tables target)
-  set(ZERUDA_TABLE_INCLUDES "")
-  set(ZERUDA_TABLE_CASES "")
-  foreach(alias IN LISTS ARGN)
-    string(SUBSTRING ${alias} 0 1 first)
-    string(SUBSTRING ${alias} 1 -1 rest)
-    string(TOUPPER ${first} first)
-    set(symbol kTable${first}${rest})
-    zeruda_embed_table(${target} ${symbol} ${CMAKE_SOURCE_DIR}/data/tables/${alias}.tsv)
-    string(APPEND ZERUDA_TABLE_INCLUDES "#include \"embedded/${symbol}.h\"\n")
-    string(APPEND ZERUDA_TABLE_CASES "  if (alias == \"${alias}\") return data::${symbol};\n")
-  endforeach()
-  set(out ${CMAKE_BINARY_DIR}/generated/storage/built_in_tables.cpp)
-  configure_file(${CMAKE_SOURCE_DIR}/src/storage/built_in_tables.cpp.in ${out} @ONLY)
-  target_sources(${target} PRIVATE ${out})
+  zeruda_table_accessor(${target} built_in_tables kTable ${ARGN})
 endfunction()
 
 # zeruda_built_in_table_texts(<target> <alias>...)
 #
-# For a build without SQLite (the browser edition): embeds data/tables/<alias>.tsv as
-# GBK text for each alias as zeruda::data::kTableText<Alias> and generates
+# For a build without SQLite (the browser edition): embeds each source itself as GBK
+# text, as zeruda::data::kTableText<Alias>, and generates
 # storage/built_in_table_texts.cpp, which hands the texts out by alias.
 function(zeruda_built_in_table_texts target)
+  zeruda_table_accessor(${target} built_in_table_texts kTableText ${ARGN})
+endfunction()
+
+# The two above: one embedded block per alias and storage/<name>.cpp made from
+# src/storage/<name>.cpp.in with an include and a case for each.
+function(zeruda_table_accessor target name prefix)
   set(ZERUDA_TABLE_INCLUDES "")
   set(ZERUDA_TABLE_CASES "")
   foreach(alias IN LISTS ARGN)
     string(SUBSTRING ${alias} 0 1 first)
     string(SUBSTRING ${alias} 1 -1 rest)
     string(TOUPPER ${first} first)
-    set(symbol kTableText${first}${rest})
-    zeruda_embed(${target} ${symbol} ${CMAKE_SOURCE_DIR}/data/tables/${alias}.tsv GBK)
+    set(symbol ${prefix}${first}${rest})
+    set(source ${CMAKE_SOURCE_DIR}/data/tables/${alias}.tsv)
+    if(prefix STREQUAL "kTableText")
+      zeruda_embed(${target} ${symbol} ${source} GBK)
+    else()
+      zeruda_embed_table(${target} ${symbol} ${source})
+    endif()
     string(APPEND ZERUDA_TABLE_INCLUDES "#include \"embedded/${symbol}.h\"\n")
     string(APPEND ZERUDA_TABLE_CASES "  if (alias == \"${alias}\") return data::${symbol};\n")
   endforeach()
-  set(out ${CMAKE_BINARY_DIR}/generated/storage/built_in_table_texts.cpp)
-  configure_file(${CMAKE_SOURCE_DIR}/src/storage/built_in_table_texts.cpp.in ${out} @ONLY)
+  set(out ${CMAKE_BINARY_DIR}/generated/storage/${name}.cpp)
+  configure_file(${CMAKE_SOURCE_DIR}/src/storage/${name}.cpp.in ${out} @ONLY)
   target_sources(${target} PRIVATE ${out})
 endfunction()
