@@ -5,6 +5,7 @@
 const test = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
+const os = require('node:os');
 const path = require('node:path');
 const inputs = require('./inputs.cjs');
 const { runCli } = require('./cli.cjs');
@@ -137,6 +138,19 @@ test('generate: a seeded run gives the rows generate --json gives', async () => 
                               '--seed', '20240611', '--json']), json, 'generate');
   assert.equal(answer.length, 300);
   assert.deepEqual(rows, answer, 'the rows sent while running are the rows of the answer');
+
+  // The CSV of these rows is the command line's export, in UTF-8 where that is GBK.
+  const csvFile = path.join(os.tmpdir(), `zeruda-wasm-${process.pid}.csv`);
+  const cells = answer.flatMap((row) => [row.sequence, row.full_name, row.body, row.written_strokes,
+                                         row.kangxi_strokes, row.elements, row.stars]);
+  const exported = await runCli(['generate', '--surname', '张', '--given', '伟', '--birth', '1985-06-15',
+                                 '--time', '08:30', '--prefix', '成都', '--suffix', '科技有限公司',
+                                 '--length', '3', '--auto-elements', '--min-stars', '3', '--count',
+                                 '300', '--seed', '20240611', '--csv', csvFile]);
+  assert.ok(exported.ok, exported.err);
+  const written = new TextDecoder('gbk').decode(fs.readFileSync(csvFile));
+  fs.rmSync(csvFile);
+  assert.equal(page('resultCsv', { cells }), written);
 });
 
 test('personal: a seeded run gives the names personal --json gives', async () => {
