@@ -39,6 +39,7 @@ Result<Reply> callFunction(std::string_view name, const Request& request, app::S
   if (name == "rate") return rateFunction(request, session);
   if (name == "report") return reportFunction(request, session);
   if (name == "score") return scoreFunction(request, session);
+  if (name == "prepare") return prepareFunction(request, session);
   for (const auto& [known, function] : kFunctions) {
     if (known == name) return function(request);
   }

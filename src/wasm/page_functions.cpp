@@ -4,6 +4,7 @@
 #include "json/writer.h"
 #include "library/catalogue.h"
 #include "library/knowledge_tree.h"
+#include "storage/table_source.h"
 #include "text/gbk.h"
 #include "text/gbk_literal.h"
 
@@ -37,6 +38,13 @@ std::vector<const library::ArticleSource*> carriedPages() {
 }
 
 }  // namespace
+
+Result<Reply> prepareFunction(const Request&, app::Session& session) {
+  for (std::string_view alias : storage::kTableAliases) {
+    if (auto table = session.tables().open(alias); !table.ok()) return Error{table.error()};
+  }
+  return Reply{Reply::Kind::Json, "true"};
+}
 
 Result<Reply> resultCsvFunction(const Request& request) {
   const auto cells = request.texts("cells");

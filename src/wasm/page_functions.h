@@ -5,6 +5,10 @@
 // What the page needs beyond the command line's outputs.
 namespace zeruda::wasm {
 
+// prepare {}: opens every table of the page's session, so that the first request
+// does not wait for them to be read (a worker does this while it waits for a run).
+Result<Reply> prepareFunction(const Request& request, app::Session& session);
+
 // resultCsv {cells}: the result list's CSV as the core writes it, from the rows'
 // seven cells one after another; UTF-8 here, where the desktop writes GBK.
 Result<Reply> resultCsvFunction(const Request& request);

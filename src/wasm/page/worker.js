@@ -8,7 +8,11 @@ importScripts('zeruda.js', 'zeruda-calls.js');
 const moduleReady = createZerudaModule({
   onRow: (json) => postMessage({ type: 'rows', json }),
 });
-moduleReady.then(() => postMessage({ type: 'ready' }));
+// Ready once the tables a run reads are read too.
+moduleReady.then((module) => {
+  zerudaCallRaw(module, 'prepare', {});
+  postMessage({ type: 'ready' });
+});
 
 onmessage = async (event) => {
   const { name, request } = event.data;
