@@ -33,6 +33,10 @@ class Reading {
     if (!error_) error_ = result.error();
     return T{};
   }
+  // A refusal of the request's own, unless one came first.
+  void refuse(std::string message) {
+    if (!error_) error_ = std::move(message);
+  }
   const std::optional<std::string>& error() const { return error_; }
 
  private:
@@ -54,9 +58,7 @@ std::uint32_t seedOf(Reading& reading, const Request& request) {
 // The birth moment of birth and time, to the minute.
 calendar::DateTime birthOf(Reading& reading, const Request& request) {
   calendar::DateTime moment = reading.take(requestMoment(request, "birth", "time"));
-  if (moment.second != 0 && !reading.error()) {
-    reading.take(Result<Done>(Error{"time只取时和分（HH:MM）"_gbk}));
-  }
+  if (moment.second != 0) reading.refuse("time只取时和分（HH:MM）"_gbk);
   return moment;
 }
 
@@ -73,11 +75,11 @@ generation::CompanyForm companyForm(Reading& reading, const Request& request) {
   const auto elements = reading.take(request.texts("element"));
   // The request would quietly replace the chosen elements with the favourable ones.
   if (form.autoElements && !elements.empty()) {
-    reading.take(Result<Done>(Error{"auto_elements与element不能同时使用"_gbk}));
+    reading.refuse("auto_elements与element不能同时使用"_gbk);
   }
   for (const std::string& text : elements) {
     const auto element = calendar::elementFromText(text);
-    if (!element) reading.take(Result<Done>(Error{"element只能是金、木、水、火、土"_gbk}));
+    if (!element) reading.refuse("element只能是金、木、水、火、土"_gbk);
     if (element) form.wantedElements[static_cast<std::size_t>(*element)] = true;
   }
   form.bodyLength = numberOr(reading, request, "length", 2, 2, 4);
@@ -95,19 +97,19 @@ personal::PersonalForm personalForm(Reading& reading, const Request& request) {
   const std::string gender = reading.take(request.text("gender"));
   if (gender == personal::genderText(personal::Gender::Female)) {
     form.gender = personal::Gender::Female;
-  } else if (gender != personal::genderText(personal::Gender::Male) && !reading.error()) {
-    reading.take(Result<Done>(Error{"gender只能是男或女"_gbk}));
+  } else if (gender != personal::genderText(personal::Gender::Male)) {
+    reading.refuse("gender只能是男或女"_gbk);
   }
   form.birthMoment = birthOf(reading, request);
   form.givenLength =
       numberOr(reading, request, "length", 0, personal::kMinGivenLength, personal::kMaxGivenLength);
-  if (form.givenLength == 0) reading.take(Result<Done>(Error{"缺少length"_gbk}));
+  if (form.givenLength == 0) reading.refuse("缺少length"_gbk);
   const auto position = reading.take(request.number("fixed_pos", 1, 3));
   const auto character = reading.take(request.optionalText("fixed"));
   if (position.has_value() != character.has_value()) {
-    reading.take(Result<Done>(Error{"fixed_pos与fixed要一起给出"_gbk}));
+    reading.refuse("fixed_pos与fixed要一起给出"_gbk);
   } else if (position && *position > form.givenLength) {
-    reading.take(Result<Done>(Error{"fixed_pos不能超过length"_gbk}));
+    reading.refuse("fixed_pos不能超过length"_gbk);
   } else if (position) {
     form.fixed = personal::FixedCharacter{*position, *character};
   }

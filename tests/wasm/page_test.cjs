@@ -172,10 +172,17 @@ test('nothing is asked of any host but the page\'s own', () => {
   assert.deepEqual(foreign, []);
 });
 
-test('after the first visit the page opens with the server gone', async () => {
+test('the page can be installed on a home screen', async () => {
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.reload({ waitUntil: 'load' });
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  const session = await page.target().createCDPSession();
+  const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+  assert.deepEqual(installabilityErrors, []);
+  await session.detach();
+});
+
+test('after the first visit the page opens with the server gone', async () => {
   await server.stop();
   await openPage(page, `${server.origin}/index.html`);
   assert.equal(await page.evaluate(async () => zeruda.month(2014, 10)),
