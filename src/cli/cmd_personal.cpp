@@ -121,6 +121,7 @@ int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostre
     printUserMessage(err, *outcome.failure);
     return kExitRefused;
   }
+  if (!request.start->note.empty()) err << fromGbk(request.start->note) << '\n';
   if (parsed.flag("json")) {
     out << json::personalJson(*request.start, rows) << '\n';
   } else {

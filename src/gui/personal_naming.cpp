@@ -132,8 +132,11 @@ void PersonalNaming::start() {
   worker_->requestStop();
   const personal::WorkerOutcome outcome = worker_->wait();
   worker_.reset();
-  showStatus_(fromGbk(outcome.capped ? personal::namesMadeStatus(outcome.names)
-                                     : personal::personalSlogan()));
+  // A note on the characters typed outlasts the run's own word.
+  const std::string& note = request.start->note;
+  showStatus_(fromGbk(!note.empty()    ? note
+                      : outcome.capped ? personal::namesMadeStatus(outcome.names)
+                                       : personal::personalSlogan()));
   if (outcome.failure) refuse(*outcome.failure);
 }
 

@@ -69,7 +69,10 @@ std::string scoreJson(std::span<const shortlist::ScoredName> names) {
   Writer json;
   json.beginArray();
   for (const shortlist::ScoredName& name : names) {
-    json.beginObject().key("name").string(name.name).key("body").string(name.body());
+    const registration::NameSplit split = name.split();
+    json.beginObject().key("name").string(name.name).key("body").string(split.body);
+    json.key("region").string(split.region).key("industry").string(split.industry);
+    json.key("form").string(split.form).key("branch").string(split.branch);
     json.key("stars").number(static_cast<long long>(name.stars)).key("score");
     name.rated ? json.number(name.score) : json.null();
     json.key("parts");

@@ -16,8 +16,9 @@ std::string charsJson(std::string_view text);
 // their luck.
 std::string gridsJson(std::string_view body, const numerology::NameGrids& record);
 
-// A judged shortlist in its order: stars, score and its parts (null when the body
-// could not be rated) and the registration findings of each name.
+// A judged shortlist in its order: each name's split (body, region, industry, form,
+// branch; empty texts where none), stars, score and its parts (null when the body
+// could not be rated) and its registration findings.
 std::string scoreJson(std::span<const shortlist::ScoredName> names);
 
 }  // namespace zeruda::json

@@ -63,6 +63,8 @@ std::string personalJson(const personal::NamingStart& start,
   for (const auto& row : rows) {
     if (row.recommended) json.string(row.text);
   }
+  json.endArray().key("notes").beginArray();
+  if (!start.note.empty()) json.string(start.note);
   json.endArray().endObject();
   return json.text();
 }

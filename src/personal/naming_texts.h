@@ -3,6 +3,7 @@
 #include "text/user_message.h"
 
 #include <string>
+#include <string_view>
 
 namespace zeruda::personal {
 
@@ -19,5 +20,10 @@ const std::string& personalSlogan();
 
 // The same pane once a run has ended by itself at its cap of `names` names.
 std::string namesMadeStatus(int names);
+
+// A note on characters of a name (GBK, joined) that lie outside the 通用规范汉字表:
+// the name may still be given, but such characters cause trouble on identity cards,
+// in banks and on tickets. Nothing when `characters` is empty.
+std::string rareCharacterNote(std::string_view characters);
 
 }  // namespace zeruda::personal

@@ -1,5 +1,6 @@
 #include "personal/request.h"
 
+#include "dictionary/standard_characters.h"
 #include "personal/character_entry.h"
 #include "personal/naming_texts.h"
 #include "personal/person_chart.h"
@@ -26,6 +27,20 @@ UserMessage compoundSurnameMessage() {
 
 UserMessage failure(const std::string& text) {
   return {text, "提示"_gbk, MessageIcon::Warning, {}};
+}
+
+// The surname's and the fixed character's characters that lie outside the table of
+// standard characters, joined.
+std::string rareCharacters(const WorkerSettings& settings) {
+  std::string rare;
+  for (const auto& entry : settings.surnameEntries) {
+    if (!dictionary::isStandardCharacter(entry.character)) rare += entry.character;
+  }
+  if (settings.fixedPosition > 0 &&
+      !dictionary::isStandardCharacter(settings.fixedEntry.character)) {
+    rare += settings.fixedEntry.character;
+  }
+  return rare;
 }
 
 std::vector<chart::CharacterStrokes> chartEntries(
@@ -88,7 +103,9 @@ PersonalRequestOutcome runPersonalRequest(const PersonalForm& form, storage::Tab
 
   if (auto emptied = emptyScratchTable(tables); !emptied.ok())
     return refused(failure(emptied.error()));
-  return {std::nullopt, NamingStart{std::move(settings), std::move(chart), namingMessage()}};
+  std::string note = rareCharacterNote(rareCharacters(settings));
+  return {std::nullopt,
+          NamingStart{std::move(settings), std::move(chart), namingMessage(), std::move(note)}};
 }
 
 }  // namespace zeruda::personal

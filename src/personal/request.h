@@ -18,6 +18,9 @@ struct NamingStart {
   WorkerSettings settings;
   chart::BirthChart chart;  // the person's chart, shared with the worker
   UserMessage waitMessage;
+  // Said beside the names, refusing nothing: a surname or fixed character outside the
+  // 通用规范汉字表 (rareCharacterNote); empty when there is none.
+  std::string note;
 };
 
 struct PersonalRequestOutcome {

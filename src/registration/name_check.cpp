@@ -141,9 +141,26 @@ void checkFamous(const NameParts& parts, std::vector<Finding>& findings) {
       article("第二十三条"_gbk) + "；《反不正当竞争法》第七条"_gbk);
 }
 
+// Banks and credit cooperatives are named by the financial regulator when it licenses
+// them, and city and rural commercial banks take region + industry without a trade
+// name (成都银行, 成都农村商业银行): such a name needs that approval, not a trade name.
+bool regulatorNamesIt(const NameParts& parts) {
+  for (const auto* word : {"银行", "信用社", "信用合作联社"}) {
+    if (text::findCharacterAware(parts.industry, text::toGbk(word)) != std::string::npos) {
+      return true;
+    }
+  }
+  return false;
+}
+
 void checkBody(const NameParts& parts, std::vector<Finding>& findings) {
   if (parts.body.empty()) {
-    if (parts.crown.empty()) {
+    if (parts.crown.empty() && regulatorNamesIt(parts)) {
+      add(findings, Level::NeedsApproval,
+          "找不到字号：以行政区划加“银行”等为名而不含字号的，只有经金融监管部门批准设立的"
+          "银行、信用社才可能使用；一般企业名称须有字号"_gbk,
+          article("第六条"_gbk) + "；《商业银行法》第十一条"_gbk);
+    } else if (parts.crown.empty()) {
       add(findings, Level::Unusable, "找不到字号：名称须有字号"_gbk, article("第六条"_gbk));
     } else {
       add(findings, Level::NeedsApproval,

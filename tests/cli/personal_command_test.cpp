@@ -69,10 +69,10 @@ int expectedStars(const std::string& givenUtf8, double base, const std::string& 
   return numerology::starsForScore(static_cast<double>(numerology::roundHalfAway(score)));
 }
 
-std::vector<std::string> wangBoy(std::initializer_list<std::string> more) {
+std::vector<std::string> wangBoy(const std::vector<std::string>& more) {
   std::vector<std::string> args = {"personal", "--surname",  "王",     "--gender", "男",
                                    "--birth",  "2024-03-01", "--time", "08:00"};
-  args.insert(args.end(), more);
+  args.insert(args.end(), more.begin(), more.end());
   return args;
 }
 
@@ -144,6 +144,21 @@ TEST_F(PersonalCommand, JsonGivesTheChartAndEachNamesFigures) {
     ++rows;
   EXPECT_EQ(rows, 3u);
   EXPECT_NE(run.out.find("],\"recommended\":["), std::string::npos);
+  EXPECT_NE(run.out.find(",\"notes\":[]}"), std::string::npos) << run.out;
+}
+
+// 龘 lies outside the table of standard characters: said, not refused.
+TEST_F(PersonalCommand, ACharacterOutsideTheStandardTableIsNotedButNamed) {
+  for (const bool json : {false, true}) {
+    std::vector<std::string> args = {"--length", "2",       "--fixed-pos", "2",      "--fixed",
+                                     "龘",       "--count", "5",           "--seed", "1"};
+    if (json) args.push_back("--json");
+    const auto run = test::runCli(wangBoy(args));
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.err.rfind("提示：“龘”不在《通用规范汉字表》", 0), 0u) << run.err;
+    EXPECT_EQ(json, run.out.find("\"notes\":[\"提示：“龘”") != std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("龘"), std::string::npos);
+  }
 }
 
 }  // namespace

@@ -78,13 +78,16 @@ TEST_F(ScoreCommand, EveryStarCountIsWhatRateGivesForTheBody) {
 TEST_F(ScoreCommand, JsonGivesTheScoreItsPartsAndTheFindings) {
   auto run = scoreStdin("成都市华科技有限公司\n成都华通科技有限公司\n", {"--base", "3", "--json"});
   ASSERT_EQ(run.code, 0) << run.err;
-  EXPECT_EQ(run.out,
-            "[{\"name\":\"成都华通科技有限公司\",\"body\":\"华通\",\"stars\":4,\"score\":7,"
-            "\"parts\":{\"base\":3,\"talents\":1,\"grids\":[1,0,1,0,1],\"elements\":0},"
-            "\"findings\":[]},"
-            "{\"name\":\"成都市华科技有限公司\",\"body\":\"华\",\"stars\":0,\"score\":null,"
-            "\"parts\":null,\"findings\":[{\"level\":\"不可用\",\"reason\":\"字号只有1个汉字："
-            "字号须由两个以上汉字组成\"}]}]\n");
+  EXPECT_EQ(
+      run.out,
+      "[{\"name\":\"成都华通科技有限公司\",\"body\":\"华通\",\"region\":\"成都\","
+      "\"industry\":\"科技\",\"form\":\"有限公司\",\"branch\":\"\",\"stars\":4,\"score\":7,"
+      "\"parts\":{\"base\":3,\"talents\":1,\"grids\":[1,0,1,0,1],\"elements\":0},"
+      "\"findings\":[]},"
+      "{\"name\":\"成都市华科技有限公司\",\"body\":\"华\",\"region\":\"成都市\","
+      "\"industry\":\"科技\",\"form\":\"有限公司\",\"branch\":\"\",\"stars\":0,\"score\":null,"
+      "\"parts\":null,\"findings\":[{\"level\":\"不可用\",\"reason\":\"字号只有1个汉字："
+      "字号须由两个以上汉字组成\"}]}]\n");
 }
 
 TEST_F(ScoreCommand, ReadsAFileAndWritesTheCsvInGbk) {

@@ -112,6 +112,16 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
     QCOMPARE(control<QComboBox>("组合框固定字选择")->currentIndex(), 0);
   }
 
+  void aCharacterOutsideTheStandardTableIsNotedInTheStatusBar() {
+    fill("王");
+    control<QCheckBox>("选择框固定字")->setChecked(true);
+    control<QLineEdit>("编辑框固定字")->setText(u("龘"));
+    services_.whileShown = [](const ShownMessage&) {};  // closed at once: a few names do
+    click("按钮电脑取名");
+    settle();
+    QVERIFY2(status().startsWith(u("提示：“龘”不在《通用规范汉字表》")), qPrintable(status()));
+  }
+
   void refusalsNameTheBoxAndSelectItsText() {
     fill("Ａ");
     click("按钮电脑取名");
