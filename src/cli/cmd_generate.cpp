@@ -2,12 +2,12 @@
 // request runs as the page runs it (checks, chart, profile), then the engine prints
 // each accepted row as its seven cells separated by tabs, or, with --json, all rows
 // as one JSON array once the run has ended.
-#include "app/session.h"
 #include "calendar/ganzhi.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
+#include "cli/command_session.h"
 #include "cli/date_args.h"
 #include "cli/terminal.h"
 #include "cli/user_message_out.h"
@@ -111,7 +111,7 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
                                                "seed", 0, 0, std::numeric_limits<int>::max()))
                                          : run::millisecondTickSeed();
 
-  app::Session session;
+  CommandSession session(err);
   const generation::RequestOutcome request =
       generation::runGenerationRequest(std::move(form), session.tables(), session.profile().path());
   if (request.message) {

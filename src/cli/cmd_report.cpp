@@ -1,9 +1,9 @@
 // zeruda-cli report BODY [--prefix P] [--suffix S] [--base N]: the company-name report.
 #include "app/company_evaluation.h"
-#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command_list.h"
+#include "cli/command_session.h"
 #include "cli/terminal.h"
 #include "numerology/company_report.h"
 #include "shortlist/registration_section.h"
@@ -25,7 +25,7 @@ int runReport(std::span<const std::string> args, std::ostream& out, std::ostream
   const std::optional<int> base =
       parsed.value("base") ? std::optional<int>(parsed.intValue("base", 0, 0, 5)) : std::nullopt;
 
-  app::Session session;
+  CommandSession session(err);
   request.baseScore = base.value_or(session.profile().baseScore());
   numerology::ReportSources sources = app::programReportSources(session.tables());
   sources.extraSection = shortlist::registrationSection;

@@ -1,11 +1,11 @@
 // zeruda-cli score FILE|- [--base N] [--json] [--csv OUT]: a shortlist of names, one a
 // line, each rated on the legal representative's base score and checked against the
 // registration rules, best first.
-#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
+#include "cli/command_session.h"
 #include "cli/terminal.h"
 #include "generation/export.h"
 #include "json/name_json.h"
@@ -62,7 +62,7 @@ int runScore(std::span<const std::string> args, std::ostream& out, std::ostream&
   const std::optional<int> base =
       parsed.value("base") ? std::optional<int>(parsed.intValue("base", 0, 0, 5)) : std::nullopt;
 
-  app::Session session;
+  CommandSession session(err);
   // Elements from a table that cannot be read would be silently missing: say so.
   if (auto table = session.tables().open("zk"); !table.ok()) {
     err << "zeruda-cli score: " << fromGbk(table.error()) << '\n';

@@ -92,6 +92,8 @@ int createTemp(const std::filesystem::path& file, std::string& name) {
 void setAtomicWriteHookForTesting(void (*hook)()) { afterTempWritten.store(hook); }
 
 Result<Done> writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+  // No working folder means no file, not one in the current folder.
+  if (target.empty()) return fileWriteError(target, ENOENT);
   const WriteTarget resolved = resolve(target);
   if (resolved.descriptor) return writeToDescriptor(*resolved.descriptor, target, bytes);
   const std::filesystem::path& file = resolved.file;
