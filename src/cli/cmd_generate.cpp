@@ -9,6 +9,7 @@
 #include "cli/command_list.h"
 #include "cli/command_session.h"
 #include "cli/date_args.h"
+#include "cli/dictionary_characters.h"
 #include "cli/terminal.h"
 #include "cli/user_message_out.h"
 #include "generation/engine.h"
@@ -59,8 +60,16 @@ CompanyForm formFromArgs(const Args& args) {
   }
   form.bodyLength = args.intValue("length", 2, 2, 4);
   for (int box = 1; box <= 4; ++box) {
-    const std::string name = "fixed" + std::to_string(box);
-    if (auto fixed = args.value(name)) form.fixed[box - 1] = argToGbk(*fixed, "--" + name);
+    const std::string name = "--fixed" + std::to_string(box);
+    auto fixed = args.value(name.substr(2));
+    if (!fixed) continue;
+    if (box > form.bodyLength) {
+      throw UsageError(name + " lies beyond a body of --length " + std::to_string(form.bodyLength));
+    }
+    form.fixed[box - 1] = argToGbk(*fixed, name);
+    // Taken as typed, the text goes as it is, as the page's box does; else it must
+    // be a character the names can be built from.
+    if (!form.takeAsTyped) requireDictionaryCharacters(form.fixed[box - 1], name);
   }
   for (const auto& element : args.values("element")) {
     form.wantedElements[static_cast<std::size_t>(elementOf(element))] = true;

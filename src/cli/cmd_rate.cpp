@@ -3,6 +3,7 @@
 #include "cli/cli.h"
 #include "cli/command_list.h"
 #include "cli/command_session.h"
+#include "cli/dictionary_characters.h"
 #include "cli/terminal.h"
 #include "numerology/rating.h"
 #include "storage/character_table.h"
@@ -13,6 +14,7 @@ int runRate(std::span<const std::string> args, std::ostream& out, std::ostream& 
   Args parsed(args, {"base"});
   parsed.expectPositional(1, "BODY");
   const std::string body = argToGbk(parsed.positional()[0], "BODY");
+  requireDictionaryCharacters(body, "BODY");
   const std::optional<int> base =
       parsed.value("base") ? std::optional<int>(parsed.intValue("base", 0, 0, 5)) : std::nullopt;
   CommandSession session(err);
