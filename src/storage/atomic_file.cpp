@@ -1,6 +1,7 @@
 #include "storage/atomic_file.h"
 
 #include "storage/in_place_file.h"
+#include "text/gbk_literal.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -17,6 +18,8 @@
 
 namespace zeruda::storage {
 namespace {
+
+using namespace text::literals;
 
 std::atomic<void (*)()> afterTempWritten{nullptr};
 
@@ -117,7 +120,7 @@ Result<Done> writeFileAtomically(const std::filesystem::path& target, std::strin
 
 Result<Done> writeFileAtomically(const std::filesystem::path& target, const PieceSource& pieces) {
   // No working folder means no file, not one in the current folder.
-  if (target.empty()) return fileWriteError(target, ENOENT);
+  if (target.empty()) return Error{"尚未选定工作文件夹"_gbk};
   const WriteTarget resolved = resolve(target);
   if (resolved.descriptor) return writeToDescriptor(*resolved.descriptor, target, whole(pieces));
   const std::filesystem::path& file = resolved.file;
