@@ -4,6 +4,8 @@
 #include "storage/data_table.h"
 #include "storage/working_folder.h"
 
+#include <string>
+
 namespace zeruda::app {
 
 // One run of the program, from start to end, for every front end and test: the
@@ -33,11 +35,15 @@ class Session {
   void end();
 
   const storage::WorkingFolder& folder() const { return folder_; }
+  // Why the working folder is not under the data folder, for the user (GBK); empty
+  // when it is (workingFolderNotice).
+  const std::string& folderNotice() const { return folderNotice_; }
   storage::TableSet& tables() { return tables_; }
   profile::ProfileFile& profile() { return profile_; }
 
  private:
   storage::WorkingFolder folder_;
+  std::string folderNotice_;
   profile::ProfileFile profile_;
   storage::TableSet tables_;
 };

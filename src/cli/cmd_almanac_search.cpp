@@ -4,6 +4,9 @@
 #include "cli/command_list.h"
 
 #include "almanac/almanac.h"
+#include "calendar/date_time.h"
+#include "calendar/gregorian.h"
+#include "calendar/lunar.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
@@ -25,9 +28,21 @@ int rangeDays(const std::string& text) {
   return days;
 }
 
+// The activity must be one the almanac offers: other text would be matched
+// character by character and find days that mean nothing ("、" finds every day).
+void requireOffered(const std::string& activity, const std::string& given) {
+  const auto offered = almanac::almanacActivities();
+  if (std::find(offered.begin(), offered.end(), activity) != offered.end()) return;
+  std::string list;
+  for (auto it = offered.begin(); it != offered.end(); ++it) {
+    if (std::find(offered.begin(), it, *it) == it) list += ' ' + fromGbk(*it);
+  }
+  throw UsageError("--activity '" + given + "' is not one of the almanac's activities:" + list);
+}
+
 }  // namespace
 
-int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::ostream&) {
+int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   const Args parsed(args, {"from", "range", "activity"}, {"avoid"});
   parsed.expectPositional(0, "");
   const auto fromText = parsed.value("from");
@@ -40,6 +55,7 @@ int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::
   const int days = rangeDays(*rangeText);
   const std::string activity = argToGbk(*activityText, "--activity");
   if (activity.empty()) throw UsageError("--activity must not be empty");
+  requireOffered(activity, *activityText);
   const auto column = parsed.flag("avoid") ? almanac::AlmanacColumn::Unfavourable
                                            : almanac::AlmanacColumn::Favourable;
   std::string lines;
@@ -47,6 +63,13 @@ int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::
     lines += almanac::almanacDateText(day) + "\n";
   }
   out << fromGbk(lines);
+  // Days past the calendar's end have no officer: say that they were not searched.
+  const int daysLeft = calendar::dayNumber(calendar::kLastLunarDate) - calendar::dayNumber(from);
+  if (daysLeft < days) {
+    err << "zeruda-cli almanac-search: the calendar ends on "
+        << calendar::isoDate(calendar::kLastLunarDate) << ": only " << daysLeft << " of the "
+        << days << " days after " << *fromText << " were searched\n";
+  }
   return kExitOk;
 }
 

@@ -1,8 +1,8 @@
 // zeruda-cli element TEXT: each unit's element from the lists and from the table.
-#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command_list.h"
+#include "cli/command_session.h"
 #include "cli/terminal.h"
 #include "dictionary/elements.h"
 #include "storage/character_table.h"
@@ -14,7 +14,7 @@ int runElement(std::span<const std::string> args, std::ostream& out, std::ostrea
   Args parsed(args, {});
   parsed.expectPositional(1, "TEXT");
   const std::string text = argToGbk(parsed.positional()[0], "TEXT");
-  app::Session session;
+  CommandSession session(err);
   for (const auto& unit : text::splitCharacters(text)) {
     auto element = storage::tableElement(session.tables(), unit);
     if (!element.ok()) {

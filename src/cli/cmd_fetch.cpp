@@ -1,9 +1,9 @@
 // zeruda-cli fetch URL: one request of the program's HTTP client, body on stdout.
-#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
+#include "cli/command_session.h"
 #include "web/http_client.h"
 
 namespace zeruda::cli {
@@ -19,7 +19,7 @@ int runFetch(std::span<const std::string> args, std::ostream& out, std::ostream&
   for (const std::string& header : parsed.values("header")) request.headers += header + "\r\n";
 
   // Cookies live in the working folder, as for the window.
-  const app::Session session;
+  const CommandSession session(err);
   const web::HttpClient client(session.folder().file(web::kCookieFileName));
   const web::HttpResponse response = client.fetch(request);
   // The body goes out as it came: it is the site's text, in the site's encoding.

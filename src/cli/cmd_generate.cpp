@@ -2,13 +2,14 @@
 // request runs as the page runs it (checks, chart, profile), then the engine prints
 // each accepted row as its seven cells separated by tabs, or, with --json, all rows
 // as one JSON array once the run has ended.
-#include "app/session.h"
 #include "calendar/ganzhi.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
+#include "cli/command_session.h"
 #include "cli/date_args.h"
+#include "cli/dictionary_characters.h"
 #include "cli/terminal.h"
 #include "cli/user_message_out.h"
 #include "generation/engine.h"
@@ -59,8 +60,16 @@ CompanyForm formFromArgs(const Args& args) {
   }
   form.bodyLength = args.intValue("length", 2, 2, 4);
   for (int box = 1; box <= 4; ++box) {
-    const std::string name = "fixed" + std::to_string(box);
-    if (auto fixed = args.value(name)) form.fixed[box - 1] = argToGbk(*fixed, "--" + name);
+    const std::string name = "--fixed" + std::to_string(box);
+    auto fixed = args.value(name.substr(2));
+    if (!fixed) continue;
+    if (box > form.bodyLength) {
+      throw UsageError(name + " lies beyond a body of --length " + std::to_string(form.bodyLength));
+    }
+    form.fixed[box - 1] = argToGbk(*fixed, name);
+    // Taken as typed, the text goes as it is, as the page's box does; else it must
+    // be a character the names can be built from.
+    if (!form.takeAsTyped) requireDictionaryCharacters(form.fixed[box - 1], name);
   }
   for (const auto& element : args.values("element")) {
     form.wantedElements[static_cast<std::size_t>(elementOf(element))] = true;
@@ -111,7 +120,7 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
                                                "seed", 0, 0, std::numeric_limits<int>::max()))
                                          : run::millisecondTickSeed();
 
-  app::Session session;
+  CommandSession session(err);
   const generation::RequestOutcome request =
       generation::runGenerationRequest(std::move(form), session.tables(), session.profile().path());
   if (request.message) {

@@ -3,6 +3,7 @@
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command_list.h"
+#include "cli/dictionary_characters.h"
 #include "cli/svg_file.h"
 #include "cli/terminal.h"
 #include "json/name_json.h"
@@ -20,6 +21,7 @@ int runGrids(std::span<const std::string> args, std::ostream& out, std::ostream&
   Args parsed(args, {"svg"}, {"json"});
   parsed.expectPositional(1, "BODY");
   const std::string body = argToGbk(parsed.positional()[0], "BODY");
+  requireDictionaryCharacters(body, "BODY");
   numerology::NameGrids record;
   numerology::loadNameParts(record, body);
   record.grids = numerology::computeGrids(record.surnamePart, record.givenPart);

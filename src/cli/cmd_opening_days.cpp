@@ -4,12 +4,12 @@
 #include "cli/command_list.h"
 
 #include "almanac/opening_days.h"
-#include "app/session.h"
 #include "calendar/ganzhi.h"
 #include "calendar/lunar.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
+#include "cli/command_session.h"
 #include "cli/date_args.h"
 #include "cli/terminal.h"
 #include "json/calendar_json.h"
@@ -37,7 +37,7 @@ std::optional<calendar::DateTime> givenBirth(const Args& parsed) {
 
 // The saved legal representative's birth, or a refusal that says what to do instead.
 std::optional<calendar::DateTime> savedBirth(std::ostream& err) {
-  app::Session session;
+  CommandSession session(err);
   const auto saved = profile::savedLegalPerson(session.profile().path());
   if (!saved) {
     err << "zeruda-cli opening-days: no legal representative is saved in the profile; "

@@ -1,15 +1,15 @@
 // zeruda-cli paths: where the program keeps its working files.
-#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command_list.h"
+#include "cli/command_session.h"
 #include "storage/table_files.h"
 
 namespace zeruda::cli {
 
-int runPaths(std::span<const std::string> args, std::ostream& out, std::ostream&) {
+int runPaths(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   Args(args, {}).expectPositional(0, "");
-  app::Session session;
+  CommandSession session(err);
   // Paths are the file system's own bytes, shown as they are.
   out << session.folder().path().string() << '\n';
   for (auto alias : storage::kTableAliases) {

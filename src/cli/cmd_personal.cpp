@@ -1,12 +1,12 @@
 // zeruda-cli personal: the 取名 page's start button from the command line. The request
 // runs as the page runs it (checks, chart, the profile section "先天八字", the scratch
 // table emptied), then the worker makes names until --count of them stand.
-#include "app/session.h"
 #include "calendar/lunar.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
+#include "cli/command_session.h"
 #include "cli/date_args.h"
 #include "cli/terminal.h"
 #include "cli/user_message_out.h"
@@ -96,7 +96,7 @@ int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostre
                                                "seed", 0, 0, std::numeric_limits<int>::max()))
                                          : run::millisecondTickSeed();
 
-  app::Session session;
+  CommandSession session(err);
   const personal::PersonalRequestOutcome request =
       personal::runPersonalRequest(form, session.tables(), session.profile().path());
   if (request.message) {

@@ -1,8 +1,8 @@
 // zeruda-cli profile: both sections of the saved profile, every key in its order.
-#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command_list.h"
+#include "cli/command_session.h"
 #include "cli/terminal.h"
 #include "profile/profile.h"
 #include "storage/ini_file.h"
@@ -20,9 +20,9 @@ void printSection(std::ostream& out, const storage::IniDocument& profile,
 
 }  // namespace
 
-int runProfile(std::span<const std::string> args, std::ostream& out, std::ostream&) {
+int runProfile(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   Args(args, {}).expectPositional(0, "");
-  app::Session session;
+  CommandSession session(err);
   storage::IniDocument profile = storage::loadIniFile(session.profile().path());
   printSection(out, profile, profile::legalPersonSection(), profile::legalPersonKeys());
   printSection(out, profile, profile::personalChartSection(), profile::personalChartKeys());

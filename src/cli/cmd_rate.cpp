@@ -1,8 +1,9 @@
 // zeruda-cli rate BODY [--base N]: the star rating of a company-name body.
-#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command_list.h"
+#include "cli/command_session.h"
+#include "cli/dictionary_characters.h"
 #include "cli/terminal.h"
 #include "numerology/rating.h"
 #include "storage/character_table.h"
@@ -13,9 +14,10 @@ int runRate(std::span<const std::string> args, std::ostream& out, std::ostream& 
   Args parsed(args, {"base"});
   parsed.expectPositional(1, "BODY");
   const std::string body = argToGbk(parsed.positional()[0], "BODY");
+  requireDictionaryCharacters(body, "BODY");
   const std::optional<int> base =
       parsed.value("base") ? std::optional<int>(parsed.intValue("base", 0, 0, 5)) : std::nullopt;
-  app::Session session;
+  CommandSession session(err);
   // The rating counts a character table it cannot read as one without elements;
   // here that would be a wrong answer, so the table is opened first.
   if (auto table = session.tables().open("zk"); !table.ok()) {

@@ -1,9 +1,9 @@
 // zeruda-cli table ALIAS: a data table as tab-separated lines, field names first.
-#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
+#include "cli/command_session.h"
 #include "cli/terminal.h"
 #include "storage/table_source.h"
 
@@ -51,7 +51,7 @@ int runTable(std::span<const std::string> args, std::ostream& out, std::ostream&
       storage::kTableAliases.end()) {
     throw UsageError("unknown table '" + alias + "' (sl, sc, xm, gs or zk)");
   }
-  app::Session session;
+  CommandSession session(err);
   auto opened = session.tables().open(alias);
   if (!opened.ok()) {
     err << "zeruda-cli table: " << fromGbk(opened.error()) << '\n';

@@ -1,9 +1,9 @@
 // zeruda-cli web-url SITE NAME: the address the window's search buttons open.
-#include "app/session.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
+#include "cli/command_session.h"
 #include "cli/terminal.h"
 #include "web/lookup_address.h"
 
@@ -29,7 +29,7 @@ web::Site siteNamed(const std::string& name) {
 
 }  // namespace
 
-int runWebUrl(std::span<const std::string> args, std::ostream& out, std::ostream&) {
+int runWebUrl(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   const Args parsed(args, {});
   if (parsed.positional().empty()) throw UsageError("expected SITE and NAME");
   const web::Site site = siteNamed(parsed.positional()[0]);
@@ -40,7 +40,7 @@ int runWebUrl(std::span<const std::string> args, std::ostream& out, std::ostream
     throw UsageError("expected SITE and NAME");
   }
   const std::string name = count == 2 ? argToGbk(parsed.positional()[1], "NAME") : "";
-  const app::Session session;
+  const CommandSession session(err);
   const web::WebHosts hosts = web::WebHosts::load(session.folder().file(web::kWebConfigFileName));
   out << web::lookupAddress(site, hosts, name) << '\n';
   return kExitOk;

@@ -27,17 +27,31 @@ std::string withoutCommas(std::string_view cell) {
   return out;
 }
 
+// A cell as a spreadsheet must read it. One that begins with "=", "+", "-" or "@"
+// would be taken for a formula (a typed prefix or a pasted name can be one), so an
+// apostrophe goes before it; one holding a quote, a comma, a line break or a tab is
+// put in quotes with its quotes doubled, as RFC 4180 has it. No GBK trail byte is
+// any of these, and the program's own cells need neither, so they stay as they are.
+std::string spreadsheetCell(std::string cell) {
+  if (!cell.empty() && std::string_view("=+-@").find(cell.front()) != std::string_view::npos) {
+    cell.insert(0, 1, '\'');
+  }
+  if (cell.find_first_of("\",\r\n\t") == std::string::npos) return cell;
+  std::string quoted = "\"";
+  for (char c : cell) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
 }  // namespace
 
 std::string csvLine(std::span<const std::string> cells) {
   std::string out;
   for (std::size_t column = 0; column < cells.size(); ++column) {
-    if (column > 0) {
-      out += ',';
-      out += withoutCommas(cells[column]);
-    } else {
-      out += cells[column];
-    }
+    if (column > 0) out += ',';
+    out += spreadsheetCell(column > 0 ? withoutCommas(cells[column]) : cells[column]);
   }
   out += kLineEnd;
   return out;

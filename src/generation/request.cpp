@@ -38,6 +38,7 @@ RequestOutcome runGenerationRequest(CompanyForm form, storage::TableSet& tables,
   if (auto message = firstCheck(form)) return refused(std::move(form), *message);
   normaliseTexts(form);
   if (auto message = secondCheck(form)) return refused(std::move(form), *message);
+  if (auto message = fieldLimitCheck(form)) return refused(std::move(form), *message);
   // A run that could never list a name is refused here, before anything is written
   // and before any wait message, rather than by the engine once it runs.
   if (auto message = runCheck(engineSettingsOf(form))) return refused(std::move(form), *message);

@@ -2,6 +2,7 @@
 
 #include "dictionary/elements.h"
 #include "text/characters.h"
+#include "text/field_limits.h"
 #include "text/gbk_literal.h"
 #include "text/pattern_matcher.h"
 
@@ -85,6 +86,38 @@ std::optional<UserMessage> secondCheck(const CompanyForm& form) {
   if (form.suffix.empty()) {
     return inputWarning("请填写公司所属行业！取店铺、品牌名时请勾选 [取店铺、品牌名]"_gbk,
                         Field::TradeSuffix);
+  }
+  return std::nullopt;
+}
+
+std::optional<UserMessage> fieldLimitCheck(const CompanyForm& form) {
+  const std::string& caption = "系统提示"_gbk;
+  const struct {
+    const std::string* text;
+    const std::string& label;
+    std::size_t maxCharacters;
+    Field field;
+  } fields[] = {
+      {&form.surname, "法人姓"_gbk, text::kMaxSurnameCharacters, Field::LegalSurname},
+      {&form.givenName, "法人名"_gbk, text::kMaxGivenNameCharacters, Field::LegalGivenName},
+      {&form.prefix, "地域前缀"_gbk, text::kMaxPrefixCharacters, Field::RegionPrefix},
+      {&form.suffix, "行业后缀"_gbk, text::kMaxSuffixCharacters, Field::TradeSuffix},
+  };
+  for (const auto& f : fields) {
+    if (auto refusal = text::fieldTextCheck(*f.text, f.label, f.maxCharacters, f.field, caption)) {
+      return refusal;
+    }
+  }
+  constexpr Field kFixedFields[] = {Field::FixedCharacter1, Field::FixedCharacter2,
+                                    Field::FixedCharacter3, Field::FixedCharacter4};
+  const int boxes = std::clamp(form.bodyLength, 0, static_cast<int>(form.fixed.size()));
+  for (int i = 0; i < boxes; ++i) {
+    const auto index = static_cast<std::size_t>(i);
+    if (auto refusal =
+            text::fieldTextCheck(form.fixed[index], "固定字"_gbk + std::to_string(i + 1),
+                                 text::kMaxFixedCharacters, kFixedFields[index], caption)) {
+      return refusal;
+    }
   }
   return std::nullopt;
 }

@@ -35,6 +35,11 @@ void normaliseTexts(CompanyForm& form);
 // prefix and suffix unless a shop is named.
 std::optional<UserMessage> secondCheck(const CompanyForm& form);
 
+// Then the name fields as they now stand, in the order of the page: no control
+// character in any, and no more characters than each takes (text/field_limits.h);
+// the fixed boxes only as far as the body reaches.
+std::optional<UserMessage> fieldLimitCheck(const CompanyForm& form);
+
 // Before a run, on the settings the engine would get: the engine's own refusal (as
 // many fixed characters as body characters), then required elements that the fixed
 // characters do not already carry and that outnumber the free positions, which no

@@ -2,9 +2,11 @@
 
 #include "gui/chinese_key_filter.h"
 #include "gui/lunar_date_box.h"
+#include "gui/name_box_limits.h"
 #include "gui/result_columns.h"
 #include "gui/widgets.h"
 #include "gui/window_layout.h"
+#include "text/field_limits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,10 +37,12 @@ QHBoxLayout* row(QVBoxLayout* rows) {
   return line;
 }
 
-QLineEdit* nameBox(QWidget* parent, const QString& name, int width, const QString& text = {}) {
+QLineEdit* nameBox(QWidget* parent, const QString& name, std::size_t maxCharacters, int width,
+                   const QString& text = {}) {
   QLineEdit* box = makeLineEdit(parent, name, text);
   box->setFixedWidth(width);
   ChineseKeyFilter::attachTo(box);
+  limitNameBox(box, maxCharacters);
   return box;
 }
 
@@ -78,9 +82,11 @@ void CompanyPage::buildForm() {
 
   QHBoxLayout* person = row(rows);
   person->addWidget(makeLabel(form_, QStringLiteral("法人姓：")));
-  person->addWidget(surname = nameBox(form_, QStringLiteral("公司法人姓"), 70));
+  person->addWidget(
+      surname = nameBox(form_, QStringLiteral("公司法人姓"), text::kMaxSurnameCharacters, 70));
   person->addWidget(makeLabel(form_, QStringLiteral("法人名：")));
-  person->addWidget(givenName = nameBox(form_, QStringLiteral("公司法人名"), 70));
+  person->addWidget(
+      givenName = nameBox(form_, QStringLiteral("公司法人名"), text::kMaxGivenNameCharacters, 70));
   person->addWidget(makeLabel(form_, QStringLiteral("出生日期：")));
   person->addWidget(dateEntry = makeComboBox(form_, QStringLiteral("公司法人组合框公农转换"),
                                              {QStringLiteral("农历"), QStringLiteral("公历")}, 1));
@@ -95,11 +101,11 @@ void CompanyPage::buildForm() {
 
   QHBoxLayout* company = row(rows);
   company->addWidget(makeLabel(form_, QStringLiteral("地域前缀：")));
-  company->addWidget(prefix =
-                         nameBox(form_, QStringLiteral("公司前缀"), 100, QStringLiteral("成都")));
+  company->addWidget(prefix = nameBox(form_, QStringLiteral("公司前缀"), text::kMaxPrefixCharacters,
+                                      100, QStringLiteral("成都")));
   company->addWidget(makeLabel(form_, QStringLiteral("行业后缀：")));
-  company->addWidget(
-      suffix = nameBox(form_, QStringLiteral("公司后缀"), 150, QStringLiteral("科技有限公司")));
+  company->addWidget(suffix = nameBox(form_, QStringLiteral("公司后缀"), text::kMaxSuffixCharacters,
+                                      150, QStringLiteral("科技有限公司")));
   company->addStretch();
 
   QHBoxLayout* options = row(rows);
@@ -119,7 +125,8 @@ void CompanyPage::buildForm() {
   body->addSpacing(12);
   body->addWidget(makeLabel(form_, QStringLiteral("固定某字(一般不设定)")));
   for (int i = 0; i < 4; ++i) {
-    fixed[i] = nameBox(form_, QStringLiteral("公司编辑框固定字%1").arg(i + 1), 34);
+    fixed[i] = nameBox(form_, QStringLiteral("公司编辑框固定字%1").arg(i + 1),
+                       text::kMaxFixedCharacters, 34);
     body->addWidget(fixed[i]);
   }
   body->addWidget(makeLabel(form_, QStringLiteral("←把需要固定的某个字输入到左侧对应的框中")));

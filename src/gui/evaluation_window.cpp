@@ -4,6 +4,7 @@
 #include "app/session.h"
 #include "gui/chinese_key_filter.h"
 #include "gui/lunar_date_box.h"
+#include "gui/name_box_limits.h"
 #include "gui/picture_text_box.h"
 #include "gui/picture_view.h"
 #include "gui/qt_text.h"
@@ -16,6 +17,7 @@
 #include "profile/profile.h"
 #include "profile/profile_restore.h"
 #include "shortlist/registration_section.h"
+#include "text/field_limits.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -92,6 +94,11 @@ EvaluationWindow::EvaluationWindow(UiServices& services, app::Session& session, 
                       makeButton(inputs, QStringLiteral("按钮评测"), QStringLiteral("开始评测")));
   name->addStretch();
   grid->addLayout(name, 1, 0);
+  // The body has the report's own word on its length.
+  limitNameBox(surname, text::kMaxSurnameCharacters);
+  limitNameBox(givenName, text::kMaxGivenNameCharacters);
+  limitNameBox(prefix, text::kMaxPrefixCharacters);
+  limitNameBox(suffix, text::kMaxSuffixCharacters);
 
   diagram = new PictureView(services_, QStringLiteral("五格剖象图"));
   report = new PictureTextBox<QTextEdit>(diagram, this);

@@ -14,6 +14,14 @@ QString controlNameOf(Field field) {
       return QStringLiteral("公司前缀");
     case Field::TradeSuffix:
       return QStringLiteral("公司后缀");
+    case Field::FixedCharacter1:
+      return QStringLiteral("公司编辑框固定字1");
+    case Field::FixedCharacter2:
+      return QStringLiteral("公司编辑框固定字2");
+    case Field::FixedCharacter3:
+      return QStringLiteral("公司编辑框固定字3");
+    case Field::FixedCharacter4:
+      return QStringLiteral("公司编辑框固定字4");
     case Field::WantedElements:
       return QStringLiteral("选择框3");
     case Field::NameBody:

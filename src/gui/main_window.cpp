@@ -247,6 +247,12 @@ void MainWindow::startUp() {
   company_->middleCount->setCurrentText(QStringLiteral("2"));
   company_->showFixedBoxesFor(2);
   showPage(kCompany);
+  // Files kept somewhere else than the data folder, or nowhere: said once, where the
+  // slogan would stand, until a run has news of its own.
+  if (!session_.folderNotice().empty()) {
+    statusText_->setText(fromGbk(session_.folderNotice()));
+    statusText_->setToolTip(statusText_->text());
+  }
 }
 
 void MainWindow::fillReferenceList(const QString& listName, bool threeTalents) {

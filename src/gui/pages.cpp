@@ -3,10 +3,12 @@
 #include "gui/chinese_key_filter.h"
 #include "gui/gbk_browser.h"
 #include "gui/lunar_date_box.h"
+#include "gui/name_box_limits.h"
 #include "gui/picture_text_box.h"
 #include "gui/picture_view.h"
 #include "gui/widgets.h"
 #include "gui/window_layout.h"
+#include "text/field_limits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -68,6 +70,7 @@ PersonalPage::PersonalPage(QWidget* parent) : QWidget(parent) {
   person->addWidget(makeLabel(this, QStringLiteral("姓氏：")));
   surname = makeLineEdit(this, QStringLiteral("编辑框姓"));
   ChineseKeyFilter::attachTo(surname);
+  limitNameBox(surname, text::kMaxSurnameCharacters);
   person->addWidget(surname);
   person->addWidget(makeLabel(this, QStringLiteral("性别：")));
   person->addWidget(gender = makeComboBox(this, QStringLiteral("组合框性别"),
@@ -95,6 +98,7 @@ PersonalPage::PersonalPage(QWidget* parent) : QWidget(parent) {
   fixedCharacter = makeLineEdit(this, QStringLiteral("编辑框固定字"));
   fixedCharacter->setFixedWidth(34);
   ChineseKeyFilter::attachTo(fixedCharacter);
+  limitNameBox(fixedCharacter, text::kMaxFixedCharacters);
   wanted->addWidget(fixedCharacter);
   pickLevel = makeCheckBox(this, QStringLiteral("选择框星级"), QStringLiteral("推荐星级"));
   wanted->addWidget(pickLevel);
@@ -179,6 +183,8 @@ ChartPage::ChartPage(UiServices& services, QWidget* parent) : QWidget(parent) {
     name->setFixedWidth(64);
     ChineseKeyFilter::attachTo(name);
   }
+  limitNameBox(surname, text::kMaxSurnameCharacters);
+  limitNameBox(givenName, text::kMaxGivenNameCharacters);
   line->addWidget(makeLabel(inputs_, QStringLiteral("性别：")));
   line->addWidget(gender = makeComboBox(inputs_, QStringLiteral("组合框八字性别"),
                                         {QStringLiteral("男"), QStringLiteral("女")}));

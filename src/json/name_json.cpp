@@ -66,21 +66,26 @@ std::string gridsJson(std::string_view body, const numerology::NameGrids& record
 }
 
 std::string scoreJson(std::span<const shortlist::ScoredName> names) {
-  Writer json;
-  json.beginArray();
+  std::string text = "[";
   for (const shortlist::ScoredName& name : names) {
-    const registration::NameSplit split = name.split();
-    json.beginObject().key("name").string(name.name).key("body").string(split.body);
-    json.key("region").string(split.region).key("industry").string(split.industry);
-    json.key("form").string(split.form).key("branch").string(split.branch);
-    json.key("stars").number(static_cast<long long>(name.stars)).key("score");
-    name.rated ? json.number(name.score) : json.null();
-    json.key("parts");
-    name.rated ? writeParts(json, name.scoreParts) : void(json.null());
-    writeFindings(json, name.findings);
-    json.endObject();
+    if (text.size() > 1) text += ',';
+    text += scoredNameJson(name);
   }
-  json.endArray();
+  return text + ']';
+}
+
+std::string scoredNameJson(const shortlist::ScoredName& name) {
+  Writer json;
+  const registration::NameSplit split = name.split();
+  json.beginObject().key("name").string(name.name).key("body").string(split.body);
+  json.key("region").string(split.region).key("industry").string(split.industry);
+  json.key("form").string(split.form).key("branch").string(split.branch);
+  json.key("stars").number(static_cast<long long>(name.stars)).key("score");
+  name.rated ? json.number(name.score) : json.null();
+  json.key("parts");
+  name.rated ? writeParts(json, name.scoreParts) : void(json.null());
+  writeFindings(json, name.findings);
+  json.endObject();
   return json.text();
 }
 

@@ -21,4 +21,8 @@ std::string gridsJson(std::string_view body, const numerology::NameGrids& record
 // could not be rated) and its registration findings.
 std::string scoreJson(std::span<const shortlist::ScoredName> names);
 
+// One element of that array, so that a long list can be written name by name:
+// "[", the elements joined by ",", "]".
+std::string scoredNameJson(const shortlist::ScoredName& name);
+
 }  // namespace zeruda::json

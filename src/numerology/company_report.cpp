@@ -5,6 +5,7 @@
 #include "dictionary/pinyin.h"
 #include "numerology/grids.h"
 #include "text/characters.h"
+#include "text/field_limits.h"
 #include "text/gbk_literal.h"
 
 namespace zeruda::numerology {
@@ -18,6 +19,23 @@ std::optional<UserMessage> checkBody(const std::string& body) {
   if (!tooShort && body.size() <= 8) return std::nullopt;
   return UserMessage{tooShort ? "请输公司名字主体"_gbk : "公司名字主体最多4个汉字"_gbk, "提示"_gbk,
                      MessageIcon::Warning, Field::NameBody};
+}
+
+// The texts the report shows around the body hold no control character and no more
+// characters than the company page's boxes take.
+std::optional<UserMessage> checkAffixes(const std::string& body,
+                                        const CompanyReportRequest& request) {
+  const std::string& caption = "提示"_gbk;
+  if (text::hasControlCharacter(body)) {
+    return text::fieldTextCheck(body, "公司名字主体"_gbk, body.size(), Field::NameBody, caption);
+  }
+  if (auto refusal =
+          text::fieldTextCheck(request.prefix, "地域前缀"_gbk, text::kMaxPrefixCharacters,
+                               Field::RegionPrefix, caption)) {
+    return refusal;
+  }
+  return text::fieldTextCheck(request.suffix, "行业后缀"_gbk, text::kMaxSuffixCharacters,
+                              Field::TradeSuffix, caption);
 }
 
 std::string starsShown(const CompanyReportRequest& request, const std::string& body, int stars) {
@@ -125,6 +143,7 @@ CompanyReportOutcome companyNameReport(const CompanyReportRequest& request,
   outcome.body = text::removeSpaces(request.body);
   const std::string& body = outcome.body;
   if ((outcome.refusal = checkBody(body))) return outcome;
+  if ((outcome.refusal = checkAffixes(body, request))) return outcome;
 
   // Both tables are read before anything is rated, so a table that cannot be read
   // is named instead of leaving lines of the report blank.

@@ -32,8 +32,29 @@ ScoreParts partsOf(const numerology::Rating& rating, double baseScore) {
   return parts;
 }
 
-ScoredName scoreOne(std::size_t index, const std::string& name, double baseScore,
-                    const numerology::ElementLookup& elementOf) {
+// Stars, then score, both descending; scores within 1e-7 of each other are equal.
+bool ranksBefore(const RankKey& a, const RankKey& b) {
+  if (a.stars != b.stars) return a.stars > b.stars;
+  return a.score - b.score > 1e-7;
+}
+
+}  // namespace
+
+std::vector<std::string> shortlistNames(std::string_view gbk) {
+  std::vector<std::string> names;
+  registration::forEachLine(gbk, [&](std::string_view line) {
+    std::string name = shortlistName(line);
+    if (!name.empty()) names.push_back(std::move(name));
+  });
+  return names;
+}
+
+std::string shortlistName(std::string_view gbkLine) {
+  return text::removeSpaces(text::trimBlanks(gbkLine));
+}
+
+ScoredName scoreName(std::size_t index, const std::string& name, double baseScore,
+                     const numerology::ElementLookup& elementOf) {
   ScoredName scored;
   scored.inputIndex = index;
   scored.name = name;
@@ -53,23 +74,6 @@ ScoredName scoreOne(std::size_t index, const std::string& name, double baseScore
   return scored;
 }
 
-// Stars, then score, both descending; scores within 1e-7 of each other are equal.
-bool ranksBefore(const ScoredName& a, const ScoredName& b) {
-  if (a.stars != b.stars) return a.stars > b.stars;
-  return a.score - b.score > 1e-7;
-}
-
-}  // namespace
-
-std::vector<std::string> shortlistNames(std::string_view gbk) {
-  std::vector<std::string> names;
-  registration::forEachLine(gbk, [&](std::string_view line) {
-    std::string name = text::removeSpaces(text::trimBlanks(line));
-    if (!name.empty()) names.push_back(std::move(name));
-  });
-  return names;
-}
-
 bool isRateable(std::string_view body) {
   return body.size() >= 4 && body.size() <= 8 && body.size() % 2 == 0 && allTwoByte(body);
 }
@@ -77,19 +81,26 @@ bool isRateable(std::string_view body) {
 std::vector<ScoredName> scoreShortlist(std::span<const std::string> names, double baseScore,
                                        const numerology::ElementLookup& elementOf) {
   std::vector<ScoredName> scored;
+  std::vector<RankKey> keys;
   scored.reserve(names.size());
+  keys.reserve(names.size());
   for (std::size_t i = 0; i < names.size(); ++i) {
-    scored.push_back(scoreOne(i, names[i], baseScore, elementOf));
+    scored.push_back(scoreName(i, names[i], baseScore, elementOf));
+    keys.push_back(rankKey(scored.back()));
   }
-  // Sorting places, not the records: each record holds a dozen strings.
-  std::vector<std::size_t> order(scored.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(),
-                   [&](std::size_t a, std::size_t b) { return ranksBefore(scored[a], scored[b]); });
   std::vector<ScoredName> sorted;
   sorted.reserve(scored.size());
-  for (std::size_t index : order) sorted.push_back(std::move(scored[index]));
+  for (std::size_t index : rankOrder(keys)) sorted.push_back(std::move(scored[index]));
   return sorted;
+}
+
+// Sorting places, not the records: each record holds a dozen strings.
+std::vector<std::size_t> rankOrder(std::span<const RankKey> keys) {
+  std::vector<std::size_t> order(keys.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return ranksBefore(keys[a], keys[b]); });
+  return order;
 }
 
 std::string scoreText(double score) { return text::shortestNumberText(score); }

@@ -46,6 +46,9 @@ struct ScoredName {
 // The names of a pasted or read text: one a line, spaces removed, empty lines left out.
 std::vector<std::string> shortlistNames(std::string_view gbk);
 
+// The name one line gives (spaces removed; empty for a blank line).
+std::string shortlistName(std::string_view gbkLine);
+
 // Whether a body can be rated: two to four two-byte characters.
 bool isRateable(std::string_view body);
 
@@ -55,6 +58,23 @@ bool isRateable(std::string_view body);
 // Sorted by stars, then score, both descending, then input order.
 std::vector<ScoredName> scoreShortlist(std::span<const std::string> names, double baseScore,
                                        const numerology::ElementLookup& elementOf);
+
+// One name of a shortlist judged as scoreShortlist judges it; `index` is its place in
+// the list.
+ScoredName scoreName(std::size_t index, const std::string& name, double baseScore,
+                     const numerology::ElementLookup& elementOf);
+
+// What the order of a shortlist rests on.
+struct RankKey {
+  int stars = 0;
+  double score = 0;
+};
+inline RankKey rankKey(const ScoredName& name) { return {name.stars, name.score}; }
+
+// The input places in the order scoreShortlist gives their names. A list too long to
+// keep every judged name in memory is ranked from these keys alone and each name
+// judged again when its turn comes.
+std::vector<std::size_t> rankOrder(std::span<const RankKey> keys);
 
 // A score as the shortest decimal text that reads back as the same number (7, 6.5).
 std::string scoreText(double score);

@@ -17,11 +17,15 @@ std::array<std::string, 6> shortlistCells(const ScoredName& name, std::size_t ra
           registration::findingsLine(name.findings)};
 }
 
+std::string shortlistCsvHeader() { return "序号,全名,主体名,星级,分数,登记提示\r\n"_gbk; }
+
+std::string shortlistCsvLine(const ScoredName& name, std::size_t rank) {
+  return generation::csvLine(shortlistCells(name, rank));
+}
+
 std::string shortlistCsv(std::span<const ScoredName> names) {
-  std::string out = "序号,全名,主体名,星级,分数,登记提示\r\n"_gbk;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    out += generation::csvLine(shortlistCells(names[i], i + 1));
-  }
+  std::string out = shortlistCsvHeader();
+  for (std::size_t i = 0; i < names.size(); ++i) out += shortlistCsvLine(names[i], i + 1);
   return out;
 }
 

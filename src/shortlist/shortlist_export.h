@@ -18,6 +18,11 @@ std::array<std::string, 6> shortlistCells(const ScoredName& name, std::size_t ra
 // ends, a header line, commas inside cells turned into "―".
 std::string shortlistCsv(std::span<const ScoredName> names);
 
+// Its header line, and the line of the name at `rank` (from 1), for a list written
+// name by name.
+std::string shortlistCsvHeader();
+std::string shortlistCsvLine(const ScoredName& name, std::size_t rank);
+
 // Writes the CSV to `file`, whole or not at all; the reason (GBK) when it is not in
 // place. The window reports it as the result list's export does (generation/export.h).
 Result<Done> exportShortlist(const std::filesystem::path& file, std::span<const ScoredName> names);

@@ -1,6 +1,7 @@
 #include "storage/atomic_file.h"
 
 #include "storage/in_place_file.h"
+#include "text/gbk_literal.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -17,6 +18,8 @@
 
 namespace zeruda::storage {
 namespace {
+
+using namespace text::literals;
 
 std::atomic<void (*)()> afterTempWritten{nullptr};
 
@@ -87,18 +90,44 @@ int createTemp(const std::filesystem::path& file, std::string& name) {
   return -1;
 }
 
+// Every piece, in one text.
+std::string whole(const PieceSource& pieces) {
+  std::string text;
+  for (std::string_view piece; pieces(piece);) text += piece;
+  return text;
+}
+
+// Every piece as it comes; false with errno set when a write fails.
+bool writePieces(int fd, const PieceSource& pieces) {
+  for (std::string_view piece; pieces(piece);) {
+    if (!writeAll(fd, piece)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void setAtomicWriteHookForTesting(void (*hook)()) { afterTempWritten.store(hook); }
 
 Result<Done> writeFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+  bool given = false;
+  return writeFileAtomically(target, [&](std::string_view& piece) {
+    if (given) return false;
+    piece = bytes;
+    return given = true;
+  });
+}
+
+Result<Done> writeFileAtomically(const std::filesystem::path& target, const PieceSource& pieces) {
+  // No working folder means no file, not one in the current folder.
+  if (target.empty()) return Error{"尚未选定工作文件夹"_gbk};
   const WriteTarget resolved = resolve(target);
-  if (resolved.descriptor) return writeToDescriptor(*resolved.descriptor, target, bytes);
+  if (resolved.descriptor) return writeToDescriptor(*resolved.descriptor, target, whole(pieces));
   const std::filesystem::path& file = resolved.file;
   struct stat existing {};
   const bool replacing = ::stat(file.c_str(), &existing) == 0;
   // A device, a pipe or a socket is not ours to replace: it takes the bytes itself.
-  if (replacing && !S_ISREG(existing.st_mode)) return writeInPlace(file, bytes);
+  if (replacing && !S_ISREG(existing.st_mode)) return writeInPlace(file, whole(pieces));
 
   const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
   removeStaleTempFiles(folder);
@@ -109,14 +138,14 @@ Result<Done> writeFileAtomically(const std::filesystem::path& target, std::strin
     // Some folders take no new file while the files in them may be written (a
     // folder made read-only around a writable profile).
     if ((error == EACCES || error == EPERM) && replacing && ::access(file.c_str(), W_OK) == 0) {
-      return writeInPlace(file, bytes);
+      return writeInPlace(file, whole(pieces));
     }
     return fileWriteError(target, error);
   }
 
   // A replaced file keeps its permission bits; a new one has what the umask gave.
-  bool ok = (!replacing || ::fchmod(fd, existing.st_mode & 07777) == 0) && writeAll(fd, bytes) &&
-            ::fsync(fd) == 0;
+  bool ok = (!replacing || ::fchmod(fd, existing.st_mode & 07777) == 0) &&
+            writePieces(fd, pieces) && ::fsync(fd) == 0;
   int error = errno;
   if (ok) {
     if (auto hook = afterTempWritten.load()) hook();

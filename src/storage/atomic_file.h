@@ -3,6 +3,7 @@
 #include "text/result.h"
 
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
 namespace zeruda::storage {
@@ -22,6 +23,16 @@ inline constexpr std::string_view kTempMarker = ".zeruda-tmp-";
 // them through the program's own descriptor. Leftovers of killed writes in the
 // folder go first. The error names the file and the system's reason (GBK text).
 Result<Done> writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// Gives a text too long to hold at once piece by piece: each call points `piece` at
+// the next one (valid until the next call) and says whether there was one.
+using PieceSource = std::function<bool(std::string_view& piece)>;
+
+// As above, for a text given piece by piece: an ordinary file is written as the
+// pieces come. What is written in place (a device, a pipe, a file whose folder
+// takes no new file) gets the text gathered whole first. The pieces may stop
+// being asked for early, when the write has failed.
+Result<Done> writeFileAtomically(const std::filesystem::path& target, const PieceSource& pieces);
 
 // Removes the temporary files that writers killed on the way left in `folder`:
 // those older than a minute that no writer holds. Start-up calls it for the working

@@ -5,6 +5,7 @@
 #include "text/gbk_literal.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -21,6 +22,29 @@ std::mutex& writeLock() {
   static std::mutex lock;
   return lock;
 }
+
+// An advisory lock for one read-modify-write of a file, shared with every other
+// process of ours that updates a file in the same folder (the window and a command
+// at once). The file is replaced by a rename, so it cannot carry the lock itself:
+// its folder does. A folder that cannot be opened gives no lock; the write then
+// fails on its own.
+class FolderLock {
+ public:
+  explicit FolderLock(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+  }
+  ~FolderLock() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+
+ private:
+  int fd_ = -1;
+};
 
 // The file's bytes; empty when there is no file; an error when a file is there but
 // cannot be read, so that a write never replaces a profile it could not see.
@@ -70,6 +94,7 @@ std::string readProfileString(const std::filesystem::path& file, std::string_vie
 Result<Done> updateIniFile(const std::filesystem::path& file,
                            const std::function<Result<Done>(IniDocument&)>& change) {
   std::lock_guard guard(writeLock());
+  const FolderLock folderLock(file);
   auto bytes = readBytes(file);
   if (!bytes.ok()) return Error{bytes.error()};
   IniDocument document = IniDocument::parse(asGbk(std::move(bytes).value()));

@@ -1,9 +1,12 @@
 #include "storage/working_folder.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <string>
 #include <system_error>
 
 namespace zeruda::storage {
@@ -18,10 +21,35 @@ std::filesystem::path absoluteFromEnvironment(const char* name) {
   return path.is_absolute() ? path : std::filesystem::path();
 }
 
-bool writeEmptyFile(const std::filesystem::path& file) {
-  int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+// The probe file, empty. A link in its place is removed rather than written
+// through; a file that shares its data with other names is left whole; a pipe is
+// not waited on. Anything but an ordinary file of ours fails the probe.
+bool writeProbeFile(const std::filesystem::path& file) {
+  constexpr int kFlags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  int fd = ::open(file.c_str(), kFlags, 0644);
+  if (fd < 0 && errno == ELOOP && ::unlink(file.c_str()) == 0) {
+    fd = ::open(file.c_str(), kFlags, 0644);
+  }
   if (fd < 0) return false;
-  return ::close(fd) == 0;
+  struct stat info {};
+  bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+            (info.st_size == 0 || (info.st_nlink == 1 && ::ftruncate(fd, 0) == 0));
+  ok = ::close(fd) == 0 && ok;
+  return ok;
+}
+
+// The fallback root as a folder of this user alone: made with mode 0700, or found
+// as a real folder (a link is refused, not followed) that this user owns and that
+// grants nothing to anybody else.
+bool isPrivateFolder(const std::filesystem::path& folder) {
+  if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info {};
+  const bool own = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
+                   (info.st_mode & 077) == 0;
+  ::close(fd);
+  return own;
 }
 
 }  // namespace
@@ -34,8 +62,9 @@ WorkingRoots systemRoots() {
     if (!home.empty()) roots.primary = home / ".local" / "share";
   }
   std::error_code error;
-  roots.fallback = std::filesystem::temp_directory_path(error);
-  if (error || !roots.fallback.is_absolute()) roots.fallback = "/tmp";
+  std::filesystem::path temp = std::filesystem::temp_directory_path(error);
+  if (error || !temp.is_absolute()) temp = "/tmp";
+  roots.fallback = temp / ("zeruda-" + std::to_string(::geteuid()));
   return roots;
 }
 
@@ -57,13 +86,18 @@ void createWorkingFolder(const std::filesystem::path& root) {
 }
 
 WorkingFolder chooseDriveRoot(const WorkingRoots& roots) {
-  std::filesystem::path chosen = roots.fallback;
+  Placement placement = Placement::NoPrimary;
   if (!roots.primary.empty()) {
     createWorkingFolder(roots.primary);
-    if (writeEmptyFile(workingPathUnder(roots.primary, kProbeFileName))) chosen = roots.primary;
+    if (writeProbeFile(workingPathUnder(roots.primary, kProbeFileName))) {
+      return WorkingFolder(roots.primary);
+    }
+    placement = Placement::PrimaryNotWritable;
   }
-  if (chosen != roots.primary) createWorkingFolder(chosen);
-  return WorkingFolder(chosen);
+  if (roots.fallback.empty() || !isPrivateFolder(roots.fallback))
+    return WorkingFolder({}, placement);
+  createWorkingFolder(roots.fallback);
+  return WorkingFolder(roots.fallback, placement);
 }
 
 }  // namespace zeruda::storage

@@ -14,6 +14,10 @@ enum class Field {
   LegalGivenName,        // and given name
   RegionPrefix,          // a company name's regional prefix
   TradeSuffix,           // and its trade suffix
+  FixedCharacter1,       // the character fixed at position 1 of a company-name body
+  FixedCharacter2,       // ... at position 2
+  FixedCharacter3,       // ... at position 3
+  FixedCharacter4,       // ... at position 4
   WantedElements,        // the elements a company-name body must contain
   NameBody,              // the body of a company name to evaluate
   PersonSurname,         // the surname of a person to name

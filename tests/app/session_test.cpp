@@ -3,8 +3,10 @@
 #include "storage/atomic_file.h"
 #include "storage/table_files.h"
 #include "support/temp_folder.h"
+#include "text/gbk_literal.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <string>
@@ -13,6 +15,7 @@ namespace zeruda::app {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace text::literals;
 
 class SessionTest : public testing::Test {
  protected:
@@ -44,6 +47,18 @@ TEST_F(SessionTest, BeginsInTheDataRootWithoutLeftoversAndWithItsTablesInMemory)
   EXPECT_TRUE(fs::exists(fresh)) << "may belong to a writer at work";
   EXPECT_EQ(session.tables().open("sl").value().recordCount(), 81);
   EXPECT_EQ(tableFilesThere(), 0);
+  EXPECT_EQ(session.folderNotice(), "");
+}
+
+TEST_F(SessionTest, WithoutAnyFolderOfItsOwnItKeepsNothingSaysSoAndStillWorks) {
+  test::writeFile(roots_.data() / "zeruda", "a file where the program's folder should be");
+  fs::create_directory_symlink(roots_.folder().path(),
+                               roots_.tmp() / ("zeruda-" + std::to_string(::geteuid())));
+  Session session;
+  session.ownTableFiles();
+  EXPECT_TRUE(session.profile().path().empty());
+  EXPECT_NE(session.folderNotice().find("不保存任何工作文件"_gbk), std::string::npos);
+  EXPECT_EQ(session.tables().open("sl").value().recordCount(), 81);
 }
 
 TEST_F(SessionTest, TheWindowsSessionOwnsTheTableFilesUntilItEnds) {

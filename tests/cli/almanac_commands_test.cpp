@@ -59,6 +59,22 @@ TEST(AlmanacSearchCommand, ListsTheDaysAsTheWindowDoes) {
       {"almanac-search", "--from", "2024-01-01", "--range", "7", "--activity", "出行", "--avoid"});
   // 除 2024-01-02, 定 01-05 and 01-06, 执 01-07, 破 01-08.
   EXPECT_EQ(avoid.out, "2024年1月2日\n2024年1月5日\n2024年1月6日\n2024年1月7日\n2024年1月8日\n");
+  const auto unknown =
+      runCli({"almanac-search", "--from", "2024-01-01", "--range", "7", "--activity", "abc"});
+  EXPECT_NE(unknown.err.find("嫁娶 "), std::string::npos) << "the offered ones are listed";
+}
+
+TEST(AlmanacSearchCommand, SaysWhenTheRangeRunsPastTheCalendarsEnd) {
+  const auto cut =
+      runCli({"almanac-search", "--from", "2048-12-20", "--range", "180", "--activity", "嫁娶"});
+  EXPECT_EQ(cut.code, 0);
+  EXPECT_NE(cut.out, "");
+  EXPECT_EQ(cut.err,
+            "zeruda-cli almanac-search: the calendar ends on 2048-12-31: only 11 of the 180 days "
+            "after 2048-12-20 were searched\n");
+  EXPECT_EQ(
+      runCli({"almanac-search", "--from", "2048-12-24", "--range", "7", "--activity", "嫁娶"}).err,
+      "");
 }
 
 TEST(MonthCommand, PrintsWeeksWithLunarNamesBeneath) {
@@ -88,24 +104,30 @@ TEST_P(CalendarCommandsRefuse, WithOneLineAndNoOutput) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, CalendarCommandsRefuse,
-    testing::Values(RefusalCase{"AlmanacBeforeTheCalendar", {"almanac", "1901-02-18"}, 1},
-                    RefusalCase{"AlmanacRangePastTheCalendar",
-                                {"almanac", "--from", "2048-12-30", "--to", "2049-01-01"},
-                                1},
-                    RefusalCase{"SearchPastTheCalendar",
-                                {"almanac-search", "--from", "2049-01-01", "--range", "7",
-                                 "--activity", "嫁娶"},
-                                1},
-                    RefusalCase{"MonthPastTheCalendar", {"month", "2049-01"}, 1},
-                    RefusalCase{"AlmanacNotADate", {"almanac", "2014-02-30"}, 2},
-                    RefusalCase{"SearchRangeNotOffered",
-                                {"almanac-search", "--from", "2024-01-01", "--range", "8",
-                                 "--activity", "嫁娶"},
-                                2},
-                    RefusalCase{"SearchWithoutActivity",
-                                {"almanac-search", "--from", "2024-01-01", "--range", "7"},
-                                2},
-                    RefusalCase{"MonthThirteen", {"month", "2014-13"}, 2}),
+    testing::Values(
+        RefusalCase{"AlmanacBeforeTheCalendar", {"almanac", "1901-02-18"}, 1},
+        RefusalCase{"AlmanacRangePastTheCalendar",
+                    {"almanac", "--from", "2048-12-30", "--to", "2049-01-01"},
+                    1},
+        RefusalCase{
+            "SearchPastTheCalendar",
+            {"almanac-search", "--from", "2049-01-01", "--range", "7", "--activity", "嫁娶"},
+            1},
+        RefusalCase{"MonthPastTheCalendar", {"month", "2049-01"}, 1},
+        RefusalCase{"AlmanacNotADate", {"almanac", "2014-02-30"}, 2},
+        RefusalCase{
+            "SearchRangeNotOffered",
+            {"almanac-search", "--from", "2024-01-01", "--range", "8", "--activity", "嫁娶"},
+            2},
+        RefusalCase{"SearchForAnActivityTheAlmanacDoesNotOffer",
+                    {"almanac-search", "--from", "2024-01-01", "--range", "7", "--activity", "abc"},
+                    2},
+        RefusalCase{"SearchForAPunctuationMark",
+                    {"almanac-search", "--from", "2024-01-01", "--range", "7", "--activity", "、"},
+                    2},
+        RefusalCase{
+            "SearchWithoutActivity", {"almanac-search", "--from", "2024-01-01", "--range", "7"}, 2},
+        RefusalCase{"MonthThirteen", {"month", "2014-13"}, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandHelp, PrintsTheCommandsUsage) {

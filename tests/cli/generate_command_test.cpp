@@ -3,6 +3,8 @@
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -148,12 +150,52 @@ TEST_F(GenerateCommand, TooManyElementsAreRefused) {
 }
 
 TEST_F(GenerateCommand, AsManyFixedCharactersAsTheBodyHasAreRefused) {
-  const auto run = test::runCli(zhangSan({"--fixed3", "华", "--fixed4", "通"}));
+  const auto run = test::runCli(zhangSan({"--fixed1", "华", "--fixed2", "通"}));
   EXPECT_EQ(run.code, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err,
             "名字中间字个数与限定字个数一样了，软件将不生成名字，请减少限定字后，重新开始 "
             "(特别提示)\n");
+}
+
+TEST_F(GenerateCommand, AFixedCharacterTheDictionaryLacksIsRefusedUnlessTakenAsTyped) {
+  const std::vector<std::pair<const char*, std::vector<std::string>>> cases = {
+      {"full-width digits", zhangSan({"--fixed1", "１２"})},
+      {"Latin letters", zhangSan({"--fixed1", "abc"})},
+      {"a punctuation mark", zhangSan({"--fixed2", "、"})},
+  };
+  for (const auto& [name, args] : cases) {
+    const auto run = test::runCli(args);
+    EXPECT_EQ(run.code, 1) << name;
+    EXPECT_EQ(run.out, "") << name;
+    EXPECT_NE(run.err.find("is not a Chinese character the dictionary has"), std::string::npos)
+        << name << ": " << run.err;
+  }
+  EXPECT_EQ(test::runCli(zhangSan({"--raw", "--fixed1", "a", "--count", "1"})).code, 0);
+}
+
+TEST_F(GenerateCommand, ControlCharactersAndOverlongFieldsReachNeitherProfileNorTerminal) {
+  std::string longSurname;
+  for (int i = 0; i < 43600; ++i) longSurname += "张";
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+      {"法人姓最多4个字！ (系统提示)\n", {"--surname", longSurname}},
+      {"法人姓不能含有制表符、换行符等控制字符！ (系统提示)\n", {"--surname", "张\t"}},
+      {"法人名不能含有制表符、换行符等控制字符！ (系统提示)\n",
+       {"--surname", "张", "--given", "\x1b[31m三", "--raw"}},
+      {"固定字1最多1个字！ (系统提示)\n", {"--surname", "张", "--raw", "--fixed1", "ab"}},
+  };
+  for (const auto& [message, names] : cases) {
+    std::vector<std::string> args = {"generate", "--birth", "1985-06-15", "--time", "08:30"};
+    args.insert(args.end(), names.begin(), names.end());
+    if (std::find(args.begin(), args.end(), "--given") == args.end()) {
+      args.insert(args.end(), {"--given", "三"});
+    }
+    const auto run = test::runCli(args);
+    EXPECT_EQ(run.code, 1) << message;
+    EXPECT_EQ(run.out, "") << message;
+    EXPECT_EQ(run.err, message);
+    EXPECT_FALSE(std::filesystem::exists(roots_.data() / "zeruda" / "gs" / "shengchen.ini"));
+  }
 }
 
 TEST_F(GenerateCommand, MalformedArgumentsExitWithTwo) {
@@ -168,6 +210,7 @@ TEST_F(GenerateCommand, MalformedArgumentsExitWithTwo) {
       {"an option given twice", zhangSan({"--surname", "李"})},
       {"unknown option", zhangSan({"--colour", "red"})},
       {"missing birth date", {"generate", "--surname", "张", "--given", "三", "--time", "08:30"}},
+      {"a fixed character beyond the body", zhangSan({"--fixed3", "华"})},
   };
   for (const auto& [name, args] : cases) {
     const auto run = test::runCli(args);

@@ -71,6 +71,19 @@ TEST_F(NumerologyCommands, ReportRefusesABadBodyWithItsMessage) {
   EXPECT_TRUE(run.out.empty());
 }
 
+TEST_F(NumerologyCommands, ABodyTheDictionaryLacksIsRefusedNotRated) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"rate", ""},      {"rate", "abc"},    {"rate", "华 为"},  {"grids", "abc"},
+      {"grids", "１２"}, {"report", "１２"}, {"report", "华、"},
+  };
+  for (const auto& args : cases) {
+    const auto run = runCli(args);
+    EXPECT_EQ(run.code, 1) << args[0] << " " << args[1];
+    EXPECT_EQ(run.out, "") << args[0] << " " << args[1];
+    EXPECT_TRUE(run.err.starts_with("zeruda-cli " + args[0] + ": BODY")) << run.err;
+  }
+}
+
 TEST_F(NumerologyCommands, BadBaseIsAUsageError) {
   EXPECT_EQ(runCli({"rate", "华通", "--base", "six"}).code, 2);
   EXPECT_EQ(runCli({"rate", "华通", "--base", "9"}).code, 2);

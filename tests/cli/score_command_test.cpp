@@ -111,5 +111,27 @@ TEST_F(ScoreCommand, WithoutBaseTakesTheProfilesAndRefusesBadInput) {
             "usage: zeruda-cli score FILE|- [--base N] [--json] [--csv OUT]\n");
 }
 
+TEST_F(ScoreCommand, ALineTooLongIsRefusedByNumberWhileTheOthersAreScored) {
+  std::string hundred;
+  for (int i = 0; i < 100; ++i) hundred += "华";
+  const std::string huge(5'000'000, 'x');
+  auto run =
+      scoreStdin("华通\n" + hundred + "华\n" + hundred + "\r\n" + huge + "\n成都华通科技有限公司");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(lines(run.err),
+            (std::vector<std::string>{
+                "zeruda-cli score: line 2: longer than 100 characters, not scored",
+                "zeruda-cli score: line 4: longer than 100 characters, not scored"}));
+  const auto out = lines(run.out);
+  ASSERT_EQ(out.size(), 3u) << run.out;
+  EXPECT_EQ(fields(out[2])[0], hundred) << "exactly 100 characters are a name";
+}
+
+TEST_F(ScoreCommand, AFolderIsNoListOfNames) {
+  auto run = runCli({"score", sandbox_.tmp().string()});
+  EXPECT_EQ(run.code, 2);
+  EXPECT_NE(run.err.find("is a folder"), std::string::npos) << run.err;
+}
+
 }  // namespace
 }  // namespace zeruda

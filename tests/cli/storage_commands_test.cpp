@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <sstream>
 
 namespace zeruda::cli {
@@ -61,9 +63,14 @@ TEST_F(StorageCommands, PathsMoveToTheTemporaryFolderWhenTheDataFolderCannotHold
   test::writeFile(sandbox_.data(), "a file where the data folder should be");
   CliRun result = run({"paths"});
   EXPECT_EQ(result.code, 0);
+  const fs::path own = sandbox_.tmp() / ("zeruda-" + std::to_string(::geteuid())) / "zeruda/gs/";
   for (const auto& line : lines(result.out)) {
-    EXPECT_TRUE(line.starts_with((sandbox_.tmp() / "zeruda/gs/").string())) << line;
+    EXPECT_TRUE(line.starts_with(own.string())) << line;
   }
+  // Said once, with the reason and the place.
+  EXPECT_EQ(lines(result.err).size(), 1u) << result.err;
+  EXPECT_NE(result.err.find("无法写入"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find(own.string()), std::string::npos) << result.err;
 }
 
 TEST_F(StorageCommands, TableSlPrintsItsFieldsAnd81RecordsAndLeavesNoTableFileBehind) {

@@ -37,7 +37,30 @@ TEST(CsvText, ReplacesCommasInEveryCellButTheFirst) {
   const std::vector<CandidateRow> rows = {row({"1,2", "a,b", "c,d", "12,8-6", "e,", ",f", ",,"})};
   EXPECT_EQ(utf8(csvText(rows)),
             "序号,全名,主体名,汉字笔画,康熙笔画,五行,星级\r\n"
-            "1,2,a―b,c―d,12―8-6,e―,―f,――\r\n");
+            "\"1,2\",a―b,c―d,12―8-6,e―,―f,――\r\n");
+}
+
+// What a typed prefix, a fixed character taken as typed or a pasted shortlist name
+// may hold: nothing of it may start a formula or break the row.
+TEST(CsvLine, NeutralisesFormulasAndQuotesWhatWouldBreakTheRow) {
+  const struct {
+    const char* name;
+    const char* cell;
+    const char* written;
+  } cases[] = {
+      {"formula", "=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+      {"plus", "+1", "'+1"},
+      {"minus", "-1", "'-1"},
+      {"at", "@SUM(A1)", "'@SUM(A1)"},
+      {"quoted formula after a comma", "\"=cmd|calc\",华为", "\"\"\"=cmd|calc\"\"―华为\""},
+      {"tab", "华\t为", "\"华\t为\""},
+      {"line break", "华\r\n为", "\"华\r\n为\""},
+      {"formula sign inside", "华-为=1", "华-为=1"},
+  };
+  for (const auto& c : cases) {
+    const std::vector<std::string> cells = {"1", gbk(c.cell)};
+    EXPECT_EQ(utf8(csvLine(cells)), std::string("1,") + c.written + "\r\n") << c.name;
+  }
 }
 
 TEST(CsvText, TheDashIsTheGbkCharacterA844) {

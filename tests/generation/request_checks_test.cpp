@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace zeruda::generation {
 namespace {
 
@@ -120,6 +122,52 @@ TEST(SecondCheck, AlwaysWantsTheNameAndForCompaniesPrefixAndSuffix) {
        "请填写公司所属行业！取店铺、品牌名时请勾选 [取店铺、品牌名]", Field::TradeSuffix},
   };
   for (const auto& c : cases) expectStage(c, secondCheck(formOf(c)));
+}
+
+TEST(FieldLimitCheck, RefusesControlCharactersAndOverlongFieldsNamingTheField) {
+  const struct {
+    const char* name;
+    std::function<void(CompanyForm&)> change;
+    const char* message;  // empty: passes
+    Field field;
+  } cases[] = {
+      {"every field at its limit",
+       [](CompanyForm& f) {
+         f.surname = gbk("欧阳上官");
+         f.givenName = gbk("一二三四");
+         f.prefix = gbk("一二三四五六七八九十");
+         f.suffix = gbk("一二三四五六七八九十一二三四五六七八九十");
+         f.fixed = {gbk("华"), gbk("通")};
+       },
+       "", Field::None},
+      {"a tab in the surname", [](CompanyForm& f) { f.surname = gbk("\t张"); },
+       "法人姓不能含有制表符、换行符等控制字符！", Field::LegalSurname},
+      {"an escape in the given name", [](CompanyForm& f) { f.givenName = gbk("三\x1b"); },
+       "法人名不能含有制表符、换行符等控制字符！", Field::LegalGivenName},
+      {"a surname of five", [](CompanyForm& f) { f.surname = gbk("一二三四五"); },
+       "法人姓最多4个字！", Field::LegalSurname},
+      {"a prefix of eleven", [](CompanyForm& f) { f.prefix = gbk("一二三四五六七八九十一"); },
+       "地域前缀最多10个字！", Field::RegionPrefix},
+      {"a suffix of twenty-one",
+       [](CompanyForm& f) { f.suffix = gbk("一二三四五六七八九十一二三四五六七八九十一"); },
+       "行业后缀最多20个字！", Field::TradeSuffix},
+      {"two characters fixed in one place", [](CompanyForm& f) { f.fixed[1] = gbk("华通"); },
+       "固定字2最多1个字！", Field::FixedCharacter2},
+      {"a box beyond the body", [](CompanyForm& f) { f.fixed[2] = gbk("华通"); }, "", Field::None},
+  };
+  for (const auto& c : cases) {
+    CompanyForm form = filledForm();
+    c.change(form);
+    const auto message = fieldLimitCheck(form);
+    if (*c.message == '\0') {
+      EXPECT_FALSE(message) << c.name;
+      continue;
+    }
+    ASSERT_TRUE(message) << c.name;
+    EXPECT_EQ(utf8(message->text), c.message) << c.name;
+    EXPECT_EQ(message->focus, c.field) << c.name;
+    EXPECT_EQ(utf8(message->caption), "系统提示") << c.name;
+  }
 }
 
 TEST(NormaliseTexts, KeepsOnlyTheChinesePartOfEveryTextBox) {

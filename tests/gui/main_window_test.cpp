@@ -8,6 +8,7 @@
 #include "gui/secondary_window.h"
 #include "gui/window_texts.h"
 #include "main_window_fixture.h"
+#include "support/temp_folder.h"
 
 #include <QAction>
 #include <QInputMethodEvent>
@@ -240,6 +241,56 @@ class MainWindowTest : public zeruda::gui::test::MainWindowFixture {
     QCOMPARE(surname->text(), QString::fromUtf8("张三"));
     QTest::keyClick(surname, Qt::Key_Backspace);
     QCOMPARE(surname->text(), QString::fromUtf8("张"));
+  }
+
+  void nameBoxesTakeTheirFieldsLengthAndNoControlCharacter_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("limit");
+    for (const auto& [box, limit] :
+         std::initializer_list<std::pair<const char*, int>>{{"公司法人姓", 4},
+                                                            {"公司法人名", 4},
+                                                            {"公司前缀", 10},
+                                                            {"公司后缀", 20},
+                                                            {"公司编辑框固定字1", 1},
+                                                            {"编辑框姓", 4},
+                                                            {"编辑框固定字", 1},
+                                                            {"编辑框八字姓", 4},
+                                                            {"编辑框八字姓1", 4}}) {
+      QTest::newRow(box) << QString::fromUtf8(box) << limit;
+    }
+  }
+  void nameBoxesTakeTheirFieldsLengthAndNoControlCharacter() {
+    QFETCH(QString, box);
+    QFETCH(int, limit);
+    auto* edit = window_->findChild<QLineEdit*>(box);
+    QVERIFY(edit);
+    edit->clear();
+    auto commit = [edit](const QString& text) {
+      QInputMethodEvent composed;
+      composed.setCommitString(text);
+      QApplication::sendEvent(edit, &composed);
+    };
+    commit(QString(30, QChar(0x534E)));  // 华 thirty times
+    QCOMPARE(edit->text().size(), limit);
+    edit->clear();
+    commit(QString::fromUtf8("\t张"));
+    QCOMPARE(edit->text(), QString());
+  }
+
+  void statusBarSaysWhereTheFilesGoWhenTheDataFolderTakesNone() {
+    dropWindow();
+    zeruda::test::SandboxedRoots roots;
+    zeruda::test::writeFile(roots.data() / "zeruda", "a file where the program's folder goes");
+    zeruda::app::Session session;
+    FakeUiServices services;
+    MainWindow window(services, session);
+    window.startUp();
+    const QString shown = window.findChild<QStatusBar*>(QString::fromUtf8("状态条1"))
+                              ->findChildren<QLabel*>()
+                              .first()
+                              ->text();
+    QVERIFY2(shown.contains(QString::fromUtf8("无法写入")), qPrintable(shown));
+    QVERIFY2(shown.contains(QString::fromStdString(roots.tmp().string())), qPrintable(shown));
   }
 
   void tinyWindowGetsWhateverTheRuleGives() {

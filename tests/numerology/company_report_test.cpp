@@ -109,8 +109,26 @@ INSTANTIATE_TEST_SUITE_P(Bodies, CompanyNameReportRefusal,
                                          Refusal{"FiveCharacters", "金华通达科",
                                                  "公司名字主体最多4个汉字"},
                                          Refusal{"FiveBytesMixed", "华a通", "请输公司名字主体"},
-                                         Refusal{"SevenBytesMixed", "华通a达", "请输公司名字主体"}),
+                                         Refusal{"SevenBytesMixed", "华通a达", "请输公司名字主体"},
+                                         Refusal{"ControlCharacters", "\t\t华通",
+                                                 "公司名字主体不能含有制表符、换行符等控制字符！"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CompanyNameReport, RefusesAffixesLongerThanThePageTakesOrWithControlCharacters) {
+  CompanyReportRequest request;
+  request.body = gbk("华通");
+  request.prefix = gbk("一二三四五六七八九十一");
+  auto sources = app::programReportSources(sandbox_.session().tables());
+  auto outcome = companyNameReport(request, sources);
+  ASSERT_TRUE(outcome.refusal);
+  EXPECT_EQ(utf8(outcome.refusal->text), "地域前缀最多10个字！");
+  EXPECT_EQ(outcome.refusal->focus, Field::RegionPrefix);
+  request.prefix = gbk("成都");
+  request.suffix = gbk("科技\x1b[2J有限公司");
+  outcome = companyNameReport(request, sources);
+  ASSERT_TRUE(outcome.refusal);
+  EXPECT_EQ(outcome.refusal->focus, Field::TradeSuffix);
+}
 
 TEST_F(CompanyNameReport, TakesTheStarsOfTheSelectedRowForTheSameBody) {
   CompanyReportRequest request;

@@ -154,5 +154,21 @@ TEST_F(IniFile, AFullDiskIsReportedAndLeavesTheOldProfile) {
   EXPECT_EQ(filesInFolder(), std::vector<std::string>{"shengchen.ini"}) << "no temporary left";
 }
 
+// The window writes 法人资料 while a command writes 先天八字: with a slow disk (a
+// pause between reading the file and putting the new one in place) each would
+// otherwise put back the file it read, without the other's section.
+TEST_F(IniFile, TwoProcessesUpdatingAtOnceKeepBothChanges) {
+  setAtomicWriteHookForTesting([] { std::this_thread::sleep_for(std::chrono::milliseconds(200)); });
+  pid_t child = ::fork();
+  if (child == 0) ::_exit(writeProfileString(file(), "child", "k", "1").ok() ? 0 : 3);
+  const bool written = writeProfileString(file(), "parent", "k", "2").ok();
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  setAtomicWriteHookForTesting(nullptr);
+  ASSERT_TRUE(written && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(readProfileString(file(), "child", "k"), "1");
+  EXPECT_EQ(readProfileString(file(), "parent", "k"), "2");
+}
+
 }  // namespace
 }  // namespace zeruda::storage

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <string>
+
+namespace zeruda::cli {
+
+// The lines of a UTF-8 input one at a time, each without its "\n" and "\r\n", the
+// first without a byte-order mark. A line is kept only up to a limit of characters:
+// of a longer one only the fact is kept, however long it is, so a stray huge line
+// costs no memory.
+class LineReader {
+ public:
+  LineReader(std::istream& in, std::size_t maxCharacters) : in_(in), max_(maxCharacters) {}
+
+  // The next line into `line`; false at the end of the input. `tooLong` tells that
+  // the line had more characters than the limit (`line` is then cut short).
+  bool next(std::string& line, bool& tooLong);
+  // The number of the line last read, from 1.
+  std::size_t number() const { return number_; }
+
+ private:
+  std::istream& in_;
+  std::size_t max_;
+  std::size_t number_ = 0;
+};
+
+}  // namespace zeruda::cli
