@@ -1,6 +1,7 @@
 #include "app/session.h"
 #include "app/startup.h"
 #include "gui/app_setup.h"
+#include "gui/first_paint_probe.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/quit_signals.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
 
   zeruda::gui::MainWindow window(services, session);
   window.startUp();
+  zeruda::gui::probeFirstPaint(window);
   window.show();
   QObject::connect(&instance, &zeruda::gui::SingleInstance::activationRequested, &window,
                    [&window] { zeruda::gui::bringToFront(window); });

@@ -72,10 +72,7 @@ constexpr int kStarsColumn = 6;
 }  // namespace
 
 MainWindow::MainWindow(UiServices& services, app::Session& session, QWidget* parent)
-    : QMainWindow(parent),
-      services_(services),
-      session_(session),
-      chartPrinter_(std::make_unique<QPrinter>()) {
+    : QMainWindow(parent), services_(services), session_(session) {
   setWindowTitle(kMainWindowTitle);
   buildToolbar();
   buildPages();
@@ -406,6 +403,9 @@ void MainWindow::showChartReport() {
 }
 
 void MainWindow::printChartReport() {
+  // Made at the first print: a printer asks the print system for its queues, which
+  // the start-up need not wait for.
+  if (!chartPrinter_) chartPrinter_ = std::make_unique<QPrinter>();
   if (!services_.setUpPrinter(this, *chartPrinter_)) return;
   printReportWithPicture(*chartPrinter_, *chart_->report->document(), chart_->picture->picture(),
                          chart_->picture->font());

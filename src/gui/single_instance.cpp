@@ -5,6 +5,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 
 namespace zeruda::gui {
@@ -29,7 +30,9 @@ SingleInstance::SingleInstance(const QString& folder, QObject* parent)
   owner_ = lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError;
   const QString name = serverName(folder);
   if (owner_) {
-    listen(name);
+    // Listened for once the event loop runs, after the window's first paint; a
+    // second window meanwhile keeps trying for a while (handOver).
+    QTimer::singleShot(0, this, [this, name] { listen(name); });
   } else {
     handOver(name);
   }

@@ -2,13 +2,78 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QStatusBar>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 namespace zeruda::gui {
+namespace {
+
+const QColor kToolbarColour(0xDF, 0xE8, 0xF3);
+const QColor kToolbarLine(0xB9, 0xC7, 0xD8);
+const QColor kStatusBarColour(0xE7, 0xEE, 0xF6);
+const QColor kFrameLine(0xC3, 0xCF, 0xDD);
+const QRgb kGroupTitle = qRgb(0x2D, 0x5C, 0x94);
+
+// Fusion with the program's colours on the toolbar, the status bar and the group
+// boxes. Drawn by a style rather than a style sheet: a style sheet makes every
+// widget of the window go through Qt's sheet machinery, which cost the start-up more
+// than building the window itself.
+class LightStyle : public QProxyStyle {
+ public:
+  LightStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    if (element != CE_ToolBar) {
+      QProxyStyle::drawControl(element, option, painter, widget);
+      return;
+    }
+    const QRect& area = option->rect;
+    painter->fillRect(area, kToolbarColour);
+    painter->setPen(kToolbarLine);
+    painter->drawLine(area.bottomLeft(), area.bottomRight());
+  }
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element != PE_FrameGroupBox) {
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
+      return;
+    }
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(kFrameLine);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    painter->restore();
+  }
+
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_GroupBox_TextLabelColor) return static_cast<int>(kGroupTitle);
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+
+  void polish(QWidget* widget) override {
+    QProxyStyle::polish(widget);
+    if (auto* bar = qobject_cast<QStatusBar*>(widget)) {
+      QPalette palette = bar->palette();
+      palette.setColor(QPalette::Window, kStatusBarColour);
+      bar->setPalette(palette);
+      bar->setAutoFillBackground(true);
+    }
+  }
+  using QProxyStyle::polish;
+};
+
+}  // namespace
 
 void applyLightStyle(QApplication& app) {
-  app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  app.setStyle(new LightStyle);  // the application takes ownership
 
   QPalette palette = app.palette();
   palette.setColor(QPalette::Window, QColor(0xF4, 0xF7, 0xFB));
@@ -33,16 +98,6 @@ void applyLightStyle(QApplication& app) {
   font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans CJK"),
                     QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("sans-serif")});
   app.setFont(font);
-
-  app.setStyleSheet(QStringLiteral(
-      "QToolBar { background: #dfe8f3; border-bottom: 1px solid #b9c7d8; spacing: 2px; }"
-      "QToolBar QToolButton { padding: 2px 4px; }"
-      "QToolBar QToolButton:hover { background: #cbdcf0; }"
-      "QGroupBox { border: 1px solid #c3cfdd; border-radius: 3px; margin-top: 8px; }"
-      "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; color: #2d5c94; }"
-      "QGroupBox#分组框5, QGroupBox#分组框2 { margin-top: 0px; }"
-      "QGroupBox#分组框5 QPushButton { padding: 1px 10px; }"
-      "QStatusBar { background: #e7eef6; border-top: 1px solid #c3cfdd; }"));
 }
 
 }  // namespace zeruda::gui

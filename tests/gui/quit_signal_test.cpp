@@ -34,6 +34,7 @@ class QuitSignalTest : public QObject {
     SingleInstance first(folder.path());
     QVERIFY(first.owner());
     QSignalSpy toFront(&first, &SingleInstance::activationRequested);
+    QCoreApplication::processEvents();  // the first window's loop runs, and listens
     {
       SingleInstance second(folder.path());
       QVERIFY(!second.owner());
