@@ -23,6 +23,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zeruda::gui {
 namespace {
@@ -108,7 +109,8 @@ CalendarWindow::CalendarWindow(UiServices& services, QWidget* parent)
 QWidget* CalendarWindow::buildLunarPage() {
   auto* page = new QWidget(this);
   const QDate today = services_.currentDateTime().date();
-  lunarMonth = new LunarMonthView(QStringLiteral("农历月历1"), today, page);
+  lunarMonth =
+      new LunarMonthView(QStringLiteral("农历月历1"), today, LunarMonthView::DayNames::Lunar, page);
   lunarDateLine = new QLabel(page);
   lunarDateLine->setObjectName(QStringLiteral("透明标签11"));
   lunarToday = makeButton(page, QStringLiteral("按钮2"), QStringLiteral("今天"));
@@ -150,13 +152,8 @@ QWidget* CalendarWindow::buildLunarPage() {
 QWidget* CalendarWindow::buildGregorianPage() {
   auto* page = new QWidget(this);
   const QDate today = services_.currentDateTime().date();
-  gregorianMonth = new QCalendarWidget(page);
-  gregorianMonth->setObjectName(QStringLiteral("月历1"));
-  gregorianMonth->setLocale(QLocale(QLocale::Chinese, QLocale::China));
-  gregorianMonth->setFirstDayOfWeek(Qt::Sunday);
-  gregorianMonth->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-  gregorianMonth->setDateRange(firstCalendarDay(), lastCalendarDay());
-  gregorianMonth->setSelectedDate(today);
+  gregorianMonth = new LunarMonthView(QStringLiteral("月历1"), today,
+                                      LunarMonthView::DayNames::FestivalsOnly, page);
   QStringList months;
   for (const char* name : {"一月", "二月", "三月", "四月", "五月", "六月", "七月", "八月", "九月",
                            "十月", "十一月", "十二月"}) {
@@ -239,6 +236,8 @@ void CalendarWindow::connectControls() {
     showSelectedDay();
     listTerms();
   });
+  connect(lunarMonth, &QCalendarWidget::currentPageChanged, this,
+          &CalendarWindow::followShownMonth);
   connect(lunarToday, &QPushButton::clicked, this, &CalendarWindow::goToToday);
   connect(terms, &QPushButton::clicked, this, &CalendarWindow::listTerms);
   connect(gregorianToday, &QPushButton::clicked, this, &CalendarWindow::goToToday);
@@ -275,10 +274,23 @@ void CalendarWindow::showToday() {
   todayLunar->setText(fromGbk(texts.lunar));
   todayPillars->setText(fromGbk(texts.pillars));
   lunarMonth->setToday(now.date());
+  gregorianMonth->setToday(now.date());
 }
 
 void CalendarWindow::showSelectedDay() {
   lunarDateLine->setText(fromGbk(almanac::lunarDateLine(fromQDate(lunarMonth->selectedDate()))));
+}
+
+// Paging to another month takes the selection along (the same day of the month, within
+// the calendar's range), so the lunar date line and the term list speak of the month
+// on show rather than of a day the view no longer shows.
+void CalendarWindow::followShownMonth(int year, int month) {
+  const QDate selected = lunarMonth->selectedDate();
+  if (selected.year() == year && selected.month() == month) return;
+  const QDate first(year, month, 1);
+  const QDate day(year, month, std::min(selected.day(), first.daysInMonth()));
+  lunarMonth->setSelectedDate(
+      std::clamp(day, lunarMonth->minimumDate(), lunarMonth->maximumDate()));
 }
 
 void CalendarWindow::listTerms() {

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class QCalendarWidget;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -47,7 +46,7 @@ class CalendarWindow : public QWidget {
   QSpinBox* lunarSecond = nullptr;             // 公历秒1
   QPushButton* pillars = nullptr;              // 按钮8 "四柱"
   QLineEdit* lunarPillars = nullptr;           // 立春编辑框3
-  QCalendarWidget* gregorianMonth = nullptr;   // 月历1
+  LunarMonthView* gregorianMonth = nullptr;    // 月历1
   QComboBox* monthChooser = nullptr;           // 组合框2
   QPushButton* gregorianToday = nullptr;       // 按钮5 "今天"
   QPlainTextEdit* gregorianArticle = nullptr;  // 编辑框公历
@@ -71,6 +70,7 @@ class CalendarWindow : public QWidget {
   QWidget* buildCardPage();
   void connectControls();
   void showSelectedDay();
+  void followShownMonth(int year, int month);
   void listTerms();
   void convertGregorian();
   void convertLunar();

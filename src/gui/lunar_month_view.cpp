@@ -1,6 +1,7 @@
 #include "gui/lunar_month_view.h"
 
 #include "almanac/perpetual_calendar.h"
+#include "calendar/festivals.h"
 #include "gui/calendar_bridge.h"
 #include "gui/qt_text.h"
 
@@ -13,11 +14,13 @@ namespace {
 const QColor kWeekendColour(0xFF, 0x00, 0x00);
 const QColor kNameColour(0x5A, 0x66, 0x75);
 const QColor kTodayFrame(0xE0, 0x8A, 0x00);
+const QColor kFestivalInk(0xC0, 0x1C, 0x1C);
+const QColor kFestivalGround(0xFD, 0xEB, 0xE6);
 
 }  // namespace
 
-LunarMonthView::LunarMonthView(const QString& name, QDate today, QWidget* parent)
-    : QCalendarWidget(parent), today_(today) {
+LunarMonthView::LunarMonthView(const QString& name, QDate today, DayNames names, QWidget* parent)
+    : QCalendarWidget(parent), today_(today), names_(names) {
   setObjectName(name);
   // Month and weekday names in Chinese, whatever the system's language.
   setLocale(QLocale(QLocale::Chinese, QLocale::China));
@@ -40,12 +43,27 @@ void LunarMonthView::setToday(QDate today) {
   updateCells();
 }
 
+QString LunarMonthView::cellName(QDate date) const {
+  QStringList festivals;
+  for (const std::string& name : calendar::festivalNames(fromQDate(date))) {
+    festivals << fromGbk(name);
+  }
+  if (!festivals.isEmpty()) return festivals.join(QLatin1Char(' '));
+  if (names_ == DayNames::FestivalsOnly) return {};
+  return fromGbk(almanac::dayCellName(fromQDate(date)));
+}
+
 void LunarMonthView::paintCell(QPainter* painter, const QRect& rect, QDate date) const {
   painter->save();
   const bool inMonth = date.month() == monthShown() && date.year() == yearShown();
   const bool selected = date == selectedDate();
   const bool weekend = date.dayOfWeek() >= Qt::Saturday;
-  if (selected) painter->fillRect(rect.adjusted(1, 1, -1, -1), palette().highlight());
+  const bool festival = !calendar::festivalNames(fromQDate(date)).empty();
+  if (selected) {
+    painter->fillRect(rect.adjusted(1, 1, -1, -1), palette().highlight());
+  } else if (festival && inMonth) {
+    painter->fillRect(rect.adjusted(1, 1, -1, -1), kFestivalGround);
+  }
 
   QColor ink = selected  ? palette().highlightedText().color()
                : weekend ? kWeekendColour
@@ -63,14 +81,20 @@ void LunarMonthView::paintCell(QPainter* painter, const QRect& rect, QDate date)
   painter->setPen(ink);
   painter->drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, QString::number(date.day()));
 
-  QColor nameInk = selected ? ink : weekend ? kWeekendColour : kNameColour;
+  QColor nameInk = selected   ? ink
+                   : festival ? kFestivalInk
+                   : weekend  ? kWeekendColour
+                              : kNameColour;
   if (!inMonth) nameInk.setAlpha(90);
   QFont nameFont = font();
   nameFont.setPointSizeF(nameFont.pointSizeF() * 0.9);
+  nameFont.setBold(festival);
   painter->setFont(nameFont);
   painter->setPen(nameInk);
-  painter->drawText(lower, Qt::AlignHCenter | Qt::AlignTop,
-                    fromGbk(almanac::dayCellName({date.year(), date.month(), date.day()})));
+  // Two festivals on one day may not fit a narrow cell: the rest is elided.
+  const QString name =
+      QFontMetrics(nameFont).elidedText(cellName(date), Qt::ElideRight, lower.width() - 2);
+  painter->drawText(lower, Qt::AlignHCenter | Qt::AlignTop, name);
 
   if (date == today_) {
     painter->setPen(QPen(kTodayFrame, 2));

@@ -9,6 +9,7 @@
 #include "fake_ui_services.h"
 #include "find_control.h"
 #include "gui/lunar_date_box.h"
+#include "gui/lunar_month_view.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 
@@ -24,10 +25,12 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <memory>
 
 using zeruda::gui::LunarDateBox;
+using zeruda::gui::LunarMonthView;
 using zeruda::gui::MainWindow;
 using zeruda::gui::test::FakeUiServices;
 using zeruda::gui::test::findControl;
@@ -108,6 +111,40 @@ class CalendarWindowsTest : public QObject {
     QCOMPARE(list->item(0)->text().left(3), QString::fromUtf8("立春:"));
     QCOMPARE(list->item(4)->text(), QString::fromUtf8("清明:2015年4月5日10时39分"));
     QCOMPARE(list->item(23)->text().left(8), QString::fromUtf8("大寒:2015年"));
+  }
+
+  // Paged on from December 2026 to February 2027 as the user pages, with the arrow.
+  void calendarFollowsTheShownMonthAndNamesItsFestivals() {
+    services_.now = QDateTime(QDate(2026, 12, 9), QTime(10, 0));
+    QWidget* window = openFromToolbar(9, "万年历");
+    auto* lunarView = in<LunarMonthView>(window, "农历月历1");
+    auto* next = lunarView->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth"));
+    QVERIFY(next != nullptr);
+    QTest::mouseClick(next, Qt::LeftButton);
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(lunarView->selectedDate(), QDate(2027, 2, 9));
+    QCOMPARE(text(window, "透明标签11"), QString::fromUtf8("农历日期:2027年1月4日"));
+    auto* list = in<QListWidget>(window, "选择列表框1");
+    QCOMPARE(list->count(), 24);
+    QVERIFY(list->item(0)->text().startsWith(QString::fromUtf8("立春:2027年2月4日")));
+    QVERIFY(list->item(1)->text().startsWith(QString::fromUtf8("雨水:2027年2月19日")));
+
+    // The lunar view names festivals in place of the lunar day; the Gregorian view
+    // names festivals alone.
+    auto* gregorianView = in<LunarMonthView>(window, "月历1");
+    const struct {
+      QDate date;
+      const char* lunar;
+      const char* gregorian;
+    } cells[] = {
+        {QDate(2027, 2, 4), "立春", ""},      {QDate(2027, 2, 5), "除夕", "除夕"},
+        {QDate(2027, 2, 6), "春节", "春节"},  {QDate(2027, 2, 7), "初二", ""},
+        {QDate(2027, 2, 20), "元宵", "元宵"},
+    };
+    for (const auto& cell : cells) {
+      QCOMPARE(lunarView->cellName(cell.date), QString::fromUtf8(cell.lunar));
+      QCOMPARE(gregorianView->cellName(cell.date), QString::fromUtf8(cell.gregorian));
+    }
   }
 
   void calendarSwitchesBetweenTheMonthViews() {
