@@ -1,6 +1,7 @@
 #include "gui/ui_services.h"
 
 #include "app/export_folder.h"
+#include "gui/address_dialog.h"
 #include "gui/field_controls.h"
 #include "gui/qt_text.h"
 #include "gui/window_texts.h"
@@ -113,6 +114,11 @@ bool QtUiServices::networkConnected() {
   if (!haveBackend || QNetworkInformation::instance() == nullptr) return true;
   return QNetworkInformation::instance()->reachability() !=
          QNetworkInformation::Reachability::Disconnected;
+}
+
+void QtUiServices::showAddress(QWidget* parent, const QString& address) {
+  AddressDialog dialog(*this, address, parent);
+  dialog.exec();
 }
 
 }  // namespace zeruda::gui
