@@ -80,6 +80,14 @@ void LibraryCommands::showLawGuide() {
   window_.showPage(MainWindow::kKnowledge);
 }
 
+void LibraryCommands::fillEmptyPage(int page) {
+  if (page == MainWindow::kKnowledge && knowledge_.text->document()->isEmpty()) {
+    showLawGuide();
+  } else if (page == MainWindow::kArticles && articles_.tree->topLevelItemCount() == 0) {
+    showKnowledgePage();
+  }
+}
+
 void LibraryCommands::showTreeArticle(QTreeWidgetItem* item) {
   if (item == nullptr) return;
   const library::ArticleSource* text = library::treeText(item->data(0, Qt::UserRole).toInt());

@@ -47,6 +47,11 @@ class LibraryCommands : public QObject {
   // 按钮相关法律: the guide to the legal rules in 超级编辑框知识相关, that page shown.
   void showLawGuide();
 
+  // A knowledge page chosen from the tab row with nothing in it yet gets what its
+  // button would have put there: 取名知识 the guide to the legal rules (its box's only
+  // text), 公司取名知识 the tree and the start text. Any other page is left alone.
+  void fillEmptyPage(int page);
+
   void openEntry(const library::LibraryEntry& entry);
 
   // 公司常用文档 ("other/docs-common") and 公司创立相关文档 ("other/docs-founding"): our

@@ -174,6 +174,7 @@ void MainWindow::buildPages() {
   connect(company_->knowledge, &QPushButton::clicked, library_,
           &LibraryCommands::showKnowledgePage);
   connect(company_->law, &QPushButton::clicked, library_, &LibraryCommands::showLawGuide);
+  connect(tabs_, &QTabWidget::currentChanged, library_, &LibraryCommands::fillEmptyPage);
   connect(chart_->compute, &QPushButton::clicked, this, &MainWindow::showChartReport);
   naming_ = new CompanyNaming(*company_, services_, session_, this);
   connect(naming_, &CompanyNaming::rowActivated, this, &MainWindow::openEvaluation);

@@ -39,13 +39,17 @@ std::optional<profile::SavedLegalPerson> showPerson(QLabel* label,
 }
 
 QTreeWidgetItem* dayItem(const almanac::OpeningDay& day) {
-  QString reasons;
-  for (const std::string& reason : day.reasons) {
-    reasons += (reasons.isEmpty() ? QString() : QStringLiteral("；")) + fromGbk(reason);
-  }
-  return new QTreeWidgetItem(QStringList{fromGbk(almanac::almanacDateText(day.date)),
-                                         fromGbk(almanac::officerText(day.officer)),
-                                         fromGbk(calendar::pairText(day.pillars[2])), reasons});
+  QStringList reasons;
+  for (const std::string& reason : day.reasons) reasons << fromGbk(reason);
+  const QString date = fromGbk(almanac::almanacDateText(day.date));
+  auto* item = new QTreeWidgetItem(QStringList{date, fromGbk(almanac::officerText(day.officer)),
+                                               fromGbk(calendar::pairText(day.pillars[2])),
+                                               reasons.join(QStringLiteral("；"))});
+  // The reasons run past the column's edge in any but a very wide window: the pointer
+  // on the row shows them whole, one to a line.
+  const QString tip = date + QLatin1Char('\n') + reasons.join(QLatin1Char('\n'));
+  for (int column = 0; column < item->columnCount(); ++column) item->setToolTip(column, tip);
+  return item;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "gui/ui_services.h"
 
 #include "app/export_folder.h"
+#include "gui/address_dialog.h"
 #include "gui/field_controls.h"
 #include "gui/qt_text.h"
 #include "gui/window_texts.h"
@@ -9,6 +10,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QNetworkInformation>
 #include <QPrintDialog>
@@ -29,6 +31,26 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
       break;
   }
   return QMessageBox::NoIcon;
+}
+
+// The title bar holds the caption beside the window's icon and its three buttons, with
+// gaps between them: about two lines of the caption's type for each of those four,
+// which leaves room for a desktop whose title type is a little larger than ours.
+constexpr int kTitleBarLines = 8;
+
+// The desktop cuts a caption the box is too narrow for ("特… 示"): a spacer across the
+// box keeps it wide enough. QMessageBox fixes its own size from its layout, so a
+// minimum width set on the box would not hold.
+void keepCaptionWhole(QMessageBox& box) {
+  QFont titleFont = box.font();
+  titleFont.setBold(true);  // as most title bars set it
+  const QFontMetrics metrics(titleFont);
+  const int wanted =
+      metrics.horizontalAdvance(box.windowTitle()) + kTitleBarLines * metrics.height();
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
 }
 
 }  // namespace
@@ -64,6 +86,7 @@ void QtUiServices::showWaitMessage(QWidget* parent, MessageIcon icon, const QStr
   QMessageBox box(boxIcon(icon), caption.isEmpty() ? kSystemCaption : caption, shown,
                   QMessageBox::Ok, parent);
   box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  keepCaptionWhole(box);
   QObject::connect(&closer, &MessageCloser::closeRequested, &box,
                    [&box] { box.done(QMessageBox::Ok); });
   box.exec();
@@ -113,6 +136,11 @@ bool QtUiServices::networkConnected() {
   if (!haveBackend || QNetworkInformation::instance() == nullptr) return true;
   return QNetworkInformation::instance()->reachability() !=
          QNetworkInformation::Reachability::Disconnected;
+}
+
+void QtUiServices::showAddress(QWidget* parent, const QString& address) {
+  AddressDialog dialog(*this, address, parent);
+  dialog.exec();
 }
 
 }  // namespace zeruda::gui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
@@ -11,10 +12,16 @@ namespace zeruda::gui {
 // part of the screen.
 QRect centredOnOwner(const QRect& ownerFrame, QSize frameSize, const QRect& available);
 
+// The window's own area (the frame less its title bar and borders) for a window that
+// wants `wanted` inside `frameMargins`: placed by centredOnOwner, so the title bar
+// stays on the screen however large the window asks to be.
+QRect placedOverOwner(QSize wanted, const QMargins& frameMargins, const QRect& ownerFrame,
+                      const QRect& available);
+
 // Shows a secondary window of `owner` (the evaluation window, the lookup window, the
 // calendars …): transient for the owner, so the desktop keeps it above the owner and
-// groups it with it, and placed by centredOnOwner. A window already on screen only
-// comes to the front where the user left it.
+// groups it with it, placed by placedOverOwner, and closed by Esc like a dialog. A
+// window already on screen only comes to the front where the user left it.
 void showOverOwner(QWidget& window, QWidget& owner);
 
 // The one window of a kind: the one still open in `slot`, else a new one from

@@ -73,6 +73,10 @@ class UiServices {
   // Whether the system says this computer is connected to a network.
   virtual bool networkConnected() = 0;
 
+  // A modal dialog with an address no browser took, for the user to open by hand:
+  // shown whole and selectable, with a button that copies it.
+  virtual void showAddress(QWidget* parent, const QString& address) = 0;
+
   // The clock: "today" and "now" of the calendar windows and the library.
   virtual QDateTime currentDateTime() const { return QDateTime::currentDateTime(); }
 };
@@ -108,6 +112,7 @@ class QtUiServices final : public UiServices {
   // Asks Qt's network information backend. Where the system offers none, the
   // computer is taken as connected and a failed fetch says so instead.
   bool networkConnected() override;
+  void showAddress(QWidget* parent, const QString& address) override;
 };
 
 }  // namespace zeruda::gui

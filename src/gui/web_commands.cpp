@@ -1,7 +1,6 @@
 #include "gui/web_commands.h"
 
 #include "gui/ui_services.h"
-#include "gui/window_texts.h"
 #include "storage/working_folder.h"
 #include "web/web_hosts.h"
 
@@ -24,9 +23,7 @@ void browse(UiServices& services, QWidget* parent, const std::string& address) {
   // Our addresses are percent-encoded ASCII already: Qt takes them as they are.
   const QUrl url = QUrl::fromEncoded(QByteArray::fromStdString(address), QUrl::StrictMode);
   if (services.openInBrowser(url)) return;
-  const QString shown = QString::fromStdString(address);
-  services.showMessage(parent, MessageIcon::Warning, kSystemCaption,
-                       QStringLiteral("未能打开浏览器，请手动访问：\r\n") + shown);
+  services.showAddress(parent, QString::fromStdString(address));
 }
 
 }  // namespace zeruda::gui

@@ -24,8 +24,8 @@ web::WebHosts configuredHosts(const storage::WorkingFolder& folder);
 // program's message and returns false.
 bool confirmConnected(UiServices& services, QWidget* parent);
 
-// Hands the address to the system's browser; when no browser takes it, the message
-// gives the address so the user can open it by hand.
+// Hands the address to the system's browser; when no browser takes it, a dialog
+// gives the address to copy, so the user can open it by hand.
 void browse(UiServices& services, QWidget* parent, const std::string& address);
 
 }  // namespace zeruda::gui

@@ -1,4 +1,5 @@
 #include "gui/app_setup.h"
+#include "gui/address_dialog.h"
 #include "gui/lunar_date_box.h"
 #include "gui/ui_services.h"
 #include "profile/interface_settings.h"
@@ -6,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <memory>
@@ -101,6 +104,46 @@ class AppSetupTest : public QObject {
     // Closed before it was shown: it never shows.
     QtUiServices().showWaitMessage(nullptr, MessageIcon::Information, u("特别提示"), u("请稍候"),
                                    closer);
+  }
+
+  // A message box is at least as wide as its caption and the title bar's buttons.
+  void messageBoxesShowTheirWholeCaption_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("export notice") << u("特别提示") << u("导出成功");
+    QTest::newRow("caption longer than the text") << u("这是一个比正文长得多的窗口标题") << u("好");
+  }
+  void messageBoxesShowTheirWholeCaption() {
+    QFETCH(QString, caption);
+    QFETCH(QString, text);
+    int width = 0, captionWidth = 0;
+    whenOpen<QMessageBox>([&](QMessageBox* box) {
+      QFont bold = box->font();
+      bold.setBold(true);
+      captionWidth = QFontMetrics(bold).horizontalAdvance(box->windowTitle());
+      width = box->width();
+      box->accept();
+    });
+    QtUiServices().showMessage(nullptr, MessageIcon::Information, caption, text);
+    // The icon and three buttons of the title bar take at least a line's height each.
+    QVERIFY2(width >= captionWidth + 4 * QFontMetrics(QApplication::font()).height(),
+             qPrintable(QStringLiteral("%1 < %2").arg(width).arg(captionWidth)));
+  }
+
+  void theAddressDialogCopiesTheWorkingAddress() {
+    const QString address = u(
+        "https://s.1688.com/company/company_search.htm?keywords=%D4%B6%BA%BD%20AB&n=y&categoryId=");
+    QApplication::clipboard()->clear();
+    QString shown, copied;
+    whenOpen<zeruda::gui::AddressDialog>([&](zeruda::gui::AddressDialog* dialog) {
+      shown = dialog->address->toPlainText();
+      QTest::mouseClick(dialog->copy, Qt::LeftButton);
+      copied = QApplication::clipboard()->text();
+      dialog->accept();
+    });
+    QtUiServices().showAddress(nullptr, address);
+    QCOMPARE(shown, address);
+    QCOMPARE(copied, address);
   }
 
   void saveDialogsStartInTheDocumentsFolderThenInTheLastFolderUsed() {

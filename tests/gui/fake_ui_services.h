@@ -33,6 +33,7 @@ class FakeUiServices final : public UiServices {
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
   bool openInBrowser(const QUrl& address) override;
   bool networkConnected() override { return connected; }
+  void showAddress(QWidget*, const QString& address) override { addressesShown.push_back(address); }
 
   QDateTime currentDateTime() const override {
     return now.isValid() ? now : UiServices::currentDateTime();
@@ -61,8 +62,11 @@ class FakeUiServices final : public UiServices {
 
   std::vector<ShownMessage> messages;
 
-  // The addresses handed to the browser, in order.
+  // The addresses handed to the browser, in order, and whether it takes them.
   std::vector<QString> browsed;
+  bool browserWorks = true;
+  // The addresses shown for the user to open by hand.
+  std::vector<QString> addressesShown;
 
   // The system's network state.
   bool connected = true;

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -193,6 +194,37 @@ class LibraryTest : public zeruda::gui::test::MainWindowFixture {
     const QString guide = control<QPlainTextEdit>("超级编辑框知识相关")->toPlainText();
     QVERIFY(guide.startsWith(QStringLiteral("相关法律\n")));
     QVERIFY(ideographs(guide) >= 1500);
+  }
+
+  // Chosen on the tab row, not through a button: neither page stays blank.
+  void bothKnowledgePagesShowTheirTextWhenChosenFromTheTabRow_data() {
+    QTest::addColumn<int>("page");
+    QTest::newRow("取名知识") << int{MainWindow::kKnowledge};
+    QTest::newRow("公司取名知识") << int{MainWindow::kArticles};
+  }
+  void bothKnowledgePagesShowTheirTextWhenChosenFromTheTabRow() {
+    QFETCH(int, page);
+    QTabBar* tabRow = control<QTabWidget>("选择夹1")->tabBar();
+    QTest::mouseClick(tabRow, Qt::LeftButton, {}, tabRow->tabRect(page).center());
+    QCOMPARE(tabRow->currentIndex(), page);
+    if (page == MainWindow::kKnowledge) {
+      const QString text = control<QPlainTextEdit>("超级编辑框知识相关")->toPlainText();
+      QVERIFY(text.startsWith(QStringLiteral("相关法律\n")));
+      QVERIFY(ideographs(text) >= 1500);
+      return;
+    }
+    QCOMPARE(control<QTreeWidget>("树型框1")->topLevelItem(0)->text(0),
+             QStringLiteral("重要取名知识"));
+    QVERIFY(control<GbkBrowser>("超文本浏览框2")
+                ->toPlainText()
+                .contains(QStringLiteral("\n公司取名知识")));
+    // Chosen again after an article was picked, the page keeps that article.
+    QTreeWidget* tree = control<QTreeWidget>("树型框1");
+    tree->setCurrentItem(tree->topLevelItem(1));
+    const QString picked = control<GbkBrowser>("超文本浏览框2")->toPlainText();
+    QTest::mouseClick(tabRow, Qt::LeftButton, {}, tabRow->tabRect(MainWindow::kCompany).center());
+    QTest::mouseClick(tabRow, Qt::LeftButton, {}, tabRow->tabRect(page).center());
+    QCOMPARE(control<GbkBrowser>("超文本浏览框2")->toPlainText(), picked);
   }
 
   // The day comes from the program's clock: 3月15日 percent-encoded in UTF-8.

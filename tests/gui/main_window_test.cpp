@@ -11,12 +11,14 @@
 #include "support/temp_folder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -420,6 +422,65 @@ class MainWindowTest : public zeruda::gui::test::MainWindowFixture {
     QFETCH(QSize, frame);
     QFETCH(QRect, expected);
     QCOMPARE(zeruda::gui::centredOnOwner(owner, frame, QRect(0, 0, 1000, 700)), expected);
+  }
+
+  // The window's own area for a frame of 4 pixels with a 30-pixel title bar: the title
+  // bar stays on the screen. The owner is the main window at 864 x 640 in the same frame.
+  void aWindowLargerThanTheScreenKeepsItsTitleBarOnIt_data() {
+    QTest::addColumn<QSize>("wanted");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("evaluation window on 1280 x 720")
+        << QSize(980, 720) << QRect(0, 0, 1280, 720) << QRect(150, 30, 980, 686);
+    QTest::newRow("the same below a 28-pixel panel")
+        << QSize(980, 720) << QRect(0, 28, 1280, 692) << QRect(150, 58, 980, 658);
+    QTest::newRow("wider than the screen too")
+        << QSize(1400, 800) << QRect(0, 0, 1280, 720) << QRect(4, 30, 1272, 686);
+    QTest::newRow("small, simply centred")
+        << QSize(360, 110) << QRect(0, 0, 1280, 720) << QRect(460, 295, 360, 110);
+  }
+  void aWindowLargerThanTheScreenKeepsItsTitleBarOnIt() {
+    QFETCH(QSize, wanted);
+    QFETCH(QRect, available);
+    QFETCH(QRect, expected);
+    const QMargins frame(4, 30, 4, 4);
+    const QRect owner(204, 0, 872, 674);
+    QCOMPARE(zeruda::gui::placedOverOwner(wanted, frame, owner, available), expected);
+  }
+
+  void escapeClosesASecondaryWindowButNotTheMainWindow_data() {
+    QTest::addColumn<int>("button");
+    QTest::newRow("duplicate name") << 3;
+    QTest::newRow("evaluation") << 5;
+    QTest::newRow("lookup") << 8;
+    QTest::newRow("calendar") << 9;
+    QTest::newRow("almanac") << 10;
+  }
+  void escapeClosesASecondaryWindowButNotTheMainWindow() {
+    QFETCH(int, button);
+    toolbarButtons()[button - 1]->trigger();
+    QPointer<QWidget> opened;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top != window_.get() && top->isVisible() && top->parentWidget() == window_.get()) {
+        opened = top;
+      }
+    }
+    QVERIFY(opened != nullptr);
+    // From a control inside, which passes the key on to its window.
+    QWidget* inside = nullptr;
+    for (QWidget* child : opened->findChildren<QWidget*>()) {
+      if (child->focusPolicy() & Qt::TabFocus && child->isVisible()) {
+        inside = child;
+        break;
+      }
+    }
+    QVERIFY(inside != nullptr);
+    QTest::keyClick(inside, Qt::Key_Escape);
+    QVERIFY(opened.isNull() || !opened->isVisible());
+
+    QTest::keyClick(control<QLineEdit>("公司法人姓"), Qt::Key_Escape);
+    QTest::keyClick(window_.get(), Qt::Key_Escape);
+    QVERIFY(window_->isVisible());
   }
 };
 

@@ -115,6 +115,19 @@ class WebLookupTest : public zeruda::gui::test::MainWindowFixture {
     QCOMPARE(services_.messages[0].text, u("您的电脑未连接网络，请连接后再试！"));
   }
 
+  // The address is offered as it works, percent-encoding and all, not in a message.
+  void withoutABrowserTheAddressIsOfferedToCopy() {
+    DuplicateNameWindow* window = openForSecondRow();
+    window->name->setText(u("远航 AB"));
+    services_.browserWorks = false;
+    QTest::mouseClick(window->alibaba, Qt::LeftButton);
+    QCOMPARE(
+        services_.addressesShown,
+        std::vector<QString>{u("https://s.1688.com/company/"
+                               "company_search.htm?keywords=%D4%B6%BA%BD%20AB&n=y&categoryId=")});
+    QVERIFY(services_.messages.empty());
+  }
+
   void trademarkSearchShowsItsNoticeBeforeTheBrowserOpens() {
     std::size_t browsedWhileShown = 1;
     services_.whileShown = [&](const auto&) { browsedWhileShown = services_.browsed.size(); };
