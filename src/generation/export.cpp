@@ -1,7 +1,12 @@
 #include "generation/export.h"
 
 #include "storage/atomic_file.h"
+#include "text/characters.h"
+#include "text/gbk.h"
 #include "text/gbk_literal.h"
+
+#include <array>
+#include <cstdio>
 
 namespace zeruda::generation {
 
@@ -85,11 +90,52 @@ Result<Done> exportRows(const std::filesystem::path& file, std::span<const Candi
   return Done{};
 }
 
-UserMessage exportMessage(const Result<Done>& written) {
+UserMessage exportMessage(const Result<Done>& written, std::string_view fileShown) {
   if (!written.ok()) {
     return {"导出失败："_gbk + written.error(), "特别提示"_gbk, MessageIcon::Warning, {}};
   }
-  return {"导出成功　　"_gbk, "特别提示"_gbk, MessageIcon::Information, {}};
+  return {
+      "导出成功　　"_gbk + std::string(fileShown), "特别提示"_gbk, MessageIcon::Information, {}};
+}
+
+std::string datedFileName(std::span<const std::string> parts, calendar::Date today,
+                          std::string_view extension) {
+  std::string name;
+  for (const std::string& part : parts) {
+    if (part.empty()) continue;
+    if (!name.empty()) name += '_';
+    // A two-byte character's trail byte may be a backslash or "|": only single
+    // bytes are looked at.
+    for (std::size_t at = 0; at < part.size(); at += text::charLength(part, at)) {
+      if (text::charLength(part, at) == 2) {
+        name.append(part, at, 2);
+        continue;
+      }
+      const auto byte = static_cast<unsigned char>(part[at]);
+      const bool barred = byte < 0x20 || byte == 0x7F ||
+                          std::string_view("\\/:*?\"<>|").find(part[at]) != std::string_view::npos;
+      name += barred ? '_' : part[at];
+    }
+  }
+  if (!name.empty()) name += '_';
+  std::array<char, 16> date{};
+  std::snprintf(date.data(), date.size(), "%04d-%02d-%02d", today.year, today.month, today.day);
+  name += date.data();
+  name += '.';
+  name += extension;
+  return name;
+}
+
+std::string exportFileName(std::string_view prefix, int bodyLength, calendar::Date today,
+                           ExportFormat format) {
+  // How the program names a length elsewhere: 名两字, 两字.
+  constexpr std::array<std::string_view, 5> kLengthWords = {"", "一字", "两字", "三字", "四字"};
+  std::vector<std::string> parts;
+  parts.emplace_back(prefix.empty() ? "备选名"_gbk : std::string(prefix));
+  if (bodyLength >= 1 && bodyLength < static_cast<int>(kLengthWords.size())) {
+    parts.push_back(text::toGbk(kLengthWords[static_cast<std::size_t>(bodyLength)]));
+  }
+  return datedFileName(parts, today, format == ExportFormat::Csv ? "csv" : "txt");
 }
 
 }  // namespace zeruda::generation

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/date_time.h"
 #include "generation/candidate_row.h"
 #include "text/result.h"
 #include "text/user_message.h"
@@ -7,6 +8,8 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace zeruda::generation {
 
@@ -32,7 +35,21 @@ std::string txtText(std::span<const CandidateRow> rows);
 Result<Done> exportRows(const std::filesystem::path& file, std::span<const CandidateRow> rows,
                         ExportFormat format);
 
-// What the window says after an export: "导出成功　　", or "导出失败：" with the reason.
-UserMessage exportMessage(const Result<Done>& written);
+// What the window says after an export: "导出成功　　" followed by the file written
+// (`fileShown`, GBK), or "导出失败：" with the reason.
+UserMessage exportMessage(const Result<Done>& written, std::string_view fileShown = {});
+
+// A file name for a save dialog to suggest (GBK): the parts that are not empty joined
+// by "_", then today's date and the extension: "成都_两字_2026-12-09.csv". Characters
+// no file name may hold on some system (\ / : * ? " < > | and control characters)
+// become "_".
+std::string datedFileName(std::span<const std::string> parts, calendar::Date today,
+                          std::string_view extension);
+
+// The name an export of the result list suggests: the form's prefix (or "备选名" when
+// it has none, as a shop or brand name does), the body length in words ("两字"), the
+// date and the format's extension: "成都_两字_2026-12-09.csv".
+std::string exportFileName(std::string_view prefix, int bodyLength, calendar::Date today,
+                           ExportFormat format);
 
 }  // namespace zeruda::generation

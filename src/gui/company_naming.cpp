@@ -6,6 +6,7 @@
 #include "generation/export.h"
 #include "generation/request.h"
 #include "generation/request_checks.h"
+#include "gui/calendar_bridge.h"
 #include "gui/company_page.h"
 #include "gui/lunar_date_box.h"
 #include "gui/qt_text.h"
@@ -15,6 +16,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -39,8 +42,12 @@ CompanyNaming::CompanyNaming(CompanyPage& page, UiServices& services, app::Sessi
       page_(page),
       services_(services),
       session_(session),
-      model_(new ResultListModel(this)) {
-  page_.results->setModel(model_);
+      model_(new ResultListModel(this)),
+      sorted_(new SortedResults(model_, this)) {
+  page_.results->setModel(sorted_);
+  // Arrival order until a header is clicked; a second click on it reverses the order.
+  page_.results->header()->setSortIndicator(-1, Qt::AscendingOrder);
+  page_.results->setSortingEnabled(true);
   connect(page_.generate, &QPushButton::clicked, this, &CompanyNaming::generate);
   connect(page_.stop, &QPushButton::clicked, this, [this] {
     if (engine_) engine_->requestStop();
@@ -53,8 +60,11 @@ CompanyNaming::CompanyNaming(CompanyPage& page, UiServices& services, app::Sessi
   connect(page_.results, &QTreeView::doubleClicked, this, [this] {
     if (page_.results->currentIndex().isValid()) emit rowActivated();
   });
-  // Each new row comes into view as it arrives.
-  connect(model_, &QAbstractItemModel::rowsInserted, page_.results, &QTreeView::scrollToBottom);
+  // Each new row comes into view as it arrives. A sorted list puts rows all over it,
+  // and the view stays where the user has it.
+  connect(sorted_, &QAbstractItemModel::rowsInserted, page_.results, [this] {
+    if (page_.results->header()->sortIndicatorSection() < 0) page_.results->scrollToBottom();
+  });
 }
 
 CompanyNaming::~CompanyNaming() { stopGeneration(); }
@@ -105,6 +115,7 @@ void CompanyNaming::generate() {
   }
   const generation::EngineStart& start = *outcome.start;
   if (onRequestPassed) onRequestPassed(outcome.form, start.chartSummary);
+  listedForm_ = outcome.form;
 
   // A run left from before ends first, rows of its still on their way included;
   // then the list starts empty.
@@ -147,13 +158,17 @@ void CompanyNaming::generate() {
 
 void CompanyNaming::exportList(generation::ExportFormat format) {
   const bool csv = format == generation::ExportFormat::Csv;
+  const generation::CompanyForm named = listedForm_ ? *listedForm_ : readForm();
+  const std::string suggested = generation::exportFileName(
+      named.prefix, named.bodyLength, fromQDate(services_.currentDateTime().date()), format);
   const std::optional<QString> file = services_.chooseSaveFile(
       page_.window(), csv ? QStringLiteral("*.csv") : QStringLiteral("*.txt"),
-      csv ? QStringLiteral("csv") : QStringLiteral("txt"));
+      csv ? QStringLiteral("csv") : QStringLiteral("txt"), fromGbk(suggested));
   if (!file) return;
-  const auto written =
-      generation::exportRows(std::filesystem::path(file->toStdString()), model_->rows(), format);
-  showUserMessage(services_, page_.window(), generation::exportMessage(written));
+  const auto written = generation::exportRows(std::filesystem::path(file->toStdString()),
+                                              sorted_->shownRows(), format);
+  showUserMessage(services_, page_.window(),
+                  generation::exportMessage(written, toGbk(QDir::toNativeSeparators(*file))));
 }
 
 void CompanyNaming::autoPickClicked(bool ticked) {

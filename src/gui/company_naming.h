@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // moc cannot parse the C++20 library headers behind the core's types.
@@ -22,6 +23,7 @@ namespace zeruda::gui {
 class CompanyPage;
 class ResultListModel;
 class RowInbox;
+class SortedResults;
 class UiServices;
 
 // The company page at work: the generate button runs the request and the engine,
@@ -42,6 +44,8 @@ class CompanyNaming : public QObject {
   void stopGeneration();
 
   ResultListModel& results() { return *model_; }
+  // The list as shown, sorted or in arrival order.
+  SortedResults& shownResults() { return *sorted_; }
 
   // Where each run's random draws start; the millisecond tick unless set.
   std::function<std::uint32_t()> seedSource;
@@ -67,6 +71,9 @@ class CompanyNaming : public QObject {
   UiServices& services_;
   app::Session& session_;
   ResultListModel* model_;
+  SortedResults* sorted_;
+  // The form whose run filled the list: its exports are named after it.
+  std::optional<generation::CompanyForm> listedForm_;
   std::shared_ptr<RowInbox> inbox_;
   std::unique_ptr<generation::EngineRun> engine_;
   // True from a run's start until its wait message is gone: a second request

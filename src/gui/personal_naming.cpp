@@ -16,15 +16,43 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
+#include <tuple>
 
 namespace zeruda::gui {
 
 using namespace text::literals;
+
+namespace {
+
+// A row of the candidate list. Its one column sorts by the name's stars, then by the
+// name's GBK bytes (pinyin order for the common characters).
+class NameItem : public QTreeWidgetItem {
+ public:
+  explicit NameItem(const personal::NameRow& row)
+      : QTreeWidgetItem({fromGbk(row.text)}),
+        stars_(row.stars),
+        bytes_(QString::fromLatin1(row.text.data(), static_cast<qsizetype>(row.text.size()))) {
+    setData(0, Qt::UserRole, row.recordNumber);
+  }
+
+  bool operator<(const QTreeWidgetItem& other) const override {
+    const auto* name = dynamic_cast<const NameItem*>(&other);
+    if (name == nullptr) return QTreeWidgetItem::operator<(other);
+    return std::tie(stars_, bytes_) < std::tie(name->stars_, name->bytes_);
+  }
+
+ private:
+  int stars_;
+  QString bytes_;
+};
+
+}  // namespace
 
 PersonalNaming::PersonalNaming(PersonalPage& page, UiServices& services, app::Session& session,
                                std::function<void(const QString&)> showStatus, QObject* parent)
@@ -46,6 +74,17 @@ PersonalNaming::PersonalNaming(PersonalPage& page, UiServices& services, app::Se
   for (QRadioButton* length : {page_.lengthOne, page_.lengthTwo, page_.lengthThree}) {
     connect(length, &QRadioButton::toggled, this, &PersonalNaming::followLength);
   }
+  // Arrival order until the header is clicked; a second click reverses the order.
+  // The list sorts only from that click on: sorting on, it would place even the rows
+  // of an unsorted list by its own rule.
+  QHeaderView* header = page_.candidates->header();
+  page_.candidates->headerItem()->setData(0, Qt::InitialSortOrderRole, Qt::AscendingOrder);
+  header->setSortIndicator(-1, Qt::AscendingOrder);
+  header->setSortIndicatorShown(true);
+  header->setSectionsClickable(true);
+  connect(header, &QHeaderView::sortIndicatorChanged, page_.candidates, [this] {
+    if (!page_.candidates->isSortingEnabled()) page_.candidates->setSortingEnabled(true);
+  });
   connect(page_.start, &QPushButton::clicked, this, &PersonalNaming::start);
   connect(page_.copyNames, &QPushButton::clicked, this, &PersonalNaming::copyNames);
 }
@@ -144,17 +183,15 @@ void PersonalNaming::append(std::vector<personal::NameRow> rows) {
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(rows.size()));
   for (const personal::NameRow& row : rows) {
-    const QString text = fromGbk(row.text);
-    auto* item = new QTreeWidgetItem({text});
-    item->setData(0, Qt::UserRole, row.recordNumber);
-    items << item;
+    items << new NameItem(row);
     if (row.recommended) {
-      auto* pick = new QListWidgetItem(text, page_.recommended);
+      auto* pick = new QListWidgetItem(fromGbk(row.text), page_.recommended);
       pick->setData(Qt::UserRole, row.recordNumber);
     }
   }
   page_.candidates->addTopLevelItems(items);
-  page_.candidates->scrollToBottom();
+  // A sorted list puts rows all over it, and the view stays where the user has it.
+  if (page_.candidates->header()->sortIndicatorSection() < 0) page_.candidates->scrollToBottom();
 }
 
 void PersonalNaming::copyNames() {

@@ -81,7 +81,7 @@ void PictureView::saveAsSvg() {
 }
 
 void PictureView::saveFile(const QString& filter, const QString& suffix, const QByteArray& bytes) {
-  const std::optional<QString> file = services_.chooseSaveFile(window(), filter, suffix);
+  const std::optional<QString> file = services_.chooseSaveFile(window(), filter, suffix, {});
   if (!file) return;
   QSaveFile out(*file);
   if (!bytes.isEmpty() && out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() &&

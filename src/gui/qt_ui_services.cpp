@@ -93,7 +93,8 @@ void QtUiServices::showWaitMessage(QWidget* parent, MessageIcon icon, const QStr
 }
 
 std::optional<QString> QtUiServices::chooseSaveFile(QWidget* parent, const QString& filter,
-                                                    const QString& suffix) {
+                                                    const QString& suffix,
+                                                    const QString& suggestedName) {
   // Qt's own dialog rather than the desktop's: it speaks the program's Chinese
   // whatever the system language.
   QFileDialog dialog(parent);
@@ -104,6 +105,7 @@ std::optional<QString> QtUiServices::chooseSaveFile(QWidget* parent, const QStri
   dialog.setDefaultSuffix(suffix);
   const std::filesystem::path start = app::exportStartFolder(profileFile, userFolders);
   if (!start.empty()) dialog.setDirectory(QString::fromStdString(start.string()));
+  if (!suggestedName.isEmpty()) dialog.selectFile(suggestedName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;
   }

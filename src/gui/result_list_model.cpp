@@ -1,5 +1,6 @@
 #include "gui/result_list_model.h"
 
+#include "generation/column_order.h"
 #include "gui/findings_tip.h"
 #include "gui/qt_text.h"
 #include "gui/result_columns.h"
@@ -39,16 +40,23 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
       // By the row's own number, so the colours stay put however the view scrolls.
       return resultRowBackground(index.row() + 1);
+    case kSortRole: {
+      const generation::CandidateRow& row = rows_[index.row()];
+      const auto column = static_cast<generation::Column>(index.column());
+      if (auto number = generation::columnSortNumber(row, column)) return *number;
+      const std::string& cell = row.cell(column);
+      return QString::fromLatin1(cell.data(), static_cast<qsizetype>(cell.size()));
+    }
     default:
       return {};
   }
 }
 
 QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-      section >= columnCount()) {
-    return {};
-  }
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+  // A first click on a header sorts smallest first.
+  if (role == Qt::InitialSortOrderRole) return Qt::AscendingOrder;
+  if (role != Qt::DisplayRole) return {};
   return resultColumnCaptions()[static_cast<std::size_t>(section)];
 }
 
@@ -72,6 +80,30 @@ void ResultListModel::clear() {
   beginResetModel();
   rows_.clear();
   endResetModel();
+}
+
+SortedResults::SortedResults(ResultListModel* rows, QObject* parent)
+    : QSortFilterProxyModel(parent), rows_(rows) {
+  setSourceModel(rows);
+  setSortRole(ResultListModel::kSortRole);
+  // The text keys are bytes: compared as they are, never folded.
+  setSortCaseSensitivity(Qt::CaseSensitive);
+  setSortLocaleAware(false);
+}
+
+QVariant SortedResults::data(const QModelIndex& index, int role) const {
+  // Grey and white alternate down the list as shown, sorted or not.
+  if (role == Qt::BackgroundRole && index.isValid()) return resultRowBackground(index.row() + 1);
+  return QSortFilterProxyModel::data(index, role);
+}
+
+std::vector<generation::CandidateRow> SortedResults::shownRows() const {
+  std::vector<generation::CandidateRow> shown;
+  shown.reserve(static_cast<std::size_t>(rowCount()));
+  for (int row = 0; row < rowCount(); ++row) {
+    shown.push_back(rows_->rows()[static_cast<std::size_t>(mapToSource(index(row, 0)).row())]);
+  }
+  return shown;
 }
 
 }  // namespace zeruda::gui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
 #include <vector>
 
 // moc cannot parse the C++20 library headers the core's row type pulls in.
@@ -16,6 +17,11 @@ namespace zeruda::gui {
 class ResultListModel : public QAbstractTableModel {
   Q_OBJECT
  public:
+  // What a column sorts by: the core's number for 编号, the stroke columns and 星级;
+  // for the texts their GBK bytes, one character per byte, so that comparing them
+  // compares the bytes (pinyin order for the common characters).
+  static constexpr int kSortRole = Qt::UserRole;
+
   explicit ResultListModel(QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = {}) const override;
@@ -32,6 +38,23 @@ class ResultListModel : public QAbstractTableModel {
   static QString rowTip(const generation::CandidateRow& row);
 
   std::vector<generation::CandidateRow> rows_;
+};
+
+// The result list as the page shows it: sorted by the column whose header was last
+// clicked (in arrival order until then), rows arriving meanwhile put in their sorted
+// place, and the row colours following the rows as shown.
+class SortedResults : public QSortFilterProxyModel {
+  Q_OBJECT
+ public:
+  explicit SortedResults(ResultListModel* rows, QObject* parent = nullptr);
+
+  QVariant data(const QModelIndex& index, int role) const override;
+
+  // The rows in the order shown, for export.
+  std::vector<generation::CandidateRow> shownRows() const;
+
+ private:
+  ResultListModel* rows_;
 };
 
 }  // namespace zeruda::gui

@@ -44,8 +44,13 @@ QVariant ShortlistModel::sortKey(int row, int column) const {
       return name.stars;
     case kScore:
       return name.rated ? name.score : -1.0;
-    default:
-      return data(index(row, column), Qt::DisplayRole);
+    default: {
+      // Texts by their GBK bytes, one character per byte: pinyin order for the common
+      // characters, as the result list sorts them.
+      const std::string cell = shortlist::shortlistCells(
+          name, static_cast<std::size_t>(row) + 1)[static_cast<std::size_t>(column)];
+      return QString::fromLatin1(cell.data(), static_cast<qsizetype>(cell.size()));
+    }
   }
 }
 
@@ -68,10 +73,10 @@ QVariant ShortlistModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ShortlistModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-      section >= kColumns) {
-    return {};
-  }
+  if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return {};
+  // A first click on a header sorts smallest first.
+  if (role == Qt::InitialSortOrderRole) return Qt::AscendingOrder;
+  if (role != Qt::DisplayRole) return {};
   return kCaptions[section];
 }
 

@@ -15,7 +15,8 @@ namespace zeruda::gui {
 class ShortlistModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  // What the table sorts by: numbers for 序号, 星级 and 分数, the text otherwise.
+  // What the table sorts by: numbers for 序号, 星级 and 分数, otherwise the GBK bytes
+  // of the text, one character per byte.
   static constexpr int kSortRole = Qt::UserRole;
 
   explicit ShortlistModel(QObject* parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include "app/session.h"
 #include "generation/export.h"
+#include "gui/calendar_bridge.h"
 #include "gui/evaluation_window.h"
 #include "gui/qt_text.h"
 #include "gui/secondary_window.h"
@@ -12,6 +13,7 @@
 #include "storage/character_table.h"
 #include "text/gbk_literal.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -106,11 +108,19 @@ void ShortlistWindow::openRow(const QModelIndex& index) {
 }
 
 void ShortlistWindow::exportTable() {
-  const auto file = services_.chooseSaveFile(this, QStringLiteral("*.csv"), QStringLiteral("csv"));
+  const QString suggested =
+      fromGbk(shortlist::shortlistFileName(fromQDate(services_.currentDateTime().date())));
+  const auto file =
+      services_.chooseSaveFile(this, QStringLiteral("*.csv"), QStringLiteral("csv"), suggested);
   if (!file) return;
-  showUserMessage(
-      services_, this,
-      generation::exportMessage(shortlist::exportShortlist(file->toStdString(), model_->names())));
+  // The file follows the table as sorted.
+  std::vector<std::size_t> order;
+  for (int row = 0; row < sorted_->rowCount(); ++row) {
+    order.push_back(static_cast<std::size_t>(sorted_->mapToSource(sorted_->index(row, 0)).row()));
+  }
+  const auto written = shortlist::exportShortlist(file->toStdString(), model_->names(), order);
+  showUserMessage(services_, this,
+                  generation::exportMessage(written, toGbk(QDir::toNativeSeparators(*file))));
 }
 
 }  // namespace zeruda::gui

@@ -57,9 +57,10 @@ class UiServices {
 
   // The file the user chose to save to, or nothing when the dialog was cancelled.
   // `filter` is a name pattern such as "*.csv"; `suffix` ("csv") is added to a name
-  // typed without one.
+  // typed without one; `suggestedName`, when given, stands in the name box at first.
   virtual std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter,
-                                                const QString& suffix) = 0;
+                                                const QString& suffix,
+                                                const QString& suggestedName) = 0;
 
   // Puts the text on the clipboard; true when the clipboard now holds it.
   virtual bool copyToClipboard(const QString& text) = 0;
@@ -105,7 +106,8 @@ class QtUiServices final : public UiServices {
   void showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                        const QString& text, MessageCloser& closer) override;
   std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter,
-                                        const QString& suffix) override;
+                                        const QString& suffix,
+                                        const QString& suggestedName) override;
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
   bool openInBrowser(const QUrl& address) override;

@@ -23,16 +23,25 @@ std::string shortlistCsvLine(const ScoredName& name, std::size_t rank) {
   return generation::csvLine(shortlistCells(name, rank));
 }
 
-std::string shortlistCsv(std::span<const ScoredName> names) {
+std::string shortlistCsv(std::span<const ScoredName> names, std::span<const std::size_t> order) {
   std::string out = shortlistCsvHeader();
-  for (std::size_t i = 0; i < names.size(); ++i) out += shortlistCsvLine(names[i], i + 1);
+  if (order.empty()) {
+    for (std::size_t i = 0; i < names.size(); ++i) out += shortlistCsvLine(names[i], i + 1);
+  }
+  for (const std::size_t i : order) out += shortlistCsvLine(names[i], i + 1);
   return out;
 }
 
-Result<Done> exportShortlist(const std::filesystem::path& file, std::span<const ScoredName> names) {
-  auto written = storage::writeFileAtomically(file, shortlistCsv(names));
+Result<Done> exportShortlist(const std::filesystem::path& file, std::span<const ScoredName> names,
+                             std::span<const std::size_t> order) {
+  auto written = storage::writeFileAtomically(file, shortlistCsv(names, order));
   if (!written) return Error{written.error()};
   return Done{};
+}
+
+std::string shortlistFileName(calendar::Date today) {
+  const std::string parts[] = {"批量评测"_gbk};
+  return generation::datedFileName(parts, today, "csv");
 }
 
 }  // namespace zeruda::shortlist

@@ -129,6 +129,8 @@ TEST_F(ExportRows, WritesTheTextWholeAndSaysSo) {
   test::writeFile(file, "an older and much longer list that must not survive in part");
   const UserMessage message = exportMessage(exportRows(file, rows, ExportFormat::Csv));
   EXPECT_EQ(utf8(message.text), "导出成功　　");
+  EXPECT_EQ(utf8(exportMessage(Done{}, gbk("/home/用户/成都_两字.csv")).text),
+            "导出成功　　/home/用户/成都_两字.csv");
   EXPECT_EQ(utf8(message.caption), "特别提示");
   EXPECT_EQ(message.icon, MessageIcon::Information);
   EXPECT_EQ(test::readFile(file), csvText(rows));
@@ -157,6 +159,30 @@ TEST_F(ExportRows, AFolderInTheWayIsAFailure) {
   std::filesystem::create_directory(file);
   EXPECT_FALSE(exportRows(file, {}, ExportFormat::Csv).ok());
   EXPECT_TRUE(std::filesystem::is_directory(file));
+}
+
+struct FileNameCase {
+  const char* what;
+  const char* prefix;
+  int bodyLength;
+  ExportFormat format;
+  const char* expected;
+};
+
+TEST(ExportFileName, NamesThePrefixTheLengthAndTheDay) {
+  const FileNameCase cases[] = {
+      {"the usual", "成都", 2, ExportFormat::Csv, "成都_两字_2026-12-09.csv"},
+      {"text and four", "北京", 4, ExportFormat::Txt, "北京_四字_2026-12-09.txt"},
+      {"no prefix", "", 3, ExportFormat::Csv, "备选名_三字_2026-12-09.csv"},
+      {"barred bytes", "a/b:c*?", 2, ExportFormat::Csv, "a_b_c___两字_2026-12-09.csv"},
+      // 乗 (81 5C) ends in a backslash and 亅 (81 7C) in "|": each stays whole.
+      {"trail bytes", "乗亅", 2, ExportFormat::Csv, "乗亅_两字_2026-12-09.csv"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(utf8(exportFileName(gbk(c.prefix), c.bodyLength, {2026, 12, 9}, c.format)),
+              c.expected)
+        << c.what;
+  }
 }
 
 }  // namespace

@@ -154,23 +154,27 @@ class AppSetupTest : public QObject {
     services.userFolders = {
         home_->path().toStdString(), {}, home_->filePath(u("文档")).toStdString()};
     QString opened;
-    auto saveInto = [&opened](const QString& file) {
-      whenOpen<QFileDialog>([&opened, file](QFileDialog* dialog) {
+    QString offered;
+    auto saveInto = [&opened, &offered](const QString& file) {
+      whenOpen<QFileDialog>([&opened, &offered, file](QFileDialog* dialog) {
         opened = dialog->directory().absolutePath();
+        offered = dialog->selectedFiles().value(0);
         dialog->selectFile(file);
         static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
       });
     };
     saveInto(home_->filePath(u("导出/名单.csv")));
-    QCOMPARE(services.chooseSaveFile(nullptr, u("*.csv"), u("csv")),
+    QCOMPARE(services.chooseSaveFile(nullptr, u("*.csv"), u("csv"), {}),
              home_->filePath(u("导出/名单.csv")));
     QCOMPARE(opened, home_->filePath(u("文档")));
     QCOMPARE(
         QString::fromStdString(zeruda::profile::readExportFolder(services.profileFile).string()),
         home_->filePath(u("导出")));
     saveInto(home_->filePath(u("导出/第二份.txt")));
-    services.chooseSaveFile(nullptr, u("*.txt"), u("txt"));
+    services.chooseSaveFile(nullptr, u("*.txt"), u("txt"), u("成都_两字_2026-12-09.txt"));
     QCOMPARE(opened, home_->filePath(u("导出")));
+    // The suggested name stands in the folder the dialog opened in.
+    QCOMPARE(offered, home_->filePath(u("导出/成都_两字_2026-12-09.txt")));
   }
 };
 

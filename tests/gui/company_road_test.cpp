@@ -5,9 +5,9 @@
 #include "gui/evaluation_window.h"
 #include "gui/lunar_date_box.h"
 #include "gui/main_window.h"
-#include "gui/result_list_model.h"
 #include "main_window_fixture.h"
 #include "profile/profile.h"
+#include "sorted_list.h"
 #include "support/text_support.h"
 
 #include <QApplication>
@@ -33,8 +33,9 @@ using zeruda::gui::EvaluationWindow;
 using zeruda::gui::LunarDateBox;
 using zeruda::gui::MainWindow;
 using zeruda::gui::MessageIcon;
-using zeruda::gui::ResultListModel;
+using zeruda::gui::test::clickHeader;
 using zeruda::gui::test::FakeUiServices;
+using zeruda::gui::test::runsInOrder;
 using zeruda::gui::test::ShownMessage;
 using zeruda::test::gbk;
 
@@ -53,7 +54,8 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
 
  private:
   QTreeView* list() { return control<QTreeView>("公司备选名超级列表框"); }
-  ResultListModel& rows() { return window_->findChild<CompanyNaming*>()->results(); }
+  // The list as shown, sorted or not.
+  QAbstractItemModel& rows() { return *list()->model(); }
   QString cell(int row, int column) { return rows().index(row, column).data().toString(); }
   void click(const char* button) {
     QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
@@ -218,6 +220,75 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     QCOMPARE(rows().index(2, 6).data(Qt::BackgroundRole).value<QColor>(), QColor(0xEC, 0xEC, 0xEC));
   }
 
+  // Each header click sorts by its column, numbers as numbers (9 before 10 before
+  // 21, stars by their count); a second click reverses.
+  void headerClicksSortTheListByNumber_data() {
+    QTest::addColumn<int>("column");
+    QTest::newRow("编号") << 0;
+    QTest::newRow("简体笔画") << 3;
+    QTest::newRow("康熙笔画") << 4;
+    QTest::newRow("星级") << 6;
+  }
+  void headerClicksSortTheListByNumber() {
+    QFETCH(int, column);
+    fillForm();
+    closeWaitMessageAfter(40);
+    click("按钮公司取名");
+    settle();
+    QVERIFY(rows().rowCount() >= 40);
+    clickHeader(list()->header(), column);
+    QVERIFY(runsInOrder(rows(), column, Qt::AscendingOrder));
+    QVERIFY(!runsInOrder(rows(), column, Qt::DescendingOrder));
+    clickHeader(list()->header(), column);
+    QVERIFY(runsInOrder(rows(), column, Qt::DescendingOrder));
+    QVERIFY(!runsInOrder(rows(), column, Qt::AscendingOrder));
+  }
+
+  // Sorted before the run: rows land in their sorted places as they arrive, a double
+  // click opens the row clicked, and the export writes the order shown under a name
+  // of the prefix, the body length and the day.
+  void aSortedListTakesRowsInPlaceOpensTheRowClickedAndExportsItsOrder() {
+    services_.now = QDateTime(QDate(2026, 12, 9), QTime(10, 0));
+    fillForm();
+    clickHeader(list()->header(), 4);
+    clickHeader(list()->header(), 4);  // 康熙笔画, largest first
+    bool sortedMeanwhile = false;
+    services_.whileShown = [&](const ShownMessage& message) {
+      if (message.text != u(kWaitText)) return;
+      QVERIFY(QTest::qWaitFor([&] { return rows().rowCount() >= 30; }, 20000));
+      sortedMeanwhile = runsInOrder(rows(), 4, Qt::DescendingOrder);
+    };
+    click("按钮公司取名");
+    settle();
+    QVERIFY(sortedMeanwhile);
+    QVERIFY(runsInOrder(rows(), 4, Qt::DescendingOrder));
+
+    // A row that no longer stands where it arrived.
+    int moved = 0;
+    while (moved < rows().rowCount() && cell(moved, 0) == QString::number(moved + 1)) ++moved;
+    QVERIFY(moved < rows().rowCount());
+    const QRect place = list()->visualRect(rows().index(moved, 2));
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, place.center());
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, place.center());
+    auto* evaluation = window_->findChild<EvaluationWindow*>();
+    QVERIFY(evaluation != nullptr);
+    QCOMPARE(evaluation->body->text(), cell(moved, 2));
+    QTRY_VERIFY(evaluation->report->toPlainText().startsWith(cell(moved, 1) + u("　星级：") +
+                                                             cell(moved, 6)));
+
+    const QString csvPath = sandboxFile("sorted.csv");
+    services_.saveAnswers.push_back(csvPath);
+    click("按钮2");
+    QCOMPARE(services_.saveSuggestions.back(), u("成都_两字_2026-12-09.csv"));
+    const QStringList lines =
+        QString::fromStdString(zeruda::test::utf8(readFile(csvPath).toStdString()))
+            .split(u("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), rows().rowCount() + 1);
+    for (int row = 0; row < rows().rowCount(); ++row) {
+      QCOMPARE(lines[row + 1].section(u(","), 0, 0), cell(row, 0));
+    }
+  }
+
   void passedRequestSavesTheProfileAndShowsTheChartOnBothPages() {
     fillForm();
     closeWaitMessageAfter(1);
@@ -328,7 +399,7 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     services_.saveAnswers.push_back(csvPath);
     click("按钮2");
     QCOMPARE(services_.saveFilters.back(), QStringLiteral("*.csv"));
-    QCOMPARE(services_.messages.back().text, u("导出成功　　"));
+    QCOMPARE(services_.messages.back().text, u("导出成功　　") + QDir::toNativeSeparators(csvPath));
     QCOMPARE(services_.messages.back().caption, u("特别提示"));
     QCOMPARE(services_.messages.back().icon, MessageIcon::Information);
     const QByteArray csv = readFile(csvPath);
@@ -347,7 +418,7 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     services_.saveAnswers.push_back(txtPath);
     click("按钮3");
     QCOMPARE(services_.saveFilters.back(), QStringLiteral("*.txt"));
-    QCOMPARE(services_.messages.back().text, u("导出成功　　"));
+    QCOMPARE(services_.messages.back().text, u("导出成功　　") + QDir::toNativeSeparators(txtPath));
     const QByteArray txt = readFile(txtPath);
     QString firstLine = QStringLiteral(" ");
     for (int column = 0; column < 7; ++column)

@@ -19,8 +19,10 @@ void FakeUiServices::showWaitMessage(QWidget* parent, MessageIcon icon, const QS
 }
 
 std::optional<QString> FakeUiServices::chooseSaveFile(QWidget*, const QString& filter,
-                                                      const QString&) {
+                                                      const QString&,
+                                                      const QString& suggestedName) {
   saveFilters.push_back(filter);
+  saveSuggestions.push_back(suggestedName);
   if (saveAnswers.empty()) return std::nullopt;
   const QString answer = saveAnswers.front();
   saveAnswers.pop_front();

@@ -28,7 +28,8 @@ class FakeUiServices final : public UiServices {
   void showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                        const QString& text, MessageCloser& closer) override;
   std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter,
-                                        const QString& suffix) override;
+                                        const QString& suffix,
+                                        const QString& suggestedName) override;
   bool copyToClipboard(const QString& text) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
   bool openInBrowser(const QUrl& address) override;
@@ -50,8 +51,9 @@ class FakeUiServices final : public UiServices {
 
   // Answers for the save dialogs in turn; an empty answer, or none left, cancels.
   std::deque<QString> saveAnswers;
-  // The filters the save dialogs were opened with.
+  // The filters the save dialogs were opened with, and the names they suggested.
   std::vector<QString> saveFilters;
+  std::vector<QString> saveSuggestions;
 
   bool clipboardWorks = true;
   QString clipboard;

@@ -5,6 +5,7 @@
 #include "gui/main_window.h"
 #include "gui/personal_naming.h"
 #include "main_window_fixture.h"
+#include "sorted_list.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,7 +25,9 @@ using zeruda::gui::LunarDateBox;
 using zeruda::gui::MainWindow;
 using zeruda::gui::MessageIcon;
 using zeruda::gui::PersonalNaming;
+using zeruda::gui::test::clickHeader;
 using zeruda::gui::test::FakeUiServices;
+using zeruda::gui::test::runsInOrder;
 using zeruda::gui::test::ShownMessage;
 
 namespace {
@@ -163,6 +166,28 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
     settle();
     QCOMPARE(candidates()->topLevelItemCount(), 2000);
     QCOMPARE(status(), u("已取名2000个，达到一次取名的上限，取名已停止"));
+  }
+
+  // Sorted before the run, names land by their stars as they arrive; a second click
+  // reverses, and the copy takes the order shown.
+  void theHeaderSortsByStarsWhileNamesArriveAndTheCopyFollows() {
+    clickHeader(candidates()->header(), 0);
+    fill("王");
+    bool sortedMeanwhile = false;
+    services_.whileShown = [&](const ShownMessage& message) {
+      if (message.text != u(kWaitText)) return;
+      QVERIFY(QTest::qWaitFor([this] { return candidates()->topLevelItemCount() >= 50; }, 30000));
+      sortedMeanwhile = runsInOrder(*candidates()->model(), 0, Qt::AscendingOrder);
+    };
+    click("按钮电脑取名");
+    settle();
+    QVERIFY(sortedMeanwhile);
+    QVERIFY(runsInOrder(*candidates()->model(), 0, Qt::AscendingOrder));
+    QVERIFY(!runsInOrder(*candidates()->model(), 0, Qt::DescendingOrder));
+    clickHeader(candidates()->header(), 0);
+    QVERIFY(runsInOrder(*candidates()->model(), 0, Qt::DescendingOrder));
+    click("按钮复制名字");
+    QCOMPARE(services_.clipboard, names().join(u("\r\n")) + u("\r\n"));
   }
 
   void copyingSaysWhatHappened() {

@@ -3,11 +3,13 @@
 #include "find_control.h"
 #include "gui/evaluation_window.h"
 #include "profile/profile.h"
+#include "sorted_list.h"
 #include "support/program_sandbox.h"
 #include "support/sample_profile.h"
 #include "support/text_support.h"
 
 #include <QAbstractItemModel>
+#include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,7 +21,9 @@
 
 using zeruda::gui::EvaluationWindow;
 using zeruda::gui::ShortlistWindow;
+using zeruda::gui::test::clickHeader;
 using zeruda::gui::test::FakeUiServices;
+using zeruda::gui::test::runsInOrder;
 
 class ShortlistWindowTest : public QObject {
   Q_OBJECT
@@ -93,10 +97,41 @@ class ShortlistWindowTest : public QObject {
         QString::fromStdString((sandbox_->roots().folder() / "shortlist.csv").string());
     services_.saveAnswers = {file};
     QTest::mouseClick(window_->exportCsv, Qt::LeftButton);
-    QCOMPARE(services_.messages.back().text, QStringLiteral("导出成功　　"));
+    QCOMPARE(services_.messages.back().text,
+             QStringLiteral("导出成功　　") + QDir::toNativeSeparators(file));
     QCOMPARE(zeruda::test::readFile(file.toStdString()),
              zeruda::test::gbk(
                  "序号,全名,主体名,星级,分数,登记提示\r\n1,成都华通科技有限公司,华通,☆☆☆☆,7,\r\n"));
+  }
+
+  // Eleven names: 序号 runs past 9, so only a numeric sort keeps 10 after 9. The first
+  // click reverses the rank order the table opens in; the export follows the table.
+  void theRankSortsAsANumberAndTheExportFollowsTheTable() {
+    services_.now = QDateTime(QDate(2026, 12, 9), QTime(10, 0));
+    paste(QStringLiteral("华通\n天宝\n金华\n东方\n明德\n华夏\n远航\n青禾\n鑫源\n宏达\n博远\n"));
+    QCOMPARE(window_->table->model()->rowCount(), 11);
+    QVERIFY(runsInOrder(*window_->table->model(), 0, Qt::AscendingOrder));
+    clickHeader(window_->table->horizontalHeader(), 0);
+    QVERIFY(runsInOrder(*window_->table->model(), 0, Qt::DescendingOrder));
+    QCOMPARE(cell(0, 0), QStringLiteral("11"));
+    clickHeader(window_->table->horizontalHeader(), 4);
+    QVERIFY(runsInOrder(*window_->table->model(), 4, Qt::AscendingOrder));
+    clickHeader(window_->table->horizontalHeader(), 4);
+    QVERIFY(runsInOrder(*window_->table->model(), 4, Qt::DescendingOrder));
+
+    const QString file =
+        QString::fromStdString((sandbox_->roots().folder() / "sorted.csv").string());
+    services_.saveAnswers = {file};
+    QTest::mouseClick(window_->exportCsv, Qt::LeftButton);
+    QCOMPARE(services_.saveSuggestions.back(), QStringLiteral("批量评测_2026-12-09.csv"));
+    const QStringList lines =
+        QString::fromStdString(zeruda::test::utf8(zeruda::test::readFile(file.toStdString())))
+            .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 12);
+    for (int row = 0; row < 11; ++row) {
+      QCOMPARE(lines[row + 1].section(QLatin1Char(','), 0, 2),
+               (QStringList{cell(row, 0), cell(row, 1), cell(row, 2)}.join(QLatin1Char(','))));
+    }
   }
 
   void anEmptyPasteBoxIsRefused() {

@@ -61,7 +61,7 @@ class WebLookupTest : public zeruda::gui::test::MainWindowFixture {
       rows.append(row);
     }
     auto* list = zeruda::gui::test::findControl<QTreeView>(window_.get(), "公司备选名超级列表框");
-    list->setCurrentIndex(rows.index(1, 0));
+    list->setCurrentIndex(list->model()->index(1, 0));
     zeruda::gui::test::findControl<QToolBar>(window_.get(), "工具条1")->actions()[2]->trigger();
     return window_->findChild<DuplicateNameWindow*>(u("重名查询"));
   }

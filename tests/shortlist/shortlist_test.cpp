@@ -75,12 +75,18 @@ TEST(ShortlistExport, WritesTheResultListsCsvFormatWithItsOwnColumns) {
             "序号,全名,主体名,星级,分数,登记提示\r\n"
             "1,成都华通科技有限公司,华通,☆☆☆☆,7,\r\n"
             "2,成都市华科技有限公司,华,,,不可用：字号只有1个汉字：字号须由两个以上汉字组成\r\n");
+  // A table sorted by the user writes its order; each name keeps its rank.
+  const std::size_t reversed[] = {1, 0};
+  EXPECT_EQ(utf8(shortlistCsv(scored, reversed)).substr(utf8(shortlistCsvHeader()).size(), 2),
+            "2,");
+  EXPECT_EQ(utf8(shortlistFileName({2026, 12, 9})), "批量评测_2026-12-09.csv");
 }
 
 TEST(RegistrationSection, ListsEachFindingWithItsLevelAndSource) {
-  EXPECT_EQ(utf8(registrationSection(gbk("中国"), gbk("华通"), gbk("科技有限公司")).text),
-            "【需审批】名称冠以“中国”，须从严审核并报国务院批准（《企业名称登记管理规定》第十二条第一款）"
-            "\r\n");
+  EXPECT_EQ(
+      utf8(registrationSection(gbk("中国"), gbk("华通"), gbk("科技有限公司")).text),
+      "【需审批】名称冠以“中国”，须从严审核并报国务院批准（《企业名称登记管理规定》第十二条第一款）"
+      "\r\n");
   const auto clean = registrationSection(gbk("成都"), gbk("华通"), gbk("科技有限公司"));
   EXPECT_EQ(utf8(clean.heading),
             "\r\n----------------------------登记提示---------------------------\r\n");
