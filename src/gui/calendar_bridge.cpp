@@ -27,6 +27,38 @@ QString formatDateWithPattern(const QString& pattern, calendar::Date date) {
   return fromGbk(calendar::formatDatePattern(toGbk(pattern), date));
 }
 
+namespace {
+
+calendar::DateCalendar countingOf(DateEntry entry) {
+  return entry == DateEntry::Lunar ? calendar::DateCalendar::Lunar
+                                   : calendar::DateCalendar::Gregorian;
+}
+
+}  // namespace
+
+Result<calendar::Date> parseTypedDate(DateEntry entry, const QString& text) {
+  return calendar::parseTypedDate(toGbk(text), countingOf(entry));
+}
+
+QString typedDateText(DateEntry entry, calendar::Date date) {
+  return fromGbk(calendar::typedDateText(date, countingOf(entry)));
+}
+
+calendar::DateField typedDateFieldAt(const QString& text, int position) {
+  return calendar::typedDateFieldAt(toGbk(text), toGbk(text.left(position)).size());
+}
+
+int typedDateFieldEnd(const QString& text, calendar::DateField field) {
+  const std::string gbk = toGbk(text);
+  return static_cast<int>(
+      fromGbk(std::string_view(gbk).substr(0, calendar::typedDateFieldEnd(gbk, field))).size());
+}
+
+std::optional<calendar::Date> stepTypedDate(DateEntry entry, calendar::Date date,
+                                            calendar::DateField field, int steps) {
+  return calendar::stepTypedDate(date, countingOf(entry), field, steps);
+}
+
 std::optional<LunarDay> lunarDayOf(calendar::Date date) {
   auto lunar = calendar::solarToLunar(date);
   if (!lunar) return std::nullopt;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calendar/date_time.h"
+#include "calendar/typed_date.h"
+#include "text/result.h"
 
 #include <QDate>
 #include <QString>
@@ -37,6 +39,15 @@ QString formatDateForBox(DateEntry entry, calendar::Date date);
 
 // The text of a date under a display pattern of the date boxes' codes.
 QString formatDateWithPattern(const QString& pattern, calendar::Date date);
+
+// Typed dates in the box's counting (the lunar date in lunar entry); positions count
+// Qt's characters. A refusal's message is GBK, as the core gives it.
+Result<calendar::Date> parseTypedDate(DateEntry entry, const QString& text);
+QString typedDateText(DateEntry entry, calendar::Date date);
+calendar::DateField typedDateFieldAt(const QString& text, int position);
+int typedDateFieldEnd(const QString& text, calendar::DateField field);
+std::optional<calendar::Date> stepTypedDate(DateEntry entry, calendar::Date date,
+                                            calendar::DateField field, int steps);
 
 // The lunar date of a Gregorian date; nothing outside the calendar's range.
 std::optional<LunarDay> lunarDayOf(calendar::Date date);

@@ -2,6 +2,7 @@
 
 #include "almanac/calendar_articles.h"
 #include "almanac/perpetual_calendar.h"
+#include "calendar/date_pattern.h"
 #include "gui/calendar_bridge.h"
 #include "gui/lunar_date_box.h"
 #include "gui/lunar_month_view.h"
@@ -11,7 +12,6 @@
 
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -164,11 +164,11 @@ QWidget* CalendarWindow::buildGregorianPage() {
   gregorianArticle =
       makeArticleBox(page, QStringLiteral("编辑框公历"), almanac::gregorianCalendarArticle());
 
-  gregorianDate = new QDateEdit(today, page);
-  gregorianDate->setObjectName(QStringLiteral("公历日期框"));
-  gregorianDate->setDisplayFormat(QStringLiteral("yyyy年M月d日"));
-  gregorianDate->setDateRange(firstCalendarDay(), lastCalendarDay());
-  gregorianDate->setCalendarPopup(true);
+  // The same box as the other date boxes, so it takes typed dates the same way.
+  gregorianDate = new LunarDateBox(QStringLiteral("公历日期框"), page);
+  gregorianDate->setEntry(DateEntry::Gregorian);
+  gregorianDate->setDisplayPattern(fromGbk(calendar::almanacDateBoxPattern()));
+  gregorianDate->setDate(fromQDate(today));
   gregorianHour = makeTimeBox(page, QStringLiteral("公历时编辑框"), 23, 23);
   gregorianMinute = makeTimeBox(page, QStringLiteral("公历分编辑框"), 59, 59);
   gregorianSecond = makeTimeBox(page, QStringLiteral("公历秒编辑框"), 59, 59);
@@ -255,7 +255,7 @@ void CalendarWindow::connectControls() {
   for (QSpinBox* box : {lunarHour, lunarMinute, lunarSecond}) {
     connect(box, &QSpinBox::valueChanged, this, &CalendarWindow::convertLunar);
   }
-  connect(gregorianDate, &QDateEdit::dateChanged, this, &CalendarWindow::convertGregorian);
+  connect(gregorianDate, &LunarDateBox::dateChanged, this, &CalendarWindow::convertGregorian);
   for (QSpinBox* box : {gregorianHour, gregorianMinute, gregorianSecond}) {
     connect(box, &QSpinBox::valueChanged, this, &CalendarWindow::convertGregorian);
   }
@@ -302,7 +302,7 @@ void CalendarWindow::listTerms() {
 
 void CalendarWindow::convertGregorian() {
   const calendar::DateTime moment =
-      calendar::DateTime::of(fromQDate(gregorianDate->date()), gregorianHour->value(),
+      calendar::DateTime::of(gregorianDate->date(), gregorianHour->value(),
                              gregorianMinute->value(), gregorianSecond->value());
   gregorianPillars->setText(fromGbk(almanac::pillarsLine(moment)));
 }

@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -50,7 +49,7 @@ class CalendarWindow : public QWidget {
   QComboBox* monthChooser = nullptr;           // 组合框2
   QPushButton* gregorianToday = nullptr;       // 按钮5 "今天"
   QPlainTextEdit* gregorianArticle = nullptr;  // 编辑框公历
-  QDateEdit* gregorianDate = nullptr;          // 公历日期框
+  LunarDateBox* gregorianDate = nullptr;       // 公历日期框
   QSpinBox* gregorianHour = nullptr;           // 公历时编辑框
   QSpinBox* gregorianMinute = nullptr;         // 公历分编辑框
   QSpinBox* gregorianSecond = nullptr;         // 公历秒编辑框

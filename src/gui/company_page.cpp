@@ -153,6 +153,11 @@ void CompanyPage::buildForm() {
       generate = makeButton(form_, QStringLiteral("按钮公司取名"), QStringLiteral("点击开始")));
   commands->addWidget(stop = makeButton(form_, QStringLiteral("按钮6"), QStringLiteral("停止")));
   generate->setDefault(true);
+  startOnEnter(
+      generate,
+      {surname,  givenName,       dateEntry,   birthDate,   hour,        minute,      prefix,
+       suffix,   shopName,        takeAsTyped, middleCount, fixed[0],    fixed[1],    fixed[2],
+       fixed[3], matchFavourable, elements[0], elements[1], elements[2], elements[3], elements[4]});
 }
 
 void CompanyPage::buildExportStrip() {

@@ -111,6 +111,7 @@ EvaluationWindow::EvaluationWindow(UiServices& services, app::Session& session, 
   page = new QTextBrowser(this);
   page->setObjectName(QStringLiteral("超文本浏览框1"));
 
+  startOnEnter(evaluate, {surname, givenName, birthDate, hour, minute, prefix, body, suffix});
   connect(evaluate, &QPushButton::clicked, this, &EvaluationWindow::runReport);
   connect(copy, &QPushButton::clicked, this, &EvaluationWindow::copyReport);
   connect(print, &QPushButton::clicked, this, &EvaluationWindow::printReport);

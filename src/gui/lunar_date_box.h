@@ -19,7 +19,11 @@ enum class DateEntry { Lunar = 0, Gregorian = 1 };
 
 // A birth-date box that holds a Gregorian date, shows it with its lunar date and year
 // pillar, and lets the user pick it either on a Gregorian calendar or as a lunar
-// year, month and day.
+// year, month and day. With the focus it takes a typed or pasted date instead
+// ("1985-06-15", "1985年6月15日"; lunar in lunar entry), which it takes on Enter or
+// when the focus leaves; Up and Down step the year, month or day under the cursor,
+// F4 and Alt+Down open the picker. A date it cannot take is refused with a red frame
+// and the reason as tooltip, and the last good date stays.
 class LunarDateBox : public QWidget {
   Q_OBJECT
  public:
@@ -38,16 +42,28 @@ class LunarDateBox : public QWidget {
   // The text the box shows now.
   QString displayText() const;
 
+  // Why the last typed date was refused; empty when it was taken.
+  QString refusal() const { return refusal_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  signals:
   void dateChanged();
 
  private:
   void refresh();
   void openPicker();
+  // Takes the typed text as the date, or refuses it; true when taken.
+  bool takeTypedDate();
+  void stepField(int steps);
+  void showRefusal(const QString& reason);
 
   calendar::Date date_;
   DateEntry entry_ = DateEntry::Gregorian;
   QString pattern_;
+  QString refusal_;
+  bool typing_ = false;  // the box has the focus and shows the typed form
   QLineEdit* display_ = nullptr;
   QToolButton* pickButton_ = nullptr;
 };

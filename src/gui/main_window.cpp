@@ -42,6 +42,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -207,6 +208,8 @@ void MainWindow::buildQuickMenu() {
     services_.showMessage(this, MessageIcon::None, kSystemCaption, kQuickHelpText);
   };
   connect(quickMenu_->addAction(QStringLiteral("使用说明")), &QAction::triggered, this, showHelp);
+  // F1 anywhere in the window; a shortcut of its own, so the menu's texts stay as they are.
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, showHelp);
 
   // The naming advice is not built yet: its entry is shown greyed.
   quickMenu_->addAction(QStringLiteral("五行平衡取名建议"))->setEnabled(false);
@@ -245,6 +248,8 @@ void MainWindow::startUp() {
   company_->middleCount->setCurrentText(QStringLiteral("2"));
   company_->showFixedBoxesFor(2);
   showPage(kCompany);
+  // The user starts with the legal representative's surname, not with the tab row.
+  company_->surname->setFocus(Qt::OtherFocusReason);
   // Files kept somewhere else than the data folder, or nowhere: said once, where the
   // slogan would stand, until a run has news of its own.
   if (!session_.folderNotice().empty()) {

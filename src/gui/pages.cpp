@@ -107,6 +107,9 @@ PersonalPage::PersonalPage(QWidget* parent) : QWidget(parent) {
   start = makeButton(this, QStringLiteral("按钮电脑取名"), QStringLiteral("开始取名"));
   wanted->addWidget(start);
   grid->addLayout(wanted, 1, 0, 1, 2);
+  startOnEnter(start,
+               {surname, gender, dateEntry, birthDate, hour, minute, lengthOne, lengthTwo,
+                lengthThree, fixCharacter, fixedPosition, fixedCharacter, pickLevel, starLevel});
 
   candidates = new QTreeWidget(this);
   candidates->setObjectName(QStringLiteral("超级列表框姓名备选"));

@@ -1,12 +1,38 @@
 #include "gui/widgets.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace zeruda::gui {
+namespace {
+
+// Watches the fields of one form for Enter and clicks its command.
+class EnterStarts : public QObject {
+ public:
+  explicit EnterStarts(QAbstractButton* command) : QObject(command), command_(command) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+        (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+      return QObject::eventFilter(watched, event);
+    }
+    // A held key would start the command again behind each message it shows.
+    if (!key->isAutoRepeat() && command_->isEnabled()) command_->click();
+    return true;
+  }
+
+ private:
+  QAbstractButton* command_;
+};
+
+}  // namespace
 
 QLineEdit* makeLineEdit(QWidget* parent, const QString& name, const QString& text) {
   auto* edit = new QLineEdit(text, parent);
@@ -36,6 +62,11 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& caption) { return new QLabel(caption, parent); }
+
+void startOnEnter(QAbstractButton* command, std::initializer_list<QWidget*> fields) {
+  auto* filter = new EnterStarts(command);
+  for (QWidget* field : fields) field->installEventFilter(filter);
+}
 
 QStringList numberItems(int last) {
   QStringList items;

@@ -8,8 +8,10 @@
 #include "main_window_fixture.h"
 #include "profile/profile.h"
 #include "sorted_list.h"
+#include "support/sample_profile.h"
 #include "support/text_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -93,6 +95,23 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     return file.readAll();
   }
 
+  void startWindow() {
+    window_->findChild<CompanyNaming*>()->seedSource = [] { return 20170101u; };
+    window_->startUp();
+    window_->resize(864, 640);
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  // The program started anew on the same working folder, which now holds `saved`.
+  void startAgainWith(const zeruda::profile::LegalPersonProfile& saved) {
+    window_.reset();
+    QVERIFY(zeruda::profile::writeLegalPersonProfile(sandbox_->session().profile().path(), saved));
+    window_ = std::make_unique<MainWindow>(services_, sandbox_->session());
+    startWindow();
+  }
+
   // A check message, its caption and icon, and where the focus went.
   void expectRefusal(const char* text, const char* focus) {
     QCOMPARE(services_.messages.size(), std::size_t{1});
@@ -106,12 +125,7 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
  private slots:
   void init() {
     makeWindow();
-    window_->findChild<CompanyNaming*>()->seedSource = [] { return 20170101u; };
-    window_->startUp();
-    window_->resize(864, 640);
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    startWindow();
   }
   void cleanup() { dropWindow(); }
 
@@ -513,6 +527,76 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     click("按钮打开批量评测");
     QWidget* shortlist = window_->findChild<QWidget*>(u("批量评测"));
     QVERIFY(shortlist != nullptr && shortlist->isVisible());
+  }
+
+  // Enter in a form's field starts the form's command, here met by its first check on
+  // the empty form; F1 shows the help.
+  void enterStartsTheFormsCommandAndF1ShowsTheHelp_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("message");
+    const QString surname = u("请填写公司法人姓,只可输入中文！");
+    QTest::newRow("company page, name") << u("公司法人名") << int(Qt::Key_Return) << surname;
+    QTest::newRow("company page, date box")
+        << u("公司法人农历日期框") << int(Qt::Key_Return) << surname;
+    QTest::newRow("company page, keypad Enter")
+        << u("公司中间字数") << int(Qt::Key_Enter) << surname;
+    QTest::newRow("personal page")
+        << u("编辑框姓") << int(Qt::Key_Return) << u("您未输入合法内容！");
+    QTest::newRow("evaluation window")
+        << u("编辑框名字主体") << int(Qt::Key_Return) << u("请输公司名字主体");
+    QTest::newRow("lookup window")
+        << u("编辑框输入") << int(Qt::Key_Return) << u("您未输入合法内容！");
+    QTest::newRow("F1") << u("公司法人姓") << int(Qt::Key_F1)
+                        << u("随时可以点击弹出框里的确定按扭中断取名");
+  }
+  void enterStartsTheFormsCommandAndF1ShowsTheHelp() {
+    QFETCH(QString, form);
+    QFETCH(int, key);
+    QFETCH(QString, message);
+    const QList<QAction*> toolbar = control<QToolBar>("工具条1")->actions();
+    if (form == u("编辑框姓")) window_->showPage(MainWindow::kPersonal);
+    if (form == u("编辑框名字主体")) {
+      toolbar[4]->trigger();
+      // The window reports on what it restored as soon as it opens: on nothing here.
+      QTRY_COMPARE(services_.messages.size(), std::size_t{1});
+      services_.messages.clear();
+    }
+    if (form == u("编辑框输入")) toolbar[7]->trigger();
+    QWidget* field = window_->findChild<QWidget*>(form);
+    QVERIFY(field != nullptr);
+    field->setFocus(Qt::TabFocusReason);
+    if (field->focusProxy() != nullptr) field = field->focusProxy();
+    QTest::keyClick(field, static_cast<Qt::Key>(key));
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QVERIFY2(services_.messages[0].text.contains(message), qPrintable(services_.messages[0].text));
+  }
+
+  // The whole road by keyboard: the window opens in 法人姓, Tab reaches the date box
+  // past 法人名 and the 公历/农历 box, and Enter there generates with the typed date.
+  void typedBirthDateAndEnterGenerateAndSaveTheDate() {
+    auto saved = zeruda::test::sampleLegalPerson();
+    saved.solarBirth = gbk("2000年1月1日8时30分");
+    startAgainWith(saved);
+    QCOMPARE(QApplication::focusWidget(), control<QWidget>("公司法人姓"));
+    for (const char* next : {"公司法人名", "公司法人组合框公农转换", "公司法人农历日期框"}) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QWidget* reached = control<QWidget>(next);
+      QVERIFY2(QApplication::focusWidget() == reached ||
+                   reached->isAncestorOf(QApplication::focusWidget()),
+               next);
+    }
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1985-06-15"));
+    closeWaitMessageAfter(1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QCOMPARE(services_.messages[0].text, u(kWaitText));
+    settle();
+    QVERIFY(rows().rowCount() > 0);
+    // The hour and minute are the saved 8:30, restored into their boxes.
+    const QByteArray file = readFile(workingFile("shengchen.ini"));
+    QVERIFY2(file.contains(QByteArray::fromStdString(gbk("\r\n公历=1985年6月15日8时30分\r\n"))),
+             file.constData());
   }
 
   void sameSeedGivesTheSameNames() {
