@@ -17,20 +17,12 @@ runs=${RUNS:-7}
 for binary in "$program" "$bare"; do
   [ -x "$binary" ] || { echo "no $binary (build the release preset first)" >&2; exit 2; }
 done
-work=$(mktemp -d)
-server=
-cleanup() {
-  [ -n "$server" ] && kill "$server" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 if [ -z "${DISPLAY:-}" ]; then
-  command -v Xvfb >/dev/null || { echo "no display and no Xvfb" >&2; exit 2; }
-  Xvfb :87 -screen 0 1366x900x24 -nolisten tcp >/dev/null 2>&1 &
-  server=$!
-  export DISPLAY=:87
-  sleep 1
+  command -v xvfb-run >/dev/null || { echo "no display and no xvfb-run" >&2; exit 2; }
+  exec xvfb-run -a -s "-screen 0 1366x900x24" "$0" "$@"
 fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 export HOME=$work/home ZERUDA_FIRST_PAINT_PROBE=1
 mkdir -p "$HOME"
 

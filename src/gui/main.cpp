@@ -9,10 +9,12 @@
 #include "gui/ui_services.h"
 
 #include <QApplication>
+#include <thread>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   zeruda::gui::prepareApplication(app);
+  const std::jthread fontWarmer = zeruda::gui::warmFontDatabase(QApplication::font());
   zeruda::gui::QtUiServices services;
 
   const zeruda::app::StartupOutcome check =
@@ -31,7 +33,8 @@ int main(int argc, char** argv) {
   session.ownTableFiles();
   services.profileFile = session.profile().path();
 
-  zeruda::gui::MainWindow window(services, session);
+  zeruda::gui::MainWindow window(services, session,
+                                 zeruda::gui::MainWindow::Build::CompanyPageFirst);
   window.startUp();
   zeruda::gui::probeFirstPaint(window);
   window.show();

@@ -46,10 +46,12 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -72,26 +74,30 @@ constexpr int kStarsColumn = 6;
 
 }  // namespace
 
-MainWindow::MainWindow(UiServices& services, app::Session& session, QWidget* parent)
+MainWindow::MainWindow(UiServices& services, app::Session& session, Build build, QWidget* parent)
     : QMainWindow(parent), services_(services), session_(session) {
   setWindowTitle(kMainWindowTitle);
   buildToolbar();
-  buildPages();
-  buildQuickMenu();
-
-  statusBar()->setObjectName(QStringLiteral("状态条1"));
-  statusBar()->setFixedHeight(kStatusBarHeight);
-  statusBar()->setSizeGripEnabled(true);
-  statusText_ = new QLabel(kStatusSlogan, statusBar());
-  statusText_->setMinimumWidth(0);
-  statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-  statusBar()->insertWidget(0, statusText_, 1);
-  naming_->showStatus = [this](const QString& text) { statusText_->setText(text); };
-  setMinimumSize(usableMinimumSize());
+  buildCompanyPage();
+  buildStatusBar();
   resize(864, 640);
+  if (build == Build::Whole) {
+    buildRemainingPages();
+  } else {
+    awaitingPaint_ = true;
+  }
 }
 
 MainWindow::~MainWindow() = default;
+
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::Paint && awaitingPaint_) {
+    awaitingPaint_ = false;
+    // Queued, so that the first paint reaches the screen before the rest is built.
+    QTimer::singleShot(0, this, &MainWindow::buildRemainingPages);
+  }
+  return QMainWindow::event(event);
+}
 
 void MainWindow::buildToolbar() {
   toolbar_ = addToolBar(QStringLiteral("工具条"));
@@ -135,7 +141,7 @@ void MainWindow::buildToolbar() {
   }
 }
 
-void MainWindow::buildPages() {
+void MainWindow::buildCompanyPage() {
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName(QStringLiteral("选择夹1"));
   tabs_->setDocumentMode(true);
@@ -143,44 +149,30 @@ void MainWindow::buildPages() {
   tabs_->setParent(central);
   setCentralWidget(central);
 
-  personal_ = new PersonalPage(tabs_);
-  chart_ = new ChartPage(services_, tabs_);
   company_ = new CompanyPage(tabs_);
-  knowledge_ = new KnowledgePage(tabs_);
-  legalChart_ = new LegalChartPage(tabs_);
-  articles_ = new ArticlesPage(tabs_);
+  pages_[kCompany] = company_;
+  const std::array<QString, 8> captions = {
+      QStringLiteral("取名"),         QStringLiteral("三才表"),      QStringLiteral("81数理表"),
+      QStringLiteral("生辰八字"),     QStringLiteral("公司取名"),    QStringLiteral("取名知识"),
+      QStringLiteral("法人生辰八字"), QStringLiteral("公司取名知识")};
+  for (int page = 0; page < int(captions.size()); ++page) {
+    if (page == kCompany) {
+      tabs_->addTab(company_, captions[page]);
+      continue;
+    }
+    // The tab is there from the start; its page comes into the holder later.
+    auto* holder = new QWidget(tabs_);
+    auto* fill = new QVBoxLayout(holder);
+    fill->setContentsMargins(0, 0, 0, 0);
+    holders_[page] = holder;
+    tabs_->addTab(holder, captions[page]);
+  }
 
-  tabs_->addTab(personal_, QStringLiteral("取名"));
-  tabs_->addTab(
-      makeTablePage(QStringLiteral("超级列表框三才"),
-                    {QStringLiteral("序号"), QStringLiteral("三才1"), QStringLiteral("三才2"),
-                     QStringLiteral("三才3"), QStringLiteral("三才评语")},
-                    4, tabs_),
-      QStringLiteral("三才表"));
-  tabs_->addTab(
-      makeTablePage(QStringLiteral("超级列表框数理"),
-                    {QStringLiteral("数理"), QStringLiteral("吉否"), QStringLiteral("描述"),
-                     QStringLiteral("基业"), QStringLiteral("家庭"), QStringLiteral("健康"),
-                     QStringLiteral("含意")},
-                    2, tabs_),
-      QStringLiteral("81数理表"));
-  tabs_->addTab(chart_, QStringLiteral("生辰八字"));
-  tabs_->addTab(company_, QStringLiteral("公司取名"));
-  tabs_->addTab(knowledge_, QStringLiteral("取名知识"));
-  tabs_->addTab(legalChart_, QStringLiteral("法人生辰八字"));
-  tabs_->addTab(articles_, QStringLiteral("公司取名知识"));
-
-  connect(knowledge_->back, &QPushButton::clicked, this, [this] { showPage(kCompany); });
-  library_ = new LibraryCommands(*this, *articles_, *knowledge_, services_, session_.folder());
-  connect(company_->knowledge, &QPushButton::clicked, library_,
-          &LibraryCommands::showKnowledgePage);
-  connect(company_->law, &QPushButton::clicked, library_, &LibraryCommands::showLawGuide);
-  connect(tabs_, &QTabWidget::currentChanged, library_, &LibraryCommands::fillEmptyPage);
-  connect(chart_->compute, &QPushButton::clicked, this, &MainWindow::showChartReport);
   naming_ = new CompanyNaming(*company_, services_, session_, this);
   connect(naming_, &CompanyNaming::rowActivated, this, &MainWindow::openEvaluation);
   naming_->onRequestPassed = [this](const generation::CompanyForm& form,
                                     const std::string& summary) {
+    buildRemainingPages();
     legalChart_->chart->setPlainText(shownText(summary));
     // The chart page shows the same person.
     chart_->surname->setText(fromGbk(form.surname));
@@ -189,27 +181,95 @@ void MainWindow::buildPages() {
     chart_->hour->setCurrentIndex(form.birthMoment.hour);
     chart_->minute->setCurrentIndex(form.birthMoment.minute);
   };
+  connect(company_->shortlist, &QPushButton::clicked, this, &MainWindow::openShortlist);
+  showPage(kCompany);
+  // A tab chosen before the rest is built builds it.
+  connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::buildRemainingPages);
+}
+
+void MainWindow::buildStatusBar() {
+  statusBar()->setObjectName(QStringLiteral("状态条1"));
+  statusBar()->setFixedHeight(kStatusBarHeight);
+  statusBar()->setSizeGripEnabled(true);
+  statusText_ = new QLabel(kStatusSlogan, statusBar());
+  statusText_->setMinimumWidth(0);
+  statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  statusBar()->insertWidget(0, statusText_, 1);
+  naming_->showStatus = [this](const QString& text) { statusText_->setText(text); };
+
+  // The quick menu pops up from the status bar's corner and on a right click on the
+  // window; its entries come with the other pages.
+  quickMenuOpener_ = new QToolButton(statusBar());
+  quickMenuOpener_->setText(QStringLiteral("快速菜单"));
+  quickMenuOpener_->setPopupMode(QToolButton::InstantPopup);
+  quickMenuOpener_->setAutoRaise(true);
+  statusBar()->addPermanentWidget(quickMenuOpener_);
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    buildRemainingPages();
+    quickMenu_->popup(mapToGlobal(at));
+  });
+  // F1 anywhere in the window; a shortcut of its own, so the menu's texts stay as they are.
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+          &MainWindow::showQuickHelp);
+}
+
+void MainWindow::buildRemainingPages() {
+  if (built_) return;
+  built_ = true;
+  awaitingPaint_ = false;
+  personal_ = new PersonalPage(holders_[kPersonal]);
+  chart_ = new ChartPage(services_, holders_[kChart]);
+  knowledge_ = new KnowledgePage(holders_[kKnowledge]);
+  legalChart_ = new LegalChartPage(holders_[kLegalChart]);
+  articles_ = new ArticlesPage(holders_[kArticles]);
+  pages_ = {personal_,
+            makeTablePage(QStringLiteral("超级列表框三才"),
+                          {QStringLiteral("序号"), QStringLiteral("三才1"), QStringLiteral("三才2"),
+                           QStringLiteral("三才3"), QStringLiteral("三才评语")},
+                          4, holders_[kTalents]),
+            makeTablePage(QStringLiteral("超级列表框数理"),
+                          {QStringLiteral("数理"), QStringLiteral("吉否"), QStringLiteral("描述"),
+                           QStringLiteral("基业"), QStringLiteral("家庭"), QStringLiteral("健康"),
+                           QStringLiteral("含意")},
+                          2, holders_[kNumbers]),
+            chart_,
+            company_,
+            knowledge_,
+            legalChart_,
+            articles_};
+  for (int page = 0; page < int(pages_.size()); ++page) {
+    if (holders_[page] != nullptr) holders_[page]->layout()->addWidget(pages_[page]);
+  }
+
+  connect(knowledge_->back, &QPushButton::clicked, this, [this] { showPage(kCompany); });
+  library_ = new LibraryCommands(*this, *articles_, *knowledge_, services_, session_.folder());
+  connect(company_->knowledge, &QPushButton::clicked, library_,
+          &LibraryCommands::showKnowledgePage);
+  connect(company_->law, &QPushButton::clicked, library_, &LibraryCommands::showLawGuide);
+  connect(tabs_, &QTabWidget::currentChanged, library_, &LibraryCommands::fillEmptyPage);
+  connect(chart_->compute, &QPushButton::clicked, this, &MainWindow::showChartReport);
   personalNaming_ = new PersonalNaming(
       *personal_, services_, session_, [this](const QString& text) { statusText_->setText(text); },
       this);
   personalNaming_->beforeStart = [this] { naming_->stopGeneration(); };
   connect(chart_->copy, &QPushButton::clicked, this, &MainWindow::copyChartReport);
   connect(chart_->print, &QPushButton::clicked, this, &MainWindow::printChartReport);
-  connect(company_->shortlist, &QPushButton::clicked, this, &MainWindow::openShortlist);
   // Pages are laid out when they come to the front; place their controls then.
   connect(tabs_, &QTabWidget::currentChanged, this, [this] { applyLayout(); });
-  showPage(kCompany);
+  buildQuickMenu();
+  if (startedUp_) finishStartUp();
+  setMinimumSize(usableMinimumSize());
+  applyLayout();
+  // The page the user chose while it was being built comes up with its content.
+  if (tabs_->currentIndex() != kCompany) library_->fillEmptyPage(tabs_->currentIndex());
 }
 
 void MainWindow::buildQuickMenu() {
   quickMenu_ = new QMenu(QStringLiteral("快速菜单"), this);
   quickMenu_->setObjectName(QStringLiteral("快速菜单"));
-  auto showHelp = [this] {
-    services_.showMessage(this, MessageIcon::None, kSystemCaption, kQuickHelpText);
-  };
-  connect(quickMenu_->addAction(QStringLiteral("使用说明")), &QAction::triggered, this, showHelp);
-  // F1 anywhere in the window; a shortcut of its own, so the menu's texts stay as they are.
-  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, showHelp);
+  connect(quickMenu_->addAction(QStringLiteral("使用说明")), &QAction::triggered, this,
+          &MainWindow::showQuickHelp);
 
   // The naming advice is not built yet: its entry is shown greyed.
   quickMenu_->addAction(QStringLiteral("五行平衡取名建议"))->setEnabled(false);
@@ -225,26 +285,21 @@ void MainWindow::buildQuickMenu() {
   other->addSeparator();
   connect(other->addAction(QStringLiteral("商标在线查询")), &QAction::triggered, this,
           &MainWindow::openTrademarkSearch);
-  connect(other->addAction(QStringLiteral("使用帮助")), &QAction::triggered, this, showHelp);
+  connect(other->addAction(QStringLiteral("使用帮助")), &QAction::triggered, this,
+          &MainWindow::showQuickHelp);
+  quickMenuOpener_->setMenu(quickMenu_);
+}
 
-  // The menu pops up from the status bar's corner and on a right click on the window.
-  auto* opener = new QToolButton(statusBar());
-  opener->setText(QStringLiteral("快速菜单"));
-  opener->setMenu(quickMenu_);
-  opener->setPopupMode(QToolButton::InstantPopup);
-  opener->setAutoRaise(true);
-  statusBar()->addPermanentWidget(opener);
-  setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(this, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { quickMenu_->popup(mapToGlobal(at)); });
+void MainWindow::showQuickHelp() {
+  services_.showMessage(this, MessageIcon::None, kSystemCaption, kQuickHelpText);
 }
 
 void MainWindow::showPage(Page page) { tabs_->setCurrentIndex(page); }
 
 void MainWindow::startUp() {
-  fillReferenceList(QStringLiteral("超级列表框三才"), true);
-  fillReferenceList(QStringLiteral("超级列表框数理"), false);
-  restoreProfile();
+  saved_ = std::make_unique<profile::StartupRestore>(
+      profile::restoreOnStartup(session_.profile().path()));
+  restoreCompanyPage();
   company_->middleCount->setCurrentText(QStringLiteral("2"));
   company_->showFixedBoxesFor(2);
   showPage(kCompany);
@@ -256,6 +311,14 @@ void MainWindow::startUp() {
     statusText_->setText(fromGbk(session_.folderNotice()));
     statusText_->setToolTip(statusText_->text());
   }
+  startedUp_ = true;
+  if (built_) finishStartUp();
+}
+
+void MainWindow::finishStartUp() {
+  fillReferenceList(QStringLiteral("超级列表框三才"), true);
+  fillReferenceList(QStringLiteral("超级列表框数理"), false);
+  restoreOtherPages();
 }
 
 void MainWindow::fillReferenceList(const QString& listName, bool threeTalents) {
@@ -280,18 +343,22 @@ void MainWindow::fillReferenceList(const QString& listName, bool threeTalents) {
   list->addTopLevelItems(items);
 }
 
-void MainWindow::restoreProfile() {
-  const profile::StartupRestore saved = profile::restoreOnStartup(session_.profile().path());
+void MainWindow::restoreCompanyPage() {
+  const profile::StartupRestore& saved = *saved_;
   company_->surname->setText(fromGbk(saved.surname));
   company_->givenName->setText(fromGbk(saved.givenName));
   company_->prefix->setText(fromGbk(saved.regionPrefix));
   company_->suffix->setText(fromGbk(saved.tradeSuffix));
-  const QDate today = QDate::currentDate();
-  personal_->birthDate->setDate({today.year(), today.month(), today.day()});
-  chart_->birthDate->setDate(saved.birth.date());
   company_->birthDate->setDate(saved.birth.date());
   company_->hour->setCurrentIndex(saved.hour);
   company_->minute->setCurrentIndex(saved.minute);
+}
+
+void MainWindow::restoreOtherPages() {
+  const profile::StartupRestore& saved = *saved_;
+  const QDate today = QDate::currentDate();
+  personal_->birthDate->setDate({today.year(), today.month(), today.day()});
+  chart_->birthDate->setDate(saved.birth.date());
   chart_->hour->setCurrentIndex(saved.hour);
   chart_->minute->setCurrentIndex(saved.minute);
   chart_->surname->setText(fromGbk(saved.surname));
@@ -304,15 +371,17 @@ QSize MainWindow::usableMinimumSize() const {
   // control is stays the same at every size, so any size tells the differences.
   constexpr int kWidth = 864, kHeight = 640;
   const MainWindowLayout at =
-      mainWindowLayout(kWidth, kHeight, kHeight - kStatusBarHeight, articles_->tree->width());
-  int width = std::max({company_->groupMinimumWidth() + kWidth - at.companyGroupWidth,
-                        company_->exportStripMinimumWidth() + kWidth - at.exportGroupWidth,
-                        chart_->inputsMinimumWidth() + kWidth - at.chartInputGroupWidth});
+      mainWindowLayout(kWidth, kHeight, kHeight - kStatusBarHeight, ArticlesPage::kTreeWidth);
+  int width = std::max(company_->groupMinimumWidth() + kWidth - at.companyGroupWidth,
+                       company_->exportStripMinimumWidth() + kWidth - at.exportGroupWidth);
+  if (chart_ != nullptr) {
+    width = std::max(width, chart_->inputsMinimumWidth() + kWidth - at.chartInputGroupWidth);
+  }
   int height = kMinimumListHeight + kHeight - at.resultListHeight;
   // Pages laid out by a layout fill the tab control below its tabs.
   const int tabBar = tabs_->tabBar()->sizeHint().height();
-  for (int page = 0; page < tabs_->count(); ++page) {
-    if (const QLayout* layout = tabs_->widget(page)->layout()) {
+  for (const QWidget* page : pages_) {
+    if (const QLayout* layout = page != nullptr ? page->layout() : nullptr) {
       width = std::max(width, layout->minimumSize().width() + kWidth - at.tabsWidth);
       height = std::max(height, layout->minimumSize().height() + tabBar + kHeight - at.tabsHeight);
     }
@@ -327,9 +396,10 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::applyLayout() {
   const MainWindowLayout layout =
-      mainWindowLayout(width(), height(), statusBar()->y(), articles_->tree->width());
+      mainWindowLayout(width(), height(), statusBar()->y(), ArticlesPage::kTreeWidth);
   tabs_->resize(layout.tabsWidth, layout.tabsHeight);
   company_->applyLayout(layout);
+  if (!built_) return;
   chart_->applyLayout(layout, height());
   knowledge_->applyLayout(layout);
   articles_->applyLayout(layout);
@@ -393,6 +463,7 @@ void MainWindow::openShortlist() {
 // The chart page always reports on the person of the company page: their inputs are
 // copied over first, then the report replaces the box.
 void MainWindow::showChartReport() {
+  buildRemainingPages();
   chart_->hour->setCurrentIndex(company_->hour->currentIndex());
   chart_->minute->setCurrentIndex(company_->minute->currentIndex());
   chart_->surname->setText(company_->surname->text());
@@ -431,7 +502,7 @@ void MainWindow::copyChartReport() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // The tables are closed and their files removed only once no worker reads them.
   naming_->stopGeneration();
-  personalNaming_->stopNaming();
+  if (personalNaming_ != nullptr) personalNaming_->stopNaming();
   session_.end();
   event->accept();
 }

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <memory>
 
 class QLabel;
@@ -9,9 +10,13 @@ class QMenu;
 class QPrinter;
 class QTabWidget;
 class QToolBar;
+class QToolButton;
 
 namespace zeruda::app {
 class Session;
+}
+namespace zeruda::profile {
+struct StartupRestore;
 }
 
 namespace zeruda::gui {
@@ -40,7 +45,14 @@ class UiServices;
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  MainWindow(UiServices& services, app::Session& session, QWidget* parent = nullptr);
+  // How much the constructor builds: the whole window, or the company page with the
+  // bars and the tab row first and the other pages once the window has painted, so
+  // that the program shows itself sooner. Either way, what is not built yet is built
+  // the moment something asks for it.
+  enum class Build { Whole, CompanyPageFirst };
+
+  MainWindow(UiServices& services, app::Session& session, Build build = Build::Whole,
+             QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Page indexes of 选择夹1, in their order.
@@ -49,24 +61,32 @@ class MainWindow : public QMainWindow {
 
   // The second start-up stage, once the window exists and its session holds the
   // table files: the two reference lists, the saved legal representative and the
-  // controls' first state.
+  // controls' first state (those of pages not built yet when they are built).
   void startUp();
+
+  // Builds the pages the constructor left for later; does nothing once they are built.
+  void buildRemainingPages();
 
   // The smallest size at which every page keeps its controls apart and the result
   // list shows a few rows; the window is never made smaller.
   QSize usableMinimumSize() const;
 
  protected:
+  bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildToolbar();
+  void buildCompanyPage();
+  void buildStatusBar();
   void buildQuickMenu();
-  void buildPages();
+  void showQuickHelp();
   void applyLayout();
+  void finishStartUp();
   void fillReferenceList(const QString& listName, bool threeTalents);
-  void restoreProfile();
+  void restoreCompanyPage();
+  void restoreOtherPages();
   void openEvaluation();
   void openLookup();
   void openDuplicateName();
@@ -83,7 +103,16 @@ class MainWindow : public QMainWindow {
   QToolBar* toolbar_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   QMenu* quickMenu_ = nullptr;
+  QToolButton* quickMenuOpener_ = nullptr;
   QLabel* statusText_ = nullptr;  // the status bar's first pane
+  // Each tab's page, and for the pages built later the empty holder in the tab row.
+  std::array<QWidget*, 8> pages_{};
+  std::array<QWidget*, 8> holders_{};
+  bool built_ = false;          // every page is built
+  bool awaitingPaint_ = false;  // the rest is built after the first paint
+  bool startedUp_ = false;
+  // What start-up read from the saved profile, kept for the pages built later.
+  std::unique_ptr<profile::StartupRestore> saved_;
   PersonalPage* personal_ = nullptr;
   PersonalNaming* personalNaming_ = nullptr;
   ChartPage* chart_ = nullptr;

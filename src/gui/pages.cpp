@@ -246,7 +246,7 @@ ArticlesPage::ArticlesPage(QWidget* parent) : QWidget(parent) {
   tree = new QTreeWidget(this);
   tree->setObjectName(QStringLiteral("树型框1"));
   tree->setHeaderHidden(true);
-  tree->setGeometry(5, 5, 220, 100);
+  tree->setGeometry(5, 5, kTreeWidth, 100);
   article = new GbkBrowser(QStringLiteral("超文本浏览框2"), this);
   article->move(235, 5);
   more = makeButton(this, QStringLiteral("按钮4"), QStringLiteral("更多资料下载"));

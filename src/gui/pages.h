@@ -106,6 +106,8 @@ class ArticlesPage : public QWidget {
   explicit ArticlesPage(QWidget* parent = nullptr);
   void applyLayout(const MainWindowLayout& layout);
 
+  static constexpr int kTreeWidth = 220;
+
   QTreeWidget* tree = nullptr;    // 树型框1
   GbkBrowser* article = nullptr;  // 超文本浏览框2
   QPushButton* more = nullptr;    // 按钮4

@@ -153,6 +153,30 @@ class StartupTest : public zeruda::gui::test::MainWindowFixture {
     QCOMPARE(control<QLineEdit>("公司编辑框固定字3")->isVisible(), third);
     QCOMPARE(control<QLineEdit>("公司编辑框固定字4")->isVisible(), fourth);
   }
+
+  // The program's own start: the company page paints first, the other pages follow
+  // and end up as the whole window's; a page asked for earlier is built at once.
+  void aWindowBuiltPageByPageEndsAsTheWholeOne() {
+    writeProfile();
+    window_ = std::make_unique<MainWindow>(services_, sandbox_->session(),
+                                           MainWindow::Build::CompanyPageFirst);
+    window_->startUp();
+    QCOMPARE(control<QLineEdit>("公司法人姓")->text(), QString::fromUtf8("王"));
+    QCOMPARE(window_->findChild<QLineEdit*>(QStringLiteral("编辑框八字姓")), nullptr);
+    QCOMPARE(window_->findChild<QTabWidget*>()->count(), 8);
+    window_->show();
+    QTRY_VERIFY(window_->findChild<QLineEdit*>(QStringLiteral("编辑框八字姓")) != nullptr);
+    QCOMPARE(control<QLineEdit>("编辑框八字姓")->text(), QString::fromUtf8("王"));
+    QCOMPARE(control<QTreeWidget>("超级列表框数理")->topLevelItemCount(), 81);
+    QCOMPARE(window_->minimumSize(), window_->usableMinimumSize());
+
+    dropWindow();
+    makeWindow();
+    window_ = std::make_unique<MainWindow>(services_, sandbox_->session(),
+                                           MainWindow::Build::CompanyPageFirst);
+    window_->findChild<QTabWidget*>()->setCurrentIndex(MainWindow::kArticles);
+    QVERIFY(control<QTreeWidget>("树型框1")->topLevelItemCount() > 0);
+  }
 };
 
 QTEST_MAIN(StartupTest)
