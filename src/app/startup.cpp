@@ -5,7 +5,9 @@
 #include "text/gbk_literal.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <fstream>
 #include <system_error>
 
 namespace zeruda::app {
@@ -57,6 +59,20 @@ void applyResetMarker(const StartupInputs& inputs) {
   removeZerudaTree(inputs.roots.fallback);
 }
 
+// A launcher of our own that already says `text` and may be run: a plain file, not
+// a link, owned by us.
+bool isCurrentLauncher(const std::filesystem::path& launcher, const std::string& text) {
+  struct stat info {};
+  if (::lstat(launcher.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+      info.st_uid != ::geteuid() || (info.st_mode & S_IXUSR) == 0 ||
+      info.st_size != static_cast<off_t>(text.size())) {
+    return false;
+  }
+  std::ifstream in(launcher, std::ios::binary);
+  std::string held(text.size(), '\0');
+  return in.read(held.data(), static_cast<std::streamsize>(held.size())) && held == text;
+}
+
 void writeDesktopLauncher(const StartupInputs& inputs) {
   std::error_code error;
   if (inputs.desktopFolder.empty() || !std::filesystem::is_directory(inputs.desktopFolder, error)) {
@@ -66,6 +82,7 @@ void writeDesktopLauncher(const StartupInputs& inputs) {
   std::string text = desktopLauncherText(inputs.programFile);
   if (text.empty()) return;
   auto launcher = inputs.desktopFolder / desktopLauncherName();
+  if (isCurrentLauncher(launcher, text)) return;  // nothing to write, nothing to wait for
   std::filesystem::remove(launcher, error);
   if (storage::writeFileAtomically(launcher, text).ok()) {
     // Desktops launch only launchers that are marked executable.

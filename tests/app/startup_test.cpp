@@ -140,10 +140,16 @@ TEST_F(StartupCheck, TheLauncherOnTheDesktopStartsTheProgram) {
   EXPECT_TRUE(info.st_mode & S_IXUSR) << "desktops only launch executable launchers";
 }
 
-TEST_F(StartupCheck, TheLauncherIsRewrittenAtEveryStart) {
+TEST_F(StartupCheck, AStaleLauncherIsRewrittenAndACurrentOneLeftAlone) {
   writeFile(launcher(), "stale launcher");
   startupCheck(inputs_);
   EXPECT_NE(readFile(launcher()).find("[Desktop Entry]"), std::string::npos);
+  struct stat before {};
+  ASSERT_EQ(::stat(launcher().c_str(), &before), 0);
+  startupCheck(inputs_);
+  struct stat after {};
+  ASSERT_EQ(::stat(launcher().c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino) << "an atomic rewrite would give a new file";
 }
 
 TEST_F(StartupCheck, NoLauncherWhenTheProgramRunsFromTheDesktop) {
