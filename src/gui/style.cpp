@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QPainter>
 #include <QPalette>
+#include <QPixmap>
+#include <QPolygonF>
 #include <QProxyStyle>
 #include <QStatusBar>
 #include <QStyleFactory>
@@ -56,6 +59,25 @@ class LightStyle : public QProxyStyle {
                 QStyleHintReturn* returnData) const override {
     if (hint == SH_GroupBox_TextLabelColor) return static_cast<int>(kGroupTitle);
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+
+  // The toolbar's overflow button, drawn here: Qt's own comes from image files whose
+  // reading loads every image-format plugin at start-up, for a button rarely shown.
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                     const QWidget* widget) const override {
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton) {
+      return QProxyStyle::standardIcon(icon, option, widget);
+    }
+    QPixmap chevron(16, 16);
+    chevron.fill(Qt::transparent);
+    QPainter painter(&chevron);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kToolbarLine.darker(160), 1.6));
+    if (icon == SP_ToolBarVerticalExtensionButton) painter.rotate(90), painter.translate(0, -16);
+    for (int x : {4, 9})
+      painter.drawPolyline(QPolygonF({QPointF(x, 4), QPointF(x + 4, 8), QPointF(x, 12)}));
+    painter.end();
+    return QIcon(chevron);
   }
 
   void polish(QWidget* widget) override {
