@@ -4,7 +4,6 @@
 #include "gui/style.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -32,13 +31,6 @@ bool loadQtChinese(QApplication& app) {
   }
   QApplication::installTranslator(translator);
   return true;
-}
-
-std::jthread warmFontDatabase(const QFont& font) {
-  return std::jthread([font] {
-    // Measuring a Chinese text loads the font list and the Han fallbacks.
-    QFontMetrics(font).horizontalAdvance(QStringLiteral("公司取名"));
-  });
 }
 
 QIcon programIcon() {

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <thread>
-
 class QApplication;
-class QFont;
 class QIcon;
 
 namespace zeruda::gui {
@@ -16,12 +13,6 @@ void prepareApplication(QApplication& app);
 // Loads Qt's Chinese texts for its standard dialogs and context menus; false when
 // they are not installed, and the dialogs then stay in English.
 bool loadQtChinese(QApplication& app);
-
-// Starts reading the system's fonts on a thread of its own, while the window is
-// built: the font list and the fallbacks for Chinese are shared by every thread, and
-// reading them is most of what the first text measured costs. The thread ends once
-// they are read; the returned thread joins when it goes out of scope.
-std::jthread warmFontDatabase(const QFont& font);
 
 // The program's mark, drawn from its SVG at the sizes a desktop asks for.
 QIcon programIcon();

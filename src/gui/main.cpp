@@ -9,12 +9,10 @@
 #include "gui/ui_services.h"
 
 #include <QApplication>
-#include <thread>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   zeruda::gui::prepareApplication(app);
-  const std::jthread fontWarmer = zeruda::gui::warmFontDatabase(QApplication::font());
   zeruda::gui::QtUiServices services;
 
   const zeruda::app::StartupOutcome check =
