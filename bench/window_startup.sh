@@ -5,8 +5,8 @@
 #
 #   bench/window_startup.sh [BUILD_DIR]   (default: build/release)
 #
-# Runs on the current display, else on a virtual one (xvfb). The window starts in a
-# home folder of its own, set up by one run that is not counted.
+# Runs on the current display, else on a virtual one (Xvfb, on a free display). The
+# window starts in a home folder of its own, set up by one run that is not counted.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build/release}
@@ -17,12 +17,24 @@ runs=${RUNS:-7}
 for binary in "$program" "$bare"; do
   [ -x "$binary" ] || { echo "no $binary (build the release preset first)" >&2; exit 2; }
 done
-if [ -z "${DISPLAY:-}" ]; then
-  command -v xvfb-run >/dev/null || { echo "no display and no xvfb-run" >&2; exit 2; }
-  exec xvfb-run -a -s "-screen 0 1366x900x24" "$0" "$@"
-fi
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+server=
+cleanup() {
+  [ -n "$server" ] && kill "$server" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+if [ -z "${DISPLAY:-}" ]; then
+  command -v Xvfb >/dev/null || { echo "no display and no Xvfb" >&2; exit 2; }
+  # The server picks a free display and writes its number once it is ready.
+  Xvfb -displayfd 3 -screen 0 1366x900x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  server=$!
+  while [ ! -s "$work/display" ]; do
+    kill -0 "$server" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 2; }
+    sleep 0.1
+  done
+  export DISPLAY=:$(cat "$work/display")
+fi
 export HOME=$work/home ZERUDA_FIRST_PAINT_PROBE=1
 mkdir -p "$HOME"
 
