@@ -81,19 +81,16 @@ MainWindow::MainWindow(UiServices& services, app::Session& session, Build build,
   buildCompanyPage();
   buildStatusBar();
   resize(864, 640);
-  if (build == Build::Whole) {
-    buildRemainingPages();
-  } else {
-    awaitingPaint_ = true;
-  }
+  // Otherwise the first paint queues the rest (event()).
+  if (build == Build::Whole) buildRemainingPages();
 }
 
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::event(QEvent* event) {
-  if (event->type() == QEvent::Paint && awaitingPaint_) {
-    awaitingPaint_ = false;
-    // Queued, so that the first paint reaches the screen before the rest is built.
+  if (event->type() == QEvent::Paint && !built_) {
+    // Queued, so that the first paint reaches the screen before the rest is built;
+    // a second paint before then queues a call that finds everything built.
     QTimer::singleShot(0, this, &MainWindow::buildRemainingPages);
   }
   return QMainWindow::event(event);
@@ -217,7 +214,6 @@ void MainWindow::buildStatusBar() {
 void MainWindow::buildRemainingPages() {
   if (built_) return;
   built_ = true;
-  awaitingPaint_ = false;
   personal_ = new PersonalPage(holders_[kPersonal]);
   chart_ = new ChartPage(services_, holders_[kChart]);
   knowledge_ = new KnowledgePage(holders_[kKnowledge]);

@@ -108,8 +108,7 @@ class MainWindow : public QMainWindow {
   // Each tab's page, and for the pages built later the empty holder in the tab row.
   std::array<QWidget*, 8> pages_{};
   std::array<QWidget*, 8> holders_{};
-  bool built_ = false;          // every page is built
-  bool awaitingPaint_ = false;  // the rest is built after the first paint
+  bool built_ = false;  // every page is built
   bool startedUp_ = false;
   // What start-up read from the saved profile, kept for the pages built later.
   std::unique_ptr<profile::StartupRestore> saved_;

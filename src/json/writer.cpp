@@ -12,31 +12,23 @@ void Writer::separate() {
   needComma_ = true;
 }
 
-Writer& Writer::beginObject() {
+Writer& Writer::open(char bracket) {
   separate();
-  out_ += '{';
+  out_ += bracket;
   needComma_ = false;
   return *this;
 }
 
-Writer& Writer::endObject() {
-  out_ += '}';
+Writer& Writer::close(char bracket) {
+  out_ += bracket;
   needComma_ = true;
   return *this;
 }
 
-Writer& Writer::beginArray() {
-  separate();
-  out_ += '[';
-  needComma_ = false;
-  return *this;
-}
-
-Writer& Writer::endArray() {
-  out_ += ']';
-  needComma_ = true;
-  return *this;
-}
+Writer& Writer::beginObject() { return open('{'); }
+Writer& Writer::endObject() { return close('}'); }
+Writer& Writer::beginArray() { return open('['); }
+Writer& Writer::endArray() { return close(']'); }
 
 Writer& Writer::null() {
   separate();

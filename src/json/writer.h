@@ -23,6 +23,8 @@ class Writer {
 
  private:
   void separate();
+  Writer& open(char bracket);
+  Writer& close(char bracket);
   std::string out_;
   bool needComma_ = false;
 };
