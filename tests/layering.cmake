@@ -10,8 +10,9 @@ set(ranks
   app 4 library 4
   generation 5 personal 5
   shortlist 6
-  json 7
-  cli 8 gui 8 wasm 8)
+  actions 7
+  json 8
+  cli 9 gui 9 wasm 9)
 # Generated headers (embedded data) belong to no room.
 set(unranked embedded data)
 

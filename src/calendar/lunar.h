@@ -26,6 +26,11 @@ inline constexpr int kLastLunarYear = 2049;
 inline constexpr Date kFirstLunarDate = {1901, 2, 19};
 inline constexpr Date kLastLunarDate = {2048, 12, 31};
 
+// Whether a date lies within that range: the one test of it in the program.
+constexpr bool withinCalendar(Date date) {
+  return !(date < kFirstLunarDate) && !(kLastLunarDate < date);
+}
+
 // The month after which the leap month of a lunar year comes; 0 when it has none or
 // the year is outside the table.
 int leapMonthOf(int lunarYear);

@@ -150,7 +150,7 @@ std::string dayText(int year, int month, int day, bool leap) {
 
 Error outOfRange() { return {"日期须在1901年2月19日至2048年12月31日之间"_gbk}; }
 
-bool inRange(Date date) { return date >= kFirstLunarDate && date <= kLastLunarDate; }
+bool inRange(Date date) { return withinCalendar(date); }
 
 // Length of a lunar month, its leap copy when `leap`; 0 when it does not exist.
 int monthLength(int year, int month, bool leap) {
@@ -220,6 +220,29 @@ Result<Date> parseTypedDate(std::string_view text, DateCalendar calendar) {
   const std::optional<Date> date = lunarToSolar({year, month, day, parts->leap});
   if (!date || !inRange(*date)) return outOfRange();
   return *date;
+}
+
+Result<TypedMonth> parseTypedMonth(std::string_view text) {
+  const Scan found = scan(text);
+  const bool twoRuns = found.clean && !found.strayLeap && found.runs.size() == 2 &&
+                       !found.runs[0].leap && !found.runs[1].leap;
+  // Six digits in a row: four of the year, two of the month.
+  const bool sixDigits = found.clean && found.runs.size() == 1 &&
+                         found.runs[0].digits.size() == 6 && !found.runs[0].leap;
+  if (!twoRuns && !sixDigits) return Error{"请按年、月的次序输入月份，如2026-12或2026年12月"_gbk};
+  const std::string_view first = found.runs[0].digits;
+  const TypedMonth month =
+      twoRuns ? TypedMonth{numberOf(first), numberOf(found.runs[1].digits)}
+              : TypedMonth{numberOf(first.substr(0, 4)), numberOf(first.substr(4, 2))};
+  if (month.month < 1 || month.month > 12) {
+    return Error{"没有这个月份："_gbk + std::to_string(month.year) + "年"_gbk +
+                 std::to_string(month.month) + "月"_gbk};
+  }
+  // A month is shown when any of its days lies within the calendar.
+  const bool reached = month.year >= kFirstLunarDate.year && month.year <= kLastLunarDate.year &&
+                       (month.year != kFirstLunarDate.year || month.month >= kFirstLunarDate.month);
+  if (!reached) return Error{"月份须在1901年2月至2048年12月之间"_gbk};
+  return month;
 }
 
 std::string typedDateText(Date date, DateCalendar calendar) {

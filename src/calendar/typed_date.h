@@ -24,6 +24,18 @@ enum class DateField { Year, Month, Day };
 // does not exist, or it lies outside 1901-02-19 to 2048-12-31.
 Result<Date> parseTypedDate(std::string_view text, DateCalendar calendar);
 
+// A month of the calendar, as a month view shows it.
+struct TypedMonth {
+  int year = 0;
+  int month = 0;
+};
+
+// A month typed as year and month, two runs of digits in that order or six digits in a
+// row ("2026-12", "2026年12月", "202612"; ASCII or full-width digits, the separators
+// of a typed date). A message when the text is no month, or no day of the month lies
+// within the calendar.
+Result<TypedMonth> parseTypedMonth(std::string_view text);
+
 // A date as a box offers it for typing: "1985年6月15日", or in lunar counting the
 // lunar date with its leap mark, "2023年闰2月10日". Empty for a lunar date outside
 // the calendar's range.

@@ -4,13 +4,14 @@
 // pillar and officer, tab separated.
 #include "cli/command_list.h"
 
+#include "actions/calendar_actions.h"
 #include "almanac/almanac.h"
 #include "calendar/ganzhi.h"
 #include "calendar/gregorian.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
-#include "cli/date_args.h"
+#include "cli/refusals.h"
 #include "cli/terminal.h"
 #include "json/calendar_json.h"
 
@@ -24,12 +25,13 @@ std::string dayLines(const almanac::AlmanacDay& day) {
 
 int runRange(const Args& parsed, std::ostream& out) {
   parsed.expectPositional(0, "");
-  const auto fromText = parsed.value("from");
-  const auto toText = parsed.value("to");
-  if (!fromText || !toText) throw UsageError("--from DATE and --to DATE are both needed");
-  const calendar::Date from = parseDate(*fromText, "--from");
-  const calendar::Date to = parseDate(*toText, "--to");
-  if (to < from) throw UsageError("--to " + *toText + " is before --from " + *fromText);
+  const FieldOptions kOptions = {{Field::FromDate, "--from"}, {Field::ToDate, "--to"}};
+  const actions::DayRange range = orRefuse(
+      actions::dayRange(gbkOption(parsed.value("from"), Field::FromDate, kOptions).value_or(""),
+                        gbkOption(parsed.value("to"), Field::ToDate, kOptions).value_or("")),
+      kOptions);
+  const calendar::Date from = range.from;
+  const calendar::Date to = range.to;
   std::string lines;
   for (calendar::Date date = from;; date = calendar::nextDay(date)) {
     const almanac::AlmanacDay day = almanac::almanacDay(date);
@@ -50,7 +52,9 @@ int runAlmanac(std::span<const std::string> args, std::ostream& out, std::ostrea
     return runRange(parsed, out);
   }
   parsed.expectPositional(1, "DATE");
-  const almanac::AlmanacDay day = almanac::almanacDay(parseDate(parsed.positional()[0], "DATE"));
+  const FieldOptions kOptions = {{Field::Day, "DATE"}};
+  const almanac::AlmanacDay day =
+      orRefuse(actions::almanacOf(gbkArg(parsed.positional()[0], Field::Day, kOptions)), kOptions);
   if (parsed.flag("json")) {
     out << json::almanacJson(day) << '\n';
   } else {

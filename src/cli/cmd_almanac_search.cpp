@@ -3,6 +3,7 @@
 // unfavourable), one per line as the almanac's list shows them.
 #include "cli/command_list.h"
 
+#include "actions/calendar_actions.h"
 #include "almanac/almanac.h"
 #include "calendar/date_time.h"
 #include "calendar/gregorian.h"
@@ -10,65 +11,33 @@
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
-#include "cli/date_args.h"
+#include "cli/refusals.h"
 #include "cli/terminal.h"
 
 #include <algorithm>
 
 namespace zeruda::cli {
-namespace {
-
-// One of the almanac's ranges: 7, 15, 30, 60, 90 or 180 days.
-int rangeDays(const std::string& text) {
-  const int days = parseInt(text, 1, 180, "--range");
-  const auto ranges = almanac::searchRanges();
-  const bool offered = std::any_of(ranges.begin(), ranges.end(),
-                                   [days](const auto& range) { return range.days == days; });
-  if (!offered) throw UsageError("--range must be 7, 15, 30, 60, 90 or 180, not '" + text + "'");
-  return days;
-}
-
-// The activity must be one the almanac offers: other text would be matched
-// character by character and find days that mean nothing ("、" finds every day).
-void requireOffered(const std::string& activity, const std::string& given) {
-  const auto offered = almanac::almanacActivities();
-  if (std::find(offered.begin(), offered.end(), activity) != offered.end()) return;
-  std::string list;
-  for (auto it = offered.begin(); it != offered.end(); ++it) {
-    if (std::find(offered.begin(), it, *it) == it) list += ' ' + fromGbk(*it);
-  }
-  throw UsageError("--activity '" + given + "' is not one of the almanac's activities:" + list);
-}
-
-}  // namespace
 
 int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   const Args parsed(args, {"from", "range", "activity"}, {"avoid"});
   parsed.expectPositional(0, "");
-  const auto fromText = parsed.value("from");
-  const auto rangeText = parsed.value("range");
-  const auto activityText = parsed.value("activity");
-  if (!fromText || !rangeText || !activityText) {
-    throw UsageError("--from DATE, --range DAYS and --activity TEXT are all needed");
-  }
-  const calendar::Date from = parseDate(*fromText, "--from");
-  const int days = rangeDays(*rangeText);
-  const std::string activity = argToGbk(*activityText, "--activity");
-  if (activity.empty()) throw UsageError("--activity must not be empty");
-  requireOffered(activity, *activityText);
-  const auto column = parsed.flag("avoid") ? almanac::AlmanacColumn::Unfavourable
-                                           : almanac::AlmanacColumn::Favourable;
+  const FieldOptions kOptions = {
+      {Field::FromDate, "--from"}, {Field::DayCount, "--range"}, {Field::Activity, "--activity"}};
+  actions::AlmanacSearchRequest request;
+  request.from = gbkOption(parsed.value("from"), Field::FromDate, kOptions).value_or("");
+  request.range = gbkOption(parsed.value("range"), Field::DayCount, kOptions);
+  request.activity = gbkOption(parsed.value("activity"), Field::Activity, kOptions).value_or("");
+  request.avoid = parsed.flag("avoid");
+  const actions::AlmanacSearchAnswer found = orRefuse(actions::searchAlmanac(request), kOptions);
   std::string lines;
-  for (const calendar::Date& day : almanac::searchAlmanac(from, days, column, activity)) {
-    lines += almanac::almanacDateText(day) + "\n";
-  }
+  for (const calendar::Date& day : found.days) lines += almanac::almanacDateText(day) + "\n";
   out << fromGbk(lines);
   // Days past the calendar's end have no officer: say that they were not searched.
-  const int daysLeft = calendar::dayNumber(calendar::kLastLunarDate) - calendar::dayNumber(from);
-  if (daysLeft < days) {
+  if (found.daysSearched < found.daysAsked) {
     err << "zeruda-cli almanac-search: the calendar ends on "
-        << calendar::isoDate(calendar::kLastLunarDate) << ": only " << daysLeft << " of the "
-        << days << " days after " << *fromText << " were searched\n";
+        << calendar::isoDate(calendar::kLastLunarDate) << ": only " << found.daysSearched
+        << " of the " << found.daysAsked << " days after " << *parsed.value("from")
+        << " were searched\n";
   }
   return kExitOk;
 }

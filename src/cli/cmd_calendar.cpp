@@ -2,6 +2,7 @@
 // lunar date and four pillars, tab separated.
 #include "cli/command_list.h"
 
+#include "actions/calendar_actions.h"
 #include "calendar/ganzhi.h"
 #include "calendar/gregorian.h"
 #include "calendar/lunar.h"
@@ -9,7 +10,7 @@
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
-#include "cli/date_args.h"
+#include "cli/refusals.h"
 #include "cli/terminal.h"
 
 #include <array>
@@ -95,15 +96,17 @@ void writeDay(LineWriter& out, const calendar::Date& date, const calendar::DateT
 int runCalendar(std::span<const std::string> args, std::ostream& out, std::ostream&) {
   const Args parsed(args, {"from", "to", "time"});
   parsed.expectPositional(0, "");
-  const auto fromText = parsed.value("from");
-  const auto toText = parsed.value("to");
-  if (!fromText || !toText) throw UsageError("--from DATE and --to DATE are both needed");
-  const calendar::Date from = parseDate(*fromText, "--from");
-  const calendar::Date to = parseDate(*toText, "--to");
-  if (to < from) throw UsageError("--to " + *toText + " is before --from " + *fromText);
-  const auto timeText = parsed.value("time");
-  const calendar::DateTime time =
-      timeText ? parseTime(*timeText, "--time") : calendar::DateTime{0, 0, 0, 12, 0, 0};
+  const FieldOptions kOptions = {
+      {Field::FromDate, "--from"}, {Field::ToDate, "--to"}, {Field::Time, "--time"}};
+  const actions::TimedRange range =
+      orRefuse(actions::calendarRange(
+                   gbkOption(parsed.value("from"), Field::FromDate, kOptions).value_or(""),
+                   gbkOption(parsed.value("to"), Field::ToDate, kOptions).value_or(""),
+                   gbkOption(parsed.value("time"), Field::Time, kOptions)),
+               kOptions);
+  const calendar::Date from = range.days.from;
+  const calendar::Date to = range.days.to;
+  const calendar::DateTime time = range.time;
 
   // One buffer, written out whenever it cannot take another line: it stays in the
   // cache, and the lines go out in large blocks.

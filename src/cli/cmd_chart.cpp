@@ -2,6 +2,7 @@
 // or its figures as JSON; on request its element chart as an SVG picture.
 #include "cli/command_list.h"
 
+#include "actions/calendar_actions.h"
 #include "calendar/lunar.h"
 #include "calendar/pillars.h"
 #include "chart/chart_report.h"
@@ -9,7 +10,7 @@
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
-#include "cli/date_args.h"
+#include "cli/refusals.h"
 #include "cli/svg_file.h"
 #include "cli/terminal.h"
 #include "json/calendar_json.h"
@@ -19,9 +20,12 @@ namespace zeruda::cli {
 int runChart(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   const Args parsed(args, {"svg"}, {"json"});
   parsed.expectPositional(2, "DATE and TIME");
-  const calendar::Date date = parseDate(parsed.positional()[0], "DATE");
-  const calendar::DateTime time = parseTime(parsed.positional()[1], "TIME");
-  const auto moment = calendar::DateTime::of(date, time.hour, time.minute, time.second);
+  const FieldOptions kOptions = {{Field::Day, "DATE"}, {Field::Time, "TIME"}};
+  const calendar::DateTime moment =
+      orRefuse(actions::chartMoment(gbkArg(parsed.positional()[0], Field::Day, kOptions),
+                                    gbkArg(parsed.positional()[1], Field::Time, kOptions)),
+               kOptions);
+  const calendar::Date date = moment.date();
   if (auto svg = parsed.value("svg")) {
     const auto chart =
         pictures::elementChart(calendar::fourPillars(moment), chart::elementStrength(moment));

@@ -1,14 +1,14 @@
 // zeruda-cli grids BODY [--json] [--svg FILE]: the five grids, three talents and their luck,
 // and on request the five-grid diagram as an SVG picture.
+#include "actions/name_actions.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command_list.h"
-#include "cli/dictionary_characters.h"
+#include "cli/refusals.h"
 #include "cli/svg_file.h"
 #include "cli/terminal.h"
 #include "json/name_json.h"
 #include "numerology/grids.h"
-#include "pictures/grid_diagram.h"
 
 namespace zeruda::cli {
 namespace {
@@ -20,18 +20,13 @@ std::string luckText(double luck) { return luck == 1 ? "1" : luck == 0.5 ? "0.5"
 int runGrids(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   Args parsed(args, {"svg"}, {"json"});
   parsed.expectPositional(1, "BODY");
-  const std::string body = argToGbk(parsed.positional()[0], "BODY");
-  requireDictionaryCharacters(body, "BODY");
-  numerology::NameGrids record;
-  numerology::loadNameParts(record, body);
-  record.grids = numerology::computeGrids(record.surnamePart, record.givenPart);
+  const FieldOptions kOptions = {{Field::NameBody, "BODY"}};
+  const std::string body = gbkArg(parsed.positional()[0], Field::NameBody, kOptions);
+  const actions::NamedGrids named = orRefuse(actions::grids(body), kOptions);
+  const numerology::NameGrids& record = named.record;
   if (auto svg = parsed.value("svg")) {
-    // Without both parts there is no name to draw.
-    if (record.surnamePart.empty() || record.givenPart.empty()) {
-      err << "zeruda-cli grids: a diagram needs a body of 2 to 4 Chinese characters\n";
-      return kExitRefused;
-    }
-    if (!writeSvgFile(*svg, pictures::gridDiagram(record), err, "grids")) return kExitRefused;
+    const pictures::Picture picture = orRefuse(actions::gridPicture(body), kOptions);
+    if (!writeSvgFile(*svg, picture, err, "grids")) return kExitRefused;
   }
   const std::string talents = numerology::threeTalents(record.grids);
   const double luck = numerology::threeTalentsLuck(talents);

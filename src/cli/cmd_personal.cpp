@@ -1,71 +1,56 @@
 // zeruda-cli personal: the 取名 page's start button from the command line. The request
-// runs as the page runs it (checks, chart, the profile section "先天八字", the scratch
-// table emptied), then the worker makes names until --count of them stand.
-#include "calendar/lunar.h"
+// is checked and run as the page runs it (checks, chart, the profile section "先天八字",
+// the scratch table emptied), then the worker makes names until --count of them stand.
+#include "actions/personal_actions.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
 #include "cli/command_session.h"
-#include "cli/date_args.h"
+#include "cli/refusals.h"
 #include "cli/terminal.h"
 #include "cli/user_message_out.h"
 #include "json/run_json.h"
-#include "personal/request.h"
-#include "personal/worker.h"
-#include "personal/worker_services.h"
-#include "run/random_source.h"
 #include "run/stop_flag.h"
 
-#include <limits>
 #include <vector>
 
 namespace zeruda::cli {
 namespace {
 
 using personal::NameRow;
-using personal::PersonalForm;
 
-std::string required(const Args& args, std::string_view name) {
-  auto value = args.value(name);
-  if (!value) throw UsageError("missing --" + std::string(name));
-  return *value;
-}
+const FieldOptions kOptions = {
+    {Field::PersonSurname, "--surname"},
+    {Field::PersonGender, "--gender"},
+    {Field::BirthDate, "--birth"},
+    {Field::BirthTime, "--time"},
+    {Field::GivenLength, "--length"},
+    {Field::FixedPosition, "--fixed-pos"},
+    {Field::PersonFixedCharacter, "--fixed"},
+    {Field::StarLevel, "--level"},
+    {Field::NameCount, "--count"},
+    {Field::Seed, "--seed"},
+};
 
-personal::Gender genderOf(const std::string& value) {
-  if (value == "男") return personal::Gender::Male;
-  if (value == "女") return personal::Gender::Female;
-  throw UsageError("--gender must be 男 or 女, not '" + value + "'");
-}
-
-void readFixed(const Args& args, PersonalForm& form) {
-  const auto position = args.value("fixed-pos");
-  const auto character = args.value("fixed");
-  if (!position && !character) return;
-  if (!position || !character) throw UsageError("--fixed-pos and --fixed go together");
-  const int fixedPosition = args.intValue("fixed-pos", 1, 1, 3);
-  if (fixedPosition > form.givenLength) throw UsageError("--fixed-pos must not exceed --length");
-  form.fixed = personal::FixedCharacter{fixedPosition, argToGbk(*character, "--fixed")};
-}
-
-PersonalForm formFromArgs(const Args& args) {
-  PersonalForm form;
-  form.surname = argToGbk(required(args, "surname"), "--surname");
-  form.gender = genderOf(required(args, "gender"));
-  const calendar::Date birthDate = parseDate(required(args, "birth"), "--birth");
-  if (!calendar::solarToLunar(birthDate)) {
-    throw UsageError("--birth must lie between " + calendar::isoDate(calendar::kFirstLunarDate) +
-                     " and " + calendar::isoDate(calendar::kLastLunarDate) +
-                     ", the span of the date box");
-  }
-  const calendar::DateTime time = parseTime(required(args, "time"), "--time");
-  if (time.second != 0) throw UsageError("--time takes hours and minutes only (HH:MM)");
-  form.birthMoment = calendar::DateTime::of(birthDate, time.hour, time.minute, 0);
-  form.givenLength = parseInt(required(args, "length"), personal::kMinGivenLength,
-                              personal::kMaxGivenLength, "--length");
-  readFixed(args, form);
-  if (args.value("level")) form.wantedStars = args.intValue("level", 4, 1, 5);
-  return form;
+// The arguments as the request's texts; the action checks them all. Without --count
+// a hundred names are made.
+actions::PersonalRequest requestOf(const Args& args) {
+  auto text = [&](std::string_view option, Field field) {
+    return gbkOption(args.value(option), field, kOptions);
+  };
+  actions::PersonalRequest request;
+  request.surname = text("surname", Field::PersonSurname).value_or("");
+  request.gender = text("gender", Field::PersonGender).value_or("");
+  request.birthDate = text("birth", Field::BirthDate).value_or("");
+  request.birthTime = text("time", Field::BirthTime).value_or("");
+  request.givenLength = text("length", Field::GivenLength);
+  request.fixedPosition = text("fixed-pos", Field::FixedPosition);
+  request.fixed = text("fixed", Field::PersonFixedCharacter);
+  request.level = text("level", Field::StarLevel);
+  request.count = text("count", Field::NameCount).value_or("100");
+  request.seed = text("seed", Field::Seed);
+  return request;
 }
 
 std::vector<const NameRow*> recommendedRows(const std::vector<NameRow>& rows) {
@@ -90,40 +75,26 @@ int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostre
                      "count", "seed"},
                     {"json"});
   parsed.expectPositional(0, "");
-  const PersonalForm form = formFromArgs(parsed);
-  const int count = parsed.intValue("count", 100, 1, personal::kNameCap);
-  const auto seed = parsed.value("seed") ? static_cast<std::uint32_t>(parsed.intValue(
-                                               "seed", 0, 0, std::numeric_limits<int>::max()))
-                                         : run::millisecondTickSeed();
+  const actions::PersonalRequest request = requestOf(parsed);
 
   CommandSession session(err);
-  const personal::PersonalRequestOutcome request =
-      personal::runPersonalRequest(form, session.tables(), session.profile().path());
-  if (request.message) {
-    printUserMessage(err, *request.message);
-    return kExitRefused;
-  }
-  auto services = personal::programWorkerServices(seed, session.tables());
-  if (!services.ok()) {
-    err << fromGbk(services.error()) << '\n';
-    return kExitRefused;
-  }
+  actions::Context context{session.tables(), &session.profile()};
+  const actions::PersonalStart start = orRefuse(actions::checkPersonal(request, context), kOptions);
 
   // Nothing here waits for the worker, so it runs on this thread.
   std::vector<NameRow> rows;
   run::StopFlag stop;
-  const personal::WorkerOutcome outcome = personal::runNamingWorker(
-      request.start->settings, stop, services.value(), [&](const NameRow& row) {
-        rows.push_back(row);
-        if (static_cast<int>(rows.size()) == count) stop.requestStop();
-      });
-  if (outcome.failure) {
-    printUserMessage(err, *outcome.failure);
+  const actions::RunEnd end = actions::runPersonal(
+      start, context,
+      [&](std::span<const NameRow> batch) { rows.insert(rows.end(), batch.begin(), batch.end()); },
+      stop);
+  if (end.message) {
+    printUserMessage(err, userMessageOf(*end.message));
     return kExitRefused;
   }
-  if (!request.start->note.empty()) err << fromGbk(request.start->note) << '\n';
+  if (!start.naming.note.empty()) err << fromGbk(start.naming.note) << '\n';
   if (parsed.flag("json")) {
-    out << json::personalJson(*request.start, rows) << '\n';
+    out << json::personalJson(start.naming, rows) << '\n';
   } else {
     printPlain(out, rows);
   }

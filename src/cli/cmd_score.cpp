@@ -1,19 +1,20 @@
 // zeruda-cli score FILE|- [--base N] [--json] [--csv OUT]: a shortlist of names, one a
 // line, each rated on the legal representative's base score and checked against the
 // registration rules, best first.
+#include "actions/shortlist_action.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
 #include "cli/command_list.h"
 #include "cli/command_session.h"
 #include "cli/line_reader.h"
+#include "cli/refusals.h"
 #include "cli/terminal.h"
 #include "generation/export.h"
 #include "json/name_json.h"
 #include "shortlist/shortlist.h"
 #include "shortlist/shortlist_export.h"
 #include "storage/atomic_file.h"
-#include "storage/character_table.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -25,51 +26,25 @@ namespace {
 
 using shortlist::ScoredName;
 
-// No name is this long; a longer line is a mistake (a pasted document, a binary
-// file), refused on its own while the other lines are scored.
-constexpr std::size_t kMaxLineCharacters = 100;
+const FieldOptions kOptions = {{Field::BaseScore, "--base"}};
 
-// The names of a long list, kept as one text and where each ends: a few bytes a
-// name, where a string each would cost dozens.
-class NameList {
- public:
-  void add(std::string_view name) {
-    text_ += name;
-    ends_.push_back(static_cast<std::uint64_t>(text_.size()));
-  }
-  std::size_t size() const { return ends_.size(); }
-  std::string operator[](std::size_t i) const {
-    const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
-    return text_.substr(begin, ends_[i] - begin);
-  }
-
- private:
-  std::string text_;
-  std::vector<std::uint64_t> ends_;
-};
-
-// Reads the names line by line; a line too long is named on `err` and left out.
-// False when one was.
-bool readNames(std::istream& in, NameList& names, std::ostream& err) {
-  LineReader lines(in, kMaxLineCharacters);
+// Reads the names line by line; a line the action refuses is named on `err` and left
+// out. False when one was. Of a line longer than any name only its start is kept.
+bool readNames(std::istream& in, actions::ShortlistLines& names, std::ostream& err) {
+  LineReader lines(in, actions::kMaxShortlistLineCharacters);
   bool allRead = true;
   std::string line;
   bool tooLong = false;
   while (lines.next(line, tooLong)) {
-    const std::string label = "line " + std::to_string(lines.number());
-    if (tooLong) {
-      err << "zeruda-cli score: " << label << ": longer than " << kMaxLineCharacters
-          << " characters, not scored\n";
+    if (auto refusal = names.add(line, tooLong)) {
+      printRefusal(err, "score", *refusal, kOptions);
       allRead = false;
-      continue;
     }
-    const std::string name = shortlist::shortlistName(argToGbk(line, label));
-    if (!name.empty()) names.add(name);
   }
   return allRead;
 }
 
-bool readSource(const std::string& source, NameList& names, std::ostream& err) {
+bool readSource(const std::string& source, actions::ShortlistLines& names, std::ostream& err) {
   if (source == "-") return readNames(std::cin, names, err);
   std::error_code error;
   if (std::filesystem::is_directory(source, error)) {
@@ -91,37 +66,22 @@ std::string plainLine(const ScoredName& name) {
 int runScore(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   const Args parsed(args, {"base", "csv"}, {"json"});
   parsed.expectPositional(1, "FILE (or - for standard input)");
-  NameList names;
+  actions::ShortlistLines names;
   const bool allRead = readSource(parsed.positional()[0], names, err);
-  const std::optional<int> base =
-      parsed.value("base") ? std::optional<int>(parsed.intValue("base", 0, 0, 5)) : std::nullopt;
+  const auto base = gbkOption(parsed.value("base"), Field::BaseScore, kOptions);
 
   CommandSession session(err);
-  // Elements from a table that cannot be read would be silently missing: say so.
-  if (auto table = session.tables().open("zk"); !table.ok()) {
-    err << "zeruda-cli score: " << fromGbk(table.error()) << '\n';
-    return kExitRefused;
-  }
-  const double baseScore = base.value_or(session.profile().baseScore());
-  const numerology::ElementLookup elementOf = storage::characterTable(session.tables());
-  // A long list keeps only what its order rests on; each name is judged again when
-  // its turn comes to be written.
-  std::vector<shortlist::RankKey> keys;
-  keys.reserve(names.size());
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    keys.push_back(shortlist::rankKey(shortlist::scoreName(i, names[i], baseScore, elementOf)));
-  }
-  const std::vector<std::size_t> order = shortlist::rankOrder(keys);
-  keys = {};
+  actions::Context context{session.tables(), &session.profile()};
+  const actions::RankedShortlist ranked =
+      orRefuse(actions::rankShortlist(names, base, context), kOptions);
 
   // Each name is written as its turn comes: to the output and, when asked, as the
   // next piece of the CSV, which the file takes as it comes.
   const bool json = parsed.flag("json");
   std::size_t rank = 0;
   auto writeNext = [&](std::string* csvLine) {
-    if (rank == order.size()) return false;
-    const ScoredName name =
-        shortlist::scoreName(order[rank], names[order[rank]], baseScore, elementOf);
+    if (rank == ranked.size()) return false;
+    const ScoredName name = ranked.at(rank);
     if (json) {
       out << (rank > 0 ? "," : "") << json::scoredNameJson(name);
     } else {

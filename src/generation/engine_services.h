@@ -8,7 +8,7 @@
 namespace zeruda::generation {
 
 // The engine's services as the program provides them: draws seeded with `seed`, the
-// run's base score (the "吉数" the request has just written and read back), and the
+// run's base score (the "吉数" of the legal representative's chart), and the
 // character table "zk" of `tables` for the rating's element term.
 EngineServices programEngineServices(std::uint32_t seed, double baseScore,
                                      storage::TableSet& tables);

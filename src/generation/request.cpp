@@ -50,22 +50,18 @@ RequestOutcome runGenerationRequest(CompanyForm form, storage::TableSet& tables,
                    UserMessage{characters.error(), "系统提示"_gbk, MessageIcon::Warning, {}});
   }
   const LegalChart chart = computeLegalChart(form);
-  auto written = profile::writeLegalPersonProfile(profileFile, legalPersonProfileOf(form, chart));
-  if (!written) {
-    return refused(
-        std::move(form),
-        UserMessage{
-            "法人资料保存失败："_gbk + written.error(), "系统提示"_gbk, MessageIcon::Warning, {}});
+  if (!profileFile.empty()) {
+    auto written = profile::writeLegalPersonProfile(profileFile, legalPersonProfileOf(form, chart));
+    if (!written) {
+      return refused(std::move(form), UserMessage{"法人资料保存失败："_gbk + written.error(),
+                                                  "系统提示"_gbk,
+                                                  MessageIcon::Warning,
+                                                  {}});
+    }
   }
-  const profile::LegalPersonProfile stored = profile::readLegalPersonProfile(profileFile);
-
-  // The page opens the company table before it generates; nothing reads it
-  // afterwards, so a table that cannot be opened changes nothing here.
-  (void)tables.open("gs");
-
   EngineStart start{engineSettingsOf(form),
-                    static_cast<double>(profile::profileNumber(stored.baseScore)),
-                    chartSummary(chart, stored.nayin), generatingMessage()};
+                    static_cast<double>(profile::baseScoreOf(chart.missingElements)),
+                    chartSummary(chart, chart.nayin), generatingMessage()};
   return {std::move(form), std::nullopt, std::move(start)};
 }
 

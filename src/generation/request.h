@@ -17,7 +17,7 @@ namespace zeruda::generation {
 // closes it, which stops the engine.
 struct EngineStart {
   EngineSettings settings;
-  // The run's base score: "吉数" as the profile gives it back just after the write.
+  // The run's base score: "吉数", 5 less the legal representative's missing elements.
   double baseScore = 0;
   std::string chartSummary;
   UserMessage waitMessage;
@@ -34,11 +34,11 @@ struct RequestOutcome {
 };
 
 // The generate button of the company page: checks the form, computes the legal
-// representative's chart, writes the profile section "法人资料" (the star rating
-// reads its "吉数") into `profileFile`, and says what the window must do. A profile
-// that cannot be written stops the request with the reason: the engine would
-// otherwise rate on a stale base score; so does a character table of `tables` that
-// cannot be read, before anything is written.
+// representative's chart, writes the profile section "法人资料" into `profileFile`
+// (none when empty), and says what the window must do. A profile that cannot be
+// written stops the request with the reason, since the user would lose the saved
+// legal representative; so does a character table of `tables` that cannot be read,
+// before anything is written.
 RequestOutcome runGenerationRequest(CompanyForm form, storage::TableSet& tables,
                                     const std::filesystem::path& profileFile);
 

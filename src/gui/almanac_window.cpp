@@ -1,5 +1,8 @@
 #include "gui/almanac_window.h"
 
+#include "actions/calendar_actions.h"
+#include "actions/field_names.h"
+#include "actions/inputs.h"
 #include "almanac/almanac.h"
 #include "calendar/date_pattern.h"
 #include "gui/lunar_date_box.h"
@@ -126,11 +129,19 @@ void AlmanacWindow::search() {
   found->clear();
   tabs->setCurrentIndex(kSearchPage);
   const auto ranges = almanac::searchRanges();
-  const int days = ranges[static_cast<std::size_t>(std::max(range->currentIndex(), 0))].days;
-  const auto which = column->currentIndex() != 0 ? almanac::AlmanacColumn::Unfavourable
-                                                 : almanac::AlmanacColumn::Favourable;
-  for (const calendar::Date& day :
-       almanac::searchAlmanac(dateBox->date(), days, which, toGbk(activity->currentText()))) {
+  actions::AlmanacSearchRequest request;
+  request.from = calendar::isoDate(dateBox->date());
+  request.range = actions::numberText(
+      ranges[static_cast<std::size_t>(std::max(range->currentIndex(), 0))].days);
+  request.activity = toGbk(activity->currentText());
+  request.avoid = column->currentIndex() != 0;
+  const auto answer = actions::searchAlmanac(request);
+  if (!answer.ok()) {
+    // The list says why it stays empty: the activity box takes typed text too.
+    new QListWidgetItem(fromGbk(actions::namedMessage(answer.failure())), found);
+    return;
+  }
+  for (const calendar::Date& day : answer.value().days) {
     auto* item = new QListWidgetItem(fromGbk(almanac::almanacDateText(day)), found);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);

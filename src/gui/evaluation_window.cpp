@@ -1,8 +1,10 @@
 #include "gui/evaluation_window.h"
 
+#include "actions/name_actions.h"
 #include "app/company_evaluation.h"
 #include "app/session.h"
 #include "gui/chinese_key_filter.h"
+#include "gui/field_controls.h"
 #include "gui/lunar_date_box.h"
 #include "gui/name_box_limits.h"
 #include "gui/picture_text_box.h"
@@ -18,6 +20,7 @@
 #include "profile/profile_restore.h"
 #include "shortlist/registration_section.h"
 #include "text/field_limits.h"
+#include "text/gbk_literal.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -145,29 +148,29 @@ void EvaluationWindow::restore(const SelectedRow& selected) {
 }
 
 void EvaluationWindow::runReport() {
-  numerology::CompanyReportRequest request;
+  using namespace text::literals;
+  actions::ReportRequest request;
   request.body = toGbk(body->text());
   request.prefix = toGbk(prefix->text());
   request.suffix = toGbk(suffix->text());
   request.selectedBody = toGbk(selected_.body);
   request.selectedStars = toGbk(selected_.stars);
-  request.baseScore = session_.profile().baseScore();
-  numerology::ReportSources sources = app::programReportSources(session_.tables());
-  sources.extraSection = shortlist::registrationSection;
-  const numerology::CompanyReportOutcome outcome = numerology::companyNameReport(request, sources);
-  body->setText(fromGbk(outcome.body));
-  if (outcome.refusal) {
-    showUserMessage(services_, this, *outcome.refusal);
+  actions::Context context{session_.tables(), &session_.profile()};
+  const actions::ReportAnswer answer = actions::report(request, context);
+  body->setText(fromGbk(answer.body));
+  if (!answer.report.ok()) {
+    showUserMessage(services_, this, refusalBox(answer.report.failure(), "提示"_gbk));
     return;
   }
+  const numerology::CompanyReport& made = answer.report.value();
   report->clear();
   QTextCursor end(report->document());
-  for (const numerology::ReportPiece& piece : outcome.report->pieces) {
+  for (const numerology::ReportPiece& piece : made.pieces) {
     end.movePosition(QTextCursor::End);
     end.insertText(shownText(piece.text), pieceFormat(piece.colour));
   }
-  diagram->setPicture(pictures::gridDiagram(outcome.report->name));
-  const std::filesystem::path written = app::writeReportPage(*outcome.report, session_.folder());
+  diagram->setPicture(pictures::gridDiagram(made.name));
+  const std::filesystem::path written = app::writeReportPage(made, session_.folder());
   if (!written.empty()) {
     page->setSource(QUrl::fromLocalFile(QString::fromStdString(written.string())));
     page->reload();

@@ -2,6 +2,12 @@
 
 namespace zeruda::gui {
 
+UserMessage refusalBox(const Error& error, const std::string& windowCaption) {
+  UserMessage box = userMessageOf(error);
+  if (box.caption.empty() && box.icon == MessageIcon::Warning) box.caption = windowCaption;
+  return box;
+}
+
 QString controlNameOf(Field field) {
   switch (field) {
     case Field::None:

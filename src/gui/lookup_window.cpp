@@ -1,10 +1,9 @@
 #include "gui/lookup_window.h"
 
-#include "dictionary/table_element.h"
+#include "actions/character_actions.h"
 #include "gui/qt_text.h"
 #include "gui/ui_services.h"
 #include "gui/widgets.h"
-#include "storage/character_table.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -44,14 +43,14 @@ void LookupWindow::showEvent(QShowEvent* event) {
 }
 
 void LookupWindow::lookUp() {
-  const dictionary::ElementQuery answer =
-      dictionary::queryElement(toGbk(input->text()), storage::characterTable(tables_));
-  if (answer.refusal) {
+  actions::Context context{tables_, nullptr};
+  const auto answer = actions::lookUpElement(toGbk(input->text()), context);
+  if (!answer.ok()) {
     input->selectAll();
-    showUserMessage(services_, this, *answer.refusal);
+    showUserMessage(services_, this, userMessageOf(answer.failure()));
     return;
   }
-  result->setText(fromGbk(answer.element));
+  result->setText(fromGbk(answer.value()));
 }
 
 }  // namespace zeruda::gui

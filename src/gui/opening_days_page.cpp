@@ -1,5 +1,8 @@
 #include "gui/opening_days_page.h"
 
+#include "actions/calendar_actions.h"
+#include "actions/field_names.h"
+#include "actions/inputs.h"
 #include "almanac/almanac.h"
 #include "almanac/opening_days.h"
 #include "calendar/ganzhi.h"
@@ -93,21 +96,16 @@ OpeningDaysPage::OpeningDaysPage(LunarDateBox* start, std::filesystem::path prof
 void OpeningDaysPage::search() {
   found->clear();
   summary->clear();
-  const auto saved = showPerson(person, profileFile_);
-  if (!saved) return;
-  if (!calendar::inPillarSpan(saved->birth)) {
-    summary->setText(
-        QStringLiteral("法人的出生日期不在历法范围（%1至%2）之内。")
-            .arg(dayText(calendar::kFirstLunarDate), dayText(calendar::kLastLunarDate)));
+  if (!showPerson(person, profileFile_)) return;
+  actions::OpeningDaysRequest request;
+  request.from = calendar::isoDate(start_->date());
+  request.days = actions::numberText(days->value());
+  const auto answer = actions::openingDays(request, profileFile_);
+  if (!answer.ok()) {
+    summary->setText(fromGbk(actions::namedMessage(answer.failure())));
     return;
   }
-  const calendar::Date from = start_->date();
-  if (calendar::kLastLunarDate < almanac::openingRangeEnd(from, days->value())) {
-    summary->setText(QStringLiteral("所查的日子超出历法范围（至%1），请缩短天数或提前日期。")
-                         .arg(dayText(calendar::kLastLunarDate)));
-    return;
-  }
-  const auto openingDays = almanac::openingDays(from, days->value(), saved->birth);
+  const std::vector<almanac::OpeningDay>& openingDays = answer.value();
   for (const almanac::OpeningDay& day : openingDays) found->addTopLevelItem(dayItem(day));
   found->resizeColumnToContents(kDateColumn);
   summary->setText(QStringLiteral("按黄历旧说，宜开业的日子共 %1 天；日干五行合喜用神的排在前面。")

@@ -1,9 +1,11 @@
 #include "gui/shortlist_window.h"
 
+#include "actions/shortlist_action.h"
 #include "app/session.h"
 #include "generation/export.h"
 #include "gui/calendar_bridge.h"
 #include "gui/evaluation_window.h"
+#include "gui/field_controls.h"
 #include "gui/qt_text.h"
 #include "gui/secondary_window.h"
 #include "gui/shortlist_model.h"
@@ -74,21 +76,25 @@ ShortlistWindow::ShortlistWindow(UiServices& services, app::Session& session, QW
 
 void ShortlistWindow::scoreNames() {
   using namespace text::literals;
-  const std::vector<std::string> pasted = shortlist::shortlistNames(toGbk(names->toPlainText()));
-  if (pasted.empty()) {
-    showUserMessage(services_, this,
-                    {"请输入要评测的名字，每行一个"_gbk, "提示"_gbk, MessageIcon::Warning,
-                     Field::ShortlistNames});
+  actions::ShortlistLines pasted;
+  const std::vector<Error> refused = pasted.addText(names->toPlainText().toStdString());
+  actions::Context context{session_.tables(), &session_.profile()};
+  const auto ranked = actions::rankShortlist(pasted, std::nullopt, context);
+  if (!ranked.ok()) {
+    showUserMessage(services_, this, refusalBox(ranked.failure(), "提示"_gbk));
     return;
   }
-  if (auto table = session_.tables().open("zk"); !table.ok()) {
-    showUserMessage(services_, this, {table.error(), "提示"_gbk, MessageIcon::Warning, {}});
-    return;
+  base->setText(QStringLiteral("按法人资料的吉数 %1 评分").arg(session_.profile().baseScore()));
+  std::vector<shortlist::ScoredName> scored;
+  for (std::size_t rank = 0; rank < ranked.value().size(); ++rank) {
+    scored.push_back(ranked.value().at(rank));
   }
-  const int baseScore = session_.profile().baseScore();
-  base->setText(QStringLiteral("按法人资料的吉数 %1 评分").arg(baseScore));
-  model_->setNames(
-      shortlist::scoreShortlist(pasted, baseScore, storage::characterTable(session_.tables())));
+  model_->setNames(std::move(scored));
+  if (!refused.empty()) {
+    std::string lines;
+    for (const Error& line : refused) lines += line.message + "\n";
+    showUserMessage(services_, this, {lines, "提示"_gbk, MessageIcon::Information, {}});
+  }
   table->sortByColumn(0, Qt::AscendingOrder);
   table->resizeColumnsToContents();
 }

@@ -95,11 +95,12 @@ PersonalRequestOutcome runPersonalRequest(const PersonalForm& form, storage::Tab
   }
   settings.soughtElements = chart.missingElements;
 
-  auto written =
-      profile::writePersonalChartProfile(profileFile, personalChartProfileOf(chart, surname));
-  if (!written.ok()) return refused(failure("先天八字保存失败："_gbk + written.error()));
-  settings.baseScore =
-      profile::profileNumber(profile::readPersonalChartProfile(profileFile).baseScore);
+  const profile::PersonalChartProfile section = personalChartProfileOf(chart, surname);
+  if (!profileFile.empty()) {
+    auto written = profile::writePersonalChartProfile(profileFile, section);
+    if (!written.ok()) return refused(failure("先天八字保存失败："_gbk + written.error()));
+  }
+  settings.baseScore = profile::baseScoreOf(section.favourable);
 
   if (auto emptied = emptyScratchTable(tables); !emptied.ok())
     return refused(failure(emptied.error()));

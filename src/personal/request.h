@@ -34,14 +34,14 @@ struct PersonalRequestOutcome {
 // The start button of the 取名 page, after the window has emptied its two lists:
 // the compound-surname refusal, the Chinese-entry checks of the surname and the
 // fixed character, their "笔画", the person's chart, the profile section "先天八字"
-// in `profileFile` (whose "吉数" every score starts from) and the emptied scratch
-// table "xm" of `tables`.
+// in `profileFile` (none when empty; every score starts from its "吉数") and the
+// emptied scratch table "xm" of `tables`.
 //
 // Beyond the page's own checks, a surname must be one or two characters of the
 // character table and a fixed character exactly one: the name is built from every
 // character typed, and a middle character the checks never saw would have no count.
-// A profile that cannot be written stops the request: the scores would otherwise
-// start from a stale "吉数".
+// A profile that cannot be written stops the request: the user would lose the saved
+// chart.
 PersonalRequestOutcome runPersonalRequest(const PersonalForm& form, storage::TableSet& tables,
                                           const std::filesystem::path& profileFile);
 

@@ -80,9 +80,9 @@ Result<Done> writeSection(const std::filesystem::path& file, const std::string& 
       auto written = document.set(section, text::toGbk(fields[i].key), record.*fields[i].member);
       if (!written.ok()) return written;
     }
-    std::string missing = document.get(section, text::toGbk(missingKey));
-    long score = 5 - static_cast<long>(characterCount(missing));
-    return document.set(section, text::toGbk(fields.back().key), std::to_string(score));
+    const std::string missing = document.get(section, text::toGbk(missingKey));
+    return document.set(section, text::toGbk(fields.back().key),
+                        std::to_string(baseScoreOf(missing)));
   });
 }
 
@@ -128,6 +128,10 @@ LegalPersonProfile readLegalPersonProfile(const std::filesystem::path& file) {
 
 PersonalChartProfile readPersonalChartProfile(const std::filesystem::path& file) {
   return readSection<PersonalChartProfile>(file, personalChartSection(), kPersonalChartFields);
+}
+
+int baseScoreOf(std::string_view missingElements) {
+  return 5 - static_cast<int>(characterCount(missingElements));
 }
 
 int profileNumber(std::string_view text) {

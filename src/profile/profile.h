@@ -67,6 +67,9 @@ Result<Done> writePersonalChartProfile(const std::filesystem::path& file,
 LegalPersonProfile readLegalPersonProfile(const std::filesystem::path& file);
 PersonalChartProfile readPersonalChartProfile(const std::filesystem::path& file);
 
+// "吉数": 5 less the number of missing elements (a text of element characters).
+int baseScoreOf(std::string_view missingElements);
+
 // A profile value as a number, the way a form field converts its text: leading
 // blanks, an optional sign and the digits that follow; 0 when there are none.
 int profileNumber(std::string_view text);

@@ -24,6 +24,30 @@ enum class Field {
   PersonFixedCharacter,  // the character fixed in that person's given name
   LookupCharacter,       // the character whose element is looked up
   ShortlistNames,        // the names of a shortlist
+  BirthDate,             // a person's date of birth
+  BirthTime,             // and hour and minute of birth
+  BodyLength,            // how many characters a company-name body has
+  MinimumStars,          // the fewest stars a listed body may have
+  NameCount,             // how many names a run lists
+  Seed,                  // where a run's random draws start
+  BaseScore,             // the base score of a rating (吉数)
+  ReportPrefix,          // the regional prefix of a company name to evaluate
+  ReportSuffix,          // and its trade suffix
+  PersonGender,          // the gender of a person to name
+  GivenLength,           // how many characters that person's given name has
+  FixedPosition,         // where the fixed character stands in it
+  StarLevel,             // the star level the recommendations collect
+  Day,                   // the day an answer is about
+  Time,                  // the time of day an answer is about
+  FromDate,              // the first day of a range
+  ToDate,                // and its last day
+  DayCount,              // how many days a range has
+  Activity,              // the activity an almanac search looks for
+  Month,                 // a month of the calendar
+  Year,                  // a year of the calendar
+  Characters,            // characters whose strokes or elements are looked up
+  ExportRows,            // the rows of a result list to export
+  ArticleId,             // a page of the reference library
 };
 
 // A message the front end must show in a modal box: the program's own text and

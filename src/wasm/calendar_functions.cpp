@@ -1,11 +1,9 @@
 #include "wasm/calendar_functions.h"
 
-#include "almanac/almanac.h"
+#include "actions/calendar_actions.h"
 #include "almanac/month_grid.h"
-#include "almanac/opening_days.h"
 #include "almanac/perpetual_calendar.h"
 #include "calendar/gregorian.h"
-#include "calendar/lunar.h"
 #include "calendar/pillars.h"
 #include "chart/element_strength.h"
 #include "json/calendar_json.h"
@@ -13,88 +11,83 @@
 #include "pictures/element_chart.h"
 #include "pictures/svg_writer.h"
 #include "text/gbk.h"
-#include "text/gbk_literal.h"
-#include "wasm/moments.h"
 
 namespace zeruda::wasm {
 namespace {
 
-using namespace text::literals;
-
-const std::string& outsideCalendar() {
-  static const std::string text = "不在历法范围内（1901-02-19至2048-12-31）"_gbk;
-  return text;
-}
-
-struct Month {
-  int year = 0;
-  int month = 0;
-};
-
-// The month under year and month; one of whose days lies within the calendar.
-Result<Month> requestMonth(const Request& request) {
-  const auto year = request.number("year", 1, 9999);
-  if (!year.ok()) return Error{year.error()};
-  const auto month = request.number("month", 1, 12);
-  if (!month.ok()) return Error{month.error()};
-  if (!year.value() || !month.value()) return Error{"缺少year或month"_gbk};
-  const Month m{*year.value(), *month.value()};
-  const calendar::Date first{m.year, m.month, 1};
-  const calendar::Date last{m.year, m.month, calendar::daysInMonth(m.year, m.month)};
-  if (last < calendar::kFirstLunarDate || first > calendar::kLastLunarDate) {
-    return Error{"月份"_gbk + outsideCalendar()};
-  }
-  return m;
-}
-
 Reply json(std::string text) { return Reply{Reply::Kind::Json, std::move(text)}; }
+
+Result<calendar::DateTime> chartMoment(const Request& request) {
+  const auto date = request.text("date", Field::Day);
+  if (!date.ok()) return date.failure();
+  const auto time = request.text("time", Field::Time);
+  if (!time.ok()) return time.failure();
+  return actions::chartMoment(date.value(), time.value());
+}
+
+// The month under year and month, as the month box types it ("2026-12").
+Result<calendar::TypedMonth> requestMonth(const Request& request) {
+  const auto year = request.number("year", Field::Month);
+  if (!year.ok()) return year.failure();
+  const auto month = request.number("month", Field::Month);
+  if (!month.ok()) return month.failure();
+  const bool both = year.value() && month.value();
+  return actions::calendarMonth(both ? *year.value() + "-" + *month.value() : std::string());
+}
 
 }  // namespace
 
 Result<Reply> chartFunction(const Request& request) {
-  const auto moment = requestMoment(request, "date", "time");
-  if (!moment.ok()) return Error{moment.error()};
+  const auto moment = chartMoment(request);
+  if (!moment.ok()) return moment.failure();
   return json(json::chartJson(moment.value()));
 }
 
 Result<Reply> chartSvgFunction(const Request& request) {
-  const auto moment = requestMoment(request, "date", "time");
-  if (!moment.ok()) return Error{moment.error()};
+  const auto moment = chartMoment(request);
+  if (!moment.ok()) return moment.failure();
   const auto picture = pictures::elementChart(calendar::fourPillars(moment.value()),
                                               chart::elementStrength(moment.value()));
   return Reply{Reply::Kind::Text, pictures::svgDocument(picture)};
 }
 
 Result<Reply> almanacFunction(const Request& request) {
-  const auto date = requestDate(request, "date");
-  if (!date.ok()) return Error{date.error()};
-  return json(json::almanacJson(almanac::almanacDay(date.value())));
+  const auto date = request.text("date", Field::Day);
+  if (!date.ok()) return date.failure();
+  const auto day = actions::almanacOf(date.value());
+  if (!day.ok()) return day.failure();
+  return json(json::almanacJson(day.value()));
 }
 
 Result<Reply> openingDaysFunction(const Request& request) {
-  const auto from = requestDate(request, "from");
-  if (!from.ok()) return Error{from.error()};
-  const auto days = request.number("days", almanac::kFewestOpeningDays, almanac::kMostOpeningDays);
-  if (!days.ok()) return Error{days.error()};
-  if (!days.value()) return Error{"缺少days"_gbk};
-  const auto birth = requestMoment(request, "birth", "time");
-  if (!birth.ok()) return Error{birth.error()};
-  const calendar::Date end = almanac::openingRangeEnd(from.value(), *days.value());
-  if (calendar::kLastLunarDate < end) return Error{calendar::isoDate(end) + outsideCalendar()};
-  return json(
-      json::openingDaysJson(almanac::openingDays(from.value(), *days.value(), birth.value())));
+  actions::OpeningDaysRequest asked;
+  const auto from = request.text("from", Field::FromDate);
+  if (!from.ok()) return from.failure();
+  asked.from = from.value();
+  const auto days = request.number("days", Field::DayCount);
+  if (!days.ok()) return days.failure();
+  asked.days = days.value();
+  const auto birth = request.optionalText("birth", Field::BirthDate);
+  if (!birth.ok()) return birth.failure();
+  asked.birthDate = birth.value();
+  const auto time = request.optionalText("time", Field::BirthTime);
+  if (!time.ok()) return time.failure();
+  asked.birthTime = time.value();
+  const auto found = actions::openingDays(asked, {});
+  if (!found.ok()) return found.failure();
+  return json(json::openingDaysJson(found.value()));
 }
 
 Result<Reply> monthFunction(const Request& request) {
   const auto month = requestMonth(request);
-  if (!month.ok()) return Error{month.error()};
+  if (!month.ok()) return month.failure();
   const std::string grid = almanac::monthGrid(month.value().year, month.value().month);
   return Reply{Reply::Kind::Text, text::displayUtf8(grid)};
 }
 
 Result<Reply> monthDaysFunction(const Request& request) {
   const auto month = requestMonth(request);
-  if (!month.ok()) return Error{month.error()};
+  if (!month.ok()) return month.failure();
   const auto [year, number] = month.value();
   json::Writer days;
   days.beginArray();

@@ -1,5 +1,7 @@
 // The module's entry points for the page's script: one call per page function, its
 // request as JSON, its answer kept until the next call.
+#include "actions/field_names.h"
+#include "app/session.h"
 #include "text/gbk.h"
 #include "wasm/functions.h"
 
@@ -14,11 +16,18 @@ std::string& lastAnswer() {
   return answer;
 }
 
-// The page's one session, begun at its first call: the working folder (in the
-// module's memory), the profile the requests write and the tables.
-zeruda::app::Session& session() {
+// The notes of the last answer, UTF-8, one a line.
+std::string& lastNotes() {
+  static std::string notes;
+  return notes;
+}
+
+// The page's one session, begun at its first call: the tables. The page keeps no
+// profile: what it remembers between visits it keeps itself.
+zeruda::actions::Context& context() {
   static zeruda::app::Session pageSession;
-  return pageSession;
+  static zeruda::actions::Context pageContext{pageSession.tables(), nullptr};
+  return pageContext;
 }
 
 // Hands the rows of a run to the script (Module.onRow) while the run goes on.
@@ -31,17 +40,22 @@ EM_JS(void, sendRows, (const char* json), {
 extern "C" {
 
 // Runs page function `name` on the UTF-8 JSON `request`. Gives 0 when the answer
-// (zeruda_answer) is JSON, 1 when it is plain text, 2 when it is a refusal's message.
+// (zeruda_answer) is JSON, 1 when it is plain text, 2 when it is a refusal's message,
+// which names its field as the command line's does.
 EMSCRIPTEN_KEEPALIVE int zeruda_call(const char* name, const char* request) {
   using namespace zeruda;
   auto parsed = wasm::Request::parse(request);
   auto reply = parsed.ok()
-                   ? wasm::callFunction(name, parsed.value(), session(),
+                   ? wasm::callFunction(name, parsed.value(), context(),
                                         [](const std::string& rows) { sendRows(rows.c_str()); })
-                   : Result<wasm::Reply>(Error{parsed.error()});
+                   : Result<wasm::Reply>(parsed.failure());
+  lastNotes().clear();
   if (!reply.ok()) {
-    lastAnswer() = text::displayUtf8(reply.error());
+    lastAnswer() = text::displayUtf8(actions::namedMessage(reply.failure()));
     return 2;
+  }
+  for (const std::string& note : reply.value().notes) {
+    lastNotes() += text::displayUtf8(note) + '\n';
   }
   const bool json = reply.value().kind == wasm::Reply::Kind::Json;
   lastAnswer() = std::move(reply).value().utf8;
@@ -50,4 +64,7 @@ EMSCRIPTEN_KEEPALIVE int zeruda_call(const char* name, const char* request) {
 
 // The answer of the last call, UTF-8.
 EMSCRIPTEN_KEEPALIVE const char* zeruda_answer() { return lastAnswer().c_str(); }
+
+// What the last call said beside its answer (refused lines, notes), UTF-8, one a line.
+EMSCRIPTEN_KEEPALIVE const char* zeruda_notes() { return lastNotes().c_str(); }
 }

@@ -17,12 +17,12 @@ using Function = Result<Reply> (*)(const Request&);
 
 // The functions that need nothing but their request, by the name the page calls them.
 constexpr std::array<std::pair<std::string_view, Function>, 11> kFunctions = {{
+    {"openingDays", openingDaysFunction},
     {"grids", gridsFunction},
     {"gridSvg", gridSvgFunction},
     {"chart", chartFunction},
     {"chartSvg", chartSvgFunction},
     {"almanac", almanacFunction},
-    {"openingDays", openingDaysFunction},
     {"month", monthFunction},
     {"monthDays", monthDaysFunction},
     {"resultCsv", resultCsvFunction},
@@ -32,14 +32,14 @@ constexpr std::array<std::pair<std::string_view, Function>, 11> kFunctions = {{
 
 }  // namespace
 
-Result<Reply> callFunction(std::string_view name, const Request& request, app::Session& session,
+Result<Reply> callFunction(std::string_view name, const Request& request, actions::Context& context,
                            const RowSink& rows) {
-  if (name == "generate") return generateFunction(request, session, rows);
-  if (name == "personal") return personalFunction(request, session, rows);
-  if (name == "rate") return rateFunction(request, session);
-  if (name == "report") return reportFunction(request, session);
-  if (name == "score") return scoreFunction(request, session);
-  if (name == "prepare") return prepareFunction(request, session);
+  if (name == "generate") return generateFunction(request, context, rows);
+  if (name == "personal") return personalFunction(request, context, rows);
+  if (name == "rate") return rateFunction(request, context);
+  if (name == "report") return reportFunction(request, context);
+  if (name == "score") return scoreFunction(request, context);
+  if (name == "prepare") return prepareFunction(request, context);
   for (const auto& [known, function] : kFunctions) {
     if (known == name) return function(request);
   }

@@ -1,5 +1,6 @@
 #include "wasm/page_functions.h"
 
+#include "actions/inputs.h"
 #include "generation/export.h"
 #include "json/writer.h"
 #include "library/catalogue.h"
@@ -39,18 +40,20 @@ std::vector<const library::ArticleSource*> carriedPages() {
 
 }  // namespace
 
-Result<Reply> prepareFunction(const Request&, app::Session& session) {
+Result<Reply> prepareFunction(const Request&, actions::Context& context) {
   for (std::string_view alias : storage::kTableAliases) {
-    if (auto table = session.tables().open(alias); !table.ok()) return Error{table.error()};
+    if (auto table = context.tables.open(alias); !table.ok()) return table.failure();
   }
   return Reply{Reply::Kind::Json, "true"};
 }
 
 Result<Reply> resultCsvFunction(const Request& request) {
-  const auto cells = request.texts("cells");
-  if (!cells.ok()) return Error{cells.error()};
+  const auto cells = request.texts("cells", Field::ExportRows);
+  if (!cells.ok()) return cells.failure();
   const std::size_t width = generation::kColumnCount;
-  if (cells.value().size() % width != 0) return Error{"cells的个数应是7的倍数"_gbk};
+  if (cells.value().size() % width != 0) {
+    return actions::refusal(Field::ExportRows, "不完整：每行应有7格"_gbk);
+  }
   std::vector<generation::CandidateRow> rows(cells.value().size() / width);
   for (std::size_t i = 0; i < cells.value().size(); ++i) {
     rows[i / width].cells[i % width] = cells.value()[i];
@@ -69,8 +72,8 @@ Result<Reply> articlesFunction(const Request&) {
 }
 
 Result<Reply> articleFunction(const Request& request) {
-  const auto id = request.text("id");
-  if (!id.ok()) return Error{id.error()};
+  const auto id = request.text("id", Field::ArticleId);
+  if (!id.ok()) return id.failure();
   const auto pages = carriedPages();
   const auto found = std::find_if(pages.begin(), pages.end(),
                                   [&](const auto* source) { return source->id == id.value(); });

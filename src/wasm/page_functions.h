@@ -7,7 +7,7 @@ namespace zeruda::wasm {
 
 // prepare {}: opens every table of the page's session, so that the first request
 // does not wait for them to be read (a worker does this while it waits for a run).
-Result<Reply> prepareFunction(const Request& request, app::Session& session);
+Result<Reply> prepareFunction(const Request& request, actions::Context& context);
 
 // resultCsv {cells}: the result list's CSV as the core writes it, from the rows'
 // seven cells one after another; UTF-8 here, where the desktop writes GBK.

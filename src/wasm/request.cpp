@@ -1,5 +1,7 @@
 #include "wasm/request.h"
 
+#include "actions/inputs.h"
+
 #include "text/gbk.h"
 #include "text/gbk_literal.h"
 
@@ -162,16 +164,8 @@ class RequestReader {
 
 namespace {
 
-std::string keyText(std::string_view key) { return std::string(key); }
-
-Error wrongKind(std::string_view key, const char* wanted) {
-  return Error{keyText(key) + text::toGbk(wanted)};
-}
-
-Result<std::string> gbkOf(std::string_view key, const std::string& utf8) {
-  auto gbk = text::utf8ToGbk(utf8);
-  if (!gbk.ok()) return Error{keyText(key) + "中有GBK以外的字符"_gbk};
-  return std::move(gbk).value();
+Error wrongKind(Field field, const char* wanted) {
+  return actions::refusal(field, text::toGbk(wanted));
 }
 
 }  // namespace
@@ -184,60 +178,55 @@ const Request::Value* Request::find(std::string_view key) const {
   return &found->second;
 }
 
-Result<std::string> Request::text(std::string_view key) const {
-  auto value = optionalText(key);
-  if (!value.ok()) return Error{value.error()};
-  if (!value.value()) return Error{"缺少"_gbk + keyText(key)};
-  return *value.value();
+Result<std::string> Request::text(std::string_view key, Field field) const {
+  auto value = optionalText(key, field);
+  if (!value.ok()) return value.failure();
+  return value.value().value_or("");
 }
 
-Result<std::optional<std::string>> Request::optionalText(std::string_view key) const {
+Result<std::optional<std::string>> Request::optionalText(std::string_view key, Field field) const {
   const Value* value = find(key);
   if (value == nullptr) return std::optional<std::string>();
-  if (value->kind != Value::Kind::Text) return wrongKind(key, "应为文字");
-  auto gbk = gbkOf(key, value->scalar);
-  if (!gbk.ok()) return Error{gbk.error()};
+  if (value->kind != Value::Kind::Text) return wrongKind(field, "应为文字");
+  auto gbk = actions::gbkText(value->scalar, field);
+  if (!gbk.ok()) return gbk.failure();
   return std::optional<std::string>(std::move(gbk).value());
 }
 
-Result<std::optional<int>> Request::number(std::string_view key, int min, int max) const {
+Result<std::optional<std::string>> Request::number(std::string_view key, Field field) const {
   const Value* value = find(key);
-  if (value == nullptr) return std::optional<int>();
-  if (value->kind != Value::Kind::Number && value->kind != Value::Kind::Text) {
-    return wrongKind(key, "应为整数");
-  }
-  const std::string& digits = value->scalar;
-  long long number = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
-    return wrongKind(key, "应为整数");
-  }
-  if (number < min || number > max) {
-    return Error{keyText(key) + "应在"_gbk + std::to_string(min) + "到"_gbk + std::to_string(max) +
-                 "之间"_gbk};
-  }
-  return std::optional<int>(static_cast<int>(number));
+  if (value == nullptr) return std::optional<std::string>();
+  if (value->kind == Value::Kind::Number) return std::optional<std::string>(value->scalar);
+  if (value->kind != Value::Kind::Text) return wrongKind(field, "应是整数");
+  return optionalText(key, field);
 }
 
-Result<bool> Request::flag(std::string_view key) const {
+Result<bool> Request::flag(std::string_view key, Field field) const {
   const Value* value = find(key);
   if (value == nullptr) return false;
-  if (value->kind != Value::Kind::Boolean) return wrongKind(key, "应为 true 或 false");
+  if (value->kind != Value::Kind::Boolean) return wrongKind(field, "应为“是”或“否”");
   return value->boolean;
 }
 
-Result<std::vector<std::string>> Request::texts(std::string_view key) const {
+Result<std::vector<std::string>> Request::texts(std::string_view key, Field field) const {
   const Value* value = find(key);
   std::vector<std::string> texts;
   if (value == nullptr) return texts;
   const std::vector<Value> single = {*value};
   for (const Value& item : value->kind == Value::Kind::List ? value->items : single) {
-    if (item.kind != Value::Kind::Text) return wrongKind(key, "应为文字或文字的数组");
-    auto gbk = gbkOf(key, item.scalar);
-    if (!gbk.ok()) return Error{gbk.error()};
+    if (item.kind != Value::Kind::Text) return wrongKind(field, "应为文字");
+    auto gbk = actions::gbkText(item.scalar, field);
+    if (!gbk.ok()) return gbk.failure();
     texts.push_back(std::move(gbk).value());
   }
   return texts;
+}
+
+Result<std::string> Request::utf8(std::string_view key, Field field) const {
+  const Value* value = find(key);
+  if (value == nullptr) return std::string();
+  if (value->kind != Value::Kind::Text) return wrongKind(field, "应为文字");
+  return value->scalar;
 }
 
 }  // namespace zeruda::wasm

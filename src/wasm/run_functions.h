@@ -8,10 +8,12 @@ namespace zeruda::wasm {
 
 // generate {surname, given, birth, time, prefix, suffix, length, fixed1-4, element,
 // auto_elements, min_stars, shop, raw, count, seed}: `zeruda-cli generate … --json`.
-Result<Reply> generateFunction(const Request& request, app::Session& session, const RowSink& rows);
+Result<Reply> generateFunction(const Request& request, actions::Context& context,
+                               const RowSink& rows);
 
 // personal {surname, gender, birth, time, length, fixed_pos, fixed, level, count,
 // seed}: `zeruda-cli personal … --json`.
-Result<Reply> personalFunction(const Request& request, app::Session& session, const RowSink& rows);
+Result<Reply> personalFunction(const Request& request, actions::Context& context,
+                               const RowSink& rows);
 
 }  // namespace zeruda::wasm

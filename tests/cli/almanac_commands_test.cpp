@@ -61,7 +61,7 @@ TEST(AlmanacSearchCommand, ListsTheDaysAsTheWindowDoes) {
   EXPECT_EQ(avoid.out, "2024年1月2日\n2024年1月5日\n2024年1月6日\n2024年1月7日\n2024年1月8日\n");
   const auto unknown =
       runCli({"almanac-search", "--from", "2024-01-01", "--range", "7", "--activity", "abc"});
-  EXPECT_NE(unknown.err.find("嫁娶 "), std::string::npos) << "the offered ones are listed";
+  EXPECT_NE(unknown.err.find("嫁娶、"), std::string::npos) << "the offered ones are listed";
 }
 
 TEST(AlmanacSearchCommand, SaysWhenTheRangeRunsPastTheCalendarsEnd) {
@@ -114,20 +114,20 @@ INSTANTIATE_TEST_SUITE_P(
             {"almanac-search", "--from", "2049-01-01", "--range", "7", "--activity", "嫁娶"},
             1},
         RefusalCase{"MonthPastTheCalendar", {"month", "2049-01"}, 1},
-        RefusalCase{"AlmanacNotADate", {"almanac", "2014-02-30"}, 2},
+        RefusalCase{"AlmanacNotADate", {"almanac", "2014-02-30"}, 1},
         RefusalCase{
             "SearchRangeNotOffered",
             {"almanac-search", "--from", "2024-01-01", "--range", "8", "--activity", "嫁娶"},
-            2},
+            1},
         RefusalCase{"SearchForAnActivityTheAlmanacDoesNotOffer",
                     {"almanac-search", "--from", "2024-01-01", "--range", "7", "--activity", "abc"},
-                    2},
+                    1},
         RefusalCase{"SearchForAPunctuationMark",
                     {"almanac-search", "--from", "2024-01-01", "--range", "7", "--activity", "、"},
-                    2},
+                    1},
         RefusalCase{
-            "SearchWithoutActivity", {"almanac-search", "--from", "2024-01-01", "--range", "7"}, 2},
-        RefusalCase{"MonthThirteen", {"month", "2014-13"}, 2}),
+            "SearchWithoutActivity", {"almanac-search", "--from", "2024-01-01", "--range", "7"}, 1},
+        RefusalCase{"MonthThirteen", {"month", "2014-13"}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandHelp, PrintsTheCommandsUsage) {

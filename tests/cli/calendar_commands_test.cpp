@@ -63,7 +63,8 @@ TEST(CalendarCommand, ReachesBothEndsOfTheCalendar) {
 struct OutsideCase {
   const char* name;
   std::vector<std::string> args;
-  const char* date;
+  const char* option;  // the option that gave the date
+  const char* field;   // and the field it names
 };
 
 class DateOutsideTheCalendar : public testing::TestWithParam<OutsideCase> {};
@@ -73,35 +74,37 @@ TEST_P(DateOutsideTheCalendar, IsRefusedAlikeByEveryCommand) {
   const CliRun r = run(GetParam().args);
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "zeruda-cli " + GetParam().args[0] + ": " + GetParam().date +
-                       " is outside the calendar (1901-02-19 to 2048-12-31)\n");
+  EXPECT_EQ(r.err, "zeruda-cli " + GetParam().args[0] + ": " + GetParam().option + ": " +
+                       GetParam().field + "：日期须在1901年2月19日至2048年12月31日之间\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, DateOutsideTheCalendar,
     testing::Values(OutsideCase{"CalendarWholeEra",
                                 {"calendar", "--from", "0001-01-01", "--to", "9999-12-31"},
-                                "0001-01-01"},
+                                "--from",
+                                "起始日期"},
                     OutsideCase{"CalendarEnd",
                                 {"calendar", "--from", "2048-12-31", "--to", "2049-01-01"},
-                                "2049-01-01"},
-                    OutsideCase{"ChartBefore", {"chart", "1901-02-18", "12:00"}, "1901-02-18"},
-                    OutsideCase{"ChartLongBefore", {"chart", "1850-06-01", "12:00"}, "1850-06-01"},
+                                "--to",
+                                "结束日期"},
+                    OutsideCase{"ChartBefore", {"chart", "1901-02-18", "12:00"}, "DATE", "日期"},
+                    OutsideCase{
+                        "ChartLongBefore", {"chart", "1850-06-01", "12:00"}, "DATE", "日期"},
                     OutsideCase{"OpeningDaysFrom",
                                 {"opening-days", "--from", "1901-02-18", "--days", "7"},
-                                "1901-02-18"},
-                    OutsideCase{"OpeningDaysRangeEnd",
-                                {"opening-days", "--from", "2048-12-31", "--days", "7", "--birth",
-                                 "1985-06-15", "--time", "08:30"},
-                                "2049-01-07"},
+                                "--from",
+                                "起始日期"},
                     OutsideCase{"OpeningDaysBirth",
                                 {"opening-days", "--from", "2027-01-01", "--days", "7", "--birth",
                                  "1850-06-01", "--time", "08:30"},
-                                "1850-06-01"},
+                                "--birth",
+                                "出生日期"},
                     OutsideCase{"Generate",
                                 {"generate", "--surname", "张", "--given", "三", "--birth",
                                  "1900-01-01", "--time", "08:30"},
-                                "1900-01-01"}),
+                                "--birth",
+                                "出生日期"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalendarCommand, CoversTheWholeCalendarInOneRun) {
@@ -121,13 +124,14 @@ TEST(CalendarCommand, CoversTheWholeCalendarInOneRun) {
 struct BadInputCase {
   const char* name;
   std::vector<std::string> args;
+  int code = 1;  // 1: the request refused; 2: arguments the command cannot read
 };
 
 class CalendarCommandRejects : public testing::TestWithParam<BadInputCase> {};
 
-TEST_P(CalendarCommandRejects, WithExitTwoAndOneLine) {
+TEST_P(CalendarCommandRejects, WithItsExitCodeAndOneLine) {
   const CliRun r = run(GetParam().args);
-  EXPECT_EQ(r.code, 2);
+  EXPECT_EQ(r.code, GetParam().code);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
 }
@@ -155,11 +159,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputCase{"MissingTo", {"calendar", "--from", "2023-04-01"}},
         BadInputCase{"TermsYearBeforeTable", {"terms", "1879"}},
         BadInputCase{"TermsYearAfterTable", {"terms", "2080"}},
-        BadInputCase{"TermsNoYear", {"terms"}},
+        BadInputCase{"TermsNoYear", {"terms"}, 2},
         BadInputCase{"ChartLeapDayOfCommonYear", {"chart", "2023-02-29", "12:00"}},
         BadInputCase{"ChartHour24", {"chart", "2000-01-01", "24:00"}},
         BadInputCase{"ChartMinute60", {"chart", "2000-01-01", "12:60"}},
-        BadInputCase{"ChartMissingTime", {"chart", "2000-01-01"}}),
+        BadInputCase{"ChartMissingTime", {"chart", "2000-01-01"}, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TermsCommand, ListsTheYearsTermsFromLiChun) {

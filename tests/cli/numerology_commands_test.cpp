@@ -67,7 +67,7 @@ TEST_F(NumerologyCommands, ReportTakesPrefixAndSuffix) {
 TEST_F(NumerologyCommands, ReportRefusesABadBodyWithItsMessage) {
   auto run = runCli({"report", "华"});
   EXPECT_EQ(run.code, 1);
-  EXPECT_EQ(run.err, "提示: 请输公司名字主体\n");
+  EXPECT_EQ(run.err, "zeruda-cli report: BODY: 请输公司名字主体\n");
   EXPECT_TRUE(run.out.empty());
 }
 
@@ -84,9 +84,10 @@ TEST_F(NumerologyCommands, ABodyTheDictionaryLacksIsRefusedNotRated) {
   }
 }
 
-TEST_F(NumerologyCommands, BadBaseIsAUsageError) {
-  EXPECT_EQ(runCli({"rate", "华通", "--base", "six"}).code, 2);
-  EXPECT_EQ(runCli({"rate", "华通", "--base", "9"}).code, 2);
+TEST_F(NumerologyCommands, ABadBaseIsRefusedAndAMissingOneIsAUsageError) {
+  EXPECT_EQ(runCli({"rate", "华通", "--base", "six"}).err,
+            "zeruda-cli rate: --base: 吉数应是整数\n");
+  EXPECT_EQ(runCli({"rate", "华通", "--base", "9"}).code, 1);
   EXPECT_EQ(runCli({"report", "华通", "--base"}).code, 2);
 }
 

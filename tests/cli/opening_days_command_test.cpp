@@ -120,8 +120,8 @@ TEST_F(OpeningDaysFromProfile, TakesTheSavedLegalRepresentativeOrRefuses) {
   EXPECT_EQ(none.code, 1);
   EXPECT_EQ(none.out, "");
   EXPECT_EQ(none.err,
-            "zeruda-cli opening-days: no legal representative is saved in the profile; give "
-            "--birth DATE --time HH:MM\n");
+            "zeruda-cli opening-days: --birth: "
+            "出生日期不能为空：没有保存的法人资料，请给出法人的出生日期和时间\n");
 
   const auto folder = sandbox_.data() / "zeruda/gs";
   std::filesystem::create_directories(folder);

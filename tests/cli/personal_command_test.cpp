@@ -122,12 +122,12 @@ TEST_F(PersonalCommand, AFixedCharacterStandsAtItsPlaceInEveryName) {
 }
 
 // The compound-surname refusal comes before the check of the fixed character.
-TEST_F(PersonalCommand, ARefusalGoesToStandardErrorWithItsCaption) {
+TEST_F(PersonalCommand, ARefusalGoesToStandardError) {
   const auto run =
       test::runCli({"personal", "--surname", "欧阳", "--gender", "女", "--birth", "2024-03-01",
                     "--time", "08:00", "--length", "3", "--fixed-pos", "1", "--fixed", "A"});
   EXPECT_EQ(run.code, kExitRefused);
-  EXPECT_EQ(run.err, "复姓不可以使用三个字的名字！ (特别提示)\n");
+  EXPECT_EQ(run.err, "zeruda-cli personal: 复姓不可以使用三个字的名字！\n");
   EXPECT_EQ(run.out, "");
 }
 

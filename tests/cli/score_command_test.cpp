@@ -106,7 +106,11 @@ TEST_F(ScoreCommand, WithoutBaseTakesTheProfilesAndRefusesBadInput) {
   ASSERT_TRUE(profile::writeLegalPersonProfile(app::Session().profile().path(), {}).ok());
   EXPECT_EQ(fields(scoreStdin("华通\n").out)[2], "5");
   EXPECT_EQ(runCli({"score", "/no/such/file"}).code, 2);
-  EXPECT_EQ(scoreStdin("\xFF\n").code, 2);
+  // A line that is not UTF-8 is refused by its number; the others are scored.
+  const auto broken = scoreStdin("\xFF\n华通\n");
+  EXPECT_EQ(broken.code, 1);
+  EXPECT_EQ(broken.err, "zeruda-cli score: 第1行有GBK字符集以外的字符，未评分\n");
+  EXPECT_EQ(fields(broken.out)[0], "华通");
   EXPECT_EQ(runCli({"score", "--help"}).out,
             "usage: zeruda-cli score FILE|- [--base N] [--json] [--csv OUT]\n");
 }
@@ -119,9 +123,8 @@ TEST_F(ScoreCommand, ALineTooLongIsRefusedByNumberWhileTheOthersAreScored) {
       scoreStdin("华通\n" + hundred + "华\n" + hundred + "\r\n" + huge + "\n成都华通科技有限公司");
   EXPECT_EQ(run.code, 1);
   EXPECT_EQ(lines(run.err),
-            (std::vector<std::string>{
-                "zeruda-cli score: line 2: longer than 100 characters, not scored",
-                "zeruda-cli score: line 4: longer than 100 characters, not scored"}));
+            (std::vector<std::string>{"zeruda-cli score: 第2行超过100个字，未评分",
+                                      "zeruda-cli score: 第4行超过100个字，未评分"}));
   const auto out = lines(run.out);
   ASSERT_EQ(out.size(), 3u) << run.out;
   EXPECT_EQ(fields(out[2])[0], hundred) << "exactly 100 characters are a name";

@@ -89,7 +89,7 @@ TEST_F(GenerationRequest, MissingElementsLowerTheBaseScore) {
   EXPECT_EQ(utf8(stored.missingElements), "金");
   EXPECT_EQ(stored.baseScore, "4");
   EXPECT_EQ(utf8(stored.solarBirth), "2000年1月1日");
-  EXPECT_EQ(outcome.start->baseScore, 4);  // the engine rates on what was stored
+  EXPECT_EQ(outcome.start->baseScore, 4);  // the engine rates on the number stored
 }
 
 TEST_F(GenerationRequest, ALeapMonthIsMarkedInTheLunarDate) {

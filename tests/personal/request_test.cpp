@@ -103,7 +103,7 @@ TEST_F(PersonalRequest, WritesThePersonsChartAndEmptiesTheScratchTable) {
   EXPECT_EQ(utf8(outcome.start->waitMessage.text), "正在取名，点击[确定]可停止　　");
 }
 
-// Scoring on the "吉数" of an earlier chart would rate every name wrongly.
+// The user would lose the saved chart without being told.
 TEST_F(PersonalRequest, AProfileThatCannotBeWrittenStopsTheRequest) {
   std::filesystem::create_directory(profileFile());  // in the file's way
   const PersonalRequestOutcome outcome = request(wangBoy());

@@ -162,21 +162,45 @@ test('personal: a seeded run gives the names personal --json gives', async () =>
   assert.equal(answer.rows.length, 200);
 });
 
-test('refusals: what the command line refuses, the page refuses with the same words', async () => {
-  const cases = [
-    ['report', { body: '华', base: 3 }, ['report', '华', '--base', '3']],
-    ['generate', { surname: '', given: '伟', birth: '1985-06-15', time: '08:30', seed: 1, count: 1 },
-     ['generate', '--surname', '', '--given', '伟', '--birth', '1985-06-15', '--time', '08:30', '--seed', '1',
-      '--count', '1']],
-    ['personal', { surname: '欧阳', gender: '男', birth: '2024-03-08', time: '10:15', length: 3, seed: 1 },
-     ['personal', '--surname', '欧阳', '--gender', '男', '--birth', '2024-03-08', '--time', '10:15',
-      '--length', '3', '--seed', '1']],
-  ];
-  for (const [name, request, args] of cases) {
-    const answer = page(name, request);
+// The shared table of refusals (tests/refusals.tsv): the page refuses each case with
+// the table's message, and the command line with the same message after its option.
+function refusalCases() {
+  const table = fs.readFileSync(path.join(__dirname, '..', 'refusals.tsv'), 'utf8');
+  return table.split('\n').filter((line) => line && !line.startsWith('#')).map((line) => {
+    const [name, cli, fn, request, message] = line.split('\t');
+    const args = cli.split('|').map((arg) => (arg === "''" ? '' : arg));
+    return { name, args, fn, request: fn === '-' ? null : JSON.parse(request), message };
+  });
+}
+
+test('refusals: every case of the shared table, refused alike by the page and the command line', async () => {
+  const cases = refusalCases();
+  assert.ok(cases.length >= 40);
+  await eachPaired(cases, async ({ name, args, fn, request, message }) => {
     const run = await runCli(args);
     assert.equal(run.ok, false, `${name}: the command line refuses`);
-    assert.ok(answer.refused, `${name}: the page refuses`);
-    assert.ok(run.err.includes(answer.refused), `${name}: '${answer.refused}' in '${run.err}'`);
+    assert.ok(run.err.endsWith(`${message}\n`), `${name}: '${run.err}'`);
+    if (!request) return;
+    const answer = page(fn, request);
+    assert.equal(answer.refused, message, name);
+    assert.doesNotMatch(answer.refused, /[A-Za-z]{3,}/, `${name}: no program key in '${answer.refused}'`);
+  });
+});
+
+test('dates: full-width digits and Chinese dates are read alike by the page and the command line', async () => {
+  for (const [typed, plain] of [['１９８５－０６－１５', '1985-06-15'], ['1985年6月15日', '1985-06-15'],
+                                ['20240304', '2024-03-04']]) {
+    agree(page('chart', { date: typed, time: '08:30' }), await runCli(['chart', typed, '08:30', '--json']),
+          json, typed);
+    assert.deepEqual(page('chart', { date: typed, time: '08:30' }), page('chart', { date: plain, time: '08:30' }));
   }
+});
+
+test('score: a line that cannot be scored is named, the others are scored as the command line scores them', async () => {
+  const list = `华通\n${'华'.repeat(101)}\n成都龍鳳科技有限公司\n`;
+  const answer = page('score', { lines: list, base: 3 });
+  const run = await runCli(['score', '-', '--base', '3', '--json'], list);
+  assert.deepEqual(answer, JSON.parse(run.out));
+  assert.deepEqual(answer.notes, ['第2行超过100个字，未评分']);
+  assert.equal(run.err, 'zeruda-cli score: 第2行超过100个字，未评分\n');
 });

@@ -25,10 +25,12 @@
 
   // "1985年6月15日", "1985-6-15" or "1985/6/15" as "1985-06-15"; the text as it is
   // when it is none of these (the core then says what is wrong).
-  function isoDate(text) {
+  // What a date picker shows of a typed date: the picker takes only YYYY-MM-DD, so a
+  // date typed another way leaves it empty (the core still reads the typed text).
+  function pickerDate(text) {
     const found = String(text || '').trim()
       .match(/^(\d{4})\s*(?:年|-|\/|\.)\s*(\d{1,2})\s*(?:月|-|\/|\.)\s*(\d{1,2})\s*日?$/);
-    if (!found) return String(text || '').trim();
+    if (!found) return '';
     return `${found[1]}-${found[2].padStart(2, '0')}-${found[3].padStart(2, '0')}`;
   }
 
@@ -103,11 +105,11 @@
     },
     save(values) { localStorage.setItem(kPersonKey, JSON.stringify(values)); },
     forget() { localStorage.removeItem(kPersonKey); },
-    // The form's values with the date written the one way the core reads.
+    // The form's values as typed: the core reads every form of date the boxes take.
     current() {
       const values = formValues($('#person-form'));
       delete values.birthPicker;
-      values.birth = isoDate(values.birth);
+      values.birth = String(values.birth || '').trim();
       return values;
     },
     complete(values) { return Boolean(values.birth && values.time); },
@@ -120,14 +122,13 @@
     for (const name of ['surname', 'given', 'gender', 'birth', 'time']) {
       if (values[name]) form.elements[name].value = values[name];
     }
-    form.elements.birthPicker.value = /^\d{4}-\d{2}-\d{2}$/.test(values.birth || '') ? values.birth : '';
+    form.elements.birthPicker.value = pickerDate(values.birth);
   }
 
   async function personChanged() {
     const values = person.current();
     person.save(values);
-    $('#person-form').elements.birthPicker.value =
-      /^\d{4}-\d{2}-\d{2}$/.test(values.birth) ? values.birth : '';
+    $('#person-form').elements.birthPicker.value = pickerDate(values.birth);
     const summary = $('#person-summary');
     person.base = null;
     if (!person.complete(values)) {
@@ -162,7 +163,7 @@
     const request = {
       surname: who.surname, given: who.given, birth: who.birth, time: who.time,
       prefix: form.prefix, suffix: form.suffix, shop: form.shop, length: Number(form.length),
-      count: Number(form.count) || 200,
+      count: form.count,
       seed: form.seed === '' ? Math.floor(Math.random() * 2147483647) : Number(form.seed),
     };
     for (const position of [1, 2, 3, 4]) {
@@ -343,7 +344,7 @@
 
   async function showChart() {
     const form = formValues($('#chart-form'));
-    const date = isoDate(form.date);
+    const date = String(form.date || '').trim();
     const facts = $('#chart-facts');
     const warnings = $('#chart-warnings');
     warnings.replaceChildren();
@@ -432,7 +433,7 @@
       return;
     }
     const form = formValues($('#opening-form'));
-    const days = await guarded(list, () => zeruda.openingDays(isoDate(form.from), Number(form.days), who.birth, who.time));
+    const days = await guarded(list, () => zeruda.openingDays(form.from, form.days, who.birth, who.time));
     if (!days) return;
     if (days.length === 0) list.replaceChildren(element('li', '这段日子里没有合适的开业日。'));
     else {
@@ -446,8 +447,8 @@
   function personalRequest() {
     const form = formValues($('#personal-form'));
     const request = {
-      surname: form.surname, gender: form.gender, birth: isoDate(form.birth), time: form.time,
-      length: Number(form.length), count: Number(form.count) || 100,
+      surname: form.surname, gender: form.gender, birth: form.birth, time: form.time,
+      length: Number(form.length), count: form.count,
       seed: form.seed === '' ? Math.floor(Math.random() * 2147483647) : Number(form.seed),
     };
     if (form.fixed_pos) {

@@ -13,16 +13,23 @@
     const kind = module.ccall('zeruda_call', 'number', ['string', 'string'],
                               [name, JSON.stringify(request || {})]);
     const answer = module.ccall('zeruda_answer', 'string', [], []);
-    if (kind === kJson) return { json: answer };
-    if (kind === kText) return { text: answer };
+    const notes = module.ccall('zeruda_notes', 'string', [], []).split('\n').filter((n) => n);
+    if (kind === kJson) return { json: answer, notes };
+    if (kind === kText) return { text: answer, notes };
     return { refused: answer };
   }
 
-  // The answer itself: parsed JSON or text; a refusal is thrown.
+  // The answer itself: parsed JSON or text; a refusal is thrown. What the module said
+  // beside a JSON answer (the lines of a shortlist it refused, a note) rides along as
+  // the answer's `notes`, out of the way of its own keys.
   function zerudaAnswer(raw) {
-    if (raw.json !== undefined) return JSON.parse(raw.json);
     if (raw.text !== undefined) return raw.text;
-    throw new Error(raw.refused);
+    if (raw.json === undefined) throw new Error(raw.refused);
+    const value = JSON.parse(raw.json);
+    if (raw.notes && raw.notes.length && value !== null && typeof value === 'object') {
+      Object.defineProperty(value, 'notes', { value: raw.notes, enumerable: false });
+    }
+    return value;
   }
 
   const zerudaCall = (module, name, request) => zerudaAnswer(zerudaCallRaw(module, name, request));
