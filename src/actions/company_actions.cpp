@@ -30,7 +30,7 @@ Result<Done> readElements(const GenerateRequest& request, CompanyForm& form) {
   for (const std::string& text : request.elements) {
     const auto element = calendar::elementFromText(text);
     if (!element) return refusal(Field::WantedElements, "只能是金、木、水、火、土"_gbk);
-    form.wantedElements[static_cast<std::size_t>(*element)] = true;
+    form.wantedElements.insert(*element);
   }
   return Done{};
 }

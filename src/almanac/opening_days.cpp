@@ -23,7 +23,7 @@ using namespace text::literals;
 // What the search needs of the legal representative's chart.
 struct Person {
   Branch yearBranch;
-  std::string favourable;  // 喜用神, one to three element characters
+  calendar::ElementSet favourable;  // 喜用神, one to three elements
 };
 
 // The words of `words` that `text` holds, in list order.
@@ -64,10 +64,10 @@ std::string clashReason(Branch day, Branch year) {
          yearText + std::string(branchText(nextBranch(year, 6))) + "相冲）"_gbk;
 }
 
-std::string elementReason(Stem stem, bool favourable, const std::string& favourableText) {
+std::string elementReason(Stem stem, bool favourable, const calendar::ElementSet& elements) {
   return "日干"_gbk + std::string(stemText(stem)) + "属"_gbk +
          std::string(elementText(elementOf(stem))) +
-         (favourable ? "，合喜用神"_gbk : "，喜用神为"_gbk) + favourableText;
+         (favourable ? "，合喜用神"_gbk : "，喜用神为"_gbk) + elements.text();
 }
 
 // The day as an opening day, or nothing when a rule sets it aside.
@@ -86,8 +86,7 @@ std::optional<OpeningDay> judgeDay(Date date, const Person& person,
 
   const Stem dayStem = stemOfPair(day.pillars[2]);
   OpeningDay opening{date, *day.officer, day.pillars, false, {}};
-  opening.favourable = text::findCharacterAware(
-                           person.favourable, elementText(elementOf(dayStem))) != std::string::npos;
+  opening.favourable = person.favourable.contains(elementOf(dayStem));
   opening.reasons.push_back("值"_gbk + officerText(*day.officer) + "日"_gbk);
   opening.reasons.push_back("宜"_gbk + joined(business));
   for (auto& reason : *monthReasons) opening.reasons.push_back(std::move(reason));

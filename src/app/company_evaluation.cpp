@@ -11,13 +11,13 @@ namespace {
 // Fields 3 and 7 of the record of the total, clamped to the table's records.
 Result<numerology::NumberTexts> numberTexts(storage::TableSet& tables, int total) {
   auto opened = tables.open("sl");
-  if (!opened.ok()) return Error{opened.error()};
+  if (!opened.ok()) return opened.failure();
   storage::DataTable table = opened.value();
   table.moveTo(std::clamp(total, 1, std::max(table.recordCount(), 1)));
   auto verdict = table.field(3);
-  if (!verdict.ok()) return Error{verdict.error()};
+  if (!verdict.ok()) return verdict.failure();
   auto meaning = table.field(7);
-  if (!meaning.ok()) return Error{meaning.error()};
+  if (!meaning.ok()) return meaning.failure();
   return numerology::NumberTexts{std::move(verdict).value(), std::move(meaning).value()};
 }
 

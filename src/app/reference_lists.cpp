@@ -9,7 +9,7 @@ namespace {
 Result<std::vector<ListRow>> rowsOf(storage::TableSet& tables, std::string_view alias,
                                     int fieldCount, bool numbered) {
   auto opened = tables.open(alias);
-  if (!opened.ok()) return Error{opened.error()};
+  if (!opened.ok()) return opened.failure();
   storage::DataTable table = opened.value();
   std::vector<ListRow> rows;
   for (; !table.eof(); table.moveNext()) {
@@ -18,7 +18,7 @@ Result<std::vector<ListRow>> rowsOf(storage::TableSet& tables, std::string_view 
     if (numbered) row.cells.push_back(std::to_string(rows.size() + 1));
     for (int number = 1; number <= fieldCount; ++number) {
       auto value = table.field(number);
-      if (!value.ok()) return Error{value.error()};
+      if (!value.ok()) return value.failure();
       row.cells.push_back(std::move(value).value());
     }
     rows.push_back(std::move(row));

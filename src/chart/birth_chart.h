@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/date_time.h"
+#include "calendar/element_set.h"
 #include "calendar/lunar.h"
 
 #include <array>
@@ -34,7 +35,7 @@ struct BirthChart {
   std::vector<CharacterStrokes> givenChars;
   std::string genderText;
   std::array<int, 8> gridNumbers{};  // five grids, then the three talents
-  std::string missingElements;
+  calendar::ElementSet missingElements;  // in the order 木 火 土 金 水
 };
 
 // Fills yearPillar … starSign and pillarElements from chart.birthMoment. Out of the

@@ -69,18 +69,18 @@ void appendChartLines(std::string& out, const BirthChart& chart) {
   appendLine(out, "  八字："_gbk + chart.pillarElements);
   appendLine(out, "  纳音："_gbk + nayin[0] + " " + nayin[1] + " " + nayin[2] + " " + nayin[3]);
   appendLine(out, "  五行缺："_gbk + (chart.missingElements.empty() ? "五行什么都不缺"_gbk
-                                                                    : chart.missingElements));
+                                                                    : chart.missingElements.text()));
 }
 
 void appendStrengthLines(std::string& out, const ElementStrength& s) {
   appendLine(out, "  ");
   appendLine(out, "  喜用神分析："_gbk);
-  appendLine(out, "   日主天干为"_gbk + s.dayMaster + "  同类为："_gbk + s.sameKind +
-                      " ；异类为："_gbk + s.otherKind + "。"_gbk);
+  appendLine(out, "   日主天干为"_gbk + s.dayMaster + "  同类为："_gbk + s.sameKind.text() +
+                      " ；异类为："_gbk + s.otherKind.text() + "。"_gbk);
   appendLine(out, "  〖同类得分〗："_gbk + s.sameDetail + "；〖异类得分〗："_gbk + s.otherDetail +
                       "；〖综合旺衰得分〗："_gbk + s.balanceText + "分，「"_gbk + s.verdict +
-                      " 」；〖八字喜用神〗："_gbk + s.verdict + "，八字喜「"_gbk + s.favourable +
-                      "」，「"_gbk + s.favourable + "」就是此命的「喜神」"_gbk);
+                      " 」；〖八字喜用神〗："_gbk + s.verdict + "，八字喜「"_gbk + s.favourable.text() +
+                      "」，「"_gbk + s.favourable.text() + "」就是此命的「喜神」"_gbk);
 }
 
 }  // namespace

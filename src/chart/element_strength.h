@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/date_time.h"
+#include "calendar/element_set.h"
 #include "calendar/ganzhi.h"
 
 #include <array>
@@ -18,14 +19,14 @@ using ElementTotals = std::array<float, calendar::kElementCount>;
 struct ElementStrength {
   ElementTotals scores{};
   std::string dayMaster;  // the day stem's element
-  std::string sameKind;   // 同类: the day master and the element producing it, e.g. "金土"
-  std::string otherKind;  // 异类: the other three, e.g. "火木水"
+  calendar::ElementSet sameKind;   // 同类: the day master and the element producing it, 金土
+  calendar::ElementSet otherKind;  // 异类: the other three, e.g. 火木水
   float sameScore = 0;
   float otherScore = 0;
   float balance = 0;  // sameScore - otherScore
   std::string balanceText;
   std::string verdict;     // "八字过弱" … "八字过强"
-  std::string favourable;  // one to three element characters (喜用神)
+  calendar::ElementSet favourable;  // one to three elements (喜用神)
   std::string sameDetail;
   std::string otherDetail;
 
@@ -43,8 +44,8 @@ ElementStrength judgeTotals(const ElementTotals& totals, std::optional<calendar:
 // A score as the reports write it: the value widened to double, "%.6g".
 std::string scoreText(float score);
 
-// The elements (GBK) absent from a chart's element text, in the order 木 火 土 金 水;
+// The elements absent from a chart's element text, in the order 木 火 土 金 水;
 // empty when none is missing. Only the first eight characters count, spaces aside.
-std::string missingElementsOf(std::string_view elements);
+calendar::ElementSet missingElementsOf(std::string_view elements);
 
 }  // namespace zeruda::chart

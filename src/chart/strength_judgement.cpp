@@ -101,12 +101,6 @@ float sumOf(const ElementTotals& totals, std::span<const Element> order) {
   return sum;
 }
 
-std::string textOf(std::span<const Element> elements) {
-  std::string out;
-  for (Element e : elements) out += elementText(e);
-  return out;
-}
-
 // "金 1.2，土 3.4， 共计 4.6 分" and "火 1，木 2， 水 3， 共计 6 分".
 std::string detailLine(const ElementTotals& totals, std::span<const Element> order, float sum) {
   std::string out;
@@ -129,34 +123,34 @@ std::string verdictOf(double balance) {
 }
 
 // The lower of the pair, or both when they are exactly equal.
-std::string pairRule(const ElementTotals& totals, const KindRule& rule) {
+ElementSet pairRule(const ElementTotals& totals, const KindRule& rule) {
   const float p = total(totals, rule.pair[0]);
   const float q = total(totals, rule.pair[1]);
-  if (p > q) return std::string(elementText(rule.pair[1]));
-  if (p < q) return std::string(elementText(rule.pair[0]));
-  return textOf(rule.pair);
+  if (p > q) return {rule.pair[1]};
+  if (p < q) return {rule.pair[0]};
+  return ElementSet(rule.pair);
 }
 
-std::string lowElements(const ElementTotals& totals, std::span<const Element> order) {
-  std::string out;
+ElementSet lowElements(const ElementTotals& totals, std::span<const Element> order) {
+  ElementSet low;
   for (Element e : order) {
-    if (isLow(total(totals, e))) out += elementText(e);
+    if (isLow(total(totals, e))) low.insert(e);
   }
-  return out;
+  return low;
 }
 
-std::string favourableOf(const ElementTotals& totals, const KindRule& rule, double balance) {
+ElementSet favourableOf(const ElementTotals& totals, const KindRule& rule, double balance) {
   if (above(balance, 0)) {
-    std::string low = lowElements(totals, rule.lowOther);
+    ElementSet low = lowElements(totals, rule.lowOther);
     if (!low.empty()) return low;
     float weakest = total(totals, rule.tieOther[0]);
     for (Element e : rule.tieOther) weakest = std::min(weakest, total(totals, e));
     for (Element e : rule.tieOther) {
-      if (total(totals, e) == weakest) return std::string(elementText(e));
+      if (total(totals, e) == weakest) return {e};
     }
   }
   if (below(balance, 0)) {
-    std::string low = lowElements(totals, rule.lowSame);
+    ElementSet low = lowElements(totals, rule.lowSame);
     if (!low.empty()) return low;
   }
   return pairRule(totals, rule);
@@ -173,8 +167,8 @@ ElementStrength judgeTotals(const ElementTotals& totals, std::optional<Stem> day
   const Element master = elementOf(*dayStem);
   const KindRule& rule = kKindRules[static_cast<std::size_t>(master)];
   result.dayMaster = elementText(master);
-  result.sameKind = textOf(rule.sameText);
-  result.otherKind = textOf(rule.otherText);
+  result.sameKind = ElementSet(rule.sameText);
+  result.otherKind = ElementSet(rule.otherText);
   result.sameScore = sumOf(totals, rule.sameSum);
   result.otherScore = sumOf(totals, rule.otherSum);
   result.balance = static_cast<float>(static_cast<double>(result.sameScore) -

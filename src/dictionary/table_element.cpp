@@ -17,10 +17,10 @@ UserMessage refusal(std::string text) {
 Result<bool> isTableCharacterEntry(std::string_view input, const CharacterTable& table) {
   if (text::removeSpaces(input).empty()) return false;
   auto first = table(input.substr(0, 2));
-  if (!first.ok()) return Error{first.error()};
+  if (!first.ok()) return first.failure();
   if (!first.value() || input.size() < 3) return first.value().has_value();
   auto last = table(input.substr(input.size() - 2));
-  if (!last.ok()) return Error{last.error()};
+  if (!last.ok()) return last.failure();
   return last.value().has_value();
 }
 

@@ -42,7 +42,7 @@ Body drawBody(const EngineSettings& settings, run::DrawInteger& draw) {
 bool hasRequiredElements(const EngineSettings& settings, std::string_view elements) {
   for (int e = 0; e < calendar::kElementCount; ++e) {
     const auto element = static_cast<calendar::Element>(e);
-    if (contains(settings.required, element) &&
+    if (settings.required.contains(element) &&
         text::findCharacterAware(elements, calendar::elementText(element)) ==
             std::string_view::npos) {
       return false;

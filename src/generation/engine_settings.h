@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/element_set.h"
 #include "calendar/ganzhi.h"
 #include "text/user_message.h"
 
@@ -10,12 +11,8 @@
 
 namespace zeruda::generation {
 
-// A choice of the five elements, indexed by calendar::Element (金 木 水 火 土).
-using ElementSet = std::array<bool, calendar::kElementCount>;
-
-inline bool contains(const ElementSet& set, calendar::Element element) {
-  return set[static_cast<std::size_t>(element)];
-}
+// A choice among the five elements.
+using calendar::ElementSet;
 
 // The most rows a run keeps going for; the attempt under way when the count is
 // passed still finishes, so a run can end with one row more.

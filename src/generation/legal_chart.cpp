@@ -37,7 +37,7 @@ LegalChart computeLegalChart(const CompanyForm& form) {
   chart.missingElements = chart::missingElementsOf(birth.pillarElements);
   const auto nayin = chart::chartNayin(birth);
   chart.nayin = nayin[0] + "；"_gbk + nayin[1] + "；"_gbk + nayin[2] + "；"_gbk + nayin[3];
-  chart.favourable = chart::elementStrength(birth.birthMoment).favourable;
+  chart.favourable = chart::elementStrength(birth.birthMoment).favourable.text();
   return chart;
 }
 
@@ -59,7 +59,7 @@ profile::LegalPersonProfile legalPersonProfileOf(const CompanyForm& form, const 
   profile.elements = chart.elements;
   profile.nayin = chart.nayin;
   profile.favourable = chart.favourable;
-  profile.missingElements = chart.missingElements;
+  profile.missingElements = chart.missingElements.text();
   return profile;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/date_time.h"
+#include "calendar/element_set.h"
 #include "generation/company_form.h"
 #include "profile/profile.h"
 
@@ -18,7 +19,7 @@ struct LegalChart {
   std::string zodiac;                  // 属相
   std::string starSign;                // 星座
   std::string elements;         // eight elements in four groups: "木土 水火 木金 金土"
-  std::string missingElements;  // in the order 木 火 土 金 水
+  calendar::ElementSet missingElements;  // in the order 木 火 土 金 水
   std::string nayin;            // the four pillars' Nayin joined by "；"
   std::string favourable;       // 喜用神
 

@@ -60,7 +60,7 @@ RequestOutcome runGenerationRequest(CompanyForm form, storage::TableSet& tables,
     }
   }
   EngineStart start{engineSettingsOf(form),
-                    static_cast<double>(profile::baseScoreOf(chart.missingElements)),
+                    static_cast<double>(profile::baseScoreOf(chart.missingElements.text())),
                     chartSummary(chart, chart.nayin), generatingMessage()};
   return {std::move(form), std::nullopt, std::move(start)};
 }

@@ -19,17 +19,13 @@ UserMessage inputWarning(const std::string& text, Field focus) {
 }
 
 int wantedElementCount(const CompanyForm& form) {
-  return static_cast<int>(std::count(form.wantedElements.begin(), form.wantedElements.end(), true));
+  return form.wantedElements.size();
 }
 
 }  // namespace
 
-void chooseFavourableElements(CompanyForm& form, std::string_view favourable) {
-  for (int e = 0; e < calendar::kElementCount; ++e) {
-    const auto element = static_cast<calendar::Element>(e);
-    form.wantedElements[static_cast<std::size_t>(e)] =
-        text::findCharacterAware(favourable, calendar::elementText(element)) != std::string::npos;
-  }
+void chooseFavourableElements(CompanyForm& form, const ElementSet& favourable) {
+  form.wantedElements = favourable;
 }
 
 std::optional<UserMessage> elementCountCheck(const CompanyForm& form) {
@@ -137,7 +133,7 @@ std::optional<UserMessage> runCheck(const EngineSettings& settings) {
   int stillNeeded = 0;
   for (int e = 0; e < calendar::kElementCount; ++e) {
     const auto element = static_cast<calendar::Element>(e);
-    if (contains(settings.required, element) &&
+    if (settings.required.contains(element) &&
         text::findCharacterAware(given, calendar::elementText(element)) == std::string_view::npos) {
       ++stillNeeded;
     }

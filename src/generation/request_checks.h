@@ -13,8 +13,8 @@ namespace zeruda::generation {
 // check gives the message to show when it fails; the front end shows it, turns to
 // the input it names, and the request ends there.
 
-// The wanted elements become those that occur in the favourable-element text.
-void chooseFavourableElements(CompanyForm& form, std::string_view favourable);
+// The wanted elements become the favourable ones.
+void chooseFavourableElements(CompanyForm& form, const ElementSet& favourable);
 
 // More elements asked for than the body has characters.
 std::optional<UserMessage> elementCountCheck(const CompanyForm& form);

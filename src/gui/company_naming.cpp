@@ -79,8 +79,8 @@ generation::CompanyForm CompanyNaming::readForm() const {
   form.shopName = page_.shopName->isChecked();
   form.autoElements = page_.matchFavourable->isChecked();
   // The element boxes stand in the order 金 木 水 火 土, the order of the set.
-  for (std::size_t i = 0; i < form.wantedElements.size(); ++i) {
-    form.wantedElements[i] = page_.elements[i]->isChecked();
+  for (std::size_t i = 0; i < page_.elements.size(); ++i) {
+    if (page_.elements[i]->isChecked()) form.wantedElements.insert(static_cast<calendar::Element>(i));
   }
   form.takeAsTyped = page_.takeAsTyped->isChecked();
   // The level box lists one to five stars.
@@ -97,8 +97,8 @@ void CompanyNaming::writeForm(const generation::CompanyForm& form) {
   putText(page_.prefix, form.prefix);
   putText(page_.suffix, form.suffix);
   for (std::size_t i = 0; i < form.fixed.size(); ++i) putText(page_.fixed[i], form.fixed[i]);
-  for (std::size_t i = 0; i < form.wantedElements.size(); ++i) {
-    page_.elements[i]->setChecked(form.wantedElements[i]);
+  for (std::size_t i = 0; i < page_.elements.size(); ++i) {
+    page_.elements[i]->setChecked(form.wantedElements.contains(static_cast<calendar::Element>(i)));
   }
 }
 

@@ -37,7 +37,7 @@ void writeStrength(Writer& json, const chart::ElementStrength& s) {
   json.key("otherScore").number(static_cast<double>(s.otherScore));
   json.key("balance").number(static_cast<double>(s.balance));
   json.key("verdict").string(s.verdict);
-  json.key("favourable").string(s.favourable);
+  json.key("favourable").string(s.favourable.text());
 }
 
 void writePillars(Writer& json, const std::array<int, 3>& pillars) {
@@ -61,7 +61,7 @@ std::string chartJson(const calendar::DateTime& moment) {
   json.key("zodiac").string(chart.zodiacAnimal);
   json.key("starSign").string(chart.starSign);
   json.key("elements").string(chart.pillarElements);
-  json.key("missing").string(chart.missingElements);
+  json.key("missing").string(chart.missingElements.text());
   json.key("nayin").beginArray();
   for (const auto& nayin : chart::chartNayin(chart)) json.string(nayin);
   json.endArray();

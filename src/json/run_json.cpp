@@ -20,7 +20,7 @@ void writeChart(Writer& json, const personal::NamingStart& start) {
     json.string(*pillar);
   }
   json.endArray();
-  json.key("missing").string(chart.missingElements);
+  json.key("missing").string(chart.missingElements.text());
   json.key("base").number(static_cast<long long>(start.settings.baseScore));
   json.endObject();
 }

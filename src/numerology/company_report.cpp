@@ -77,7 +77,7 @@ Result<std::string> tableElementLine(const std::string& body, const ElementLooku
   for (std::size_t pos = 0; pos + 2 <= body.size(); pos += 2) {
     std::string character = body.substr(pos, 2);
     auto element = elements(character);
-    if (!element.ok()) return Error{element.error()};
+    if (!element.ok()) return element.failure();
     if (element.value()) line += character + "(" + *element.value() + ")";
   }
   return line;

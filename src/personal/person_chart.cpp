@@ -46,7 +46,7 @@ profile::PersonalChartProfile personalChartProfileOf(const chart::BirthChart& ch
   profile.elements = chart.pillarElements;
   const auto nayin = chart::chartNayin(chart);
   profile.nayin = nayin[0] + "；"_gbk + nayin[1] + "；"_gbk + nayin[2] + "；"_gbk + nayin[3];
-  profile.favourable = chart.missingElements;
+  profile.favourable = chart.missingElements.text();
   return profile;
 }
 

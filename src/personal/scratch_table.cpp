@@ -24,7 +24,7 @@ class ScratchTableRecorder final : public NameRecorder {
     values.push_back(std::to_string(name.stars));
     pending_.push_back(std::move(values));
     if (pending_.size() >= kBatchSize) {
-      if (auto flushed = flush(); !flushed.ok()) return Error{flushed.error()};
+      if (auto flushed = flush(); !flushed.ok()) return flushed.failure();
     }
     return next_++;
   }
@@ -33,7 +33,7 @@ class ScratchTableRecorder final : public NameRecorder {
     if (pending_.empty()) return Done{};
     auto stored = table_.appendAll(pending_);
     pending_.clear();
-    if (!stored.ok()) return Error{stored.error()};
+    if (!stored.ok()) return stored.failure();
     return Done{};
   }
 
@@ -47,13 +47,13 @@ class ScratchTableRecorder final : public NameRecorder {
 
 Result<Done> emptyScratchTable(storage::TableSet& tables) {
   auto table = tables.open(kScratchAlias);
-  if (!table.ok()) return Error{table.error()};
+  if (!table.ok()) return table.failure();
   return table.value().empty();
 }
 
 Result<std::unique_ptr<NameRecorder>> scratchTableRecorder(storage::TableSet& tables) {
   auto table = tables.open(kScratchAlias);
-  if (!table.ok()) return Error{table.error()};
+  if (!table.ok()) return table.failure();
   return std::unique_ptr<NameRecorder>(
       std::make_unique<ScratchTableRecorder>(std::move(table).value()));
 }

@@ -51,7 +51,7 @@ numerology::NameGrids startingName(const WorkerSettings& settings) {
   if (settings.fixedPosition >= 1 && settings.fixedPosition <= settings.givenLength) {
     name.givenPart[static_cast<std::size_t>(settings.fixedPosition - 1)] = settings.fixedEntry;
   }
-  name.soughtElements = settings.soughtElements;
+  name.soughtElements = settings.soughtElements.text();
   return name;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/element_set.h"
 #include "numerology/grids.h"
 #include "numerology/rating.h"
 #include "personal/name_record.h"
@@ -31,7 +32,7 @@ struct WorkerSettings {
   numerology::CharStroke fixedEntry;                   // the character at fixedPosition
   Gender gender = Gender::Male;
   int wantedLevel = 4;         // stars the recommendation list takes
-  std::string soughtElements;  // the chart's missing elements
+  calendar::ElementSet soughtElements;  // the chart's missing elements
   double baseScore = 0;        // "吉数" of "先天八字" as stored
 };
 

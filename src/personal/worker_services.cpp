@@ -7,7 +7,7 @@ namespace zeruda::personal {
 
 Result<WorkerServices> programWorkerServices(std::uint32_t seed, storage::TableSet& tables) {
   auto recorder = scratchTableRecorder(tables);
-  if (!recorder.ok()) return Error{recorder.error()};
+  if (!recorder.ok()) return recorder.failure();
   return WorkerServices{run::SeededDraw(seed), storage::characterTable(tables),
                         std::move(recorder).value()};
 }

@@ -43,10 +43,6 @@ constexpr Rgb kFavourableTag{0xd9, 0x8c, 0x00};
 constexpr Rgb kSameKind{0x5a, 0x6e, 0x8c};
 constexpr Rgb kOtherKind{0xc9, 0xce, 0xd6};
 
-bool holds(const std::string& characters, std::string_view character) {
-  return !character.empty() && text::findCharacterAware(characters, character) != std::string::npos;
-}
-
 std::string elementOfCharacter(std::string_view pillar, std::size_t index) {
   if (pillar.size() < 2 * (index + 1)) return {};
   return calendar::stemBranchElement(pillar.substr(2 * index, 2));
@@ -102,7 +98,8 @@ void addTags(Picture& picture, double middle, bool dayMaster, bool favourable, b
   if (missing) tag("缺"_gbk, kFaintInk);
 }
 
-void addBars(Picture& picture, const chart::ElementStrength& strength, const std::string& missing) {
+void addBars(Picture& picture, const chart::ElementStrength& strength,
+             const calendar::ElementSet& missing) {
   float highest = 0;
   for (float score : strength.scores) highest = std::max(highest, score);
   addText(picture, kBarsLeft - 4, kBarsTop - 10, "五行得分"_gbk, 13, kMutedInk);
@@ -113,8 +110,8 @@ void addBars(Picture& picture, const chart::ElementStrength& strength, const std
     const ElementColours colours = elementColours(name);
     const double left = kBarsLeft + static_cast<double>(k) * kColumnPitch;
     const double middle = left + kColumnWidth / 2;
-    const bool favourable = holds(strength.favourable, name);
-    const bool isMissing = holds(missing, name);
+    const bool favourable = strength.favourable.contains(element);
+    const bool isMissing = missing.contains(element);
     const bool dayMaster = strength.dayMaster == name;
     if (favourable) {
       picture.boxes.push_back(boxAt(left, kBarsTop, kColumnWidth, kBaseline + 78 - kBarsTop, 6)
@@ -145,9 +142,9 @@ void addKinds(Picture& picture, const chart::ElementStrength& strength, double t
   const double left = kBarsLeft;
   const double width = kWidth - 2 * kBarsLeft;
   addText(picture, left, top,
-          "同类 "_gbk + strength.sameKind + " " + chart::scoreText(strength.sameScore), 13, kInk);
+          "同类 "_gbk + strength.sameKind.text() + " " + chart::scoreText(strength.sameScore), 13, kInk);
   addText(picture, left + width, top,
-          "异类 "_gbk + strength.otherKind + " " + chart::scoreText(strength.otherScore), 13, kInk,
+          "异类 "_gbk + strength.otherKind.text() + " " + chart::scoreText(strength.otherScore), 13, kInk,
           Anchor::End);
   const double barTop = top + 8;
   const double total = static_cast<double>(strength.sameScore) + strength.otherScore;
@@ -159,7 +156,7 @@ void addKinds(Picture& picture, const chart::ElementStrength& strength, double t
     picture.boxes.push_back(boxAt(left, barTop, width, 12).outlined(kRule, 1, true));
   }
   std::string summary = strength.verdict;
-  if (!strength.favourable.empty()) summary += "　喜用神："_gbk + strength.favourable;
+  if (!strength.favourable.empty()) summary += "　喜用神："_gbk + strength.favourable.text();
   addText(picture, kCentre, barTop + 40, summary, 15, kInk, Anchor::Middle, true);
 }
 

@@ -27,14 +27,14 @@ TEST(ElementStrength, ScoresAChartWithSingleHiddenStems) {
   EXPECT_NEAR(s.score(Element::Earth), 3.0, 1e-6);
   // Day master 戊 (土): same kind 土 + 火 = 6, other kind 水 + 金 + 木 = 2.4.
   EXPECT_EQ(test::utf8(s.dayMaster), "土");
-  EXPECT_EQ(test::utf8(s.sameKind), "土火");
-  EXPECT_EQ(test::utf8(s.otherKind), "木水金");
+  EXPECT_EQ(test::utf8(s.sameKind.text()), "土火");
+  EXPECT_EQ(test::utf8(s.otherKind.text()), "木水金");
   EXPECT_NEAR(s.sameScore, 6.0, 1e-6);
   EXPECT_NEAR(s.otherScore, 2.4, 1e-6);
   EXPECT_EQ(s.balanceText, "3.6");
   EXPECT_EQ(test::utf8(s.verdict), "八字过强");
   // Strong: low other-kind elements in the order 木 水 金; only 金 is below 0.5.
-  EXPECT_EQ(test::utf8(s.favourable), "金");
+  EXPECT_EQ(test::utf8(s.favourable.text()), "金");
   EXPECT_EQ(test::utf8(s.sameDetail), "土 3，火 3， 共计 6 分");
   EXPECT_EQ(test::utf8(s.otherDetail), "木 1.2，水 1.2， 金 0， 共计 2.4 分");
 }
@@ -50,11 +50,11 @@ TEST(ElementStrength, ScoresAChartWithSeveralHiddenStems) {
   EXPECT_NEAR(s.score(Element::Fire), 1.0 + 0.2, 1e-6);
   EXPECT_NEAR(s.score(Element::Earth), 1.0 + 0.5 + 0.5, 1e-6);
   EXPECT_EQ(test::utf8(s.dayMaster), "金");
-  EXPECT_EQ(test::utf8(s.sameKind), "金土");
-  EXPECT_EQ(test::utf8(s.otherKind), "火木水");
+  EXPECT_EQ(test::utf8(s.sameKind.text()), "金土");
+  EXPECT_EQ(test::utf8(s.otherKind.text()), "火木水");
   EXPECT_EQ(s.balanceText, "2.102");
   EXPECT_EQ(test::utf8(s.verdict), "八字过强");
-  EXPECT_EQ(test::utf8(s.favourable), "木");
+  EXPECT_EQ(test::utf8(s.favourable.text()), "木");
   EXPECT_EQ(test::utf8(s.sameDetail), "金 3.42，土 2， 共计 5.42 分");
   EXPECT_EQ(test::utf8(s.otherDetail), "火 1.2，木 0.318， 水 1.8， 共计 3.318 分");
 }
@@ -63,12 +63,12 @@ TEST(ElementStrength, OutOfSpanScoresNothingAndJudgesNothing) {
   const ElementStrength s = elementStrength({1900, 1, 1, 12, 0, 0});
   for (float score : s.scores) EXPECT_EQ(score, 0.0f);
   EXPECT_EQ(s.dayMaster, "");
-  EXPECT_EQ(s.sameKind, "");
-  EXPECT_EQ(s.otherKind, "");
+  EXPECT_TRUE(s.sameKind.empty());
+  EXPECT_TRUE(s.otherKind.empty());
   EXPECT_EQ(s.sameDetail, "");
   EXPECT_EQ(s.otherDetail, "");
   EXPECT_EQ(s.verdict, "");
-  EXPECT_EQ(s.favourable, "");
+  EXPECT_TRUE(s.favourable.empty());
   EXPECT_EQ(s.balanceText, "0");
 }
 
@@ -76,7 +76,7 @@ TEST(ElementStrength, GivesTheSameResultOnEveryCall) {
   const ElementStrength a = elementStrength({1985, 6, 15, 8, 30, 0});
   const ElementStrength b = elementStrength({1985, 6, 15, 8, 30, 0});
   EXPECT_EQ(a.scores, b.scores);
-  EXPECT_EQ(a.favourable, b.favourable);
+  EXPECT_EQ(a.favourable.text(), b.favourable.text());
   EXPECT_EQ(a.otherDetail, b.otherDetail);
 }
 
@@ -120,7 +120,7 @@ struct FavourableCase {
 class Favourable : public testing::TestWithParam<FavourableCase> {};
 
 TEST_P(Favourable, FollowsTheDayMastersOrders) {
-  EXPECT_EQ(test::utf8(judgeTotals(GetParam().totals, GetParam().dayStem).favourable),
+  EXPECT_EQ(test::utf8(judgeTotals(GetParam().totals, GetParam().dayStem).favourable.text()),
             GetParam().favourable);
 }
 
@@ -216,8 +216,8 @@ TEST(JudgeTotals, KindTextsOfEveryDayMaster) {
   for (const auto& row : rows) {
     const ElementStrength s = judgeTotals(totals(1, 1, 1, 1, 1), row.stem);
     EXPECT_EQ(test::utf8(s.dayMaster), row.master);
-    EXPECT_EQ(test::utf8(s.sameKind), row.same);
-    EXPECT_EQ(test::utf8(s.otherKind), row.other);
+    EXPECT_EQ(test::utf8(s.sameKind.text()), row.same);
+    EXPECT_EQ(test::utf8(s.otherKind.text()), row.other);
   }
 }
 
@@ -259,7 +259,7 @@ struct MissingCase {
 class MissingElements : public testing::TestWithParam<MissingCase> {};
 
 TEST_P(MissingElements, ListsTheAbsentInWoodFireEarthMetalWaterOrder) {
-  EXPECT_EQ(test::utf8(missingElementsOf(test::gbk(GetParam().elements))), GetParam().missing);
+  EXPECT_EQ(test::utf8(missingElementsOf(test::gbk(GetParam().elements)).text()), GetParam().missing);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -63,7 +63,7 @@ inline EngineSettings settings(int bodyLength) {
 }
 
 inline void require(EngineSettings& s, calendar::Element element) {
-  s.required[static_cast<std::size_t>(element)] = true;
+  s.required.insert(element);
 }
 
 }  // namespace zeruda::generation::test

@@ -20,7 +20,7 @@ CompanyForm filledForm() {
 }
 
 void want(CompanyForm& form, std::initializer_list<calendar::Element> elements) {
-  for (auto element : elements) form.wantedElements[static_cast<std::size_t>(element)] = true;
+  for (auto element : elements) form.wantedElements.insert(element);
 }
 
 TEST(DefaultCompanyForm, OpensWithChengduTechnologyAndTwoCharacters) {
@@ -200,9 +200,9 @@ TEST(NormaliseTexts, LeavesTextsAsTypedWhenAskedTo) {
 TEST(ChooseFavourableElements, ReplacesTheUsersChoiceByTheFavourableElements) {
   CompanyForm form = filledForm();
   want(form, {calendar::Element::Wood, calendar::Element::Fire});
-  chooseFavourableElements(form, gbk("金水"));
-  EXPECT_EQ(form.wantedElements, (ElementSet{true, false, true, false, false}));
-  chooseFavourableElements(form, "");
+  chooseFavourableElements(form, {calendar::Element::Metal, calendar::Element::Water});
+  EXPECT_EQ(form.wantedElements, (ElementSet{calendar::Element::Water, calendar::Element::Metal}));
+  chooseFavourableElements(form, {});
   EXPECT_EQ(form.wantedElements, (ElementSet{}));
 }
 
@@ -231,7 +231,9 @@ TEST_P(RunCheck, RefusesARunNoBodyCouldPass) {
   EngineSettings settings;
   settings.bodyLength = c.length;
   for (std::size_t i = 0; i < 4; ++i) settings.fixed[i] = gbk(c.fixed[i]);
-  settings.required = c.required;
+  for (std::size_t e = 0; e < c.required.size(); ++e) {
+    if (c.required[e]) settings.required.insert(static_cast<calendar::Element>(e));
+  }
   const auto message = runCheck(settings);
   EXPECT_EQ(message ? utf8(message->text) : "", c.refusal);
 }
@@ -272,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RunCheck, TheElementRefusalWarnsAboutTheWantedElements) {
   EngineSettings settings;
   settings.fixed[0] = gbk("华");
-  settings.required = {true, true, false, false, false};
+  settings.required = {calendar::Element::Metal, calendar::Element::Wood};
   const auto message = runCheck(settings);
   ASSERT_TRUE(message);
   EXPECT_EQ(utf8(message->caption), "特别提示");

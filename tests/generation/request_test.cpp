@@ -76,7 +76,7 @@ TEST_F(GenerationRequest, TheProfileHoldsTheChartAndTheBaseScore) {
   EXPECT_EQ(utf8(stored.nayin), "海中金；杨柳木；泉中水；白蜡金");
   EXPECT_EQ(utf8(stored.missingElements), "");
   EXPECT_EQ(stored.baseScore, "5");  // nothing missing
-  EXPECT_EQ(stored.favourable, chart::elementStrength({1985, 6, 15, 8, 30, 0}).favourable);
+  EXPECT_EQ(stored.favourable, chart::elementStrength({1985, 6, 15, 8, 30, 0}).favourable.text());
 }
 
 TEST_F(GenerationRequest, MissingElementsLowerTheBaseScore) {
@@ -101,7 +101,7 @@ TEST_F(GenerationRequest, ALeapMonthIsMarkedInTheLunarDate) {
 
 TEST_F(GenerationRequest, TooManyElementsStopBeforeAnythingIsWritten) {
   CompanyForm form = zhangSan();
-  form.wantedElements = {true, false, true, true, false};
+  form.wantedElements = {calendar::Element::Metal, calendar::Element::Water, calendar::Element::Fire};
   const RequestOutcome outcome = request(form);
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(utf8(outcome.message->text), "可包含五行个数超过中间字总个数，请重新选择！");
@@ -112,7 +112,7 @@ TEST_F(GenerationRequest, TooManyElementsStopBeforeAnythingIsWritten) {
 TEST_F(GenerationRequest, ARunNoBodyCouldPassStopsBeforeAnythingIsWritten) {
   CompanyForm form = zhangSan();
   form.fixed[0] = gbk("华");
-  form.wantedElements = {false, true, false, true, false};
+  form.wantedElements = {calendar::Element::Wood, calendar::Element::Fire};
   const RequestOutcome outcome = request(form);
   ASSERT_TRUE(outcome.message);
   EXPECT_EQ(utf8(outcome.message->text),
@@ -171,16 +171,12 @@ TEST_F(GenerationRequest, AutoMatchReplacesTheTickedElements) {
   CompanyForm form = zhangSan();
   form.bodyLength = 4;
   form.autoElements = true;
-  form.wantedElements = {false, true, false, true, false};
+  form.wantedElements = {calendar::Element::Wood, calendar::Element::Fire};
   const RequestOutcome outcome = request(form);
-  const std::string favourable = chart::elementStrength({1985, 6, 15, 8, 30, 0}).favourable;
+  const calendar::ElementSet favourable =
+      chart::elementStrength({1985, 6, 15, 8, 30, 0}).favourable;
   ASSERT_FALSE(favourable.empty());
-  for (int e = 0; e < calendar::kElementCount; ++e) {
-    const auto element = calendar::elementText(static_cast<calendar::Element>(e));
-    const bool inFavourable = favourable.find(element) != std::string::npos;
-    EXPECT_EQ(outcome.form.wantedElements[static_cast<std::size_t>(e)], inFavourable)
-        << utf8(std::string(element));
-  }
+  EXPECT_EQ(outcome.form.wantedElements, favourable);
   ASSERT_TRUE(outcome.start);
   EXPECT_EQ(outcome.start->settings.required, outcome.form.wantedElements);
 }

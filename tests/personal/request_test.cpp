@@ -95,7 +95,7 @@ TEST_F(PersonalRequest, WritesThePersonsChartAndEmptiesTheScratchTable) {
 
   const WorkerSettings& settings = outcome.start->settings;
   EXPECT_EQ(settings.baseScore, 4);
-  EXPECT_EQ(utf8(settings.soughtElements), "金");
+  EXPECT_EQ(utf8(settings.soughtElements.text()), "金");
   ASSERT_EQ(settings.surnameEntries.size(), 1u);
   EXPECT_EQ(settings.surnameEntries[0].strokes, 4);
   EXPECT_EQ(settings.fixedPosition, -1);

@@ -95,7 +95,7 @@ TEST(NamingWorker, ScoresTheNameFromItsGridsBaseAndSoughtElements) {
                {"火金土", 8, 5, "王明亮[☆☆☆☆☆]"}};
   for (const auto& c : cases) {
     WorkerSettings s = wang(2);
-    s.soughtElements = gbk(c.sought);
+    s.soughtElements = calendar::ElementSet::inText(gbk(c.sought));
     const RunResult r = run(s, picking({"明", "亮"}), 2, elements);
     ASSERT_EQ(r.rows.size(), 2u);
     const NameRow& row = r.rows[0];
