@@ -4,6 +4,7 @@
 #include "cli/command.h"
 #include "cli/command_list.h"
 #include "cli/command_session.h"
+#include "text/result.h"
 #include "web/http_client.h"
 
 namespace zeruda::cli {
@@ -21,13 +22,19 @@ int runFetch(std::span<const std::string> args, std::ostream& out, std::ostream&
   // Cookies live in the working folder, as for the window.
   const CommandSession session(err);
   const web::HttpClient client(session.folder().file(web::kCookieFileName));
-  const web::HttpResponse response = client.fetch(request);
-  // The body goes out as it came: it is the site's text, in the site's encoding.
+  const Result<web::HttpResponse> fetched = client.fetch(request);
+  if (!fetched) {
+    err << "zeruda-cli fetch: " << fetched.error() << '\n';
+    return kExitRefused;
+  }
+  const web::HttpResponse& response = fetched.value();
+  // The body goes out as it came: it is the site's text, in the site's encoding. An
+  // error page too, but the command then fails.
   out << response.body;
   out.flush();
   if (parsed.flag("headers")) err << response.headers;
-  if (!response.ok()) {
-    err << "zeruda-cli fetch: " << response.error << '\n';
+  if (response.errorStatus()) {
+    err << "zeruda-cli fetch: HTTP " << response.status << '\n';
     return kExitRefused;
   }
   return kExitOk;

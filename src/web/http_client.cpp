@@ -15,7 +15,6 @@ namespace {
 
 constexpr std::chrono::milliseconds kConnectTimeout = std::chrono::seconds(15);
 constexpr long kMostRedirects = 10;
-constexpr long kFirstErrorStatus = 400;
 
 // Handles and lists exist only once the library is loaded.
 struct EasyDeleter {
@@ -125,28 +124,22 @@ HeaderList curlHeaderList(const CurlLibrary& curl, std::string_view headers) {
   return HeaderList(list);
 }
 
-HttpResponse failure(std::string why) {
-  HttpResponse response;
-  response.error = std::move(why);
-  return response;
-}
-
 }  // namespace
 
 HttpClient::HttpClient(std::filesystem::path cookieFile, std::chrono::milliseconds timeout)
     : cookieFile_(std::move(cookieFile)), timeout_(timeout) {}
 
-HttpResponse HttpClient::fetch(HttpRequest& request) const {
+Result<HttpResponse> HttpClient::fetch(HttpRequest& request) const {
   request.method = request.method.empty() ? "GET" : upperCase(request.method);
   if (request.method != "GET" && request.method != "POST") {
-    return failure("unsupported method " + request.method);
+    return Error{"unsupported method " + request.method};
   }
   const auto address = splitAddress(request.address);
-  if (!address) return failure("not an http or https address: " + request.address);
+  if (!address) return Error{"not an http or https address: " + request.address};
   request.headers =
       completeRequestHeaders(request.headers, request.method, request.address, request.postData);
   const CurlLibrary& curl = curlLibrary();
-  if (!curl.ok()) return failure(curl.error);
+  if (!curl.ok()) return Error{curl.error};
 
   // Everything the handle points to outlives it.
   const HeaderList headerList = curlHeaderList(curl, request.headers);
@@ -159,7 +152,7 @@ HttpResponse HttpClient::fetch(HttpRequest& request) const {
   // Held until the handle is gone: libcurl writes the cookie file when it closes.
   const std::lock_guard lock(fetching_);
   const EasyHandle easy(curl.easyInit());
-  if (!easy) return failure("the network library could not start a request");
+  if (!easy) return Error{"the network library could not start a request"};
   CURL* handle = easy.get();
 
   curl.easySetopt(handle, CURLOPT_URL, url.c_str());
@@ -192,19 +185,12 @@ HttpResponse HttpClient::fetch(HttpRequest& request) const {
   }
 
   const CURLcode code = curl.easyPerform(handle);
+  if (code != CURLE_OK) return Error{failureText(code, transfer, errorText, curl)};
   HttpResponse response;
   curl.easyGetinfo(handle, CURLINFO_RESPONSE_CODE, &response.status);
-  if (code != CURLE_OK) {
-    response.error = failureText(code, transfer, errorText, curl);
-    response.headers = std::move(transfer.headers);
-    return response;
-  }
-  if (response.status >= kFirstErrorStatus) {
-    response.error = "HTTP " + std::to_string(response.status);
-  }
   // libcurl writes the cookie file when the handle goes: naming it only now keeps
   // every cookie of a failed fetch out of it.
-  if (response.ok() && !cookies.empty()) {
+  if (!response.errorStatus() && !cookies.empty()) {
     curl.easySetopt(handle, CURLOPT_COOKIEJAR, cookies.c_str());
   }
   response.body = std::move(transfer.body);

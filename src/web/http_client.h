@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/result.h"
+
 #include <chrono>
 #include <cstddef>
 #include <filesystem>
@@ -23,12 +25,14 @@ struct HttpRequest {
   std::string postData;  // sent as the body of a POST
 };
 
+// The final answer of the server: whatever its status, what it sent.
 struct HttpResponse {
-  std::string body;     // what the server sent; empty when no answer came
+  static constexpr long kFirstErrorStatus = 400;
+
+  std::string body;     // what the server sent
   std::string headers;  // the final response's raw header lines, whole, each ending "\r\n"
-  long status = 0;      // the HTTP status; 0 when no answer came
-  std::string error;    // why the fetch failed (English, for the command line)
-  bool ok() const { return error.empty(); }
+  long status = 0;      // the HTTP status
+  bool errorStatus() const { return status >= kFirstErrorStatus; }
 };
 
 // Fetches one address, blocking the calling thread until the answer is in or the
@@ -51,9 +55,10 @@ class HttpClient {
 
   // Methods other than GET and POST, an address that cannot be split, a refused
   // connection, a timeout, a header line too long and an answer that names two
-  // different lengths give an empty body and say why in `error`; an answer with an
-  // error status keeps its body and says "HTTP <status>".
-  HttpResponse fetch(HttpRequest& request) const;
+  // different lengths are errors that say why (in English, for the command line). An
+  // answer with an error status is an answer: it keeps its body, and counts as a
+  // failed fetch for the cookies.
+  Result<HttpResponse> fetch(HttpRequest& request) const;
 
  private:
   std::filesystem::path cookieFile_;

@@ -9,9 +9,11 @@ std::optional<std::string> fetchArticle(const HttpClient& client, const WebHosts
   const std::optional<std::string> address = articleAddress(hosts, number);
   if (!address) return std::nullopt;
   HttpRequest request{*address, "GET", "", "", ""};
-  HttpResponse response = client.fetch(request);
-  if (!response.ok() || response.body.empty()) return std::nullopt;
-  return std::move(response.body);
+  Result<HttpResponse> response = client.fetch(request);
+  if (!response || response.value().errorStatus() || response.value().body.empty()) {
+    return std::nullopt;
+  }
+  return std::move(response).value().body;
 }
 
 }  // namespace zeruda::web

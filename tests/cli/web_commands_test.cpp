@@ -25,6 +25,8 @@ TEST(WebCommands, WebUrlPrintsTheAddressWithTheHostsOfTheWorkingFolder) {
 TEST(WebCommands, FetchPrintsTheBodyAndOnRequestTheHeaders) {
   test::SandboxedRoots sandbox;
   test::LocalServer server([](const test::ReceivedRequest& request) {
+    if (request.head.starts_with("GET /missing "))
+      return std::string("HTTP/1.1 404 No\r\n\r\ngone");
     return test::okResponse(request.body, "Set-Cookie: seen=1\r\n");
   });
   const auto run = runCli({"fetch", server.address("/echo"), "--method", "post", "--data", "a=1",
@@ -40,6 +42,12 @@ TEST(WebCommands, FetchPrintsTheBodyAndOnRequestTheHeaders) {
   EXPECT_EQ(refused.code, 1);
   EXPECT_EQ(refused.out, "");
   EXPECT_NE(refused.err.find("unsupported method PUT"), std::string::npos);
+
+  // An error page is printed, and the command fails.
+  const auto missing = runCli({"fetch", server.address("/missing")});
+  EXPECT_EQ(missing.code, 1);
+  EXPECT_EQ(missing.out, "gone");
+  EXPECT_EQ(missing.err, "zeruda-cli fetch: HTTP 404\n");
 }
 
 }  // namespace

@@ -14,6 +14,11 @@ using test::LocalServer;
 using test::okResponse;
 using test::ReceivedRequest;
 
+// The body of an answer, or why there was none.
+std::string bodyOf(const Result<HttpResponse>& fetched) {
+  return fetched ? fetched.value().body : "(no answer: " + fetched.error() + ")";
+}
+
 int count(const std::string& text, const std::string& part) {
   int found = 0;
   for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++found;
@@ -22,7 +27,7 @@ int count(const std::string& text, const std::string& part) {
 
 class HttpClientTest : public testing::Test {
  protected:
-  HttpResponse fetch(HttpRequest request) { return client_.fetch(request); }
+  Result<HttpResponse> fetch(HttpRequest request) { return client_.fetch(request); }
 
   test::TempFolder folder_;
   HttpClient client_{folder_ / "cookies.txt", std::chrono::seconds(20)};
@@ -32,11 +37,11 @@ TEST_F(HttpClientTest, GetAndPostSendTheAgentAndTheCompletedHeaders) {
   LocalServer server(
       [](const ReceivedRequest& request) { return okResponse("got " + request.body); });
   HttpRequest get{server.address("/a.htm"), "get", "", "", ""};
-  EXPECT_EQ(client_.fetch(get).body, "got ");
+  EXPECT_EQ(bodyOf(client_.fetch(get)), "got ");
   EXPECT_EQ(count(get.headers, "Referer: "), 1);  // the caller sees the completed text
-  EXPECT_EQ(
-      fetch({server.address("/form"), "Post", "", "referer: http://elsewhere/\r\n", "a=%B3"}).body,
-      "got a=%B3");
+  EXPECT_EQ(bodyOf(fetch(
+                {server.address("/form"), "Post", "", "referer: http://elsewhere/\r\n", "a=%B3"})),
+            "got a=%B3");
 
   const auto received = server.requests();
   ASSERT_EQ(received.size(), 2u);
@@ -76,9 +81,10 @@ TEST_F(HttpClientTest, LargeAndChunkedBodiesArriveIntact) {
     return chunked + "0\r\n\r\n";
   });
   for (const char* path : {"/whole", "/chunked"}) {
-    const HttpResponse response = fetch({server.address(path), "", "", "", ""});
-    EXPECT_TRUE(response.ok()) << path << ": " << response.error;
-    EXPECT_TRUE(response.body == expected) << path << ": " << response.body.size() << " bytes";
+    const Result<HttpResponse> response = fetch({server.address(path), "", "", "", ""});
+    ASSERT_TRUE(response.ok()) << path << ": " << response.error();
+    EXPECT_TRUE(response.value().body == expected)
+        << path << ": " << response.value().body.size() << " bytes";
   }
 }
 
@@ -91,7 +97,9 @@ TEST_F(HttpClientTest, LongResponseHeadersComeBackWholeAndEveryCookieIsKeptAndSe
   const std::string sent = okResponse("", cookieLines);
   LocalServer server([&sent](const ReceivedRequest&) { return sent; });
   ASSERT_GT(cookieLines.size(), 1024u);
-  EXPECT_EQ(fetch({server.address("/"), "GET", "", "", ""}).headers, sent);  // no body: all headers
+  const Result<HttpResponse> response = fetch({server.address("/"), "GET", "", "", ""});
+  ASSERT_TRUE(response.ok()) << response.error();
+  EXPECT_EQ(response.value().headers, sent);  // no body: all headers
   const std::string jar = test::readFile(folder_ / "cookies.txt");
   for (int i = 0; i < 40; ++i) {
     EXPECT_EQ(count(jar, "\tvisit" + std::to_string(i) + "\tv" + std::to_string(i) + "\n"), 1) << i;
@@ -131,11 +139,14 @@ TEST_F(HttpClientTest, AnswersTooLargeOrOfTwoLengthsAreRefusedAndSayWhy) {
   for (const Case& row : cases) answers.emplace_back(row.path, row.answer);
   const LocalServer server = answering(answers);
   for (const Case& row : cases) {
-    const HttpResponse response = fetch({server.address(row.path), "", "", "", ""});
-    EXPECT_EQ(response.body, row.error.empty() ? "hello" : "") << row.path;
-    EXPECT_EQ(response.ok(), row.error.empty()) << row.path;
-    EXPECT_NE(response.error.find(row.error), std::string::npos)
-        << row.path << ": " << response.error;
+    const Result<HttpResponse> response = fetch({server.address(row.path), "", "", "", ""});
+    if (row.error.empty()) {
+      EXPECT_EQ(bodyOf(response), "hello") << row.path;
+    } else {
+      ASSERT_FALSE(response.ok()) << row.path;
+      EXPECT_NE(response.error().find(row.error), std::string::npos)
+          << row.path << ": " << response.error();
+    }
   }
 }
 
@@ -148,8 +159,11 @@ TEST_F(HttpClientTest, AFailedFetchKeepsNoneOfItsCookies) {
        "Content-Length: 0\r\n\r\n"},
       {"/cut", "HTTP/1.1 200 OK\r\nSet-Cookie: cut=1; Path=/\r\nContent-Length: 9\r\n\r\nhalf"},
   });
+  // An answer with an error status is an answer, but no successful fetch.
   for (const char* path : {"/kept", "/error", "/hop", "/cut"}) {
-    EXPECT_EQ(fetch({server.address(path), "", "", "", ""}).ok(), path == std::string("/kept"))
+    const Result<HttpResponse> response = fetch({server.address(path), "", "", "", ""});
+    EXPECT_EQ(response.ok(), path != std::string("/cut")) << path;
+    EXPECT_EQ(response.ok() && !response.value().errorStatus(), path == std::string("/kept"))
         << path;
   }
   const std::string jar = test::readFile(folder_ / "cookies.txt");
@@ -160,11 +174,11 @@ TEST_F(HttpClientTest, AFailedFetchKeepsNoneOfItsCookies) {
 TEST_F(HttpClientTest, AProxyGetsTheWholeAddress) {
   LocalServer proxy([](const ReceivedRequest&) { return okResponse("via proxy"); });
   const std::string proxyAddress = "127.0.0.1:" + std::to_string(proxy.port());
-  EXPECT_EQ(fetch({"http://site.invalid/page", "", proxyAddress, "", ""}).body, "via proxy");
+  EXPECT_EQ(bodyOf(fetch({"http://site.invalid/page", "", proxyAddress, "", ""})), "via proxy");
   EXPECT_TRUE(proxy.requests().at(0).head.starts_with("GET http://site.invalid/page HTTP/1.1\r\n"));
 }
 
-TEST_F(HttpClientTest, FailuresGiveAnEmptyBodyAndSayWhy) {
+TEST_F(HttpClientTest, FailuresSayWhyAndErrorPagesAreAnswers) {
   LocalServer server([](const ReceivedRequest& request) {
     if (request.head.starts_with("GET /missing")) return std::string("HTTP/1.1 404 No\r\n\r\ngone");
     return okResponse("never");
@@ -181,16 +195,18 @@ TEST_F(HttpClientTest, FailuresGiveAnEmptyBodyAndSayWhy) {
            HttpRequest{"http://127.0.0.1:" + std::to_string(silentPort) + "/", "", "", "", ""},
            HttpRequest{"file:///etc/passwd", "", "", "", ""},
        }) {
-    const HttpResponse response = impatient.fetch(request);
-    EXPECT_EQ(response.body, "") << request.address << ' ' << request.method;
-    EXPECT_FALSE(response.ok()) << request.address << ' ' << request.method;
+    const Result<HttpResponse> response = impatient.fetch(request);
+    ASSERT_FALSE(response.ok()) << request.address << ' ' << request.method;
+    EXPECT_FALSE(response.error().empty()) << request.address << ' ' << request.method;
   }
   ::close(silent);
   EXPECT_TRUE(server.requests().empty());
-  // An error page keeps its body, but is no success.
-  const HttpResponse missing = fetch({server.address("/missing"), "", "", "", ""});
-  EXPECT_EQ(missing.body, "gone");
-  EXPECT_EQ(missing.error, "HTTP 404");
+  // An error page keeps its body and its status.
+  const Result<HttpResponse> missing = fetch({server.address("/missing"), "", "", "", ""});
+  ASSERT_TRUE(missing.ok()) << missing.error();
+  EXPECT_EQ(missing.value().body, "gone");
+  EXPECT_EQ(missing.value().status, 404);
+  EXPECT_TRUE(missing.value().errorStatus());
 }
 
 TEST_F(HttpClientTest, ArticlesComeFromTheConfiguredServerOnly) {

@@ -1,0 +1,271 @@
+# The room table (src/rooms.cmake) read into variables, and the checks of a source
+# tree against it: the table itself, the folders under src/, every room's includes
+# and the graph in README.md. Used in the configure step, in the build step that
+# repeats the checks when a source changes (CheckLayering.cmake) and by the tests.
+
+# The line in README.md after which the room graph's code block stands.
+set(ZERUDA_GRAPH_MARKER "<!-- room graph: written from src/rooms.cmake, checked by the build -->")
+# The widest line of the graph.
+set(ZERUDA_GRAPH_WIDTH 92)
+
+# zeruda_rank(<room> <rank> [USES <rooms>...] [HEADERS <rooms>...] [NATIVE] [FRONT_END]):
+# one row of the table (see src/rooms.cmake).
+macro(zeruda_rank zr_room zr_rank)
+  cmake_parse_arguments(zr "NATIVE;FRONT_END" "" "USES;HEADERS" ${ARGN})
+  if(DEFINED ZERUDA_RANK_${zr_room})
+    list(APPEND ZERUDA_TABLE_PROBLEMS "the table names ${zr_room} twice")
+  endif()
+  if(zr_UNPARSED_ARGUMENTS)
+    list(APPEND ZERUDA_TABLE_PROBLEMS "the row of ${zr_room} has unknown words: ${zr_UNPARSED_ARGUMENTS}")
+  endif()
+  if(NOT "${zr_rank}" MATCHES "^[0-9]$")
+    list(APPEND ZERUDA_TABLE_PROBLEMS "the rank of ${zr_room} is not a digit: ${zr_rank}")
+  endif()
+  list(APPEND ZERUDA_ROOM_TABLE ${zr_room})
+  set(ZERUDA_RANK_${zr_room} ${zr_rank})
+  set(ZERUDA_USES_${zr_room} ${zr_USES})
+  set(ZERUDA_HEADERS_${zr_room} ${zr_HEADERS})
+  set(ZERUDA_NATIVE_${zr_room} ${zr_NATIVE})
+  set(ZERUDA_FRONT_END_${zr_room} ${zr_FRONT_END})
+endmacro()
+
+# zeruda_read_rooms(<tree>): reads <tree>/src/rooms.cmake into ZERUDA_ROOM_TABLE (the
+# rooms in table order) and ZERUDA_<RANK|USES|HEADERS|NATIVE|FRONT_END>_<room>.
+macro(zeruda_read_rooms zr_tree)
+  set(ZERUDA_ROOM_TABLE "")
+  set(ZERUDA_TABLE_PROBLEMS "")
+  set(ZERUDA_UNRANKED_INCLUDES "")
+  include(${zr_tree}/src/rooms.cmake)
+endmacro()
+
+# The rows' own consistency: every arrow names a room of the table ranked lower, and
+# a room of the browser edition uses none that the edition leaves out.
+function(zeruda_table_problems out)
+  set(problems ${ZERUDA_TABLE_PROBLEMS})
+  foreach(room IN LISTS ZERUDA_ROOM_TABLE)
+    foreach(used IN LISTS ZERUDA_USES_${room} ZERUDA_HEADERS_${room})
+      if(NOT used IN_LIST ZERUDA_ROOM_TABLE)
+        list(APPEND problems "${room} uses ${used}, which the table does not name")
+      elseif(NOT ZERUDA_RANK_${used} LESS ZERUDA_RANK_${room})
+        list(APPEND problems
+             "${room} (rank ${ZERUDA_RANK_${room}}) uses ${used} (rank ${ZERUDA_RANK_${used}})")
+      elseif(ZERUDA_NATIVE_${used} AND NOT ZERUDA_NATIVE_${room})
+        list(APPEND problems "${room} is in the browser edition and uses ${used}, which is not")
+      endif()
+    endforeach()
+  endforeach()
+  set(${out} ${problems} PARENT_SCOPE)
+endfunction()
+
+# Every folder under src/ is a room of the table. A room of the table without its
+# folder is allowed: it is not there yet, and the build leaves it out.
+function(zeruda_folder_problems tree out)
+  set(problems "")
+  file(GLOB entries LIST_DIRECTORIES true RELATIVE ${tree}/src ${tree}/src/*)
+  foreach(entry IN LISTS entries)
+    if(IS_DIRECTORY ${tree}/src/${entry} AND NOT entry IN_LIST ZERUDA_ROOM_TABLE)
+      list(APPEND problems "src/${entry} is a room that src/rooms.cmake does not name")
+    endif()
+  endforeach()
+  set(${out} ${problems} PARENT_SCOPE)
+endfunction()
+
+# The sources of one room whose includes are checked.
+function(zeruda_room_sources tree room out)
+  file(GLOB_RECURSE sources ${tree}/src/${room}/*.h ${tree}/src/${room}/*.cpp)
+  set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
+# Each #include "<room>/…" of a room names itself, an unranked folder, or a room the
+# table lists among its uses or headers (and so, by the table's check, ranked lower).
+function(zeruda_include_problems tree out)
+  set(problems "")
+  foreach(room IN LISTS ZERUDA_ROOM_TABLE)
+    set(allowed ${room} ${ZERUDA_UNRANKED_INCLUDES} ${ZERUDA_USES_${room}} ${ZERUDA_HEADERS_${room}})
+    zeruda_room_sources(${tree} ${room} sources)
+    foreach(source IN LISTS sources)
+      file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+      foreach(line IN LISTS includes)
+        string(REGEX REPLACE "^[^\"]*\"([a-z_]+)/.*" "\\1" target "${line}")
+        if(target IN_LIST allowed)
+          continue()
+        endif()
+        file(RELATIVE_PATH shown ${tree} ${source})
+        if(NOT target IN_LIST ZERUDA_ROOM_TABLE)
+          list(APPEND problems "${shown} includes ${target}/, which is no room")
+        elseif(NOT ZERUDA_RANK_${target} LESS ZERUDA_RANK_${room})
+          string(CONCAT problem "${shown} (${room}, rank ${ZERUDA_RANK_${room}}) includes "
+                                "${target}/ (rank ${ZERUDA_RANK_${target}}): arrows point down")
+          list(APPEND problems "${problem}")
+        else()
+          string(CONCAT problem "${shown} includes ${target}/, which src/rooms.cmake does not "
+                                "list among the rooms ${room} uses")
+          list(APPEND problems "${problem}")
+        endif()
+      endforeach()
+    endforeach()
+  endforeach()
+  set(${out} ${problems} PARENT_SCOPE)
+endfunction()
+
+# <rooms> sorted highest rank first, then by name.
+function(zeruda_by_rank out)
+  set(keys "")
+  foreach(room IN LISTS ARGN)
+    math(EXPR below "9 - ${ZERUDA_RANK_${room}}")
+    list(APPEND keys "${below}:${room}")
+  endforeach()
+  list(SORT keys)
+  list(TRANSFORM keys REPLACE "^[0-9]:" "")
+  set(${out} ${keys} PARENT_SCOPE)
+endfunction()
+
+# Appends <words> to the graph's lines, wrapping at the graph's width; a wrapped line
+# starts at column <indent>. <width> is the display width of the last line.
+macro(zeruda_graph_words zg_lines zg_width zg_indent)
+  foreach(zg_word IN ITEMS ${ARGN})
+    string(LENGTH "${zg_word}" zg_length)
+    math(EXPR zg_wider "${${zg_width}} + 1 + ${zg_length}")
+    if(zg_wider GREATER ZERUDA_GRAPH_WIDTH)
+      string(REPEAT " " ${zg_indent} zg_pad)
+      string(APPEND ${zg_lines} "\n${zg_pad}${zg_word}")
+      math(EXPR ${zg_width} "${zg_indent} + ${zg_length}")
+    else()
+      string(APPEND ${zg_lines} " ${zg_word}")
+      set(${zg_width} ${zg_wider})
+    endif()
+  endforeach()
+endmacro()
+
+# The README's graph: one line per rank and set of arrows, highest first: the rank,
+# the rooms, then the rooms they use (highest first) and those whose headers they read.
+function(zeruda_room_graph out)
+  set(groups "")
+  set(name_width 0)
+  # Rooms of one rank with the same arrows share a line, in table order.
+  set(done "")
+  foreach(rank RANGE 9 0 -1)
+    foreach(room IN LISTS ZERUDA_ROOM_TABLE)
+      if(NOT ZERUDA_RANK_${room} EQUAL rank OR room IN_LIST done)
+        continue()
+      endif()
+      set(names "")
+      foreach(other IN LISTS ZERUDA_ROOM_TABLE)
+        if(ZERUDA_RANK_${other} EQUAL rank AND "${ZERUDA_USES_${other}}" STREQUAL
+           "${ZERUDA_USES_${room}}" AND "${ZERUDA_HEADERS_${other}}" STREQUAL
+           "${ZERUDA_HEADERS_${room}}")
+          list(APPEND names ${other})
+          list(APPEND done ${other})
+        endif()
+      endforeach()
+      list(JOIN names ", " shown)
+      string(LENGTH "${shown}" length)
+      if(length GREATER name_width)
+        set(name_width ${length})
+      endif()
+      list(APPEND groups "${rank}|${room}|${shown}")
+    endforeach()
+  endforeach()
+
+  set(graph "")
+  math(EXPR indent "4 + ${name_width} + 3")
+  foreach(group IN LISTS groups)
+    string(REPLACE "|" ";" parts "${group}")
+    list(GET parts 0 rank)
+    list(GET parts 1 room)
+    list(GET parts 2 shown)
+    set(line " ${rank}  ${shown}")
+    zeruda_by_rank(uses ${ZERUDA_USES_${room}})
+    zeruda_by_rank(headers ${ZERUDA_HEADERS_${room}})
+    if(uses OR headers)
+      string(LENGTH "${shown}" length)
+      math(EXPR pad "${name_width} - ${length} + 1")
+      string(REPEAT " " ${pad} spaces)
+      string(APPEND line "${spaces}→")
+      math(EXPR width "${indent} - 1")
+      zeruda_graph_words(line width ${indent} ${uses})
+      if(headers)
+        zeruda_graph_words(line width ${indent} "(headers" "only:" ${headers})
+        string(APPEND line ")")
+      endif()
+    endif()
+    string(APPEND graph "${line}\n")
+  endforeach()
+  set(${out} "${graph}" PARENT_SCOPE)
+endfunction()
+
+# Where the graph's code block stands in <readme>: the offsets of its first character
+# and of its closing fence, or -1 when the README has none.
+function(zeruda_graph_block text first_out end_out)
+  set(${first_out} -1 PARENT_SCOPE)
+  set(${end_out} -1 PARENT_SCOPE)
+  string(FIND "${text}" "${ZERUDA_GRAPH_MARKER}\n```\n" marker)
+  if(marker EQUAL -1)
+    return()
+  endif()
+  string(LENGTH "${ZERUDA_GRAPH_MARKER}\n```\n" opening)
+  math(EXPR first "${marker} + ${opening}")
+  string(SUBSTRING "${text}" ${first} -1 rest)
+  string(FIND "${rest}" "```" length)
+  if(length EQUAL -1)
+    return()
+  endif()
+  math(EXPR end "${first} + ${length}")
+  set(${first_out} ${first} PARENT_SCOPE)
+  set(${end_out} ${end} PARENT_SCOPE)
+endfunction()
+
+function(zeruda_readme_problems tree out)
+  set(${out} "" PARENT_SCOPE)
+  file(READ ${tree}/README.md text)
+  zeruda_graph_block("${text}" first end)
+  if(first EQUAL -1)
+    set(${out} "README.md has no room graph: a code block after the line ${ZERUDA_GRAPH_MARKER}"
+        PARENT_SCOPE)
+    return()
+  endif()
+  math(EXPR length "${end} - ${first}")
+  string(SUBSTRING "${text}" ${first} ${length} written)
+  zeruda_room_graph(graph)
+  if(NOT written STREQUAL graph)
+    string(CONCAT problem "README.md's room graph differs from src/rooms.cmake, which gives "
+                          "(cmake -DSOURCE_DIR=${tree} -DWRITE_README=ON -P "
+                          "cmake/CheckLayering.cmake writes it):\n${graph}")
+    set(${out} "${problem}" PARENT_SCOPE)
+  endif()
+endfunction()
+
+# Writes the graph of the table into <tree>/README.md.
+function(zeruda_write_readme_graph tree)
+  file(READ ${tree}/README.md text)
+  zeruda_graph_block("${text}" first end)
+  if(first EQUAL -1)
+    message(FATAL_ERROR "README.md has no room graph: a code block after the line ${ZERUDA_GRAPH_MARKER}")
+  endif()
+  string(SUBSTRING "${text}" 0 ${first} before)
+  string(SUBSTRING "${text}" ${end} -1 after)
+  zeruda_room_graph(graph)
+  file(WRITE ${tree}/README.md "${before}${graph}${after}")
+endfunction()
+
+# Every check of <tree> against its table; <out> is the list of what is wrong.
+function(zeruda_layering_problems tree out)
+  zeruda_table_problems(table)
+  zeruda_folder_problems(${tree} folders)
+  zeruda_include_problems(${tree} includes)
+  # The graph is drawn only from a table without faults.
+  set(readme "")
+  if(NOT table)
+    zeruda_readme_problems(${tree} readme)
+  endif()
+  set(${out} ${table} ${folders} ${includes} ${readme} PARENT_SCOPE)
+endfunction()
+
+function(zeruda_check_layering tree)
+  zeruda_layering_problems(${tree} problems)
+  if(problems)
+    # Indented lines are printed as they are, not wrapped.
+    list(JOIN problems "\n  " report)
+    message(FATAL_ERROR "The rooms do not match src/rooms.cmake:\n  ${report}")
+  endif()
+endfunction()
