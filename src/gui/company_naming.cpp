@@ -67,7 +67,11 @@ CompanyNaming::CompanyNaming(CompanyPage& page, UiServices& services, app::Sessi
   });
 }
 
-CompanyNaming::~CompanyNaming() { stopGeneration(); }
+CompanyNaming::~CompanyNaming() {
+  // The page may be gone already: only the run and its message end here.
+  engine_.reset();
+  wait_.reset();
+}
 
 generation::CompanyForm CompanyNaming::readForm() const {
   generation::CompanyForm form;
@@ -102,10 +106,16 @@ void CompanyNaming::writeForm(const generation::CompanyForm& form) {
   }
 }
 
-void CompanyNaming::stopGeneration() { engine_.reset(); }
+void CompanyNaming::stopGeneration() {
+  engine_.reset();
+  wait_.reset();
+  page_.stop->setEnabled(true);
+}
 
 void CompanyNaming::generate() {
-  if (running_) return;
+  // The wait message keeps the window's input away while a run goes; a request that
+  // comes anyway (a direct call) starts nothing.
+  if (running()) return;
   generation::RequestOutcome outcome =
       generation::runGenerationRequest(readForm(), session_.tables(), session_.profile().path());
   writeForm(outcome.form);
@@ -116,7 +126,10 @@ void CompanyNaming::generate() {
   const generation::EngineStart& start = *outcome.start;
   if (onRequestPassed) onRequestPassed(outcome.form, start.chartSummary);
   listedForm_ = outcome.form;
+  startRun(start);
+}
 
+void CompanyNaming::startRun(const generation::EngineStart& start) {
   // A run left from before ends first, rows of its still on their way included;
   // then the list starts empty.
   stopGeneration();
@@ -127,12 +140,18 @@ void CompanyNaming::generate() {
   // so the list only ever changes here and the window keeps painting while they
   // pour in.
   inbox_ = std::make_shared<RowInbox>(model_);
-  auto deliver = [inbox = inbox_](const generation::CandidateRow& row) { inbox->post(row); };
-  // An engine that ends by itself (at the cap, or giving up) closes the wait message.
-  MessageCloser closer;
-  auto finished = [&closer](const generation::EngineOutcome&) {
+  auto deliver = [inbox = inbox_, handedOver = onRowHandedOver,
+                  count = 0](const generation::CandidateRow& row) mutable {
+    inbox->post(row);
+    if (handedOver) handedOver(++count);
+  };
+  // The end comes through the event loop too, behind the run's last rows. The engine
+  // thread is joined before this object goes, so `this` outlives the call; a call
+  // still queued when it goes is dropped with it.
+  const int number = ++runNumber_;
+  auto finished = [this, number](const generation::EngineOutcome&) {
     QMetaObject::invokeMethod(
-        &closer, [&closer] { closer.close(); }, Qt::QueuedConnection);
+        this, [this, number] { finishRun(number); }, Qt::QueuedConnection);
   };
   engine_ = generation::startEngine(
       settings, generation::programEngineServices(seedSource(), start.baseScore, session_.tables()),
@@ -141,19 +160,23 @@ void CompanyNaming::generate() {
   // The wait message is up while the engine runs and is the way to stop it: the
   // page's stop button behind it cannot be reached meanwhile, so it says so.
   page_.stop->setEnabled(false);
-  running_ = true;
-  showUserWaitMessage(services_, page_.window(), start.waitMessage, closer);
-  running_ = false;
-  page_.stop->setEnabled(true);
-  // The window may have closed meanwhile (a quit signal during the message), which
-  // ends the engine itself: look again before using it.
-  if (!engine_) return;
-  engine_->requestStop();
+  wait_ = openUserWaitMessage(services_, page_.window(), start.waitMessage);
+  connect(wait_.get(), &WaitMessage::userClosed, this, [this] {
+    if (engine_) engine_->requestStop();
+  });
+}
+
+void CompanyNaming::finishRun(int number) {
+  // A run stopped without its end reported (a new run, the window closing) has
+  // nothing more to say.
+  if (number != runNumber_ || !engine_) return;
   const generation::EngineOutcome run = engine_->wait();
+  stopGeneration();
   if (run.capped && showStatus) showStatus(fromGbk(generation::namesMadeStatus(run.rows)));
   for (const auto& ended : {run.refusal, run.gaveUp}) {
     if (ended) showUserMessage(services_, page_.window(), *ended);
   }
+  emit runEnded();
 }
 
 void CompanyNaming::exportList(generation::ExportFormat format) {

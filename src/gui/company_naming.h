@@ -17,6 +17,9 @@
 namespace zeruda::app {
 class Session;
 }
+namespace zeruda::generation {
+struct EngineStart;
+}
 
 namespace zeruda::gui {
 
@@ -25,6 +28,7 @@ class ResultListModel;
 class RowInbox;
 class SortedResults;
 class UiServices;
+class WaitMessage;
 
 // The company page at work: the generate button runs the request and the engine,
 // rows flow into the result list, and the list is exported or opened for a report.
@@ -40,8 +44,12 @@ class CompanyNaming : public QObject {
   generation::CompanyForm readForm() const;
   void writeForm(const generation::CompanyForm& form);
 
-  // Ends a running engine and waits for its thread.
+  // Ends a running engine, waits for its thread and takes its wait message down;
+  // the run's end is not reported.
   void stopGeneration();
+
+  // True from a run's start until its end has been handled.
+  bool running() const { return engine_ != nullptr; }
 
   ResultListModel& results() { return *model_; }
   // The list as shown, sorted or in arrival order.
@@ -49,6 +57,11 @@ class CompanyNaming : public QObject {
 
   // Where each run's random draws start; the millisecond tick unless set.
   std::function<std::uint32_t()> seedSource;
+
+  // Told on the run's thread after each row is on its way to the list, with how many
+  // the run has handed over; the run goes on when it returns. None in the program:
+  // tests hold a run at a row with it.
+  std::function<void(int handedOver)> onRowHandedOver;
 
   // Shows a text in the window's status bar: how many names a run made when it
   // ended by itself at the cap.
@@ -61,9 +74,15 @@ class CompanyNaming : public QObject {
  signals:
   // A row of the list was activated while one is selected.
   void rowActivated();
+  // A run has ended and its end has been reported: rows, status and messages.
+  void runEnded();
 
  private:
   void generate();
+  // Starts the engine on the checked request and opens its wait message.
+  void startRun(const generation::EngineStart& start);
+  // Told through this thread's event loop when run `number` has ended.
+  void finishRun(int number);
   void exportList(generation::ExportFormat format);
   void autoPickClicked(bool ticked);
 
@@ -76,9 +95,9 @@ class CompanyNaming : public QObject {
   std::optional<generation::CompanyForm> listedForm_;
   std::shared_ptr<RowInbox> inbox_;
   std::unique_ptr<generation::EngineRun> engine_;
-  // True from a run's start until its wait message is gone: a second request
-  // meanwhile (from a nested event loop) starts nothing.
-  bool running_ = false;
+  std::unique_ptr<WaitMessage> wait_;
+  // Counts the runs, so the end of a run stopped early is not taken for a later one's.
+  int runNumber_ = 0;
 };
 
 }  // namespace zeruda::gui

@@ -108,7 +108,10 @@ personal::PersonalForm PersonalNaming::readForm() const {
   return form;
 }
 
-void PersonalNaming::stopNaming() { worker_.reset(); }
+void PersonalNaming::stopNaming() {
+  worker_.reset();
+  wait_.reset();
+}
 
 // A shorter name moves the fixed position onto its last character.
 void PersonalNaming::followLength() {
@@ -131,8 +134,9 @@ void PersonalNaming::refuse(const UserMessage& message) {
 }
 
 void PersonalNaming::start() {
-  if (running_) return;
-  stopNaming();
+  // The wait message keeps the window's input away while a run goes; a request that
+  // comes anyway (a direct call) starts nothing.
+  if (running()) return;
   clearLists();
   const personal::PersonalRequestOutcome request =
       personal::runPersonalRequest(readForm(), session_.tables(), session_.profile().path());
@@ -151,32 +155,44 @@ void PersonalNaming::start() {
   // so the lists only ever change here and the window keeps painting meanwhile.
   inbox_ = std::make_shared<BurstInbox<personal::NameRow>>(
       this, [this](std::vector<personal::NameRow> rows) { append(std::move(rows)); });
-  MessageCloser closer;
-  auto finished = [&closer](const personal::WorkerOutcome&) {
+  // The end comes through the event loop too, behind the run's last names. The
+  // worker's thread is joined before this object goes, so `this` outlives the call;
+  // a call still queued when it goes is dropped with it.
+  const int number = ++runNumber_;
+  auto finished = [this, number](const personal::WorkerOutcome&) {
     QMetaObject::invokeMethod(
-        &closer, [&closer] { closer.close(); }, Qt::QueuedConnection);
+        this, [this, number] { finishRun(number); }, Qt::QueuedConnection);
   };
+  note_ = request.start->note;
   showStatus_(fromGbk(personal::namingStatus()));
-  worker_ = personal::startNamingWorker(
-      request.start->settings, std::move(services).value(),
-      [inbox = inbox_](const personal::NameRow& row) { inbox->post(row); }, finished);
+  auto deliver = [inbox = inbox_, handedOver = onRowHandedOver,
+                  count = 0](const personal::NameRow& row) mutable {
+    inbox->post(row);
+    if (handedOver) handedOver(++count);
+  };
+  worker_ = personal::startNamingWorker(request.start->settings, std::move(services).value(),
+                                        deliver, finished);
 
   // The wait message is up while the worker runs; closing it stops the worker, and
-  // a worker that ends by itself closes it.
-  running_ = true;
-  showUserWaitMessage(services_, page_.window(), request.start->waitMessage, closer);
-  running_ = false;
-  // The window may have been closed meanwhile, and the worker with it.
-  if (!worker_) return;
-  worker_->requestStop();
+  // a worker that ends by itself takes it down.
+  wait_ = openUserWaitMessage(services_, page_.window(), request.start->waitMessage);
+  connect(wait_.get(), &WaitMessage::userClosed, this, [this] {
+    if (worker_) worker_->requestStop();
+  });
+}
+
+void PersonalNaming::finishRun(int number) {
+  // A run stopped without its end reported (the window closing) has nothing more
+  // to say.
+  if (number != runNumber_ || !worker_) return;
   const personal::WorkerOutcome outcome = worker_->wait();
-  worker_.reset();
+  stopNaming();
   // A note on the characters typed outlasts the run's own word.
-  const std::string& note = request.start->note;
-  showStatus_(fromGbk(!note.empty()    ? note
+  showStatus_(fromGbk(!note_.empty()   ? note_
                       : outcome.capped ? personal::namesMadeStatus(outcome.names)
                                        : personal::personalSlogan()));
   if (outcome.failure) refuse(*outcome.failure);
+  emit runEnded();
 }
 
 void PersonalNaming::append(std::vector<personal::NameRow> rows) {

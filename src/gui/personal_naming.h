@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 // moc cannot parse the C++20 library headers behind the core's types.
@@ -22,6 +23,7 @@ namespace zeruda::gui {
 
 class PersonalPage;
 class UiServices;
+class WaitMessage;
 
 // The 取名 page at work: its enabling rules, the start button's request and worker
 // behind the wait message, names flowing into the two lists, and the copy command.
@@ -37,18 +39,33 @@ class PersonalNaming : public QObject {
   // The form as the page's controls hold it.
   personal::PersonalForm readForm() const;
 
-  // Ends a running worker and waits for its thread.
+  // Ends a running worker, waits for its thread and takes its wait message down;
+  // the run's end is not reported.
   void stopNaming();
+
+  // True from a run's start until its end has been handled.
+  bool running() const { return worker_ != nullptr; }
 
   // Where each run's random draws start; the millisecond tick unless set.
   std::function<std::uint32_t()> seedSource;
+
+  // Told on the run's thread after each name is on its way to the list, with how many
+  // the run has handed over; the run goes on when it returns. None in the program:
+  // tests hold a run at a name with it.
+  std::function<void(int handedOver)> onRowHandedOver;
 
   // Runs before a worker starts. The company engine shares the stop flag that
   // starting clears, so it must have ended first.
   std::function<void()> beforeStart;
 
+ signals:
+  // A run has ended and its end has been reported: names, status and messages.
+  void runEnded();
+
  private:
   void start();
+  // Told through this thread's event loop when run `number` has ended.
+  void finishRun(int number);
   void copyNames();
   void followLength();
   void append(std::vector<personal::NameRow> rows);
@@ -61,9 +78,11 @@ class PersonalNaming : public QObject {
   std::function<void(const QString&)> showStatus_;
   std::shared_ptr<BurstInbox<personal::NameRow>> inbox_;
   std::unique_ptr<personal::WorkerRun> worker_;
-  // True from a run's start until its wait message is gone: a second request
-  // meanwhile (from a nested event loop) starts nothing.
-  bool running_ = false;
+  std::unique_ptr<WaitMessage> wait_;
+  // A note on the characters typed, for the status bar when the run ends.
+  std::string note_;
+  // Counts the runs, so the end of a run stopped early is not taken for a later one's.
+  int runNumber_ = 0;
 };
 
 }  // namespace zeruda::gui

@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QNetworkInformation>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -53,6 +54,54 @@ void keepCaptionWhole(QMessageBox& box) {
   }
 }
 
+// A box with the program's button and caption, not yet shown.
+QMessageBox* makeMessageBox(QWidget* parent, MessageIcon icon, const QString& caption,
+                            const QString& text) {
+  // Our texts break lines with CR LF; a label wants bare line feeds.
+  QString shown = text;
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  // A message without a caption of its own gets the program's, never the bare
+  // program file name Qt would show.
+  auto* box = new QMessageBox(boxIcon(icon), caption.isEmpty() ? kSystemCaption : caption, shown,
+                              QMessageBox::Ok, parent);
+  box->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  keepCaptionWhole(*box);
+  return box;
+}
+
+// A message box shown, not executed: modal to the whole program as an executed box
+// is, so no window of it takes input while the run goes, but with no event loop of
+// its own.
+class QtWaitMessage final : public WaitMessage {
+ public:
+  explicit QtWaitMessage(QMessageBox* box) : box_(box) {
+    // Every way the user has of closing the box ends in finished().
+    connect(box, &QDialog::finished, this, [this] {
+      takeDown();
+      emit userClosed();
+    });
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+  }
+  ~QtWaitMessage() override { close(); }
+
+  void close() override {
+    if (!box_) return;
+    box_->disconnect(this);
+    box_->done(QMessageBox::Ok);
+    takeDown();
+  }
+
+ private:
+  void takeDown() {
+    if (box_) box_->deleteLater();
+    box_ = nullptr;
+  }
+
+  // The box belongs to its parent window and may go with it.
+  QPointer<QMessageBox> box_;
+};
+
 }  // namespace
 
 void showUserMessage(UiServices& services, QWidget* window, const UserMessage& message) {
@@ -63,33 +112,24 @@ void showUserMessage(UiServices& services, QWidget* window, const UserMessage& m
   }
 }
 
-void showUserWaitMessage(UiServices& services, QWidget* window, const UserMessage& message,
-                         MessageCloser& closer) {
-  services.showWaitMessage(window, message.icon, fromGbk(message.caption), fromGbk(message.text),
-                           closer);
+std::unique_ptr<WaitMessage> openUserWaitMessage(UiServices& services, QWidget* window,
+                                                 const UserMessage& message) {
+  return services.openWaitMessage(window, message.icon, fromGbk(message.caption),
+                                  fromGbk(message.text));
 }
 
 void QtUiServices::showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                                const QString& text) {
-  MessageCloser never;
-  showWaitMessage(parent, icon, caption, text, never);
+  // The parent window may go while the box is up, and take the box with it.
+  const QPointer<QMessageBox> box = makeMessageBox(parent, icon, caption, text);
+  box->exec();
+  delete box;
 }
 
-void QtUiServices::showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
-                                   const QString& text, MessageCloser& closer) {
-  if (closer.closed()) return;
-  // Our texts break lines with CR LF; a label wants bare line feeds.
-  QString shown = text;
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  // A message without a caption of its own gets the program's, never the bare
-  // program file name Qt would show.
-  QMessageBox box(boxIcon(icon), caption.isEmpty() ? kSystemCaption : caption, shown,
-                  QMessageBox::Ok, parent);
-  box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
-  keepCaptionWhole(box);
-  QObject::connect(&closer, &MessageCloser::closeRequested, &box,
-                   [&box] { box.done(QMessageBox::Ok); });
-  box.exec();
+std::unique_ptr<WaitMessage> QtUiServices::openWaitMessage(QWidget* parent, MessageIcon icon,
+                                                           const QString& caption,
+                                                           const QString& text) {
+  return std::make_unique<QtWaitMessage>(makeMessageBox(parent, icon, caption, text));
 }
 
 std::optional<QString> QtUiServices::chooseSaveFile(QWidget* parent, const QString& filter,

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 class QPrinter;
@@ -21,22 +22,20 @@ namespace zeruda::gui {
 // The core's icons: none, information, warning.
 using zeruda::MessageIcon;
 
-// Lets the program close a wait message before the user does: a worker that has
-// ended by itself closes the message that was keeping the user waiting for it.
-class MessageCloser : public QObject {
+// A wait message on screen while a run goes. It is opened without an event loop of
+// its own: the call that opens it returns at once and the window's loop goes on, so
+// the run's rows and its end arrive as ordinary events. It goes away when the user
+// closes it, when the program calls close(), or with its handle.
+class WaitMessage : public QObject {
   Q_OBJECT
  public:
-  void close() {
-    closed_ = true;
-    emit closeRequested();
-  }
-  bool closed() const { return closed_; }
+  // Takes the message down from the program's side (the run ended by itself);
+  // userClosed() is not emitted. Does nothing once the message is gone.
+  virtual void close() = 0;
 
  signals:
-  void closeRequested();
-
- private:
-  bool closed_ = false;
+  // The user closed the message: its button, Enter, Esc or the title bar.
+  void userClosed();
 };
 
 // Every message box, save dialog, clipboard and print request of the windows, and
@@ -50,10 +49,11 @@ class UiServices {
   virtual void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                            const QString& text) = 0;
 
-  // A modal message that also closes when `closer` asks; returns at once when it
-  // has asked already.
-  virtual void showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
-                               const QString& text, MessageCloser& closer) = 0;
+  // A wait message over `parent`, modal to every window of the program; returns at
+  // once, the message still up.
+  virtual std::unique_ptr<WaitMessage> openWaitMessage(QWidget* parent, MessageIcon icon,
+                                                       const QString& caption,
+                                                       const QString& text) = 0;
 
   // The file the user chose to save to, or nothing when the dialog was cancelled.
   // `filter` is a name pattern such as "*.csv"; `suffix` ("csv") is added to a name
@@ -86,9 +86,9 @@ class UiServices {
 // control of `window` it names, if any.
 void showUserMessage(UiServices& services, QWidget* window, const UserMessage& message);
 
-// The same for a wait message.
-void showUserWaitMessage(UiServices& services, QWidget* window, const UserMessage& message,
-                         MessageCloser& closer);
+// Opens a wait message of the core (GBK texts).
+std::unique_ptr<WaitMessage> openUserWaitMessage(UiServices& services, QWidget* window,
+                                                 const UserMessage& message);
 
 // The real thing: Qt's message boxes, file dialog, clipboard, print dialog, the
 // desktop's browser and the system's network state. The save dialog opens in the
@@ -103,8 +103,9 @@ class QtUiServices final : public UiServices {
 
   void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                    const QString& text) override;
-  void showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
-                       const QString& text, MessageCloser& closer) override;
+  std::unique_ptr<WaitMessage> openWaitMessage(QWidget* parent, MessageIcon icon,
+                                               const QString& caption,
+                                               const QString& text) override;
   std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter,
                                         const QString& suffix,
                                         const QString& suggestedName) override;

@@ -24,10 +24,12 @@ struct OpenTables;  // a set's open tables behind its lock (data_table.cpp)
 //
 // Threads: every call below is serialised by the set's lock and is safe from any
 // thread. The position is shared by every handle of the table, though, so a walk
-// over records (move, then read) belongs to one thread at a time: in this program
-// the user-interface thread, or a generator's worker while the user-interface
-// thread waits in its modal message. lookup() finds and reads in one call for
-// exactly that reason.
+// over records (move, then read) belongs to one thread at a time. In this program a
+// generator run on a thread of its own only looks characters up with lookup(),
+// which finds and reads in one call for exactly that reason, and appends to the
+// scratch table "xm"; the thread that started the run leaves "xm" alone from the
+// run's start until it is told, after the run's thread has finished with it, that
+// the run has ended. Every other walk is that one thread's.
 //
 // A handle stays valid after its table is closed: it then behaves like an empty
 // table and its reads report that the table is not open. It must not outlive its set.

@@ -13,7 +13,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -21,9 +23,9 @@
 #include <QToolButton>
 #include <memory>
 
-using zeruda::gui::MessageCloser;
 using zeruda::gui::MessageIcon;
 using zeruda::gui::QtUiServices;
+using zeruda::gui::WaitMessage;
 
 namespace {
 
@@ -95,15 +97,38 @@ class AppSetupTest : public QObject {
     QCOMPARE(caption, u("系统提示"));
   }
 
-  void theProgramClosesAWaitMessageWhenItsWorkEndsByItself() {
-    MessageCloser closer;
-    whenOpen<QMessageBox>([&closer](QMessageBox*) { closer.close(); });
-    QtUiServices().showWaitMessage(nullptr, MessageIcon::Information, u("特别提示"), u("请稍候"),
-                                   closer);
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
-    // Closed before it was shown: it never shows.
-    QtUiServices().showWaitMessage(nullptr, MessageIcon::Information, u("特别提示"), u("请稍候"),
-                                   closer);
+  // A wait message opens without an event loop of its own: the call returns with
+  // the box up and modal. The program's close says
+  // nothing; the user's says so once.
+  void aWaitMessageReturnsAtOnceAndTellsTheUsersClose_data() {
+    QTest::addColumn<int>("key");  // the user's key on the box, or 0 for the program's close
+    QTest::newRow("the program's close") << 0;
+    QTest::newRow("Enter on 确定") << int(Qt::Key_Return);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+  }
+  void aWaitMessageReturnsAtOnceAndTellsTheUsersClose() {
+    QFETCH(int, key);
+    QWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    std::unique_ptr<WaitMessage> wait = QtUiServices().openWaitMessage(
+        &window, MessageIcon::Information, u("特别提示"), u("请稍候"));
+    const QPointer<QMessageBox> box = window.findChild<QMessageBox*>();
+    QVERIFY(box && box->isVisible());
+    QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(QApplication::activeModalWidget(), box.data());
+    QCOMPARE(box->windowTitle(), u("特别提示"));
+    QCOMPARE(box->button(QMessageBox::Ok)->text(), u("确定"));
+    QSignalSpy userClosed(wait.get(), &WaitMessage::userClosed);
+    if (key == 0) {
+      wait->close();
+    } else {
+      QTest::keyClick(box, static_cast<Qt::Key>(key));
+    }
+    wait.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(box.isNull());
+    QCOMPARE(userClosed.count(), key == 0 ? 0 : 1);
   }
 
   // A message box is at least as wide as its caption and the title bar's buttons.

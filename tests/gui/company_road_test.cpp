@@ -10,6 +10,7 @@
 #include "sorted_list.h"
 #include "support/sample_profile.h"
 #include "support/text_support.h"
+#include "wait_steps.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -36,9 +38,11 @@ using zeruda::gui::LunarDateBox;
 using zeruda::gui::MainWindow;
 using zeruda::gui::MessageIcon;
 using zeruda::gui::test::clickHeader;
+using zeruda::gui::test::closeWaitMessageAt;
 using zeruda::gui::test::FakeUiServices;
+using zeruda::gui::test::FakeWaitMessage;
+using zeruda::gui::test::RunEnds;
 using zeruda::gui::test::runsInOrder;
-using zeruda::gui::test::ShownMessage;
 using zeruda::test::gbk;
 
 namespace {
@@ -74,20 +78,15 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     control<QComboBox>("公司法人组合框分")->setCurrentIndex(30);
   }
 
-  // While the wait message is up, lets the engine deliver `wanted` rows, then
-  // closes the message.
-  void closeWaitMessageAfter(int wanted) {
-    services_.whileShown = [this, wanted](const ShownMessage& message) {
-      if (message.text != u(kWaitText)) return;
-      if (!QTest::qWaitFor([&] { return rows().rowCount() >= wanted; }, 20000)) {
-        qWarning("the engine delivered only %d rows", rows().rowCount());
-      }
-    };
-  }
+  // Closes the wait message once the engine has delivered `wanted` rows.
+  void closeWaitMessageAfter(int wanted) { closeWaitMessageAt(services_, rows(), wanted); }
 
-  // The run has ended when the click returns; its last rows may still be queued on
-  // their way to the list.
-  void settle() { QVERIFY(zeruda::gui::test::deliverQueuedCalls()); }
+  // Waits for the run's end, which comes behind its last rows.
+  void settle() { QVERIFY(runEnds_->next()); }
+
+  QString status() {
+    return control<QStatusBar>("状态条1")->findChildren<QLabel*>().first()->text();
+  }
 
   QByteArray readFile(const QString& path) {
     QFile file(path);
@@ -97,6 +96,7 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
 
   void startWindow() {
     window_->findChild<CompanyNaming*>()->seedSource = [] { return 20170101u; };
+    runEnds_ = std::make_unique<RunEnds>(window_->findChild<CompanyNaming*>());
     window_->startUp();
     window_->resize(864, 640);
     window_->show();
@@ -122,12 +122,17 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     QCOMPARE(rows().rowCount(), 0);
   }
 
+  std::unique_ptr<RunEnds> runEnds_;
+
  private slots:
   void init() {
     makeWindow();
     startWindow();
   }
-  void cleanup() { dropWindow(); }
+  void cleanup() {
+    runEnds_.reset();
+    dropWindow();
+  }
 
   void surnameInLatinLettersIsRefusedWithTheFocusOnIt() {
     fillForm();
@@ -207,25 +212,26 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
 
   void generatingFillsTheListBehindTheWaitMessageUntilItIsClosed() {
     fillForm();
-    int rowsWhileShown = 0;
-    services_.whileShown = [&](const ShownMessage& message) {
-      if (message.text != u(kWaitText)) return;
-      QVERIFY(QTest::qWaitFor([&] { return rows().rowCount() >= 30; }, 20000));
-      rowsWhileShown = rows().rowCount();
-    };
+    closeWaitMessageAt(services_, rows(), 30,
+                       &window_->findChild<CompanyNaming*>()->onRowHandedOver);
     click("按钮公司取名");
-    QVERIFY(rowsWhileShown >= 30);
-    const ShownMessage& wait = services_.messages.front();
-    QCOMPARE(wait.caption, u("特别提示"));
-    QCOMPARE(wait.icon, MessageIcon::Information);
+    // The click has returned with the message up: the rows come through the window's
+    // own event loop.
+    QVERIFY(services_.waitMessage && services_.waitMessage->isOpen());
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QCOMPARE(services_.messages[0].text, u(kWaitText));
+    QCOMPARE(services_.messages[0].caption, u("特别提示"));
+    QCOMPARE(services_.messages[0].icon, MessageIcon::Information);
 
-    // Closing the message stopped the engine: the list stops growing. An engine that
-    // went on would send no event to wait for, so the check is a while of quiet.
+    // Closing the message stopped the engine at the attempt under way, and the run's
+    // end came behind its last row.
     settle();
     const int total = rows().rowCount();
-    QTest::qWait(200);
+    QVERIFY2(total == 30 || total == 31, qPrintable(QString::number(total)));
+    QCOMPARE(services_.waitsClosedByProgram, 0);
+    QVERIFY(zeruda::gui::test::deliverQueuedCalls());
     QCOMPARE(rows().rowCount(), total);
-    QVERIFY(total < 2000);
+    QVERIFY(!status().startsWith(u("已生成名字")));
 
     for (int row = 0; row < total; ++row) QCOMPARE(cell(row, 0), QString::number(row + 1));
     QCOMPARE(cell(0, 1), u("成都") + cell(0, 2) + u("科技有限公司"));
@@ -266,12 +272,12 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     fillForm();
     clickHeader(list()->header(), 4);
     clickHeader(list()->header(), 4);  // 康熙笔画, largest first
-    bool sortedMeanwhile = false;
-    services_.whileShown = [&](const ShownMessage& message) {
-      if (message.text != u(kWaitText)) return;
-      QVERIFY(QTest::qWaitFor([&] { return rows().rowCount() >= 30; }, 20000));
-      sortedMeanwhile = runsInOrder(rows(), 4, Qt::DescendingOrder);
-    };
+    bool sortedMeanwhile = true;
+    const QObject watch;  // the checks go with it
+    connect(&rows(), &QAbstractItemModel::rowsInserted, &watch, [&] {
+      sortedMeanwhile = sortedMeanwhile && runsInOrder(rows(), 4, Qt::DescendingOrder);
+    });
+    closeWaitMessageAfter(30);
     click("按钮公司取名");
     settle();
     QVERIFY(sortedMeanwhile);
@@ -328,12 +334,10 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
   // cannot be reached, and says so by being greyed until the run has ended.
   void theStopButtonIsGreyedWhileTheWaitMessageCarriesTheStop() {
     fillForm();
-    bool greyed = false;
-    services_.whileShown = [&](const ShownMessage& message) {
-      if (message.text == u(kWaitText)) greyed = !control<QPushButton>("按钮6")->isEnabled();
-    };
     click("按钮公司取名");
-    QVERIFY(greyed);
+    QVERIFY(!control<QPushButton>("按钮6")->isEnabled());
+    services_.waitMessage->closeAsUser();
+    settle();
     QVERIFY(control<QPushButton>("按钮6")->isEnabled());
   }
 
@@ -381,24 +385,39 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     QTimer heartbeat;
     connect(&heartbeat, &QTimer::timeout, this, [&] { ++ticks; });
     heartbeat.start(10);
-    // Nobody closes the wait message: the run closes it when it ends by itself.
-    bool closedByTheRun = false;
-    services_.whileShown = [&](const ShownMessage& message) {
-      if (message.text != u(kWaitText)) return;
-      closedByTheRun = QTest::qWaitFor([&] { return services_.waitCloser->closed(); }, 60000);
-    };
+    // Nobody closes the wait message: the run takes it down when it ends by itself.
     click("按钮公司取名");
     settle();
     heartbeat.stop();
-    QVERIFY(closedByTheRun);
+    QCOMPARE(services_.waitsClosedByProgram, 1);
     QCOMPARE(services_.messages.size(), std::size_t{1});
-    QCOMPARE(control<QStatusBar>("状态条1")->findChildren<QLabel*>().first()->text(),
-             u("已生成名字%1个，达到一次生成的上限，已停止生成").arg(rows().rowCount()));
+    QCOMPARE(status(), u("已生成名字%1个，达到一次生成的上限，已停止生成").arg(rows().rowCount()));
     // The attempt under way at the cap may still add its row.
     QVERIFY2(rows().rowCount() == 2000 || rows().rowCount() == 2001,
              qPrintable(QString::number(rows().rowCount())));
     QVERIFY(ticks > 0);
     QCOMPARE(cell(1999, 0), QStringLiteral("2000"));
+  }
+
+  // While a run goes a second request starts nothing; closing the window ends the
+  // run there, takes its message down and reports nothing.
+  void aSecondRequestStartsNothingAndClosingTheWindowEndsTheRun() {
+    fillForm();
+    click("按钮公司取名");
+    auto* naming = window_->findChild<CompanyNaming*>();
+    QVERIFY(naming->running());
+    const QPointer<FakeWaitMessage> wait = services_.waitMessage;
+    click("按钮公司取名");
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QCOMPARE(services_.waitMessage.data(), wait.data());
+
+    window_->close();
+    QVERIFY(!naming->running());
+    QVERIFY(wait.isNull());
+    QCOMPARE(services_.waitsClosedByProgram, 1);
+    QVERIFY(zeruda::gui::test::deliverQueuedCalls());
+    QCOMPARE(services_.messages.size(), std::size_t{1});
+    QVERIFY(!runEnds_->next(0));
   }
 
   void exportsWriteTheListedRows() {

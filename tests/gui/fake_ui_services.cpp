@@ -11,11 +11,25 @@ void FakeUiServices::showMessage(QWidget*, MessageIcon icon, const QString& capt
   if (whileShown) whileShown(messages.back());
 }
 
-void FakeUiServices::showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
-                                     const QString& text, MessageCloser& closer) {
-  waitCloser = &closer;
-  showMessage(parent, icon, caption, text);
-  waitCloser = nullptr;
+void FakeWaitMessage::close() {
+  if (!open_) return;
+  open_ = false;
+  ++services_.waitsClosedByProgram;
+}
+
+void FakeWaitMessage::closeAsUser() {
+  if (!open_) return;
+  open_ = false;
+  emit userClosed();
+}
+
+std::unique_ptr<WaitMessage> FakeUiServices::openWaitMessage(QWidget*, MessageIcon icon,
+                                                             const QString& caption,
+                                                             const QString& text) {
+  messages.push_back({icon, caption, text});
+  auto message = std::make_unique<FakeWaitMessage>(*this);
+  waitMessage = message.get();
+  return message;
 }
 
 std::optional<QString> FakeUiServices::chooseSaveFile(QWidget*, const QString& filter,

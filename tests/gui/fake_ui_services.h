@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -19,14 +20,34 @@ struct ShownMessage {
   QString text;
 };
 
+class FakeUiServices;
+
+// A wait message "on screen": the test closes it as the user would, or sees the
+// program take it down.
+class FakeWaitMessage final : public WaitMessage {
+ public:
+  explicit FakeWaitMessage(FakeUiServices& services) : services_(services) {}
+  ~FakeWaitMessage() override { close(); }
+
+  void close() override;
+  // The user's click on its button.
+  void closeAsUser();
+  bool isOpen() const { return open_; }
+
+ private:
+  FakeUiServices& services_;
+  bool open_ = true;
+};
+
 // Records every message and answers every dialog from a script, so the windows can
 // be driven without a screen or a user.
 class FakeUiServices final : public UiServices {
  public:
   void showMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                    const QString& text) override;
-  void showWaitMessage(QWidget* parent, MessageIcon icon, const QString& caption,
-                       const QString& text, MessageCloser& closer) override;
+  std::unique_ptr<WaitMessage> openWaitMessage(QWidget* parent, MessageIcon icon,
+                                               const QString& caption,
+                                               const QString& text) override;
   std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter,
                                         const QString& suffix,
                                         const QString& suggestedName) override;
@@ -43,11 +64,15 @@ class FakeUiServices final : public UiServices {
   // The clock's answer; the real clock when left invalid.
   QDateTime now;
 
-  // Runs while a message is "on screen", before the call returns: the moment a
-  // modal box keeps the user busy.
+  // Runs while a modal message is "on screen", before the call returns: the moment
+  // a modal box keeps the user busy. Wait messages return at once and are not seen
+  // here.
   std::function<void(const ShownMessage&)> whileShown;
-  // While a wait message is "on screen": what the program can close it by.
-  const MessageCloser* waitCloser = nullptr;
+  // The wait message last opened, while its handle lives; its text is among
+  // `messages`.
+  QPointer<FakeWaitMessage> waitMessage;
+  // How many wait messages the program took down itself, not the user.
+  int waitsClosedByProgram = 0;
 
   // Answers for the save dialogs in turn; an empty answer, or none left, cancels.
   std::deque<QString> saveAnswers;

@@ -1,4 +1,3 @@
-#include "event_queue.h"
 #include "fake_ui_services.h"
 #include "find_control.h"
 #include "gui/lunar_date_box.h"
@@ -6,6 +5,7 @@
 #include "gui/personal_naming.h"
 #include "main_window_fixture.h"
 #include "sorted_list.h"
+#include "wait_steps.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,9 +26,10 @@ using zeruda::gui::MainWindow;
 using zeruda::gui::MessageIcon;
 using zeruda::gui::PersonalNaming;
 using zeruda::gui::test::clickHeader;
+using zeruda::gui::test::closeWaitMessageAt;
 using zeruda::gui::test::FakeUiServices;
+using zeruda::gui::test::RunEnds;
 using zeruda::gui::test::runsInOrder;
-using zeruda::gui::test::ShownMessage;
 
 namespace {
 
@@ -54,9 +55,8 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
     control<QComboBox>("组合框时")->setCurrentIndex(8);
   }
 
-  // The run has ended when the click returns; its last names may still be queued
-  // on their way to the list.
-  void settle() { QVERIFY(zeruda::gui::test::deliverQueuedCalls()); }
+  // Waits for the run's end, which comes behind its last names.
+  void settle() { QVERIFY(runEnds_->next()); }
 
   QStringList names() {
     QStringList texts;
@@ -73,21 +73,23 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
     QCOMPARE(services_.messages[at].icon, icon);
   }
 
-  // Names until 50 stand, then the wait message is closed.
+  // Names until 50 stand, then the wait message is closed; the run waits for that
+  // close at its 50th name.
   void nameFifty() {
     fill("王");
-    services_.whileShown = [this](const ShownMessage& message) {
-      if (message.text != u(kWaitText)) return;
-      QVERIFY(QTest::qWaitFor([this] { return candidates()->topLevelItemCount() >= 50; }, 30000));
-    };
+    closeWaitMessageAt(services_, *candidates()->model(), 50,
+                       &window_->findChild<PersonalNaming*>()->onRowHandedOver);
     click("按钮电脑取名");
     settle();
   }
+
+  std::unique_ptr<RunEnds> runEnds_;
 
  private slots:
   void init() {
     makeWindow();
     window_->findChild<PersonalNaming*>()->seedSource = [] { return 7u; };
+    runEnds_ = std::make_unique<RunEnds>(window_->findChild<PersonalNaming*>());
     window_->startUp();
     window_->showPage(MainWindow::kPersonal);
     window_->show();
@@ -96,6 +98,7 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
   }
   void cleanup() {
     window_->close();  // closes the tables too, as at exit
+    runEnds_.reset();
     dropWindow();
   }
 
@@ -119,8 +122,8 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
     fill("王");
     control<QCheckBox>("选择框固定字")->setChecked(true);
     control<QLineEdit>("编辑框固定字")->setText(u("龘"));
-    services_.whileShown = [](const ShownMessage&) {};  // closed at once: a few names do
     click("按钮电脑取名");
+    services_.waitMessage->closeAsUser();  // closed at once: a few names do
     settle();
     QVERIFY2(status().startsWith(u("提示：“龘”不在《通用规范汉字表》")), qPrintable(status()));
   }
@@ -143,9 +146,9 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
   void namesArriveUntilStopped() {
     nameFifty();
     expectMessage(0, kWaitText, "特别提示", MessageIcon::Information);
+    QCOMPARE(services_.waitsClosedByProgram, 0);
     const QStringList first = names();
-    QVERIFY(first.size() >= 50);
-    QVERIFY(first.size() < 2000);  // stopped by the user, not by the cap
+    QCOMPARE(first.size(), 50);  // the user's stop, before the next name
     for (int i = 0; i < first.size(); ++i) {
       QVERIFY2(first[i].startsWith(u("王")) && first[i].endsWith(u("]")), qPrintable(first[i]));
       QCOMPARE(candidates()->topLevelItem(i)->data(0, Qt::UserRole).toInt(), i + 1);
@@ -158,12 +161,9 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
 
   void aRunEndsByItselfAtTwoThousandNames() {
     fill("王");
-    services_.whileShown = [this](const ShownMessage& message) {
-      if (message.text != u(kWaitText)) return;
-      QVERIFY(QTest::qWaitFor([this] { return services_.waitCloser->closed(); }, 60000));
-    };
     click("按钮电脑取名");
     settle();
+    QCOMPARE(services_.waitsClosedByProgram, 1);
     QCOMPARE(candidates()->topLevelItemCount(), 2000);
     QCOMPARE(status(), u("已取名2000个，达到一次取名的上限，取名已停止"));
   }
@@ -173,12 +173,17 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
   void theHeaderSortsByStarsWhileNamesArriveAndTheCopyFollows() {
     clickHeader(candidates()->header(), 0);
     fill("王");
-    bool sortedMeanwhile = false;
-    services_.whileShown = [&](const ShownMessage& message) {
-      if (message.text != u(kWaitText)) return;
-      QVERIFY(QTest::qWaitFor([this] { return candidates()->topLevelItemCount() >= 50; }, 30000));
-      sortedMeanwhile = runsInOrder(*candidates()->model(), 0, Qt::AscendingOrder);
-    };
+    // Looked at after each burst is in: the tree places a burst's items one by one.
+    bool sortedMeanwhile = true;
+    const QObject watch;  // the checks go with it
+    connect(
+        candidates()->model(), &QAbstractItemModel::rowsInserted, &watch,
+        [&] {
+          sortedMeanwhile =
+              sortedMeanwhile && runsInOrder(*candidates()->model(), 0, Qt::AscendingOrder);
+        },
+        Qt::QueuedConnection);
+    closeWaitMessageAt(services_, *candidates()->model(), 50);
     click("按钮电脑取名");
     settle();
     QVERIFY(sortedMeanwhile);

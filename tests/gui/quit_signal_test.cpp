@@ -1,5 +1,7 @@
+#include "event_queue.h"
 #include "fake_ui_services.h"
 #include "find_control.h"
+#include "gui/company_naming.h"
 #include "gui/lunar_date_box.h"
 #include "gui/main_window.h"
 #include "gui/quit_signals.h"
@@ -16,12 +18,12 @@
 #include <csignal>
 #include <filesystem>
 
+using zeruda::gui::CompanyNaming;
 using zeruda::gui::LunarDateBox;
 using zeruda::gui::MainWindow;
 using zeruda::gui::SingleInstance;
 using zeruda::gui::test::FakeUiServices;
 using zeruda::gui::test::findControl;
-using zeruda::gui::test::ShownMessage;
 
 // The window's life at its edges: a second start, and a quit signal at an awkward
 // moment. A program of its own, since a quit leaves Qt's event loops ended for good.
@@ -62,13 +64,16 @@ class QuitSignalTest : public QObject {
     text("公司后缀", "科技有限公司");
     findControl<LunarDateBox>(&window, "公司法人农历日期框")->setDate({1985, 6, 15});
 
-    services.whileShown = [&](const ShownMessage&) {
-      std::raise(SIGTERM);
-      if (!QTest::qWaitFor([&] { return !window.isVisible(); }, 5000)) qWarning("still open");
-    };
     QTest::mouseClick(findControl<QPushButton>(&window, "按钮公司取名"), Qt::LeftButton);
+    QVERIFY(services.waitMessage && services.waitMessage->isOpen());
+    std::raise(SIGTERM);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 5000);
 
-    QVERIFY(!window.isVisible());
+    // The run ended with the window, its message with it, and nothing was reported.
+    QVERIFY(!window.findChild<CompanyNaming*>()->running());
+    QVERIFY(services.waitMessage.isNull());
+    QCOMPARE(services.waitsClosedByProgram, 1);
+    QVERIFY(zeruda::gui::test::deliverQueuedCalls());
     QCOMPARE(services.messages.size(), std::size_t{1});
     for (auto alias : zeruda::storage::kTableAliases) {
       QVERIFY(
