@@ -27,7 +27,7 @@ WorkerSettings wangSettings() {
   s.surname = text::toGbk("王");
   s.surnameEntries = {{text::toGbk("王"), 4}};
   s.givenLength = 2;
-  s.soughtElements = text::toGbk("金");
+  s.soughtElements = {calendar::Element::Metal};
   s.baseScore = 4;
   return s;
 }

@@ -119,8 +119,9 @@ GenerateChecked checkGenerate(const GenerateRequest& request, Context& context) 
 }
 
 RunEnd runGenerate(const GenerateStart& start, Context& context,
-                   const BatchSink<generation::CandidateRow>& sink, run::StopFlag& stop) {
-  RowBatches<generation::CandidateRow> batches(sink);
+                   const BatchSink<generation::CandidateRow>& sink, run::StopFlag& stop,
+                   std::size_t mostRows) {
+  RowBatches<generation::CandidateRow> batches(sink, mostRows);
   int rows = 0;
   generation::EngineServices services =
       generation::programEngineServices(start.seed, start.engine.baseScore, context.tables);

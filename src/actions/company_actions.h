@@ -66,6 +66,7 @@ struct RunEnd {
 // The run of a passed request on the calling thread: rows in batches to `sink` until
 // the count, the cap, the stop or the engine gives up.
 RunEnd runGenerate(const GenerateStart& start, Context& context,
-                   const BatchSink<generation::CandidateRow>& sink, run::StopFlag& stop);
+                   const BatchSink<generation::CandidateRow>& sink, run::StopFlag& stop,
+                   std::size_t mostRows = kMostBatchRows);
 
 }  // namespace zeruda::actions

@@ -25,15 +25,16 @@ Result<Done> readFixed(const PersonalRequest& request, personal::PersonalForm& f
       readOptionalNumber(request.fixedPosition, Field::FixedPosition, 1, personal::kMaxGivenLength);
   if (!position.ok()) return position.failure();
   if (!position.value() && !hasCharacter) return Done{};
-  if (!hasCharacter)
-    return refusal(Field::PersonFixedCharacter, "不能为空：给了固定字位置，也要给固定字"_gbk);
-  if (!position.value())
+  if (!position.value()) {
     return refusal(Field::FixedPosition, "不能为空：给了固定字，也要给它的位置"_gbk);
+  }
   if (*position.value() > form.givenLength) {
     return refusal(Field::FixedPosition,
                    "不能超过名字字数（"_gbk + std::to_string(form.givenLength) + "个字）"_gbk);
   }
-  form.fixed = personal::FixedCharacter{*position.value(), *request.fixed};
+  // A place without its character goes on as an empty one, which the request refuses
+  // in the words of the page's own check.
+  form.fixed = personal::FixedCharacter{*position.value(), request.fixed.value_or("")};
   return Done{};
 }
 
@@ -79,10 +80,11 @@ Result<PersonalStart> checkPersonal(const PersonalRequest& request, Context& con
 }
 
 RunEnd runPersonal(const PersonalStart& start, Context& context,
-                   const BatchSink<personal::NameRow>& sink, run::StopFlag& stop) {
+                   const BatchSink<personal::NameRow>& sink, run::StopFlag& stop,
+                   std::size_t mostRows) {
   auto services = personal::programWorkerServices(start.seed, context.tables);
   if (!services.ok()) return RunEnd{0, false, services.failure()};
-  RowBatches<personal::NameRow> batches(sink);
+  RowBatches<personal::NameRow> batches(sink, mostRows);
   int names = 0;
   const personal::WorkerOutcome outcome = personal::runNamingWorker(
       start.naming.settings, stop, services.value(), [&](const personal::NameRow& row) {

@@ -42,6 +42,7 @@ Result<PersonalStart> checkPersonal(const PersonalRequest& request, Context& con
 // The run of a passed request on the calling thread: names in batches to `sink` until
 // the count, the cap or the stop.
 RunEnd runPersonal(const PersonalStart& start, Context& context,
-                   const BatchSink<personal::NameRow>& sink, run::StopFlag& stop);
+                   const BatchSink<personal::NameRow>& sink, run::StopFlag& stop,
+                   std::size_t mostRows = kMostBatchRows);
 
 }  // namespace zeruda::actions

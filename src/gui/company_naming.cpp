@@ -1,18 +1,21 @@
 #include "gui/company_naming.h"
 
+#include "actions/inputs.h"
 #include "app/session.h"
 #include "calendar/date_time.h"
-#include "generation/engine_services.h"
+#include "calendar/ganzhi.h"
 #include "generation/export.h"
 #include "generation/request.h"
 #include "generation/request_checks.h"
 #include "gui/calendar_bridge.h"
 #include "gui/company_page.h"
+#include "gui/field_controls.h"
 #include "gui/lunar_date_box.h"
 #include "gui/qt_text.h"
 #include "gui/result_list_model.h"
 #include "gui/row_inbox.h"
 #include "gui/ui_services.h"
+#include "text/gbk_literal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -73,6 +76,40 @@ CompanyNaming::~CompanyNaming() {
   wait_.reset();
 }
 
+actions::GenerateRequest CompanyNaming::readRequest() const {
+  actions::GenerateRequest request;
+  request.surname = toGbk(page_.surname->text());
+  request.givenName = toGbk(page_.givenName->text());
+  request.prefix = toGbk(page_.prefix->text());
+  request.suffix = toGbk(page_.suffix->text());
+  request.birthDate = calendar::isoDate(page_.birthDate->date());
+  request.birthTime = toGbk(QStringLiteral("%1:%2")
+                                .arg(page_.hour->currentIndex(), 2, 10, QLatin1Char('0'))
+                                .arg(page_.minute->currentIndex(), 2, 10, QLatin1Char('0')));
+  request.shopName = page_.shopName->isChecked();
+  request.takeAsTyped = page_.takeAsTyped->isChecked();
+  request.autoElements = page_.matchFavourable->isChecked();
+  // The favourable elements replace the ticked ones.
+  for (std::size_t i = 0; i < page_.elements.size() && !request.autoElements; ++i) {
+    const auto element = static_cast<calendar::Element>(i);
+    if (page_.elements[i]->isChecked())
+      request.elements.emplace_back(calendar::elementText(element));
+  }
+  request.bodyLength = toGbk(page_.middleCount->currentText());
+  // The boxes past the body's length are hidden: what they may still hold is no input.
+  const int length = page_.middleCount->currentText().toInt();
+  for (int i = 0; i < length && i < static_cast<int>(request.fixed.size()); ++i) {
+    const auto box = static_cast<std::size_t>(i);
+    if (!page_.fixed[box]->text().isEmpty()) request.fixed[box] = toGbk(page_.fixed[box]->text());
+  }
+  // The level box lists one to five stars.
+  if (page_.autoPick->isChecked()) {
+    request.minimumStars = actions::numberText(page_.autoPickLevel->currentIndex() + 1);
+  }
+  request.seed = actions::numberText(seedSource());
+  return request;
+}
+
 generation::CompanyForm CompanyNaming::readForm() const {
   generation::CompanyForm form;
   form.surname = toGbk(page_.surname->text());
@@ -84,7 +121,8 @@ generation::CompanyForm CompanyNaming::readForm() const {
   form.autoElements = page_.matchFavourable->isChecked();
   // The element boxes stand in the order 金 木 水 火 土, the order of the set.
   for (std::size_t i = 0; i < page_.elements.size(); ++i) {
-    if (page_.elements[i]->isChecked()) form.wantedElements.insert(static_cast<calendar::Element>(i));
+    if (page_.elements[i]->isChecked())
+      form.wantedElements.insert(static_cast<calendar::Element>(i));
   }
   form.takeAsTyped = page_.takeAsTyped->isChecked();
   // The level box lists one to five stars.
@@ -116,51 +154,57 @@ void CompanyNaming::generate() {
   // The wait message keeps the window's input away while a run goes; a request that
   // comes anyway (a direct call) starts nothing.
   if (running()) return;
-  generation::RequestOutcome outcome =
-      generation::runGenerationRequest(readForm(), session_.tables(), session_.profile().path());
-  writeForm(outcome.form);
-  if (outcome.message) {
-    showUserMessage(services_, page_.window(), *outcome.message);
+  using namespace text::literals;
+  actions::Context context{session_.tables(), &session_.profile()};
+  const actions::GenerateChecked checked = actions::checkGenerate(readRequest(), context);
+  writeForm(checked.form);
+  if (!checked.start.ok()) {
+    showUserMessage(services_, page_.window(), refusalBox(checked.start.failure(), "系统提示"_gbk));
     return;
   }
-  const generation::EngineStart& start = *outcome.start;
-  if (onRequestPassed) onRequestPassed(outcome.form, start.chartSummary);
-  listedForm_ = outcome.form;
+  const actions::GenerateStart& start = checked.start.value();
+  if (onRequestPassed) onRequestPassed(checked.form, start.engine.chartSummary);
+  listedForm_ = checked.form;
   startRun(start);
 }
 
-void CompanyNaming::startRun(const generation::EngineStart& start) {
+void CompanyNaming::startRun(const actions::GenerateStart& start) {
   // A run left from before ends first, rows of its still on their way included;
   // then the list starts empty.
   stopGeneration();
   if (inbox_) inbox_->close();
   model_->clear();
-  auto settings = std::make_shared<const generation::SettingsSnapshot>(start.settings);
   // Rows are produced on the engine's thread and handed to this thread's event loop,
   // so the list only ever changes here and the window keeps painting while they
   // pour in.
   inbox_ = std::make_shared<RowInbox>(model_);
   auto deliver = [inbox = inbox_, handedOver = onRowHandedOver,
-                  count = 0](const generation::CandidateRow& row) mutable {
-    inbox->post(row);
-    if (handedOver) handedOver(++count);
+                  count = 0](std::span<const generation::CandidateRow> rows) mutable {
+    for (const generation::CandidateRow& row : rows) {
+      inbox->post(row);
+      if (handedOver) handedOver(++count);
+    }
   };
   // The end comes through the event loop too, behind the run's last rows. The engine
   // thread is joined before this object goes, so `this` outlives the call; a call
   // still queued when it goes is dropped with it.
   const int number = ++runNumber_;
-  auto finished = [this, number](const generation::EngineOutcome&) {
+  auto finished = [this, number](const actions::RunEnd&) {
     QMetaObject::invokeMethod(
         this, [this, number] { finishRun(number); }, Qt::QueuedConnection);
   };
-  engine_ = generation::startEngine(
-      settings, generation::programEngineServices(seedSource(), start.baseScore, session_.tables()),
-      deliver, finished);
+  engine_ = std::make_unique<run::RunThread<actions::RunEnd>>(
+      [this, start, sink = actions::BatchSink<generation::CandidateRow>(std::move(deliver))](
+          run::StopFlag& stop) {
+        actions::Context context{session_.tables(), &session_.profile()};
+        return actions::runGenerate(start, context, sink, stop, 1);
+      },
+      finished);
 
   // The wait message is up while the engine runs and is the way to stop it: the
   // page's stop button behind it cannot be reached meanwhile, so it says so.
   page_.stop->setEnabled(false);
-  wait_ = openUserWaitMessage(services_, page_.window(), start.waitMessage);
+  wait_ = openUserWaitMessage(services_, page_.window(), start.engine.waitMessage);
   connect(wait_.get(), &WaitMessage::userClosed, this, [this] {
     if (engine_) engine_->requestStop();
   });
@@ -170,12 +214,10 @@ void CompanyNaming::finishRun(int number) {
   // A run stopped without its end reported (a new run, the window closing) has
   // nothing more to say.
   if (number != runNumber_ || !engine_) return;
-  const generation::EngineOutcome run = engine_->wait();
+  const actions::RunEnd run = engine_->wait();
   stopGeneration();
   if (run.capped && showStatus) showStatus(fromGbk(generation::namesMadeStatus(run.rows)));
-  for (const auto& ended : {run.refusal, run.gaveUp}) {
-    if (ended) showUserMessage(services_, page_.window(), *ended);
-  }
+  if (run.message) showUserMessage(services_, page_.window(), userMessageOf(*run.message));
   emit runEnded();
 }
 

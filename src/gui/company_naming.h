@@ -9,6 +9,7 @@
 
 // moc cannot parse the C++20 library headers behind the core's types.
 #ifndef Q_MOC_RUN
+#include "actions/company_actions.h"
 #include "generation/company_form.h"
 #include "generation/engine.h"
 #include "generation/export.h"
@@ -80,7 +81,9 @@ class CompanyNaming : public QObject {
  private:
   void generate();
   // Starts the engine on the checked request and opens its wait message.
-  void startRun(const generation::EngineStart& start);
+  void startRun(const actions::GenerateStart& start);
+  // The request as the page's controls hold it, numbers and dates as the core reads them.
+  actions::GenerateRequest readRequest() const;
   // Told through this thread's event loop when run `number` has ended.
   void finishRun(int number);
   void exportList(generation::ExportFormat format);
@@ -94,7 +97,7 @@ class CompanyNaming : public QObject {
   // The form whose run filled the list: its exports are named after it.
   std::optional<generation::CompanyForm> listedForm_;
   std::shared_ptr<RowInbox> inbox_;
-  std::unique_ptr<generation::EngineRun> engine_;
+  std::unique_ptr<run::RunThread<actions::RunEnd>> engine_;
   std::unique_ptr<WaitMessage> wait_;
   // Counts the runs, so the end of a run stopped early is not taken for a later one's.
   int runNumber_ = 0;

@@ -40,6 +40,18 @@ QString controlNameOf(Field field) {
       return QStringLiteral("编辑框输入");
     case Field::ShortlistNames:
       return QStringLiteral("编辑框批量名字");
+    case Field::BodyLength:
+      return QStringLiteral("公司中间字数");
+    case Field::FixedPosition:
+      return QStringLiteral("组合框固定字选择");
+    case Field::StarLevel:
+      return QStringLiteral("组合框星级");
+    case Field::PersonGender:
+      return QStringLiteral("组合框性别");
+    // The window's other inputs are lists and date boxes that hold only what the core
+    // takes: no refusal names them.
+    default:
+      break;
   }
   return {};
 }

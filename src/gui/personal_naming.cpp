@@ -1,5 +1,6 @@
 #include "gui/personal_naming.h"
 
+#include "actions/inputs.h"
 #include "app/session.h"
 #include "calendar/date_time.h"
 #include "gui/field_controls.h"
@@ -9,8 +10,6 @@
 #include "gui/ui_services.h"
 #include "personal/copy_names.h"
 #include "personal/naming_texts.h"
-#include "personal/request.h"
-#include "personal/worker_services.h"
 #include "run/random_source.h"
 #include "text/gbk_literal.h"
 
@@ -108,6 +107,25 @@ personal::PersonalForm PersonalNaming::readForm() const {
   return form;
 }
 
+actions::PersonalRequest PersonalNaming::readRequest() const {
+  actions::PersonalRequest request;
+  const personal::PersonalForm form = readForm();
+  request.surname = form.surname;
+  request.gender = personal::genderText(form.gender);
+  request.birthDate = calendar::isoDate(form.birthMoment.date());
+  request.birthTime = toGbk(QStringLiteral("%1:%2")
+                                .arg(form.birthMoment.hour, 2, 10, QLatin1Char('0'))
+                                .arg(form.birthMoment.minute, 2, 10, QLatin1Char('0')));
+  request.givenLength = actions::numberText(form.givenLength);
+  if (form.fixed) {
+    request.fixedPosition = actions::numberText(form.fixed->position);
+    request.fixed = form.fixed->character;
+  }
+  if (form.wantedStars) request.level = actions::numberText(*form.wantedStars);
+  request.seed = actions::numberText(seedSource());
+  return request;
+}
+
 void PersonalNaming::stopNaming() {
   worker_.reset();
   wait_.reset();
@@ -138,15 +156,10 @@ void PersonalNaming::start() {
   // comes anyway (a direct call) starts nothing.
   if (running()) return;
   clearLists();
-  const personal::PersonalRequestOutcome request =
-      personal::runPersonalRequest(readForm(), session_.tables(), session_.profile().path());
-  if (request.message) {
-    refuse(*request.message);
-    return;
-  }
-  auto services = personal::programWorkerServices(seedSource(), session_.tables());
-  if (!services.ok()) {
-    refuse({services.error(), "提示"_gbk, MessageIcon::Warning, {}});
+  actions::Context context{session_.tables(), &session_.profile()};
+  const auto request = actions::checkPersonal(readRequest(), context);
+  if (!request.ok()) {
+    refuse(refusalBox(request.failure(), "提示"_gbk));
     return;
   }
   if (beforeStart) beforeStart();
@@ -159,23 +172,31 @@ void PersonalNaming::start() {
   // worker's thread is joined before this object goes, so `this` outlives the call;
   // a call still queued when it goes is dropped with it.
   const int number = ++runNumber_;
-  auto finished = [this, number](const personal::WorkerOutcome&) {
+  auto finished = [this, number](const actions::RunEnd&) {
     QMetaObject::invokeMethod(
         this, [this, number] { finishRun(number); }, Qt::QueuedConnection);
   };
-  note_ = request.start->note;
+  const actions::PersonalStart& start = request.value();
+  note_ = start.naming.note;
   showStatus_(fromGbk(personal::namingStatus()));
   auto deliver = [inbox = inbox_, handedOver = onRowHandedOver,
-                  count = 0](const personal::NameRow& row) mutable {
-    inbox->post(row);
-    if (handedOver) handedOver(++count);
+                  count = 0](std::span<const personal::NameRow> rows) mutable {
+    for (const personal::NameRow& row : rows) {
+      inbox->post(row);
+      if (handedOver) handedOver(++count);
+    }
   };
-  worker_ = personal::startNamingWorker(request.start->settings, std::move(services).value(),
-                                        deliver, finished);
+  worker_ = std::make_unique<run::RunThread<actions::RunEnd>>(
+      [this, start,
+       sink = actions::BatchSink<personal::NameRow>(std::move(deliver))](run::StopFlag& stop) {
+        actions::Context context{session_.tables(), &session_.profile()};
+        return actions::runPersonal(start, context, sink, stop, 1);
+      },
+      finished);
 
   // The wait message is up while the worker runs; closing it stops the worker, and
   // a worker that ends by itself takes it down.
-  wait_ = openUserWaitMessage(services_, page_.window(), request.start->waitMessage);
+  wait_ = openUserWaitMessage(services_, page_.window(), start.naming.waitMessage);
   connect(wait_.get(), &WaitMessage::userClosed, this, [this] {
     if (worker_) worker_->requestStop();
   });
@@ -185,13 +206,13 @@ void PersonalNaming::finishRun(int number) {
   // A run stopped without its end reported (the window closing) has nothing more
   // to say.
   if (number != runNumber_ || !worker_) return;
-  const personal::WorkerOutcome outcome = worker_->wait();
+  const actions::RunEnd outcome = worker_->wait();
   stopNaming();
   // A note on the characters typed outlasts the run's own word.
   showStatus_(fromGbk(!note_.empty()   ? note_
-                      : outcome.capped ? personal::namesMadeStatus(outcome.names)
+                      : outcome.capped ? personal::namesMadeStatus(outcome.rows)
                                        : personal::personalSlogan()));
-  if (outcome.failure) refuse(*outcome.failure);
+  if (outcome.message) refuse(userMessageOf(*outcome.message));
   emit runEnded();
 }
 

@@ -10,6 +10,7 @@
 
 // moc cannot parse the C++20 library headers behind the core's types.
 #ifndef Q_MOC_RUN
+#include "actions/personal_actions.h"
 #include "gui/burst_inbox.h"
 #include "personal/personal_form.h"
 #include "personal/worker.h"
@@ -38,6 +39,8 @@ class PersonalNaming : public QObject {
 
   // The form as the page's controls hold it.
   personal::PersonalForm readForm() const;
+  // The request as the page's controls hold it, numbers and dates as the core reads them.
+  actions::PersonalRequest readRequest() const;
 
   // Ends a running worker, waits for its thread and takes its wait message down;
   // the run's end is not reported.
@@ -77,7 +80,7 @@ class PersonalNaming : public QObject {
   app::Session& session_;
   std::function<void(const QString&)> showStatus_;
   std::shared_ptr<BurstInbox<personal::NameRow>> inbox_;
-  std::unique_ptr<personal::WorkerRun> worker_;
+  std::unique_ptr<run::RunThread<actions::RunEnd>> worker_;
   std::unique_ptr<WaitMessage> wait_;
   // A note on the characters typed, for the status bar when the run ends.
   std::string note_;

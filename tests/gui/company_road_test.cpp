@@ -344,13 +344,13 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
   // Runs no body could pass are refused before they start: no wait message, no rows.
   void runsNoBodyCouldPassAreRefusedWithoutAWaitMessage_data() {
     QTest::addColumn<QString>("fixed1");
-    QTest::addColumn<QString>("fixed3");
+    QTest::addColumn<QString>("fixed2");
     QTest::addColumn<QString>("fixed4");
     QTest::addColumn<bool>("woodAndFire");
     QTest::addColumn<QString>("refusal");
     QTest::addColumn<QString>("focus");
     QTest::newRow("every position fixed")
-        << QString() << u("华") << u("通") << false
+        << u("华") << u("通") << QString() << false
         << u("名字中间字个数与限定字个数一样了，软件将不生成名字，请减少限定字后，重新开始")
         << u("按钮公司取名");
     QTest::newRow("华 fixed, 木 and 火 required")
@@ -359,15 +359,15 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
   }
   void runsNoBodyCouldPassAreRefusedWithoutAWaitMessage() {
     QFETCH(QString, fixed1);
-    QFETCH(QString, fixed3);
+    QFETCH(QString, fixed2);
     QFETCH(QString, fixed4);
     QFETCH(bool, woodAndFire);
     QFETCH(QString, refusal);
     QFETCH(QString, focus);
     fillForm();
     control<QLineEdit>("公司编辑框固定字1")->setText(fixed1);
-    control<QLineEdit>("公司编辑框固定字3")->setText(fixed3);
-    control<QLineEdit>("公司编辑框固定字4")->setText(fixed4);
+    control<QLineEdit>("公司编辑框固定字2")->setText(fixed2);
+    control<QLineEdit>("公司编辑框固定字4")->setText(fixed4);  // hidden past the body
     control<QCheckBox>("选择框4")->setChecked(woodAndFire);
     control<QCheckBox>("选择框6")->setChecked(woodAndFire);
     control<QPushButton>("按钮公司取名")->setFocus();
