@@ -123,7 +123,7 @@ int runScore(std::span<const std::string> args, std::ostream& out, std::ostream&
     const ScoredName name =
         shortlist::scoreName(order[rank], names[order[rank]], baseScore, elementOf);
     if (json) {
-      out << (rank > 0 ? "," : "") << json::scoredNameJson(name);
+      out << (rank > 0 ? "," : "") << json::scoredNameJson(name, rank + 1);
     } else {
       out << plainLine(name);
     }

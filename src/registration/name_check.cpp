@@ -164,7 +164,7 @@ void checkFamous(const NameParts& parts, std::vector<Finding>& findings) {
 
 // Divisions whose names are also ordinary words (和田 a field of peace, 中卫 a guard),
 // which the rule on divisions as trade names excepts; chosen by hand from the
-// division list, each checked against it by the tests.
+// division list.
 constexpr std::array<const char*, 24> kDivisionsWithAnotherMeaning = {
     "和田", "中卫", "和平", "新华", "长安", "红旗", "东方", "青山", "白云", "光明", "永康", "安康",
     "大同", "中山", "福田", "宝安", "龙华", "永安", "新兴", "兴业", "华容", "金华", "太和", "吉安"};
