@@ -330,7 +330,9 @@ std::string wordedText(const NameParts& parts) {
   const std::string_view base =
       std::string_view(parts.form).substr(0, parts.form.size() - mark.size());
   const bool knownIndustry = !suffixes.industryRules(parts.industry).empty();
-  const bool knownForm = base.empty() || suffixes.form(base) != nullptr;
+  // A single character before a bracketed form mark (所（个人独资企业）) is a form too.
+  const bool knownForm = base.empty() || suffixes.form(base) != nullptr ||
+                         (!mark.empty() && text::charLength(base, 0) == base.size());
   return parts.crown + parts.region + parts.body +
          (knownIndustry ? std::string() : parts.industry) +
          (knownForm ? std::string() : parts.form);
