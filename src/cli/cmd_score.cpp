@@ -83,7 +83,7 @@ int runScore(std::span<const std::string> args, std::ostream& out, std::ostream&
     if (rank == ranked.size()) return false;
     const ScoredName name = ranked.at(rank);
     if (json) {
-      out << (rank > 0 ? "," : "") << json::scoredNameJson(name);
+      out << (rank > 0 ? "," : "") << json::scoredNameJson(name, rank + 1);
     } else {
       out << plainLine(name);
     }

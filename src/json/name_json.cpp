@@ -67,17 +67,18 @@ std::string gridsJson(std::string_view body, const numerology::NameGrids& record
 
 std::string scoreJson(std::span<const shortlist::ScoredName> names) {
   std::string text = "[";
-  for (const shortlist::ScoredName& name : names) {
-    if (text.size() > 1) text += ',';
-    text += scoredNameJson(name);
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    if (k > 0) text += ',';
+    text += scoredNameJson(names[k], k + 1);
   }
   return text + ']';
 }
 
-std::string scoredNameJson(const shortlist::ScoredName& name) {
+std::string scoredNameJson(const shortlist::ScoredName& name, std::size_t rank) {
   Writer json;
   const registration::NameSplit split = name.split();
-  json.beginObject().key("name").string(name.name).key("body").string(split.body);
+  json.beginObject().key("rank").number(static_cast<long long>(rank));
+  json.key("name").string(name.name).key("body").string(split.body);
   json.key("region").string(split.region).key("industry").string(split.industry);
   json.key("form").string(split.form).key("branch").string(split.branch);
   json.key("stars").number(static_cast<long long>(name.stars)).key("score");

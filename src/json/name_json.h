@@ -16,13 +16,14 @@ std::string charsJson(std::string_view text);
 // their luck.
 std::string gridsJson(std::string_view body, const numerology::NameGrids& record);
 
-// A judged shortlist in its order: each name's split (body, region, industry, form,
-// branch; empty texts where none), stars, score and its parts (null when the body
-// could not be rated) and its registration findings.
+// A judged shortlist in its order, every name kept: each name's rank (its place, from
+// 1), split (body, region, industry, form, branch; empty texts where none), stars,
+// score and its parts (null when the body could not be rated) and its registration
+// findings.
 std::string scoreJson(std::span<const shortlist::ScoredName> names);
 
-// One element of that array, so that a long list can be written name by name:
-// "[", the elements joined by ",", "]".
-std::string scoredNameJson(const shortlist::ScoredName& name);
+// One element of that array, the name at place `rank` (from 1), so that a long list
+// can be written name by name: "[", the elements joined by ",", "]".
+std::string scoredNameJson(const shortlist::ScoredName& name, std::size_t rank);
 
 }  // namespace zeruda::json

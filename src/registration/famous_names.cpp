@@ -19,12 +19,16 @@ const FamousNames& FamousNames::builtIn() {
 FamousNames::FamousNames(std::string_view table) {
   forEachLine(table, [&](std::string_view line) {
     if (line.empty() || line.front() == '#') return;
-    const auto first = line.find('\t');
-    const auto second = first == std::string_view::npos ? first : line.find('\t', first + 1);
-    if (second == std::string_view::npos || line.substr(0, first) == "字号"_gbk) return;
-    FamousName name{std::string(line.substr(0, first)),
-                    std::string(line.substr(first + 1, second - first - 1)),
-                    std::string(line.substr(second + 1))};
+    std::vector<std::string_view> cells;
+    for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos;) {
+      cells.push_back(line.substr(0, tab));
+      line.remove_prefix(tab + 1);
+    }
+    cells.push_back(line);
+    if (cells.size() != 4 || cells[0] == "字号"_gbk) return;
+    FamousName name{std::string(cells[0]), std::string(cells[1]), {}, std::string(cells[3])};
+    RuleSection words{"", {{"", std::string(cells[2])}}};
+    name.industries = words.words("");
     byTradeName_[name.tradeName].push_back(names_.size());
     longest_ = std::max(longest_, name.tradeName.size());
     names_.push_back(std::move(name));

@@ -8,15 +8,18 @@
 
 namespace zeruda::registration {
 
-// A well-known trade name and the enterprise whose registered name carries it.
+// A well-known trade name, the enterprise whose registered name carries it, the
+// industry words that enterprise is known for (汽车, 家电 …) and the list it is from.
 struct FamousName {
   std::string tradeName;
   std::string enterprise;
+  std::vector<std::string> industries;
   std::string source;
 };
 
-// Trade names of well-known enterprises (data/registration/famous.tsv): a name that
-// takes one of them invites confusion with that enterprise.
+// Trade names of well-known enterprises (data/registration/famous.tsv: trade name,
+// enterprise, industry words, source, tab-separated): a name that takes one of them
+// invites confusion with that enterprise.
 class FamousNames {
  public:
   static const FamousNames& builtIn();

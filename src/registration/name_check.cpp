@@ -124,21 +124,79 @@ void checkStructure(const NameParts& parts, std::vector<Finding>& findings) {
   }
 }
 
-// A trade name taken by a well-known enterprise other than the one named.
+// Whether the name's industry part names the industry of a well-known enterprise;
+// a name with no industry part reads as in every industry.
+bool sameIndustry(const NameParts& parts, const FamousName& user) {
+  if (parts.industry.empty()) return true;
+  for (const std::string& word : user.industries) {
+    if (text::findCharacterAware(parts.industry, word) != std::string::npos) return true;
+  }
+  return false;
+}
+
+// A trade name taken by a well-known enterprise other than the one named: in its
+// industry only that enterprise or one it authorises may use it; elsewhere it still
+// invites confusion.
 void checkFamous(const NameParts& parts, std::vector<Finding>& findings) {
   const auto users = FamousNames::builtIn().withTradeName(parts.body);
   const std::string own = parts.branch.empty() ? parts.fullName() : parts.parentName();
-  std::string others;
+  std::string same;
+  std::string other;
   for (const FamousName* user : users) {
     if (user->enterprise == own) return;
-    if (!others.empty()) others += "、"_gbk;
-    others += user->enterprise;
+    std::string& list = sameIndustry(parts, *user) ? same : other;
+    if (!list.empty()) list += "、"_gbk;
+    list += user->enterprise;
   }
-  if (others.empty()) return;
-  add(findings, Level::Note,
-      "字号"_gbk + quoted(parts.body) + "与知名企业"_gbk + others +
-          "的字号相同：容易与之混淆，可能侵害其在先权利，申报时会被拒绝或日后被要求变更"_gbk,
-      article("第二十三条"_gbk) + "；《反不正当竞争法》第七条"_gbk);
+  const std::string source = article("第十一条第八项"_gbk) + "；《反不正当竞争法》第七条"_gbk;
+  if (!same.empty()) {
+    add(findings, Level::NeedsApproval,
+        "字号"_gbk + quoted(parts.body) + "是同行业知名企业"_gbk + same +
+            "的字号：容易与之混淆，只有该企业或经其授权的企业才宜使用"_gbk,
+        source);
+  } else if (!other.empty()) {
+    add(findings, Level::Note,
+        "字号"_gbk + quoted(parts.body) + "与其他行业的知名企业"_gbk + other +
+            "的字号相同：仍可能让人误以为与之有关，日后也可能被要求变更"_gbk,
+        source);
+  }
+}
+
+// Divisions whose names are also ordinary words (和田 a field of peace, 中卫 a guard),
+// which the rule on divisions as trade names excepts; chosen by hand from the
+// division list.
+constexpr std::array<const char*, 24> kDivisionsWithAnotherMeaning = {
+    "和田", "中卫", "和平", "新华", "长安", "红旗", "东方", "青山", "白云", "光明", "永康", "安康",
+    "大同", "中山", "福田", "宝安", "龙华", "永安", "新兴", "兴业", "华容", "金华", "太和", "吉安"};
+
+bool hasAnotherMeaning(std::string_view body) {
+  for (const char* word : kDivisionsWithAnotherMeaning) {
+    if (text::toGbk(word) == body) return true;
+  }
+  return false;
+}
+
+// 中国, 中华, 全国, 国家 at the front of the industry part: an industry qualifier.
+std::string_view qualifierOf(std::string_view industry) {
+  for (const std::string* word : {&"中国"_gbk, &"中华"_gbk, &"全国"_gbk, &"国家"_gbk}) {
+    if (industry.substr(0, word->size()) == *word) return *word;
+  }
+  return {};
+}
+
+void checkRegionAsTradeName(const NameParts& parts, std::vector<Finding>& findings) {
+  if (!RegionList::builtIn().isRegion(parts.body)) return;
+  if (hasAnotherMeaning(parts.body)) {
+    add(findings, Level::Note,
+        "字号"_gbk + quoted(parts.body) +
+            "也是县级以上行政区划名称：行政区划不能用作字号，但另有含义的除外；"
+            "这里按它的另一层含义使用，申报时宜说明"_gbk,
+        article("第八条"_gbk));
+    return;
+  }
+  add(findings, Level::Unusable,
+      "字号"_gbk + quoted(parts.body) + "是县级以上行政区划名称：不能用作字号，除非它另有含义"_gbk,
+      article("第八条"_gbk));
 }
 
 // Banks and credit cooperatives are named by the financial regulator when it licenses
@@ -160,6 +218,12 @@ void checkBody(const NameParts& parts, std::vector<Finding>& findings) {
           "找不到字号：以行政区划加“银行”等为名而不含字号的，只有经金融监管部门批准设立的"
           "银行、信用社才可能使用；一般企业名称须有字号"_gbk,
           article("第六条"_gbk) + "；《商业银行法》第十一条"_gbk);
+    } else if (const std::string_view word = qualifierOf(parts.industry);
+               parts.crown.empty() && !word.empty()) {
+      add(findings, Level::Unusable,
+          "找不到字号："_gbk + quoted(word) +
+              "紧接在行业用语之前，只是行业限定语，不能充当字号；名称须另有字号"_gbk,
+          article("第六条、第十二条第二款"_gbk));
     } else if (parts.crown.empty()) {
       add(findings, Level::Unusable, "找不到字号：名称须有字号"_gbk, article("第六条"_gbk));
     } else {
@@ -175,20 +239,33 @@ void checkBody(const NameParts& parts, std::vector<Finding>& findings) {
     add(findings, Level::Unusable, shown + "：字号须由两个以上汉字组成"_gbk, article("第八条"_gbk));
   }
   if (RegionList::builtIn().isRegion(parts.body)) {
-    add(findings, Level::Unusable,
-        "字号"_gbk + quoted(parts.body) +
-            "是县级以上行政区划名称：不能用作字号，除非它另有含义"_gbk,
-        article("第八条"_gbk));
+    checkRegionAsTradeName(parts, findings);
   } else if (SuffixList::builtIn().industry(parts.body) != nullptr) {
     add(findings, Level::Note,
         "字号"_gbk + quoted(parts.body) + "是行业用语：除非另有含义，不能用作字号"_gbk,
         article("第八条"_gbk));
   }
+  if (const std::string_view word = qualifierOf(parts.industry); !word.empty()) {
+    add(findings, Level::Note,
+        quoted(word) +
+            "用在行业用语之前，读作行业限定语：名称中间的这类字词只能这样使用，登记机关会从严审核"_gbk,
+        article("第十二条第二款"_gbk));
+  }
   checkFamous(parts, findings);
 }
 
+// Brackets a registrar does not read as a division, a form or （集团）.
+void checkBrackets(const NameParts& parts, std::vector<Finding>& findings) {
+  if (parts.bracketed.empty()) return;
+  add(findings, Level::Note,
+      "括注"_gbk + quoted(parts.bracketed) +
+          "不是行政区划、组织形式或“集团”之类的括注，不算作字号：登记机关可能要求删去或改写"_gbk,
+      article("第五条"_gbk));
+}
+
 FormKind kindOf(const FormRule* form, std::string_view mark) {
-  if (isPartnershipMark(mark)) return FormKind::Partnership;
+  if (isPartnershipMark(mark) || mark == "（合伙企业）"_gbk) return FormKind::Partnership;
+  if (mark == "（个人独资企业）"_gbk) return FormKind::SoleProprietorship;
   return form == nullptr ? FormKind::Other : form->kind;
 }
 
@@ -253,7 +330,9 @@ std::string wordedText(const NameParts& parts) {
   const std::string_view base =
       std::string_view(parts.form).substr(0, parts.form.size() - mark.size());
   const bool knownIndustry = !suffixes.industryRules(parts.industry).empty();
-  const bool knownForm = base.empty() || suffixes.form(base) != nullptr;
+  // A single character before a bracketed form mark (所（个人独资企业）) is a form too.
+  const bool knownForm = base.empty() || suffixes.form(base) != nullptr ||
+                         (!mark.empty() && text::charLength(base, 0) == base.size());
   return parts.crown + parts.region + parts.body +
          (knownIndustry ? std::string() : parts.industry) +
          (knownForm ? std::string() : parts.form);
@@ -270,6 +349,7 @@ std::vector<Finding> checkName(const NameParts& parts) {
     checkStructure(parts, findings);
   }
   checkBody(parts, findings);
+  checkBrackets(parts, findings);
   checkCharacters(wordedText(parts), findings);
   if (!parts.bare) checkSuffix(parts, findings);
   checkWords(parts, findings);

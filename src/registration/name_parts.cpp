@@ -39,13 +39,20 @@ std::string withFullWidthBrackets(std::string_view name) {
   return out;
 }
 
-// The marks that close a partnership's or an individual business's name.
+// The marks that close a partnership's, a sole proprietorship's or an individual
+// business's name.
 bool isFormMark(std::string_view inside) {
-  for (const std::string* mark :
-       {&"普通合伙"_gbk, &"特殊普通合伙"_gbk, &"有限合伙"_gbk, &"个体工商户"_gbk}) {
+  for (const std::string* mark : {&"普通合伙"_gbk, &"特殊普通合伙"_gbk, &"有限合伙"_gbk,
+                                  &"个体工商户"_gbk, &"个人独资企业"_gbk, &"合伙企业"_gbk}) {
     if (inside == *mark) return true;
   }
   return false;
+}
+
+// （集团）（控股） after an organisation form belong to it (…股份有限公司（集团）).
+bool isGroupMarkAfterForm(std::string_view inside, std::string_view before) {
+  return (inside == "集团"_gbk || inside == "控股"_gbk) &&
+         SuffixList::builtIn().formAtEnd(before) > 0;
 }
 
 bool isRegionMark(std::string_view inside) {
@@ -83,10 +90,15 @@ struct Brackets {
   std::string rest;         // the name with the brackets read as structure taken out
   std::string formMark;     // （有限合伙） … at the very end
   std::string regionAfter;  // the divisions written in brackets, without them
+  std::string unknown;      // brackets that mean nothing to a registrar, with them
 };
 
-// Takes out the bracketed divisions wherever they stand and the form mark at the end;
-// （集团）（控股） and brackets that mean nothing to a registrar stay in place.
+bool isIndustryMark(std::string_view inside) {
+  return inside == "集团"_gbk || inside == "控股"_gbk;
+}
+
+// Takes out the bracketed divisions wherever they stand, the form mark at the end and
+// the brackets a registrar does not read; （集团）（控股） before the form stay in place.
 Brackets readBrackets(std::string_view name) {
   Brackets read;
   const std::string& open = "（"_gbk;
@@ -100,12 +112,15 @@ Brackets readBrackets(std::string_view name) {
     const std::string_view inside = name.substr(at + open.size(), end - at - open.size());
     read.rest += name.substr(pos, at - pos);
     const bool last = end + close.size() == name.size();
-    if (last && isFormMark(inside)) {
-      read.formMark = name.substr(at);
+    const std::string_view bracket = name.substr(at, end + close.size() - at);
+    if (last && (isFormMark(inside) || isGroupMarkAfterForm(inside, read.rest))) {
+      read.formMark = bracket;
     } else if (isRegionMark(inside)) {
       read.regionAfter += inside;
+    } else if (isIndustryMark(inside)) {
+      read.rest += bracket;
     } else {
-      read.rest += name.substr(at, end + close.size() - at);
+      read.unknown += bracket;
     }
     pos = end + close.size();
   }
@@ -131,25 +146,45 @@ std::size_t withArea(std::string_view head, std::size_t regionEnd) {
   return regionEnd;
 }
 
-// Cuts the front divisions off `head` where the rules allow: the trade name left has
-// two characters or more, or none (the name then has no trade name), or the division
-// is written in full; and the division is not the start of a well-known trade name.
+// A trade name of one character after the front division: gives it the first
+// characters of the industry part where the rest is still a run of industry words
+// (互 + 动力科技 becomes 互动力 + 科技), or the whole of a one-character industry word
+// (金 + 酒 becomes 金酒); false where no such reading keeps two.
+bool borrowFromIndustry(std::string_view rest, NameParts& parts) {
+  const std::vector<std::size_t> starts = characterStarts(parts.industry);
+  for (std::size_t k = 1; k + 1 < starts.size(); ++k) {
+    const std::string_view run = std::string_view(parts.industry).substr(starts[k]);
+    if (SuffixList::builtIn().industryWords(run).empty()) continue;
+    parts.body = std::string(rest) + parts.industry.substr(0, starts[k]);
+    parts.industry = run;
+    return true;
+  }
+  if (starts.size() != 2) return false;
+  parts.body = std::string(rest) + parts.industry;
+  parts.industry.clear();
+  return true;
+}
+
+// Cuts the front divisions off `head`, unless they begin a well-known trade name.
+// Where one character would be left: a shorter industry run, else the division read
+// without its last character (上海 for 上海市), else a trade name of one character.
 void cutRegion(std::string_view head, NameParts& parts) {
   const std::size_t length = withArea(head, RegionList::builtIn().longestAtStart(head).length);
-  const std::string_view rest = head.substr(length);
-  const std::size_t left = characterCount(rest);
   const bool startsFamous = FamousNames::builtIn().longestAtStart(head).size() > length;
-  // A short form may begin a word (日照港); a division written in full (成都市) may not.
-  bool writtenInFull = false;
-  for (const std::string* ending :
-       {&"省"_gbk, &"市"_gbk, &"县"_gbk, &"区"_gbk, &"州"_gbk, &"盟"_gbk, &"旗"_gbk}) {
-    writtenInFull = writtenInFull || endsWith(head.substr(0, length), *ending);
-  }
-  if (length > 0 && (left != 1 || writtenInFull) && !startsFamous) {
-    parts.region = head.substr(0, length);
-    parts.body = rest;
-  } else {
+  if (length == 0 || startsFamous) {
     parts.body = head;
+    if (characterCount(head) == 1 && !parts.crown.empty()) borrowFromIndustry(head, parts);
+    return;
+  }
+  const std::string_view rest = head.substr(length);
+  parts.region = head.substr(0, length);
+  parts.body = rest;
+  if (characterCount(rest) != 1 || borrowFromIndustry(rest, parts)) return;
+  const std::vector<std::size_t> starts = characterStarts(head.substr(0, length));
+  const std::size_t shorter = starts[starts.size() - 2];
+  if (shorter > 0 && RegionList::builtIn().isRegion(head.substr(0, shorter))) {
+    parts.region = head.substr(0, shorter);
+    parts.body = head.substr(shorter);
   }
 }
 
@@ -201,6 +236,39 @@ void giveBackTradeName(NameParts& parts) {
   parts.industry.erase(0, bytes);
 }
 
+// The end of a name: industry words and form; before a bracketed form mark a single
+// character such as 所, 部, 店 is the form itself (…科技所（个人独资企业）).
+SuffixMatch suffixOf(std::string_view plain, bool marked) {
+  const SuffixList& suffixes = SuffixList::builtIn();
+  const SuffixMatch match = suffixes.longestAtEnd(plain);
+  if (!marked || match.form > 0 || plain.empty()) return match;
+  static const std::array<const std::string*, 8> kMarkedForms = {
+      &"所"_gbk, &"部"_gbk, &"店"_gbk, &"厂"_gbk, &"社"_gbk, &"行"_gbk, &"馆"_gbk, &"室"_gbk};
+  for (const std::string* form : kMarkedForms) {
+    if (!endsWith(plain, *form)) continue;
+    const std::size_t end = plain.size() - form->size();
+    return {end - suffixes.industryRunStart(plain, end), form->size()};
+  }
+  return match;
+}
+
+// A name whose only candidate for a trade name stands in brackets (张家界（北京驿码神通）
+// 信息技术有限公司): the bracket's words, less a division at their front, are read as it.
+void bodyFromBracket(NameParts& parts) {
+  const std::string& open = "（"_gbk;
+  const std::string& close = "）"_gbk;
+  if (parts.bracketed.size() <= open.size() + close.size() ||
+      text::findCharacterAware(parts.bracketed, close) + close.size() != parts.bracketed.size()) {
+    return;
+  }
+  const std::string inside =
+      parts.bracketed.substr(open.size(), parts.bracketed.size() - open.size() - close.size());
+  const std::size_t region = RegionList::builtIn().longestAtStart(inside).length;
+  if (characterCount(std::string_view(inside).substr(region)) < 2) return;
+  parts.regionAfter += inside.substr(0, region);
+  parts.body = inside.substr(region);
+}
+
 }  // namespace
 
 NameParts splitFullName(std::string_view given) {
@@ -214,7 +282,8 @@ NameParts splitFullName(std::string_view given) {
   const Brackets read = readBrackets(name);
   const std::string& plain = read.rest;
   parts.regionAfter = read.regionAfter;
-  const SuffixMatch suffix = SuffixList::builtIn().longestAtEnd(plain);
+  parts.bracketed = read.unknown;
+  const SuffixMatch suffix = suffixOf(plain, !read.formMark.empty());
   if (suffix.length() == 0 && read.formMark.empty()) {
     parts.body = plain;
     parts.bare = parts.branch.empty() && parts.regionAfter.empty();
@@ -229,6 +298,7 @@ NameParts splitFullName(std::string_view given) {
   moveQualifierToIndustry(parts);
   takeRegionAtEnd(parts);
   giveBackTradeName(parts);
+  if (parts.body.empty()) bodyFromBracket(parts);
   return parts;
 }
 

@@ -10,7 +10,8 @@ namespace zeruda::registration {
 // organisation form [+ branch]. Brackets a registrar reads as structure are taken
 // apart: a region in brackets after the trade name (腾讯科技（深圳）有限公司) goes to
 // regionAfter, （集团）（控股） stay in the industry, the partnership and individual
-// business marks stay in the form (合伙企业（有限合伙）, 店（个体工商户）).
+// business marks stay in the form (合伙企业（有限合伙）, 店（个体工商户）, 所（个人独资企业）),
+// as does （集团） after a form. Any other bracket goes to `bracketed`, out of the trade name.
 struct NameParts {
   std::string crown;        // 中国, 中华 … at the very front
   std::string region;       // the administrative division at the front
@@ -19,6 +20,7 @@ struct NameParts {
   std::string form;         // 组织形式, with its bracketed mark
   std::string regionAfter;  // a division written in brackets after the front, brackets removed
   std::string branch;       // what follows the parent's form: 成都分行, 四川分所 …
+  std::string bracketed;    // brackets the rules do not know, taken out of the trade name
   std::string written;      // the name as given, when it was given whole
   bool bare = false;        // a body given alone, with no prefix or suffix at all
 
@@ -54,9 +56,12 @@ inline NameSplit splitOf(const NameParts& parts) {
 // a place and 分公司, 分行, 支行, 分所 …) is cut off its parent first. The parent's end
 // is the longest run of known industry words + organisation form; a line with no such
 // end is a bare body, taken whole. Otherwise a crown word and the longest run of known
-// divisions come off its start, but only where the trade name keeps two characters or
-// none at all (日照港 stays whole, 北京银行 has no trade name) and the division does not
-// begin a well-known trade name (阿里巴巴); the body is what stands between.
+// divisions come off its start unless the division begins a well-known trade name
+// (阿里巴巴); the body is what stands between. Where that leaves one character, the
+// industry run gives back its first characters when a shorter run still ends the name
+// (深圳市 + 互动力 + 科技), else the division is read short (上海 + 市北 for 上海市北);
+// where neither keeps two, the trade name has one character (成都 + 华). A division
+// followed by industry words only leaves no trade name (北京银行).
 NameParts splitFullName(std::string_view name);
 
 // A name given as its three boxes: the regional prefix (a crown word at its start

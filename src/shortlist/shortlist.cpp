@@ -32,13 +32,27 @@ ScoreParts partsOf(const numerology::Rating& rating, double baseScore) {
   return parts;
 }
 
-// Stars, then score, both descending; scores within 1e-7 of each other are equal.
+// Standing, stars, then score, all descending; scores within 1e-7 of each other are
+// equal.
 bool ranksBefore(const RankKey& a, const RankKey& b) {
+  if (a.standing != b.standing) return a.standing > b.standing;
   if (a.stars != b.stars) return a.stars > b.stars;
   return a.score - b.score > 1e-7;
 }
 
 }  // namespace
+
+Standing standingOf(const std::vector<registration::Finding>& findings) {
+  Standing worst = Standing::Clear;
+  for (const registration::Finding& finding : findings) {
+    const Standing standing = finding.level == registration::Level::Unusable ? Standing::Unusable
+                              : finding.level == registration::Level::NeedsApproval
+                                  ? Standing::NeedsApproval
+                                  : Standing::Note;
+    worst = std::min(worst, standing);
+  }
+  return worst;
+}
 
 std::vector<std::string> shortlistNames(std::string_view gbk) {
   std::vector<std::string> names;

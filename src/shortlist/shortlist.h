@@ -55,7 +55,8 @@ bool isRateable(std::string_view body);
 // Judges every name on the legal representative's base score: its body found
 // between the longest known region and the longest known industry + form suffix,
 // rated as `rateName` rates it, its grids, elements and registration findings.
-// Sorted by stars, then score, both descending, then input order.
+// Usable names first: sorted by the most serious finding (none, 提示, 需审批, 不可用),
+// then by stars and score, both descending, then input order.
 std::vector<ScoredName> scoreShortlist(std::span<const std::string> names, double baseScore,
                                        const numerology::ElementLookup& elementOf);
 
@@ -64,12 +65,21 @@ std::vector<ScoredName> scoreShortlist(std::span<const std::string> names, doubl
 ScoredName scoreName(std::size_t index, const std::string& name, double baseScore,
                      const numerology::ElementLookup& elementOf);
 
+// How far a name's findings stand in the way of registering it: higher is better.
+enum class Standing { Unusable, NeedsApproval, Note, Clear };
+
+// The standing the most serious of these findings gives; Clear for none.
+Standing standingOf(const std::vector<registration::Finding>& findings);
+
 // What the order of a shortlist rests on.
 struct RankKey {
+  Standing standing = Standing::Clear;
   int stars = 0;
   double score = 0;
 };
-inline RankKey rankKey(const ScoredName& name) { return {name.stars, name.score}; }
+inline RankKey rankKey(const ScoredName& name) {
+  return {standingOf(name.findings), name.stars, name.score};
+}
 
 // The input places in the order scoreShortlist gives their names. A list too long to
 // keep every judged name in memory is ranked from these keys alone and each name

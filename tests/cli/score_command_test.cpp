@@ -46,7 +46,7 @@ class ScoreCommand : public testing::Test {
 
 TEST_F(ScoreCommand, RatesAFoundersShortlistAndFlagsWhatTheOfficeWouldRefuse) {
   auto run = scoreStdin(
-      "成都华通科技有限公司\n中国华通科技有限公司\n成都市华科技有限公司\n成都AB科技有限公司\n",
+      "成都华通科技有限公司\n中国华通科技有限公司\n成都华科技有限公司\n成都AB科技有限公司\n",
       {"--base", "3"});
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(
@@ -54,7 +54,7 @@ TEST_F(ScoreCommand, RatesAFoundersShortlistAndFlagsWhatTheOfficeWouldRefuse) {
       (std::vector<std::string>{
           "成都华通科技有限公司\t华通\t4\t7\t",
           "中国华通科技有限公司\t华通\t4\t7\t需审批：名称冠以“中国”，须从严审核并报国务院批准",
-          "成都市华科技有限公司\t华\t0\t-\t不可用：字号只有1个汉字：字号须由两个以上汉字组成",
+          "成都华科技有限公司\t华\t0\t-\t不可用：字号只有1个汉字：字号须由两个以上汉字组成",
           "成都AB科技有限公司\tAB\t0\t-\t不可用：字号里没有汉字：字号须由两个以上汉字组成；"
           "不可用：含外文或拼音字母“AB”：名称只能使用规范汉字",
       }));
@@ -76,15 +76,15 @@ TEST_F(ScoreCommand, EveryStarCountIsWhatRateGivesForTheBody) {
 }
 
 TEST_F(ScoreCommand, JsonGivesTheScoreItsPartsAndTheFindings) {
-  auto run = scoreStdin("成都市华科技有限公司\n成都华通科技有限公司\n", {"--base", "3", "--json"});
+  auto run = scoreStdin("成都华科技有限公司\n成都华通科技有限公司\n", {"--base", "3", "--json"});
   ASSERT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(
       run.out,
-      "[{\"name\":\"成都华通科技有限公司\",\"body\":\"华通\",\"region\":\"成都\","
+      "[{\"rank\":1,\"name\":\"成都华通科技有限公司\",\"body\":\"华通\",\"region\":\"成都\","
       "\"industry\":\"科技\",\"form\":\"有限公司\",\"branch\":\"\",\"stars\":4,\"score\":7,"
       "\"parts\":{\"base\":3,\"talents\":1,\"grids\":[1,0,1,0,1],\"elements\":0},"
       "\"findings\":[]},"
-      "{\"name\":\"成都市华科技有限公司\",\"body\":\"华\",\"region\":\"成都市\","
+      "{\"rank\":2,\"name\":\"成都华科技有限公司\",\"body\":\"华\",\"region\":\"成都\","
       "\"industry\":\"科技\",\"form\":\"有限公司\",\"branch\":\"\",\"stars\":0,\"score\":null,"
       "\"parts\":null,\"findings\":[{\"level\":\"不可用\",\"reason\":\"字号只有1个汉字："
       "字号须由两个以上汉字组成\"}]}]\n");

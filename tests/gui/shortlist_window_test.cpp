@@ -63,7 +63,7 @@ class ShortlistWindowTest : public QObject {
     // 天宝 9 (五星).
     paste(QStringLiteral(
         "成都华通达科技有限公司\n中国华通科技有限公司\n\n成都金华通达信息技术有限公司\n"
-        "成都市华科技有限公司\n北京天宝贸易有限公司\n"));
+        "成都华科技有限公司\n北京天宝贸易有限公司\n"));
     QCOMPARE(window_->table->model()->rowCount(), 5);
     QCOMPARE(cell(0, 2), QStringLiteral("天宝"));  // best first
 

@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"LatinLetters", "成都AB科技有限公司", "不可用", "AB"},
         Case{"FullWidthDigits", "成都华通８９科技有限公司", "不可用", "８９"},
         Case{"Symbols", "成都华&通科技有限公司", "不可用", "&"},
-        Case{"BracketInsideTheTradeName", "成都华（通）科技有限公司", "不可用", "（）"},
+        Case{"BracketOutsideTheRules", "成都华通（测试）科技有限公司", "提示", "（测试）"},
         Case{"CharacterOutsideTheStandardTable", "成都華通科技有限公司", "提示", "通用规范汉字表"},
         Case{"Superlative", "成都最佳华通科技有限公司", "提示", "广告法"},
         Case{"FirstIsANote", "成都第一华通科技有限公司", "提示", "次序"},
@@ -67,7 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"GamblingMorpheme", "广州市赌王娱乐有限公司", "不可用", "赌"},
         Case{"DrugMorpheme", "成都毒王华通科技有限公司", "不可用", "毒"},
         Case{"RegionAsTradeName", "深圳市北京科技有限公司", "不可用", "另有含义"},
-        Case{"WellKnownTradeName", "深圳市华为科技有限公司", "提示", "华为技术有限公司"},
+        Case{"ChinaBeforeIndustryWordsWithoutTradeName", "浙江中国轻纺城集团股份有限公司", "不可用",
+             "行业限定语"},
+        Case{"WellKnownInItsIndustry", "广州市比亚迪汽车销售有限公司", "需审批",
+             "比亚迪股份有限公司"},
+        Case{"WellKnownWithoutIndustry", "深圳腾讯有限公司", "需审批", "腾讯"},
         Case{"Finance", "成都华通银行股份有限公司", "需审批", "银行"},
         Case{"Olympic", "成都奥运华通科技有限公司", "需审批", "奥运"},
         Case{"IndustryAgainstForm", "成都华通小额贷款商行", "不可用", "商行"},
@@ -88,6 +92,17 @@ TEST(CheckName, AnOrdinaryNameRaisesNothing) {
                            "北京华通投资合伙企业（有限合伙）", "上海华通餐饮管理有限公司",
                            "成都华通消毒科技有限公司", "成都华通防毒科技有限公司"}) {
     EXPECT_TRUE(checkName(splitFullName(gbk(line))).empty()) << line;
+  }
+}
+
+TEST(CheckName, ANoteNeverSaysTheNameWillBeRefused) {
+  for (const char* line :
+       {"深圳腾讯科技有限公司", "成都比亚迪餐饮管理有限公司", "深圳和田建设集团有限公司"}) {
+    for (const Finding& finding : checkName(splitFullName(gbk(line)))) {
+      if (finding.level == Level::Note) {
+        EXPECT_EQ(utf8(finding.reason).find("拒绝"), std::string::npos) << line;
+      }
+    }
   }
 }
 

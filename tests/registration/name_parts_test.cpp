@@ -54,10 +54,27 @@ INSTANTIATE_TEST_SUITE_P(
         Split{"AsciiBracketedRegion", "腾讯科技(深圳)有限公司", "", "", "腾讯", "科技", "有限公司"},
         Split{"PartnershipWithItsBrackets", "成都华通投资合伙企业（有限合伙）", "", "成都", "华通",
               "投资", "合伙企业（有限合伙）"},
-        // A short division is not cut where it would leave one character (日照港).
-        Split{"OneCharacterLeft", "成都华科技有限公司", "", "", "成都华", "科技", "有限公司"},
-        Split{"OneCharacterAfterADivisionInFull", "成都市华科技有限公司", "", "成都市", "华",
-              "科技", "有限公司"},
+        // Where the longest division leaves one character: a shorter industry run, then
+        // the division read short, else a trade name of one character.
+        Split{"IndustryRunGivesBack", "深圳市互动力科技有限公司", "", "深圳市", "互动力", "科技",
+              "有限公司"},
+        Split{"DivisionReadShort", "上海市北高新股份有限公司", "", "上海", "市北", "高新",
+              "股份有限公司"},
+        Split{"OneCharacterLeft", "成都华科技有限公司", "", "成都", "华", "科技", "有限公司"},
+        Split{"OneCharacterIndustryWord", "贵州茅台酒股份有限公司", "", "贵州", "茅台", "酒",
+              "股份有限公司"},
+        Split{"OneCharacterIndustryWordGivenBack", "成都金酒有限公司", "", "成都", "金酒", "",
+              "有限公司"},
+        // Bracketed forms after 所 and after a form; brackets the rules do not know stay
+        // out of the trade name, which a bracket gives only where nothing else can.
+        Split{"SoleProprietorshipMark", "陕西会飞的猫网络科技所（个人独资企业）", "", "陕西",
+              "会飞的猫", "网络科技", "所（个人独资企业）"},
+        Split{"GroupAfterTheForm", "中国嘉陵工业股份有限公司（集团）", "中国", "", "嘉陵工业", "",
+              "股份有限公司（集团）"},
+        Split{"UnknownBracketLeftOut", "成都华通（测试）科技有限公司", "", "成都", "华通", "科技",
+              "有限公司"},
+        Split{"TradeNameInABracket", "张家界（北京驿码神通）信息技术有限公司", "", "张家界",
+              "驿码神通", "信息技术", "有限公司"},
         Split{"NoBodyAtAll", "成都科技有限公司", "", "成都", "", "科技", "有限公司"},
         Split{"FiveCharacterBody", "成都金华通达宝科技有限公司", "", "成都", "金华通达宝", "科技",
               "有限公司"}),

@@ -46,7 +46,7 @@ TEST(Shortlist, RatesTheBodyAndShowsWhatItsScoreIsMadeOf) {
 
 TEST(Shortlist, BodiesOutsideTwoToFourCharactersAreReportedNotRated) {
   for (const char* line :
-       {"成都市华科技有限公司", "成都金华通达宝科技有限公司", "成都AB科技有限公司"}) {
+       {"成都华科技有限公司", "成都金华通达宝科技有限公司", "成都AB科技有限公司"}) {
     const auto scored = score({line});
     EXPECT_FALSE(scored[0].rated) << line;
     EXPECT_EQ(scored[0].stars, 0) << line;
@@ -54,14 +54,25 @@ TEST(Shortlist, BodiesOutsideTwoToFourCharactersAreReportedNotRated) {
   }
 }
 
-TEST(Shortlist, SortsByStarsThenScoreThenInputOrder) {
-  // 金华通达 scores 5.5 (three stars) and 华通达 5 (two stars) on base 3; 华通 and
-  // 通华 both 7 points; the one-character body is not rated.
-  const auto scored = score({"成都市华科技有限公司", "华通达", "成都金华通达信息技术有限公司",
-                             "成都华通科技有限公司", "通华"});
+TEST(Shortlist, PutsUsableNamesFirstThenSortsByStarsScoreAndInputOrder) {
+  // On base 3: 金华通达 5.5 points (three stars), 华通达 5 (two), 华通 and 通华 7 (four);
+  // the bare bodies get a 提示, 中国华通 a 需审批 and the one-character 华 a 不可用.
+  const auto scored =
+      score({"成都华科技有限公司", "华通达", "成都金华通达信息技术有限公司", "成都华通科技有限公司",
+             "通华", "中国华通科技有限公司", "成都通华科技有限公司"});
   std::vector<std::size_t> order;
   for (const auto& name : scored) order.push_back(name.inputIndex);
-  EXPECT_EQ(order, (std::vector<std::size_t>{3, 4, 2, 1, 0}));
+  EXPECT_EQ(order, (std::vector<std::size_t>{3, 6, 2, 4, 1, 5, 0}));
+}
+
+TEST(Shortlist, StandingIsTheMostSeriousFinding) {
+  using registration::Level;
+  const registration::Finding note{Level::Note, "", ""};
+  const registration::Finding approval{Level::NeedsApproval, "", ""};
+  EXPECT_EQ(standingOf({}), Standing::Clear);
+  EXPECT_EQ(standingOf({note}), Standing::Note);
+  EXPECT_EQ(standingOf({note, approval, note}), Standing::NeedsApproval);
+  EXPECT_EQ(standingOf({{Level::Unusable, "", ""}, note}), Standing::Unusable);
 }
 
 TEST(Shortlist, ReadsOneNameALineWithoutSpacesOrBlankLines) {
@@ -70,11 +81,11 @@ TEST(Shortlist, ReadsOneNameALineWithoutSpacesOrBlankLines) {
 }
 
 TEST(ShortlistExport, WritesTheResultListsCsvFormatWithItsOwnColumns) {
-  const auto scored = score({"成都市华科技有限公司", "成都华通科技有限公司"});
+  const auto scored = score({"成都华科技有限公司", "成都华通科技有限公司"});
   EXPECT_EQ(utf8(shortlistCsv(scored)),
             "序号,全名,主体名,星级,分数,登记提示\r\n"
             "1,成都华通科技有限公司,华通,☆☆☆☆,7,\r\n"
-            "2,成都市华科技有限公司,华,,,不可用：字号只有1个汉字：字号须由两个以上汉字组成\r\n");
+            "2,成都华科技有限公司,华,,,不可用：字号只有1个汉字：字号须由两个以上汉字组成\r\n");
   // A table sorted by the user writes its order; each name keeps its rank.
   const std::size_t reversed[] = {1, 0};
   EXPECT_EQ(utf8(shortlistCsv(scored, reversed)).substr(utf8(shortlistCsvHeader()).size(), 2),
