@@ -59,7 +59,7 @@ bool readNames(std::istream& in, NameList& names, std::ostream& err) {
     const std::string label = "line " + std::to_string(lines.number());
     if (tooLong) {
       err << "zeruda-cli score: " << label << ": longer than " << kMaxLineCharacters
-          << " characters, not scored\n";
+          << " characters or " << lines.maxBytes() << " bytes, not scored\n";
       allRead = false;
       continue;
     }

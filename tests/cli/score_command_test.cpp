@@ -115,13 +115,16 @@ TEST_F(ScoreCommand, ALineTooLongIsRefusedByNumberWhileTheOthersAreScored) {
   std::string hundred;
   for (int i = 0; i < 100; ++i) hundred += "华";
   const std::string huge(5'000'000, 'x');
-  auto run =
-      scoreStdin("华通\n" + hundred + "华\n" + hundred + "\r\n" + huge + "\n成都华通科技有限公司");
+  // Bytes that start no character count too: broken UTF-8 is held to the limit.
+  const std::string continuations(5'000'000, '\x8D');
+  auto run = scoreStdin("华通\n" + hundred + "华\n" + hundred + "\r\n" + huge + "\n" +
+                        continuations + "\n成都华通科技有限公司");
   EXPECT_EQ(run.code, 1);
   EXPECT_EQ(lines(run.err),
             (std::vector<std::string>{
-                "zeruda-cli score: line 2: longer than 100 characters, not scored",
-                "zeruda-cli score: line 4: longer than 100 characters, not scored"}));
+                "zeruda-cli score: line 2: longer than 100 characters or 400 bytes, not scored",
+                "zeruda-cli score: line 4: longer than 100 characters or 400 bytes, not scored",
+                "zeruda-cli score: line 5: longer than 100 characters or 400 bytes, not scored"}));
   const auto out = lines(run.out);
   ASSERT_EQ(out.size(), 3u) << run.out;
   EXPECT_EQ(fields(out[2])[0], hundred) << "exactly 100 characters are a name";
