@@ -177,7 +177,7 @@ Result<Done> writeOwnedFile(const std::filesystem::path& file, std::string_view 
   // The rename below takes the name from a link without following it.
   const bool link = present && S_ISLNK(existing.st_mode);
   if (present && !link && !S_ISREG(existing.st_mode)) {
-    return Error{"不是普通文件，未写入："_gbk + file.filename().string()};
+    return Error{"无法写入文件："_gbk + file.filename().string() + "（不是普通文件）"_gbk};
   }
   bool given = false;
   return replaceFile(file, file, present && !link ? &existing : nullptr,

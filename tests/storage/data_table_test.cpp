@@ -198,7 +198,7 @@ TEST_F(Tables, AFileThatCannotBeWrittenAgainIsReportedByName) {
   fs::create_directory(file("sc"));  // nothing can be renamed over a folder
   auto table = tables_.open("sc");
   ASSERT_FALSE(table.ok());
-  EXPECT_EQ(utf8(table.error()), "不是普通文件，未写入：sc.dat");
+  EXPECT_EQ(utf8(table.error()), "无法写入文件：sc.dat（不是普通文件）");
 }
 
 // A link in a table file's place, at start or while the program runs, is replaced
