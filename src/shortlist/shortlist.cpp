@@ -42,9 +42,18 @@ bool ranksBefore(const RankKey& a, const RankKey& b) {
 
 std::vector<std::string> shortlistNames(std::string_view gbk) {
   std::vector<std::string> names;
-  registration::forEachLine(gbk, [&](std::string_view line) {
+  const auto take = [&](std::string_view line) {
     std::string name = shortlistName(line);
     if (!name.empty()) names.push_back(std::move(name));
+  };
+  registration::forEachLine(gbk, [&](std::string_view line) {
+    // A lone carriage return (the line end of old Mac text) ends a line too; no GBK
+    // byte after a lead byte is one.
+    for (std::size_t end = line.find('\r'); end != std::string_view::npos; end = line.find('\r')) {
+      take(line.substr(0, end));
+      line.remove_prefix(end + 1);
+    }
+    take(line);
   });
   return names;
 }

@@ -21,7 +21,8 @@ Setting settingIn(std::string_view bytes) {
   const std::size_t first = bytes.find('\0');
   if (first == std::string_view::npos) return {"s", "k", bytes};
   const std::size_t second = bytes.find('\0', first + 1);
-  if (second == std::string_view::npos) return {"s", bytes.substr(0, first), bytes.substr(first + 1)};
+  if (second == std::string_view::npos)
+    return {"s", bytes.substr(0, first), bytes.substr(first + 1)};
   return {bytes.substr(0, first), bytes.substr(first + 1, second - first - 1),
           bytes.substr(second + 1)};
 }
