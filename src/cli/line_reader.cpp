@@ -15,8 +15,9 @@ bool LineReader::next(std::string& line, bool& tooLong) {
   std::streambuf* source = in_.rdbuf();
   line.clear();
   tooLong = false;
-  // What is kept stops a little past both limits: room for the "\r" of a "\r\n"
-  // line end and for a byte-order mark, which are taken off below.
+  // What is kept stops a little past both limits: room for a byte-order mark and
+  // the "\r" of a "\r\n" line end, which are taken off below.
+  const std::size_t keepCharacters = max_ + 2;
   const std::size_t keepBytes = maxBytes() + kByteOrderMark.size() + 1;
   std::size_t characters = 0;
   std::size_t bytes = 0;
@@ -27,7 +28,7 @@ bool LineReader::next(std::string& line, bool& tooLong) {
     const char byte = static_cast<char>(c);
     if (startsCharacter(byte)) ++characters;
     ++bytes;
-    if (characters <= max_ + 1 && bytes <= keepBytes) line += byte;
+    if (characters <= keepCharacters && bytes <= keepBytes) line += byte;
   }
   if (!any) {
     in_.setstate(std::ios::eofbit);

@@ -130,6 +130,18 @@ TEST_F(ScoreCommand, ALineTooLongIsRefusedByNumberWhileTheOthersAreScored) {
   EXPECT_EQ(fields(out[2])[0], hundred) << "exactly 100 characters are a name";
 }
 
+// Found by fuzzing: the byte-order mark took a character of the limit's room, so
+// the "\r" of the line end stayed and the line counted as too long.
+TEST_F(ScoreCommand, AFirstLineWithAMarkAndACarriageReturnHasTheWholeLimit) {
+  std::string hundred;
+  for (int i = 0; i < 100; ++i) hundred += "华";
+  auto run = scoreStdin("\xEF\xBB\xBF" + hundred + "\r\n");
+  EXPECT_EQ(run.code, 0) << run.err;
+  const auto out = lines(run.out);
+  ASSERT_EQ(out.size(), 2u) << run.out;
+  EXPECT_EQ(fields(out[1])[0], hundred);
+}
+
 TEST_F(ScoreCommand, AFolderIsNoListOfNames) {
   auto run = runCli({"score", sandbox_.tmp().string()});
   EXPECT_EQ(run.code, 2);

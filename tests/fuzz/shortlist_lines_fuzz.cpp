@@ -3,6 +3,7 @@
 #include "cli/line_reader.h"
 #include "property.h"
 #include "shortlist/shortlist.h"
+#include "text/gbk.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,14 +17,14 @@ namespace {
 constexpr std::size_t kLimit = 8;  // characters: small, so that inputs pass it often
 
 // The lines as the reader promises them, split the plain way: at every "\n", a
-// "\r" before it and a byte-order mark at the very start taken off, nothing kept
-// of a last empty line.
+// "\r" before it taken off, a byte-order mark at the start of the first taken off,
+// nothing kept of a last empty line.
 std::vector<std::string> plainLines(std::string_view bytes) {
   std::vector<std::string> lines;
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
   while (!bytes.empty()) {
     const std::size_t end = bytes.find('\n');
     std::string line(bytes.substr(0, end));
+    if (lines.empty() && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(std::move(line));
     bytes = end == std::string_view::npos ? std::string_view() : bytes.substr(end + 1);
@@ -57,18 +58,20 @@ void checkLineReader(std::string_view bytes) {
   FUZZ_PROPERTY(count == expected.size());
 }
 
-// A name a line: none empty, none with a line break or a blank; and the names
-// pasted again, one a line, give the same names.
+// A name a line: none empty, none with a line break. Of GBK text (what the window
+// hands over; other bytes have no characters to find blanks among) the names have
+// no blanks left, and pasted again, one a line, give the same names.
 void checkPastedNames(std::string_view bytes) {
   const std::vector<std::string> names = zeruda::shortlist::shortlistNames(bytes);
+  const bool gbk = zeruda::text::gbkToUtf8(bytes).ok();
   std::string again;
   for (const std::string& name : names) {
     FUZZ_PROPERTY(!name.empty());
     FUZZ_PROPERTY(name.find_first_of("\r\n") == std::string::npos);
-    FUZZ_PROPERTY(zeruda::shortlist::shortlistName(name) == name);
+    if (gbk) FUZZ_PROPERTY(zeruda::shortlist::shortlistName(name) == name);
     again += name + "\r\n";
   }
-  FUZZ_PROPERTY(zeruda::shortlist::shortlistNames(again) == names);
+  if (gbk) FUZZ_PROPERTY(zeruda::shortlist::shortlistNames(again) == names);
 }
 
 }  // namespace
