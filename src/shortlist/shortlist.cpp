@@ -59,7 +59,8 @@ std::vector<std::string> shortlistNames(std::string_view gbk) {
 }
 
 std::string shortlistName(std::string_view gbkLine) {
-  return text::removeSpaces(text::trimBlanks(gbkLine));
+  // Spaces first: a full-width space before a tab would otherwise keep the tab.
+  return std::string(text::trimBlanks(text::removeSpaces(gbkLine)));
 }
 
 ScoredName scoreName(std::size_t index, const std::string& name, double baseScore,
