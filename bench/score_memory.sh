@@ -26,7 +26,9 @@ peak() {  # label, then the command
   label=$1
   shift
   /usr/bin/time -f '%M %e' -o "$work/time" "$@" >/dev/null 2>"$work/err" || true
-  read -r kb seconds < "$work/time"
+  # The last line: GNU time puts "Command exited with non-zero status N" before it.
+  set -- $(tail -n 1 "$work/time")
+  kb=$1 seconds=$2
   printf '%-12s %8.1f MB %7s s\n' "$label" "$(echo "$kb" | awk '{ print $1 / 1024 }')" "$seconds"
 }
 
