@@ -78,6 +78,8 @@ test: deps web web-test-deps
 	cmake --preset tsan
 	cmake --build --preset tsan -j $(JOBS)
 	ctest --preset tsan
+	@if command -v clang++ >/dev/null 2>&1; then $(MAKE) --no-print-directory fuzz-smoke; \
+	else echo "clang++ is not installed: the fuzz targets are not run (make fuzz installs it)"; fi
 
 # Only what is installed is built; sudo only when the prefix is not writable.
 install: deps
@@ -111,3 +113,32 @@ format:
 
 clean:
 	rm -rf build
+
+# ---- Fuzzing (tests/fuzz) -------------------------------------------------------
+# The libFuzzer targets need clang and its runtime, installed for the fuzz part only.
+#   make fuzz          runs each target FUZZ_SECONDS (default 300) and sums up
+#   make fuzz-smoke    runs each a few seconds (what `make test` does when clang++ is there)
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_SECONDS ?= 300
+FUZZ_LOG := build/fuzz/Testing/Temporary/LastTest.log
+
+.PHONY: fuzz fuzz-deps fuzz-smoke
+
+fuzz-deps:
+	$(call install_missing,$(FUZZ_PACKAGES))
+
+# $(call fuzz_run,SECONDS): builds the targets, runs each for SECONDS, sums up.
+define fuzz_run
+	cmake --preset fuzz -DZERUDA_FUZZ_SECONDS=$(1)
+	cmake --build --preset fuzz -j $(JOBS)
+	ctest --preset fuzz; status=$$?; \
+	grep -E '^[0-9]+/[0-9]+ Test|^Done [0-9]+ runs|^stat::(number_of_executed_units|peak_rss_mb)|^#[0-9]+.*(DONE|INITED)' \
+	  $(FUZZ_LOG) | sed 's/^/  /'; exit $$status
+endef
+
+fuzz: deps fuzz-deps
+	$(call fuzz_run,$(FUZZ_SECONDS))
+
+fuzz-smoke: fuzz-deps
+	$(call fuzz_run,4)
+# ---- end of fuzzing ---------------------------------------------------------------

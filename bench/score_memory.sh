@@ -1,6 +1,9 @@
 #!/bin/sh
 # The peak memory of `zeruda-cli score` on two million one-character lines, read from
 # a file and from standard input, plain, --json and --csv. The goal: under 200 MB each.
+# Then on one line of 200,000,000 bytes, ASCII and bytes that start no UTF-8 character
+# (0x8D): the line is refused either way, and the second may take no more memory
+# than the first.
 #
 #   bench/score_memory.sh [ZERUDA_CLI]   (default: build/release/src/cli/zeruda-cli)
 #
@@ -23,8 +26,10 @@ peak() {  # label, then the command
   label=$1
   shift
   /usr/bin/time -f '%M %e' -o "$work/time" "$@" >/dev/null 2>"$work/err" || true
-  read -r kb seconds < "$work/time"
-  printf '%-8s %8.1f MB %7s s\n' "$label" "$(echo "$kb" | awk '{ print $1 / 1024 }')" "$seconds"
+  # The last line: GNU time puts "Command exited with non-zero status N" before it.
+  set -- $(tail -n 1 "$work/time")
+  kb=$1 seconds=$2
+  printf '%-12s %8.1f MB %7s s\n' "$label" "$(echo "$kb" | awk '{ print $1 / 1024 }')" "$seconds"
 }
 
 echo "command: /usr/bin/time -f %M zeruda-cli score ... --base 3 on 2,000,000 lines"
@@ -32,3 +37,9 @@ peak file "$cli" score "$work/names.txt" --base 3
 peak stdin sh -c '"$0" score - --base 3 < "$1"' "$cli" "$work/names.txt"
 peak json "$cli" score "$work/names.txt" --base 3 --json
 peak csv "$cli" score "$work/names.txt" --base 3 --csv "$work/out.csv"
+
+head -c 200000000 /dev/zero | tr '\0' 'x' > "$work/ascii_line.txt"
+head -c 200000000 /dev/zero | tr '\0' '\215' > "$work/broken_line.txt"
+echo "command: /usr/bin/time -f %M zeruda-cli score ... --base 3 on one 200,000,000-byte line"
+peak "ascii line" "$cli" score "$work/ascii_line.txt" --base 3
+peak "0x8D line" "$cli" score "$work/broken_line.txt" --base 3

@@ -15,6 +15,8 @@ namespace zeruda::actions {
 // No name is this long; a longer line is a mistake (a pasted document, a binary file),
 // refused on its own while the other lines are scored.
 inline constexpr std::size_t kMaxShortlistLineCharacters = 100;
+// And bytes: as many as those characters can take in UTF-8.
+inline constexpr std::size_t kMaxShortlistLineBytes = 4 * kMaxShortlistLineCharacters;
 
 // The names of a shortlist as its lines come, each line checked on its own: one that
 // cannot be scored is refused naming its line ("第3行…") and left out, the others are

@@ -31,7 +31,7 @@ numerology::ReportSources programReportSources(storage::TableSet& tables) {
 std::filesystem::path writeReportPage(const numerology::CompanyReport& report,
                                       const storage::WorkingFolder& folder) {
   const auto page = folder.file("gsmzpf.htm");
-  if (page.empty() || !storage::writeFileAtomically(page, report.html()).ok()) return {};
+  if (page.empty() || !storage::writeOwnedFile(page, report.html()).ok()) return {};
   return page;
 }
 

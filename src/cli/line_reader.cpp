@@ -15,15 +15,20 @@ bool LineReader::next(std::string& line, bool& tooLong) {
   std::streambuf* source = in_.rdbuf();
   line.clear();
   tooLong = false;
-  // One more than the limit is kept, for the "\r" of a "\r\n" line end.
+  // What is kept stops a little past both limits: room for a byte-order mark and
+  // the "\r" of a "\r\n" line end, which are taken off below.
+  const std::size_t keepCharacters = max_ + 2;
+  const std::size_t keepBytes = maxBytes() + kByteOrderMark.size() + 1;
   std::size_t characters = 0;
+  std::size_t bytes = 0;
   bool any = false;
   for (int c = source->sbumpc(); c != std::char_traits<char>::eof(); c = source->sbumpc()) {
     any = true;
     if (c == '\n') break;
     const char byte = static_cast<char>(c);
     if (startsCharacter(byte)) ++characters;
-    if (characters <= max_ + 1) line += byte;
+    ++bytes;
+    if (characters <= keepCharacters && bytes <= keepBytes) line += byte;
   }
   if (!any) {
     in_.setstate(std::ios::eofbit);
@@ -32,12 +37,14 @@ bool LineReader::next(std::string& line, bool& tooLong) {
   if (++number_ == 1 && std::string_view(line).starts_with(kByteOrderMark)) {
     line.erase(0, kByteOrderMark.size());
     --characters;
+    bytes -= kByteOrderMark.size();
   }
-  if (!line.empty() && line.back() == '\r' && characters <= max_ + 1) {
+  if (!line.empty() && line.back() == '\r' && line.size() == bytes) {
     line.pop_back();
     --characters;
+    --bytes;
   }
-  tooLong = characters > max_;
+  tooLong = characters > max_ || bytes > maxBytes();
   return true;
 }
 

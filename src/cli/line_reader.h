@@ -7,18 +7,26 @@
 namespace zeruda::cli {
 
 // The lines of a UTF-8 input one at a time, each without its "\n" and "\r\n", the
-// first without a byte-order mark. A line is kept only up to a limit of characters:
-// of a longer one only the fact is kept, however long it is, so a stray huge line
-// costs no memory.
+// first without a byte-order mark. A line is kept only up to a limit of characters,
+// and of bytes (the most those characters can take): of a longer one only the fact
+// is kept, however long it is, so a stray huge line costs no memory. Bytes of every
+// kind count towards the byte limit, so a run of bytes that start no character
+// (broken UTF-8) is held to it too.
 class LineReader {
  public:
+  // The most bytes one UTF-8 character takes.
+  static constexpr std::size_t kBytesPerCharacter = 4;
+
   LineReader(std::istream& in, std::size_t maxCharacters) : in_(in), max_(maxCharacters) {}
 
   // The next line into `line`; false at the end of the input. `tooLong` tells that
-  // the line had more characters than the limit (`line` is then cut short).
+  // the line had more characters than the limit, or more bytes than maxBytes()
+  // (`line` is then cut short).
   bool next(std::string& line, bool& tooLong);
   // The number of the line last read, from 1.
   std::size_t number() const { return number_; }
+  // The byte limit of a line.
+  std::size_t maxBytes() const { return max_ * kBytesPerCharacter; }
 
  private:
   std::istream& in_;

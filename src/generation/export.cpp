@@ -33,12 +33,13 @@ std::string withoutCommas(std::string_view cell) {
 }
 
 // A cell as a spreadsheet must read it. One that begins with "=", "+", "-" or "@"
-// would be taken for a formula (a typed prefix or a pasted name can be one), so an
-// apostrophe goes before it; one holding a quote, a comma, a line break or a tab is
-// put in quotes with its quotes doubled, as RFC 4180 has it. No GBK trail byte is
-// any of these, and the program's own cells need neither, so they stay as they are.
+// would be taken for a formula (a typed prefix or a pasted name can be one), and so
+// may one that begins with a tab or a carriage return (some spreadsheets skip them
+// before looking for the sign), so an apostrophe goes before it; one holding a quote, a comma, a
+// line break or a tab is put in quotes with its quotes doubled, as RFC 4180 has it. No GBK trail
+// byte is any of these, and the program's own cells need neither, so they stay as they are.
 std::string spreadsheetCell(std::string cell) {
-  if (!cell.empty() && std::string_view("=+-@").find(cell.front()) != std::string_view::npos) {
+  if (!cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos) {
     cell.insert(0, 1, '\'');
   }
   if (cell.find_first_of("\",\r\n\t") == std::string::npos) return cell;

@@ -17,8 +17,9 @@ enum class ExportFormat { Csv, Txt };
 
 // One CSV line of cells (GBK) ending in "\r\n": every "," inside the cells but the
 // first replaced by "―" so the columns stay apart; a cell that a spreadsheet would
-// take for a formula (a leading "=", "+", "-" or "@") gets an apostrophe before it,
-// and one holding a quote, a line break, a tab (or, the first, a comma) is quoted.
+// take for a formula (a leading "=", "+", "-", "@", tab or carriage return) gets an
+// apostrophe before it, and one holding a quote, a line break, a tab (or, the
+// first, a comma) is quoted.
 std::string csvLine(std::span<const std::string> cells);
 
 // The result list as a CSV text (GBK, "\r\n" line ends): a header line, then one

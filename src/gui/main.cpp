@@ -9,6 +9,16 @@
 #include "gui/ui_services.h"
 
 #include <QApplication>
+#include <QStatusBar>
+
+#include <iostream>
+
+namespace {
+
+// Long enough to be read after the window has come up.
+constexpr int kTakeOverNoteMilliseconds = 30000;
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -28,6 +38,10 @@ int main(int argc, char** argv) {
   zeruda::app::Session session;
   zeruda::gui::SingleInstance instance(QString::fromStdString(session.folder().path().string()));
   if (!instance.owner()) return 0;
+  // A lock that no running window held was taken over: said on the terminal and,
+  // once the window is up, in its status bar.
+  const QString& takeOver = instance.takeOverNote();
+  if (!takeOver.isEmpty()) std::cerr << "zeruda: " << takeOver.toStdString() << '\n';
   session.ownTableFiles();
   services.profileFile = session.profile().path();
 
@@ -36,6 +50,7 @@ int main(int argc, char** argv) {
   window.startUp();
   zeruda::gui::probeFirstPaint(window);
   window.show();
+  if (!takeOver.isEmpty()) window.statusBar()->showMessage(takeOver, kTakeOverNoteMilliseconds);
   QObject::connect(&instance, &zeruda::gui::SingleInstance::activationRequested, &window,
                    [&window] { zeruda::gui::bringToFront(window); });
   zeruda::gui::closeOnQuitSignals(window);

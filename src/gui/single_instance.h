@@ -20,6 +20,10 @@ class SingleInstance : public QObject {
   explicit SingleInstance(const QString& folder, QObject* parent = nullptr);
 
   bool owner() const { return owner_; }
+  // When the folder's lock named no window running on this machine (unreadable,
+  // written on another machine, or its process gone) and was taken over: what was
+  // found, for the user. Empty otherwise.
+  const QString& takeOverNote() const { return takeOverNote_; }
 
  signals:
   // A later start asked the window to come to the front.
@@ -28,9 +32,11 @@ class SingleInstance : public QObject {
  private:
   void listen(const QString& name);
   static void handOver(const QString& name);
+  QString whyNobodyHolds() const;
 
   QLockFile lock_;
   bool owner_ = false;
+  QString takeOverNote_;
   QLocalServer* server_ = nullptr;
 };
 

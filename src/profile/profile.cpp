@@ -147,4 +147,9 @@ int profileNumber(std::string_view text) {
   return static_cast<int>(negative ? -value : value);
 }
 
+int profileBaseScore(std::string_view text) {
+  const int value = profileNumber(text);
+  return value >= 0 && value <= kHighestBaseScore ? value : 0;
+}
+
 }  // namespace zeruda::profile

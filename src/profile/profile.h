@@ -74,4 +74,12 @@ int baseScoreOf(std::string_view missingElements);
 // blanks, an optional sign and the digits that follow; 0 when there are none.
 int profileNumber(std::string_view text);
 
+// The highest base score a chart gives: five elements, none missing.
+inline constexpr int kHighestBaseScore = 5;
+
+// A stored "吉数" as the base of a rating: 0 to kHighestBaseScore as stored; a value
+// outside that range is no base this program wrote, and reads as a missing one (0)
+// rather than being carried into the ratings.
+int profileBaseScore(std::string_view text);
+
 }  // namespace zeruda::profile

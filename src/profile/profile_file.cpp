@@ -33,8 +33,8 @@ ProfileFile::Scores ProfileFile::current() {
     // Read first, then keep the stamp taken before reading: if the file changes
     // while it is read, the next call sees a new stamp and reads again.
     storage::IniDocument document = storage::loadIniFile(file_);
-    scores_.legalPerson = profileNumber(document.get(legalPersonSection(), "吉数"_gbk));
-    scores_.personalChart = profileNumber(document.get(personalChartSection(), "吉数"_gbk));
+    scores_.legalPerson = profileBaseScore(document.get(legalPersonSection(), "吉数"_gbk));
+    scores_.personalChart = profileBaseScore(document.get(personalChartSection(), "吉数"_gbk));
     stamp_ = info;
     valid_ = true;
   }

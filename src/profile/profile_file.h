@@ -14,7 +14,8 @@ inline constexpr std::string_view kProfileFileName = "shengchen.ini";
 
 // The profile file of a session, with the two numbers every rating starts from:
 // "吉数" of the section "法人资料" (the base of every company-name star rating) and
-// "吉数" of "先天八字" (the base of the personal-naming score), 0 when missing.
+// "吉数" of "先天八字" (the base of the personal-naming score), 0 when missing or
+// outside 0 to 5 (profileBaseScore).
 //
 // Each call sees what the file holds at that moment, yet a rating of thousands of
 // candidates does not read the file thousands of times: the parsed values are kept

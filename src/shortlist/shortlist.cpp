@@ -56,15 +56,25 @@ Standing standingOf(const std::vector<registration::Finding>& findings) {
 
 std::vector<std::string> shortlistNames(std::string_view gbk) {
   std::vector<std::string> names;
-  registration::forEachLine(gbk, [&](std::string_view line) {
+  const auto take = [&](std::string_view line) {
     std::string name = shortlistName(line);
     if (!name.empty()) names.push_back(std::move(name));
+  };
+  registration::forEachLine(gbk, [&](std::string_view line) {
+    // A lone carriage return (the line end of old Mac text) ends a line too; no GBK
+    // byte after a lead byte is one.
+    for (std::size_t end = line.find('\r'); end != std::string_view::npos; end = line.find('\r')) {
+      take(line.substr(0, end));
+      line.remove_prefix(end + 1);
+    }
+    take(line);
   });
   return names;
 }
 
 std::string shortlistName(std::string_view gbkLine) {
-  return text::removeSpaces(text::trimBlanks(gbkLine));
+  // Spaces first: a full-width space before a tab would otherwise keep the tab.
+  return std::string(text::trimBlanks(text::removeSpaces(gbkLine)));
 }
 
 ScoredName scoreName(std::size_t index, const std::string& name, double baseScore,

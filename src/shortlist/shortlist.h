@@ -43,7 +43,8 @@ struct ScoredName {
   registration::NameSplit split() const { return registration::splitOf(parts); }
 };
 
-// The names of a pasted or read text: one a line, spaces removed, empty lines left out.
+// The names of a pasted or read text: one a line ("\r\n", "\n" or a lone "\r" ends
+// one), spaces removed, empty lines left out.
 std::vector<std::string> shortlistNames(std::string_view gbk);
 
 // The name one line gives (spaces removed; empty for a blank line).

@@ -105,6 +105,45 @@ bool writePieces(int fd, const PieceSource& pieces) {
   return true;
 }
 
+// Puts a new ordinary file with the pieces in the place of `file` by a rename; the
+// error names `target`. `existing` is the ordinary file replaced, if any: its
+// permission bits are kept, and where the folder takes no new file it is written in
+// place instead.
+Result<Done> replaceFile(const std::filesystem::path& file, const std::filesystem::path& target,
+                         const struct stat* existing, const PieceSource& pieces) {
+  const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+  removeStaleTempFiles(folder);
+  std::string temp;
+  int fd = createTemp(file, temp);
+  if (fd < 0) {
+    const int error = errno;
+    // Some folders take no new file while the files in them may be written (a
+    // folder made read-only around a writable profile).
+    if ((error == EACCES || error == EPERM) && existing != nullptr &&
+        ::access(file.c_str(), W_OK) == 0) {
+      return writeInPlace(file, whole(pieces));
+    }
+    return fileWriteError(target, error);
+  }
+
+  // A replaced file keeps its permission bits; a new one has what the umask gave.
+  bool ok = (existing == nullptr || ::fchmod(fd, existing->st_mode & 07777) == 0) &&
+            writePieces(fd, pieces) && ::fsync(fd) == 0;
+  int error = errno;
+  if (ok) {
+    if (auto hook = afterTempWritten.load()) hook();
+    ok = ::rename(temp.c_str(), file.c_str()) == 0;
+    error = errno;
+  }
+  ::close(fd);  // after the rename: the lock is held until the file has its name
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return fileWriteError(target, error);
+  }
+  syncFolder(folder);
+  return Done{};
+}
+
 }  // namespace
 
 void setAtomicWriteHookForTesting(void (*hook)()) { afterTempWritten.store(hook); }
@@ -128,37 +167,32 @@ Result<Done> writeFileAtomically(const std::filesystem::path& target, const Piec
   const bool replacing = ::stat(file.c_str(), &existing) == 0;
   // A device, a pipe or a socket is not ours to replace: it takes the bytes itself.
   if (replacing && !S_ISREG(existing.st_mode)) return writeInPlace(file, whole(pieces));
+  return replaceFile(file, target, replacing ? &existing : nullptr, pieces);
+}
 
-  const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
-  removeStaleTempFiles(folder);
-  std::string temp;
-  int fd = createTemp(file, temp);
-  if (fd < 0) {
-    const int error = errno;
-    // Some folders take no new file while the files in them may be written (a
-    // folder made read-only around a writable profile).
-    if ((error == EACCES || error == EPERM) && replacing && ::access(file.c_str(), W_OK) == 0) {
-      return writeInPlace(file, whole(pieces));
-    }
-    return fileWriteError(target, error);
+Result<Done> writeOwnedFile(const std::filesystem::path& file, std::string_view bytes) {
+  if (file.empty()) return Error{"尚未选定工作文件夹"_gbk};
+  struct stat existing {};
+  const bool present = ::lstat(file.c_str(), &existing) == 0;
+  // The rename below takes the name from a link without following it.
+  const bool link = present && S_ISLNK(existing.st_mode);
+  if (present && !link && !S_ISREG(existing.st_mode)) {
+    return Error{"无法写入文件："_gbk + file.filename().string() + "（不是普通文件）"_gbk};
   }
+  bool given = false;
+  return replaceFile(file, file, present && !link ? &existing : nullptr,
+                     [&](std::string_view& piece) {
+                       if (given) return false;
+                       piece = bytes;
+                       return given = true;
+                     });
+}
 
-  // A replaced file keeps its permission bits; a new one has what the umask gave.
-  bool ok = (!replacing || ::fchmod(fd, existing.st_mode & 07777) == 0) &&
-            writePieces(fd, pieces) && ::fsync(fd) == 0;
-  int error = errno;
-  if (ok) {
-    if (auto hook = afterTempWritten.load()) hook();
-    ok = ::rename(temp.c_str(), file.c_str()) == 0;
-    error = errno;
+void removeLinkAt(const std::filesystem::path& file) {
+  struct stat info {};
+  if (!file.empty() && ::lstat(file.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+    ::unlink(file.c_str());
   }
-  ::close(fd);  // after the rename: the lock is held until the file has its name
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return fileWriteError(target, error);
-  }
-  syncFolder(folder);
-  return Done{};
 }
 
 void removeStaleTempFiles(const std::filesystem::path& folder) {

@@ -34,6 +34,18 @@ using PieceSource = std::function<bool(std::string_view& piece)>;
 // being asked for early, when the write has failed.
 Result<Done> writeFileAtomically(const std::filesystem::path& target, const PieceSource& pieces);
 
+// Replaces `file`, one the program owns in its working folder (a table file, a page,
+// the profile), with `bytes`, as writeFileAtomically does but never through a link:
+// a link found in its place is replaced by the new file (the link goes, what it
+// points to is left alone). Anything else that is not an ordinary file there (a
+// folder, a pipe, a device) is refused.
+Result<Done> writeOwnedFile(const std::filesystem::path& file, std::string_view bytes);
+
+// Removes a link found in the place of one of the program's own files, so that a
+// library that writes the file itself (SQLite, libcurl) makes a new one instead of
+// writing through the link. Anything else there is left alone.
+void removeLinkAt(const std::filesystem::path& file);
+
 // Removes the temporary files that writers killed on the way left in `folder`:
 // those older than a minute that no writer holds. Start-up calls it for the working
 // folder, and every replacing write for the folder it writes into.

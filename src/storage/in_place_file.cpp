@@ -96,9 +96,27 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
+std::string writeFailureCause(int error) {
+  switch (error) {
+    case ENOSPC:
+      return "磁盘空间不足"_gbk;
+    case EDQUOT:
+      return "超出磁盘配额"_gbk;
+    case EFBIG:
+      return "文件超过允许的大小"_gbk;
+    case EACCES:
+    case EPERM:
+      return "没有写入权限"_gbk;
+    case EROFS:
+      return "磁盘或文件夹是只读的"_gbk;
+    default:
+      return std::strerror(error);  // the C locale's text: plain ASCII, valid GBK
+  }
+}
+
 Error fileWriteError(const std::filesystem::path& file, int error) {
-  return Error{"无法写入文件："_gbk + file.filename().string() + "（"_gbk + std::strerror(error) +
-               "）"_gbk};
+  return Error{"无法写入文件："_gbk + file.filename().string() + "（"_gbk +
+               writeFailureCause(error) + "）"_gbk};
 }
 
 Result<Done> writeInPlace(const std::filesystem::path& file, std::string_view bytes) {

@@ -3,6 +3,7 @@
 #include "text/result.h"
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace zeruda::storage {
@@ -24,7 +25,11 @@ Result<Done> writeToDescriptor(int fd, const std::filesystem::path& file, std::s
 // set when a write fails.
 bool writeAll(int fd, std::string_view bytes);
 
-// "无法写入文件：<name>（<the system's reason>）"
+// Why a write failed, in words the user acts on: no space, over quota, too large,
+// no permission, read-only; else the system's own text.
+std::string writeFailureCause(int error);
+
+// "无法写入文件：<name>（<writeFailureCause>）"
 Error fileWriteError(const std::filesystem::path& file, int error);
 
 }  // namespace zeruda::storage

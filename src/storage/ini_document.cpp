@@ -99,6 +99,14 @@ bool readsBackAsSection(std::string_view section) {
   return read.kind == LineKind::kSection && read.name == section;
 }
 
+// What goes after "=" so that get() gives `value` back: a value that reading would
+// change (surrounding blanks lost, or a pair of surrounding quotes taken away) is
+// wrapped in a pair of quotes of its own, which reading takes away again.
+std::string storedValue(std::string_view value) {
+  if (trim(value) == value && withoutQuotes(value) == value) return std::string(value);
+  return "\"" + std::string(value) + "\"";
+}
+
 }  // namespace
 
 IniDocument IniDocument::parse(std::string_view bytes) {
@@ -160,7 +168,12 @@ Result<Done> IniDocument::set(std::string_view section, std::string_view key,
   if (hasLineBreakOrZero(value)) {
     return Error{"资料项的值不能含有换行或零字节："_gbk + std::string(key)};
   }
-  std::string line = std::string(key) + "=" + std::string(value);
+  // A longer value would read back cut short.
+  if (value.size() > kProfileValueLimit) {
+    return Error{"资料项的值太长（最多 "_gbk + std::to_string(kProfileValueLimit) +
+                 " 字节）："_gbk + std::string(key)};
+  }
+  std::string line = std::string(key) + "=" + storedValue(value);
   Found found = find(section, key);
   if (found.keyLine != std::string::npos) {
     lines_[found.keyLine] = std::move(line);

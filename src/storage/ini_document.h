@@ -35,7 +35,9 @@ class IniDocument {
   // end of the text when missing. Names and values that would break the line
   // structure (line breaks, "=" in a key, a section name whose line would not give
   // it back, a zero byte, an empty name) are refused, so a value can never smuggle
-  // in lines of its own.
+  // in lines of its own. A value is stored so that get() gives it back exactly:
+  // one with surrounding blanks or surrounding quotes is written inside a pair of
+  // quotes; one longer than kProfileValueLimit is refused.
   Result<Done> set(std::string_view section, std::string_view key, std::string_view value);
 
   // The text with "\r\n" after every line.

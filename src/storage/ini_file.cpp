@@ -49,9 +49,11 @@ class FolderLock {
 // The file's bytes; empty when there is no file; an error when a file is there but
 // cannot be read, so that a write never replaces a profile it could not see.
 Result<std::string> readBytes(const std::filesystem::path& file) {
-  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  // A link in the profile's place is not followed: it reads as no file, and the
+  // next write puts a file of ours in its place.
+  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
   if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return std::string();
+    if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP) return std::string();
     return Error{"无法读取文件："_gbk + file.filename().string()};
   }
   std::string bytes;
@@ -99,7 +101,7 @@ Result<Done> updateIniFile(const std::filesystem::path& file,
   if (!bytes.ok()) return Error{bytes.error()};
   IniDocument document = IniDocument::parse(asGbk(std::move(bytes).value()));
   if (auto changed = change(document); !changed.ok()) return changed;
-  return writeFileAtomically(file, document.text());
+  return writeOwnedFile(file, document.text());
 }
 
 Result<Done> writeProfileString(const std::filesystem::path& file, std::string_view section,

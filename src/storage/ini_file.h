@@ -23,8 +23,9 @@ std::string readProfileString(const std::filesystem::path& file, std::string_vie
 
 // Changes the file in one step: loads it, lets `change` edit the document, and
 // writes the whole file back atomically (GBK, "\r\n" line ends, no byte-order
-// mark), creating it when missing. Changes from threads of this program and from
-// other processes of it (an advisory lock on the file's folder) are serialised, so
+// mark), creating it when missing. The file is one of the working folder's own: a
+// link in its place is neither read nor written through, but replaced. Changes from threads of this
+// program and from other processes of it (an advisory lock on the file's folder) are serialised, so
 // none is lost. Nothing is written when `change` fails.
 Result<Done> updateIniFile(const std::filesystem::path& file,
                            const std::function<Result<Done>(IniDocument&)>& change);

@@ -36,10 +36,13 @@ class OwnedTableFiles final : public TableSource {
       auto block = builtInTableBlock(alias);
       auto file = tableFile(folder_, alias);
       std::error_code error;
-      if (!block || file.empty() || std::filesystem::exists(file, error) || error) continue;
+      // A link in a table file's place counts as no file: it is replaced, never
+      // written through.
+      const auto status = std::filesystem::symlink_status(file, error);
+      if (!block || file.empty() || (!error && std::filesystem::is_regular_file(status))) continue;
       // Written whole or not at all, so a crash here never leaves a damaged table.
       // Failures are left to the first open of the table.
-      (void)writeFileAtomically(file, *block);
+      (void)writeOwnedFile(file, *block);
     }
   }
 
@@ -55,15 +58,16 @@ class OwnedTableFiles final : public TableSource {
   OwnedTableFiles& operator=(const OwnedTableFiles&) = delete;
 
   // A file gone missing or damaged while the program runs (another program, a
-  // stray hand, a disk that filled up at start) is written again from the built-in
-  // copy and opened anew.
+  // stray hand, a disk that filled up at start), or a link put in its place, is
+  // written again from the built-in copy and opened anew. When that write fails
+  // too, its error says why (a full disk, no permission), not the missing file.
   Result<std::unique_ptr<StoredTable>> open(std::string_view alias) override {
     const auto file = tableFile(folder_, alias);
     if (file.empty()) return Error{"尚未选定工作文件夹"_gbk};
     auto store = TableStore::open(file);
     const auto block = builtInTableBlock(alias);
-    if (store.ok() || !block || !writeFileAtomically(file, *block).ok())
-      return stored(std::move(store));
+    if (store.ok() || !block) return stored(std::move(store));
+    if (auto written = writeOwnedFile(file, *block); !written.ok()) return Error{written.error()};
     return stored(TableStore::open(file));
   }
 

@@ -1,5 +1,6 @@
 #include "storage/table_store.h"
 
+#include "storage/atomic_file.h"
 #include "storage/table_format.h"
 #include "text/gbk.h"
 #include "text/gbk_literal.h"
@@ -59,12 +60,18 @@ std::optional<long long> wholeNumber(std::string_view text) {
 Result<std::unique_ptr<TableStore>> TableStore::open(const std::filesystem::path& file) {
   const std::string fileName = file.filename().string();
   std::error_code error;
-  if (file.empty() || !std::filesystem::is_regular_file(file, error)) {
+  // A link is no table file: SQLite would write through it.
+  if (file.empty() ||
+      !std::filesystem::is_regular_file(std::filesystem::symlink_status(file, error))) {
     return Error{"数据文件不存在："_gbk + fileName};
   }
+  // Nor are links in the places of its journal files.
+  for (const char* journal : {"-journal", "-wal", "-shm"}) removeLinkAt(file.string() + journal);
   sqlite3* db = nullptr;
-  // Opened read-write (read-only when the file is write-protected); never created.
-  int opened = sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+  // Opened read-write (read-only when the file is write-protected); never created,
+  // never through a link put there since the check above.
+  int opened =
+      sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr);
   std::unique_ptr<TableStore> store(new TableStore(db, fileName));
   if (opened != SQLITE_OK) return store->damaged();
   sqlite3_busy_timeout(db, 2000);

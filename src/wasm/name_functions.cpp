@@ -72,7 +72,7 @@ Result<Reply> scoreFunction(const Request& request, actions::Context& context) {
   std::string list = "[";
   for (std::size_t rank = 0; rank < ranked.value().size(); ++rank) {
     if (rank > 0) list += ',';
-    list += json::scoredNameJson(ranked.value().at(rank));
+    list += json::scoredNameJson(ranked.value().at(rank), rank + 1);
   }
   Reply reply{Reply::Kind::Json, list + "]"};
   for (const Error& line : refused) reply.notes.push_back(line.message);

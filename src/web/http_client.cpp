@@ -1,5 +1,6 @@
 #include "web/http_client.h"
 
+#include "storage/atomic_file.h"
 #include "web/curl_library.h"
 #include "web/request_headers.h"
 #include "web/web_address.h"
@@ -191,6 +192,9 @@ Result<HttpResponse> HttpClient::fetch(HttpRequest& request) const {
   // libcurl writes the cookie file when the handle goes: naming it only now keeps
   // every cookie of a failed fetch out of it.
   if (!response.errorStatus() && !cookies.empty()) {
+    // The cookie file is one of the working folder's own: libcurl must not write
+    // through a link put in its place.
+    storage::removeLinkAt(cookieFile_);
     curl.easySetopt(handle, CURLOPT_COOKIEJAR, cookies.c_str());
   }
   response.body = std::move(transfer.body);

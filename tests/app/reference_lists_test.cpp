@@ -45,7 +45,7 @@ TEST_F(ReferenceLists, ATableThatCannotBeOpenedIsReportedInsteadOfAnEmptyList) {
   std::filesystem::create_directory(sl);  // and cannot be written again
   auto rows = numberLuckListRows(tables());
   ASSERT_FALSE(rows.ok());
-  EXPECT_EQ(test::utf8(rows.error()), "数据文件不存在：sl.dat");
+  EXPECT_EQ(test::utf8(rows.error()), "无法写入文件：sl.dat（不是普通文件）");
 }
 
 }  // namespace

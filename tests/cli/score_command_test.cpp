@@ -119,15 +119,30 @@ TEST_F(ScoreCommand, ALineTooLongIsRefusedByNumberWhileTheOthersAreScored) {
   std::string hundred;
   for (int i = 0; i < 100; ++i) hundred += "华";
   const std::string huge(5'000'000, 'x');
-  auto run =
-      scoreStdin("华通\n" + hundred + "华\n" + hundred + "\r\n" + huge + "\n成都华通科技有限公司");
+  // Bytes that start no character count too: broken UTF-8 is held to the limit.
+  const std::string continuations(5'000'000, '\x8D');
+  auto run = scoreStdin("华通\n" + hundred + "华\n" + hundred + "\r\n" + huge + "\n" +
+                        continuations + "\n成都华通科技有限公司");
   EXPECT_EQ(run.code, 1);
   EXPECT_EQ(lines(run.err),
-            (std::vector<std::string>{"zeruda-cli score: 第2行超过100个字，未评分",
-                                      "zeruda-cli score: 第4行超过100个字，未评分"}));
+            (std::vector<std::string>{"zeruda-cli score: 第2行超过100个字或400字节，未评分",
+                                      "zeruda-cli score: 第4行超过100个字或400字节，未评分",
+                                      "zeruda-cli score: 第5行超过100个字或400字节，未评分"}));
   const auto out = lines(run.out);
   ASSERT_EQ(out.size(), 3u) << run.out;
   EXPECT_EQ(fields(out[2])[0], hundred) << "exactly 100 characters are a name";
+}
+
+// Found by fuzzing: the byte-order mark took a character of the limit's room, so
+// the "\r" of the line end stayed and the line counted as too long.
+TEST_F(ScoreCommand, AFirstLineWithAMarkAndACarriageReturnHasTheWholeLimit) {
+  std::string hundred;
+  for (int i = 0; i < 100; ++i) hundred += "华";
+  auto run = scoreStdin("\xEF\xBB\xBF" + hundred + "\r\n");
+  EXPECT_EQ(run.code, 0) << run.err;
+  const auto out = lines(run.out);
+  ASSERT_EQ(out.size(), 1u) << run.out;
+  EXPECT_EQ(fields(out[0])[0], hundred);
 }
 
 TEST_F(ScoreCommand, AFolderIsNoListOfNames) {

@@ -55,6 +55,8 @@ TEST(CsvLine, NeutralisesFormulasAndQuotesWhatWouldBreakTheRow) {
       {"quoted formula after a comma", "\"=cmd|calc\",华为", "\"\"\"=cmd|calc\"\"―华为\""},
       {"tab", "华\t为", "\"华\t为\""},
       {"line break", "华\r\n为", "\"华\r\n为\""},
+      {"tab before a formula", "\t=1", "\"'\t=1\""},
+      {"carriage return before a formula", "\r=1", "\"'\r=1\""},
       {"formula sign inside", "华-为=1", "华-为=1"},
   };
   for (const auto& c : cases) {

@@ -197,7 +197,7 @@ TEST_F(GenerationRequest, ACharacterTableThatCannotBeOpenedStopsTheRequestByName
   std::filesystem::create_directory(zk);  // and cannot be written again
   const RequestOutcome outcome = request(zhangSan());
   ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(utf8(outcome.message->text), "数据文件不存在：zk.dat");
+  EXPECT_EQ(utf8(outcome.message->text), "无法写入文件：zk.dat（不是普通文件）");
   EXPECT_FALSE(outcome.start);
   EXPECT_FALSE(profileWritten());
 }

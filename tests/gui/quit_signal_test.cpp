@@ -10,9 +10,11 @@
 #include "support/program_sandbox.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -44,6 +46,39 @@ class QuitSignalTest : public QObject {
     QVERIFY(toFront.wait(5000));
     QTemporaryDir otherFolder;
     QVERIFY(SingleInstance(otherFolder.path()).owner());
+  }
+
+  // A lock that no window of this machine holds is taken over, and what was found is
+  // said; a live window's lock is not (the test above).
+  void aLockNoRunningWindowHoldsIsTakenOverAndSaid_data() {
+    QTest::addColumn<QByteArray>("lock");
+    QTest::addColumn<QString>("said");
+    const QByteArray here = QSysInfo::machineHostName().toUtf8();
+    QTest::newRow("empty") << QByteArray() << QStringLiteral("无法读取");
+    QTest::newRow("scribbled") << QByteArray("\xff\xfe\n") << QStringLiteral("无法读取");
+    QTest::newRow("another host") << QByteArray("999999\nzeruda\notherhost\n")
+                                  << QStringLiteral("另一台计算机（otherhost）");
+    QTest::newRow("another host, a live process")
+        << QByteArray::number(QCoreApplication::applicationPid()) + "\nzeruda\notherhost\n"
+        << QStringLiteral("另一台计算机（otherhost）");
+    // Qt itself takes this one over; the note still says so.
+    QTest::newRow("process gone") << QByteArray("999999999\nzeruda\n" + here + "\n")
+                                  << QStringLiteral("进程 999999999 已不在运行");
+  }
+
+  void aLockNoRunningWindowHoldsIsTakenOverAndSaid() {
+    QFETCH(QByteArray, lock);
+    QFETCH(QString, said);
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("zeruda.lock")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(lock);
+    file.close();
+    SingleInstance instance(folder.path());
+    QVERIFY(instance.owner());
+    QVERIFY2(instance.takeOverNote().contains(said), qPrintable(instance.takeOverNote()));
+    QTemporaryDir clean;
+    QVERIFY(SingleInstance(clean.path()).takeOverNote().isEmpty());
   }
 
   // Last: the quit ends every event loop of this program.

@@ -2,6 +2,7 @@
 #include "library/catalogue.h"
 #include "library/knowledge_tree.h"
 #include "library/page_files.h"
+#include "support/temp_folder.h"
 #include "support/text_support.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,26 @@ TEST(PageFiles, APageForATextBoxIsNotWritten) {
   const ArticlePage law = pageOf(lawGuide());
   EXPECT_EQ(law.file, "-");
   EXPECT_FALSE(writePage(law, storage::WorkingFolder("/nowhere")).ok());
+}
+
+// The three page files, whether written from the program or fetched, never go
+// through a link found in their place: the link is replaced, its target kept.
+TEST(PageFiles, ALinkInAPageFilesPlaceIsReplacedNeverWrittenThrough) {
+  const test::TempFolder root;
+  const storage::WorkingFolder folder(root.path());
+  storage::createWorkingFolder(root.path());
+  test::writeFile(root / "notes.txt", "my notes");
+  for (std::string_view file : {kFolkFile, kTablesFile, kKnowledgeFile}) {
+    std::filesystem::create_symlink(root / "notes.txt", folder.file(file));
+  }
+  const ArticlePage page{gbk("标题"), std::string(kFolkFile), "<p>x</p>", "x"};
+  EXPECT_TRUE(writePage(page, folder).ok());
+  EXPECT_TRUE(openArticle({page.title, std::string(kTablesFile), "", ""}, folder).ok());
+  EXPECT_TRUE(openFetchedPage(kKnowledgeFile, "<html></html>", folder).ok());
+  for (std::string_view file : {kFolkFile, kTablesFile, kKnowledgeFile}) {
+    EXPECT_FALSE(std::filesystem::is_symlink(folder.file(file))) << file;
+  }
+  EXPECT_EQ(test::readFile(root / "notes.txt"), "my notes");
 }
 
 // 2014-02-03 is an 乙巳 day in the 丑 month and 2014-02-04, 立春, a 丙午 day in the 寅

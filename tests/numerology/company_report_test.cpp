@@ -77,6 +77,15 @@ TEST_F(CompanyNameReport, WritesTheSameReportAsAGbkPage) {
   EXPECT_NE(page.find(gbk("天格15(土)")), std::string::npos);
 }
 
+TEST_F(CompanyNameReport, TheReportPageReplacesALinkInItsPlace) {
+  const auto notes = sandbox_.workingFile("notes.txt");
+  test::writeFile(notes, "my notes");
+  std::filesystem::create_symlink(notes, sandbox_.workingFile("gsmzpf.htm"));
+  const auto written = app::writeReportPage(*run("华通").report, sandbox_.session().folder());
+  EXPECT_FALSE(std::filesystem::is_symlink(written));
+  EXPECT_EQ(test::readFile(notes), "my notes");
+}
+
 TEST_F(CompanyNameReport, SpacesAreRemovedFromTheBody) {
   auto spaced = run("华 通");
   EXPECT_EQ(utf8(spaced.body), "华通");

@@ -69,6 +69,21 @@ TEST_F(ProfileBaseScore, ThePersonalScoreComesFromItsOwnSection) {
   EXPECT_EQ(personalBaseScore(), 3);
 }
 
+// A base no chart gives (a hand-edited file) reads as missing, not as a huge base.
+TEST_F(ProfileBaseScore, OutsideZeroToFiveReadsAsMissing) {
+  const struct {
+    const char* stored;
+    int base;
+  } cases[] = {{"5", 5}, {"0", 0}, {"6", 0}, {"-1", 0}, {"99999999999", 0}, {"x", 0}};
+  for (const auto& c : cases) {
+    test::writeFile(profilePath(), gbk("[法人资料]\r\n吉数=") + c.stored +
+                                       gbk("\r\n[先天八字]\r\n吉数=") + c.stored + "\r\n");
+    ProfileFile fresh(profilePath());  // no stamp kept from the case before
+    EXPECT_EQ(fresh.baseScore(), c.base) << c.stored;
+    EXPECT_EQ(fresh.personalBaseScore(), c.base) << c.stored;
+  }
+}
+
 TEST_F(ProfileBaseScore, AWorkerReadingWhileTheProfileIsRewrittenSeesOnlyWholeValues) {
   writeLegal("木", "");
   std::atomic<bool> done{false};

@@ -1,5 +1,6 @@
 #include "profile/profile.h"
 
+#include "profile/interface_settings.h"
 #include "storage/ini_file.h"
 #include "support/sample_profile.h"
 #include "support/temp_folder.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 namespace zeruda::profile {
 namespace {
@@ -87,8 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ScoreCase{"NoneMissing", "", "5"}, ScoreCase{"OneMissing", "金", "4"},
                     ScoreCase{"TwoMissing", "木火", "3"},
                     ScoreCase{"AllFiveMissing", "木火土金水", "0"},
-                    // Blanks and quotes do not come back from the file, so they do not count.
-                    ScoreCase{"BlanksAround", "  金  ", "4"}, ScoreCase{"Quoted", "\"木火\"", "3"}),
+                    // Blanks and quotes come back from the file as written, so they count.
+                    ScoreCase{"BlanksAround", " 金 ", "2"}, ScoreCase{"Quoted", "'木'", "2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Profile, ThePersonalChartSectionIsWrittenInItsOrder) {
@@ -143,6 +145,59 @@ TEST_F(Profile, AValueWithALineBreakIsRefusedAndTheFileKept) {
   broken.givenName = gbk("三\r\n[先天八字]\r\n吉数=5");
   EXPECT_FALSE(writeLegalPersonProfile(file(), broken).ok());
   EXPECT_EQ(readFile(file()), before);
+}
+
+// What the reader would change (surrounding blanks, surrounding quotes) comes back
+// as it was written, under every key of both sections and the export folder's.
+TEST_F(Profile, EveryKeyReadsBackExactlyWhatWasWritten) {
+  const std::string awkward[] = {" a ", "'a'", "\"a\"", gbk(" 成都\t")};
+  for (const std::string& value : awkward) {
+    LegalPersonProfile legal;
+    for (std::string* field :
+         {&legal.surname, &legal.givenName, &legal.regionPrefix, &legal.tradeSuffix,
+          &legal.solarBirth, &legal.lunarBirth, &legal.hourText, &legal.minuteText,
+          &legal.hourBranch, &legal.zodiac, &legal.pillars, &legal.eightCharacters, &legal.elements,
+          &legal.nayin, &legal.favourable, &legal.missingElements}) {
+      *field = value;
+    }
+    PersonalChartProfile personal;
+    for (std::string* field :
+         {&personal.surname, &personal.gender, &personal.solarBirth, &personal.lunarBirth,
+          &personal.hourBranch, &personal.zodiac, &personal.pillars, &personal.eightCharacters,
+          &personal.elements, &personal.nayin, &personal.favourable}) {
+      *field = value;
+    }
+    ASSERT_TRUE(writeLegalPersonProfile(file(), legal).ok());
+    ASSERT_TRUE(writePersonalChartProfile(file(), personal).ok());
+    LegalPersonProfile legalRead = readLegalPersonProfile(file());
+    PersonalChartProfile personalRead = readPersonalChartProfile(file());
+    legal.baseScore = legalRead.baseScore;  // computed, never as given
+    personal.baseScore = personalRead.baseScore;
+    EXPECT_EQ(
+        std::tie(legalRead.surname, legalRead.givenName, legalRead.regionPrefix,
+                 legalRead.tradeSuffix, legalRead.solarBirth, legalRead.lunarBirth,
+                 legalRead.hourText, legalRead.minuteText, legalRead.hourBranch, legalRead.zodiac,
+                 legalRead.pillars, legalRead.eightCharacters, legalRead.elements, legalRead.nayin,
+                 legalRead.favourable, legalRead.missingElements),
+        std::tie(legal.surname, legal.givenName, legal.regionPrefix, legal.tradeSuffix,
+                 legal.solarBirth, legal.lunarBirth, legal.hourText, legal.minuteText,
+                 legal.hourBranch, legal.zodiac, legal.pillars, legal.eightCharacters,
+                 legal.elements, legal.nayin, legal.favourable, legal.missingElements))
+        << utf8(value);
+    EXPECT_EQ(
+        std::tie(personalRead.surname, personalRead.gender, personalRead.solarBirth,
+                 personalRead.lunarBirth, personalRead.hourBranch, personalRead.zodiac,
+                 personalRead.pillars, personalRead.eightCharacters, personalRead.elements,
+                 personalRead.nayin, personalRead.favourable),
+        std::tie(personal.surname, personal.gender, personal.solarBirth, personal.lunarBirth,
+                 personal.hourBranch, personal.zodiac, personal.pillars, personal.eightCharacters,
+                 personal.elements, personal.nayin, personal.favourable))
+        << utf8(value);
+  }
+  for (const char* folder : {"/home/u/ends in a blank ", "/home/u/'quoted'", "/home/u/\"q\""}) {
+    ASSERT_TRUE(writeExportFolder(file(), folder).ok());
+    EXPECT_EQ(readExportFolder(file()), folder);
+  }
 }
 
 TEST(ProfileKeys, AreListedInTheOrderTheyAreWritten) {

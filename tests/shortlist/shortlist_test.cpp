@@ -78,6 +78,11 @@ TEST(Shortlist, StandingIsTheMostSeriousFinding) {
 TEST(Shortlist, ReadsOneNameALineWithoutSpacesOrBlankLines) {
   EXPECT_EQ(shortlistNames(gbk("成都 华通\r\n\r\n  　\n华通达")),
             (std::vector<std::string>{gbk("成都华通"), gbk("华通达")}));
+  // Old Mac text ends its lines with a lone carriage return (found by fuzzing).
+  EXPECT_EQ(shortlistNames(gbk("华通\r腾讯\r\r阿里")),
+            (std::vector<std::string>{gbk("华通"), gbk("腾讯"), gbk("阿里")}));
+  // A tab behind a full-width space is a blank at the name's edge too (fuzzing).
+  EXPECT_EQ(shortlistNames(gbk("　\t华通\t　\n")), (std::vector<std::string>{gbk("华通")}));
 }
 
 TEST(ShortlistExport, WritesTheResultListsCsvFormatWithItsOwnColumns) {

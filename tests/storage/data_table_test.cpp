@@ -3,6 +3,7 @@
 #include "storage/built_in_tables.h"
 #include "storage/table_files.h"
 #include "storage/working_folder.h"
+#include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 #include "support/text_support.h"
 
@@ -197,7 +198,29 @@ TEST_F(Tables, AFileThatCannotBeWrittenAgainIsReportedByName) {
   fs::create_directory(file("sc"));  // nothing can be renamed over a folder
   auto table = tables_.open("sc");
   ASSERT_FALSE(table.ok());
-  EXPECT_EQ(utf8(table.error()), "数据文件不存在：sc.dat");
+  EXPECT_EQ(utf8(table.error()), "无法写入文件：sc.dat（不是普通文件）");
+}
+
+// A link in a table file's place, at start or while the program runs, is replaced
+// by a table file of ours; what it points to is never written.
+TEST_F(Tables, ALinkInATableFilesPlaceIsReplacedNeverWrittenThrough) {
+  const fs::path notes = sandbox_.folder() / "notes.txt";
+  test::writeFile(notes, "my notes");
+  for (const char* alias : {"sl", "xm"}) {
+    fs::remove(file(alias));
+    fs::create_symlink(notes, file(alias));
+  }
+  TableSet started(ownedTableFiles(folder_));
+  EXPECT_FALSE(fs::is_symlink(file("sl"))) << "replaced at start";
+  fs::remove(file("zk"));
+  fs::create_symlink(notes, file("zk"));
+  for (const char* alias : {"sl", "xm", "zk"}) {
+    EXPECT_TRUE(started.open(alias).ok()) << alias;
+    EXPECT_FALSE(fs::is_symlink(file(alias))) << alias;
+  }
+  EXPECT_TRUE(
+      started.open("xm").value().append({"a", "1", "2", "3", "4", "5", "6", "7", "8", "9"}).ok());
+  EXPECT_EQ(test::readFile(notes), "my notes");
 }
 
 TEST(TablesBeforeStart, TheOwnerCannotOpenBeforeAWorkingFolderIsChosen) {
@@ -335,6 +358,18 @@ TEST_P(DamagedTable, IsWrittenAgainFromTheBuiltInCopyAndOpened) {
   EXPECT_EQ(test::readFile(file("sl")), good);
 }
 
+// The reason the file could not be written again is what the user needs (here a
+// file-size limit, the way a full disk refuses): not that the file is missing.
+TEST_F(Tables, AMissingFileThatCannotBeWrittenAgainSaysWhy) {
+  fs::remove(file("sc"));
+  const int code = test::runWithFileSizeLimit(16, [&] {
+    auto table = tables_.open("sc");
+    return !table.ok() && utf8(table.error()) == "无法写入文件：sc.dat（文件超过允许的大小）" ? 0
+                                                                                              : 3;
+  });
+  EXPECT_EQ(code, 0);
+}
+
 TEST_F(Tables, ADamagedFileThatCannotBeWrittenAgainIsReportedByName) {
   test::writeFile(file("sl"), "not a table");
   pid_t child = ::fork();
@@ -344,7 +379,8 @@ TEST_F(Tables, ADamagedFileThatCannotBeWrittenAgainIsReportedByName) {
     rlimit limit{16, 16};
     ::setrlimit(RLIMIT_FSIZE, &limit);
     auto table = tables_.open("sl");
-    ::_exit(!table.ok() && utf8(table.error()) == "数据文件已损坏：sl.dat" ? 0 : 3);
+    ::_exit(!table.ok() && utf8(table.error()) == "无法写入文件：sl.dat（文件超过允许的大小）" ? 0
+                                                                                               : 3);
   }
   int status = 0;
   ::waitpid(child, &status, 0);

@@ -157,13 +157,36 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{"EmptySection", "", "k", "1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(IniSet, WhatIsWrittenReadsBack) {
+// Every value the checks above let through reads back exactly as it was given.
+TEST(IniSet, WhatIsWrittenReadsBackExactly) {
+  const struct {
+    const char* name;
+    std::string value;
+  } cases[] = {
+      {"plain", "plain"},
+      {"blanks around", "  spaced  "},
+      {"a tab at the end", "folder\t"},
+      {"single quotes around", "'a'"},
+      {"double quotes around", "\"a\""},
+      {"quotes and blanks", " \"a\" "},
+      {"one quote", "\"a"},
+      {"only a quote pair", "\"\""},
+      {"empty", ""},
+      {"at the length limit", std::string(kProfileValueLimit, 'x')},
+      {"GBK", gbk("  成都 ")},
+  };
+  for (const auto& c : cases) {
+    IniDocument document;
+    ASSERT_TRUE(document.set("s", "k", c.value).ok()) << c.name;
+    EXPECT_EQ(IniDocument::parse(document.text()).get("s", "k"), c.value) << c.name;
+  }
+}
+
+TEST(IniSet, RefusesAValueThatWouldReadBackCutShort) {
   IniDocument document;
-  document.set("s", "k", "  spaced  ");
-  document.set("s", "q", "plain");
-  IniDocument reread = IniDocument::parse(document.text());
-  EXPECT_EQ(reread.get("s", "q"), "plain");
-  EXPECT_EQ(reread.get("s", "k"), "spaced") << "blanks around values are not kept";
+  const Result<Done> set = document.set("s", "k", std::string(kProfileValueLimit + 1, 'x'));
+  ASSERT_FALSE(set.ok());
+  EXPECT_NE(utf8(set.error()).find("太长"), std::string::npos);
 }
 
 }  // namespace

@@ -77,6 +77,18 @@ TEST_F(IniFile, AWriteIntoAMissingFolderIsReported) {
   EXPECT_NE(utf8(written.error()).find("无法写入文件：shengchen.ini"), std::string::npos);
 }
 
+// The profile is the working folder's own: a link in its place is neither read nor
+// written through, but replaced.
+TEST_F(IniFile, ALinkInTheProfilesPlaceIsReplacedNeverWrittenThrough) {
+  writeFile(folder_ / "notes.txt", "[s]\r\nsecret=1\r\n");
+  fs::create_symlink(folder_ / "notes.txt", file());
+  EXPECT_EQ(readProfileString(file(), "s", "secret"), "");
+  ASSERT_TRUE(writeProfileString(file(), "s", "k", "2").ok());
+  EXPECT_FALSE(fs::is_symlink(file()));
+  EXPECT_EQ(readFile(file()), "[s]\r\nk=2\r\n");
+  EXPECT_EQ(readFile(folder_ / "notes.txt"), "[s]\r\nsecret=1\r\n");
+}
+
 TEST_F(IniFile, AProfileThatCannotBeReadIsNeverReplaced) {
   fs::create_directory(file());  // something unreadable where the file should be
   writeFile(file() / "inside", "x");

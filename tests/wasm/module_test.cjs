@@ -201,6 +201,6 @@ test('score: a line that cannot be scored is named, the others are scored as the
   const answer = page('score', { lines: list, base: 3 });
   const run = await runCli(['score', '-', '--base', '3', '--json'], list);
   assert.deepEqual(answer, JSON.parse(run.out));
-  assert.deepEqual(answer.notes, ['第2行超过100个字，未评分']);
-  assert.equal(run.err, 'zeruda-cli score: 第2行超过100个字，未评分\n');
+  assert.deepEqual(answer.notes, ['第2行超过100个字或400字节，未评分']);
+  assert.equal(run.err, 'zeruda-cli score: 第2行超过100个字或400字节，未评分\n');
 });

@@ -171,6 +171,15 @@ TEST_F(HttpClientTest, AFailedFetchKeepsNoneOfItsCookies) {
   for (const char* name : {"error", "hop", "cut"}) EXPECT_EQ(count(jar, name), 0) << name;
 }
 
+TEST_F(HttpClientTest, TheCookieFileReplacesALinkInItsPlace) {
+  const LocalServer server = answering({{"/kept", okResponse("ok", "Set-Cookie: kept=1\r\n")}});
+  test::writeFile(folder_ / "notes.txt", "my notes");
+  std::filesystem::create_symlink(folder_ / "notes.txt", folder_ / "cookies.txt");
+  EXPECT_TRUE(fetch({server.address("/kept"), "", "", "", ""}).ok());
+  EXPECT_FALSE(std::filesystem::is_symlink(folder_ / "cookies.txt"));
+  EXPECT_EQ(test::readFile(folder_ / "notes.txt"), "my notes");
+}
+
 TEST_F(HttpClientTest, AProxyGetsTheWholeAddress) {
   LocalServer proxy([](const ReceivedRequest&) { return okResponse("via proxy"); });
   const std::string proxyAddress = "127.0.0.1:" + std::to_string(proxy.port());
