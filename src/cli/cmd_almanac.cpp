@@ -1,5 +1,6 @@
 // zeruda-cli almanac DATE [--json]: the almanac's five lines of a day (date, stems and
-// branches with the day officer, Nayin, 宜, 忌), or its figures as JSON.
+// branches with the day officer, Nayin, 宜, 忌) and the traditional tables' reading of
+// it, or its figures as JSON.
 // zeruda-cli almanac --from DATE --to DATE: one line per day with its lunar date, day
 // pillar and officer, tab separated.
 #include "cli/command_list.h"
@@ -19,7 +20,8 @@ namespace {
 
 std::string dayLines(const almanac::AlmanacDay& day) {
   return day.dateLine + "\n" + day.pillarsLine + "\n" + day.nayin + "\n" + day.favourable + "\n" +
-         day.unfavourable + "\n";
+         day.unfavourable + "\n" +
+         (day.traditional ? almanac::traditionalLines(*day.traditional) : std::string());
 }
 
 int runRange(const Args& parsed, std::ostream& out) {

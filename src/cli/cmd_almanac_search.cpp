@@ -1,6 +1,8 @@
-// zeruda-cli almanac-search --from DATE --range DAYS --activity TEXT [--avoid]: the days
+// zeruda-cli almanac-search --from DATE --range DAYS --activity TEXT [--avoid] [--lists]: the days
 // after DATE within the range on which the activity is favourable (or, with --avoid,
-// unfavourable), one per line as the almanac's list shows them.
+// unfavourable), one per line as the almanac's list shows them. The officer texts are
+// searched for their own activities; the traditional activities (开市, 纳财 …), or any
+// activity with --lists, are looked for in the day's 宜 or 忌 list.
 #include "cli/command_list.h"
 
 #include "almanac/almanac.h"
@@ -30,12 +32,20 @@ int rangeDays(const std::string& text) {
 
 // The activity must be one the almanac offers: other text would be matched
 // character by character and find days that mean nothing ("、" finds every day).
-void requireOffered(const std::string& activity, const std::string& given) {
-  const auto offered = almanac::almanacActivities();
-  if (std::find(offered.begin(), offered.end(), activity) != offered.end()) return;
+// True when it is one of the officer texts' activities (and --lists is not given), so
+// the officer texts are searched; false when the day lists are.
+bool searchesOfficerTexts(const std::string& activity, const std::string& given, bool lists) {
+  const auto has = [&](std::span<const std::string> words) {
+    return std::find(words.begin(), words.end(), activity) != words.end();
+  };
+  if (!lists && has(almanac::almanacActivities())) return true;
+  if (has(almanac::traditionalAlmanacActivities())) return false;
   std::string list;
-  for (auto it = offered.begin(); it != offered.end(); ++it) {
-    if (std::find(offered.begin(), it, *it) == it) list += ' ' + fromGbk(*it);
+  for (const auto offered :
+       {almanac::almanacActivities(), almanac::traditionalAlmanacActivities()}) {
+    for (auto it = offered.begin(); it != offered.end(); ++it) {
+      if (std::find(offered.begin(), it, *it) == it) list += ' ' + fromGbk(*it);
+    }
   }
   throw UsageError("--activity '" + given + "' is not one of the almanac's activities:" + list);
 }
@@ -43,7 +53,7 @@ void requireOffered(const std::string& activity, const std::string& given) {
 }  // namespace
 
 int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const Args parsed(args, {"from", "range", "activity"}, {"avoid"});
+  const Args parsed(args, {"from", "range", "activity"}, {"avoid", "lists"});
   parsed.expectPositional(0, "");
   const auto fromText = parsed.value("from");
   const auto rangeText = parsed.value("range");
@@ -55,11 +65,13 @@ int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::
   const int days = rangeDays(*rangeText);
   const std::string activity = argToGbk(*activityText, "--activity");
   if (activity.empty()) throw UsageError("--activity must not be empty");
-  requireOffered(activity, *activityText);
+  const bool officerTexts = searchesOfficerTexts(activity, *activityText, parsed.flag("lists"));
   const auto column = parsed.flag("avoid") ? almanac::AlmanacColumn::Unfavourable
                                            : almanac::AlmanacColumn::Favourable;
   std::string lines;
-  for (const calendar::Date& day : almanac::searchAlmanac(from, days, column, activity)) {
+  for (const calendar::Date& day : officerTexts
+                                       ? almanac::searchAlmanac(from, days, column, activity)
+                                       : almanac::searchDayLists(from, days, column, activity)) {
     lines += almanac::almanacDateText(day) + "\n";
   }
   out << fromGbk(lines);

@@ -1,6 +1,7 @@
 // zeruda-cli month YYYY-MM: the month as a grid of weeks from Sunday, each day with its
 // lunar day name beneath (the month's name on the first of a lunar month, a term's name
-// on the day it begins).
+// on the day it begins), then a line naming the month's terms and festivals;
+// --today DATE puts that day's number in brackets.
 #include "cli/command_list.h"
 
 #include "almanac/month_grid.h"
@@ -13,6 +14,7 @@
 #include "cli/terminal.h"
 
 #include <charconv>
+#include <optional>
 #include <string_view>
 
 namespace zeruda::cli {
@@ -41,7 +43,7 @@ Month parseMonth(std::string_view text) {
 }  // namespace
 
 int runMonth(std::span<const std::string> args, std::ostream& out, std::ostream&) {
-  const Args parsed(args, {});
+  const Args parsed(args, {"today"});
   parsed.expectPositional(1, "YYYY-MM");
   const Month m = parseMonth(parsed.positional()[0]);
   // A month is shown when any of its days lies within the calendar.
@@ -50,7 +52,11 @@ int runMonth(std::span<const std::string> args, std::ostream& out, std::ostream&
   if (last < calendar::kFirstLunarDate || first > calendar::kLastLunarDate) {
     throw OutOfRange(outsideCalendar(parsed.positional()[0]));
   }
-  out << fromGbk(almanac::monthGrid(m.year, m.month));
+  std::optional<calendar::Date> today;
+  if (const auto todayText = parsed.value("today")) today = parseDate(*todayText, "--today");
+  const std::string events = almanac::monthEventsLine(m.year, m.month);
+  out << fromGbk(almanac::monthGrid(m.year, m.month, today) + events +
+                 (events.empty() ? "" : "\n"));
   return kExitOk;
 }
 

@@ -1,9 +1,11 @@
 #include "almanac/opening_days.h"
+#include "almanac/almanac.h"
 #include "almanac/unfavourable_clauses.h"
 
 #include "support/text_support.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 
 namespace zeruda::almanac {
 
@@ -68,6 +70,37 @@ TEST(OpeningDays, FollowTheActivityLists) {
   // 除 01-02, 满 01-03 (求财), 平 01-04, 定 01-05 and 01-06 (忌词讼), 执 01-07, 破 01-08.
   EXPECT_EQ(dates({{gbk("交易"), gbk("契券"), gbk("求财")}, {gbk("词讼")}}),
             (std::vector<std::string>{"执7", "满3", "除2"}));
+}
+
+// 2027 for a legal representative born 1985-06-15 08:30 (乙丑 year): 宜开市 days first,
+// 忌开市 days last, every day with its weekday and its six 黄道 hours, the clashing days
+// left out with a note.
+TEST(OpeningDays, RankByTheTraditionalListsAndShowWeekdayAndHours) {
+  const DateTime birth{1985, 6, 15, 8, 30, 0};
+  const auto search = searchOpeningDays({2026, 12, 31}, 365, birth);
+  ASSERT_FALSE(search.days.empty());
+  const auto rank = [](const OpeningDay& day) {
+    const auto& lists = *almanacDay(day.date).traditional;
+    const auto has = [](const auto& list) {
+      return std::find(list.begin(), list.end(), gbk("开市")) != list.end();
+    };
+    return has(lists.favourable) ? 0 : has(lists.unfavourable) ? 2 : 1;
+  };
+  int previous = 0;
+  for (const OpeningDay& day : search.days) {
+    EXPECT_LE(previous, rank(day)) << isoDate(day.date);
+    previous = rank(day);
+    EXPECT_EQ(day.weekday, weekdayText(day.date));
+    EXPECT_EQ(day.luckyHours.size(), 6u) << isoDate(day.date);
+    EXPECT_NE(branchOfPair(day.pillars[2]), Branch::Wei) << isoDate(day.date);  // 丑未冲
+  }
+  EXPECT_EQ(rank(search.days.front()), 0);
+  EXPECT_EQ(rank(search.days.back()), 2);
+  EXPECT_EQ(utf8(weekdayText({2027, 1, 1})), "星期五");
+  ASSERT_FALSE(search.leftOut.empty());
+  for (const LeftOutDay& left : search.leftOut) {
+    EXPECT_NE(utf8(left.note).find("日冲法人"), std::string::npos) << utf8(left.note);
+  }
 }
 
 }  // namespace

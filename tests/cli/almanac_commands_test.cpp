@@ -135,7 +135,7 @@ TEST(CommandHelp, PrintsTheCommandsUsage) {
   EXPECT_EQ(r.code, 0);
   EXPECT_EQ(r.out,
             "usage: zeruda-cli almanac-search --from DATE --range 7|15|30|60|90|180 "
-            "--activity TEXT [--avoid]\n");
+            "--activity TEXT [--avoid] [--lists]\n");
 }
 
 }  // namespace
