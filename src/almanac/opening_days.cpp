@@ -64,20 +64,15 @@ std::vector<std::string> listed(const std::vector<std::string>& list) {
   return found;
 }
 
-// Checks the 忌 text clause by clause in the day's lunar month. Nothing when a clause
-// that holds names a forbidden activity; else a caution for each clause that names one
-// in other months.
-std::optional<std::vector<std::string>> monthCautions(DayOfficer officer, const LunarDate& lunar,
-                                                      const OpeningActivities& activities) {
-  std::vector<std::string> cautions;
+// Whether a clause of the officer's 忌 text that holds in the day's lunar month names a
+// forbidden activity; a clause bound to other months does not count.
+bool monthForbids(DayOfficer officer, const LunarDate& lunar, const OpeningActivities& activities) {
   for (const UnfavourableClause& clause : unfavourableClauses(officerTexts(officer).unfavourable)) {
-    const auto forbidden = foundIn(clause.text, activities.forbidden);
-    if (forbidden.empty()) continue;
-    if (clause.holdsIn(lunar.month)) return std::nullopt;
-    cautions.push_back(officerText(officer) + "日逢"_gbk + clause.monthsText + "忌"_gbk +
-                       joined(forbidden));
+    if (clause.holdsIn(lunar.month) && !foundIn(clause.text, activities.forbidden).empty()) {
+      return true;
+    }
   }
-  return cautions;
+  return false;
 }
 
 std::string clashReason(Branch day, const Person& person) {
@@ -159,8 +154,7 @@ std::variant<std::monostate, Candidate, LeftOutDay> judgeDay(Date date, const Pe
   if (*day.officer == DayOfficer::Po || *day.officer == DayOfficer::Bi) return {};
   const auto business = foundIn(officerTexts(*day.officer).favourable, activities.business);
   if (business.empty()) return {};
-  auto cautions = monthCautions(*day.officer, *day.lunar, activities);
-  if (!cautions) return {};
+  if (monthForbids(*day.officer, *day.lunar, activities)) return {};
   if (auto note = clashNote(day.pillars[2], person)) return LeftOutDay{date, std::move(*note)};
 
   const Stem dayStem = stemOfPair(day.pillars[2]);
@@ -173,7 +167,6 @@ std::variant<std::monostate, Candidate, LeftOutDay> judgeDay(Date date, const Pe
                            person.favourable, elementText(elementOf(dayStem))) != std::string::npos;
   opening.reasons.push_back("值"_gbk + officerText(*day.officer) + "日"_gbk);
   opening.reasons.push_back("宜"_gbk + joined(business));
-  opening.cautions = std::move(*cautions);
   addTraditional(opening, *day.traditional);
   opening.reasons.push_back(clashReason(branchOfPair(day.pillars[2]), person));
   opening.reasons.push_back(elementReason(dayStem, opening.favourable, person.favourable));

@@ -27,9 +27,10 @@ struct OpeningDay {
   bool favourable = false;       // the day stem's element is one of the chart's 喜用神
   OpeningVerdict verdict = OpeningVerdict::Neither;
   std::string weekday;  // GBK, "星期六"
-  std::vector<std::string>
-      reasons;  // GBK good points: officer, activities, lists, god, clash, element
-  std::vector<std::string> cautions;    // GBK: what the day's lists and officer warn of
+  // GBK good points: officer, activities, the day lists, god, clash, element.
+  std::vector<std::string> reasons;
+  // GBK: what the day lists and the day's god and clash warn of.
+  std::vector<std::string> cautions;
   std::vector<AlmanacHour> luckyHours;  // the hours whose god walks the 黄道
 };
 

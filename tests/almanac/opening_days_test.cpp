@@ -80,7 +80,8 @@ TEST(OpeningDays, RankByTheTraditionalListsAndShowWeekdayAndHours) {
   const auto search = searchOpeningDays({2026, 12, 31}, 365, birth);
   ASSERT_FALSE(search.days.empty());
   const auto rank = [](const OpeningDay& day) {
-    const auto& lists = *almanacDay(day.date).traditional;
+    const AlmanacDay almanac = almanacDay(day.date);
+    const TraditionalDay& lists = *almanac.traditional;
     const auto has = [](const auto& list) {
       return std::find(list.begin(), list.end(), gbk("开市")) != list.end();
     };
