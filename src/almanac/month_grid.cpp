@@ -69,4 +69,9 @@ std::string monthEventsLine(int year, int month) {
   return events.empty() ? events : "节气与节日："_gbk + events;
 }
 
+std::string monthView(int year, int month, std::optional<calendar::Date> today) {
+  const std::string events = monthEventsLine(year, month);
+  return monthGrid(year, month, today) + events + (events.empty() ? "" : "\n");
+}
+
 }  // namespace zeruda::almanac

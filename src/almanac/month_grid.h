@@ -19,4 +19,8 @@ std::string monthGrid(int year, int month, std::optional<calendar::Date> today =
 // end): "节气与节日：7日大雪、22日冬至"; empty when the month has none
 std::string monthEventsLine(int year, int month);
 
+// What the command line and the page print for a month: the grid, then the events
+// line (with its "\n") when the month has any.
+std::string monthView(int year, int month, std::optional<calendar::Date> today = std::nullopt);
+
 }  // namespace zeruda::almanac

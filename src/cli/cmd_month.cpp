@@ -54,9 +54,7 @@ int runMonth(std::span<const std::string> args, std::ostream& out, std::ostream&
   }
   std::optional<calendar::Date> today;
   if (const auto todayText = parsed.value("today")) today = parseDate(*todayText, "--today");
-  const std::string events = almanac::monthEventsLine(m.year, m.month);
-  out << fromGbk(almanac::monthGrid(m.year, m.month, today) + events +
-                 (events.empty() ? "" : "\n"));
+  out << fromGbk(almanac::monthView(m.year, m.month, today));
   return kExitOk;
 }
 

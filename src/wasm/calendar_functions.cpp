@@ -88,7 +88,7 @@ Result<Reply> openingDaysFunction(const Request& request) {
 Result<Reply> monthFunction(const Request& request) {
   const auto month = requestMonth(request);
   if (!month.ok()) return Error{month.error()};
-  const std::string grid = almanac::monthGrid(month.value().year, month.value().month);
+  const std::string grid = almanac::monthView(month.value().year, month.value().month);
   return Reply{Reply::Kind::Text, text::displayUtf8(grid)};
 }
 
