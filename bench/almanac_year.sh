@@ -1,7 +1,8 @@
 #!/bin/sh
 # The wall time of `zeruda-cli almanac --from 2026-01-01 --to 2026-12-31`, a whole year
 # of the almanac in one process, best and median of 20 runs. The goal: under 20 ms.
-# A second line times a single day's almanac as JSON, with the traditional tables.
+# A first line times a single day's almanac as JSON, with the traditional tables. Wall
+# time counts waiting for a core: run it on a quiet machine.
 #
 #   bench/almanac_year.sh [ZERUDA_CLI]   (default: build/release/src/cli/zeruda-cli)
 set -eu
@@ -35,5 +36,5 @@ report() {
 }
 
 "$cli" almanac 2026-01-01 >/dev/null  # warm the file cache
-wall_ms "$cli" almanac 2026-12-22 --json | report "almanac DATE --json" 20
+wall_ms "$cli" almanac 2026-12-22 --json | report "almanac DATE --json" 20 || true
 wall_ms "$cli" almanac --from 2026-01-01 --to 2026-12-31 | report "almanac of 2026" 20
