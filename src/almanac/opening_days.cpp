@@ -4,7 +4,6 @@
 #include "almanac/unfavourable_clauses.h"
 #include "calendar/ganzhi.h"
 #include "calendar/gregorian.h"
-#include "calendar/lunar_names.h"
 #include "calendar/pillars.h"
 #include "chart/element_strength.h"
 #include "text/characters.h"
