@@ -25,7 +25,7 @@ std::span<const Command> commands() {
       Command{"terms", "YEAR", runTerms, "the 24 solar terms of a year with their moments"},
       Command{"month", "YYYY-MM [--today DATE]", runMonth,
               "a month as a grid of weeks, each day with its lunar day beneath"},
-      Command{"almanac", "DATE [--json] | --from DATE --to DATE", runAlmanac,
+      Command{"almanac", "DATE [--json] | --from DATE --to DATE [--json]", runAlmanac,
               "the almanac of a day, or one line per day of a range"},
       Command{"almanac-search",
               "--from DATE --range 7|15|30|60|90|180 --activity TEXT [--avoid] [--lists]",

@@ -70,6 +70,10 @@ TEST(AlmanacCommand, ListsARangeWithLeapMonthsMarked) {
   const auto r = runCli({"almanac", "--from", "2014-10-23", "--to", "2014-10-24"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "2014-10-23\t9-30\t丁卯\t执\n2014-10-24\t闰9-1\t戊辰\t破\n");
+  // With --json, each day's JSON as almanac DATE --json gives it, one to a line.
+  const auto json = runCli({"almanac", "--from", "2014-10-23", "--to", "2014-10-24", "--json"});
+  EXPECT_EQ(json.out, runCli({"almanac", "2014-10-23", "--json"}).out +
+                          runCli({"almanac", "2014-10-24", "--json"}).out);
 }
 
 TEST(AlmanacSearchCommand, ListsTheDaysAsTheWindowDoes) {
