@@ -1,3 +1,4 @@
+#include "almanac/almanac.h"
 #include "almanac/opening_days.h"
 #include "calendar/gregorian.h"
 #include "calendar/lunar.h"
@@ -63,5 +64,16 @@ void BM_OpeningDaysOfAYear(benchmark::State& state) {
     benchmark::DoNotOptimize(zeruda::almanac::openingDays({2027, 1, 1}, 365, birth));
 }
 BENCHMARK(BM_OpeningDaysOfAYear)->Unit(benchmark::kMillisecond);
+
+// The almanac of every day of a year with the traditional tables' reading, as
+// `almanac --from --to` and the month views take it.
+void BM_AlmanacOfAYear(benchmark::State& state) {
+  for (auto _ : state) {
+    for (Date d{2026, 1, 1}; d <= Date{2026, 12, 31}; d = nextDay(d)) {
+      benchmark::DoNotOptimize(zeruda::almanac::almanacDay(d));
+    }
+  }
+}
+BENCHMARK(BM_AlmanacOfAYear)->Unit(benchmark::kMillisecond);
 
 }  // namespace

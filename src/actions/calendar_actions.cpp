@@ -8,6 +8,7 @@
 #include "text/gbk_literal.h"
 
 #include <algorithm>
+#include <span>
 
 namespace zeruda::actions {
 
@@ -27,14 +28,21 @@ Result<int> searchRange(const std::optional<std::string>& typed) {
 }
 
 // The activity must be one the almanac offers: other text would be matched character
-// by character and find days that mean nothing ("、" finds every day).
-Result<Done> offeredActivity(const std::string& activity) {
-  if (auto given = requireText(activity, Field::Activity); !given.ok()) return given;
-  const auto offered = almanac::almanacActivities();
-  if (std::find(offered.begin(), offered.end(), activity) != offered.end()) return Done{};
+// by character and find days that mean nothing ("、" finds every day). True when the
+// officer texts are searched, false when the day lists are.
+Result<bool> searchesOfficerTexts(const std::string& activity, bool dayLists) {
+  if (auto given = requireText(activity, Field::Activity); !given.ok()) return given.failure();
+  const auto has = [&](std::span<const std::string> words) {
+    return std::find(words.begin(), words.end(), activity) != words.end();
+  };
+  if (!dayLists && has(almanac::almanacActivities())) return true;
+  if (has(almanac::traditionalAlmanacActivities())) return false;
   std::string list;
-  for (auto it = offered.begin(); it != offered.end(); ++it) {
-    if (std::find(offered.begin(), it, *it) == it) list += (list.empty() ? "" : "、"_gbk) + *it;
+  for (const auto offered :
+       {almanac::almanacActivities(), almanac::traditionalAlmanacActivities()}) {
+    for (auto it = offered.begin(); it != offered.end(); ++it) {
+      if (std::find(offered.begin(), it, *it) == it) list += (list.empty() ? "" : "、"_gbk) + *it;
+    }
   }
   return refusal(Field::Activity, "“"_gbk + activity + "”不在可查的事项之中："_gbk + list);
 }
@@ -94,11 +102,15 @@ Result<AlmanacSearchAnswer> searchAlmanac(const AlmanacSearchRequest& request) {
   if (!from.ok()) return from.failure();
   const auto days = searchRange(request.range);
   if (!days.ok()) return days.failure();
-  if (auto offered = offeredActivity(request.activity); !offered.ok()) return offered.failure();
+  const auto officerTexts = searchesOfficerTexts(request.activity, request.dayLists);
+  if (!officerTexts.ok()) return officerTexts.failure();
   const auto column =
       request.avoid ? almanac::AlmanacColumn::Unfavourable : almanac::AlmanacColumn::Favourable;
   AlmanacSearchAnswer answer;
-  answer.days = almanac::searchAlmanac(from.value(), days.value(), column, request.activity);
+  answer.days =
+      officerTexts.value()
+          ? almanac::searchAlmanac(from.value(), days.value(), column, request.activity)
+          : almanac::searchDayLists(from.value(), days.value(), column, request.activity);
   answer.daysAsked = days.value();
   // Days past the calendar's end have no officer and are not searched.
   const int daysLeft =
@@ -107,7 +119,7 @@ Result<AlmanacSearchAnswer> searchAlmanac(const AlmanacSearchRequest& request) {
   return answer;
 }
 
-Result<std::vector<almanac::OpeningDay>> openingDays(const OpeningDaysRequest& request,
+Result<almanac::OpeningDaySearch> openingDays(const OpeningDaysRequest& request,
                                                      const std::filesystem::path& savedProfile) {
   const auto from = readDate(request.from, Field::FromDate);
   if (!from.ok()) return from.failure();
@@ -121,7 +133,7 @@ Result<std::vector<almanac::OpeningDay>> openingDays(const OpeningDaysRequest& r
   }
   const auto birth = openingBirth(request, savedProfile);
   if (!birth.ok()) return birth.failure();
-  return almanac::openingDays(from.value(), days.value(), birth.value());
+  return almanac::searchOpeningDays(from.value(), days.value(), birth.value());
 }
 
 Result<calendar::TypedMonth> calendarMonth(std::string_view typed) {

@@ -37,13 +37,15 @@ struct TimedRange {
 Result<TimedRange> calendarRange(std::string_view from, std::string_view to,
                                  const std::optional<std::string>& time);
 
-// The almanac search: days within one of the offered ranges after `from` whose
-// officer texts favour (or disfavour) an activity the almanac offers.
+// The almanac search: days within one of the offered ranges after `from` that favour
+// (or disfavour) an activity the almanac offers: by the officer texts for the officer
+// texts' own activities, else (or with `dayLists`) by the day's 宜 and 忌 lists.
 struct AlmanacSearchRequest {
   std::string from;
   std::optional<std::string> range;  // 7, 15, 30, 60, 90 or 180
   std::string activity;
   bool avoid = false;
+  bool dayLists = false;
 };
 struct AlmanacSearchAnswer {
   std::vector<calendar::Date> days;
@@ -60,7 +62,7 @@ struct OpeningDaysRequest {
   std::optional<std::string> birthDate;
   std::optional<std::string> birthTime;
 };
-Result<std::vector<almanac::OpeningDay>> openingDays(const OpeningDaysRequest& request,
+Result<almanac::OpeningDaySearch> openingDays(const OpeningDaysRequest& request,
                                                      const std::filesystem::path& savedProfile);
 
 // A month some of whose days lie within the calendar ("2026-12", "2026年12月").

@@ -1,5 +1,8 @@
 #include "almanac/almanac.h"
 
+#include "almanac/almanac_tables.h"
+#include "calendar/solar_terms.h"
+
 #include "calendar/ganzhi.h"
 #include "calendar/gregorian.h"
 #include "calendar/nayin.h"
@@ -33,8 +36,7 @@ std::string dateLine(Date date, const std::optional<LunarDate>& lunar) {
   std::string line = std::to_string(date.year) + "/" + std::to_string(date.month) + "/" +
                      std::to_string(date.day) + "　农历"_gbk;
   if (lunar) line += std::to_string(lunar->month) + "月"_gbk + std::to_string(lunar->day);
-  line += "日　"_gbk + text::toGbk(kWeekdays[static_cast<std::size_t>(weekdayOf(date))]) +
-          "　　"_gbk + starSignOf(date);
+  line += "日　"_gbk + weekdayText(date) + "　　"_gbk + starSignOf(date);
   return line;
 }
 
@@ -46,6 +48,10 @@ std::string pillarsLine(const AlmanacDay& day) {
 }
 
 }  // namespace
+
+std::string weekdayText(Date date) {
+  return text::toGbk(kWeekdays[static_cast<std::size_t>(weekdayOf(date))]);
+}
 
 std::span<const std::string> almanacActivities() {
   static const std::vector<std::string> activities = [] {
@@ -75,6 +81,7 @@ AlmanacDay almanacDay(Date date) {
   day.nayin = nayinOfPair(day.pillars[2]);
   day.dateLine = dateLine(date, day.lunar);
   day.pillarsLine = pillarsLine(day);
+  day.traditional = traditionalDay(day.pillars[1], day.pillars[2]);
   if (day.officer) {
     day.favourable = officerTexts(*day.officer).favourable;
     day.unfavourable = officerTexts(*day.officer).unfavourable;
@@ -105,6 +112,30 @@ std::vector<Date> searchAlmanac(Date start, int days, AlmanacColumn column,
     const std::string& text =
         column == AlmanacColumn::Unfavourable ? texts.unfavourable : texts.favourable;
     if (text::findCharacterAware(text, activity) != std::string::npos) found.push_back(day);
+  }
+  return found;
+}
+
+std::span<const std::string> traditionalAlmanacActivities() {
+  static const std::vector<std::string> words(traditionalActivities().begin(),
+                                              traditionalActivities().end());
+  return words;
+}
+
+std::vector<Date> searchDayLists(Date start, int days, AlmanacColumn column,
+                                 std::string_view activity) {
+  std::vector<Date> found;
+  if (!isValidDate(start) || activity.empty()) return found;
+  Date day = start;
+  for (int i = 1; i <= days; ++i) {
+    day = nextDay(day);
+    if (!inPillarSpan(DateTime::of(day))) continue;
+    // The month whose 节 opened the day's period gives the month branch (子 for 0 and 12).
+    const auto month = static_cast<Branch>(openingTermMonthOfDay(day) % kBranchCount);
+    const DayActivities lists = dayActivities(month, pillarNumbers(DateTime::of(day, 12)).day);
+    const auto& words =
+        column == AlmanacColumn::Unfavourable ? lists.unfavourable : lists.favourable;
+    if (std::find(words.begin(), words.end(), activity) != words.end()) found.push_back(day);
   }
   return found;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "almanac/day_officer.h"
+#include "almanac/traditional_day.h"
 #include "calendar/date_time.h"
 #include "calendar/lunar.h"
 
@@ -34,9 +35,15 @@ struct AlmanacDay {
   std::string pillarsLine;   // "甲午年、生肖属马、丙寅月、丙午日　【定日】"
   std::string favourable;    // the officer's 宜 text
   std::string unfavourable;  // the officer's 忌 text
+
+  // The traditional tables' 宜 and 忌 lists, clash, gods and hours of the day.
+  std::optional<TraditionalDay> traditional;
 };
 
 AlmanacDay almanacDay(calendar::Date date);
+
+// The day of the week, "星期六" (GBK).
+std::string weekdayText(calendar::Date date);
 
 // The day's lunar month and day in figures, "3-5", or "闰2-1" in a leap month (GBK);
 // empty out of the calendar's span.
@@ -61,6 +68,15 @@ std::span<const SearchRange> searchRanges();
 // calendar's span have no officer and are never found.
 std::vector<calendar::Date> searchAlmanac(calendar::Date start, int days, AlmanacColumn column,
                                           std::string_view activity);
+
+// The activities of the traditional day lists (GBK), in the order the tables first
+// name them: "祭祀", "祈福" … "开市", "纳财" ….
+std::span<const std::string> traditionalAlmanacActivities();
+
+// As searchAlmanac, but looking for `activity` among the words of the day's traditional
+// 宜 or 忌 list (a whole word, not a part of one).
+std::vector<calendar::Date> searchDayLists(calendar::Date start, int days, AlmanacColumn column,
+                                           std::string_view activity);
 
 // A found day as the list shows it: "2024年1月2日" (GBK).
 std::string almanacDateText(calendar::Date date);

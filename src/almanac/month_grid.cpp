@@ -1,9 +1,11 @@
 #include "almanac/month_grid.h"
 
 #include "almanac/perpetual_calendar.h"
+#include "calendar/festivals.h"
 #include "calendar/gregorian.h"
 #include "text/gbk_literal.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zeruda::almanac {
@@ -28,7 +30,7 @@ std::string gridLine(const std::array<std::string, 7>& cells) {
 
 }  // namespace
 
-std::string monthGrid(int year, int month) {
+std::string monthGrid(int year, int month, std::optional<calendar::Date> today) {
   const std::string title = std::to_string(year) + "年"_gbk + std::to_string(month) + "月"_gbk;
   const std::size_t width = 7 * kCellWidth + 6;
   std::string grid = std::string((width - title.size()) / 2, ' ') + title + "\n";
@@ -38,7 +40,7 @@ std::string monthGrid(int year, int month) {
   for (int day = 1; day <= length; ++day) {
     const calendar::Date date{year, month, day};
     const auto column = static_cast<std::size_t>(calendar::weekdayOf(date));
-    days[column] = std::to_string(day);
+    days[column] = today == date ? "[" + std::to_string(day) + "]" : std::to_string(day);
     names[column] = dayCellName(date);
     if (column == 6 || day == length) {
       grid += gridLine(days) + gridLine(names);
@@ -47,6 +49,29 @@ std::string monthGrid(int year, int month) {
     }
   }
   return grid;
+}
+
+std::string monthEventsLine(int year, int month) {
+  std::string events;
+  const int length = calendar::daysInMonth(year, month);
+  for (int day = 1; day <= length; ++day) {
+    const calendar::Date date{year, month, day};
+    std::vector<std::string> names = calendar::festivalNames(date);
+    // 清明 is both a term and a festival day: named once.
+    const std::string term = termNameOfDay(date);
+    if (!term.empty() && std::find(names.begin(), names.end(), term) == names.end()) {
+      names.insert(names.begin(), term);
+    }
+    for (const std::string& name : names) {
+      events += (events.empty() ? std::string() : "、"_gbk) + std::to_string(day) + "日"_gbk + name;
+    }
+  }
+  return events.empty() ? events : "节气与节日："_gbk + events;
+}
+
+std::string monthView(int year, int month, std::optional<calendar::Date> today) {
+  const std::string events = monthEventsLine(year, month);
+  return monthGrid(year, month, today) + events + (events.empty() ? "" : "\n");
 }
 
 }  // namespace zeruda::almanac

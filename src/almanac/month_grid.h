@@ -1,5 +1,8 @@
 #pragma once
 
+#include "calendar/date_time.h"
+
+#include <optional>
 #include <string>
 
 namespace zeruda::almanac {
@@ -8,7 +11,16 @@ namespace zeruda::almanac {
 // ends): the title "2014年10月" centred, the weekday names, then per week a line of
 // day numbers and a line of each day's lunar name beneath (dayCellName). Every cell
 // is padded to the same width; in GBK a Chinese character's two bytes take the two
-// columns it fills on a terminal.
-std::string monthGrid(int year, int month);
+// columns it fills on a terminal. When `today` lies in the month its number is shown in
+// brackets, "[22]".
+std::string monthGrid(int year, int month, std::optional<calendar::Date> today = std::nullopt);
+
+// The month's solar terms and festivals with their days, in date order (GBK, no line
+// end): "节气与节日：7日大雪、22日冬至"; empty when the month has none
+std::string monthEventsLine(int year, int month);
+
+// What the command line and the page print for a month: the grid, then the events
+// line (with its "\n") when the month has any.
+std::string monthView(int year, int month, std::optional<calendar::Date> today = std::nullopt);
 
 }  // namespace zeruda::almanac

@@ -4,14 +4,16 @@
 #include "almanac/unfavourable_clauses.h"
 #include "calendar/ganzhi.h"
 #include "calendar/gregorian.h"
-#include "calendar/lunar_names.h"
 #include "calendar/pillars.h"
 #include "chart/element_strength.h"
 #include "text/characters.h"
+#include "text/gbk.h"
 #include "text/gbk_literal.h"
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
+#include <variant>
 
 namespace zeruda::almanac {
 
@@ -23,6 +25,7 @@ using namespace text::literals;
 // What the search needs of the legal representative's chart.
 struct Person {
   Branch yearBranch;
+  Branch dayBranch;
   calendar::ElementSet favourable;  // 喜用神, one to three elements
 };
 
@@ -41,27 +44,54 @@ std::string joined(const std::vector<std::string>& words) {
   return text;
 }
 
-// Checks the 忌 text clause by clause in the day's lunar month. Nothing when a clause
-// that holds names a forbidden activity; else the reasons of the clauses set aside by
-// their months (none when no clause named one).
-std::optional<std::vector<std::string>> unfavourableReasons(const std::string& text,
-                                                            const LunarDate& lunar,
-                                                            const OpeningActivities& activities) {
-  std::vector<std::string> reasons;
-  for (const UnfavourableClause& clause : unfavourableClauses(text)) {
-    const auto forbidden = foundIn(clause.text, activities.forbidden);
-    if (forbidden.empty()) continue;
-    if (clause.holdsIn(lunar.month)) return std::nullopt;
-    reasons.push_back("忌"_gbk + joined(forbidden) + "只在"_gbk + clause.monthsText +
-                      "，此日为农历"_gbk + dateBoxMonthName(lunar.month, lunar.leap));
-  }
-  return reasons;
+bool listHolds(const std::vector<std::string>& list, const std::string& word) {
+  return std::find(list.begin(), list.end(), word) != list.end();
 }
 
-std::string clashReason(Branch day, Branch year) {
-  const std::string yearText(branchText(year));
-  return "日支"_gbk + std::string(branchText(day)) + "，不冲生年"_gbk + yearText + "（"_gbk +
-         yearText + std::string(branchText(nextBranch(year, 6))) + "相冲）"_gbk;
+// The words of the traditional lists an opening looks for, 开市 first, then the tie
+// breakers in their order.
+const std::vector<std::string>& listBusiness() {
+  static const std::vector<std::string> words = {"开市"_gbk, "纳财"_gbk, "交易"_gbk, "立券"_gbk};
+  return words;
+}
+
+std::vector<std::string> listed(const std::vector<std::string>& list) {
+  std::vector<std::string> found;
+  for (const std::string& word : listBusiness()) {
+    if (listHolds(list, word)) found.push_back(word);
+  }
+  return found;
+}
+
+// Whether a clause of the officer's 忌 text that holds in the day's lunar month names a
+// forbidden activity; a clause bound to other months does not count.
+bool monthForbids(DayOfficer officer, const LunarDate& lunar, const OpeningActivities& activities) {
+  for (const UnfavourableClause& clause : unfavourableClauses(officerTexts(officer).unfavourable)) {
+    if (clause.holdsIn(lunar.month) && !foundIn(clause.text, activities.forbidden).empty()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string clashReason(Branch day, const Person& person) {
+  return "日支"_gbk + std::string(branchText(day)) + "，不冲法人生年之"_gbk +
+         std::string(branchText(person.yearBranch)) + "、生日之"_gbk +
+         std::string(branchText(person.dayBranch));
+}
+
+// The note of a day left out for its clash, or nothing when it clashes with neither.
+std::optional<std::string> clashNote(int dayPair, const Person& person) {
+  const Branch day = branchOfPair(dayPair);
+  std::vector<std::string> with;
+  if (day == nextBranch(person.yearBranch, 6)) {
+    with.push_back("生年之"_gbk + std::string(branchText(person.yearBranch)));
+  }
+  if (day == nextBranch(person.dayBranch, 6)) {
+    with.push_back("生日之"_gbk + std::string(branchText(person.dayBranch)));
+  }
+  if (with.empty()) return std::nullopt;
+  return pairText(dayPair) + "日冲法人"_gbk + joined(with) + "，不取"_gbk;
 }
 
 std::string elementReason(Stem stem, bool favourable, const calendar::ElementSet& elements) {
@@ -70,47 +100,118 @@ std::string elementReason(Stem stem, bool favourable, const calendar::ElementSet
          (favourable ? "，合喜用神"_gbk : "，喜用神为"_gbk) + elements.text();
 }
 
-// The day as an opening day, or nothing when a rule sets it aside.
-std::optional<OpeningDay> judgeDay(Date date, const Person& person,
-                                   const OpeningActivities& activities) {
+OpeningVerdict verdictOf(const TraditionalDay& day) {
+  if (listHolds(day.favourable, "开市"_gbk)) return OpeningVerdict::Favoured;
+  if (listHolds(day.unfavourable, "开市"_gbk)) return OpeningVerdict::Forbidden;
+  return OpeningVerdict::Neither;
+}
+
+void addTraditional(OpeningDay& opening, const TraditionalDay& day) {
+  opening.verdict = verdictOf(day);
+  if (const auto good = listed(day.favourable); !good.empty()) {
+    opening.reasons.push_back("黄历宜"_gbk + joined(good));
+  }
+  if (day.yellowRoad) opening.reasons.push_back("值神"_gbk + day.dayGod + "（黄道）"_gbk);
+  if (const auto bad = listed(day.unfavourable); !bad.empty()) {
+    opening.cautions.push_back("黄历忌"_gbk + joined(bad));
+  }
+  if (!day.yellowRoad) opening.cautions.push_back("值神"_gbk + day.dayGod + "（黑道）"_gbk);
+  opening.cautions.push_back("冲"_gbk + day.clashAnimal + "("_gbk + day.clashPillar + ")　煞"_gbk +
+                             day.sha);
+  for (const AlmanacHour& hour : day.hours) {
+    if (hour.lucky) opening.luckyHours.push_back(hour);
+  }
+}
+
+// The ranking key of an opening day, smaller first.
+using Rank = std::tuple<OpeningVerdict, bool, bool, bool, int, bool, int>;
+
+struct Candidate {
+  OpeningDay day;
+  Rank rank;
+};
+
+Rank rankOf(const OpeningDay& opening, const TraditionalDay& day, std::size_t officerBusiness) {
+  const auto lacks = [&](const char* word) {
+    return !listHolds(day.favourable, text::toGbk(word));
+  };
+  return {opening.verdict,
+          lacks("纳财"),
+          lacks("交易"),
+          lacks("立券"),
+          -static_cast<int>(officerBusiness),
+          !opening.favourable,
+          dayNumber(opening.date)};
+}
+
+// The day as an opening day, a day left out for its clash, or nothing when another rule
+// sets it aside.
+std::variant<std::monostate, Candidate, LeftOutDay> judgeDay(Date date, const Person& person,
+                                                             const OpeningActivities& activities) {
   const AlmanacDay day = almanacDay(date);
-  if (!day.officer || !day.lunar) return std::nullopt;
-  if (*day.officer == DayOfficer::Po || *day.officer == DayOfficer::Bi) return std::nullopt;
-  const OfficerTexts& texts = officerTexts(*day.officer);
-  const auto business = foundIn(texts.favourable, activities.business);
-  if (business.empty()) return std::nullopt;
-  auto monthReasons = unfavourableReasons(texts.unfavourable, *day.lunar, activities);
-  if (!monthReasons) return std::nullopt;
-  const Branch dayBranch = branchOfPair(day.pillars[2]);
-  if (dayBranch == nextBranch(person.yearBranch, 6)) return std::nullopt;
+  if (!day.officer || !day.lunar || !day.traditional) return {};
+  if (*day.officer == DayOfficer::Po || *day.officer == DayOfficer::Bi) return {};
+  const auto business = foundIn(officerTexts(*day.officer).favourable, activities.business);
+  if (business.empty()) return {};
+  if (monthForbids(*day.officer, *day.lunar, activities)) return {};
+  if (auto note = clashNote(day.pillars[2], person)) return LeftOutDay{date, std::move(*note)};
 
   const Stem dayStem = stemOfPair(day.pillars[2]);
-  OpeningDay opening{date, *day.officer, day.pillars, false, {}};
+  OpeningDay opening;
+  opening.date = date;
+  opening.officer = *day.officer;
+  opening.pillars = day.pillars;
+  opening.weekday = weekdayText(date);
   opening.favourable = person.favourable.contains(elementOf(dayStem));
   opening.reasons.push_back("值"_gbk + officerText(*day.officer) + "日"_gbk);
   opening.reasons.push_back("宜"_gbk + joined(business));
-  for (auto& reason : *monthReasons) opening.reasons.push_back(std::move(reason));
-  opening.reasons.push_back(clashReason(dayBranch, person.yearBranch));
+  addTraditional(opening, *day.traditional);
+  opening.reasons.push_back(clashReason(branchOfPair(day.pillars[2]), person));
   opening.reasons.push_back(elementReason(dayStem, opening.favourable, person.favourable));
-  return opening;
+  const Rank rank = rankOf(opening, *day.traditional, business.size());
+  return Candidate{std::move(opening), rank};
 }
 
 }  // namespace
 
-std::vector<OpeningDay> openingDays(Date start, int days, const DateTime& birth,
-                                    const OpeningActivities& activities) {
-  std::vector<OpeningDay> found;
-  const int yearPair = pillarNumbers(birth).year;
-  if (!isValidDate(start) || !isPairNumber(yearPair)) return found;
-  const Person person{branchOfPair(yearPair), chart::elementStrength(birth).favourable};
+OpeningDaySearch searchOpeningDays(Date start, int days, const DateTime& birth,
+                                   const OpeningActivities& activities) {
+  OpeningDaySearch search;
+  const PillarNumbers pillars = pillarNumbers(birth);
+  if (!isValidDate(start) || !isPairNumber(pillars.year)) return search;
+  const Person person{branchOfPair(pillars.year), branchOfPair(pillars.day),
+                      chart::elementStrength(birth).favourable};
+  std::vector<Candidate> found;
   Date date = start;
   for (int i = 1; i <= days; ++i) {
     date = nextDay(date);
-    if (auto day = judgeDay(date, person, activities)) found.push_back(std::move(*day));
+    auto judged = judgeDay(date, person, activities);
+    if (auto* day = std::get_if<Candidate>(&judged)) found.push_back(std::move(*day));
+    if (auto* left = std::get_if<LeftOutDay>(&judged)) search.leftOut.push_back(std::move(*left));
   }
-  std::stable_partition(found.begin(), found.end(),
-                        [](const OpeningDay& day) { return day.favourable; });
-  return found;
+  std::sort(found.begin(), found.end(),
+            [](const Candidate& a, const Candidate& b) { return a.rank < b.rank; });
+  for (Candidate& candidate : found) search.days.push_back(std::move(candidate.day));
+  return search;
+}
+
+std::vector<OpeningDay> openingDays(Date start, int days, const DateTime& birth,
+                                    const OpeningActivities& activities) {
+  return searchOpeningDays(start, days, birth, activities).days;
+}
+
+std::string openingDayText(const OpeningDay& day) {
+  std::string text;
+  for (const std::string& reason : day.reasons) text += (text.empty() ? "" : "；"_gbk) + reason;
+  text += "　留意："_gbk;
+  for (std::size_t i = 0; i < day.cautions.size(); ++i) {
+    text += (i ? "；"_gbk : std::string()) + day.cautions[i];
+  }
+  text += "　吉时："_gbk;
+  for (std::size_t i = 0; i < day.luckyHours.size(); ++i) {
+    text += (i ? "、"_gbk : std::string()) + std::string(branchText(day.luckyHours[i].branch));
+  }
+  return text;
 }
 
 Date openingRangeEnd(Date start, int days) { return dateOfDayNumber(dayNumber(start) + days); }

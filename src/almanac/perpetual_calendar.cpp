@@ -65,4 +65,9 @@ std::string dayCellName(Date date) {
   return lunarDayName(lunar->day);
 }
 
+std::string termNameOfDay(Date date) {
+  const int entry = termOfDay(date);
+  return entry ? solarTermName(programNumberOfEntry(entry)) : std::string();
+}
+
 }  // namespace zeruda::almanac

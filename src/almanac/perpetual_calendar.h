@@ -41,4 +41,7 @@ std::vector<std::string> solarTermList(int year);
 // the day, else the lunar day ("初二", "廿九"); empty outside the span.
 std::string dayCellName(calendar::Date date);
 
+// The name of the solar term that begins on a day (GBK); empty on other days.
+std::string termNameOfDay(calendar::Date date);
+
 }  // namespace zeruda::almanac

@@ -46,11 +46,10 @@ constexpr bool everyMonthHoldsItsTwoTerms() {
 }
 static_assert(everyMonthHoldsItsTwoTerms());
 
-// Program names, 立春 first. Two of them keep the program's own historic spellings
-// ("露水" for 白露, "冬分" for 冬至), which users of the term list know.
+// Program names, 立春 first.
 constexpr std::array<std::string_view, kTermCount> kProgramTermNames = {
     "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至", "小暑", "大暑",
-    "立秋", "处暑", "露水", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬分", "小寒", "大寒"};
+    "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至", "小寒", "大寒"};
 
 constexpr bool inTable(int year) { return year >= kFirstTermYear && year <= kLastTermYear; }
 

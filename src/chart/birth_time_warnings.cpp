@@ -23,8 +23,7 @@ constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr std::int64_t kTermWindow = 2 * 3600;  // 不足两小时
 constexpr std::int64_t kHourWindow = 10 * 60;   // 不足十分钟
 
-// The 节 that open the solar months, by the Gregorian month each falls in. The term
-// list keeps the program's old spelling "露水"; a warning names the term properly.
+// The 节 that open the solar months, by the Gregorian month each falls in.
 constexpr std::array<std::string_view, 12> kOpeningTermNames = {
     "小寒", "立春", "惊蛰", "清明", "立夏", "芒种", "小暑", "立秋", "白露", "寒露", "立冬", "大雪"};
 constexpr int kLichunMonth = 2;

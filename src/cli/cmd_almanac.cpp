@@ -1,7 +1,8 @@
 // zeruda-cli almanac DATE [--json]: the almanac's five lines of a day (date, stems and
-// branches with the day officer, Nayin, 宜, 忌), or its figures as JSON.
-// zeruda-cli almanac --from DATE --to DATE: one line per day with its lunar date, day
-// pillar and officer, tab separated.
+// branches with the day officer, Nayin, 宜, 忌) and the traditional tables' reading of
+// it, or its figures as JSON.
+// zeruda-cli almanac --from DATE --to DATE [--json]: one line per day with its lunar
+// date, day pillar and officer, tab separated; with --json each day's JSON on a line.
 #include "cli/command_list.h"
 
 #include "actions/calendar_actions.h"
@@ -20,10 +21,11 @@ namespace {
 
 std::string dayLines(const almanac::AlmanacDay& day) {
   return day.dateLine + "\n" + day.pillarsLine + "\n" + day.nayin + "\n" + day.favourable + "\n" +
-         day.unfavourable + "\n";
+         day.unfavourable + "\n" +
+         (day.traditional ? almanac::traditionalLines(*day.traditional) : std::string());
 }
 
-int runRange(const Args& parsed, std::ostream& out) {
+int runRange(const Args& parsed, bool json, std::ostream& out) {
   parsed.expectPositional(0, "");
   const FieldOptions kOptions = {{Field::FromDate, "--from"}, {Field::ToDate, "--to"}};
   const actions::DayRange range = orRefuse(
@@ -32,14 +34,19 @@ int runRange(const Args& parsed, std::ostream& out) {
       kOptions);
   const calendar::Date from = range.from;
   const calendar::Date to = range.to;
-  std::string lines;
+  std::string lines;      // GBK
+  std::string jsonLines;  // UTF-8
   for (calendar::Date date = from;; date = calendar::nextDay(date)) {
     const almanac::AlmanacDay day = almanac::almanacDay(date);
-    lines += calendar::isoDate(date) + "\t" + almanac::lunarMonthDay(day) + "\t" +
-             calendar::pairText(day.pillars[2]) + "\t" + almanac::officerName(day) + "\n";
+    if (json) {
+      jsonLines += json::almanacJson(day) + "\n";
+    } else {
+      lines += calendar::isoDate(date) + "\t" + almanac::lunarMonthDay(day) + "\t" +
+               calendar::pairText(day.pillars[2]) + "\t" + almanac::officerName(day) + "\n";
+    }
     if (date == to) break;
   }
-  out << fromGbk(lines);
+  out << jsonLines << fromGbk(lines);
   return kExitOk;
 }
 
@@ -48,8 +55,7 @@ int runRange(const Args& parsed, std::ostream& out) {
 int runAlmanac(std::span<const std::string> args, std::ostream& out, std::ostream&) {
   const Args parsed(args, {"from", "to"}, {"json"});
   if (parsed.value("from") || parsed.value("to")) {
-    if (parsed.flag("json")) throw UsageError("--json goes with a single DATE");
-    return runRange(parsed, out);
+    return runRange(parsed, parsed.flag("json"), out);
   }
   parsed.expectPositional(1, "DATE");
   const FieldOptions kOptions = {{Field::Day, "DATE"}};

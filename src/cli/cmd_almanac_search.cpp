@@ -1,6 +1,8 @@
-// zeruda-cli almanac-search --from DATE --range DAYS --activity TEXT [--avoid]: the days
+// zeruda-cli almanac-search --from DATE --range DAYS --activity TEXT [--avoid] [--lists]: the days
 // after DATE within the range on which the activity is favourable (or, with --avoid,
-// unfavourable), one per line as the almanac's list shows them.
+// unfavourable), one per line as the almanac's list shows them. The officer texts are
+// searched for their own activities; the traditional activities (开市, 纳财 …), or any
+// activity with --lists, are looked for in the day's 宜 or 忌 list.
 #include "cli/command_list.h"
 
 #include "actions/calendar_actions.h"
@@ -19,7 +21,7 @@
 namespace zeruda::cli {
 
 int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const Args parsed(args, {"from", "range", "activity"}, {"avoid"});
+  const Args parsed(args, {"from", "range", "activity"}, {"avoid", "lists"});
   parsed.expectPositional(0, "");
   const FieldOptions kOptions = {
       {Field::FromDate, "--from"}, {Field::DayCount, "--range"}, {Field::Activity, "--activity"}};
@@ -28,6 +30,7 @@ int runAlmanacSearch(std::span<const std::string> args, std::ostream& out, std::
   request.range = gbkOption(parsed.value("range"), Field::DayCount, kOptions);
   request.activity = gbkOption(parsed.value("activity"), Field::Activity, kOptions).value_or("");
   request.avoid = parsed.flag("avoid");
+  request.dayLists = parsed.flag("lists");
   const actions::AlmanacSearchAnswer found = orRefuse(actions::searchAlmanac(request), kOptions);
   std::string lines;
   for (const calendar::Date& day : found.days) lines += almanac::almanacDateText(day) + "\n";

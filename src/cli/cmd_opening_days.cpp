@@ -1,6 +1,7 @@
 // zeruda-cli opening-days --from DATE --days N [--birth DATE --time HH:MM] [--json]: the
 // days after DATE fit to open a business for the legal representative (the one saved
-// in the profile unless --birth gives another), best first, each with its reasons.
+// in the profile unless --birth gives another), best first, each with its weekday, good
+// points, cautions and lucky hours; then the days left out for a clash, with a note.
 #include "cli/command_list.h"
 
 #include "actions/calendar_actions.h"
@@ -22,17 +23,15 @@ namespace {
 
 using namespace text::literals;
 
-std::string reasonsText(const almanac::OpeningDay& day) {
-  std::string text;
-  for (const std::string& reason : day.reasons) text += (text.empty() ? "" : "；"_gbk) + reason;
-  return text;
-}
-
-std::string dayLines(const std::vector<almanac::OpeningDay>& days) {
+std::string dayLines(const almanac::OpeningDaySearch& search) {
   std::string lines;
-  for (const almanac::OpeningDay& day : days) {
-    lines += calendar::isoDate(day.date) + "\t" + almanac::officerText(day.officer) + "\t" +
-             calendar::pairText(day.pillars[2]) + "\t" + reasonsText(day) + "\n";
+  for (const almanac::OpeningDay& day : search.days) {
+    lines += calendar::isoDate(day.date) + "\t" + day.weekday + "\t" +
+             almanac::officerText(day.officer) + "\t" + calendar::pairText(day.pillars[2]) + "\t" +
+             almanac::openingDayText(day) + "\n";
+  }
+  for (const almanac::LeftOutDay& left : search.leftOut) {
+    lines += calendar::isoDate(left.date) + "\t" + left.note + "\n";
   }
   return lines;
 }
@@ -54,7 +53,7 @@ int runOpeningDays(std::span<const std::string> args, std::ostream& out, std::os
   CommandSession session(err);
   const auto found = orRefuse(actions::openingDays(request, session.profile().path()), kOptions);
   if (parsed.flag("json")) {
-    out << json::openingDaysJson(found) << '\n';
+    out << json::openingDaysJson(found.days) << '\n';
   } else {
     out << fromGbk(dayLines(found));
   }

@@ -105,7 +105,7 @@ void OpeningDaysPage::search() {
     summary->setText(fromGbk(actions::namedMessage(answer.failure())));
     return;
   }
-  const std::vector<almanac::OpeningDay>& openingDays = answer.value();
+  const std::vector<almanac::OpeningDay>& openingDays = answer.value().days;
   for (const almanac::OpeningDay& day : openingDays) found->addTopLevelItem(dayItem(day));
   found->resizeColumnToContents(kDateColumn);
   summary->setText(QStringLiteral("按黄历旧说，宜开业的日子共 %1 天；日干五行合喜用神的排在前面。")

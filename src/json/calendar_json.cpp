@@ -46,6 +46,40 @@ void writePillars(Writer& json, const std::array<int, 3>& pillars) {
   json.endArray();
 }
 
+void writeList(Writer& json, std::string_view key, const std::vector<std::string>& words) {
+  json.key(key).beginArray();
+  for (const std::string& word : words) json.string(word);
+  json.endArray();
+}
+
+void writeHour(Writer& json, const almanac::AlmanacHour& hour) {
+  json.beginObject().key("branch").string(std::string(calendar::branchText(hour.branch)));
+  json.key("pillar").string(calendar::pairText(hour.pillar));
+  json.key("god").string(hour.god);
+  json.key("luck").string(almanac::luckText(hour.lucky));
+  json.endObject();
+}
+
+// The traditional tables' keys; empty lists and texts out of the calendar's span.
+void writeTraditional(Writer& json, const almanac::TraditionalDay& day) {
+  writeList(json, "day_yi", day.favourable);
+  writeList(json, "day_ji", day.unfavourable);
+  json.key("chong_animal").string(day.clashAnimal);
+  json.key("chong_pillar").string(day.clashPillar);
+  json.key("sha").string(day.sha);
+  writeList(json, "pengzu", {day.pengzu.begin(), day.pengzu.end()});
+  writeList(json, "ji_shen", day.luckyGods);
+  writeList(json, "xiong_sha", day.fiends);
+  json.key("day_god").string(day.dayGod);
+  json.key("day_luck")
+      .string(day.dayGod.empty() ? std::string() : almanac::roadText(day.yellowRoad));
+  json.key("hours").beginArray();
+  for (const almanac::AlmanacHour& hour : day.hours) {
+    if (!hour.god.empty()) writeHour(json, hour);
+  }
+  json.endArray();
+}
+
 }  // namespace
 
 std::string chartJson(const calendar::DateTime& moment) {
@@ -83,6 +117,7 @@ std::string almanacJson(const almanac::AlmanacDay& day) {
   json.key("nayin").string(day.nayin);
   json.key("yi").string(day.favourable);
   json.key("ji").string(day.unfavourable);
+  writeTraditional(json, day.traditional.value_or(almanac::TraditionalDay{}));
   json.endObject();
   return json.text();
 }
@@ -94,8 +129,11 @@ std::string openingDaysJson(std::span<const almanac::OpeningDay> days) {
     json.beginObject().key("date").string(calendar::isoDate(day.date));
     json.key("officer").string(almanac::officerText(day.officer));
     writePillars(json, day.pillars);
-    json.key("reasons").beginArray();
-    for (const std::string& reason : day.reasons) json.string(reason);
+    writeList(json, "reasons", day.reasons);
+    json.key("weekday").string(day.weekday);
+    writeList(json, "cautions", day.cautions);
+    json.key("lucky_hours").beginArray();
+    for (const almanac::AlmanacHour& hour : day.luckyHours) writeHour(json, hour);
     json.endArray().endObject();
   }
   json.endArray();

@@ -14,10 +14,12 @@ namespace zeruda::json {
 // birth-time warnings.
 std::string chartJson(const calendar::DateTime& moment);
 
-// One day of the almanac: date, lunar month-day, pillars, animal, officer, Nayin, 宜, 忌.
+// One day of the almanac: date, lunar month-day, pillars, animal, officer, Nayin, the
+// officer's 宜 and 忌, then the traditional tables' lists, clash, gods and hours.
 std::string almanacJson(const almanac::AlmanacDay& day);
 
-// Opening days, best first, each with its officer, pillars and reasons.
+// Opening days, best first, each with its officer, pillars, reasons (good points),
+// weekday, cautions and lucky hours.
 std::string openingDaysJson(std::span<const almanac::OpeningDay> days);
 
 }  // namespace zeruda::json

@@ -75,13 +75,13 @@ Result<Reply> openingDaysFunction(const Request& request) {
   asked.birthTime = time.value();
   const auto found = actions::openingDays(asked, {});
   if (!found.ok()) return found.failure();
-  return json(json::openingDaysJson(found.value()));
+  return json(json::openingDaysJson(found.value().days));
 }
 
 Result<Reply> monthFunction(const Request& request) {
   const auto month = requestMonth(request);
   if (!month.ok()) return month.failure();
-  const std::string grid = almanac::monthGrid(month.value().year, month.value().month);
+  const std::string grid = almanac::monthView(month.value().year, month.value().month);
   return Reply{Reply::Kind::Text, text::displayUtf8(grid)};
 }
 

@@ -1,9 +1,11 @@
 #include "almanac/opening_days.h"
+#include "almanac/almanac.h"
 #include "almanac/unfavourable_clauses.h"
 
 #include "support/text_support.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 
 namespace zeruda::almanac {
 
@@ -36,8 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "忌动土服药、孟月（正月、四月、七月、十月）忌经商、兴贩移徙、造宅。",
                    {{"忌动土服药、孟月", {}}, {"忌经商、兴贩移徙、造宅。", {1, 4, 7, 10}}}},
         ClauseCase{"QualifiedFromTheStart",
-                   "季月（正月、四月、七月、十月）忌经商、兴贩、动土。",
-                   {{"季月", {}}, {"忌经商、兴贩、动土。", {1, 4, 7, 10}}}},
+                   "孟月（正月、四月、七月、十月）忌经商、兴贩、动土。",
+                   {{"孟月", {}}, {"忌经商、兴贩、动土。", {1, 4, 7, 10}}}},
         ClauseCase{"OtherMonthNames",
                    "忌出行，（冬月、十二月）忌动土",
                    {{"忌出行，", {}}, {"忌动土", {11, 12}}}},
@@ -68,6 +70,38 @@ TEST(OpeningDays, FollowTheActivityLists) {
   // 除 01-02, 满 01-03 (求财), 平 01-04, 定 01-05 and 01-06 (忌词讼), 执 01-07, 破 01-08.
   EXPECT_EQ(dates({{gbk("交易"), gbk("契券"), gbk("求财")}, {gbk("词讼")}}),
             (std::vector<std::string>{"执7", "满3", "除2"}));
+}
+
+// 2027 for a legal representative born 1985-06-15 08:30 (乙丑 year): 宜开市 days first,
+// 忌开市 days last, every day with its weekday and its six 黄道 hours, the clashing days
+// left out with a note.
+TEST(OpeningDays, RankByTheTraditionalListsAndShowWeekdayAndHours) {
+  const DateTime birth{1985, 6, 15, 8, 30, 0};
+  const auto search = searchOpeningDays({2026, 12, 31}, 365, birth);
+  ASSERT_FALSE(search.days.empty());
+  const auto rank = [](const OpeningDay& day) {
+    const AlmanacDay almanac = almanacDay(day.date);
+    const TraditionalDay& lists = *almanac.traditional;
+    const auto has = [](const auto& list) {
+      return std::find(list.begin(), list.end(), gbk("开市")) != list.end();
+    };
+    return has(lists.favourable) ? 0 : has(lists.unfavourable) ? 2 : 1;
+  };
+  int previous = 0;
+  for (const OpeningDay& day : search.days) {
+    EXPECT_LE(previous, rank(day)) << isoDate(day.date);
+    previous = rank(day);
+    EXPECT_EQ(day.weekday, weekdayText(day.date));
+    EXPECT_EQ(day.luckyHours.size(), 6u) << isoDate(day.date);
+    EXPECT_NE(branchOfPair(day.pillars[2]), Branch::Wei) << isoDate(day.date);  // 丑未冲
+  }
+  EXPECT_EQ(rank(search.days.front()), 0);
+  EXPECT_EQ(rank(search.days.back()), 2);
+  EXPECT_EQ(utf8(weekdayText({2027, 1, 1})), "星期五");
+  ASSERT_FALSE(search.leftOut.empty());
+  for (const LeftOutDay& left : search.leftOut) {
+    EXPECT_NE(utf8(left.note).find("日冲法人"), std::string::npos) << utf8(left.note);
+  }
 }
 
 }  // namespace

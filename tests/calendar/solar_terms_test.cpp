@@ -68,8 +68,8 @@ TEST_P(SolarTermName, UsesTheProgramNumbering) {
 INSTANTIATE_TEST_SUITE_P(
     Numbers, SolarTermName,
     testing::Values(NameCase{1, "立春"}, NameCase{2, "雨水"}, NameCase{3, "惊蛰"},
-                    NameCase{12, "大暑"}, NameCase{14, "处暑"}, NameCase{15, "露水"},
-                    NameCase{16, "秋分"}, NameCase{21, "大雪"}, NameCase{22, "冬分"},
+                    NameCase{12, "大暑"}, NameCase{14, "处暑"}, NameCase{15, "白露"},
+                    NameCase{16, "秋分"}, NameCase{21, "大雪"}, NameCase{22, "冬至"},
                     NameCase{23, "小寒"}, NameCase{24, "大寒"}, NameCase{0, ""}, NameCase{25, ""},
                     NameCase{-1, ""}),
     [](const auto& info) {

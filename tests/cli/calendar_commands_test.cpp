@@ -173,8 +173,8 @@ TEST(TermsCommand, ListsTheYearsTermsFromLiChun) {
   ASSERT_EQ(lines.size(), 24u);
   EXPECT_EQ(lines[0], "立春:2014年2月4日6时3分10秒");
   EXPECT_EQ(lines[2], "惊蛰:2014年3月6日0时2分9秒");
-  EXPECT_EQ(lines[14], "露水:2014年9月8日1时1分18秒");
-  EXPECT_EQ(lines[21], "冬分:2014年12月22日7时2分53秒");
+  EXPECT_EQ(lines[14], "白露:2014年9月8日1时1分18秒");
+  EXPECT_EQ(lines[21], "冬至:2014年12月22日7时2分53秒");
   EXPECT_EQ(lines[22], "小寒:2014年1月5日18时24分5秒");
   EXPECT_EQ(lines[23], "大寒:2014年1月20日11时51分9秒");
 }

@@ -209,10 +209,11 @@ class CalendarWindowsTest : public QObject {
     const auto rows = list->findItems(QString::fromUtf8("2027年1月20日"), Qt::MatchExactly);
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0]->text(1) + rows[0]->text(2), QString::fromUtf8("开己亥"));
-    QVERIFY(rows[0]->text(3).startsWith(QString::fromUtf8("值开日；宜交易、契券；忌经商")));
+    QVERIFY(
+        rows[0]->text(3).startsWith(QString::fromUtf8("值开日；宜交易、契券；值神明堂（黄道）")));
     // Cut off in the column, whole in the row's tooltip, one reason to a line.
     QVERIFY(rows[0]->toolTip(0).startsWith(
-        QString::fromUtf8("2027年1月20日\n值开日\n宜交易、契券\n忌经商")));
+        QString::fromUtf8("2027年1月20日\n值开日\n宜交易、契券\n值神明堂（黄道）")));
     QCOMPARE(rows[0]->toolTip(3), rows[0]->toolTip(0));
     QVERIFY(list->findItems(QString::fromUtf8("2027年1月4日"), Qt::MatchExactly).isEmpty());
   }

@@ -1,0 +1,82 @@
+#include "almanac/traditional_day.h"
+
+#include "almanac/almanac_tables.h"
+#include "text/gbk_literal.h"
+
+namespace zeruda::almanac {
+
+using namespace calendar;
+namespace {
+
+using namespace text::literals;
+
+std::vector<std::string> copied(const std::vector<std::string_view>& words) {
+  return {words.begin(), words.end()};
+}
+
+bool isYellow(const DutyGod& god) { return god.road == "黄道"_gbk; }
+
+std::string listLine(const std::string& caption, const std::vector<std::string>& words) {
+  std::string line = caption + "："_gbk;
+  for (std::size_t i = 0; i < words.size(); ++i) line += (i ? " " : "") + words[i];
+  return line + (words.empty() ? "无"_gbk : std::string()) + "\n";
+}
+
+}  // namespace
+
+int hourPillar(int dayPair, Branch hour) {
+  if (!isPairNumber(dayPair)) return 0;
+  // The 子 hour's stem steps by two for each day stem and wraps every five.
+  const Stem first = static_cast<Stem>(static_cast<int>(stemOfPair(dayPair)) % 5 * 2);
+  return pairNumberOf(nextStem(first, static_cast<int>(hour)), hour);
+}
+
+std::optional<TraditionalDay> traditionalDay(int monthPair, int dayPair) {
+  if (!isPairNumber(monthPair) || !isPairNumber(dayPair)) return std::nullopt;
+  const Branch month = branchOfPair(monthPair);
+  const Branch dayBranch = branchOfPair(dayPair);
+  const Stem dayStem = stemOfPair(dayPair);
+  TraditionalDay day;
+  const DayActivities activities = dayActivities(month, dayPair);
+  day.favourable = copied(activities.favourable);
+  day.unfavourable = copied(activities.unfavourable);
+  const DaySpirits spirits = daySpirits(month, dayPair);
+  day.luckyGods = copied(spirits.lucky);
+  day.fiends = copied(spirits.fiends);
+
+  const Branch clash = clashBranch(dayBranch);
+  day.clashAnimal = zodiacAnimalText(clash);
+  day.clashPillar = std::string(stemText(clashStem(dayStem))) + std::string(branchText(clash));
+  day.sha = shaDirection(dayBranch);
+  day.pengzu = {std::string(pengzuSaying(dayStem)), std::string(pengzuSaying(dayBranch))};
+
+  const DutyGod god = dutyGod(month, dayBranch);
+  day.dayGod = god.name;
+  day.yellowRoad = isYellow(god);
+  for (int i = 0; i < kBranchCount; ++i) {
+    const auto branch = static_cast<Branch>(i);
+    const DutyGod hourGod = dutyGod(dayBranch, branch);
+    day.hours[static_cast<std::size_t>(i)] = {branch, hourPillar(dayPair, branch),
+                                              std::string(hourGod.name), isYellow(hourGod)};
+  }
+  return day;
+}
+
+std::string traditionalLines(const TraditionalDay& day) {
+  std::string lines = listLine("宜"_gbk, day.favourable) + listLine("忌"_gbk, day.unfavourable);
+  lines += "冲"_gbk + day.clashAnimal + "("_gbk + day.clashPillar + ")　煞"_gbk + day.sha + "\n";
+  lines += "彭祖百忌："_gbk + day.pengzu[0] + "　"_gbk + day.pengzu[1] + "\n";
+  lines += listLine("吉神宜趋"_gbk, day.luckyGods) + listLine("凶煞宜忌"_gbk, day.fiends);
+  lines += "值神："_gbk + day.dayGod + "（"_gbk + roadText(day.yellowRoad) + "）\n"_gbk;
+  for (const AlmanacHour& hour : day.hours) {
+    lines += std::string(branchText(hour.branch)) + "时　"_gbk + pairText(hour.pillar) + "　"_gbk +
+             hour.god + "　"_gbk + luckText(hour.lucky) + "\n";
+  }
+  return lines;
+}
+
+std::string roadText(bool yellowRoad) { return yellowRoad ? "黄道"_gbk : "黑道"_gbk; }
+
+std::string luckText(bool lucky) { return lucky ? "吉"_gbk : "凶"_gbk; }
+
+}  // namespace zeruda::almanac

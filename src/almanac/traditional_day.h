@@ -1,0 +1,53 @@
+#pragma once
+
+#include "calendar/date_time.h"
+#include "calendar/ganzhi.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zeruda::almanac {
+
+// One of the day's twelve double hours, 子 (from 00:00) to 亥.
+struct AlmanacHour {
+  calendar::Branch branch = calendar::Branch::Zi;
+  int pillar = 0;      // pair number of the hour pillar
+  std::string god;     // 值神, GBK
+  bool lucky = false;  // the god walks the 黄道 (吉)
+};
+
+// What the traditional almanac tables say of a day, GBK texts: they follow the solar
+// month (counted from the day of the 节 that opens it) and the day's pillar.
+struct TraditionalDay {
+  std::vector<std::string> favourable;    // 宜
+  std::vector<std::string> unfavourable;  // 忌
+  std::string clashAnimal;                // "猪"
+  std::string clashPillar;                // "辛亥"
+  std::string sha;                        // "东"
+  std::array<std::string, 2> pengzu;      // the stem's saying, then the branch's
+  std::vector<std::string> luckyGods;     // 吉神宜趋
+  std::vector<std::string> fiends;        // 凶煞宜忌
+  std::string dayGod;                     // 值神, "玄武"
+  bool yellowRoad = false;                // 黄道 (else 黑道)
+  std::array<AlmanacHour, calendar::kBranchCount> hours;
+};
+
+// The tables' reading of a day whose month and day pillars are `monthPair` and
+// `dayPair`; nothing when either is not a pair number.
+std::optional<TraditionalDay> traditionalDay(int monthPair, int dayPair);
+
+// The day as text lines (GBK, each ending in "\n"): 宜, 忌, 冲 and 煞, 彭祖百忌, 吉神宜趋,
+// 凶煞宜忌, 值神, then one line per hour.
+std::string traditionalLines(const TraditionalDay& day);
+
+// "黄道" or "黑道", and "吉" or "凶" (GBK).
+std::string roadText(bool yellowRoad);
+std::string luckText(bool lucky);
+
+// The hour pillar's pair number of `hour` on a day of pillar `dayPair` (五鼠遁: 甲 and
+// 己 days start their 子 hour at 甲子, 乙 and 庚 at 丙子 …).
+int hourPillar(int dayPair, calendar::Branch hour);
+
+}  // namespace zeruda::almanac
