@@ -29,9 +29,13 @@ std::optional<Error> ShortlistLines::add(std::string_view line, bool cutShort) {
   ++lineNumber_;
   if (lineNumber_ == 1 && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
   if (line.ends_with('\r')) line.remove_suffix(1);
-  if (cutShort || utf8Characters(line) > kMaxShortlistLineCharacters) {
-    return lineRefusal(
-        lineNumber_, "超过"_gbk + std::to_string(kMaxShortlistLineCharacters) + "个字，未评分"_gbk);
+  // Bytes of any kind count too: a run of bytes that start no character is held to
+  // the most that the characters could take.
+  if (cutShort || utf8Characters(line) > kMaxShortlistLineCharacters ||
+      line.size() > kMaxShortlistLineBytes) {
+    return lineRefusal(lineNumber_, "超过"_gbk + std::to_string(kMaxShortlistLineCharacters) +
+                                        "个字或"_gbk + std::to_string(kMaxShortlistLineBytes) +
+                                        "字节，未评分"_gbk);
   }
   auto gbk = text::utf8ToGbk(line);
   if (!gbk.ok()) return lineRefusal(lineNumber_, "有GBK字符集以外的字符，未评分"_gbk);

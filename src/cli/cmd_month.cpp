@@ -5,6 +5,7 @@
 #include "cli/command_list.h"
 
 #include "actions/calendar_actions.h"
+#include "actions/inputs.h"
 #include "almanac/month_grid.h"
 #include "cli/args.h"
 #include "cli/cli.h"
