@@ -87,7 +87,7 @@ Result<Done> exportRows(const std::filesystem::path& file, std::span<const Candi
                         ExportFormat format) {
   const std::string bytes = format == ExportFormat::Csv ? csvText(rows) : txtText(rows);
   auto written = storage::writeFileAtomically(file, bytes);
-  if (!written) return Error{written.error()};
+  if (!written) return written.failure();
   return Done{};
 }
 

@@ -24,7 +24,7 @@ Result<std::filesystem::path> writeDocument(std::string_view file, std::string_v
   const std::filesystem::path path = folder.file(file);
   if (path.empty()) return Error{"工作文件夹尚未选定"_gbk};
   const Result<Done> written = storage::writeOwnedFile(path, document);
-  if (!written) return Error{written.error()};
+  if (!written) return written.failure();
   return path;
 }
 

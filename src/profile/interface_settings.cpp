@@ -25,7 +25,7 @@ std::filesystem::path readExportFolder(const std::filesystem::path& file) {
 Result<Done> writeExportFolder(const std::filesystem::path& file,
                                const std::filesystem::path& folder) {
   auto value = text::utf8ToGbk(folder.string());
-  if (!value) return Error{value.error()};
+  if (!value) return value.failure();
   return storage::writeProfileString(file, interfaceSection(), exportFolderKey(), value.value());
 }
 

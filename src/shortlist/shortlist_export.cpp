@@ -35,7 +35,7 @@ std::string shortlistCsv(std::span<const ScoredName> names, std::span<const std:
 Result<Done> exportShortlist(const std::filesystem::path& file, std::span<const ScoredName> names,
                              std::span<const std::size_t> order) {
   auto written = storage::writeFileAtomically(file, shortlistCsv(names, order));
-  if (!written) return Error{written.error()};
+  if (!written) return written.failure();
   return Done{};
 }
 

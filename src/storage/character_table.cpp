@@ -8,7 +8,7 @@ using namespace text::literals;
 
 Result<std::optional<std::string>> tableElement(TableSet& tables, std::string_view character) {
   auto table = tables.open("zk");
-  if (!table.ok()) return Error{table.error()};
+  if (!table.ok()) return table.failure();
   return table.value().lookup("汉字"_gbk, character, "五行"_gbk);
 }
 

@@ -80,7 +80,7 @@ Result<DataTable> TableSet::open(std::string_view alias) {
   auto found = tables_->open.find(alias);
   if (found == tables_->open.end()) {
     auto stored = tables_->source->open(alias);
-    if (!stored.ok()) return Error{stored.error()};
+    if (!stored.ok()) return stored.failure();
     OpenTable table;
     table.store = std::move(stored).value();
     table.records = table.store->takeRecords();
@@ -235,7 +235,7 @@ Result<int> DataTable::append(const std::vector<std::string>& values) {
       alias_,
       [&](OpenTable& table) -> Result<int> {
         auto stored = table.store->append(values);
-        if (!stored.ok()) return Error{stored.error()};
+        if (!stored.ok()) return stored.failure();
         table.records.push_back(std::move(stored).value());
         table.position = table.records.size() - 1;
         for (auto& [field, index] : table.indexes) {
@@ -251,7 +251,7 @@ Result<int> DataTable::appendAll(const std::vector<std::vector<std::string>>& re
       alias_,
       [&](OpenTable& table) -> Result<int> {
         auto stored = table.store->appendAll(records);
-        if (!stored.ok()) return Error{stored.error()};
+        if (!stored.ok()) return stored.failure();
         for (auto& record : stored.value()) {
           table.records.push_back(std::move(record));
           for (auto& [field, index] : table.indexes) {

@@ -98,7 +98,7 @@ Result<Done> updateIniFile(const std::filesystem::path& file,
   std::lock_guard guard(writeLock());
   const FolderLock folderLock(file);
   auto bytes = readBytes(file);
-  if (!bytes.ok()) return Error{bytes.error()};
+  if (!bytes.ok()) return bytes.failure();
   IniDocument document = IniDocument::parse(asGbk(std::move(bytes).value()));
   if (auto changed = change(document); !changed.ok()) return changed;
   return writeOwnedFile(file, document.text());

@@ -16,7 +16,7 @@ using namespace text::literals;
 std::string fileNameOf(std::string_view alias) { return std::string(alias) + ".dat"; }
 
 Result<std::unique_ptr<StoredTable>> stored(Result<std::unique_ptr<TableStore>> store) {
-  if (!store.ok()) return Error{store.error()};
+  if (!store.ok()) return store.failure();
   return std::unique_ptr<StoredTable>(std::move(store).value());
 }
 
@@ -67,7 +67,7 @@ class OwnedTableFiles final : public TableSource {
     auto store = TableStore::open(file);
     const auto block = builtInTableBlock(alias);
     if (store.ok() || !block) return stored(std::move(store));
-    if (auto written = writeOwnedFile(file, *block); !written.ok()) return Error{written.error()};
+    if (auto written = writeOwnedFile(file, *block); !written.ok()) return written.failure();
     return stored(TableStore::open(file));
   }
 

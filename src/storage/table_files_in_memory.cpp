@@ -53,7 +53,7 @@ class MemoryTable final : public StoredTable {
     stored.reserve(records.size());
     for (const TableRecord& values : records) {
       auto one = append(values);
-      if (!one.ok()) return Error{one.error()};
+      if (!one.ok()) return one.failure();
       stored.push_back(std::move(one).value());
     }
     return stored;
@@ -73,7 +73,7 @@ class BuiltInTableTexts final : public TableSource {
     const auto source = builtInTableText(alias);
     if (!source) return Error{"数据文件不存在："_gbk + fileName};
     auto table = readTableText(*source, fileName);
-    if (!table.ok()) return Error{table.error()};
+    if (!table.ok()) return table.failure();
     return std::unique_ptr<StoredTable>(
         std::make_unique<MemoryTable>(std::move(table).value(), fileName));
   }

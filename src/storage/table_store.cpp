@@ -102,8 +102,8 @@ Result<std::unique_ptr<TableStore>> TableStore::openInMemory(std::string_view by
 }
 
 Result<std::unique_ptr<TableStore>> TableStore::readOpened(std::unique_ptr<TableStore> store) {
-  if (auto layout = store->readLayout(); !layout.ok()) return Error{layout.error()};
-  if (auto records = store->readRecords(); !records.ok()) return Error{records.error()};
+  if (auto layout = store->readLayout(); !layout.ok()) return layout.failure();
+  if (auto records = store->readRecords(); !records.ok()) return records.failure();
   return store;
 }
 
@@ -209,7 +209,7 @@ Result<std::vector<TableRecord>> TableStore::appendAll(const std::vector<TableRe
     auto one = append(values);
     if (!one.ok()) {
       sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-      return Error{one.error()};
+      return one.failure();
     }
     stored.push_back(std::move(one).value());
   }
