@@ -99,21 +99,35 @@ std::span<const SearchRange> searchRanges() {
   return ranges;
 }
 
-std::vector<Date> searchAlmanac(Date start, int days, AlmanacColumn column,
-                                std::string_view activity) {
+namespace {
+
+// The days after `start`, up to `days` of them, that `matches` takes; none for a date
+// that does not exist or an empty activity.
+template <typename Matches>
+std::vector<Date> daysMatching(Date start, int days, std::string_view activity,
+                               const Matches& matches) {
   std::vector<Date> found;
   if (!isValidDate(start) || activity.empty()) return found;
   Date day = start;
   for (int i = 1; i <= days; ++i) {
     day = nextDay(day);
+    if (matches(day)) found.push_back(day);
+  }
+  return found;
+}
+
+}  // namespace
+
+std::vector<Date> searchAlmanac(Date start, int days, AlmanacColumn column,
+                                std::string_view activity) {
+  return daysMatching(start, days, activity, [&](Date day) {
     const auto officer = dayOfficer(day);
-    if (!officer) continue;
+    if (!officer) return false;
     const OfficerTexts& texts = officerTexts(*officer);
     const std::string& text =
         column == AlmanacColumn::Unfavourable ? texts.unfavourable : texts.favourable;
-    if (text::findCharacterAware(text, activity) != std::string::npos) found.push_back(day);
-  }
-  return found;
+    return text::findCharacterAware(text, activity) != std::string::npos;
+  });
 }
 
 std::span<const std::string> traditionalAlmanacActivities() {
@@ -124,20 +138,15 @@ std::span<const std::string> traditionalAlmanacActivities() {
 
 std::vector<Date> searchDayLists(Date start, int days, AlmanacColumn column,
                                  std::string_view activity) {
-  std::vector<Date> found;
-  if (!isValidDate(start) || activity.empty()) return found;
-  Date day = start;
-  for (int i = 1; i <= days; ++i) {
-    day = nextDay(day);
-    if (!inPillarSpan(DateTime::of(day))) continue;
+  return daysMatching(start, days, activity, [&](Date day) {
+    if (!inPillarSpan(DateTime::of(day))) return false;
     // The month whose 节 opened the day's period gives the month branch (子 for 0 and 12).
     const auto month = static_cast<Branch>(openingTermMonthOfDay(day) % kBranchCount);
     const DayActivities lists = dayActivities(month, pillarNumbers(DateTime::of(day, 12)).day);
     const auto& words =
         column == AlmanacColumn::Unfavourable ? lists.unfavourable : lists.favourable;
-    if (std::find(words.begin(), words.end(), activity) != words.end()) found.push_back(day);
-  }
-  return found;
+    return std::find(words.begin(), words.end(), activity) != words.end();
+  });
 }
 
 std::string lunarMonthDay(const AlmanacDay& day) {
