@@ -41,8 +41,8 @@ std::string dateLine(Date date, const std::optional<LunarDate>& lunar) {
 }
 
 std::string pillarsLine(const AlmanacDay& day) {
-  std::string line = pairText(day.pillars[0]) + "年、生肖属"_gbk + day.zodiac + "、"_gbk +
-                     pairText(day.pillars[1]) + "月、"_gbk + pairText(day.pillars[2]) + "日"_gbk;
+  std::string line = day.pillars[0].text() + "年、生肖属"_gbk + day.zodiac + "、"_gbk +
+                     day.pillars[1].text() + "月、"_gbk + day.pillars[2].text() + "日"_gbk;
   if (day.officer) line += "　【"_gbk + officerText(*day.officer) + "日】"_gbk;
   return line;
 }
@@ -74,11 +74,11 @@ AlmanacDay almanacDay(Date date) {
   day.date = date;
   if (!inPillarSpan(DateTime::of(date))) return day;
   day.lunar = solarToLunar(date);
-  const PillarNumbers lateEvening = pillarNumbers(DateTime::of(date, 23, 59, 59));
-  day.pillars = {lateEvening.year, lateEvening.month, pillarNumbers(DateTime::of(date, 12)).day};
-  day.zodiac = zodiacAnimalText(branchOfPair(lateEvening.year));
+  const FourPillars lateEvening = fourPillars(DateTime::of(date, 23, 59, 59));
+  day.pillars = {lateEvening.year, lateEvening.month, fourPillars(DateTime::of(date, 12)).day};
+  day.zodiac = zodiacAnimalText(lateEvening.year.branch());
   day.officer = dayOfficer(date);
-  day.nayin = nayinOfPair(day.pillars[2]);
+  day.nayin = nayinOf(day.pillars[2]);
   day.dateLine = dateLine(date, day.lunar);
   day.pillarsLine = pillarsLine(day);
   day.traditional = traditionalDay(day.pillars[1], day.pillars[2]);
@@ -142,7 +142,7 @@ std::vector<Date> searchDayLists(Date start, int days, AlmanacColumn column,
     if (!inPillarSpan(DateTime::of(day))) return false;
     // The month whose 节 opened the day's period gives the month branch (子 for 0 and 12).
     const auto month = static_cast<Branch>(openingTermMonthOfDay(day) % kBranchCount);
-    const DayActivities lists = dayActivities(month, pillarNumbers(DateTime::of(day, 12)).day);
+    const DayActivities lists = dayActivities(month, fourPillars(DateTime::of(day, 12)).day);
     const auto& words =
         column == AlmanacColumn::Unfavourable ? lists.unfavourable : lists.favourable;
     return std::find(words.begin(), words.end(), activity) != words.end();

@@ -26,7 +26,7 @@ struct AlmanacDay {
   std::optional<calendar::LunarDate> lunar;
   // Year and month as at 23:59:59, so a 节's own day already has the month it opens, as
   // the officer counts it; the day as at noon, away from the change of day at 23:00.
-  std::array<int, 3> pillars{};
+  std::array<calendar::Pair, 3> pillars{};
   std::string zodiac;  // the animal of that year pillar
   std::optional<DayOfficer> officer;
   std::string nayin;  // of the day pillar

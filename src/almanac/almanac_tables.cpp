@@ -61,9 +61,9 @@ PairLists pairListsOf(std::string_view table) {
   PairLists lists{};
   for (const Row& row : rowsOf(table)) {
     const auto month = row.size() == 4 ? branchFromText(row[0]) : std::nullopt;
-    const int pair = row.size() == 4 ? pairFromText(row[1]) : 0;
-    if (month && isPairNumber(pair))
-      lists[at(*month)][static_cast<std::size_t>(pair - 1)] = {row[2], row[3]};
+    const Pair pair = row.size() == 4 ? Pair::fromText(row[1]) : Pair();
+    if (month && pair.valid())
+      lists[at(*month)][static_cast<std::size_t>(pair.number() - 1)] = {row[2], row[3]};
   }
   return lists;
 }
@@ -144,20 +144,20 @@ const Tables& tables() {
   return built;
 }
 
-const std::array<std::string_view, 2>& listsOf(const PairLists& lists, Branch month, int dayPair) {
+const std::array<std::string_view, 2>& listsOf(const PairLists& lists, Branch month, Pair dayPair) {
   static const std::array<std::string_view, 2> none{};
-  if (!isPairNumber(dayPair)) return none;
-  return lists[at(month)][static_cast<std::size_t>(dayPair - 1)];
+  if (!dayPair.valid()) return none;
+  return lists[at(month)][static_cast<std::size_t>(dayPair.number() - 1)];
 }
 
 }  // namespace
 
-DayActivities dayActivities(Branch month, int dayPair) {
+DayActivities dayActivities(Branch month, Pair dayPair) {
   const auto& columns = listsOf(tables().activities, month, dayPair);
   return {wordsOf(columns[0]), wordsOf(columns[1])};
 }
 
-DaySpirits daySpirits(Branch month, int dayPair) {
+DaySpirits daySpirits(Branch month, Pair dayPair) {
   const auto& columns = listsOf(tables().spirits, month, dayPair);
   return {wordsOf(columns[0]), wordsOf(columns[1])};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/ganzhi.h"
+#include "calendar/sixty_pair.h"
 
 #include <string_view>
 #include <vector>
@@ -16,14 +17,14 @@ struct DayActivities {
   std::vector<std::string_view> favourable;
   std::vector<std::string_view> unfavourable;
 };
-DayActivities dayActivities(calendar::Branch month, int dayPair);
+DayActivities dayActivities(calendar::Branch month, calendar::Pair dayPair);
 
 // The day's lucky gods (吉神宜趋) and fiends (凶煞宜忌).
 struct DaySpirits {
   std::vector<std::string_view> lucky;
   std::vector<std::string_view> fiends;
 };
-DaySpirits daySpirits(calendar::Branch month, int dayPair);
+DaySpirits daySpirits(calendar::Branch month, calendar::Pair dayPair);
 
 // The god on duty (值神) when `turn` takes its turn under `ruling`: a day's god under
 // its month's branch, an hour's under its day's branch.

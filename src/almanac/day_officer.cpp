@@ -55,12 +55,12 @@ constexpr std::array<OfficerRow, kOfficerCount> kOfficerRows = {{
 
 std::optional<DayOfficer> dayOfficer(Date date) {
   // The day's own pillar: at noon, away from the change of day at 23:00.
-  const int dayPair = pillarNumbers(DateTime::of(date, 12)).day;
-  if (!isPairNumber(dayPair)) return std::nullopt;
+  const Pair dayPair = fourPillars(DateTime::of(date, 12)).day;
+  if (!dayPair.valid()) return std::nullopt;
   // The month whose 节 opened the day's period is also the branch of its 建: 1 (小寒)
   // 丑, 2 (立春) 寅 … 12 (大雪) 子, and 0 (before 小寒) 子.
   const int jianBranch = openingTermMonthOfDay(date) % kBranchCount;
-  const int dayBranch = static_cast<int>(branchOfPair(dayPair));
+  const int dayBranch = static_cast<int>(dayPair.branch());
   return static_cast<DayOfficer>((dayBranch - jianBranch + kBranchCount) % kBranchCount);
 }
 

@@ -81,8 +81,8 @@ std::string clashReason(Branch day, const Person& person) {
 }
 
 // The note of a day left out for its clash, or nothing when it clashes with neither.
-std::optional<std::string> clashNote(int dayPair, const Person& person) {
-  const Branch day = branchOfPair(dayPair);
+std::optional<std::string> clashNote(Pair dayPair, const Person& person) {
+  const Branch day = dayPair.branch();
   std::vector<std::string> with;
   if (day == nextBranch(person.yearBranch, 6)) {
     with.push_back("生年之"_gbk + std::string(branchText(person.yearBranch)));
@@ -91,7 +91,7 @@ std::optional<std::string> clashNote(int dayPair, const Person& person) {
     with.push_back("生日之"_gbk + std::string(branchText(person.dayBranch)));
   }
   if (with.empty()) return std::nullopt;
-  return pairText(dayPair) + "日冲法人"_gbk + joined(with) + "，不取"_gbk;
+  return dayPair.text() + "日冲法人"_gbk + joined(with) + "，不取"_gbk;
 }
 
 std::string elementReason(Stem stem, bool favourable, const calendar::ElementSet& elements) {
@@ -116,8 +116,8 @@ void addTraditional(OpeningDay& opening, const TraditionalDay& day) {
     opening.cautions.push_back("黄历忌"_gbk + joined(bad));
   }
   if (!day.yellowRoad) opening.cautions.push_back("值神"_gbk + day.dayGod + "（黑道）"_gbk);
-  opening.cautions.push_back("冲"_gbk + day.clashAnimal + "("_gbk + day.clashPillar + ")　煞"_gbk +
-                             day.sha);
+  opening.cautions.push_back("冲"_gbk + day.clashAnimal + "("_gbk + day.clashPillar.text() +
+                             ")　煞"_gbk + day.sha);
   for (const AlmanacHour& hour : day.hours) {
     if (hour.lucky) opening.luckyHours.push_back(hour);
   }
@@ -156,7 +156,7 @@ std::variant<std::monostate, Candidate, LeftOutDay> judgeDay(Date date, const Pe
   if (monthForbids(*day.officer, *day.lunar, activities)) return {};
   if (auto note = clashNote(day.pillars[2], person)) return LeftOutDay{date, std::move(*note)};
 
-  const Stem dayStem = stemOfPair(day.pillars[2]);
+  const Stem dayStem = day.pillars[2].stem();
   OpeningDay opening;
   opening.date = date;
   opening.officer = *day.officer;
@@ -166,7 +166,7 @@ std::variant<std::monostate, Candidate, LeftOutDay> judgeDay(Date date, const Pe
   opening.reasons.push_back("值"_gbk + officerText(*day.officer) + "日"_gbk);
   opening.reasons.push_back("宜"_gbk + joined(business));
   addTraditional(opening, *day.traditional);
-  opening.reasons.push_back(clashReason(branchOfPair(day.pillars[2]), person));
+  opening.reasons.push_back(clashReason(day.pillars[2].branch(), person));
   opening.reasons.push_back(elementReason(dayStem, opening.favourable, person.favourable));
   const Rank rank = rankOf(opening, *day.traditional, business.size());
   return Candidate{std::move(opening), rank};
@@ -177,9 +177,9 @@ std::variant<std::monostate, Candidate, LeftOutDay> judgeDay(Date date, const Pe
 OpeningDaySearch searchOpeningDays(Date start, int days, const DateTime& birth,
                                    const OpeningActivities& activities) {
   OpeningDaySearch search;
-  const PillarNumbers pillars = pillarNumbers(birth);
-  if (!isValidDate(start) || !isPairNumber(pillars.year)) return search;
-  const Person person{branchOfPair(pillars.year), branchOfPair(pillars.day),
+  const FourPillars pillars = fourPillars(birth);
+  if (!isValidDate(start) || !pillars.year.valid()) return search;
+  const Person person{pillars.year.branch(), pillars.day.branch(),
                       chart::elementStrength(birth).favourable};
   std::vector<Candidate> found;
   Date date = start;

@@ -23,8 +23,8 @@ enum class OpeningVerdict : std::uint8_t { Favoured, Neither, Forbidden };
 struct OpeningDay {
   calendar::Date date;
   DayOfficer officer = DayOfficer::Jian;
-  std::array<int, 3> pillars{};  // year, month and day pair numbers, as the almanac has them
-  bool favourable = false;       // the day stem's element is one of the chart's 喜用神
+  std::array<calendar::Pair, 3> pillars{};  // year, month and day, as the almanac has them
+  bool favourable = false;  // the day stem's element is one of the chart's 喜用神
   OpeningVerdict verdict = OpeningVerdict::Neither;
   std::string weekday;  // GBK, "星期六"
   // GBK good points: officer, activities, the day lists, god, clash, element.

@@ -35,10 +35,9 @@ TodayTexts todayTexts(const DateTime& now) {
 }
 
 std::string pillarsLine(const DateTime& moment) {
-  const PillarNumbers n = pillarNumbers(moment);
-  if (!isPairNumber(n.year)) return {};
-  return pairText(n.year) + " " + pairText(n.month) + " " + pairText(n.day) + " " +
-         pairText(n.hour);
+  const FourPillars n = fourPillars(moment);
+  if (!n.year.valid()) return {};
+  return n.year.text() + " " + n.month.text() + " " + n.day.text() + " " + n.hour.text();
 }
 
 std::string lunarDateLine(Date date) {

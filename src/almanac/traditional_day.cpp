@@ -24,18 +24,18 @@ std::string listLine(const std::string& caption, const std::vector<std::string>&
 
 }  // namespace
 
-int hourPillar(int dayPair, Branch hour) {
-  if (!isPairNumber(dayPair)) return 0;
+Pair hourPillar(Pair dayPair, Branch hour) {
+  if (!dayPair.valid()) return {};
   // The 子 hour's stem steps by two for each day stem and wraps every five.
-  const Stem first = static_cast<Stem>(static_cast<int>(stemOfPair(dayPair)) % 5 * 2);
-  return pairNumberOf(nextStem(first, static_cast<int>(hour)), hour);
+  const Stem first = static_cast<Stem>(static_cast<int>(dayPair.stem()) % 5 * 2);
+  return Pair::of(nextStem(first, static_cast<int>(hour)), hour);
 }
 
-std::optional<TraditionalDay> traditionalDay(int monthPair, int dayPair) {
-  if (!isPairNumber(monthPair) || !isPairNumber(dayPair)) return std::nullopt;
-  const Branch month = branchOfPair(monthPair);
-  const Branch dayBranch = branchOfPair(dayPair);
-  const Stem dayStem = stemOfPair(dayPair);
+std::optional<TraditionalDay> traditionalDay(Pair monthPair, Pair dayPair) {
+  if (!monthPair.valid() || !dayPair.valid()) return std::nullopt;
+  const Branch month = monthPair.branch();
+  const Branch dayBranch = dayPair.branch();
+  const Stem dayStem = dayPair.stem();
   TraditionalDay day;
   const DayActivities activities = dayActivities(month, dayPair);
   day.favourable = copied(activities.favourable);
@@ -46,7 +46,7 @@ std::optional<TraditionalDay> traditionalDay(int monthPair, int dayPair) {
 
   const Branch clash = clashBranch(dayBranch);
   day.clashAnimal = zodiacAnimalText(clash);
-  day.clashPillar = std::string(stemText(clashStem(dayStem))) + std::string(branchText(clash));
+  day.clashPillar = Pair::of(clashStem(dayStem), clash);
   day.sha = shaDirection(dayBranch);
   day.pengzu = {std::string(pengzuSaying(dayStem)), std::string(pengzuSaying(dayBranch))};
 
@@ -64,12 +64,13 @@ std::optional<TraditionalDay> traditionalDay(int monthPair, int dayPair) {
 
 std::string traditionalLines(const TraditionalDay& day) {
   std::string lines = listLine("宜"_gbk, day.favourable) + listLine("忌"_gbk, day.unfavourable);
-  lines += "冲"_gbk + day.clashAnimal + "("_gbk + day.clashPillar + ")　煞"_gbk + day.sha + "\n";
+  lines +=
+      "冲"_gbk + day.clashAnimal + "("_gbk + day.clashPillar.text() + ")　煞"_gbk + day.sha + "\n";
   lines += "彭祖百忌："_gbk + day.pengzu[0] + "　"_gbk + day.pengzu[1] + "\n";
   lines += listLine("吉神宜趋"_gbk, day.luckyGods) + listLine("凶煞宜忌"_gbk, day.fiends);
   lines += "值神："_gbk + day.dayGod + "（"_gbk + roadText(day.yellowRoad) + "）\n"_gbk;
   for (const AlmanacHour& hour : day.hours) {
-    lines += std::string(branchText(hour.branch)) + "时　"_gbk + pairText(hour.pillar) + "　"_gbk +
+    lines += std::string(branchText(hour.branch)) + "时　"_gbk + hour.pillar.text() + "　"_gbk +
              hour.god + "　"_gbk + luckText(hour.lucky) + "\n";
   }
   return lines;

@@ -2,6 +2,7 @@
 
 #include "calendar/date_time.h"
 #include "calendar/ganzhi.h"
+#include "calendar/sixty_pair.h"
 
 #include <array>
 #include <optional>
@@ -13,9 +14,9 @@ namespace zeruda::almanac {
 // One of the day's twelve double hours, 子 (from 00:00) to 亥.
 struct AlmanacHour {
   calendar::Branch branch = calendar::Branch::Zi;
-  int pillar = 0;      // pair number of the hour pillar
-  std::string god;     // 值神, GBK
-  bool lucky = false;  // the god walks the 黄道 (吉)
+  calendar::Pair pillar;  // the hour pillar
+  std::string god;        // 值神, GBK
+  bool lucky = false;     // the god walks the 黄道 (吉)
 };
 
 // What the traditional almanac tables say of a day, GBK texts: they follow the solar
@@ -24,7 +25,7 @@ struct TraditionalDay {
   std::vector<std::string> favourable;    // 宜
   std::vector<std::string> unfavourable;  // 忌
   std::string clashAnimal;                // "猪"
-  std::string clashPillar;                // "辛亥"
+  calendar::Pair clashPillar;             // 辛亥
   std::string sha;                        // "东"
   std::array<std::string, 2> pengzu;      // the stem's saying, then the branch's
   std::vector<std::string> luckyGods;     // 吉神宜趋
@@ -35,8 +36,8 @@ struct TraditionalDay {
 };
 
 // The tables' reading of a day whose month and day pillars are `monthPair` and
-// `dayPair`; nothing when either is not a pair number.
-std::optional<TraditionalDay> traditionalDay(int monthPair, int dayPair);
+// `dayPair`; nothing when either is none.
+std::optional<TraditionalDay> traditionalDay(calendar::Pair monthPair, calendar::Pair dayPair);
 
 // The day as text lines (GBK, each ending in "\n"): 宜, 忌, 冲 and 煞, 彭祖百忌, 吉神宜趋,
 // 凶煞宜忌, 值神, then one line per hour.
@@ -46,8 +47,8 @@ std::string traditionalLines(const TraditionalDay& day);
 std::string roadText(bool yellowRoad);
 std::string luckText(bool lucky);
 
-// The hour pillar's pair number of `hour` on a day of pillar `dayPair` (五鼠遁: 甲 and
-// 己 days start their 子 hour at 甲子, 乙 and 庚 at 丙子 …).
-int hourPillar(int dayPair, calendar::Branch hour);
+// The hour pillar of `hour` on a day of pillar `dayPair` (五鼠遁: 甲 and 己 days start
+// their 子 hour at 甲子, 乙 and 庚 at 丙子 …); none for a day of none.
+calendar::Pair hourPillar(calendar::Pair dayPair, calendar::Branch hour);
 
 }  // namespace zeruda::almanac

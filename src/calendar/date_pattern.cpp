@@ -50,12 +50,11 @@ constexpr std::string_view kCodes = "ymdYSMD";
 std::string formatDatePattern(std::string_view pattern, Date date) {
   if (pattern.empty()) pattern = defaultDatePattern();
   // At the last second of the day the year pillar already counts 立春 of that day.
-  const int yearPair = pillarNumbers(DateTime::of(date, 23, 59, 59)).year;
-  const DateParts parts{date, pairText(yearPair),
-                        isPairNumber(yearPair)
-                            ? std::string(zodiacAnimalText(branchOfPair(yearPair)))
-                            : std::string(),
-                        solarToLunar(date)};
+  const Pair yearPair = fourPillars(DateTime::of(date, 23, 59, 59)).year;
+  const DateParts parts{
+      date, yearPair.text(),
+      yearPair.valid() ? std::string(zodiacAnimalText(yearPair.branch())) : std::string(),
+      solarToLunar(date)};
   std::string out;
   for (std::size_t pos = 0; pos < pattern.size();) {
     const std::size_t length = text::charLength(pattern, pos);

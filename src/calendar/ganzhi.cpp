@@ -68,28 +68,6 @@ std::optional<Element> elementFromText(std::string_view gbk) {
   return findIn<Element>(elements(), gbk);
 }
 
-std::string pairText(int pair) {
-  // Whole calendars ask for pair texts by the thousand; build the sixty once.
-  static const std::array<std::string, kPairCount + 1> texts = [] {
-    std::array<std::string, kPairCount + 1> all;
-    for (int n = 1; n <= kPairCount; ++n) {
-      all[static_cast<std::size_t>(n)] =
-          std::string(stemText(stemOfPair(n))) + std::string(branchText(branchOfPair(n)));
-    }
-    return all;
-  }();
-  return isPairNumber(pair) ? texts[static_cast<std::size_t>(pair)] : std::string();
-}
-
-int pairFromText(std::string_view gbk) {
-  // Every stem and branch character is two GBK bytes.
-  if (gbk.size() != 4) return 0;
-  auto stem = stemFromText(gbk.substr(0, 2));
-  auto branch = branchFromText(gbk.substr(2, 2));
-  if (!stem || !branch) return 0;
-  return pairNumberOf(*stem, *branch);
-}
-
 std::string stemBranchElement(std::string_view character) {
   if (auto stem = stemFromText(character)) return std::string(elementText(elementOf(*stem)));
   if (auto branch = branchFromText(character)) {

@@ -22,9 +22,8 @@ inline constexpr int kElementCount = 5;
 inline constexpr int kPairCount = 60;
 
 // Pairs of the sexagenary cycle are numbered 1-60 from 甲子; 0 stands for none.
+// (calendar::Pair in sixty_pair.h is the value pillars hold.)
 constexpr bool isPairNumber(int pair) { return pair >= 1 && pair <= kPairCount; }
-constexpr Stem stemOfPair(int pair) { return static_cast<Stem>((pair - 1) % kStemCount); }
-constexpr Branch branchOfPair(int pair) { return static_cast<Branch>((pair - 1) % kBranchCount); }
 
 // The number 1-60 of the pair with this stem and branch; 0 when no pair has both
 // (a stem and a branch of different parity never meet in the cycle).
@@ -44,11 +43,6 @@ constexpr Stem nextStem(Stem stem, int steps) {
 constexpr Branch nextBranch(Branch branch, int steps) {
   return static_cast<Branch>(((static_cast<int>(branch) + steps) % kBranchCount + kBranchCount) %
                              kBranchCount);
-}
-
-// Moves a pair number through the cycle, wrapping 60 to 1 and 1 to 60.
-constexpr int nextPair(int pair, int steps) {
-  return ((pair - 1 + steps) % kPairCount + kPairCount) % kPairCount + 1;
 }
 
 constexpr Element elementOf(Stem stem) {
@@ -74,11 +68,6 @@ std::string_view zodiacAnimalText(Branch branch);
 std::optional<Stem> stemFromText(std::string_view gbk);
 std::optional<Branch> branchFromText(std::string_view gbk);
 std::optional<Element> elementFromText(std::string_view gbk);
-
-// The two-character text of a pair ("甲子" for 1); empty for 0 and anything outside 1-60.
-std::string pairText(int pair);
-// The number of a two-character pair text; 0 for anything that is not one of the sixty.
-int pairFromText(std::string_view gbk);
 
 // The element (GBK character) of a stem or branch character; empty for anything else.
 std::string stemBranchElement(std::string_view character);

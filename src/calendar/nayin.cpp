@@ -1,6 +1,5 @@
 #include "calendar/nayin.h"
 
-#include "calendar/ganzhi.h"
 #include "text/gbk.h"
 
 #include <array>
@@ -18,16 +17,14 @@ constexpr std::array<std::string_view, 30> kNayinNames = {
 
 }  // namespace
 
-std::string nayinOfPair(int pair) {
-  if (!isPairNumber(pair)) return {};
+std::string nayinOf(Pair pair) {
+  if (!pair.valid()) return {};
   static const auto names = [] {
     std::array<std::string, kNayinNames.size()> gbk;
     for (std::size_t i = 0; i < gbk.size(); ++i) gbk[i] = text::toGbk(kNayinNames[i]);
     return gbk;
   }();
-  return names[static_cast<std::size_t>((pair - 1) / 2)];
+  return names[static_cast<std::size_t>((pair.number() - 1) / 2)];
 }
-
-std::string nayinOf(std::string_view pillar) { return nayinOfPair(pairFromText(pillar)); }
 
 }  // namespace zeruda::calendar

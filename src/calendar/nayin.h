@@ -1,15 +1,12 @@
 #pragma once
 
+#include "calendar/sixty_pair.h"
+
 #include <string>
-#include <string_view>
 
 namespace zeruda::calendar {
 
-// The Nayin (纳音) of a pillar text such as "甲子" (GBK); empty for anything that is
-// not one of the sixty pairs.
-std::string nayinOf(std::string_view pillar);
-
-// The Nayin of a pair number 1-60; empty for anything else.
-std::string nayinOfPair(int pair);
+// The Nayin (纳音) of a pair (GBK); empty for none.
+std::string nayinOf(Pair pair);
 
 }  // namespace zeruda::calendar

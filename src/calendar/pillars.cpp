@@ -4,6 +4,7 @@
 #include "calendar/gregorian.h"
 #include "calendar/lunar.h"
 #include "calendar/solar_terms.h"
+#include "text/gbk_literal.h"
 
 #include <optional>
 
@@ -45,7 +46,7 @@ constexpr std::optional<int> spanDay(const DateTime& moment) {
 
 bool inPillarSpan(const DateTime& moment) { return spanDay(moment).has_value(); }
 
-PillarNumbers pillarNumbers(const DateTime& m) {
+FourPillars fourPillars(const DateTime& m) {
   const auto day = spanDay(m);
   if (!day) return {};
   // Each Gregorian month holds the 节 that opens one solar month: before it the moment
@@ -55,29 +56,38 @@ PillarNumbers pillarNumbers(const DateTime& m) {
   const int monthsIntoYear =
       (m.month - 1) + (secondOfMonth >= openingTermSecond(m.year, m.month) ? 1 : 0);
   const int yearsSince1901 = m.year - 1901;
-  PillarNumbers pillars;
-  pillars.month = (kPairOfMonthZero - 1 + 12 * yearsSince1901 + monthsIntoYear) % kPairCount + 1;
+  FourPillars pillars;
+  pillars.month = Pair::numbered(kPairOfMonthZero).next(12 * yearsSince1901 + monthsIntoYear);
   // Before 立春, the second solar month of the Gregorian year, the year is the old one.
   const int yearShift = monthsIntoYear < 2 ? -1 : 0;
-  pillars.year = (kPairOf1901 - 1 + yearsSince1901 + yearShift) % kPairCount + 1;
+  pillars.year = Pair::numbered(kPairOf1901).next(yearsSince1901 + yearShift);
 
   const int dayShift = m.hour >= 23 ? 1 : 0;
-  pillars.day = (kPairOfDayZero - 1 + *day + dayShift) % kPairCount + 1;
+  pillars.day = Pair::numbered(kPairOfDayZero).next(*day + dayShift);
 
   const Branch branch = hourBranch(m.hour);
-  pillars.hour = pairNumberOf(hourStem(stemOfPair(pillars.day), branch), branch);
+  pillars.hour = Pair::of(hourStem(pillars.day.stem(), branch), branch);
   return pillars;
 }
 
-FourPillars fourPillars(const DateTime& moment) {
-  const PillarNumbers n = pillarNumbers(moment);
-  return {pairText(n.year), pairText(n.month), pairText(n.day), pairText(n.hour)};
+std::string pillarsWithUnits(const FourPillars& p) {
+  using namespace text::literals;
+  return p.year.text() + "年"_gbk + p.month.text() + "月"_gbk + p.day.text() + "日"_gbk +
+         p.hour.text() + "时"_gbk;
+}
+
+std::string eightCharacters(const FourPillars& p) {
+  return p.year.text() + p.month.text() + p.day.text() + p.hour.text();
+}
+
+std::string hourBranchText(const FourPillars& p) {
+  return p.hour.valid() ? std::string(branchText(p.hour.branch())) : std::string();
 }
 
 std::string zodiacAnimalOf(const DateTime& moment) {
-  const PillarNumbers n = pillarNumbers(moment);
-  if (!isPairNumber(n.year)) return {};
-  return std::string(zodiacAnimalText(branchOfPair(n.year)));
+  const Pair year = fourPillars(moment).year;
+  if (!year.valid()) return {};
+  return std::string(zodiacAnimalText(year.branch()));
 }
 
 }  // namespace zeruda::calendar

@@ -1,27 +1,19 @@
 #pragma once
 
 #include "calendar/date_time.h"
+#include "calendar/sixty_pair.h"
 
 #include <string>
 
 namespace zeruda::calendar {
 
-// The pair numbers (1-60, 甲子 = 1) of the year, month, day and hour of a moment;
-// all 0 when the moment is outside the calendar's span.
-struct PillarNumbers {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  int hour = 0;
-  bool operator==(const PillarNumbers&) const = default;
-};
-
-// The four pillars as GBK texts of two characters each; all empty out of range.
+// The pairs of the year, month, day and hour of a moment; all none when the moment is
+// outside the calendar's span.
 struct FourPillars {
-  std::string year;
-  std::string month;
-  std::string day;
-  std::string hour;
+  Pair year;
+  Pair month;
+  Pair day;
+  Pair hour;
   bool operator==(const FourPillars&) const = default;
 };
 
@@ -31,8 +23,14 @@ bool inPillarSpan(const DateTime& moment);
 
 // The year changes at 立春 and the month at each of the twelve opening terms, to the
 // second; the day changes at 23:00.
-PillarNumbers pillarNumbers(const DateTime& moment);
 FourPillars fourPillars(const DateTime& moment);
+
+// "甲子年乙丑月丙寅日丁卯时" (GBK), as the profiles store the pillars.
+std::string pillarsWithUnits(const FourPillars& pillars);
+// The eight characters run together: "甲子乙丑丙寅丁卯".
+std::string eightCharacters(const FourPillars& pillars);
+// The branch character of the hour pillar; empty for none.
+std::string hourBranchText(const FourPillars& pillars);
 
 // The zodiac animal (GBK) of the year pillar, so it changes at 立春; empty out of range.
 std::string zodiacAnimalOf(const DateTime& moment);

@@ -14,30 +14,27 @@ namespace {
 
 using namespace text::literals;
 
-// The elements of a pillar's two characters; empty characters give empty elements.
-std::string pillarElementPair(std::string_view pillar) {
-  if (pillar.size() < 4) return {};
-  return stemBranchElement(pillar.substr(0, 2)) + stemBranchElement(pillar.substr(2, 2));
+// The elements of a pillar's stem and branch; none gives empty elements.
+std::string pillarElementPair(Pair pillar) {
+  if (!pillar.valid()) return {};
+  return std::string(elementText(elementOf(pillar.stem()))) +
+         std::string(elementText(elementOf(pillar.branch())));
 }
 
 }  // namespace
 
 void fillChart(BirthChart& chart) {
-  FourPillars pillars = fourPillars(chart.birthMoment);
-  chart.pillarElements = pillarElementPair(pillars.year) + " " + pillarElementPair(pillars.month) +
-                         " " + pillarElementPair(pillars.day) + " " +
-                         pillarElementPair(pillars.hour);
-  chart.yearPillar = std::move(pillars.year);
-  chart.monthPillar = std::move(pillars.month);
-  chart.dayPillar = std::move(pillars.day);
-  chart.hourPillar = std::move(pillars.hour);
+  chart.pillars = fourPillars(chart.birthMoment);
+  const FourPillars& p = chart.pillars;
+  chart.pillarElements = pillarElementPair(p.year) + " " + pillarElementPair(p.month) + " " +
+                         pillarElementPair(p.day) + " " + pillarElementPair(p.hour);
   chart.zodiacAnimal = zodiacAnimalOf(chart.birthMoment);
   chart.starSign = starSignOf(chart.birthMoment.date());
 }
 
 std::array<std::string, 4> chartNayin(const BirthChart& chart) {
-  return {nayinOf(chart.yearPillar), nayinOf(chart.monthPillar), nayinOf(chart.dayPillar),
-          nayinOf(chart.hourPillar)};
+  const FourPillars& p = chart.pillars;
+  return {nayinOf(p.year), nayinOf(p.month), nayinOf(p.day), nayinOf(p.hour)};
 }
 
 }  // namespace zeruda::chart

@@ -3,6 +3,7 @@
 #include "calendar/date_time.h"
 #include "calendar/element_set.h"
 #include "calendar/lunar.h"
+#include "calendar/pillars.h"
 
 #include <array>
 #include <optional>
@@ -24,21 +25,18 @@ struct CharacterStrokes {
 struct BirthChart {
   calendar::DateTime birthMoment;  // second always 0 when it comes from the forms
   std::string lunarText;
-  std::string yearPillar;
-  std::string monthPillar;
-  std::string dayPillar;
-  std::string hourPillar;
+  calendar::FourPillars pillars;
   std::string pillarElements;  // "木水 火木 土土 金金"
   std::string zodiacAnimal;
   std::string starSign;
   std::vector<CharacterStrokes> surnameChars;
   std::vector<CharacterStrokes> givenChars;
   std::string genderText;
-  std::array<int, 8> gridNumbers{};  // five grids, then the three talents
+  std::array<int, 8> gridNumbers{};      // five grids, then the three talents
   calendar::ElementSet missingElements;  // in the order 木 火 土 金 水
 };
 
-// Fills yearPillar … starSign and pillarElements from chart.birthMoment. Out of the
+// Fills pillars … starSign and pillarElements from chart.birthMoment. Out of the
 // calendar's span the pillars, the animal and the elements' characters are empty (the
 // elements text keeps its three spaces); the star sign still follows the date.
 void fillChart(BirthChart& chart);

@@ -42,17 +42,17 @@ DateTime momentOf(std::int64_t seconds) {
 std::int64_t distance(std::int64_t a, std::int64_t b) { return a > b ? a - b : b - a; }
 
 // The pillars just before a moment and at it; nothing when either lies out of the span.
-std::optional<std::array<PillarNumbers, 2>> pillarsAround(std::int64_t moment) {
-  const PillarNumbers before = pillarNumbers(momentOf(moment - 1));
-  const PillarNumbers after = pillarNumbers(momentOf(moment));
-  if (!isPairNumber(before.year) || !isPairNumber(after.year)) return std::nullopt;
+std::optional<std::array<FourPillars, 2>> pillarsAround(std::int64_t moment) {
+  const FourPillars before = fourPillars(momentOf(moment - 1));
+  const FourPillars after = fourPillars(momentOf(moment));
+  if (!before.year.valid() || !after.year.valid()) return std::nullopt;
   return std::array{before, after};
 }
 
 // "癸巳年 乙丑月" at 立春, "乙丑月" at any other 节.
-std::string yearAndMonth(const PillarNumbers& p, bool withYear) {
-  std::string text = withYear ? pairText(p.year) + "年 "_gbk : std::string();
-  return text + pairText(p.month) + "月"_gbk;
+std::string yearAndMonth(const FourPillars& p, bool withYear) {
+  std::string text = withYear ? p.year.text() + "年 "_gbk : std::string();
+  return text + p.month.text() + "月"_gbk;
 }
 
 std::optional<std::string> termWarning(const DateTime& birth) {
@@ -76,12 +76,12 @@ std::optional<std::string> termWarning(const DateTime& birth) {
 // into the next day, whose stem the next day's stem gives, so both ways share it.
 std::optional<std::string> lateZiWarning(const DateTime& birth) {
   if (birth.hour != 23) return std::nullopt;
-  const PillarNumbers chart = pillarNumbers(birth);
-  const int today = pillarNumbers(DateTime::of(birth.date(), 12)).day;
-  if (!isPairNumber(chart.day) || !isPairNumber(today)) return std::nullopt;
-  const std::string hour = pairText(chart.hour);
-  return "23时后出生按23时换日（日柱 "_gbk + pairText(chart.day) + "，时柱 "_gbk + hour +
-         "）；若按子夜换日，日柱 "_gbk + pairText(today) + "，时柱 "_gbk + hour + "。"_gbk;
+  const FourPillars chart = fourPillars(birth);
+  const Pair today = fourPillars(DateTime::of(birth.date(), 12)).day;
+  if (!chart.day.valid() || !today.valid()) return std::nullopt;
+  const std::string hour = chart.hour.text();
+  return "23时后出生按23时换日（日柱 "_gbk + chart.day.text() + "，时柱 "_gbk + hour +
+         "）；若按子夜换日，日柱 "_gbk + today.text() + "，时柱 "_gbk + hour + "。"_gbk;
 }
 
 // 时辰 change at the odd hours; the nearest boundary is the start of an odd hour or the
@@ -92,8 +92,8 @@ std::optional<std::string> hourBoundaryWarning(const DateTime& birth) {
   if (distance(boundary, secondsOf(birth)) >= kHourWindow) return std::nullopt;
   const auto around = pillarsAround(boundary);
   if (!around) return std::nullopt;
-  return "出生时刻距时辰交界不足十分钟；前一时辰为 "_gbk + pairText((*around)[0].hour) +
-         "，后一时辰为 "_gbk + pairText((*around)[1].hour) + "。"_gbk;
+  return "出生时刻距时辰交界不足十分钟；前一时辰为 "_gbk + (*around)[0].hour.text() +
+         "，后一时辰为 "_gbk + (*around)[1].hour.text() + "。"_gbk;
 }
 
 }  // namespace

@@ -37,9 +37,10 @@ constexpr std::string_view kElementExplanation =
     "局五行较为平衡, 用神不太紧缺的四柱, 其一生较为平顺, 无大起大落。\r\n"
     "\r\n";
 
-// The branch character of the hour pillar (its second character), or empty.
-std::string hourBranchOf(const std::string& hourPillar) {
-  return hourPillar.size() >= 4 ? hourPillar.substr(2, 2) : std::string();
+// The branch character of the hour pillar, or empty.
+std::string hourBranchOf(calendar::Pair hourPillar) {
+  return hourPillar.valid() ? std::string(calendar::branchText(hourPillar.branch()))
+                            : std::string();
 }
 
 void appendLine(std::string& out, const std::string& line) {
@@ -48,11 +49,11 @@ void appendLine(std::string& out, const std::string& line) {
 }
 
 void appendChartLines(std::string& out, const BirthChart& chart) {
-  const std::string& y = chart.yearPillar;
-  const std::string& m = chart.monthPillar;
-  const std::string& d = chart.dayPillar;
-  const std::string& h = chart.hourPillar;
-  const std::string branch = hourBranchOf(h);
+  const std::string y = chart.pillars.year.text();
+  const std::string m = chart.pillars.month.text();
+  const std::string d = chart.pillars.day.text();
+  const std::string h = chart.pillars.hour.text();
+  const std::string branch = hourBranchOf(chart.pillars.hour);
   const auto nayin = chartNayin(chart);
   appendLine(out, "");
   appendLine(out, "  公历："_gbk + dateTimeText(chart.birthMoment));
@@ -68,8 +69,9 @@ void appendChartLines(std::string& out, const BirthChart& chart) {
   }
   appendLine(out, "  八字："_gbk + chart.pillarElements);
   appendLine(out, "  纳音："_gbk + nayin[0] + " " + nayin[1] + " " + nayin[2] + " " + nayin[3]);
-  appendLine(out, "  五行缺："_gbk + (chart.missingElements.empty() ? "五行什么都不缺"_gbk
-                                                                    : chart.missingElements.text()));
+  appendLine(out,
+             "  五行缺："_gbk + (chart.missingElements.empty() ? "五行什么都不缺"_gbk
+                                                               : chart.missingElements.text()));
 }
 
 void appendStrengthLines(std::string& out, const ElementStrength& s) {
@@ -79,8 +81,9 @@ void appendStrengthLines(std::string& out, const ElementStrength& s) {
                       " ；异类为："_gbk + s.otherKind.text() + "。"_gbk);
   appendLine(out, "  〖同类得分〗："_gbk + s.sameDetail + "；〖异类得分〗："_gbk + s.otherDetail +
                       "；〖综合旺衰得分〗："_gbk + s.balanceText + "分，「"_gbk + s.verdict +
-                      " 」；〖八字喜用神〗："_gbk + s.verdict + "，八字喜「"_gbk + s.favourable.text() +
-                      "」，「"_gbk + s.favourable.text() + "」就是此命的「喜神」"_gbk);
+                      " 」；〖八字喜用神〗："_gbk + s.verdict + "，八字喜「"_gbk +
+                      s.favourable.text() + "」，「"_gbk + s.favourable.text() +
+                      "」就是此命的「喜神」"_gbk);
 }
 
 }  // namespace

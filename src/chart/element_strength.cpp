@@ -106,18 +106,18 @@ void add(ElementTotals& totals, Element element, float value) {
   total = static_cast<float>(static_cast<double>(total) + static_cast<double>(value));
 }
 
-ElementTotals totalsOf(const PillarNumbers& n) {
+ElementTotals totalsOf(const FourPillars& n) {
   ElementTotals totals{};
-  if (!isPairNumber(n.month)) return totals;
-  const std::size_t row = seasonRow(branchOfPair(n.month));
-  const std::array<int, 4> pillars = {n.year, n.month, n.day, n.hour};
-  for (int pillar : pillars) {
-    const Stem stem = stemOfPair(pillar);
+  if (!n.month.valid()) return totals;
+  const std::size_t row = seasonRow(n.month.branch());
+  const std::array<Pair, 4> pillars = {n.year, n.month, n.day, n.hour};
+  for (Pair pillar : pillars) {
+    const Stem stem = pillar.stem();
     add(totals, elementOf(stem),
         kStemSeasonTable[row * kStemCount + static_cast<std::size_t>(stem)]);
   }
-  for (int pillar : pillars) {
-    const auto& hidden = kHiddenStems[static_cast<std::size_t>(branchOfPair(pillar))];
+  for (Pair pillar : pillars) {
+    const auto& hidden = kHiddenStems[static_cast<std::size_t>(pillar.branch())];
     for (int i = 0; i < hidden.count; ++i) {
       const HiddenStem& h = hidden.stems[static_cast<std::size_t>(i)];
       add(totals, elementOf(h.stem),
@@ -130,9 +130,9 @@ ElementTotals totalsOf(const PillarNumbers& n) {
 }  // namespace
 
 ElementStrength elementStrength(const DateTime& birthMoment) {
-  const PillarNumbers n = pillarNumbers(birthMoment);
+  const FourPillars n = fourPillars(birthMoment);
   const std::optional<Stem> dayStem =
-      isPairNumber(n.day) ? std::optional<Stem>(stemOfPair(n.day)) : std::nullopt;
+      n.day.valid() ? std::optional<Stem>(n.day.stem()) : std::nullopt;
   return judgeTotals(totalsOf(n), dayStem);
 }
 

@@ -42,7 +42,7 @@ int runRange(const Args& parsed, bool json, std::ostream& out) {
       jsonLines += json::almanacJson(day) + "\n";
     } else {
       lines += calendar::isoDate(date) + "\t" + almanac::lunarMonthDay(day) + "\t" +
-               calendar::pairText(day.pillars[2]) + "\t" + almanac::officerName(day) + "\n";
+               day.pillars[2].text() + "\t" + almanac::officerName(day) + "\n";
     }
     if (date == to) break;
   }

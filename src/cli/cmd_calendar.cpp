@@ -26,7 +26,7 @@ const std::array<std::string, calendar::kPairCount + 1>& utf8Pairs() {
   static const auto pairs = [] {
     std::array<std::string, calendar::kPairCount + 1> texts;
     for (int n = 1; n <= calendar::kPairCount; ++n) {
-      texts[static_cast<std::size_t>(n)] = fromGbk(calendar::pairText(n));
+      texts[static_cast<std::size_t>(n)] = fromGbk(calendar::Pair::numbered(n).text());
     }
     return texts;
   }();
@@ -82,11 +82,11 @@ void writeDay(LineWriter& out, const calendar::Date& date, const calendar::DateT
     for (int i = 0; i < 4; ++i) out.put('\t');
   }
   const auto pillars =
-      calendar::pillarNumbers(calendar::DateTime::of(date, time.hour, time.minute, time.second));
+      calendar::fourPillars(calendar::DateTime::of(date, time.hour, time.minute, time.second));
   const auto& texts = utf8Pairs();
-  for (int pair : {pillars.year, pillars.month, pillars.day, pillars.hour}) {
+  for (calendar::Pair pair : {pillars.year, pillars.month, pillars.day, pillars.hour}) {
     out.put('\t');
-    out.put(texts[static_cast<std::size_t>(pair)]);
+    out.put(texts[static_cast<std::size_t>(pair.number())]);
   }
   out.put('\n');
 }

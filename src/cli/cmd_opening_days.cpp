@@ -27,7 +27,7 @@ std::string dayLines(const almanac::OpeningDaySearch& search) {
   std::string lines;
   for (const almanac::OpeningDay& day : search.days) {
     lines += calendar::isoDate(day.date) + "\t" + day.weekday + "\t" +
-             almanac::officerText(day.officer) + "\t" + calendar::pairText(day.pillars[2]) + "\t" +
+             almanac::officerText(day.officer) + "\t" + day.pillars[2].text() + "\t" +
              almanac::openingDayText(day) + "\n";
   }
   for (const almanac::LeftOutDay& left : search.leftOut) {

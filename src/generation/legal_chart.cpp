@@ -11,14 +11,9 @@ namespace zeruda::generation {
 
 using namespace text::literals;
 
-std::string LegalChart::hourBranch() const {
-  const std::string& hour = pillars[3];
-  return hour.size() >= 2 ? hour.substr(hour.size() - 2) : std::string();
-}
+std::string LegalChart::hourBranch() const { return calendar::hourBranchText(pillars); }
 
-std::string LegalChart::eightCharacters() const {
-  return pillars[0] + pillars[1] + pillars[2] + pillars[3];
-}
+std::string LegalChart::eightCharacters() const { return calendar::eightCharacters(pillars); }
 
 LegalChart computeLegalChart(const CompanyForm& form) {
   chart::BirthChart birth;
@@ -30,7 +25,7 @@ LegalChart computeLegalChart(const CompanyForm& form) {
   if (const auto lunar = calendar::solarToLunar(form.birthMoment.date())) {
     chart.lunarText = calendar::lunarText(*lunar, calendar::LeapMarker::Show);
   }
-  chart.pillars = {birth.yearPillar, birth.monthPillar, birth.dayPillar, birth.hourPillar};
+  chart.pillars = birth.pillars;
   chart.zodiac = birth.zodiacAnimal;
   chart.starSign = birth.starSign;
   chart.elements = birth.pillarElements;
@@ -53,8 +48,7 @@ profile::LegalPersonProfile legalPersonProfileOf(const CompanyForm& form, const 
   profile.minuteText = std::to_string(form.birthMoment.minute);
   profile.hourBranch = chart.hourBranch();
   profile.zodiac = chart.zodiac;
-  profile.pillars = chart.pillars[0] + "年"_gbk + chart.pillars[1] + "月"_gbk + chart.pillars[2] +
-                    "日"_gbk + chart.pillars[3] + "时"_gbk;
+  profile.pillars = calendar::pillarsWithUnits(chart.pillars);
   profile.eightCharacters = chart.eightCharacters();
   profile.elements = chart.elements;
   profile.nayin = chart.nayin;
@@ -64,7 +58,10 @@ profile::LegalPersonProfile legalPersonProfileOf(const CompanyForm& form, const 
 }
 
 std::string chartSummary(const LegalChart& chart, std::string_view storedNayin) {
-  const auto& [year, month, day, hour] = chart.pillars;
+  const std::string year = chart.pillars.year.text();
+  const std::string month = chart.pillars.month.text();
+  const std::string day = chart.pillars.day.text();
+  const std::string hour = chart.pillars.hour.text();
   const std::string branch = chart.hourBranch();
   std::string out = "法人生辰八字信息\r\n\r\n"_gbk;
   auto line = [&](const std::string& label, const std::string& value) {

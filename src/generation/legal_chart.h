@@ -2,10 +2,10 @@
 
 #include "calendar/date_time.h"
 #include "calendar/element_set.h"
+#include "calendar/pillars.h"
 #include "generation/company_form.h"
 #include "profile/profile.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -14,14 +14,14 @@ namespace zeruda::generation {
 // The legal representative's birth chart as the company request needs it (GBK).
 struct LegalChart {
   calendar::DateTime birthMoment;
-  std::string lunarText;               // the birth date's lunar date, "闰" shown
-  std::array<std::string, 4> pillars;  // year, month, day, hour
-  std::string zodiac;                  // 属相
-  std::string starSign;                // 星座
-  std::string elements;         // eight elements in four groups: "木土 水火 木金 金土"
+  std::string lunarText;  // the birth date's lunar date, "闰" shown
+  calendar::FourPillars pillars;
+  std::string zodiac;    // 属相
+  std::string starSign;  // 星座
+  std::string elements;  // eight elements in four groups: "木土 水火 木金 金土"
   calendar::ElementSet missingElements;  // in the order 木 火 土 金 水
-  std::string nayin;            // the four pillars' Nayin joined by "；"
-  std::string favourable;       // 喜用神
+  std::string nayin;                     // the four pillars' Nayin joined by "；"
+  std::string favourable;                // 喜用神
 
   // The earthly branch of the hour pillar (its last character).
   std::string hourBranch() const;

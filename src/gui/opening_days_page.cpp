@@ -46,7 +46,7 @@ QTreeWidgetItem* dayItem(const almanac::OpeningDay& day) {
   for (const std::string& reason : day.reasons) reasons << fromGbk(reason);
   const QString date = fromGbk(almanac::almanacDateText(day.date));
   auto* item = new QTreeWidgetItem(QStringList{date, fromGbk(almanac::officerText(day.officer)),
-                                               fromGbk(calendar::pairText(day.pillars[2])),
+                                               fromGbk(day.pillars[2].text()),
                                                reasons.join(QStringLiteral("；"))});
   // The reasons run past the column's edge in any but a very wide window: the pointer
   // on the row shows them whole, one to a line.

@@ -2,6 +2,7 @@
 
 #include "calendar/ganzhi.h"
 #include "calendar/lunar_names.h"
+#include "calendar/sixty_pair.h"
 #include "chart/birth_chart.h"
 #include "chart/birth_time_warnings.h"
 #include "chart/element_strength.h"
@@ -9,6 +10,7 @@
 #include "text/gbk.h"
 
 #include <array>
+#include <span>
 
 namespace zeruda::json {
 namespace {
@@ -40,9 +42,9 @@ void writeStrength(Writer& json, const chart::ElementStrength& s) {
   json.key("favourable").string(s.favourable.text());
 }
 
-void writePillars(Writer& json, const std::array<int, 3>& pillars) {
+void writePillars(Writer& json, std::span<const calendar::Pair> pillars) {
   json.key("pillars").beginArray();
-  for (int pair : pillars) json.string(calendar::pairText(pair));
+  for (calendar::Pair pair : pillars) json.string(pair.text());
   json.endArray();
 }
 
@@ -54,7 +56,7 @@ void writeList(Writer& json, std::string_view key, const std::vector<std::string
 
 void writeHour(Writer& json, const almanac::AlmanacHour& hour) {
   json.beginObject().key("branch").string(std::string(calendar::branchText(hour.branch)));
-  json.key("pillar").string(calendar::pairText(hour.pillar));
+  json.key("pillar").string(hour.pillar.text());
   json.key("god").string(hour.god);
   json.key("luck").string(almanac::luckText(hour.lucky));
   json.endObject();
@@ -65,7 +67,7 @@ void writeTraditional(Writer& json, const almanac::TraditionalDay& day) {
   writeList(json, "day_yi", day.favourable);
   writeList(json, "day_ji", day.unfavourable);
   json.key("chong_animal").string(day.clashAnimal);
-  json.key("chong_pillar").string(day.clashPillar);
+  json.key("chong_pillar").string(day.clashPillar.text());
   json.key("sha").string(day.sha);
   writeList(json, "pengzu", {day.pengzu.begin(), day.pengzu.end()});
   writeList(json, "ji_shen", day.luckyGods);
@@ -85,12 +87,9 @@ void writeTraditional(Writer& json, const almanac::TraditionalDay& day) {
 std::string chartJson(const calendar::DateTime& moment) {
   const chart::BirthChart chart = chartOf(moment);
   Writer json;
-  json.beginObject().key("pillars").beginArray();
-  for (const auto* p :
-       {&chart.yearPillar, &chart.monthPillar, &chart.dayPillar, &chart.hourPillar}) {
-    json.string(*p);
-  }
-  json.endArray();
+  json.beginObject();
+  const calendar::FourPillars& p = chart.pillars;
+  writePillars(json, std::array{p.year, p.month, p.day, p.hour});
   json.key("lunar").string(chart.lunarText);
   json.key("zodiac").string(chart.zodiacAnimal);
   json.key("starSign").string(chart.starSign);

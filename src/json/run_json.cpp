@@ -15,10 +15,8 @@ constexpr std::array<std::string_view, generation::kColumnCount> kColumnKeys = {
 void writeChart(Writer& json, const personal::NamingStart& start) {
   const chart::BirthChart& chart = start.chart;
   json.key("chart").beginObject().key("pillars").beginArray();
-  for (const auto* pillar :
-       {&chart.yearPillar, &chart.monthPillar, &chart.dayPillar, &chart.hourPillar}) {
-    json.string(*pillar);
-  }
+  const calendar::FourPillars& p = chart.pillars;
+  for (calendar::Pair pillar : {p.year, p.month, p.day, p.hour}) json.string(pillar.text());
   json.endArray();
   json.key("missing").string(chart.missingElements.text());
   json.key("base").number(static_cast<long long>(start.settings.baseScore));

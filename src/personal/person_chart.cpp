@@ -9,15 +9,6 @@ namespace zeruda::personal {
 
 using namespace text::literals;
 
-namespace {
-
-std::string hourBranchOf(const chart::BirthChart& chart) {
-  const std::string& hour = chart.hourPillar;
-  return hour.size() >= 2 ? hour.substr(hour.size() - 2) : std::string();
-}
-
-}  // namespace
-
 chart::BirthChart personChartOf(const PersonalForm& form) {
   chart::BirthChart chart;
   chart.birthMoment = form.birthMoment;
@@ -37,12 +28,10 @@ profile::PersonalChartProfile personalChartProfileOf(const chart::BirthChart& ch
   profile.gender = chart.genderText;
   profile.solarBirth = calendar::dateTimeText(chart.birthMoment);
   profile.lunarBirth = chart.lunarText;
-  profile.hourBranch = hourBranchOf(chart);
+  profile.hourBranch = calendar::hourBranchText(chart.pillars);
   profile.zodiac = chart.zodiacAnimal;
-  profile.pillars = chart.yearPillar + "年"_gbk + chart.monthPillar + "月"_gbk + chart.dayPillar +
-                    "日"_gbk + chart.hourPillar + "时"_gbk;
-  profile.eightCharacters =
-      chart.yearPillar + chart.monthPillar + chart.dayPillar + chart.hourPillar;
+  profile.pillars = calendar::pillarsWithUnits(chart.pillars);
+  profile.eightCharacters = calendar::eightCharacters(chart.pillars);
   profile.elements = chart.pillarElements;
   const auto nayin = chart::chartNayin(chart);
   profile.nayin = nayin[0] + "；"_gbk + nayin[1] + "；"_gbk + nayin[2] + "；"_gbk + nayin[3];

@@ -43,15 +43,22 @@ constexpr Rgb kFavourableTag{0xd9, 0x8c, 0x00};
 constexpr Rgb kSameKind{0x5a, 0x6e, 0x8c};
 constexpr Rgb kOtherKind{0xc9, 0xce, 0xd6};
 
-std::string elementOfCharacter(std::string_view pillar, std::size_t index) {
-  if (pillar.size() < 2 * (index + 1)) return {};
-  return calendar::stemBranchElement(pillar.substr(2 * index, 2));
+// The stem (index 0) or branch (1) of a pillar, and its element; empty for none.
+std::string characterOf(calendar::Pair pillar, std::size_t index) {
+  if (!pillar.valid()) return {};
+  return std::string(index == 0 ? calendar::stemText(pillar.stem())
+                                : calendar::branchText(pillar.branch()));
+}
+std::string elementOfCharacter(calendar::Pair pillar, std::size_t index) {
+  if (!pillar.valid()) return {};
+  const Element element =
+      index == 0 ? calendar::elementOf(pillar.stem()) : calendar::elementOf(pillar.branch());
+  return std::string(calendar::elementText(element));
 }
 
-void addPillarCell(Picture& picture, double left, double top, std::string_view pillar,
+void addPillarCell(Picture& picture, double left, double top, calendar::Pair pillar,
                    std::size_t index, bool dayMaster) {
-  const std::string character =
-      pillar.size() >= 2 * (index + 1) ? std::string(pillar.substr(2 * index, 2)) : "";
+  const std::string character = characterOf(pillar, index);
   const std::string element = elementOfCharacter(pillar, index);
   if (character.empty()) {
     picture.boxes.push_back(
@@ -71,8 +78,8 @@ void addPillarCell(Picture& picture, double left, double top, std::string_view p
 }
 
 void addPillarGrid(Picture& picture, const calendar::FourPillars& pillars) {
-  const std::array<const std::string*, 4> texts = {&pillars.year, &pillars.month, &pillars.day,
-                                                   &pillars.hour};
+  const std::array<calendar::Pair, 4> texts = {pillars.year, pillars.month, pillars.day,
+                                               pillars.hour};
   const std::array<const std::string*, 4> labels = {&"年柱"_gbk, &"月柱"_gbk, &"日柱"_gbk,
                                                     &"时柱"_gbk};
   for (std::size_t column = 0; column < 4; ++column) {
@@ -81,7 +88,7 @@ void addPillarGrid(Picture& picture, const calendar::FourPillars& pillars) {
             Anchor::Middle);
     for (std::size_t row = 0; row < 2; ++row) {
       const double top = kGridTop + static_cast<double>(row) * (kCellHeight + 6);
-      addPillarCell(picture, left, top, *texts[column], row, column == 2 && row == 0);
+      addPillarCell(picture, left, top, texts[column], row, column == 2 && row == 0);
     }
   }
 }
@@ -142,10 +149,11 @@ void addKinds(Picture& picture, const chart::ElementStrength& strength, double t
   const double left = kBarsLeft;
   const double width = kWidth - 2 * kBarsLeft;
   addText(picture, left, top,
-          "同类 "_gbk + strength.sameKind.text() + " " + chart::scoreText(strength.sameScore), 13, kInk);
+          "同类 "_gbk + strength.sameKind.text() + " " + chart::scoreText(strength.sameScore), 13,
+          kInk);
   addText(picture, left + width, top,
-          "异类 "_gbk + strength.otherKind.text() + " " + chart::scoreText(strength.otherScore), 13, kInk,
-          Anchor::End);
+          "异类 "_gbk + strength.otherKind.text() + " " + chart::scoreText(strength.otherScore), 13,
+          kInk, Anchor::End);
   const double barTop = top + 8;
   const double total = static_cast<double>(strength.sameScore) + strength.otherScore;
   const double same = total > 0 ? width * strength.sameScore / total : 0;
@@ -169,8 +177,8 @@ Picture elementChart(const calendar::FourPillars& pillars, const chart::ElementS
   addPillarGrid(picture, pillars);
 
   std::string elements;
-  for (const std::string* pillar : {&pillars.year, &pillars.month, &pillars.day, &pillars.hour}) {
-    elements += elementOfCharacter(*pillar, 0) + elementOfCharacter(*pillar, 1);
+  for (calendar::Pair pillar : {pillars.year, pillars.month, pillars.day, pillars.hour}) {
+    elements += elementOfCharacter(pillar, 0) + elementOfCharacter(pillar, 1);
   }
   addBars(picture, strength, chart::missingElementsOf(elements));
   addKinds(picture, strength, kBaseline + 96);

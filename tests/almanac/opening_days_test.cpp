@@ -93,7 +93,7 @@ TEST(OpeningDays, RankByTheTraditionalListsAndShowWeekdayAndHours) {
     previous = rank(day);
     EXPECT_EQ(day.weekday, weekdayText(day.date));
     EXPECT_EQ(day.luckyHours.size(), 6u) << isoDate(day.date);
-    EXPECT_NE(branchOfPair(day.pillars[2]), Branch::Wei) << isoDate(day.date);  // 丑未冲
+    EXPECT_NE(day.pillars[2].branch(), Branch::Wei) << isoDate(day.date);  // 丑未冲
   }
   EXPECT_EQ(rank(search.days.front()), 0);
   EXPECT_EQ(rank(search.days.back()), 2);

@@ -37,15 +37,14 @@ TEST_P(TraditionalDayOf, ReadsTheTablesByTheSolarMonthAndTheDayPillar) {
   ASSERT_TRUE(day);
   EXPECT_EQ(joined(day->favourable), c.yi);
   EXPECT_EQ(joined(day->unfavourable), c.ji);
-  EXPECT_EQ(utf8(day->clashAnimal + day->clashPillar), c.clash);
+  EXPECT_EQ(utf8(day->clashAnimal + day->clashPillar.text()), c.clash);
   EXPECT_EQ(utf8(day->sha), c.sha);
   EXPECT_EQ(utf8(day->dayGod + roadText(day->yellowRoad)), c.god);
   std::string hours;
   for (std::size_t i = 0; i < 3; ++i) {
     const AlmanacHour& h = day->hours[i];
     hours +=
-        utf8(std::string(branchText(h.branch)) + pairText(h.pillar) + h.god + luckText(h.lucky)) +
-        " ";
+        utf8(std::string(branchText(h.branch)) + h.pillar.text() + h.god + luckText(h.lucky)) + " ";
   }
   EXPECT_EQ(hours, c.firstHours);
 }
@@ -102,9 +101,10 @@ TEST(TraditionalDay, GivesTheSayingsAndSpiritsOfTheDay) {
 TEST(AlmanacTables, AreComplete) {
   for (int b = 0; b < kBranchCount; ++b) {
     const auto branch = static_cast<Branch>(b);
-    for (int pair = 1; pair <= kPairCount; ++pair) {
+    for (int number = 1; number <= kPairCount; ++number) {
+      const Pair pair = Pair::numbered(number);
       const auto lists = dayActivities(branch, pair);
-      EXPECT_FALSE(lists.favourable.empty() && lists.unfavourable.empty()) << b << " " << pair;
+      EXPECT_FALSE(lists.favourable.empty() && lists.unfavourable.empty()) << b << " " << number;
       EXPECT_FALSE(daySpirits(branch, pair).lucky.empty() &&
                    daySpirits(branch, pair).fiends.empty());
     }

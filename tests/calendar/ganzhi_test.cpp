@@ -1,4 +1,4 @@
-#include "calendar/ganzhi.h"
+#include "calendar/sixty_pair.h"
 
 #include "calendar/nayin.h"
 #include "support/text_support.h"
@@ -16,12 +16,12 @@ struct PairCase {
 class PairText : public testing::TestWithParam<PairCase> {};
 
 TEST_P(PairText, NamesTheSexagenaryPair) {
-  EXPECT_EQ(test::utf8(pairText(GetParam().number)), GetParam().text);
+  EXPECT_EQ(test::utf8(Pair::numbered(GetParam().number).text()), GetParam().text);
 }
 
 TEST_P(PairText, ReadsBackToItsNumber) {
   if (GetParam().number >= 1 && GetParam().number <= 60) {
-    EXPECT_EQ(pairFromText(test::gbk(GetParam().text)), GetParam().number);
+    EXPECT_EQ(Pair::fromText(test::gbk(GetParam().text)).number(), GetParam().number);
   }
 }
 
@@ -35,10 +35,19 @@ INSTANTIATE_TEST_SUITE_P(Numbers, PairText,
                          });
 
 TEST(PairFromText, RejectsTextsThatAreNoPair) {
-  EXPECT_EQ(pairFromText(test::gbk("甲丑")), 0);  // stem and branch of different parity
-  EXPECT_EQ(pairFromText(test::gbk("子甲")), 0);
-  EXPECT_EQ(pairFromText(test::gbk("甲子甲")), 0);
-  EXPECT_EQ(pairFromText(""), 0);
+  EXPECT_FALSE(Pair::fromText(test::gbk("甲丑")).valid());  // stem and branch of different parity
+  EXPECT_FALSE(Pair::fromText(test::gbk("子甲")).valid());
+  EXPECT_FALSE(Pair::fromText(test::gbk("甲子甲")).valid());
+  EXPECT_FALSE(Pair::fromText("").valid());
+}
+
+TEST(PairNext, WrapsThroughTheCycleBothWaysAndKeepsNone) {
+  EXPECT_EQ(Pair::numbered(60).next(1), Pair::numbered(1));
+  EXPECT_EQ(Pair::numbered(1).next(-1), Pair::numbered(60));
+  EXPECT_EQ(Pair::numbered(5).next(-125), Pair::numbered(60));
+  EXPECT_EQ(Pair().next(3), Pair());
+  EXPECT_EQ(Pair::of(Stem::Xin, Branch::Hai).text(), test::gbk("辛亥"));
+  EXPECT_FALSE(Pair::of(Stem::Jia, Branch::Chou).valid());
 }
 
 struct NayinCase {
@@ -50,7 +59,7 @@ struct NayinCase {
 class NayinOf : public testing::TestWithParam<NayinCase> {};
 
 TEST_P(NayinOf, NamesThePairOfPillars) {
-  EXPECT_EQ(test::utf8(nayinOf(test::gbk(GetParam().pillar))), GetParam().nayin);
+  EXPECT_EQ(test::utf8(nayinOf(Pair::fromText(test::gbk(GetParam().pillar)))), GetParam().nayin);
 }
 
 INSTANTIATE_TEST_SUITE_P(

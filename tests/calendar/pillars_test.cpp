@@ -19,9 +19,9 @@ struct PillarCase {
 
 class FourPillarsOf : public testing::TestWithParam<PillarCase> {};
 
-void expectPillar(const std::string& actual, const char* expected, const char* which) {
+void expectPillar(Pair actual, const char* expected, const char* which) {
   if (*expected != '\0') {
-    EXPECT_EQ(test::utf8(actual), expected) << which;
+    EXPECT_EQ(test::utf8(actual.text()), expected) << which;
   }
 }
 
@@ -66,8 +66,7 @@ struct OutsideCase {
 
 class PillarsOutside : public testing::TestWithParam<OutsideCase> {};
 
-TEST_P(PillarsOutside, AreAllEmptyAndZero) {
-  EXPECT_EQ(pillarNumbers(GetParam().moment), PillarNumbers{});
+TEST_P(PillarsOutside, AreAllNone) {
   EXPECT_EQ(fourPillars(GetParam().moment), FourPillars{});
   EXPECT_EQ(zodiacAnimalOf(GetParam().moment), "");
 }
@@ -88,13 +87,17 @@ INSTANTIATE_TEST_SUITE_P(Moments, PillarsOutside,
 
 TEST(PillarNumbers, CountFromJiaZiAsOne) {
   // 2000-01-01 12:00 is 己卯 丙子 戊午 戊午: pairs 16, 13, 55, 55.
-  EXPECT_EQ(pillarNumbers({2000, 1, 1, 12, 0, 0}), (PillarNumbers{16, 13, 55, 55}));
+  const FourPillars p = fourPillars({2000, 1, 1, 12, 0, 0});
+  EXPECT_EQ(p.year.number(), 16);
+  EXPECT_EQ(p.month.number(), 13);
+  EXPECT_EQ(p.day.number(), 55);
+  EXPECT_EQ(p.hour.number(), 55);
 }
 
 TEST(PillarSpan, RunsFromFirstToLastConvertibleDay) {
-  EXPECT_FALSE(fourPillars({1901, 2, 19, 0, 0, 0}).year.empty());
-  EXPECT_FALSE(fourPillars({2048, 12, 31, 23, 59, 59}).hour.empty());
-  EXPECT_EQ(test::utf8(fourPillars({1901, 2, 19, 0, 0, 0}).year), "辛丑");
+  EXPECT_TRUE(fourPillars({1901, 2, 19, 0, 0, 0}).year.valid());
+  EXPECT_TRUE(fourPillars({2048, 12, 31, 23, 59, 59}).hour.valid());
+  EXPECT_EQ(test::utf8(fourPillars({1901, 2, 19, 0, 0, 0}).year.text()), "辛丑");
 }
 
 struct AnimalCase {

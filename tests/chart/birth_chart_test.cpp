@@ -11,10 +11,7 @@ TEST(FillChart, WritesPillarsElementsAnimalAndSign) {
   BirthChart chart;
   chart.birthMoment = {2000, 1, 1, 12, 0, 0};
   fillChart(chart);
-  EXPECT_EQ(test::utf8(chart.yearPillar), "己卯");
-  EXPECT_EQ(test::utf8(chart.monthPillar), "丙子");
-  EXPECT_EQ(test::utf8(chart.dayPillar), "戊午");
-  EXPECT_EQ(test::utf8(chart.hourPillar), "戊午");
+  EXPECT_EQ(test::utf8(calendar::eightCharacters(chart.pillars)), "己卯丙子戊午戊午");
   EXPECT_EQ(test::utf8(chart.pillarElements), "土木 火水 土火 土火");
   EXPECT_EQ(test::utf8(chart.zodiacAnimal), "兔");
   EXPECT_EQ(test::utf8(chart.starSign), "摩羯座");
@@ -32,8 +29,7 @@ TEST(FillChart, OutOfSpanLeavesEmptyPillarsAndThreeSpaces) {
   BirthChart chart;
   chart.birthMoment = {1900, 8, 1, 12, 0, 0};
   fillChart(chart);
-  EXPECT_EQ(chart.yearPillar, "");
-  EXPECT_EQ(chart.hourPillar, "");
+  EXPECT_EQ(chart.pillars, calendar::FourPillars{});
   EXPECT_EQ(chart.pillarElements, "   ");
   EXPECT_EQ(chart.zodiacAnimal, "");
   EXPECT_EQ(test::utf8(chart.starSign), "狮子座");
