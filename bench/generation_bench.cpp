@@ -141,8 +141,9 @@ void BM_RequestTwoThousandNamesAsThePage(benchmark::State& state) {
       return;
     }
     rows +=
-        runWith(SettingsSnapshot(request.start->settings),
-                programEngineServices(20240611, request.start->baseScore, session.tables()), 2000)
+        runWith(SettingsSnapshot(request.start.value().settings),
+                programEngineServices(20240611, request.start.value().baseScore, session.tables()),
+                2000)
             .rows;
   }
   state.SetItemsProcessed(rows);

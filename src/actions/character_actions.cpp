@@ -28,10 +28,7 @@ Result<TextElements> textElements(std::string_view text, Context& context) {
 }
 
 Result<std::string> lookUpElement(std::string_view input, Context& context) {
-  const dictionary::ElementQuery query =
-      dictionary::queryElement(input, storage::characterTable(context.tables));
-  if (query.refusal) return errorOf(*query.refusal);
-  return query.element;
+  return dictionary::queryElement(input, storage::characterTable(context.tables));
 }
 
 }  // namespace zeruda::actions

@@ -109,11 +109,11 @@ GenerateChecked checkGenerate(const GenerateRequest& request, Context& context) 
   generation::RequestOutcome outcome =
       generation::runGenerationRequest(checked.form, context.tables, profileFile);
   checked.form = std::move(outcome.form);
-  if (outcome.message) {
-    checked.start = errorOf(*outcome.message);
+  if (!outcome.start.ok()) {
+    checked.start = outcome.start.failure();
   } else {
-    checked.start =
-        GenerateStart{std::move(*outcome.start), numbers.value().count, numbers.value().seed};
+    checked.start = GenerateStart{std::move(outcome.start).value(), numbers.value().count,
+                                  numbers.value().seed};
   }
   return checked;
 }
@@ -133,8 +133,8 @@ RunEnd runGenerate(const GenerateStart& start, Context& context,
                             });
   batches.flush();
   RunEnd end{outcome.rows, outcome.capped, std::nullopt};
-  if (outcome.refusal) end.message = errorOf(*outcome.refusal);
-  if (outcome.gaveUp) end.message = errorOf(*outcome.gaveUp);
+  if (outcome.refusal) end.message = *outcome.refusal;
+  if (outcome.gaveUp) end.message = *outcome.gaveUp;
   return end;
 }
 

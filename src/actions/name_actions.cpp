@@ -87,7 +87,7 @@ ReportAnswer report(const ReportRequest& request, Context& context) {
   numerology::CompanyReportOutcome outcome = numerology::companyNameReport(asked, sources);
   answer.body = outcome.body;
   if (outcome.refusal) {
-    answer.report = errorOf(*outcome.refusal);
+    answer.report = *outcome.refusal;
   } else {
     answer.report = std::move(*outcome.report);
   }

@@ -71,11 +71,11 @@ Result<PersonalStart> checkPersonal(const PersonalRequest& request, Context& con
   if (!seed.ok()) return seed.failure();
   const std::filesystem::path profileFile =
       context.profile ? context.profile->path() : std::filesystem::path();
-  personal::PersonalRequestOutcome outcome =
+  Result<personal::NamingStart> started =
       personal::runPersonalRequest(form.value(), context.tables, profileFile);
-  if (outcome.message) return errorOf(*outcome.message);
+  if (!started.ok()) return started.failure();
   return PersonalStart{
-      std::move(*outcome.start), count.value(),
+      std::move(started).value(), count.value(),
       seed.value() ? static_cast<std::uint32_t>(*seed.value()) : run::millisecondTickSeed()};
 }
 
@@ -93,7 +93,7 @@ RunEnd runPersonal(const PersonalStart& start, Context& context,
       });
   batches.flush();
   RunEnd end{outcome.names, outcome.capped, std::nullopt};
-  if (outcome.failure) end.message = errorOf(*outcome.failure);
+  if (outcome.failure) end.message = *outcome.failure;
   return end;
 }
 

@@ -4,6 +4,7 @@
 #include "cli/command.h"
 #include "cli/command_list.h"
 #include "cli/command_session.h"
+#include "cli/terminal.h"
 #include "text/result.h"
 #include "web/http_client.h"
 
@@ -24,7 +25,7 @@ int runFetch(std::span<const std::string> args, std::ostream& out, std::ostream&
   const web::HttpClient client(session.folder().file(web::kCookieFileName));
   const Result<web::HttpResponse> fetched = client.fetch(request);
   if (!fetched) {
-    err << "zeruda-cli fetch: " << fetched.error() << '\n';
+    err << "zeruda-cli fetch: " << fromGbk(fetched.error()) << '\n';
     return kExitRefused;
   }
   const web::HttpResponse& response = fetched.value();

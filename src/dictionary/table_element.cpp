@@ -8,8 +8,8 @@ namespace {
 
 using namespace text::literals;
 
-UserMessage refusal(std::string text) {
-  return UserMessage{std::move(text), "提示"_gbk, MessageIcon::Warning, Field::LookupCharacter};
+Error refusal(std::string text) {
+  return Error{std::move(text), Field::LookupCharacter, "提示"_gbk, MessageIcon::Warning};
 }
 
 }  // namespace
@@ -24,13 +24,13 @@ Result<bool> isTableCharacterEntry(std::string_view input, const CharacterTable&
   return last.value().has_value();
 }
 
-ElementQuery queryElement(std::string_view input, const CharacterTable& table) {
+Result<std::string> queryElement(std::string_view input, const CharacterTable& table) {
   auto entry = isTableCharacterEntry(input, table);
-  if (!entry.ok()) return {refusal(entry.error()), {}};
-  if (!entry.value()) return {refusal("您未输入合法内容！"_gbk), {}};
+  if (!entry.ok()) return refusal(entry.error());
+  if (!entry.value()) return refusal("您未输入合法内容！"_gbk);
   auto element = table(input);
-  if (!element.ok()) return {refusal(element.error()), {}};
-  return {std::nullopt, element.value().value_or(std::string())};
+  if (!element.ok()) return refusal(element.error());
+  return element.value().value_or(std::string());
 }
 
 }  // namespace zeruda::dictionary

@@ -17,14 +17,10 @@ namespace zeruda::dictionary {
 using CharacterTable =
     std::function<Result<std::optional<std::string>>(std::string_view character)>;
 
-// What the character lookup window shows for its input: either a message (the
-// input is not a character of the table, or the table cannot be read) or the
-// element text for its result label, empty when the whole input matches no record.
-struct ElementQuery {
-  std::optional<UserMessage> refusal;
-  std::string element;
-};
-ElementQuery queryElement(std::string_view input, const CharacterTable& table);
+// What the character lookup window shows for its input: the element text for its
+// result label, empty when the whole input matches no record; or a refusal (the
+// input is not a character of the table, or the table cannot be read).
+Result<std::string> queryElement(std::string_view input, const CharacterTable& table);
 
 // The entry check of the lookup window and the personal page: the input without
 // spaces is not empty, its first two bytes are a character of the table, and so

@@ -71,13 +71,13 @@ CandidateRow makeRow(const EngineSettings& settings, int sequence, const Body& b
 
 }  // namespace
 
-UserMessage fruitlessRunMessage() {
+Error fruitlessRunMessage() {
   using namespace text::literals;
   return {"连续"_gbk + std::to_string(kFruitlessAttemptLimit) +
               "次都没有找到符合条件的名字，已停止。请放宽五行或星级条件。"_gbk,
+          {},
           "特别提示"_gbk,
-          MessageIcon::Warning,
-          {}};
+          MessageIcon::Warning};
 }
 
 std::optional<CandidateRow> attemptCandidate(const EngineSettings& settings, int sequence,
@@ -96,7 +96,10 @@ EngineOutcome runEngine(const SettingsSnapshot& settings, run::StopFlag& stop,
                         EngineServices& services, const RowConsumer& consume) {
   EngineOutcome outcome;
   const auto atStart = settings.current();
-  if ((outcome.refusal = engineRefusal(*atStart))) return outcome;
+  if (Check c = engineRefusal(*atStart); !c) {
+    outcome.refusal = c.failure();
+    return outcome;
+  }
   if (!bodyLengthAllowed(atStart->bodyLength)) return outcome;
   int sequence = 1;
   long long misses = 0;

@@ -6,6 +6,7 @@
 #include "run/random_source.h"
 #include "run/run_thread.h"
 #include "run/stop_flag.h"
+#include "text/result.h"
 #include "text/user_message.h"
 
 #include <functional>
@@ -31,13 +32,13 @@ inline constexpr long long kFruitlessAttemptLimit = 200000;
 struct EngineOutcome {
   int rows = 0;
   long long attempts = 0;
-  std::optional<UserMessage> refusal;  // set when the run ended before its first attempt
-  bool capped = false;                 // ended by itself past kRowCap rows
-  std::optional<UserMessage> gaveUp;   // ended by itself after kFruitlessAttemptLimit misses
+  std::optional<Error> refusal;  // set when the run ended before its first attempt
+  bool capped = false;           // ended by itself past kRowCap rows
+  std::optional<Error> gaveUp;   // ended by itself after kFruitlessAttemptLimit misses
 };
 
 // Why a run gave up: nothing passed the filters kFruitlessAttemptLimit times in a row.
-UserMessage fruitlessRunMessage();
+Error fruitlessRunMessage();
 
 // One attempt: draws a body, puts the fixed characters in, and filters and rates
 // it. The row it would add as number `sequence`, or nothing when it is rejected.

@@ -13,13 +13,12 @@ int fixedCount(const EngineSettings& settings) {
                                         [](const std::string& box) { return !box.empty(); }));
 }
 
-std::optional<UserMessage> engineRefusal(const EngineSettings& settings) {
-  if (fixedCount(settings) != settings.bodyLength) return std::nullopt;
-  return UserMessage{
-      "名字中间字个数与限定字个数一样了，软件将不生成名字，请减少限定字后，重新开始"_gbk,
-      "特别提示"_gbk,
-      MessageIcon::Information,
-      {}};
+Check engineRefusal(const EngineSettings& settings) {
+  if (fixedCount(settings) != settings.bodyLength) return Done{};
+  return Error{"名字中间字个数与限定字个数一样了，软件将不生成名字，请减少限定字后，重新开始"_gbk,
+               {},
+               "特别提示"_gbk,
+               MessageIcon::Information};
 }
 
 }  // namespace zeruda::generation

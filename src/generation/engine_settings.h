@@ -2,6 +2,7 @@
 
 #include "calendar/element_set.h"
 #include "calendar/ganzhi.h"
+#include "text/result.h"
 #include "text/user_message.h"
 
 #include <array>
@@ -33,7 +34,7 @@ int fixedCount(const EngineSettings& settings);
 
 // The message that ends a run before its first attempt: as many fixed characters as
 // body characters leaves nothing to draw.
-std::optional<UserMessage> engineRefusal(const EngineSettings& settings);
+Check engineRefusal(const EngineSettings& settings);
 
 // The settings a running engine reads. The page's controls belong to the
 // user-interface thread, so the engine never reads them; it reads this copy, taken

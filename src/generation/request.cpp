@@ -12,8 +12,8 @@ using namespace text::literals;
 
 namespace {
 
-RequestOutcome refused(CompanyForm form, UserMessage message) {
-  return {std::move(form), std::move(message), std::nullopt};
+RequestOutcome refused(CompanyForm form, Error error) {
+  return {std::move(form), std::move(error)};
 }
 
 }  // namespace
@@ -34,35 +34,35 @@ RequestOutcome runGenerationRequest(CompanyForm form, storage::TableSet& tables,
   if (form.autoElements) {
     chooseFavourableElements(form, chart::elementStrength(form.birthMoment).favourable);
   }
-  if (auto message = elementCountCheck(form)) return refused(std::move(form), *message);
-  if (auto message = firstCheck(form)) return refused(std::move(form), *message);
+  if (Check c = elementCountCheck(form); !c) return refused(std::move(form), c.failure());
+  if (Check c = firstCheck(form); !c) return refused(std::move(form), c.failure());
   normaliseTexts(form);
-  if (auto message = secondCheck(form)) return refused(std::move(form), *message);
-  if (auto message = fieldLimitCheck(form)) return refused(std::move(form), *message);
+  if (Check c = secondCheck(form); !c) return refused(std::move(form), c.failure());
+  if (Check c = fieldLimitCheck(form); !c) return refused(std::move(form), c.failure());
   // A run that could never list a name is refused here, before anything is written
   // and before any wait message, rather than by the engine once it runs.
-  if (auto message = runCheck(engineSettingsOf(form))) return refused(std::move(form), *message);
+  if (Check c = runCheck(engineSettingsOf(form)); !c) return refused(std::move(form), c.failure());
 
   // The rating counts a character table it cannot read as one without elements:
   // rather than rate every row wrongly, the request names the table and stops.
   if (auto characters = tables.open("zk"); !characters.ok()) {
     return refused(std::move(form),
-                   UserMessage{characters.error(), "系统提示"_gbk, MessageIcon::Warning, {}});
+                   Error{characters.error(), {}, "系统提示"_gbk, MessageIcon::Warning});
   }
   const LegalChart chart = computeLegalChart(form);
   if (!profileFile.empty()) {
     auto written = profile::writeLegalPersonProfile(profileFile, legalPersonProfileOf(form, chart));
     if (!written) {
-      return refused(std::move(form), UserMessage{"法人资料保存失败："_gbk + written.error(),
-                                                  "系统提示"_gbk,
-                                                  MessageIcon::Warning,
-                                                  {}});
+      return refused(std::move(form), Error{"法人资料保存失败："_gbk + written.error(),
+                                            {},
+                                            "系统提示"_gbk,
+                                            MessageIcon::Warning});
     }
   }
   EngineStart start{engineSettingsOf(form),
                     static_cast<double>(profile::baseScoreOf(chart.missingElements.text())),
                     chartSummary(chart, chart.nayin), generatingMessage()};
-  return {std::move(form), std::nullopt, std::move(start)};
+  return {std::move(form), std::move(start)};
 }
 
 }  // namespace zeruda::generation

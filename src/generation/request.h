@@ -3,6 +3,7 @@
 #include "generation/company_form.h"
 #include "generation/engine_settings.h"
 #include "storage/data_table.h"
+#include "text/result.h"
 #include "text/user_message.h"
 
 #include <filesystem>
@@ -27,10 +28,9 @@ struct RequestOutcome {
   // The request as it leaves it, failed or not: the wanted elements chosen from the
   // favourable ones, texts reduced to their Chinese part.
   CompanyForm form;
-  // A failed check: show it and stop. Nothing was written.
-  std::optional<UserMessage> message;
-  // Set when every check passed and the profile was written.
-  std::optional<EngineStart> start;
+  // What to start when every check passed and the profile was written; else the
+  // failed check to show (nothing was written).
+  Result<EngineStart> start;
 };
 
 // The generate button of the company page: checks the form, computes the legal

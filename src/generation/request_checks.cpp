@@ -14,13 +14,11 @@ using namespace text::literals;
 
 namespace {
 
-UserMessage inputWarning(const std::string& text, Field focus) {
-  return {text, "系统提示"_gbk, MessageIcon::Warning, focus};
+Error inputWarning(const std::string& text, Field focus) {
+  return {text, focus, "系统提示"_gbk, MessageIcon::Warning};
 }
 
-int wantedElementCount(const CompanyForm& form) {
-  return form.wantedElements.size();
-}
+int wantedElementCount(const CompanyForm& form) { return form.wantedElements.size(); }
 
 }  // namespace
 
@@ -28,18 +26,18 @@ void chooseFavourableElements(CompanyForm& form, const ElementSet& favourable) {
   form.wantedElements = favourable;
 }
 
-std::optional<UserMessage> elementCountCheck(const CompanyForm& form) {
-  if (form.bodyLength >= wantedElementCount(form)) return std::nullopt;
+Check elementCountCheck(const CompanyForm& form) {
+  if (form.bodyLength >= wantedElementCount(form)) return Done{};
   // The only input message of the page with neither icon nor caption of its own.
-  return UserMessage{"可包含五行个数超过中间字总个数，请重新选择！"_gbk, {}, MessageIcon::None, {}};
+  return Error{"可包含五行个数超过中间字总个数，请重新选择！"_gbk, {}, {}, MessageIcon::None};
 }
 
 std::string checkedValue(const CompanyForm& form, std::string_view boxText) {
   return form.takeAsTyped ? std::string(boxText) : text::chineseOnly(boxText);
 }
 
-std::optional<UserMessage> firstCheck(const CompanyForm& form) {
-  if (form.shopName) return std::nullopt;
+Check firstCheck(const CompanyForm& form) {
+  if (form.shopName) return Done{};
   if (checkedValue(form, form.surname).empty()) {
     return inputWarning("请填写公司法人姓,只可输入中文！"_gbk, Field::LegalSurname);
   }
@@ -56,7 +54,7 @@ std::optional<UserMessage> firstCheck(const CompanyForm& form) {
         "请填写公司名称的行业后缀,只可输入中文！没有行业后缀时勾选 [取店铺、品牌名]"_gbk,
         Field::TradeSuffix);
   }
-  return std::nullopt;
+  return Done{};
 }
 
 void normaliseTexts(CompanyForm& form) {
@@ -67,14 +65,14 @@ void normaliseTexts(CompanyForm& form) {
   for (std::string& box : form.fixed) box = text::chineseOnly(box);
 }
 
-std::optional<UserMessage> secondCheck(const CompanyForm& form) {
+Check secondCheck(const CompanyForm& form) {
   if (form.surname.empty()) {
     return inputWarning("请填写公司法人代表的姓氏！"_gbk, Field::LegalSurname);
   }
   if (form.givenName.empty()) {
     return inputWarning("请填写公司法人代表的名字！"_gbk, Field::LegalGivenName);
   }
-  if (form.shopName) return std::nullopt;
+  if (form.shopName) return Done{};
   if (form.prefix.empty()) {
     return inputWarning("请填写公司名称的地域前缀！没有地域前缀时勾选 [取店铺、品牌名]"_gbk,
                         Field::RegionPrefix);
@@ -83,10 +81,10 @@ std::optional<UserMessage> secondCheck(const CompanyForm& form) {
     return inputWarning("请填写公司所属行业！取店铺、品牌名时请勾选 [取店铺、品牌名]"_gbk,
                         Field::TradeSuffix);
   }
-  return std::nullopt;
+  return Done{};
 }
 
-std::optional<UserMessage> fieldLimitCheck(const CompanyForm& form) {
+Check fieldLimitCheck(const CompanyForm& form) {
   const std::string& caption = "系统提示"_gbk;
   const struct {
     const std::string* text;
@@ -100,8 +98,8 @@ std::optional<UserMessage> fieldLimitCheck(const CompanyForm& form) {
       {&form.suffix, "行业后缀"_gbk, text::kMaxSuffixCharacters, Field::TradeSuffix},
   };
   for (const auto& f : fields) {
-    if (auto refusal = text::fieldTextCheck(*f.text, f.label, f.maxCharacters, f.field, caption)) {
-      return refusal;
+    if (Check c = text::fieldTextCheck(*f.text, f.label, f.maxCharacters, f.field, caption); !c) {
+      return c;
     }
   }
   constexpr Field kFixedFields[] = {Field::FixedCharacter1, Field::FixedCharacter2,
@@ -109,19 +107,19 @@ std::optional<UserMessage> fieldLimitCheck(const CompanyForm& form) {
   const int boxes = std::clamp(form.bodyLength, 0, static_cast<int>(form.fixed.size()));
   for (int i = 0; i < boxes; ++i) {
     const auto index = static_cast<std::size_t>(i);
-    if (auto refusal =
-            text::fieldTextCheck(form.fixed[index], "固定字"_gbk + std::to_string(i + 1),
-                                 text::kMaxFixedCharacters, kFixedFields[index], caption)) {
-      return refusal;
+    if (Check c = text::fieldTextCheck(form.fixed[index], "固定字"_gbk + std::to_string(i + 1),
+                                       text::kMaxFixedCharacters, kFixedFields[index], caption);
+        !c) {
+      return c;
     }
   }
-  return std::nullopt;
+  return Done{};
 }
 
-std::optional<UserMessage> runCheck(const EngineSettings& settings) {
-  if (auto refusal = engineRefusal(settings)) return refusal;
+Check runCheck(const EngineSettings& settings) {
+  if (Check c = engineRefusal(settings); !c) return c;
   const int length = settings.bodyLength;
-  if (length < 2 || length > 4) return std::nullopt;
+  if (length < 2 || length > 4) return Done{};
   std::string fixedText;
   int freePositions = length;
   for (int i = 0; i < length; ++i) {
@@ -138,10 +136,10 @@ std::optional<UserMessage> runCheck(const EngineSettings& settings) {
       ++stillNeeded;
     }
   }
-  if (stillNeeded <= freePositions) return std::nullopt;
-  return UserMessage{"包含五行的要求无法满足：除固定字外只剩"_gbk + std::to_string(freePositions) +
-                         "个字，却还需要包含"_gbk + std::to_string(stillNeeded) + "种五行。"_gbk,
-                     "特别提示"_gbk, MessageIcon::Warning, Field::WantedElements};
+  if (stillNeeded <= freePositions) return Done{};
+  return Error{"包含五行的要求无法满足：除固定字外只剩"_gbk + std::to_string(freePositions) +
+                   "个字，却还需要包含"_gbk + std::to_string(stillNeeded) + "种五行。"_gbk,
+               Field::WantedElements, "特别提示"_gbk, MessageIcon::Warning};
 }
 
 std::optional<UserMessage> autoPickToggled(bool ticked) {

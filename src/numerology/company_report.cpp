@@ -13,26 +13,25 @@ namespace {
 
 using namespace text::literals;
 
-std::optional<UserMessage> checkBody(const std::string& body) {
+Check checkBody(const std::string& body) {
   // Five or seven bytes mix one-byte characters in and have no reading as a name.
   const bool tooShort = body.size() < 4 || body.size() == 5 || body.size() == 7;
-  if (!tooShort && body.size() <= 8) return std::nullopt;
-  return UserMessage{tooShort ? "请输公司名字主体"_gbk : "公司名字主体最多4个汉字"_gbk, "提示"_gbk,
-                     MessageIcon::Warning, Field::NameBody};
+  if (!tooShort && body.size() <= 8) return Done{};
+  return Error{tooShort ? "请输公司名字主体"_gbk : "公司名字主体最多4个汉字"_gbk, Field::NameBody,
+               "提示"_gbk, MessageIcon::Warning};
 }
 
 // The texts the report shows around the body hold no control character and no more
 // characters than the company page's boxes take.
-std::optional<UserMessage> checkAffixes(const std::string& body,
-                                        const CompanyReportRequest& request) {
+Check checkAffixes(const std::string& body, const CompanyReportRequest& request) {
   const std::string& caption = "提示"_gbk;
   if (text::hasControlCharacter(body)) {
     return text::fieldTextCheck(body, "公司名字主体"_gbk, body.size(), Field::NameBody, caption);
   }
-  if (auto refusal =
-          text::fieldTextCheck(request.prefix, "地域前缀"_gbk, text::kMaxPrefixCharacters,
-                               Field::RegionPrefix, caption)) {
-    return refusal;
+  if (Check c = text::fieldTextCheck(request.prefix, "地域前缀"_gbk, text::kMaxPrefixCharacters,
+                                     Field::RegionPrefix, caption);
+      !c) {
+    return c;
   }
   return text::fieldTextCheck(request.suffix, "行业后缀"_gbk, text::kMaxSuffixCharacters,
                               Field::TradeSuffix, caption);
@@ -87,8 +86,8 @@ std::string numberMeaning(const NumberTexts& texts) {
   return "总评： "_gbk + texts.verdict + "\r\n" + "解释： "_gbk + texts.meaning + "\r\n";
 }
 
-UserMessage tableFailure(const std::string& error) {
-  return UserMessage{error, "提示"_gbk, MessageIcon::Warning, {}};
+Error tableFailure(const std::string& error) {
+  return Error{error, {}, "提示"_gbk, MessageIcon::Warning};
 }
 
 std::string escapeHtml(const std::string& gbk) {
@@ -142,8 +141,12 @@ CompanyReportOutcome companyNameReport(const CompanyReportRequest& request,
   CompanyReportOutcome outcome;
   outcome.body = text::removeSpaces(request.body);
   const std::string& body = outcome.body;
-  if ((outcome.refusal = checkBody(body))) return outcome;
-  if ((outcome.refusal = checkAffixes(body, request))) return outcome;
+  for (const Check& check : {checkBody(body), checkAffixes(body, request)}) {
+    if (!check) {
+      outcome.refusal = check.failure();
+      return outcome;
+    }
+  }
 
   // Both tables are read before anything is rated, so a table that cannot be read
   // is named instead of leaving lines of the report blank.

@@ -71,7 +71,7 @@ struct CompanyReportOutcome {
   std::string body;  // the body without spaces: the window puts it back into its box
   // A body that cannot be reported, or a table that cannot be read: never a report
   // with blank lines.
-  std::optional<UserMessage> refusal;
+  std::optional<Error> refusal;
   std::optional<CompanyReport> report;
 };
 

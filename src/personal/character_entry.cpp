@@ -28,12 +28,11 @@ std::optional<int> tableStrokes(storage::TableSet& tables, std::string_view char
 
 std::string_view checkedEntry(std::string_view text) { return text::trimBlanks(text); }
 
-UserMessage invalidEntryMessage(Field field) {
-  return {"您未输入合法内容！"_gbk, "提示"_gbk, MessageIcon::Warning, field};
+Error invalidEntryMessage(Field field) {
+  return {"您未输入合法内容！"_gbk, field, "提示"_gbk, MessageIcon::Warning};
 }
 
-std::optional<UserMessage> chineseEntryCheck(storage::TableSet& tables, std::string_view text,
-                                             Field field) {
+Check chineseEntryCheck(storage::TableSet& tables, std::string_view text, Field field) {
   const std::string_view entry = checkedEntry(text);
   if (entry.empty()) return invalidEntryMessage(field);
   if (!tableStrokes(tables, entry.substr(0, kCharacterBytes))) return invalidEntryMessage(field);
@@ -41,7 +40,7 @@ std::optional<UserMessage> chineseEntryCheck(storage::TableSet& tables, std::str
       !tableStrokes(tables, entry.substr(entry.size() - kCharacterBytes))) {
     return invalidEntryMessage(field);
   }
-  return std::nullopt;
+  return Done{};
 }
 
 std::optional<std::vector<numerology::CharStroke>> tableEntries(storage::TableSet& tables,

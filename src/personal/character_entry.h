@@ -2,7 +2,7 @@
 
 #include "numerology/grids.h"
 #include "storage/data_table.h"
-#include "text/user_message.h"
+#include "text/result.h"
 
 #include <optional>
 #include <string>
@@ -18,8 +18,7 @@ std::optional<int> tableStrokes(storage::TableSet& tables, std::string_view char
 // trailing blanks must not be empty, and its first character, and its last when it
 // has more than one, must be characters of the table "zk". A failure is
 // "您未输入合法内容！" (caption "提示") about `field`.
-std::optional<UserMessage> chineseEntryCheck(storage::TableSet& tables, std::string_view text,
-                                             Field field);
+Check chineseEntryCheck(storage::TableSet& tables, std::string_view text, Field field);
 
 // The text as the checks above see it: without leading and trailing blanks.
 std::string_view checkedEntry(std::string_view text);
@@ -32,6 +31,6 @@ std::optional<std::vector<numerology::CharStroke>> tableEntries(storage::TableSe
                                                                 std::size_t maxCharacters);
 
 // "您未输入合法内容！" about `field`.
-UserMessage invalidEntryMessage(Field field);
+Error invalidEntryMessage(Field field);
 
 }  // namespace zeruda::personal

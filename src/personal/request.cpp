@@ -19,15 +19,11 @@ namespace {
 constexpr std::size_t kMaxSurnameCharacters = 2;
 constexpr std::size_t kCharacterBytes = 2;
 
-PersonalRequestOutcome refused(UserMessage message) { return {std::move(message), std::nullopt}; }
-
-UserMessage compoundSurnameMessage() {
-  return {"复姓不可以使用三个字的名字！"_gbk, "特别提示"_gbk, MessageIcon::Warning, {}};
+Error compoundSurnameMessage() {
+  return {"复姓不可以使用三个字的名字！"_gbk, {}, "特别提示"_gbk, MessageIcon::Warning};
 }
 
-UserMessage failure(const std::string& text) {
-  return {text, "提示"_gbk, MessageIcon::Warning, {}};
-}
+Error failure(const std::string& text) { return {text, {}, "提示"_gbk, MessageIcon::Warning}; }
 
 // The surname's and the fixed character's characters that lie outside the table of
 // standard characters, joined.
@@ -52,21 +48,20 @@ std::vector<chart::CharacterStrokes> chartEntries(
 
 }  // namespace
 
-PersonalRequestOutcome runPersonalRequest(const PersonalForm& form, storage::TableSet& tables,
-                                          const std::filesystem::path& profileFile) {
+Result<NamingStart> runPersonalRequest(const PersonalForm& form, storage::TableSet& tables,
+                                       const std::filesystem::path& profileFile) {
   const std::string_view surname = checkedEntry(form.surname);
   const int givenLength = std::clamp(form.givenLength, kMinGivenLength, kMaxGivenLength);
   if (surname.size() > kCharacterBytes && givenLength == kMaxGivenLength) {
-    return refused(compoundSurnameMessage());
+    return compoundSurnameMessage();
   }
   // The checks below would take a character table they cannot read for one that
   // lacks the characters typed: name the table instead.
   if (auto characters = tables.open("zk"); !characters.ok()) {
-    return refused(failure(characters.error()));
+    return failure(characters.error());
   }
-  if (auto message = chineseEntryCheck(tables, form.surname, Field::PersonSurname)) {
-    return refused(*message);
-  }
+  if (Check c = chineseEntryCheck(tables, form.surname, Field::PersonSurname); !c)
+    return c.failure();
 
   WorkerSettings settings;
   settings.givenLength = givenLength;
@@ -74,15 +69,14 @@ PersonalRequestOutcome runPersonalRequest(const PersonalForm& form, storage::Tab
   settings.wantedLevel = wantedLevelOf(form);
   if (form.fixed) {
     const Field field = Field::PersonFixedCharacter;
-    if (auto message = chineseEntryCheck(tables, form.fixed->character, field))
-      return refused(*message);
+    if (Check c = chineseEntryCheck(tables, form.fixed->character, field); !c) return c.failure();
     auto fixed = tableEntries(tables, form.fixed->character, 1);
-    if (!fixed) return refused(invalidEntryMessage(field));
+    if (!fixed) return invalidEntryMessage(field);
     settings.fixedPosition = fixedPositionFor(givenLength, form.fixed->position);
     settings.fixedEntry = fixed->front();
   }
   auto surnameEntries = tableEntries(tables, form.surname, kMaxSurnameCharacters);
-  if (!surnameEntries) return refused(invalidEntryMessage(Field::PersonSurname));
+  if (!surnameEntries) return invalidEntryMessage(Field::PersonSurname);
   settings.surname = std::string(surname);
   settings.surnameEntries = std::move(*surnameEntries);
 
@@ -98,15 +92,13 @@ PersonalRequestOutcome runPersonalRequest(const PersonalForm& form, storage::Tab
   const profile::PersonalChartProfile section = personalChartProfileOf(chart, surname);
   if (!profileFile.empty()) {
     auto written = profile::writePersonalChartProfile(profileFile, section);
-    if (!written.ok()) return refused(failure("先天八字保存失败："_gbk + written.error()));
+    if (!written.ok()) return failure("先天八字保存失败："_gbk + written.error());
   }
   settings.baseScore = profile::baseScoreOf(section.favourable);
 
-  if (auto emptied = emptyScratchTable(tables); !emptied.ok())
-    return refused(failure(emptied.error()));
+  if (auto emptied = emptyScratchTable(tables); !emptied.ok()) return failure(emptied.error());
   std::string note = rareCharacterNote(rareCharacters(settings));
-  return {std::nullopt,
-          NamingStart{std::move(settings), std::move(chart), namingMessage(), std::move(note)}};
+  return NamingStart{std::move(settings), std::move(chart), namingMessage(), std::move(note)};
 }
 
 }  // namespace zeruda::personal

@@ -4,6 +4,7 @@
 #include "personal/personal_form.h"
 #include "personal/worker.h"
 #include "storage/data_table.h"
+#include "text/result.h"
 #include "text/user_message.h"
 
 #include <filesystem>
@@ -23,14 +24,6 @@ struct NamingStart {
   std::string note;
 };
 
-struct PersonalRequestOutcome {
-  // A failed check or write: show it and stop. The profile is untouched unless the
-  // failure came after its write.
-  std::optional<UserMessage> message;
-  // Set when every step passed: the profile holds "先天八字" and "xm" is empty.
-  std::optional<NamingStart> start;
-};
-
 // The start button of the 取名 page, after the window has emptied its two lists:
 // the compound-surname refusal, the Chinese-entry checks of the surname and the
 // fixed character, their "笔画", the person's chart, the profile section "先天八字"
@@ -41,8 +34,10 @@ struct PersonalRequestOutcome {
 // character table and a fixed character exactly one: the name is built from every
 // character typed, and a middle character the checks never saw would have no count.
 // A profile that cannot be written stops the request: the user would lose the saved
-// chart.
-PersonalRequestOutcome runPersonalRequest(const PersonalForm& form, storage::TableSet& tables,
-                                          const std::filesystem::path& profileFile);
+// chart. When every step passed the profile holds "先天八字" and "xm" is empty; a
+// failed check or write is to be shown, and the profile is untouched unless the
+// failure came after its write.
+Result<NamingStart> runPersonalRequest(const PersonalForm& form, storage::TableSet& tables,
+                                       const std::filesystem::path& profileFile);
 
 }  // namespace zeruda::personal

@@ -69,8 +69,8 @@ numerology::ElementLookup memoised(const numerology::ElementLookup& lookup) {
   };
 }
 
-UserMessage recordFailure(const std::string& reason) {
-  return {"姓名记录保存失败："_gbk + reason, "提示"_gbk, MessageIcon::Warning, {}};
+Error recordFailure(const std::string& reason) {
+  return {"姓名记录保存失败："_gbk + reason, {}, "提示"_gbk, MessageIcon::Warning};
 }
 
 }  // namespace

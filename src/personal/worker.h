@@ -8,6 +8,7 @@
 #include "run/random_source.h"
 #include "run/run_thread.h"
 #include "run/stop_flag.h"
+#include "text/result.h"
 #include "text/user_message.h"
 
 #include <functional>
@@ -31,9 +32,9 @@ struct WorkerSettings {
   int fixedPosition = -1;                              // 1-3, or -1 when nothing is fixed
   numerology::CharStroke fixedEntry;                   // the character at fixedPosition
   Gender gender = Gender::Male;
-  int wantedLevel = 4;         // stars the recommendation list takes
+  int wantedLevel = 4;                  // stars the recommendation list takes
   calendar::ElementSet soughtElements;  // the chart's missing elements
-  double baseScore = 0;        // "吉数" of "先天八字" as stored
+  double baseScore = 0;                 // "吉数" of "先天八字" as stored
 };
 
 // One generated name as the lists show it.
@@ -59,8 +60,8 @@ using NameConsumer = std::function<void(const NameRow&)>;
 
 struct WorkerOutcome {
   int names = 0;
-  bool capped = false;                 // ended by itself at kNameCap names
-  std::optional<UserMessage> failure;  // the scratch table failed; the run ended there
+  bool capped = false;           // ended by itself at kNameCap names
+  std::optional<Error> failure;  // the scratch table failed; the run ended there
 };
 
 // The worker's whole run on the calling thread: names back to back until the run's

@@ -21,18 +21,17 @@ bool hasControlCharacter(std::string_view gbk) {
   return false;
 }
 
-std::optional<UserMessage> fieldTextCheck(std::string_view gbk, std::string_view label,
-                                          std::size_t maxCharacters, Field field,
-                                          std::string_view caption) {
+Check fieldTextCheck(std::string_view gbk, std::string_view label, std::size_t maxCharacters,
+                     Field field, std::string_view caption) {
   std::string text;
   if (hasControlCharacter(gbk)) {
     text = std::string(label) + "不能含有制表符、换行符等控制字符！"_gbk;
   } else if (characterCount(gbk) > maxCharacters) {
     text = std::string(label) + "最多"_gbk + std::to_string(maxCharacters) + "个字！"_gbk;
   } else {
-    return std::nullopt;
+    return Done{};
   }
-  return UserMessage{std::move(text), std::string(caption), MessageIcon::Warning, field};
+  return Error{std::move(text), field, std::string(caption), MessageIcon::Warning};
 }
 
 }  // namespace zeruda::text

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/user_message.h"
+#include "text/result.h"
 
 #include <cstddef>
 #include <optional>
@@ -28,8 +28,7 @@ bool hasControlCharacter(std::string_view gbk);
 // The check of one name field: a refusal about `field`, with `caption` (GBK), when
 // its text holds a control character or more than `maxCharacters` characters.
 // `label` names the field in the message (GBK).
-std::optional<UserMessage> fieldTextCheck(std::string_view gbk, std::string_view label,
-                                          std::size_t maxCharacters, Field field,
-                                          std::string_view caption);
+Check fieldTextCheck(std::string_view gbk, std::string_view label, std::size_t maxCharacters,
+                     Field field, std::string_view caption);
 
 }  // namespace zeruda::text

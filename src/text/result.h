@@ -43,6 +43,9 @@ class Result {
 // For operations with nothing to return but success.
 struct Done {};
 
+// A check passes (Done) or refuses with its error.
+using Check = Result<Done>;
+
 // A refusal as the window shows it, and a message the window would show as a refusal.
 inline UserMessage userMessageOf(const Error& error) {
   return {error.message, error.caption, error.icon, error.field};

@@ -1,9 +1,13 @@
 #include "web/curl_library.h"
 
+#include "text/gbk_literal.h"
+
 #include <dlfcn.h>
 
 namespace zeruda::web {
 namespace {
+
+using namespace text::literals;
 
 // Leaves `missing` naming the first function that is not there.
 template <typename Function>
@@ -14,15 +18,14 @@ void lookUp(void* library, const char* name, Function& function, std::string& mi
 
 }  // namespace
 
-CurlLibrary openCurl(const char* fileName) {
+Result<CurlLibrary> openCurl(const char* fileName) {
   CurlLibrary curl;
   // Never closed: a fetch may still run on some thread while the program ends.
   void* library = dlopen(fileName, RTLD_NOW | RTLD_LOCAL);
   if (library == nullptr) {
+    // dlerror's words are ASCII, which GBK holds as they are.
     const char* why = dlerror();
-    curl.error = std::string("the network library could not be loaded: ") +
-                 (why != nullptr ? why : fileName);
-    return curl;
+    return Error{"无法载入网络库："_gbk + (why != nullptr ? why : fileName)};
   }
   std::string missing;
   lookUp(library, "curl_global_init", curl.globalInit, missing);
@@ -35,17 +38,17 @@ CurlLibrary openCurl(const char* fileName) {
   lookUp(library, "curl_slist_append", curl.slistAppend, missing);
   lookUp(library, "curl_slist_free_all", curl.slistFreeAll, missing);
   if (!missing.empty()) {
-    curl.error = std::string("the network library ") + fileName + " has no " + missing;
+    return Error{"网络库 "_gbk + fileName + " 中没有 "_gbk + missing};
   }
   return curl;
 }
 
-const CurlLibrary& curlLibrary() {
-  static const CurlLibrary curl = [] {
-    CurlLibrary loaded = openCurl(kCurlFileName);
+const Result<CurlLibrary>& curlLibrary() {
+  static const Result<CurlLibrary> curl = []() -> Result<CurlLibrary> {
+    Result<CurlLibrary> loaded = openCurl(kCurlFileName);
     // The one-time set-up must happen before threads fetch; it is never undone.
-    if (loaded.ok() && loaded.globalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK) {
-      loaded.error = "the network library could not start";
+    if (loaded.ok() && loaded.value().globalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK) {
+      return Error{"网络库无法启动"_gbk};
     }
     return loaded;
   }();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/result.h"
+
 #include <curl/curl.h>
 
 #include <string>
@@ -20,19 +22,18 @@ struct CurlLibrary {
   decltype(&curl_easy_cleanup) easyCleanup = nullptr;
   decltype(&curl_slist_append) slistAppend = nullptr;
   decltype(&curl_slist_free_all) slistFreeAll = nullptr;
-  std::string error;  // why the library cannot be used; empty when every function is there
-  bool ok() const { return error.empty(); }
 };
 
 // The shared object of libcurl's current interface.
 inline constexpr const char* kCurlFileName = "libcurl.so.4";
 
-// Loads `fileName` and looks up every function; the library stays loaded for the
-// program's lifetime. Does not run libcurl's one-time set-up.
-CurlLibrary openCurl(const char* fileName);
+// Loads `fileName` and looks up every function, or says (GBK) why it cannot be used;
+// the library stays loaded for the program's lifetime. Does not run libcurl's one-time
+// set-up.
+Result<CurlLibrary> openCurl(const char* fileName);
 
 // libcurl, loaded and set up on the first call; later calls, from any thread, return
 // the same result.
-const CurlLibrary& curlLibrary();
+const Result<CurlLibrary>& curlLibrary();
 
 }  // namespace zeruda::web

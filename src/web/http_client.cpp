@@ -1,6 +1,7 @@
 #include "web/http_client.h"
 
 #include "storage/atomic_file.h"
+#include "text/gbk_literal.h"
 #include "web/curl_library.h"
 #include "web/request_headers.h"
 #include "web/web_address.h"
@@ -14,15 +15,17 @@
 namespace zeruda::web {
 namespace {
 
+using namespace text::literals;
+
 constexpr std::chrono::milliseconds kConnectTimeout = std::chrono::seconds(15);
 constexpr long kMostRedirects = 10;
 
 // Handles and lists exist only once the library is loaded.
 struct EasyDeleter {
-  void operator()(CURL* handle) const { curlLibrary().easyCleanup(handle); }
+  void operator()(CURL* handle) const { curlLibrary().value().easyCleanup(handle); }
 };
 struct ListDeleter {
-  void operator()(curl_slist* list) const { curlLibrary().slistFreeAll(list); }
+  void operator()(curl_slist* list) const { curlLibrary().value().slistFreeAll(list); }
 };
 using EasyHandle = std::unique_ptr<CURL, EasyDeleter>;
 using HeaderList = std::unique_ptr<curl_slist, ListDeleter>;
@@ -104,14 +107,15 @@ constexpr auto kCurlTooLarge = static_cast<CURLcode>(100);  // CURLE_TOO_LARGE, 
 
 std::string failureText(CURLcode code, const Transfer& transfer, const char* errorText,
                         const CurlLibrary& curl) {
-  if (transfer.bodyTooLong) return "the answer is longer than the limit";
-  if (transfer.lengthsDiffer) return "the answer gives two different lengths (Content-Length)";
-  if (errorText[0] != '\0') return errorText;
+  if (transfer.bodyTooLong) return "回答超过长度上限"_gbk;
+  if (transfer.lengthsDiffer) return "回答给出两个不同的长度（Content-Length）"_gbk;
+  // libcurl's own words are ASCII, which GBK holds as they are.
+  if (errorText[0] != '\0') return "网络请求失败："_gbk + errorText;
   if (!transfer.headersEnded && (code == CURLE_OUT_OF_MEMORY || code == kCurlTooLarge)) {
-    return "a header line of the answer is longer than the " +
-           std::to_string(CURL_MAX_HTTP_HEADER / 1024) + " KB the client takes";
+    return "回答的一行头部超过客户端接受的 "_gbk + std::to_string(CURL_MAX_HTTP_HEADER / 1024) +
+           " KB"_gbk;
   }
-  return curl.easyStrerror(code);
+  return "网络请求失败："_gbk + curl.easyStrerror(code);
 }
 
 HeaderList curlHeaderList(const CurlLibrary& curl, std::string_view headers) {
@@ -133,14 +137,15 @@ HttpClient::HttpClient(std::filesystem::path cookieFile, std::chrono::millisecon
 Result<HttpResponse> HttpClient::fetch(HttpRequest& request) const {
   request.method = request.method.empty() ? "GET" : upperCase(request.method);
   if (request.method != "GET" && request.method != "POST") {
-    return Error{"unsupported method " + request.method};
+    return Error{"不支持的请求方法："_gbk + request.method};
   }
   const auto address = splitAddress(request.address);
-  if (!address) return Error{"not an http or https address: " + request.address};
+  if (!address) return Error{"不是 http 或 https 地址："_gbk + request.address};
   request.headers =
       completeRequestHeaders(request.headers, request.method, request.address, request.postData);
-  const CurlLibrary& curl = curlLibrary();
-  if (!curl.ok()) return Error{curl.error};
+  const Result<CurlLibrary>& library = curlLibrary();
+  if (!library.ok()) return library.failure();
+  const CurlLibrary& curl = library.value();
 
   // Everything the handle points to outlives it.
   const HeaderList headerList = curlHeaderList(curl, request.headers);
@@ -153,7 +158,7 @@ Result<HttpResponse> HttpClient::fetch(HttpRequest& request) const {
   // Held until the handle is gone: libcurl writes the cookie file when it closes.
   const std::lock_guard lock(fetching_);
   const EasyHandle easy(curl.easyInit());
-  if (!easy) return Error{"the network library could not start a request"};
+  if (!easy) return Error{"网络库无法发起请求"_gbk};
   CURL* handle = easy.get();
 
   curl.easySetopt(handle, CURLOPT_URL, url.c_str());

@@ -41,7 +41,7 @@ TEST(WebCommands, FetchPrintsTheBodyAndOnRequestTheHeaders) {
   const auto refused = runCli({"fetch", server.address("/"), "--method", "PUT"});
   EXPECT_EQ(refused.code, 1);
   EXPECT_EQ(refused.out, "");
-  EXPECT_NE(refused.err.find("unsupported method PUT"), std::string::npos);
+  EXPECT_NE(refused.err.find("不支持的请求方法：PUT"), std::string::npos);
 
   // An error page is printed, and the command fails.
   const auto missing = runCli({"fetch", server.address("/missing")});

@@ -39,9 +39,9 @@ TEST_F(TableElement, ATableThatCannotBeReadIsNamedNotTakenForAWrongEntry) {
       [](std::string_view) -> Result<std::optional<std::string>> {
     return Error{gbk("数据文件已损坏：zk.dat")};
   };
-  const ElementQuery query = queryElement(gbk("鑫"), broken);
-  ASSERT_TRUE(query.refusal);
-  EXPECT_EQ(utf8(query.refusal->text), "数据文件已损坏：zk.dat");
+  const Result<std::string> query = queryElement(gbk("鑫"), broken);
+  ASSERT_FALSE(query.ok());
+  EXPECT_EQ(utf8(query.error()), "数据文件已损坏：zk.dat");
 }
 
 struct Query {
@@ -55,13 +55,14 @@ class ElementQueryInput : public TableElement, public testing::WithParamInterfac
 
 TEST_P(ElementQueryInput, ChecksTheInputThenLooksItUpWhole) {
   auto query = queryElement(gbk(GetParam().input), storage::characterTable(tables_));
-  ASSERT_EQ(query.refusal.has_value(), GetParam().refused);
-  if (query.refusal) {
-    EXPECT_EQ(utf8(query.refusal->text), "您未输入合法内容！");
-    EXPECT_EQ(utf8(query.refusal->caption), "提示");
-    EXPECT_EQ(query.refusal->focus, Field::LookupCharacter);
+  ASSERT_EQ(!query.ok(), GetParam().refused);
+  if (!query.ok()) {
+    EXPECT_EQ(utf8(query.error()), "您未输入合法内容！");
+    EXPECT_EQ(utf8(query.failure().caption), "提示");
+    EXPECT_EQ(query.failure().field, Field::LookupCharacter);
+  } else {
+    EXPECT_EQ(utf8(query.value()), GetParam().element);
   }
-  EXPECT_EQ(utf8(query.element), GetParam().element);
 }
 
 INSTANTIATE_TEST_SUITE_P(

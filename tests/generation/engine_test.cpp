@@ -227,7 +227,7 @@ TEST(RunEngine, RefusesWhenEveryPositionIsFixed) {
     EXPECT_TRUE(rows.empty()) << c.name;
     EXPECT_EQ(outcome.attempts, 0) << c.name;
     ASSERT_TRUE(outcome.refusal) << c.name;
-    EXPECT_EQ(utf8(outcome.refusal->text),
+    EXPECT_EQ(utf8(outcome.refusal->message),
               "名字中间字个数与限定字个数一样了，软件将不生成名字，请减少限定字后，重新开始");
     EXPECT_EQ(utf8(outcome.refusal->caption), "特别提示");
     EXPECT_EQ(outcome.refusal->icon, MessageIcon::Information);
@@ -311,7 +311,7 @@ TEST(RunEngine, GivesUpAfter200000AttemptsInARowWithoutARow) {
   EXPECT_EQ(outcome.attempts, 3 + kFruitlessAttemptLimit);
   EXPECT_FALSE(outcome.capped);
   ASSERT_TRUE(outcome.gaveUp);
-  EXPECT_EQ(utf8(outcome.gaveUp->text),
+  EXPECT_EQ(utf8(outcome.gaveUp->message),
             "连续200000次都没有找到符合条件的名字，已停止。请放宽五行或星级条件。");
   EXPECT_EQ(utf8(outcome.gaveUp->caption), "特别提示");
 }

@@ -114,7 +114,7 @@ TEST(EngineThread, ReportsARefusalWhenItFinishes) {
   s.fixed[2] = gbk("华");
   s.fixed[3] = gbk("通");
   RowList list;
-  std::optional<UserMessage> shown;
+  std::optional<Error> shown;
   auto engine = start(s, 1, list, [&](const EngineOutcome& outcome) { shown = outcome.refusal; });
   engine->wait();
   ASSERT_TRUE(shown);

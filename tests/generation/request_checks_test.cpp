@@ -9,6 +9,12 @@
 namespace zeruda::generation {
 namespace {
 
+// The refusal of a check, or nothing when it passes.
+std::optional<Error> refusalOf(const Check& check) {
+  if (check) return std::nullopt;
+  return check.failure();
+}
+
 using test::gbk;
 using test::utf8;
 
@@ -33,22 +39,22 @@ TEST(DefaultCompanyForm, OpensWithChengduTechnologyAndTwoCharacters) {
 TEST(ElementCountCheck, MoreElementsThanCharactersAreRefused) {
   CompanyForm form = filledForm();
   want(form, {calendar::Element::Metal, calendar::Element::Water, calendar::Element::Fire});
-  auto message = elementCountCheck(form);
+  auto message = refusalOf(elementCountCheck(form));
   ASSERT_TRUE(message);
-  EXPECT_EQ(utf8(message->text), "可包含五行个数超过中间字总个数，请重新选择！");
+  EXPECT_EQ(utf8(message->message), "可包含五行个数超过中间字总个数，请重新选择！");
   EXPECT_EQ(message->icon, MessageIcon::None);
   EXPECT_EQ(message->caption, "");
-  EXPECT_EQ(message->focus, Field::None);
+  EXPECT_EQ(message->field, Field::None);
 }
 
 TEST(ElementCountCheck, AsManyElementsAsCharactersPass) {
   CompanyForm form = filledForm();
   want(form, {calendar::Element::Metal, calendar::Element::Water, calendar::Element::Fire});
   form.bodyLength = 3;
-  EXPECT_FALSE(elementCountCheck(form));
+  EXPECT_FALSE(refusalOf(elementCountCheck(form)));
   form.bodyLength = 4;
   want(form, {calendar::Element::Wood, calendar::Element::Earth});
-  EXPECT_TRUE(elementCountCheck(form));
+  EXPECT_TRUE(refusalOf(elementCountCheck(form)));
 }
 
 struct StageCase {
@@ -74,16 +80,16 @@ CompanyForm formOf(const StageCase& c) {
   return form;
 }
 
-void expectStage(const StageCase& c, const std::optional<UserMessage>& message) {
+void expectStage(const StageCase& c, const std::optional<Error>& message) {
   if (*c.message == '\0') {
-    EXPECT_FALSE(message) << c.name << ": " << utf8(message->text);
+    EXPECT_FALSE(message) << c.name << ": " << utf8(message->message);
     return;
   }
   ASSERT_TRUE(message) << c.name;
-  EXPECT_EQ(utf8(message->text), c.message) << c.name;
+  EXPECT_EQ(utf8(message->message), c.message) << c.name;
   EXPECT_EQ(utf8(message->caption), "系统提示") << c.name;
   EXPECT_EQ(message->icon, MessageIcon::Warning) << c.name;
-  EXPECT_EQ(message->focus, c.focus) << c.name;
+  EXPECT_EQ(message->field, c.focus) << c.name;
 }
 
 TEST(FirstCheck, JudgesTheChinesePartOfEachField) {
@@ -105,7 +111,7 @@ TEST(FirstCheck, JudgesTheChinesePartOfEachField) {
        "请填写公司法人姓,只可输入中文！", Field::LegalSurname},
       {"a shop passes with everything empty", "", "", "", "", true, false, "", Field::None},
   };
-  for (const auto& c : cases) expectStage(c, firstCheck(formOf(c)));
+  for (const auto& c : cases) expectStage(c, refusalOf(firstCheck(formOf(c))));
 }
 
 TEST(SecondCheck, AlwaysWantsTheNameAndForCompaniesPrefixAndSuffix) {
@@ -121,7 +127,7 @@ TEST(SecondCheck, AlwaysWantsTheNameAndForCompaniesPrefixAndSuffix) {
       {"company without suffix", "张", "三", "成都", "", false, false,
        "请填写公司所属行业！取店铺、品牌名时请勾选 [取店铺、品牌名]", Field::TradeSuffix},
   };
-  for (const auto& c : cases) expectStage(c, secondCheck(formOf(c)));
+  for (const auto& c : cases) expectStage(c, refusalOf(secondCheck(formOf(c))));
 }
 
 TEST(FieldLimitCheck, RefusesControlCharactersAndOverlongFieldsNamingTheField) {
@@ -158,14 +164,14 @@ TEST(FieldLimitCheck, RefusesControlCharactersAndOverlongFieldsNamingTheField) {
   for (const auto& c : cases) {
     CompanyForm form = filledForm();
     c.change(form);
-    const auto message = fieldLimitCheck(form);
+    const auto message = refusalOf(fieldLimitCheck(form));
     if (*c.message == '\0') {
       EXPECT_FALSE(message) << c.name;
       continue;
     }
     ASSERT_TRUE(message) << c.name;
-    EXPECT_EQ(utf8(message->text), c.message) << c.name;
-    EXPECT_EQ(message->focus, c.field) << c.name;
+    EXPECT_EQ(utf8(message->message), c.message) << c.name;
+    EXPECT_EQ(message->field, c.field) << c.name;
     EXPECT_EQ(utf8(message->caption), "系统提示") << c.name;
   }
 }
@@ -234,8 +240,8 @@ TEST_P(RunCheck, RefusesARunNoBodyCouldPass) {
   for (std::size_t e = 0; e < c.required.size(); ++e) {
     if (c.required[e]) settings.required.insert(static_cast<calendar::Element>(e));
   }
-  const auto message = runCheck(settings);
-  EXPECT_EQ(message ? utf8(message->text) : "", c.refusal);
+  const auto message = refusalOf(runCheck(settings));
+  EXPECT_EQ(message ? utf8(message->message) : "", c.refusal);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -275,11 +281,11 @@ TEST(RunCheck, TheElementRefusalWarnsAboutTheWantedElements) {
   EngineSettings settings;
   settings.fixed[0] = gbk("华");
   settings.required = {calendar::Element::Metal, calendar::Element::Wood};
-  const auto message = runCheck(settings);
+  const auto message = refusalOf(runCheck(settings));
   ASSERT_TRUE(message);
   EXPECT_EQ(utf8(message->caption), "特别提示");
   EXPECT_EQ(message->icon, MessageIcon::Warning);
-  EXPECT_EQ(message->focus, Field::WantedElements);
+  EXPECT_EQ(message->field, Field::WantedElements);
 }
 
 }  // namespace

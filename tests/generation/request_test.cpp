@@ -38,9 +38,9 @@ class GenerationRequest : public testing::Test {
 
 TEST_F(GenerationRequest, APassingRequestWritesTheProfileAndSaysHowToStart) {
   const RequestOutcome outcome = request(zhangSan());
-  ASSERT_FALSE(outcome.message) << utf8(outcome.message->text);
-  ASSERT_TRUE(outcome.start);
-  EXPECT_EQ(utf8(outcome.start->chartSummary),
+  ASSERT_TRUE(outcome.start.ok()) << utf8(outcome.start.error());
+  ASSERT_TRUE(outcome.start.ok());
+  EXPECT_EQ(utf8(outcome.start.value().chartSummary),
             "法人生辰八字信息\r\n\r\n"
             "\t农历：1985年4月27日　时辰：辰（chen）\r\n"
             "\t属相：牛\r\n"
@@ -49,16 +49,16 @@ TEST_F(GenerationRequest, APassingRequestWritesTheProfileAndSaysHowToStart) {
             "\t八字：乙丑 壬午 乙酉 庚辰\r\n"
             "\t五行：木土 水火 木金 金土\r\n"
             "\t纳音：海中金；杨柳木；泉中水；白蜡金\r\n");
-  EXPECT_EQ(utf8(outcome.start->waitMessage.text),
+  EXPECT_EQ(utf8(outcome.start.value().waitMessage.text),
             "正在生成名字，请稍侯.......点击确定后，将停止生成名字");
-  EXPECT_EQ(utf8(outcome.start->waitMessage.caption), "特别提示");
-  EXPECT_EQ(outcome.start->waitMessage.icon, MessageIcon::Information);
-  EXPECT_EQ(outcome.start->settings.bodyLength, 2);
-  EXPECT_EQ(utf8(outcome.start->settings.prefix), "成都");
+  EXPECT_EQ(utf8(outcome.start.value().waitMessage.caption), "特别提示");
+  EXPECT_EQ(outcome.start.value().waitMessage.icon, MessageIcon::Information);
+  EXPECT_EQ(outcome.start.value().settings.bodyLength, 2);
+  EXPECT_EQ(utf8(outcome.start.value().settings.prefix), "成都");
 }
 
 TEST_F(GenerationRequest, TheProfileHoldsTheChartAndTheBaseScore) {
-  ASSERT_TRUE(request(zhangSan()).start);
+  ASSERT_TRUE(request(zhangSan()).start.ok());
   const profile::LegalPersonProfile stored = profile::readLegalPersonProfile(profileFile());
   EXPECT_EQ(utf8(stored.surname), "张");
   EXPECT_EQ(utf8(stored.givenName), "三");
@@ -84,28 +84,29 @@ TEST_F(GenerationRequest, MissingElementsLowerTheBaseScore) {
   CompanyForm form = zhangSan();
   form.birthMoment = {2000, 1, 1, 0, 0, 0};
   const RequestOutcome outcome = request(form);
-  ASSERT_TRUE(outcome.start);
+  ASSERT_TRUE(outcome.start.ok());
   const profile::LegalPersonProfile stored = profile::readLegalPersonProfile(profileFile());
   EXPECT_EQ(utf8(stored.missingElements), "金");
   EXPECT_EQ(stored.baseScore, "4");
   EXPECT_EQ(utf8(stored.solarBirth), "2000年1月1日");
-  EXPECT_EQ(outcome.start->baseScore, 4);  // the engine rates on the number stored
+  EXPECT_EQ(outcome.start.value().baseScore, 4);  // the engine rates on the number stored
 }
 
 TEST_F(GenerationRequest, ALeapMonthIsMarkedInTheLunarDate) {
   CompanyForm form = zhangSan();
   form.birthMoment = {2020, 5, 27, 8, 30, 0};  // 闰四月初一 fell on 23 May 2020
-  ASSERT_TRUE(request(form).start);
+  ASSERT_TRUE(request(form).start.ok());
   EXPECT_EQ(utf8(profile::readLegalPersonProfile(profileFile()).lunarBirth), "2020年闰4月5日");
 }
 
 TEST_F(GenerationRequest, TooManyElementsStopBeforeAnythingIsWritten) {
   CompanyForm form = zhangSan();
-  form.wantedElements = {calendar::Element::Metal, calendar::Element::Water, calendar::Element::Fire};
+  form.wantedElements = {calendar::Element::Metal, calendar::Element::Water,
+                         calendar::Element::Fire};
   const RequestOutcome outcome = request(form);
-  ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(utf8(outcome.message->text), "可包含五行个数超过中间字总个数，请重新选择！");
-  EXPECT_FALSE(outcome.start);
+  ASSERT_FALSE(outcome.start.ok());
+  EXPECT_EQ(utf8(outcome.start.error()), "可包含五行个数超过中间字总个数，请重新选择！");
+  EXPECT_FALSE(outcome.start.ok());
   EXPECT_FALSE(profileWritten());
 }
 
@@ -114,10 +115,10 @@ TEST_F(GenerationRequest, ARunNoBodyCouldPassStopsBeforeAnythingIsWritten) {
   form.fixed[0] = gbk("华");
   form.wantedElements = {calendar::Element::Wood, calendar::Element::Fire};
   const RequestOutcome outcome = request(form);
-  ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(utf8(outcome.message->text),
+  ASSERT_FALSE(outcome.start.ok());
+  EXPECT_EQ(utf8(outcome.start.error()),
             "包含五行的要求无法满足：除固定字外只剩1个字，却还需要包含2种五行。");
-  EXPECT_FALSE(outcome.start);
+  EXPECT_FALSE(outcome.start.ok());
   EXPECT_FALSE(profileWritten());
 }
 
@@ -125,9 +126,9 @@ TEST_F(GenerationRequest, ALatinSurnameFailsTheFirstStage) {
   CompanyForm form = zhangSan();
   form.surname = "Zhang";
   const RequestOutcome outcome = request(form);
-  ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(utf8(outcome.message->text), "请填写公司法人姓,只可输入中文！");
-  EXPECT_EQ(outcome.message->focus, Field::LegalSurname);
+  ASSERT_FALSE(outcome.start.ok());
+  EXPECT_EQ(utf8(outcome.start.error()), "请填写公司法人姓,只可输入中文！");
+  EXPECT_EQ(outcome.start.failure().field, Field::LegalSurname);
   EXPECT_EQ(outcome.form.surname, "Zhang");  // the first stage changes no text
   EXPECT_FALSE(profileWritten());
 }
@@ -138,8 +139,8 @@ TEST_F(GenerationRequest, AShopWithoutSurnameFailsTheSecondStageWithTextsFiltere
   form.surname = "";
   form.prefix = gbk("成都ab");
   const RequestOutcome outcome = request(form);
-  ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(utf8(outcome.message->text), "请填写公司法人代表的姓氏！");
+  ASSERT_FALSE(outcome.start.ok());
+  EXPECT_EQ(utf8(outcome.start.error()), "请填写公司法人代表的姓氏！");
   EXPECT_EQ(utf8(outcome.form.prefix), "成都");
   EXPECT_FALSE(profileWritten());
 }
@@ -150,9 +151,9 @@ TEST_F(GenerationRequest, AShopNeedsNeitherPrefixNorSuffix) {
   form.prefix = "";
   form.suffix = "";
   const RequestOutcome outcome = request(form);
-  ASSERT_TRUE(outcome.start);
-  EXPECT_EQ(outcome.start->settings.prefix, "");
-  EXPECT_EQ(outcome.start->settings.suffix, "");
+  ASSERT_TRUE(outcome.start.ok());
+  EXPECT_EQ(outcome.start.value().settings.prefix, "");
+  EXPECT_EQ(outcome.start.value().settings.suffix, "");
 }
 
 TEST_F(GenerationRequest, APrefixWithLatinLettersKeepsItsChinesePart) {
@@ -160,10 +161,10 @@ TEST_F(GenerationRequest, APrefixWithLatinLettersKeepsItsChinesePart) {
   form.prefix = gbk("成都ab");
   form.fixed[0] = gbk("华x");
   const RequestOutcome outcome = request(form);
-  ASSERT_TRUE(outcome.start);
+  ASSERT_TRUE(outcome.start.ok());
   EXPECT_EQ(utf8(outcome.form.prefix), "成都");
-  EXPECT_EQ(utf8(outcome.start->settings.prefix), "成都");
-  EXPECT_EQ(utf8(outcome.start->settings.fixed[0]), "华");
+  EXPECT_EQ(utf8(outcome.start.value().settings.prefix), "成都");
+  EXPECT_EQ(utf8(outcome.start.value().settings.fixed[0]), "华");
   EXPECT_EQ(utf8(profile::readLegalPersonProfile(profileFile()).regionPrefix), "成都");
 }
 
@@ -177,8 +178,8 @@ TEST_F(GenerationRequest, AutoMatchReplacesTheTickedElements) {
       chart::elementStrength({1985, 6, 15, 8, 30, 0}).favourable;
   ASSERT_FALSE(favourable.empty());
   EXPECT_EQ(outcome.form.wantedElements, favourable);
-  ASSERT_TRUE(outcome.start);
-  EXPECT_EQ(outcome.start->settings.required, outcome.form.wantedElements);
+  ASSERT_TRUE(outcome.start.ok());
+  EXPECT_EQ(outcome.start.value().settings.required, outcome.form.wantedElements);
 }
 
 TEST_F(GenerationRequest, AutoMatchStaysEvenWhenALaterCheckFails) {
@@ -187,7 +188,7 @@ TEST_F(GenerationRequest, AutoMatchStaysEvenWhenALaterCheckFails) {
   form.surname = "";
   form.bodyLength = 4;
   const RequestOutcome outcome = request(form);
-  ASSERT_TRUE(outcome.message);
+  ASSERT_FALSE(outcome.start.ok());
   EXPECT_NE(outcome.form.wantedElements, (ElementSet{}));
 }
 
@@ -196,9 +197,9 @@ TEST_F(GenerationRequest, ACharacterTableThatCannotBeOpenedStopsTheRequestByName
   std::filesystem::remove(zk);
   std::filesystem::create_directory(zk);  // and cannot be written again
   const RequestOutcome outcome = request(zhangSan());
-  ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(utf8(outcome.message->text), "无法写入文件：zk.dat（不是普通文件）");
-  EXPECT_FALSE(outcome.start);
+  ASSERT_FALSE(outcome.start.ok());
+  EXPECT_EQ(utf8(outcome.start.error()), "无法写入文件：zk.dat（不是普通文件）");
+  EXPECT_FALSE(outcome.start.ok());
   EXPECT_FALSE(profileWritten());
 }
 
@@ -206,11 +207,11 @@ TEST_F(GenerationRequest, AProfileThatCannotBeWrittenStopsTheRequest) {
   // A folder where the file should be: no write can replace it.
   std::filesystem::create_directories(profileFile());
   const RequestOutcome outcome = request(zhangSan());
-  ASSERT_TRUE(outcome.message);
-  EXPECT_EQ(utf8(outcome.message->text).rfind("法人资料保存失败：", 0), 0u)
-      << utf8(outcome.message->text);
-  EXPECT_EQ(outcome.message->icon, MessageIcon::Warning);
-  EXPECT_FALSE(outcome.start);
+  ASSERT_FALSE(outcome.start.ok());
+  EXPECT_EQ(utf8(outcome.start.error()).rfind("法人资料保存失败：", 0), 0u)
+      << utf8(outcome.start.error());
+  EXPECT_EQ(outcome.start.failure().icon, MessageIcon::Warning);
+  EXPECT_FALSE(outcome.start.ok());
 }
 
 }  // namespace

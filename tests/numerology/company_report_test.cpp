@@ -106,10 +106,10 @@ TEST_P(CompanyNameReportRefusal, NamesTheProblemAndFocusesTheBody) {
   auto outcome = run(GetParam().body);
   ASSERT_TRUE(outcome.refusal);
   EXPECT_FALSE(outcome.report);
-  EXPECT_EQ(utf8(outcome.refusal->text), GetParam().message);
+  EXPECT_EQ(utf8(outcome.refusal->message), GetParam().message);
   EXPECT_EQ(utf8(outcome.refusal->caption), "提示");
   EXPECT_EQ(outcome.refusal->icon, MessageIcon::Warning);
-  EXPECT_EQ(outcome.refusal->focus, Field::NameBody);
+  EXPECT_EQ(outcome.refusal->field, Field::NameBody);
 }
 
 INSTANTIATE_TEST_SUITE_P(Bodies, CompanyNameReportRefusal,
@@ -130,13 +130,13 @@ TEST_F(CompanyNameReport, RefusesAffixesLongerThanThePageTakesOrWithControlChara
   auto sources = app::programReportSources(sandbox_.session().tables());
   auto outcome = companyNameReport(request, sources);
   ASSERT_TRUE(outcome.refusal);
-  EXPECT_EQ(utf8(outcome.refusal->text), "地域前缀最多10个字！");
-  EXPECT_EQ(outcome.refusal->focus, Field::RegionPrefix);
+  EXPECT_EQ(utf8(outcome.refusal->message), "地域前缀最多10个字！");
+  EXPECT_EQ(outcome.refusal->field, Field::RegionPrefix);
   request.prefix = gbk("成都");
   request.suffix = gbk("科技\x1b[2J有限公司");
   outcome = companyNameReport(request, sources);
   ASSERT_TRUE(outcome.refusal);
-  EXPECT_EQ(outcome.refusal->focus, Field::TradeSuffix);
+  EXPECT_EQ(outcome.refusal->field, Field::TradeSuffix);
 }
 
 TEST_F(CompanyNameReport, TakesTheStarsOfTheSelectedRowForTheSameBody) {
@@ -186,7 +186,7 @@ TEST_F(CompanyNameReport, ATableThatCannotBeReadIsNamedInsteadOfBlankLines) {
   const auto outcome = companyNameReport(request, sources);
   EXPECT_FALSE(outcome.report);
   ASSERT_TRUE(outcome.refusal);
-  EXPECT_EQ(utf8(outcome.refusal->text), "数据文件已损坏：sl.dat");
+  EXPECT_EQ(utf8(outcome.refusal->message), "数据文件已损坏：sl.dat");
 }
 
 TEST_F(CompanyNameReport, AnExtraSectionFollowsTheReportsOwnLines) {

@@ -26,7 +26,7 @@ PersonalForm wangBoy() {
 
 class PersonalRequest : public testing::Test {
  protected:
-  PersonalRequestOutcome request(const PersonalForm& form) {
+  Result<NamingStart> request(const PersonalForm& form) {
     return runPersonalRequest(form, sandbox_.session().tables(), profileFile());
   }
   std::filesystem::path profileFile() { return sandbox_.session().profile().path(); }
@@ -62,13 +62,12 @@ TEST_F(PersonalRequest, RefusalsComeInTheirOrderAndWriteNothing) {
     form.surname = gbk(c.surname);
     form.givenLength = c.length;
     if (c.fixed) form.fixed = FixedCharacter{1, gbk(c.fixed)};
-    const PersonalRequestOutcome outcome = request(form);
-    ASSERT_TRUE(outcome.message) << c.name;
-    EXPECT_FALSE(outcome.start) << c.name;
-    EXPECT_EQ(utf8(outcome.message->text), c.text) << c.name;
-    EXPECT_EQ(utf8(outcome.message->caption), c.caption) << c.name;
-    EXPECT_EQ(outcome.message->icon, MessageIcon::Warning) << c.name;
-    EXPECT_EQ(outcome.message->focus, c.focus) << c.name;
+    const Result<NamingStart> outcome = request(form);
+    ASSERT_FALSE(outcome.ok()) << c.name;
+    EXPECT_EQ(utf8(outcome.error()), c.text) << c.name;
+    EXPECT_EQ(utf8(outcome.failure().caption), c.caption) << c.name;
+    EXPECT_EQ(outcome.failure().icon, MessageIcon::Warning) << c.name;
+    EXPECT_EQ(outcome.failure().field, c.focus) << c.name;
   }
   EXPECT_FALSE(std::filesystem::exists(profileFile()));
 }
@@ -78,8 +77,8 @@ TEST_F(PersonalRequest, WritesThePersonsChartAndEmptiesTheScratchTable) {
   ASSERT_TRUE(scratch.ok());
   ASSERT_TRUE(scratch.value().append({"x", "1", "2", "3", "4", "5", "6", "7", "8", "1"}).ok());
 
-  const PersonalRequestOutcome outcome = request(wangBoy());
-  ASSERT_FALSE(outcome.message) << utf8(outcome.message->text);
+  const Result<NamingStart> outcome = request(wangBoy());
+  ASSERT_TRUE(outcome.ok()) << utf8(outcome.error());
   const profile::PersonalChartProfile stored = profile::readPersonalChartProfile(profileFile());
   EXPECT_EQ(utf8(stored.surname), "王");
   EXPECT_EQ(utf8(stored.gender), "男");
@@ -93,24 +92,22 @@ TEST_F(PersonalRequest, WritesThePersonsChartAndEmptiesTheScratchTable) {
   EXPECT_EQ(stored.baseScore, "4");
   EXPECT_EQ(scratch.value().recordCount(), 0);
 
-  const WorkerSettings& settings = outcome.start->settings;
+  const WorkerSettings& settings = outcome.value().settings;
   EXPECT_EQ(settings.baseScore, 4);
   EXPECT_EQ(utf8(settings.soughtElements.text()), "金");
   ASSERT_EQ(settings.surnameEntries.size(), 1u);
   EXPECT_EQ(settings.surnameEntries[0].strokes, 4);
   EXPECT_EQ(settings.fixedPosition, -1);
   EXPECT_EQ(settings.wantedLevel, 4);
-  EXPECT_EQ(utf8(outcome.start->waitMessage.text), "正在取名，点击[确定]可停止　　");
+  EXPECT_EQ(utf8(outcome.value().waitMessage.text), "正在取名，点击[确定]可停止　　");
 }
 
 // The user would lose the saved chart without being told.
 TEST_F(PersonalRequest, AProfileThatCannotBeWrittenStopsTheRequest) {
   std::filesystem::create_directory(profileFile());  // in the file's way
-  const PersonalRequestOutcome outcome = request(wangBoy());
-  ASSERT_TRUE(outcome.message);
-  EXPECT_FALSE(outcome.start);
-  EXPECT_EQ(utf8(outcome.message->text).rfind("先天八字保存失败：", 0), 0u)
-      << utf8(outcome.message->text);
+  const Result<NamingStart> outcome = request(wangBoy());
+  ASSERT_FALSE(outcome.ok());
+  EXPECT_EQ(utf8(outcome.error()).rfind("先天八字保存失败：", 0), 0u) << utf8(outcome.error());
 }
 
 TEST_F(PersonalRequest, AFixedPositionPastTheNameMovesToItsLastCharacter) {
@@ -118,12 +115,12 @@ TEST_F(PersonalRequest, AFixedPositionPastTheNameMovesToItsLastCharacter) {
   form.surname = gbk("欧阳");
   form.givenLength = 1;
   form.fixed = FixedCharacter{3, gbk("明")};
-  const PersonalRequestOutcome outcome = request(form);
-  ASSERT_TRUE(outcome.start);
-  EXPECT_EQ(outcome.start->settings.fixedPosition, 1);
-  EXPECT_EQ(outcome.start->settings.fixedEntry.strokes, 8);
-  ASSERT_EQ(outcome.start->settings.surnameEntries.size(), 2u);
-  EXPECT_EQ(outcome.start->settings.surnameEntries[1].strokes, 17);  // 陽
+  const Result<NamingStart> outcome = request(form);
+  ASSERT_TRUE(outcome.ok());
+  EXPECT_EQ(outcome.value().settings.fixedPosition, 1);
+  EXPECT_EQ(outcome.value().settings.fixedEntry.strokes, 8);
+  ASSERT_EQ(outcome.value().settings.surnameEntries.size(), 2u);
+  EXPECT_EQ(outcome.value().settings.surnameEntries[1].strokes, 17);  // 陽
 }
 
 }  // namespace

@@ -151,7 +151,7 @@ TEST(NamingWorker, AScratchTableThatFailsEndsTheRunWithAMessage) {
   const RunResult r = run(wang(2), picking({"明", "亮"}), 0, {}, 3);
   EXPECT_EQ(r.rows.size(), 2u);
   ASSERT_TRUE(r.outcome.failure);
-  EXPECT_EQ(utf8(r.outcome.failure->text), "姓名记录保存失败：disk full");
+  EXPECT_EQ(utf8(r.outcome.failure->message), "姓名记录保存失败：disk full");
   EXPECT_FALSE(r.outcome.capped);
 }
 

@@ -1,5 +1,7 @@
 #include "web/curl_library.h"
 
+#include "support/text_support.h"
+
 #include <gtest/gtest.h>
 
 namespace zeruda::web {
@@ -13,17 +15,19 @@ TEST(CurlLibrary, AMissingOrForeignLibrarySaysWhyAndTheRealOneLoads) {
   };
   const Row rows[] = {
       {"missing", "libzeruda-no-such-library.so.0",
-       "the network library could not be loaded: libzeruda-no-such-library.so.0"},
-      {"no curl in it", "libc.so.6", "the network library libc.so.6 has no curl_global_init"},
+       "无法载入网络库：libzeruda-no-such-library.so.0"},
+      {"no curl in it", "libc.so.6", "网络库 libc.so.6 中没有 curl_global_init"},
       {"libcurl", kCurlFileName, ""},
   };
   for (const Row& row : rows) {
-    const CurlLibrary curl = openCurl(row.fileName);
+    const Result<CurlLibrary> curl = openCurl(row.fileName);
     if (row.error.empty()) {
-      EXPECT_TRUE(curl.ok()) << row.name << ": " << curl.error;
-      EXPECT_NE(curl.slistFreeAll, nullptr) << row.name;
+      ASSERT_TRUE(curl.ok()) << row.name << ": " << test::utf8(curl.error());
+      EXPECT_NE(curl.value().slistFreeAll, nullptr) << row.name;
     } else {
-      EXPECT_NE(curl.error.find(row.error), std::string::npos) << row.name << ": " << curl.error;
+      ASSERT_FALSE(curl.ok()) << row.name;
+      EXPECT_NE(test::utf8(curl.error()).find(row.error), std::string::npos)
+          << row.name << ": " << test::utf8(curl.error());
     }
   }
 }

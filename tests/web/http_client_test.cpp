@@ -4,6 +4,7 @@
 
 #include "support/local_server.h"
 #include "support/temp_folder.h"
+#include "support/text_support.h"
 
 #include <gtest/gtest.h>
 
@@ -127,9 +128,9 @@ TEST_F(HttpClientTest, AnswersTooLargeOrOfTwoLengthsAreRefusedAndSayWhy) {
   };
   const std::vector<Case> cases = {
       {"/header", "HTTP/1.1 200 OK\r\nX-Long: " + line + "\r\nContent-Length: 2\r\n\r\nok",
-       "a header line of the answer is longer than"},
+       "回答的一行头部超过"},
       {"/location", "HTTP/1.1 302 Found\r\nLocation: /" + line + "\r\nContent-Length: 0\r\n\r\n",
-       "a header line of the answer is longer than"},
+       "回答的一行头部超过"},
       {"/lengths", "HTTP/1.1 200 OK\r\nContent-Length: 2\r\nContent-Length: 5\r\n\r\nhello",
        "Content-Length"},
       {"/list", "HTTP/1.1 200 OK\r\nContent-Length: 5, 2\r\n\r\nhello", "Content-Length"},
@@ -144,8 +145,8 @@ TEST_F(HttpClientTest, AnswersTooLargeOrOfTwoLengthsAreRefusedAndSayWhy) {
       EXPECT_EQ(bodyOf(response), "hello") << row.path;
     } else {
       ASSERT_FALSE(response.ok()) << row.path;
-      EXPECT_NE(response.error().find(row.error), std::string::npos)
-          << row.path << ": " << response.error();
+      EXPECT_NE(test::utf8(response.error()).find(row.error), std::string::npos)
+          << row.path << ": " << test::utf8(response.error());
     }
   }
 }
