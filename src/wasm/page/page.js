@@ -639,6 +639,8 @@
     const personForm = $('#person-form');
     personForm.addEventListener('change', (event) => {
       if (event.target.name === 'birthPicker' && event.target.value) personForm.elements.birth.value = event.target.value;
+      // What was dropped from the saved values is told until the form is filled again.
+      for (const note of document.querySelectorAll('.saved-note')) note.remove();
       personChanged();
     });
     $('#person-forget').addEventListener('click', () => {
