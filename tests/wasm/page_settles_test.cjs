@@ -43,6 +43,9 @@ test('a refusal is shown beside its input, which takes the focus', async () => {
       input: '#personal-form [name="surname"]', message: '姓氏：您未输入合法内容！' },
     { tab: 'company', fill: { '#company-form [name="fixed3"]': '华' }, run: '#company-start',
       input: '#company-form [name="fixed3"]', message: '固定字3超出了中间字数（2个字）' },
+    // The legal representative's, asked for by a company run: shown on the first tab.
+    { tab: 'company', fill: { '#company-form [name="fixed3"]': '', '#person-form [name="surname"]': '' },
+      run: '#company-start', input: '#person-form [name="surname"]', message: '请填写公司法人姓,只可输入中文！' },
   ];
   await page.evaluate((stored) => localStorage.setItem('zeruda.person', stored), JSON.stringify(kMoment));
   await openPage(page, `${server.origin}/index.html`);
@@ -54,6 +57,7 @@ test('a refusal is shown beside its input, which takes the focus', async () => {
     await page.click(run);
     await page.waitForFunction((selector) => document.querySelector(selector).hasAttribute('aria-invalid'), {}, input);
     assert.deepEqual(await refusalBeside(input), { text: message, focused: true }, tab);
+    assert.equal(await page.$eval(input, (node) => node.closest('section').hidden), false, `${input} is shown`);
   }
 });
 

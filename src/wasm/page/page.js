@@ -62,8 +62,12 @@
   }
 
   // Where each form shows a refusal about one of its inputs: the field's key, as the
-  // core names it, and the input that holds it.
-  const byName = (names) => Object.fromEntries(Object.entries(names).map(([key, name]) => [key, `[name="${name}"]`]));
+  // core names it, and the input that holds it. A company run reads the legal
+  // representative from the first tab: its refusals point there.
+  const byName = (names, form = '') =>
+    Object.fromEntries(Object.entries(names).map(([key, name]) => [key, `${form} [name="${name}"]`.trim()]));
+  const kLegalInputs = byName({ legal_surname: 'surname', legal_given_name: 'given', birth_date: 'birth',
+                                birth_time: 'time' }, '#person-form');
   const kFieldInputs = {
     'person-form': byName({ legal_surname: 'surname', legal_given_name: 'given', birth_date: 'birth',
                             birth_time: 'time', day: 'birth', time: 'time' }),
@@ -71,6 +75,7 @@
                              fixed_character_1: 'fixed1', fixed_character_2: 'fixed2', fixed_character_3: 'fixed3',
                              fixed_character_4: 'fixed4', wanted_elements: 'auto_elements',
                              minimum_stars: 'min_stars', name_count: 'count', seed: 'seed' }),
+    'company-form-legal': kLegalInputs,
     'evaluate-form': byName({ name_body: 'body', report_prefix: 'prefix', report_suffix: 'suffix' }),
     'chart-form': byName({ day: 'date', time: 'time' }),
     'personal-form': byName({ person_surname: 'surname', person_gender: 'gender', birth_date: 'birth',
@@ -93,15 +98,21 @@
   // when it is about none of them.
   function showRefusal(form, where, error, focus = true) {
     clearRefusals(form);
-    const selector = error && error.field && (kFieldInputs[form.id] || {})[error.field];
-    const input = selector && form.querySelector(selector);
+    const field = error && error.field;
+    const inForm = field && (kFieldInputs[form.id] || {})[field];
+    const elsewhere = field && (kFieldInputs[`${form.id}-legal`] || {})[field];
+    const input = (inForm && form.querySelector(inForm)) || (elsewhere && document.querySelector(elsewhere));
     if (!input) {
       showMessage(where, error);
       return;
     }
     where.replaceChildren();
+    const owner = input.form || form;
+    if (owner !== form) clearRefusals(owner);
+    const section = input.closest('main > section');
+    if (section && section.hidden) showTab(section.id);
     const note = element('span', error.message, 'message field-message');
-    note.id = `${form.id}-refusal`;
+    note.id = `${owner.id}-refusal`;
     note.setAttribute('role', 'alert');
     (input.closest('label') || input).after(note);
     input.setAttribute('aria-invalid', 'true');
