@@ -66,8 +66,11 @@ std::vector<Error> ShortlistLines::addText(std::string_view text) {
   std::vector<Error> refused;
   while (!text.empty() && !tooLarge_) {
     const std::size_t end = std::min(text.find('\n'), text.size());
-    if (auto refusal = add(text.substr(0, end))) refused.push_back(std::move(*refusal));
-    text.remove_prefix(std::min(end + 1, text.size()));
+    // Counted as the command line counts a file: the last line may have no line end.
+    const std::size_t taken = std::min(end + 1, text.size());
+    if (auto refusal = add(text.substr(0, end), false, taken))
+      refused.push_back(std::move(*refusal));
+    text.remove_prefix(taken);
   }
   return refused;
 }

@@ -231,6 +231,14 @@ test('score: a list over its size is refused whole, as the command line refuses 
     assert.equal(run.err, `zeruda-cli score: ${message}\n`);
   }
   assert.deepEqual(page('grids', { body: '华通' }), before);
+  // At the edge: 2,000,000 bytes are taken, one more is not, the last line end counted as a byte.
+  const edge = `${'\n'.repeat(1999994)}华通`;
+  for (const list of [edge, `${edge}\n`]) {
+    const answer = page('score', { lines: list, base: 3 });
+    const run = await runCli(['score', '-', '--base', '3', '--json'], list);
+    assert.equal(run.ok, list === edge, `${Buffer.byteLength(list)} bytes: ${run.err}`);
+    agree(answer, run, json, `${Buffer.byteLength(list)} bytes`);
+  }
   // 20,000 names of 30 characters stay within it.
   const most = names(20000, 30);
   const scored = page('score', { lines: most, base: 3 });
