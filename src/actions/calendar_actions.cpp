@@ -107,10 +107,9 @@ Result<AlmanacSearchAnswer> searchAlmanac(const AlmanacSearchRequest& request) {
   const auto column =
       request.avoid ? almanac::AlmanacColumn::Unfavourable : almanac::AlmanacColumn::Favourable;
   AlmanacSearchAnswer answer;
-  answer.days =
-      officerTexts.value()
-          ? almanac::searchAlmanac(from.value(), days.value(), column, request.activity)
-          : almanac::searchDayLists(from.value(), days.value(), column, request.activity);
+  answer.days = officerTexts.value()
+                    ? almanac::searchAlmanac(from.value(), days.value(), column, request.activity)
+                    : almanac::searchDayLists(from.value(), days.value(), column, request.activity);
   answer.daysAsked = days.value();
   // Days past the calendar's end have no officer and are not searched.
   const int daysLeft =
@@ -120,7 +119,7 @@ Result<AlmanacSearchAnswer> searchAlmanac(const AlmanacSearchRequest& request) {
 }
 
 Result<almanac::OpeningDaySearch> openingDays(const OpeningDaysRequest& request,
-                                                     const std::filesystem::path& savedProfile) {
+                                              const std::filesystem::path& savedProfile) {
   const auto from = readDate(request.from, Field::FromDate);
   if (!from.ok()) return from.failure();
   const auto days = readNumber(request.days, Field::DayCount, almanac::kFewestOpeningDays,

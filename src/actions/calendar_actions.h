@@ -63,7 +63,7 @@ struct OpeningDaysRequest {
   std::optional<std::string> birthTime;
 };
 Result<almanac::OpeningDaySearch> openingDays(const OpeningDaysRequest& request,
-                                                     const std::filesystem::path& savedProfile);
+                                              const std::filesystem::path& savedProfile);
 
 // A month some of whose days lie within the calendar ("2026-12", "2026年12月").
 Result<calendar::TypedMonth> calendarMonth(std::string_view typed);

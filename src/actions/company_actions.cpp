@@ -9,6 +9,7 @@
 #include "text/gbk_literal.h"
 
 #include <limits>
+#include <tuple>
 
 namespace zeruda::actions {
 
@@ -76,14 +77,27 @@ Result<Numbers> readNumbers(const GenerateRequest& request, CompanyForm& form) {
                                              : run::millisecondTickSeed()};
 }
 
+// Each name of a run carries its prefix and suffix: a pasted document there would
+// cost every row its size.
+Result<Done> readAffixes(const GenerateRequest& request, CompanyForm& form) {
+  for (const auto& [typed, field, kept] :
+       {std::tuple{&request.prefix, Field::RegionPrefix, &form.prefix},
+        std::tuple{&request.suffix, Field::TradeSuffix, &form.suffix}}) {
+    if (!*typed) continue;
+    *kept = **typed;
+    auto bounded = requireAtMostCharacters(**typed, field, kMaxNameTextCharacters);
+    if (!bounded.ok()) return bounded;
+  }
+  return Done{};
+}
+
 Result<Numbers> readForm(const GenerateRequest& request, CompanyForm& form) {
   form.surname = request.surname;
   form.givenName = request.givenName;
-  if (request.prefix) form.prefix = *request.prefix;
-  if (request.suffix) form.suffix = *request.suffix;
   form.shopName = request.shopName;
   form.takeAsTyped = request.takeAsTyped;
   form.autoElements = request.autoElements;
+  if (auto affixes = readAffixes(request, form); !affixes.ok()) return affixes.failure();
   auto numbers = readNumbers(request, form);
   if (!numbers.ok()) return numbers;
   auto birth = readMoment(request.birthDate, request.birthTime, Field::BirthDate, Field::BirthTime);

@@ -92,9 +92,96 @@ const char* utf8Name(Field field) {
   return "";
 }
 
+// The page's names: lower_snake_case, stable, one for each field.
+const char* keyOf(Field field) {
+  switch (field) {
+    case Field::None:
+      return "";
+    case Field::LegalSurname:
+      return "legal_surname";
+    case Field::LegalGivenName:
+      return "legal_given_name";
+    case Field::RegionPrefix:
+      return "region_prefix";
+    case Field::TradeSuffix:
+      return "trade_suffix";
+    case Field::FixedCharacter1:
+      return "fixed_character_1";
+    case Field::FixedCharacter2:
+      return "fixed_character_2";
+    case Field::FixedCharacter3:
+      return "fixed_character_3";
+    case Field::FixedCharacter4:
+      return "fixed_character_4";
+    case Field::WantedElements:
+      return "wanted_elements";
+    case Field::NameBody:
+      return "name_body";
+    case Field::PersonSurname:
+      return "person_surname";
+    case Field::PersonFixedCharacter:
+      return "person_fixed_character";
+    case Field::LookupCharacter:
+      return "lookup_character";
+    case Field::ShortlistNames:
+      return "shortlist_names";
+    case Field::BirthDate:
+      return "birth_date";
+    case Field::BirthTime:
+      return "birth_time";
+    case Field::BodyLength:
+      return "body_length";
+    case Field::MinimumStars:
+      return "minimum_stars";
+    case Field::NameCount:
+      return "name_count";
+    case Field::Seed:
+      return "seed";
+    case Field::BaseScore:
+      return "base_score";
+    case Field::ReportPrefix:
+      return "report_prefix";
+    case Field::ReportSuffix:
+      return "report_suffix";
+    case Field::PersonGender:
+      return "person_gender";
+    case Field::GivenLength:
+      return "given_length";
+    case Field::FixedPosition:
+      return "fixed_position";
+    case Field::StarLevel:
+      return "star_level";
+    case Field::Day:
+      return "day";
+    case Field::Time:
+      return "time";
+    case Field::FromDate:
+      return "from_date";
+    case Field::ToDate:
+      return "to_date";
+    case Field::DayCount:
+      return "day_count";
+    case Field::Activity:
+      return "activity";
+    case Field::Month:
+      return "month";
+    case Field::Year:
+      return "year";
+    case Field::Characters:
+      return "characters";
+    case Field::ExportRows:
+      return "export_rows";
+    case Field::ArticleId:
+      return "article_id";
+  }
+  return "";
+}
+
 }  // namespace
 
 std::string fieldName(Field field) { return text::toGbk(utf8Name(field)); }
+
+std::string fieldKey(Field field) { return keyOf(field); }
 
 std::string namedMessage(const Error& error) {
   const std::string name = fieldName(error.field);

@@ -112,6 +112,16 @@ Result<Done> requireText(std::string_view gbk, Field field) {
   return Done{};
 }
 
+Result<Done> requireAtMostCharacters(std::string_view gbk, Field field, std::size_t maxCharacters) {
+  std::size_t characters = 0;
+  for (std::size_t pos = 0; pos < gbk.size(); pos += text::charLength(gbk, pos)) {
+    if (++characters > maxCharacters) {
+      return refusal(field, "超过"_gbk + std::to_string(maxCharacters) + "个字"_gbk);
+    }
+  }
+  return Done{};
+}
+
 Result<Done> requireDictionaryCharacters(std::string_view gbk, Field field) {
   if (auto given = requireText(gbk, field); !given.ok()) return given;
   for (std::size_t pos = 0; pos < gbk.size();) {

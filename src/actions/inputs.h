@@ -45,6 +45,13 @@ std::string numberText(long long number);
 // text is refused as missing.
 Result<Done> requireDictionaryCharacters(std::string_view gbk, Field field);
 
+// A text of at most `maxCharacters` characters: no field of a form needs more, and a
+// pasted document would cost every row of a run its size again.
+Result<Done> requireAtMostCharacters(std::string_view gbk, Field field, std::size_t maxCharacters);
+
+// The longest prefix, suffix or name body a request may give: more than any name.
+inline constexpr std::size_t kMaxNameTextCharacters = 30;
+
 // Text a field must hold (blank counts as missing).
 Result<Done> requireText(std::string_view gbk, Field field);
 

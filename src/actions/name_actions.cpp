@@ -8,6 +8,8 @@
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 
+#include <utility>
+
 namespace zeruda::actions {
 
 using namespace text::literals;
@@ -21,6 +23,23 @@ Result<Done> characterTableReadable(Context& context) {
   return Done{};
 }
 
+// A body the dictionary has, of no more characters than a name has.
+Result<Done> requireBody(std::string_view body) {
+  auto bounded = requireAtMostCharacters(body, Field::NameBody, kMaxNameTextCharacters);
+  if (!bounded.ok()) return bounded;
+  return requireDictionaryCharacters(body, Field::NameBody);
+}
+
+Result<Done> requireAffixes(const ReportRequest& request) {
+  for (const auto& [typed, field] : {std::pair{&request.prefix, Field::ReportPrefix},
+                                     std::pair{&request.suffix, Field::ReportSuffix}}) {
+    if (!*typed) continue;
+    auto bounded = requireAtMostCharacters(**typed, field, kMaxNameTextCharacters);
+    if (!bounded.ok()) return bounded;
+  }
+  return Done{};
+}
+
 }  // namespace
 
 Result<double> ratingBase(const std::optional<std::string>& typed, Context& context) {
@@ -31,7 +50,7 @@ Result<double> ratingBase(const std::optional<std::string>& typed, Context& cont
 }
 
 Result<numerology::Rating> rate(const RateRequest& request, Context& context) {
-  if (auto known = requireDictionaryCharacters(request.body, Field::NameBody); !known.ok()) {
+  if (auto known = requireBody(request.body); !known.ok()) {
     return known.failure();
   }
   const auto base = ratingBase(request.base, context);
@@ -41,7 +60,7 @@ Result<numerology::Rating> rate(const RateRequest& request, Context& context) {
 }
 
 Result<NamedGrids> grids(std::string_view body) {
-  if (auto known = requireDictionaryCharacters(body, Field::NameBody); !known.ok()) {
+  if (auto known = requireBody(body); !known.ok()) {
     return known.failure();
   }
   NamedGrids named{std::string(body), {}};
@@ -68,9 +87,13 @@ ReportAnswer report(const ReportRequest& request, Context& context) {
   asked.selectedBody = request.selectedBody;
   asked.selectedStars = request.selectedStars;
   ReportAnswer answer{text::removeSpaces(request.body)};
+  if (auto affixes = requireAffixes(request); !affixes.ok()) {
+    answer.report = affixes.failure();
+    return answer;
+  }
   // An empty body gets the report's own refusal.
   if (!answer.body.empty()) {
-    auto known = requireDictionaryCharacters(answer.body, Field::NameBody);
+    auto known = requireBody(answer.body);
     if (!known.ok()) {
       answer.report = known.failure();
       return answer;

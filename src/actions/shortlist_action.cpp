@@ -23,10 +23,21 @@ Error lineRefusal(std::size_t number, std::string_view why) {
   return {"第"_gbk + std::to_string(number) + "行"_gbk + std::string(why)};
 }
 
+Error listTooLarge(std::string_view what) {
+  return refusal(Field::ShortlistNames, "超过"_gbk + std::string(what) + "，请分批评分"_gbk);
+}
+
 }  // namespace
 
-std::optional<Error> ShortlistLines::add(std::string_view line, bool cutShort) {
+std::optional<Error> ShortlistLines::add(std::string_view line, bool cutShort,
+                                         std::optional<std::size_t> inputBytes) {
   ++lineNumber_;
+  if (tooLarge_) return std::nullopt;
+  inputBytes_ += inputBytes.value_or(line.size() + 1);
+  if (inputBytes_ > kMaxShortlistBytes) {
+    tooLarge_ = listTooLarge(std::to_string(kMaxShortlistBytes) + "字节"_gbk);
+    return std::nullopt;
+  }
   if (lineNumber_ == 1 && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
   if (line.ends_with('\r')) line.remove_suffix(1);
   // Bytes of any kind count too: a run of bytes that start no character is held to
@@ -41,6 +52,10 @@ std::optional<Error> ShortlistLines::add(std::string_view line, bool cutShort) {
   if (!gbk.ok()) return lineRefusal(lineNumber_, "有GBK字符集以外的字符，未评分"_gbk);
   const std::string name = shortlist::shortlistName(gbk.value());
   if (!name.empty()) {
+    if (ends_.size() == kMaxShortlistNames) {
+      tooLarge_ = listTooLarge(std::to_string(kMaxShortlistNames) + "个名字"_gbk);
+      return std::nullopt;
+    }
     text_ += name;
     ends_.push_back(static_cast<std::uint64_t>(text_.size()));
   }
@@ -49,10 +64,13 @@ std::optional<Error> ShortlistLines::add(std::string_view line, bool cutShort) {
 
 std::vector<Error> ShortlistLines::addText(std::string_view text) {
   std::vector<Error> refused;
-  while (!text.empty()) {
+  while (!text.empty() && !tooLarge_) {
     const std::size_t end = std::min(text.find('\n'), text.size());
-    if (auto refusal = add(text.substr(0, end))) refused.push_back(std::move(*refusal));
-    text.remove_prefix(std::min(end + 1, text.size()));
+    // Counted as the command line counts a file: the last line may have no line end.
+    const std::size_t taken = std::min(end + 1, text.size());
+    if (auto refusal = add(text.substr(0, end), false, taken))
+      refused.push_back(std::move(*refusal));
+    text.remove_prefix(taken);
   }
   return refused;
 }
@@ -79,6 +97,7 @@ shortlist::ScoredName RankedShortlist::at(std::size_t rank) const {
 
 Result<RankedShortlist> rankShortlist(const ShortlistLines& names,
                                       const std::optional<std::string>& base, Context& context) {
+  if (names.tooLarge()) return *names.tooLarge();
   const auto baseScore = ratingBase(base, context);
   if (!baseScore.ok()) return baseScore.failure();
   if (names.size() == 0) {

@@ -18,6 +18,12 @@ inline constexpr std::size_t kMaxShortlistLineCharacters = 100;
 // And bytes: as many as those characters can take in UTF-8.
 inline constexpr std::size_t kMaxShortlistLineBytes = 4 * kMaxShortlistLineCharacters;
 
+// A whole list is held to a size that is scored in seconds and kept in little
+// memory; 20,000 names of 30 characters stay well within it. Beyond it the list is
+// refused as a whole: bytes with their line ends, and names.
+inline constexpr std::size_t kMaxShortlistBytes = 2'000'000;
+inline constexpr std::size_t kMaxShortlistNames = 30'000;
+
 // The names of a shortlist as its lines come, each line checked on its own: one that
 // cannot be scored is refused naming its line ("第3行…") and left out, the others are
 // kept. A long list is kept as one text and where each name ends: a few bytes a name,
@@ -26,16 +32,24 @@ class ShortlistLines {
  public:
   // The next line (UTF-8, without its line end; the first without a byte-order mark).
   // `cutShort` says that the reader kept only its start, the line being longer than
-  // any name.
-  std::optional<Error> add(std::string_view utf8Line, bool cutShort = false);
+  // any name; `inputBytes`, what the whole line took, its line end included (when not
+  // given: the line and one byte). Once the list is over its size, lines are only
+  // counted.
+  std::optional<Error> add(std::string_view utf8Line, bool cutShort = false,
+                           std::optional<std::size_t> inputBytes = std::nullopt);
   // Every line of a pasted text, in order; the refusals of the lines refused.
   std::vector<Error> addText(std::string_view utf8Text);
+
+  // The list's refusal once it is over its size: then nothing more need be read.
+  const std::optional<Error>& tooLarge() const { return tooLarge_; }
 
   std::size_t size() const { return ends_.size(); }
   std::string operator[](std::size_t i) const;  // GBK, spaces left out
 
  private:
   std::size_t lineNumber_ = 0;
+  std::size_t inputBytes_ = 0;
+  std::optional<Error> tooLarge_;
   std::string text_;
   std::vector<std::uint64_t> ends_;
 };

@@ -29,14 +29,16 @@ using shortlist::ScoredName;
 const FieldOptions kOptions = {{Field::BaseScore, "--base"}};
 
 // Reads the names line by line; a line the action refuses is named on `err` and left
-// out. False when one was. Of a line longer than any name only its start is kept.
+// out. False when one was. Of a line longer than any name only its start is kept;
+// of a list over its size, nothing past it is read.
 bool readNames(std::istream& in, actions::ShortlistLines& names, std::ostream& err) {
-  LineReader lines(in, actions::kMaxShortlistLineCharacters);
+  // A byte past the list's size is enough to know it is too large.
+  LineReader lines(in, actions::kMaxShortlistLineCharacters, actions::kMaxShortlistBytes + 1);
   bool allRead = true;
   std::string line;
   bool tooLong = false;
-  while (lines.next(line, tooLong)) {
-    if (auto refusal = names.add(line, tooLong)) {
+  while (!names.tooLarge() && lines.next(line, tooLong)) {
+    if (auto refusal = names.add(line, tooLong, lines.lineBytes())) {
       printRefusal(err, "score", *refusal, kOptions);
       allRead = false;
     }

@@ -15,6 +15,8 @@ bool LineReader::next(std::string& line, bool& tooLong) {
   std::streambuf* source = in_.rdbuf();
   line.clear();
   tooLong = false;
+  lineBytes_ = 0;
+  if (budget_ == 0) return false;
   // What is kept stops a little past both limits: room for a byte-order mark and
   // the "\r" of a "\r\n" line end, which are taken off below.
   const std::size_t keepCharacters = max_ + 2;
@@ -24,12 +26,15 @@ bool LineReader::next(std::string& line, bool& tooLong) {
   bool any = false;
   for (int c = source->sbumpc(); c != std::char_traits<char>::eof(); c = source->sbumpc()) {
     any = true;
+    ++lineBytes_;
     if (c == '\n') break;
     const char byte = static_cast<char>(c);
     if (startsCharacter(byte)) ++characters;
     ++bytes;
     if (characters <= keepCharacters && bytes <= keepBytes) line += byte;
+    if (lineBytes_ >= budget_) break;
   }
+  budget_ -= lineBytes_;
   if (!any) {
     in_.setstate(std::ios::eofbit);
     return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <string>
 
@@ -17,7 +18,10 @@ class LineReader {
   // The most bytes one UTF-8 character takes.
   static constexpr std::size_t kBytesPerCharacter = 4;
 
-  LineReader(std::istream& in, std::size_t maxCharacters) : in_(in), max_(maxCharacters) {}
+  // No more than `maxTotalBytes` of the input are read, however long its last line:
+  // an endless input (a device) then ends too.
+  LineReader(std::istream& in, std::size_t maxCharacters, std::size_t maxTotalBytes = SIZE_MAX)
+      : in_(in), max_(maxCharacters), budget_(maxTotalBytes) {}
 
   // The next line into `line`; false at the end of the input. `tooLong` tells that
   // the line had more characters than the limit, or more bytes than maxBytes()
@@ -25,13 +29,17 @@ class LineReader {
   bool next(std::string& line, bool& tooLong);
   // The number of the line last read, from 1.
   std::size_t number() const { return number_; }
+  // The bytes the line last read took in the input, its line end included.
+  std::size_t lineBytes() const { return lineBytes_; }
   // The byte limit of a line.
   std::size_t maxBytes() const { return max_ * kBytesPerCharacter; }
 
  private:
   std::istream& in_;
   std::size_t max_;
+  std::size_t budget_;
   std::size_t number_ = 0;
+  std::size_t lineBytes_ = 0;
 };
 
 }  // namespace zeruda::cli

@@ -1,5 +1,7 @@
 // The module's entry points for the page's script: one call per page function, its
-// request as JSON, its answer kept until the next call.
+// request as JSON, its answer kept until the next call. Requests and answers stay on
+// the module's heap with their lengths: the stack is small, and an answer may hold
+// any byte, a NUL too.
 #include "actions/field_names.h"
 #include "app/session.h"
 #include "text/gbk.h"
@@ -7,7 +9,9 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -20,6 +24,12 @@ std::string& lastAnswer() {
 std::string& lastNotes() {
   static std::string notes;
   return notes;
+}
+
+// The field of the last refusal, as the page's script knows it (empty: none).
+std::string& lastField() {
+  static std::string field;
+  return field;
 }
 
 // The page's one session, begun at its first call: the tables. The page keeps no
@@ -39,19 +49,23 @@ EM_JS(void, sendRows, (const char* json), {
 
 extern "C" {
 
-// Runs page function `name` on the UTF-8 JSON `request`. Gives 0 when the answer
-// (zeruda_answer) is JSON, 1 when it is plain text, 2 when it is a refusal's message,
-// which names its field as the command line's does.
-EMSCRIPTEN_KEEPALIVE int zeruda_call(const char* name, const char* request) {
+// Runs page function `name` on the UTF-8 JSON `request` of `requestLength` bytes.
+// Gives 0 when the answer (zeruda_answer) is JSON, 1 when it is plain text, 2 when it
+// is a refusal's message, which names its field as the command line's does; the
+// field itself is then zeruda_field's.
+EMSCRIPTEN_KEEPALIVE int zeruda_call(const char* name, const char* request,
+                                     std::size_t requestLength) {
   using namespace zeruda;
-  auto parsed = wasm::Request::parse(request);
+  auto parsed = wasm::Request::parse(std::string_view(request, requestLength));
   auto reply = parsed.ok()
                    ? wasm::callFunction(name, parsed.value(), context(),
                                         [](const std::string& rows) { sendRows(rows.c_str()); })
                    : Result<wasm::Reply>(parsed.failure());
   lastNotes().clear();
+  lastField().clear();
   if (!reply.ok()) {
     lastAnswer() = text::displayUtf8(actions::namedMessage(reply.failure()));
+    lastField() = actions::fieldKey(reply.failure().field);
     return 2;
   }
   for (const std::string& note : reply.value().notes) {
@@ -62,8 +76,12 @@ EMSCRIPTEN_KEEPALIVE int zeruda_call(const char* name, const char* request) {
   return json ? 0 : 1;
 }
 
-// The answer of the last call, UTF-8.
-EMSCRIPTEN_KEEPALIVE const char* zeruda_answer() { return lastAnswer().c_str(); }
+// The answer of the last call, UTF-8, of zeruda_answer_length bytes.
+EMSCRIPTEN_KEEPALIVE const char* zeruda_answer() { return lastAnswer().data(); }
+EMSCRIPTEN_KEEPALIVE std::size_t zeruda_answer_length() { return lastAnswer().size(); }
+
+// The field the last refusal is about ("birth_date"), or "".
+EMSCRIPTEN_KEEPALIVE const char* zeruda_field() { return lastField().c_str(); }
 
 // What the last call said beside its answer (refused lines, notes), UTF-8, one a line.
 EMSCRIPTEN_KEEPALIVE const char* zeruda_notes() { return lastNotes().c_str(); }

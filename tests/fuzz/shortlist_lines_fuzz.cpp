@@ -45,7 +45,9 @@ void checkLineReader(std::string_view bytes) {
   std::string line;
   bool tooLong = false;
   std::size_t count = 0;
+  std::size_t read = 0;
   while (reader.next(line, tooLong)) {
+    read += reader.lineBytes();
     FUZZ_PROPERTY(count < expected.size());
     const std::string& whole = expected[count++];
     FUZZ_PROPERTY(reader.number() == count);
@@ -56,6 +58,13 @@ void checkLineReader(std::string_view bytes) {
     if (!tooLong) FUZZ_PROPERTY(line == whole);
   }
   FUZZ_PROPERTY(count == expected.size());
+  FUZZ_PROPERTY(read == bytes.size());
+  // Held to a budget, it reads no byte past it, however long the line.
+  std::istringstream again{std::string(bytes)};
+  zeruda::cli::LineReader budgeted(again, kLimit, bytes.size() / 2);
+  std::size_t within = 0;
+  while (budgeted.next(line, tooLong)) within += budgeted.lineBytes();
+  FUZZ_PROPERTY(within == bytes.size() / 2);
 }
 
 // A name a line: none empty, none with a line break. Of GBK text (what the window

@@ -15,6 +15,8 @@ function runCli(args, input) {
   return new Promise((resolve) => {
     const child = execFile(cli, args, { env: environment, maxBuffer: 64 << 20 },
       (error, stdout, stderr) => resolve({ ok: !error, out: stdout, err: stderr }));
+    // A command that refuses a list over its size stops reading it: the rest is not taken.
+    child.stdin.on('error', () => {});
     if (input !== undefined) child.stdin.end(input);
   });
 }

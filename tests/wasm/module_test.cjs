@@ -34,12 +34,12 @@ test.before(async () => {
   zeruda = await createModule({ wasmBinary: fs.readFileSync(path.join(site, 'zeruda.wasm')) });
 });
 
-// The module's answer, or {refused: message}.
+// The module's answer, or {refused: message, field}.
 function page(name, request) {
   try {
     return zerudaCall(zeruda, name, request);
   } catch (error) {
-    return { refused: error.message };
+    return { refused: error.message, field: error.field };
   }
 }
 
@@ -203,4 +203,52 @@ test('score: a line that cannot be scored is named, the others are scored as the
   assert.deepEqual(answer, JSON.parse(run.out));
   assert.deepEqual(answer.notes, ['第2行超过100个字或400字节，未评分']);
   assert.equal(run.err, 'zeruda-cli score: 第2行超过100个字或400字节，未评分\n');
+});
+
+test('refusals carry the field they are about, as a key the page maps to its input', () => {
+  const moment = { surname: '张', given: '伟', birth: '1985-06-15', time: '08:30' };
+  const cases = [
+    ['generate', { ...moment, birth: '' }, 'birth_date'],
+    ['generate', { ...moment, length: 2, fixed3: '华' }, 'fixed_character_3'],
+    ['personal', { surname: 'abc', gender: '女', birth: '2024-03-08', time: '10:15', length: 2 }, 'person_surname'],
+    ['score', { lines: '华通', base: 7 }, 'base_score'],
+    ['chart', { date: '1985-06-15', time: '24:00' }, 'time'],
+    ['article', { id: 'none' }, null],
+  ];
+  for (const [name, request, field] of cases) {
+    assert.equal(page(name, request).field, field, `${name} ${JSON.stringify(request)}`);
+  }
+});
+
+test('score: a list over its size is refused whole, as the command line refuses it, and the module answers on', async () => {
+  const names = (count, length) => Array.from({ length: count }, (_, i) =>
+    Array.from({ length }, (__, j) => '华通金星龍鳳明德远大'[(i * 7 + j * 3 + Math.floor(i / 10)) % 10]).join('')).join('\n') + '\n';
+  const before = page('grids', { body: '华通' });
+  for (const [list, message] of [[names(23000, 30), '名单超过2000000字节，请分批评分'],
+                                 [names(30001, 2), '名单超过30000个名字，请分批评分']]) {
+    assert.deepEqual(page('score', { lines: list, base: 3 }), { refused: message, field: 'shortlist_names' });
+    const run = await runCli(['score', '-', '--base', '3'], list);
+    assert.equal(run.err, `zeruda-cli score: ${message}\n`);
+  }
+  assert.deepEqual(page('grids', { body: '华通' }), before);
+  // At the edge: 2,000,000 bytes are taken, one more is not, the last line end counted as a byte.
+  const edge = `${'\n'.repeat(1999994)}华通`;
+  for (const list of [edge, `${edge}\n`]) {
+    const answer = page('score', { lines: list, base: 3 });
+    const run = await runCli(['score', '-', '--base', '3', '--json'], list);
+    assert.equal(run.ok, list === edge, `${Buffer.byteLength(list)} bytes: ${run.err}`);
+    agree(answer, run, json, `${Buffer.byteLength(list)} bytes`);
+  }
+  // 20,000 names of 30 characters stay within it.
+  const most = names(20000, 30);
+  const scored = page('score', { lines: most, base: 3 });
+  assert.equal(scored.length, 20000);
+  assert.deepEqual(scored, JSON.parse((await runCli(['score', '-', '--base', '3', '--json'], most)).out));
+});
+
+test('answers are read whole by their length: a NUL in a cell keeps the rows after it', () => {
+  const row = (body) => ['1', `成都${body}科技有限公司`, body, '10', '12', '金木', '☆☆☆'];
+  const csv = page('resultCsv', { cells: [...row('华\u0000通'), ...row('金星')] });
+  assert.match(csv, /华\u0000通/);
+  assert.match(csv, /成都金星科技有限公司/);
 });

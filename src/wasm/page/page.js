@@ -61,12 +61,74 @@
     where.replaceChildren(element('p', error.message || String(error), 'message'));
   }
 
-  // Runs `work`, showing a refusal under `where` instead of failing silently.
-  async function guarded(where, work) {
+  // Where each form shows a refusal about one of its inputs: the field's key, as the
+  // core names it, and the input that holds it. A company run reads the legal
+  // representative from the first tab: its refusals point there.
+  const byName = (names, form = '') =>
+    Object.fromEntries(Object.entries(names).map(([key, name]) => [key, `${form} [name="${name}"]`.trim()]));
+  const kLegalInputs = byName({ legal_surname: 'surname', legal_given_name: 'given', birth_date: 'birth',
+                                birth_time: 'time' }, '#person-form');
+  const kFieldInputs = {
+    'person-form': byName({ legal_surname: 'surname', legal_given_name: 'given', birth_date: 'birth',
+                            birth_time: 'time', day: 'birth', time: 'time' }),
+    'company-form': byName({ region_prefix: 'prefix', trade_suffix: 'suffix', body_length: 'length',
+                             fixed_character_1: 'fixed1', fixed_character_2: 'fixed2', fixed_character_3: 'fixed3',
+                             fixed_character_4: 'fixed4', wanted_elements: 'auto_elements',
+                             minimum_stars: 'min_stars', name_count: 'count', seed: 'seed' }),
+    'company-form-legal': kLegalInputs,
+    'evaluate-form': byName({ name_body: 'body', report_prefix: 'prefix', report_suffix: 'suffix' }),
+    'chart-form': byName({ day: 'date', time: 'time' }),
+    'personal-form': byName({ person_surname: 'surname', person_gender: 'gender', birth_date: 'birth',
+                              birth_time: 'time', given_length: 'length', fixed_position: 'fixed_pos',
+                              person_fixed_character: 'fixed', star_level: 'level', name_count: 'count',
+                              seed: 'seed' }),
+    shortlist: { shortlist_names: '#shortlist-names' },
+  };
+
+  function clearRefusals(form) {
+    for (const note of form.querySelectorAll('.field-message')) note.remove();
+    for (const input of form.querySelectorAll('[aria-invalid]')) {
+      input.removeAttribute('aria-invalid');
+      input.removeAttribute('aria-describedby');
+    }
+  }
+
+  // A refusal beside the input of `form` it is about, which then takes the focus
+  // (unless `focus` is false: the form checks itself as it is left); under `where`
+  // when it is about none of them.
+  function showRefusal(form, where, error, focus = true) {
+    clearRefusals(form);
+    const field = error && error.field;
+    const inForm = field && (kFieldInputs[form.id] || {})[field];
+    const elsewhere = field && (kFieldInputs[`${form.id}-legal`] || {})[field];
+    const input = (inForm && form.querySelector(inForm)) || (elsewhere && document.querySelector(elsewhere));
+    if (!input) {
+      showMessage(where, error);
+      return;
+    }
+    where.replaceChildren();
+    const owner = input.form || form;
+    if (owner !== form) clearRefusals(owner);
+    const section = input.closest('main > section');
+    if (section && section.hidden) showTab(section.id);
+    const note = element('span', error.message, 'message field-message');
+    note.id = `${owner.id}-refusal`;
+    note.setAttribute('role', 'alert');
+    (input.closest('label') || input).after(note);
+    input.setAttribute('aria-invalid', 'true');
+    input.setAttribute('aria-describedby', note.id);
+    if (focus) input.focus();
+  }
+
+  // Runs `work`, showing a refusal under `where` (or beside its input of `form`)
+  // instead of failing silently.
+  async function guarded(where, work, form, focus = true) {
+    if (form) clearRefusals(form);
     try {
       return await work();
     } catch (error) {
-      showMessage(where, error);
+      if (form) showRefusal(form, where, error, focus);
+      else showMessage(where, error);
       return undefined;
     }
   }
@@ -95,16 +157,61 @@
 
   // ---- the legal representative, kept in this browser only ----------------------
 
+  // What is kept of a saved value: a text that fits its input (a choice one of its
+  // options); anything else is dropped, and named in `dropped`.
+  function savedValue(input, value) {
+    if (typeof value !== 'string') return undefined;
+    if (input.tagName === 'SELECT') return [...input.options].some((option) => option.value === value) ? value : undefined;
+    const most = input.maxLength > 0 ? input.maxLength : 40;
+    return value.length <= most ? value : undefined;
+  }
+
+  const kPersonFields = { surname: '姓', given: '名', gender: '性别', birth: '出生日期', time: '出生时间' };
+
   const person = {
+    // The saved values that pass, and the names of those dropped.
     load() {
+      let text = null;
       try {
-        return JSON.parse(localStorage.getItem(kPersonKey)) || {};
+        text = localStorage.getItem(kPersonKey);
       } catch (ignored) {
-        return {};
+        // Storage the browser withholds: nothing was saved.
+      }
+      if (text === null) return { values: {}, dropped: [] };
+      let saved;
+      try {
+        saved = JSON.parse(text);
+      } catch (ignored) {
+        saved = undefined;
+      }
+      const plain = saved !== null && typeof saved === 'object' && !Array.isArray(saved);
+      if (!plain) return { values: {}, dropped: ['全部'] };
+      const form = $('#person-form');
+      const values = {};
+      const dropped = [];
+      for (const [name, label] of Object.entries(kPersonFields)) {
+        if (saved[name] === undefined || saved[name] === '') continue;
+        const kept = savedValue(form.elements[name], saved[name]);
+        if (kept === undefined) dropped.push(label);
+        else values[name] = kept;
+      }
+      return { values, dropped };
+    },
+    // Storage may be withheld or full: the page then works without remembering.
+    save(values) {
+      try {
+        localStorage.setItem(kPersonKey, JSON.stringify(values));
+      } catch (ignored) {
+        // nothing kept
       }
     },
-    save(values) { localStorage.setItem(kPersonKey, JSON.stringify(values)); },
-    forget() { localStorage.removeItem(kPersonKey); },
+    forget() {
+      try {
+        localStorage.removeItem(kPersonKey);
+      } catch (ignored) {
+        // nothing was kept
+      }
+    },
     // The form's values as typed: the core reads every form of date the boxes take.
     current() {
       const values = formValues($('#person-form'));
@@ -131,11 +238,12 @@
     $('#person-form').elements.birthPicker.value = pickerDate(values.birth);
     const summary = $('#person-summary');
     person.base = null;
+    clearRefusals($('#person-form'));
     if (!person.complete(values)) {
       summary.replaceChildren(element('p', '填好出生日期和时间后，这里显示法人的八字，评分以它为基准。', 'hint'));
       return;
     }
-    const chart = await guarded(summary, () => zeruda.chart(values.birth, values.time));
+    const chart = await guarded(summary, () => zeruda.chart(values.birth, values.time), $('#person-form'), false);
     if (!chart) return;
     person.base = 5 - [...chart.missing].length;
     const facts = element('dl', undefined, 'facts');
@@ -213,6 +321,7 @@
 
   async function startCompany() {
     const count = $('#company-count');
+    clearRefusals($('#company-form'));
     const request = companyRequest();
     company.rows = [];
     company.sortKey = null;
@@ -235,13 +344,15 @@
         `用时 ${seconds} 秒（种子 ${request.seed}）`;
     } catch (error) {
       count.textContent = '';
-      showMessage(count, error);
+      showRefusal($('#company-form'), count, error);
     }
     setCompanyRunning(false);
   }
 
   async function exportCompany() {
-    const csv = await zeruda.resultCsv(company.rows.map((row) => kCompanyColumns.map((key) => String(row[key]))));
+    const csv = await guarded($('#company-count'), () =>
+      zeruda.resultCsv(company.rows.map((row) => kCompanyColumns.map((key) => String(row[key])))));
+    if (csv === undefined) return;
     // A byte-order mark first: Excel then reads the file as UTF-8.
     download('公司备选名.csv', '\uFEFF' + csv, 'text/csv;charset=utf-8');
   }
@@ -276,7 +387,8 @@
     $('#evaluate-copy').disabled = true;
     diagram.replaceChildren();
     link.hidden = true;
-    const text = await guarded(report, () => zeruda.report(form.body, form.prefix, form.suffix, baseScore()));
+    const text = await guarded(report, () => zeruda.report(form.body, form.prefix, form.suffix, baseScore()),
+                               $('#evaluate-form'));
     if (text === undefined) return;
     report.textContent = text;
     $('#evaluate-copy').disabled = false;
@@ -298,12 +410,21 @@
     evaluate();
   }
 
-  // index.html#evaluate=BODY opens that evaluation: links people can share.
+  // index.html#evaluate=BODY opens that evaluation: links people can share. A link
+  // cut or garbled on its way opens the page all the same, and says so.
   function followAddress() {
     const found = location.hash.match(/^#evaluate=(.+)$/);
     if (!found) return;
+    let body;
+    try {
+      body = decodeURIComponent(found[1]);
+    } catch (ignored) {
+      showTab('evaluate');
+      showMessage($('#evaluate-report'), new Error('这个分享链接不完整或已损坏，无法读出要评测的名字；请在上面输入名字后评测。'));
+      return;
+    }
     const form = $('#evaluate-form');
-    form.elements.body.value = decodeURIComponent(found[1]);
+    form.elements.body.value = body;
     showTab('evaluate');
     evaluate();
   }
@@ -323,7 +444,8 @@
 
   async function scoreShortlist() {
     const table = $('#shortlist-table tbody');
-    const names = await guarded(table, () => zeruda.score($('#shortlist-names').value, baseScore()));
+    const names = await guarded(table, () => zeruda.score($('#shortlist-names').value, baseScore()),
+                                $('#shortlist'));
     if (!names) return;
     table.replaceChildren(...names.map((name) => {
       const line = element('tr');
@@ -349,7 +471,7 @@
     const warnings = $('#chart-warnings');
     warnings.replaceChildren();
     $('#chart-picture').replaceChildren();
-    const chart = await guarded(facts, () => zeruda.chart(date, form.time));
+    const chart = await guarded(facts, () => zeruda.chart(date, form.time), $('#chart-form'));
     if (!chart) return;
     facts.replaceChildren();
     const add = (term, text) => facts.append(element('dt', term), element('dd', text));
@@ -468,6 +590,7 @@
     $('#personal-start').disabled = true;
     $('#personal-stop').disabled = false;
     count.textContent = '正在取名……';
+    clearRefusals($('#personal-form'));
     let made = 0;
     try {
       const request = personalRequest();
@@ -482,7 +605,7 @@
       count.textContent = `${result.stopped ? '已停止' : '完成'}：${made} 个名字（种子 ${request.seed}）`;
     } catch (error) {
       count.textContent = '';
-      showMessage(count, error);
+      showRefusal($('#personal-form'), count, error);
     }
     $('#personal-start').disabled = false;
     $('#personal-stop').disabled = true;
@@ -527,6 +650,8 @@
     const personForm = $('#person-form');
     personForm.addEventListener('change', (event) => {
       if (event.target.name === 'birthPicker' && event.target.value) personForm.elements.birth.value = event.target.value;
+      // What was dropped from the saved values is told until the form is filled again.
+      for (const note of document.querySelectorAll('.saved-note')) note.remove();
       personChanged();
     });
     $('#person-forget').addEventListener('click', () => {
@@ -570,8 +695,12 @@
     wire();
     $('#company-form').elements.auto_elements.dispatchEvent(new Event('change'));
     const saved = person.load();
-    fillPersonForm(saved);
-    fillFromPerson(saved);
+    fillPersonForm(saved.values);
+    fillFromPerson(saved.values);
+    if (saved.dropped.length) {
+      $('#person-summary').before(element('p', `保存的资料中${saved.dropped.join('、')}无效，已丢弃，请重新填写。`,
+                                          'hint saved-note'));
+    }
     $('#opening-form').elements.from.value = today();
     $('#personal-form').elements.birth.value = today();
     if (location.protocol === 'file:') {
@@ -591,8 +720,9 @@
     // For the benchmark and the tests: when, after navigation, the page was usable.
     window.zerudaReadyAt = performance.now();
     document.documentElement.dataset.ready = 'true';
+    // Installed for offline use whatever the address asks for.
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js').catch(() => {});
     followAddress();
-    if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js');
   }
 
   document.addEventListener('DOMContentLoaded', start);

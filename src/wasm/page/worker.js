@@ -2,22 +2,33 @@
 // loaded as soon as the worker starts; a run's rows are posted as they are made and
 // its answer when it ends, both as JSON text, which the page reads. The page stops
 // a run by ending the worker, and keeps a worker whose run ended for the next one.
+// Whatever fails here is posted as `failed`, so the page's promise never waits on
+// a worker that cannot answer.
 'use strict';
 importScripts('zeruda.js', 'zeruda-calls.js');
+
+const failed = (error) => postMessage({ type: 'failed', message: String((error && error.message) || error) });
 
 const moduleReady = createZerudaModule({
   onRow: (json) => postMessage({ type: 'rows', json }),
 });
 // Ready once the tables a run reads are read too.
 moduleReady.then((module) => {
-  zerudaCallRaw(module, 'prepare', {});
+  const prepared = zerudaCallRaw(module, 'prepare', {});
+  if (prepared.json === undefined) throw new Error(prepared.refused || prepared.trapped);
   postMessage({ type: 'ready' });
-});
+}).catch(failed);
 
+// The request comes as JSON text: the page has made it so, and any value that
+// cannot cross to a worker has been refused there.
 onmessage = async (event) => {
-  const { name, request } = event.data;
-  const module = await moduleReady;
-  const started = performance.now();
-  const answer = zerudaCallRaw(module, name, request);
-  postMessage({ type: 'done', answer, milliseconds: performance.now() - started });
+  try {
+    const { name, json } = event.data;
+    const module = await moduleReady;
+    const started = performance.now();
+    const answer = zerudaCallJson(module, name, json);
+    postMessage({ type: 'done', answer, milliseconds: performance.now() - started });
+  } catch (error) {
+    failed(error);
+  }
 };

@@ -1,27 +1,49 @@
 // window.zeruda: the core's functions for the page, and for anyone who scripts it
-// from the browser's console. Every function is async. The quick ones run on a copy
-// of the module in the page; the two generators run in a worker, one run at a time,
-// and zeruda.stop() ends the run in progress.
+// from the browser's console. Every function returns a promise that settles: it
+// never throws and never waits on a worker that cannot answer. The quick ones run
+// on a copy of the module in the page; the two generators run in a worker, one run
+// at a time, and zeruda.stop() ends the run in progress.
 (function () {
   'use strict';
 
   // Opened from a file, a page may neither fetch its module nor start workers.
   const served = location.protocol !== 'file:';
-  const moduleReady = served ? createZerudaModule()
+  const loadModule = () => {
+    const loading = createZerudaModule();
+    loading.catch(() => {});  // the page reports it through zeruda.ready
+    return loading;
+  };
+  let moduleReady = served ? loadModule()
     : Promise.reject(new Error('本页要由网页服务器提供才能运行'));
-  moduleReady.catch(() => {});  // the page reports it through zeruda.ready
-  const call = (name, request) => moduleReady.then((module) => zerudaCall(module, name, request));
+  moduleReady.catch(() => {});
+
+  // A module that trapped is left for a fresh one; the call that broke it is refused.
+  async function call(name, request) {
+    const module = await moduleReady;
+    const raw = zerudaCallRaw(module, name, request);
+    if (raw.trapped !== undefined) moduleReady = loadModule();
+    return zerudaAnswer(raw);
+  }
 
   // A worker is kept loaded and waiting, so a run starts at once; one whose run
-  // ended by itself waits for the next (its module is warm by then).
+  // ended by itself waits for the next (its module is warm by then). `loaded`
+  // rejects when the worker cannot load or says it failed.
   let spare = null;
   let running = null;
 
   function freshWorker() {
     const worker = new Worker('worker.js');
-    worker.loaded = new Promise((resolve) => {
-      worker.onmessage = (event) => { if (event.data.type === 'ready') resolve(); };
+    worker.loaded = new Promise((resolve, reject) => {
+      worker.onmessage = (event) => {
+        if (event.data.type === 'ready') resolve();
+        if (event.data.type === 'failed') reject(new Error(`取名的后台线程未能载入：${event.data.message}`));
+      };
+      worker.onerror = (event) => {
+        event.preventDefault();
+        reject(new Error(`取名的后台线程未能载入${event.message ? `：${event.message}` : ''}`));
+      };
     });
+    worker.loaded.catch(() => {});  // the run that takes it is refused
     return worker;
   }
 
@@ -40,87 +62,132 @@
   // holding them.
   const rowsOf = (value) => (Array.isArray(value) ? value : value.rows);
 
-  function run(name, request, onRows) {
-    if (running) return Promise.reject(new Error('已有一次取名正在进行，请先停止它'));
+  function optionsOf(options) {
+    if (options === undefined) return {};
+    if (options === null || typeof options !== 'object') {
+      throw new TypeError('第二个参数应为对象，如 {onRows: (rows) => …}');
+    }
+    if (options.onRows !== undefined && typeof options.onRows !== 'function') {
+      throw new TypeError('onRows 应为函数');
+    }
+    return options;
+  }
+
+  async function run(name, request, options) {
+    const { onRows } = optionsOf(options);
+    if (running) throw new Error('已有一次取名正在进行，请先停止它');
+    // As JSON text: a value no worker could take (a function, a symbol) is left out
+    // as JSON leaves it, one JSON cannot hold (a BigInt, a cycle) refuses the run here.
+    const json = JSON.stringify(request || {});
     const worker = takeWorker();
     return new Promise((resolve, reject) => {
       const rows = [];
       let ended = false;
-      const finish = (settle, stopped) => {
+      // A worker that ended, failed or broke its module is not kept.
+      const finish = (settle, keep) => {
+        if (ended) return;
         ended = true;
         running = null;
-        if (stopped) {
+        worker.onmessage = null;
+        worker.onerror = null;
+        if (keep) {
+          keepWorker(worker);
+        } else {
           worker.terminate();
           if (!spare) spare = freshWorker();
-        } else {
-          keepWorker(worker);
         }
         settle();
       };
+      const fail = (error) => finish(() => reject(error), false);
       running = {
-        stop: () => finish(() => resolve({ stopped: true, rows }), true),
+        stop: () => finish(() => resolve({ stopped: true, rows }), false),
       };
       const follow = (event) => {
         const message = event.data;
-        if (ended) return;  // a message sent just before the worker was ended
         if (message.type === 'rows') {
           const piece = JSON.parse(message.json);
           const added = rowsOf(piece);
           rows.push(...added);
-          if (onRows) onRows(added, piece);
+          try {
+            if (onRows) onRows(added, piece);
+          } catch (error) {
+            fail(error);  // the caller's own callback: the run ends with its error
+          }
         } else if (message.type === 'done') {
           zeruda.lastRunMilliseconds = message.milliseconds;
-          finish(() => {
-            try {
-              resolve(zerudaAnswer(message.answer));
-            } catch (refusal) {
-              reject(refusal);
-            }
-          }, false);
+          let answer;
+          try {
+            answer = zerudaAnswer(message.answer);
+          } catch (refusal) {
+            finish(() => reject(refusal), message.answer.trapped === undefined);
+            return;
+          }
+          finish(() => resolve(answer), true);
+        } else if (message.type === 'failed') {
+          fail(new Error(`取名的后台线程出错：${message.message}`));
         }
       };
       // The worker's first message says it has loaded; only then is the run its.
       worker.loaded.then(() => {
+        if (ended) return;
         worker.onmessage = follow;
-        worker.postMessage({ name, request });
-      });
+        worker.onerror = (event) => {
+          event.preventDefault();
+          fail(new Error(`取名的后台线程出错${event.message ? `：${event.message}` : ''}`));
+        };
+        worker.postMessage({ name, json });
+      }, fail);
     });
   }
 
   const ready = moduleReady.then(() => true);
   ready.catch(() => {});  // a page opened from a file says so itself
 
+  // The rows of a result list as the export takes them: a list of lists of texts.
+  function exportCells(rows) {
+    if (!Array.isArray(rows) || !rows.every(Array.isArray)) {
+      throw new TypeError('导出的行应是一个列表，每行又是一个列表');
+    }
+    return rows.flat();
+  }
+
   const zeruda = {
     ready,
     lastRunMilliseconds: null,
 
-    grids: (body) => call('grids', { body }),
-    chart: (date, time) => call('chart', { date, time }),
-    almanac: (date) => call('almanac', { date }),
-    openingDays: (from, days, birthDate, birthTime) =>
+    grids: async (body) => call('grids', { body }),
+    chart: async (date, time) => call('chart', { date, time }),
+    almanac: async (date) => call('almanac', { date }),
+    openingDays: async (from, days, birthDate, birthTime) =>
       call('openingDays', { from, days, birth: birthDate, time: birthTime }),
-    score: (lines, base) =>
+    score: async (lines, base) =>
       call('score', { lines: Array.isArray(lines) ? lines.join('\n') : lines, base }),
-    rate: (body, base) => call('rate', { body, base }),
-    report: (body, prefix, suffix, base) => call('report', { body, prefix, suffix, base }),
-    month: (year, month) => call('month', { year, month }),
+    rate: async (body, base) => call('rate', { body, base }),
+    report: async (body, prefix, suffix, base) => call('report', { body, prefix, suffix, base }),
+    month: async (year, month) => call('month', { year, month }),
 
     // A run: resolves with the command line's --json of the whole run, or, when
     // stopped, with {stopped: true, rows}. options.onRows sees the rows as they come.
-    generate: (request, options = {}) => run('generate', request, options.onRows),
-    personal: (request, options = {}) => run('personal', request, options.onRows),
-    stop: () => { if (running) running.stop(); },
+    generate: (request, options) => run('generate', request, options),
+    personal: (request, options) => run('personal', request, options),
+    stop: async () => { if (running) running.stop(); },
     get running() { return running !== null; },
 
     // What the page needs beyond the command line's outputs.
-    gridSvg: (body) => call('gridSvg', { body }),
-    chartSvg: (date, time) => call('chartSvg', { date, time }),
-    monthDays: (year, month) => call('monthDays', { year, month }),
-    resultCsv: (rows) => call('resultCsv', { cells: rows.flat() }),
-    articles: () => call('articles', {}),
-    article: (id) => call('article', { id }),
+    gridSvg: async (body) => call('gridSvg', { body }),
+    chartSvg: async (date, time) => call('chartSvg', { date, time }),
+    monthDays: async (year, month) => call('monthDays', { year, month }),
+    resultCsv: async (rows) => call('resultCsv', { cells: exportCells(rows) }),
+    articles: async () => call('articles', {}),
+    article: async (id) => call('article', { id }),
   };
 
-  if (served) spare = freshWorker();
+  if (served) {
+    try {
+      spare = freshWorker();
+    } catch (ignored) {
+      // A page that may not start workers finds out at its first run.
+    }
+  }
   window.zeruda = zeruda;
 })();

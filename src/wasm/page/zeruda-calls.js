@@ -1,30 +1,78 @@
 // One call into the module: the request goes in as JSON, the answer comes back as the
 // parsed JSON of the command line's --json, or as its plain text; a refusal becomes
-// an Error carrying the program's message. Shared by the page, its worker and the tests.
+// an Error carrying the program's message and the field it is about. Shared by the
+// page, its worker and the tests.
 (function (global) {
   'use strict';
 
   const kJson = 0;
   const kText = 1;
+  const decoder = new TextDecoder();
 
-  // The answer as the module gives it: {json} or {text} (the JSON unparsed), or
-  // {refused} with the message.
-  function zerudaCallRaw(module, name, request) {
-    const kind = module.ccall('zeruda_call', 'number', ['string', 'string'],
-                              [name, JSON.stringify(request || {})]);
-    const answer = module.ccall('zeruda_answer', 'string', [], []);
-    const notes = module.ccall('zeruda_notes', 'string', [], []).split('\n').filter((n) => n);
-    if (kind === kJson) return { json: answer, notes };
-    if (kind === kText) return { text: answer, notes };
-    return { refused: answer };
+  // `text` as UTF-8 on the module's heap (never its stack, which a long request
+  // would overrun): its address and length in bytes. The caller frees it.
+  function onHeap(module, text) {
+    const size = module.lengthBytesUTF8(text) + 1;
+    const at = module._malloc(size);
+    if (!at) throw new Error('计算模块的内存不够');
+    module.stringToUTF8(text, at, size);
+    return { at, length: size - 1 };
   }
 
-  // The answer itself: parsed JSON or text; a refusal is thrown. What the module said
-  // beside a JSON answer (the lines of a shortlist it refused, a note) rides along as
-  // the answer's `notes`, out of the way of its own keys.
+  // The last answer, read whole by its length: it may hold any byte, a NUL too.
+  function answerText(module) {
+    const at = module._zeruda_answer();
+    // The heap's view is taken after the call: a call may have grown the memory.
+    return decoder.decode(module.HEAPU8.subarray(at, at + module._zeruda_answer_length()));
+  }
+
+  // The answer as the module gives it, for a request already in JSON: {json} or
+  // {text} (the JSON unparsed), {refused, field} with the message and the field's
+  // key, or {trapped} with what broke when the module itself failed: that module is
+  // then unusable and its owner starts a fresh one.
+  function zerudaCallJson(module, name, json) {
+    let nameText = null;
+    let request = null;
+    try {
+      nameText = onHeap(module, String(name));
+      request = onHeap(module, json);
+      const kind = module._zeruda_call(nameText.at, request.at, request.length);
+      const answer = answerText(module);
+      if (kind === kJson || kind === kText) {
+        const notes = module.UTF8ToString(module._zeruda_notes()).split('\n').filter((n) => n);
+        return kind === kJson ? { json: answer, notes } : { text: answer, notes };
+      }
+      return { refused: answer, field: module.UTF8ToString(module._zeruda_field()) || null };
+    } catch (error) {
+      module.zerudaBroken = true;
+      return { trapped: String((error && error.message) || error) };
+    } finally {
+      if (!module.zerudaBroken) {
+        if (nameText) module._free(nameText.at);
+        if (request) module._free(request.at);
+      }
+    }
+  }
+
+  const zerudaCallRaw = (module, name, request) =>
+    zerudaCallJson(module, name, JSON.stringify(request || {}));
+
+  // The answer itself: parsed JSON or text; a refusal is thrown, its field as the
+  // Error's `field`. What the module said beside a JSON answer (the lines of a
+  // shortlist it refused, a note) rides along as the answer's `notes`, out of the way
+  // of its own keys.
   function zerudaAnswer(raw) {
     if (raw.text !== undefined) return raw.text;
-    if (raw.json === undefined) throw new Error(raw.refused);
+    if (raw.trapped !== undefined) {
+      const error = new Error(`计算出错（${raw.trapped}），计算模块已重新载入，请再试一次`);
+      error.trapped = true;
+      throw error;
+    }
+    if (raw.json === undefined) {
+      const error = new Error(raw.refused);
+      error.field = raw.field || null;
+      throw error;
+    }
     const value = JSON.parse(raw.json);
     if (raw.notes && raw.notes.length && value !== null && typeof value === 'object') {
       Object.defineProperty(value, 'notes', { value: raw.notes, enumerable: false });
@@ -37,9 +85,11 @@
   if (typeof module === 'object' && module.exports) {
     module.exports = zerudaCall;
     module.exports.zerudaCallRaw = zerudaCallRaw;
+    module.exports.zerudaCallJson = zerudaCallJson;
   } else {
     global.zerudaCall = zerudaCall;
     global.zerudaCallRaw = zerudaCallRaw;
+    global.zerudaCallJson = zerudaCallJson;
     global.zerudaAnswer = zerudaAnswer;
   }
 })(typeof self !== 'undefined' ? self : this);
