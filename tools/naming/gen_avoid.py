@@ -45,10 +45,14 @@ JIEBA_NOTICE = [
 ]
 
 
+# The four tone marks as combining characters: macron, acute, caron, grave.
+TONE_MARKS = {"\u0304", "\u0301", "\u030c", "\u0300"}
+
+
 def toneless(syllable):
-    bare = "".join(c for c in unicodedata.normalize("NFD", syllable)
-                   if unicodedata.category(c) != "Mn")
-    return bare.replace("u\u0308", "ü")
+    """The syllable without its tone mark; ü keeps its dots (lǜ gives lü)."""
+    bare = "".join(c for c in unicodedata.normalize("NFD", syllable) if c not in TONE_MARKS)
+    return unicodedata.normalize("NFC", bare)
 
 
 def read_words():

@@ -15,7 +15,7 @@ REPO = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
 UNIHAN = "/usr/share/unicode"
 
 UNICODE_NOTICE = [
-    "# Unihan © Unicode, Inc., used under the Unicode License Agreement – Data Files and",
+    "# Unihan (c) Unicode, Inc., used under the Unicode License Agreement - Data Files and",
     "# Software (https://www.unicode.org/copyright.html).",
 ]
 
