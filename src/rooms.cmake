@@ -21,6 +21,9 @@ zeruda_rank(numerology 2 USES dictionary text)
 zeruda_rank(chart 2 USES calendar dictionary text)
 zeruda_rank(web 2 USES storage text NATIVE)
 zeruda_rank(registration 2 USES dictionary text)
+# The name facts (readings, meanings, verse pairs, words to avoid): a room of their own,
+# so only what judges or draws names carries their tables.
+zeruda_rank(naming 2 USES dictionary text)
 
 zeruda_rank(almanac 3 USES calendar chart text)
 zeruda_rank(pictures 3 USES calendar chart numerology text)
