@@ -12,6 +12,7 @@ class QTabWidget;
 
 namespace zeruda::gui {
 
+class AlmanacDayPanel;
 class LunarDateBox;
 class OpeningDaysPage;
 
@@ -36,9 +37,11 @@ class AlmanacWindow : public QWidget {
   QLabel* nayin = nullptr;              // 标签五行
   QLabel* favourable = nullptr;         // 标签吉事
   QLabel* unfavourable = nullptr;       // 标签禁忌
+  AlmanacDayPanel* dayLists = nullptr;  // 黄历每日宜忌: the traditional tables' reading
   QComboBox* range = nullptr;           // 组合框1
   QComboBox* column = nullptr;          // 组合框2: 宜, 忌
-  QComboBox* activity = nullptr;        // 组合框宜忌
+  QComboBox* activity = nullptr;        // 组合框宜忌: officer activities, then the day lists'
+
   QPushButton* searchButton = nullptr;  // 按钮日子查询 "查询"
   QListWidget* found = nullptr;         // 选择列表框1
   OpeningDaysPage* opening = nullptr;   // 选吉日开业
