@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace zeruda::gui {
 namespace {
@@ -38,15 +39,16 @@ QTableWidget* makeHourTable(QWidget* parent) {
   table->setSelectionMode(QAbstractItemView::NoSelection);
   table->setFocusPolicy(Qt::NoFocus);
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  const int row = table->fontMetrics().height() + 6;
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table->verticalHeader()->setDefaultSectionSize(row);
   table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // Two characters a cell: the twelve hours fit side by side at the window's width.
   const int cell = table->fontMetrics().horizontalAdvance(QStringLiteral("甲子")) + 8;
   table->horizontalHeader()->setMinimumSectionSize(cell);
-  const int height = table->horizontalHeader()->sizeHint().height() +
-                     3 * (table->fontMetrics().height() + 8) + 2 * table->frameWidth();
-  table->setFixedHeight(height);
+  table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + 3 * row +
+                        2 * table->frameWidth());
   return table;
 }
 
@@ -61,7 +63,7 @@ AlmanacDayPanel::AlmanacDayPanel(QWidget* parent) : QWidget(parent) {
   fiends = makeListLabel(this, QStringLiteral("标签凶煞宜忌"));
   dayGod = makeListLabel(this, QStringLiteral("标签值神"));
   hours = makeHourTable(this);
-  auto* form = new QFormLayout(this);
+  auto* form = new QFormLayout;
   form->setContentsMargins(0, 0, 0, 0);
   form->addRow(QStringLiteral("宜："), dayFavourable);
   form->addRow(QStringLiteral("忌："), dayUnfavourable);
@@ -70,7 +72,12 @@ AlmanacDayPanel::AlmanacDayPanel(QWidget* parent) : QWidget(parent) {
   form->addRow(QStringLiteral("吉神宜趋："), luckyGods);
   form->addRow(QStringLiteral("凶煞宜忌："), fiends);
   form->addRow(QStringLiteral("值神："), dayGod);
-  form->addRow(hours);
+  // The rows keep their own heights; what room is left stays below the hours.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(form);
+  layout->addWidget(hours);
+  layout->addStretch(1);
 }
 
 void AlmanacDayPanel::showDay(const almanac::AlmanacDay& day) {

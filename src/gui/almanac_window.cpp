@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -82,7 +83,7 @@ AlmanacWindow::AlmanacWindow(QDate shown, const std::filesystem::path& profileFi
   // Like the search, the opening-day list comes forward with its results.
   connect(opening->query, &QPushButton::clicked, this,
           [this] { tabs->setCurrentIndex(kOpeningPage); });
-  resize(640, 640);
+  resize(640, 580);
   showDay();
 }
 
@@ -93,15 +94,18 @@ QWidget* AlmanacWindow::buildDayPage() {
   nayin = makeTextLabel(page, QStringLiteral("标签五行"));
   favourable = makeTextLabel(page, QStringLiteral("标签吉事"));
   unfavourable = makeTextLabel(page, QStringLiteral("标签禁忌"));
-  dayLists = new AlmanacDayPanel(page);
+  // The traditional tables' reading in a box of its own, named as tradition.
+  auto* traditional = new QGroupBox(QStringLiteral("黄历旧说：每日宜忌、冲煞、时辰"), page);
+  dayLists = new AlmanacDayPanel(traditional);
   dayLists->setObjectName(QStringLiteral("黄历每日宜忌"));
+  (new QVBoxLayout(traditional))->addWidget(dayLists);
   auto* form = new QFormLayout(page);
   form->addRow(QStringLiteral("黄历："), dateLine);
   form->addRow(QStringLiteral("岁次："), pillarsLine);
   form->addRow(QStringLiteral("纳音："), nayin);
   form->addRow(QStringLiteral("吉事："), favourable);
   form->addRow(QStringLiteral("禁忌："), unfavourable);
-  form->addRow(dayLists);
+  form->addRow(traditional);
   // The day's lists run long on some days: the page scrolls rather than cut them.
   auto* scroll = new QScrollArea(this);
   scroll->setObjectName(QStringLiteral("黄历查询滚动区"));

@@ -139,6 +139,7 @@ QWidget* CalendarWindow::buildLunarPage() {
   left->addLayout(dayLine);
   dayLists = new AlmanacDayPanel(page);
   dayLists->setObjectName(QStringLiteral("万年历每日宜忌"));
+  dayLists->setContentsMargins(6, 6, 6, 6);
   // The selected day's almanac, the year's terms and the article share the right side.
   auto* dayScroll = new QScrollArea(page);
   dayScroll->setWidgetResizable(true);

@@ -135,9 +135,13 @@ void OpeningDaysPage::search() {
   }
   const std::vector<almanac::OpeningDay>& openingDays = answer.value().days;
   for (const almanac::OpeningDay& day : openingDays) found->addTopLevelItem(dayItem(day));
-  for (int column : {kDateColumn, kWeekdayColumn, kOfficerColumn, kDayPillarColumn}) {
+  for (int column :
+       {kDateColumn, kWeekdayColumn, kOfficerColumn, kDayPillarColumn, kLuckyHoursColumn}) {
     found->resizeColumnToContents(column);
   }
+  // The reasons run long: the column shows their start, the row's tooltip the rest.
+  found->setColumnWidth(kReasonsColumn, found->fontMetrics().horizontalAdvance(
+                                            QStringLiteral("值开日；宜交易、契券")));
   for (const almanac::LeftOutDay& day : answer.value().leftOut) {
     leftOut->addItem(fromGbk(almanac::almanacDateText(day.date)) + QStringLiteral("　") +
                      fromGbk(day.note));
