@@ -116,6 +116,8 @@
     gridSvg: (body) => call('gridSvg', { body }),
     chartSvg: (date, time) => call('chartSvg', { date, time }),
     monthDays: (year, month) => call('monthDays', { year, month }),
+    openingLeftOut: (from, days, birthDate, birthTime) =>
+      call('openingLeftOut', { from, days, birth: birthDate, time: birthTime }),
     resultCsv: (rows) => call('resultCsv', { cells: rows.flat() }),
     articles: () => call('articles', {}),
     article: (id) => call('article', { id }),
