@@ -16,9 +16,10 @@ class AlmanacDayPanel;
 class LunarDateBox;
 class OpeningDaysPage;
 
-// The almanac 黄历吉日: one day's stems and branches, officer, Nayin, 宜 and 忌, a
-// search of the coming days for those that favour (or forbid) an activity, and the
-// days that suit opening a business for the saved legal representative.
+// The almanac 黄历吉日: one day's stems and branches, officer, Nayin, 宜 and 忌 with the
+// traditional tables' reading of the day, a search of the coming days for those that
+// favour (or forbid) an activity, and the days that suit opening a business for the
+// saved legal representative.
 class AlmanacWindow : public QWidget {
   Q_OBJECT
  public:
