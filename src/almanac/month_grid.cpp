@@ -5,8 +5,8 @@
 #include "calendar/gregorian.h"
 #include "text/gbk_literal.h"
 
-#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace zeruda::almanac {
 namespace {
@@ -51,17 +51,19 @@ std::string monthGrid(int year, int month, std::optional<calendar::Date> today) 
   return grid;
 }
 
+DayMarks dayMarks(calendar::Date date) {
+  DayMarks marks{termNameOfDay(date), calendar::festivalNames(date)};
+  std::erase(marks.festivals, marks.term);
+  return marks;
+}
+
 std::string monthEventsLine(int year, int month) {
   std::string events;
   const int length = calendar::daysInMonth(year, month);
   for (int day = 1; day <= length; ++day) {
-    const calendar::Date date{year, month, day};
-    std::vector<std::string> names = calendar::festivalNames(date);
-    // 清明 is both a term and a festival day: named once.
-    const std::string term = termNameOfDay(date);
-    if (!term.empty() && std::find(names.begin(), names.end(), term) == names.end()) {
-      names.insert(names.begin(), term);
-    }
+    DayMarks marks = dayMarks({year, month, day});
+    std::vector<std::string> names = std::move(marks.festivals);
+    if (!marks.term.empty()) names.insert(names.begin(), marks.term);
     for (const std::string& name : names) {
       events += (events.empty() ? std::string() : "、"_gbk) + std::to_string(day) + "日"_gbk + name;
     }

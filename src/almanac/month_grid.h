@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zeruda::almanac {
 
@@ -14,6 +15,15 @@ namespace zeruda::almanac {
 // columns it fills on a terminal. When `today` lies in the month its number is shown in
 // brackets, "[22]".
 std::string monthGrid(int year, int month, std::optional<calendar::Date> today = std::nullopt);
+
+// What the month views mark on a day (GBK): the name of the solar term that begins on
+// it, and its festivals (calendar/festivals.h); 清明, a term and a festival day, is
+// named once, as the term.
+struct DayMarks {
+  std::string term;
+  std::vector<std::string> festivals;
+};
+DayMarks dayMarks(calendar::Date date);
 
 // The month's solar terms and festivals with their days, in date order (GBK, no line
 // end): "节气与节日：7日大雪、22日冬至"; empty when the month has none

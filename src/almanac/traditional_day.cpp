@@ -16,10 +16,10 @@ std::vector<std::string> copied(const std::vector<std::string_view>& words) {
 
 bool isYellow(const DutyGod& god) { return god.road == "黄道"_gbk; }
 
-std::string listLine(const std::string& caption, const std::vector<std::string>& words) {
-  std::string line = caption + "："_gbk;
-  for (std::size_t i = 0; i < words.size(); ++i) line += (i ? " " : "") + words[i];
-  return line + (words.empty() ? "无"_gbk : std::string()) + "\n";
+std::string wordsText(const std::vector<std::string>& words) {
+  std::string text;
+  for (std::size_t i = 0; i < words.size(); ++i) text += (i ? " " : "") + words[i];
+  return words.empty() ? "无"_gbk : text;
 }
 
 }  // namespace
@@ -62,13 +62,25 @@ std::optional<TraditionalDay> traditionalDay(Pair monthPair, Pair dayPair) {
   return day;
 }
 
+TraditionalTexts traditionalTexts(const TraditionalDay& day) {
+  return {
+      .favourable = wordsText(day.favourable),
+      .unfavourable = wordsText(day.unfavourable),
+      .clash =
+          "冲"_gbk + day.clashAnimal + "("_gbk + day.clashPillar.text() + ")　煞"_gbk + day.sha,
+      .pengzu = day.pengzu[0] + "　"_gbk + day.pengzu[1],
+      .luckyGods = wordsText(day.luckyGods),
+      .fiends = wordsText(day.fiends),
+      .dayGod = day.dayGod + "（"_gbk + roadText(day.yellowRoad) + "）"_gbk,
+  };
+}
+
 std::string traditionalLines(const TraditionalDay& day) {
-  std::string lines = listLine("宜"_gbk, day.favourable) + listLine("忌"_gbk, day.unfavourable);
-  lines +=
-      "冲"_gbk + day.clashAnimal + "("_gbk + day.clashPillar.text() + ")　煞"_gbk + day.sha + "\n";
-  lines += "彭祖百忌："_gbk + day.pengzu[0] + "　"_gbk + day.pengzu[1] + "\n";
-  lines += listLine("吉神宜趋"_gbk, day.luckyGods) + listLine("凶煞宜忌"_gbk, day.fiends);
-  lines += "值神："_gbk + day.dayGod + "（"_gbk + roadText(day.yellowRoad) + "）\n"_gbk;
+  const TraditionalTexts texts = traditionalTexts(day);
+  std::string lines = "宜："_gbk + texts.favourable + "\n忌："_gbk + texts.unfavourable + "\n";
+  lines += texts.clash + "\n彭祖百忌："_gbk + texts.pengzu + "\n";
+  lines += "吉神宜趋："_gbk + texts.luckyGods + "\n凶煞宜忌："_gbk + texts.fiends + "\n";
+  lines += "值神："_gbk + texts.dayGod + "\n";
   for (const AlmanacHour& hour : day.hours) {
     lines += std::string(branchText(hour.branch)) + "时　"_gbk + hour.pillar.text() + "　"_gbk +
              hour.god + "　"_gbk + luckText(hour.lucky) + "\n";

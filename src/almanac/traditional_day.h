@@ -43,6 +43,20 @@ std::optional<TraditionalDay> traditionalDay(calendar::Pair monthPair, calendar:
 // 凶煞宜忌, 值神, then one line per hour.
 std::string traditionalLines(const TraditionalDay& day);
 
+// The day's texts as traditionalLines writes them, without their captions (GBK): a
+// list's words between spaces ("无" for none), "冲猪(辛亥)　煞东", the two 彭祖百忌
+// sayings, "玄武（黑道）".
+struct TraditionalTexts {
+  std::string favourable;
+  std::string unfavourable;
+  std::string clash;
+  std::string pengzu;
+  std::string luckyGods;
+  std::string fiends;
+  std::string dayGod;
+};
+TraditionalTexts traditionalTexts(const TraditionalDay& day);
+
 // "黄道" or "黑道", and "吉" or "凶" (GBK).
 std::string roadText(bool yellowRoad);
 std::string luckText(bool lucky);

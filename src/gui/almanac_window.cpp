@@ -5,6 +5,7 @@
 #include "actions/inputs.h"
 #include "almanac/almanac.h"
 #include "calendar/date_pattern.h"
+#include "gui/almanac_day_panel.h"
 #include "gui/lunar_date_box.h"
 #include "gui/opening_days_page.h"
 #include "gui/qt_text.h"
@@ -13,10 +14,12 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -30,6 +33,18 @@ QLabel* makeTextLabel(QWidget* parent, const QString& name) {
   label->setWordWrap(true);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
+}
+
+// The activities of the search: the officer texts' own, then, after a line, those of
+// the traditional day lists, each carrying whether the day lists are searched for it.
+void fillActivities(QComboBox* box) {
+  for (const std::string& a : almanac::almanacActivities()) box->addItem(fromGbk(a), false);
+  box->insertSeparator(box->count());
+  for (const std::string& a : almanac::traditionalAlmanacActivities()) {
+    box->addItem(fromGbk(a), true);
+  }
+  box->setCurrentText(fromGbk(almanac::defaultAlmanacActivity()));
+  box->setMaxVisibleItems(20);
 }
 
 }  // namespace
@@ -68,7 +83,7 @@ AlmanacWindow::AlmanacWindow(QDate shown, const std::filesystem::path& profileFi
   // Like the search, the opening-day list comes forward with its results.
   connect(opening->query, &QPushButton::clicked, this,
           [this] { tabs->setCurrentIndex(kOpeningPage); });
-  resize(560, 320);
+  resize(640, 580);
   showDay();
 }
 
@@ -79,13 +94,25 @@ QWidget* AlmanacWindow::buildDayPage() {
   nayin = makeTextLabel(page, QStringLiteral("标签五行"));
   favourable = makeTextLabel(page, QStringLiteral("标签吉事"));
   unfavourable = makeTextLabel(page, QStringLiteral("标签禁忌"));
+  // The traditional tables' reading in a box of its own, named as tradition.
+  auto* traditional = new QGroupBox(QStringLiteral("黄历旧说：每日宜忌、冲煞、时辰"), page);
+  dayLists = new AlmanacDayPanel(traditional);
+  dayLists->setObjectName(QStringLiteral("黄历每日宜忌"));
+  (new QVBoxLayout(traditional))->addWidget(dayLists);
   auto* form = new QFormLayout(page);
   form->addRow(QStringLiteral("黄历："), dateLine);
   form->addRow(QStringLiteral("岁次："), pillarsLine);
   form->addRow(QStringLiteral("纳音："), nayin);
   form->addRow(QStringLiteral("吉事："), favourable);
   form->addRow(QStringLiteral("禁忌："), unfavourable);
-  return page;
+  form->addRow(traditional);
+  // The day's lists run long on some days: the page scrolls rather than cut them.
+  auto* scroll = new QScrollArea(this);
+  scroll->setObjectName(QStringLiteral("黄历查询滚动区"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidget(page);
+  return scroll;
 }
 
 QWidget* AlmanacWindow::buildSearchPage() {
@@ -95,10 +122,8 @@ QWidget* AlmanacWindow::buildSearchPage() {
   range = makeComboBox(page, QStringLiteral("组合框1"), ranges);
   column =
       makeComboBox(page, QStringLiteral("组合框2"), {QStringLiteral("宜"), QStringLiteral("忌")});
-  QStringList activities;
-  for (const std::string& a : almanac::almanacActivities()) activities << fromGbk(a);
-  activity = makeComboBox(page, QStringLiteral("组合框宜忌"), activities);
-  activity->setCurrentText(fromGbk(almanac::defaultAlmanacActivity()));
+  activity = makeComboBox(page, QStringLiteral("组合框宜忌"), {});
+  fillActivities(activity);
   searchButton = makeButton(page, QStringLiteral("按钮日子查询"), QStringLiteral("查询"));
   found = new QListWidget(page);
   found->setObjectName(QStringLiteral("选择列表框1"));
@@ -122,6 +147,7 @@ void AlmanacWindow::showDay() {
   nayin->setText(fromGbk(day.nayin));
   favourable->setText(fromGbk(day.favourable));
   unfavourable->setText(fromGbk(day.unfavourable));
+  dayLists->showDay(day);
   tabs->setCurrentIndex(kDayPage);
 }
 
@@ -135,6 +161,7 @@ void AlmanacWindow::search() {
       ranges[static_cast<std::size_t>(std::max(range->currentIndex(), 0))].days);
   request.activity = toGbk(activity->currentText());
   request.avoid = column->currentIndex() != 0;
+  request.dayLists = activity->currentData().toBool();
   const auto answer = actions::searchAlmanac(request);
   if (!answer.ok()) {
     // The list says why it stays empty: the activity box takes typed text too.

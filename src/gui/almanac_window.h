@@ -12,12 +12,14 @@ class QTabWidget;
 
 namespace zeruda::gui {
 
+class AlmanacDayPanel;
 class LunarDateBox;
 class OpeningDaysPage;
 
-// The almanac 黄历吉日: one day's stems and branches, officer, Nayin, 宜 and 忌, a
-// search of the coming days for those that favour (or forbid) an activity, and the
-// days that suit opening a business for the saved legal representative.
+// The almanac 黄历吉日: one day's stems and branches, officer, Nayin, 宜 and 忌 with the
+// traditional tables' reading of the day, a search of the coming days for those that
+// favour (or forbid) an activity, and the days that suit opening a business for the
+// saved legal representative.
 class AlmanacWindow : public QWidget {
   Q_OBJECT
  public:
@@ -36,9 +38,11 @@ class AlmanacWindow : public QWidget {
   QLabel* nayin = nullptr;              // 标签五行
   QLabel* favourable = nullptr;         // 标签吉事
   QLabel* unfavourable = nullptr;       // 标签禁忌
+  AlmanacDayPanel* dayLists = nullptr;  // 黄历每日宜忌: the traditional tables' reading
   QComboBox* range = nullptr;           // 组合框1
   QComboBox* column = nullptr;          // 组合框2: 宜, 忌
-  QComboBox* activity = nullptr;        // 组合框宜忌
+  QComboBox* activity = nullptr;        // 组合框宜忌: officer activities, then the day lists'
+
   QPushButton* searchButton = nullptr;  // 按钮日子查询 "查询"
   QListWidget* found = nullptr;         // 选择列表框1
   OpeningDaysPage* opening = nullptr;   // 选吉日开业

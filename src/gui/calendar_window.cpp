@@ -1,8 +1,10 @@
 #include "gui/calendar_window.h"
 
+#include "almanac/almanac.h"
 #include "almanac/calendar_articles.h"
 #include "almanac/perpetual_calendar.h"
 #include "calendar/date_pattern.h"
+#include "gui/almanac_day_panel.h"
 #include "gui/calendar_bridge.h"
 #include "gui/lunar_date_box.h"
 #include "gui/lunar_month_view.h"
@@ -20,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -97,7 +100,7 @@ CalendarWindow::CalendarWindow(UiServices& services, QWidget* parent)
   layout->addLayout(top);
   layout->addWidget(tabs, 1);
   connectControls();
-  resize(900, 620);
+  resize(980, 640);
 
   showToday();
   showSelectedDay();
@@ -134,18 +137,33 @@ QWidget* CalendarWindow::buildLunarPage() {
   auto* left = new QVBoxLayout;
   left->addWidget(lunarMonth, 1);
   left->addLayout(dayLine);
+  dayLists = new AlmanacDayPanel(page);
+  dayLists->setObjectName(QStringLiteral("万年历每日宜忌"));
+  dayLists->setContentsMargins(6, 6, 6, 6);
+  // The selected day's almanac, the year's terms and the article share the right side.
+  auto* dayScroll = new QScrollArea(page);
+  dayScroll->setWidgetResizable(true);
+  dayScroll->setFrameShape(QFrame::NoFrame);
+  dayScroll->setWidget(dayLists);
+  auto* termPage = new QWidget(page);
+  auto* termLayout = new QVBoxLayout(termPage);
+  termLayout->addWidget(terms);
+  termLayout->addWidget(termList, 1);
+  sideTabs = new QTabWidget(page);
+  sideTabs->setObjectName(QStringLiteral("选择夹当日"));
+  sideTabs->addTab(dayScroll, QStringLiteral("当日宜忌"));
+  sideTabs->addTab(termPage, QStringLiteral("节气"));
+  sideTabs->addTab(lunarArticle, QStringLiteral("说明"));
   auto* right = new QVBoxLayout;
-  right->addWidget(terms);
-  right->addWidget(termList, 3);
-  right->addWidget(lunarArticle, 2);
+  right->addWidget(sideTabs, 1);
   auto* grid = new QGridLayout(page);
   grid->addLayout(left, 0, 0);
   grid->addLayout(right, 0, 1);
   grid->addLayout(
       conversionRow(page, lunarDateBox, lunarHour, lunarMinute, lunarSecond, pillars, lunarPillars),
       1, 0, 1, 2);
-  grid->setColumnStretch(0, 3);
-  grid->setColumnStretch(1, 2);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
   return page;
 }
 
@@ -153,7 +171,7 @@ QWidget* CalendarWindow::buildGregorianPage() {
   auto* page = new QWidget(this);
   const QDate today = services_.currentDateTime().date();
   gregorianMonth = new LunarMonthView(QStringLiteral("月历1"), today,
-                                      LunarMonthView::DayNames::FestivalsOnly, page);
+                                      LunarMonthView::DayNames::EventsOnly, page);
   QStringList months;
   for (const char* name : {"一月", "二月", "三月", "四月", "五月", "六月", "七月", "八月", "九月",
                            "十月", "十一月", "十二月"}) {
@@ -278,7 +296,9 @@ void CalendarWindow::showToday() {
 }
 
 void CalendarWindow::showSelectedDay() {
-  lunarDateLine->setText(fromGbk(almanac::lunarDateLine(fromQDate(lunarMonth->selectedDate()))));
+  const calendar::Date day = fromQDate(lunarMonth->selectedDate());
+  lunarDateLine->setText(fromGbk(almanac::lunarDateLine(day)));
+  dayLists->showDay(almanac::almanacDay(day));
 }
 
 // Paging to another month takes the selection along (the same day of the month, within

@@ -14,13 +14,14 @@ class QTabWidget;
 
 namespace zeruda::gui {
 
+class AlmanacDayPanel;
 class LunarDateBox;
 class LunarMonthView;
 class UiServices;
 
 // The perpetual calendar 万年历: a lunar and a Gregorian month view, today's date,
 // lunar date and pillars on a calendar card, date and time to four pillars, the lunar
-// date of the selected day and the solar terms of its year.
+// date and almanac of the selected day and the solar terms of its year.
 class CalendarWindow : public QWidget {
   Q_OBJECT
  public:
@@ -36,6 +37,8 @@ class CalendarWindow : public QWidget {
   LunarMonthView* lunarMonth = nullptr;        // 农历月历1
   QLabel* lunarDateLine = nullptr;             // 透明标签11
   QPushButton* lunarToday = nullptr;           // 按钮2 "今天"
+  QTabWidget* sideTabs = nullptr;              // 选择夹当日: 当日宜忌, 节气, 说明
+  AlmanacDayPanel* dayLists = nullptr;         // 万年历每日宜忌: the selected day's almanac
   QPushButton* terms = nullptr;                // 按钮7 "节气"
   QListWidget* termList = nullptr;             // 选择列表框1
   QPlainTextEdit* lunarArticle = nullptr;      // 编辑框1

@@ -1,7 +1,7 @@
 #include "gui/lunar_month_view.h"
 
+#include "almanac/month_grid.h"
 #include "almanac/perpetual_calendar.h"
-#include "calendar/festivals.h"
 #include "gui/calendar_bridge.h"
 #include "gui/qt_text.h"
 
@@ -13,9 +13,8 @@ namespace {
 
 const QColor kWeekendColour(0xFF, 0x00, 0x00);
 const QColor kNameColour(0x5A, 0x66, 0x75);
-const QColor kTodayFrame(0xE0, 0x8A, 0x00);
 const QColor kFestivalInk(0xC0, 0x1C, 0x1C);
-const QColor kFestivalGround(0xFD, 0xEB, 0xE6);
+const QColor kTermInk(0x1B, 0x7A, 0x3A);
 
 }  // namespace
 
@@ -44,13 +43,18 @@ void LunarMonthView::setToday(QDate today) {
 }
 
 QString LunarMonthView::cellName(QDate date) const {
+  const almanac::DayMarks marks = almanac::dayMarks(fromQDate(date));
   QStringList festivals;
-  for (const std::string& name : calendar::festivalNames(fromQDate(date))) {
-    festivals << fromGbk(name);
-  }
+  for (const std::string& name : marks.festivals) festivals << fromGbk(name);
   if (!festivals.isEmpty()) return festivals.join(QLatin1Char(' '));
-  if (names_ == DayNames::FestivalsOnly) return {};
+  if (names_ == DayNames::EventsOnly) return fromGbk(marks.term);
   return fromGbk(almanac::dayCellName(fromQDate(date)));
+}
+
+LunarMonthView::DayKind LunarMonthView::dayKind(QDate date) const {
+  const almanac::DayMarks marks = almanac::dayMarks(fromQDate(date));
+  if (!marks.festivals.empty()) return DayKind::Festival;
+  return marks.term.empty() ? DayKind::Ordinary : DayKind::Term;
 }
 
 void LunarMonthView::paintCell(QPainter* painter, const QRect& rect, QDate date) const {
@@ -58,11 +62,13 @@ void LunarMonthView::paintCell(QPainter* painter, const QRect& rect, QDate date)
   const bool inMonth = date.month() == monthShown() && date.year() == yearShown();
   const bool selected = date == selectedDate();
   const bool weekend = date.dayOfWeek() >= Qt::Saturday;
-  const bool festival = !calendar::festivalNames(fromQDate(date)).empty();
+  const DayKind kind = dayKind(date);
+  const bool festival = kind == DayKind::Festival;
+  const bool term = kind == DayKind::Term;
   if (selected) {
     painter->fillRect(rect.adjusted(1, 1, -1, -1), palette().highlight());
-  } else if (festival && inMonth) {
-    painter->fillRect(rect.adjusted(1, 1, -1, -1), kFestivalGround);
+  } else if (inMonth && kind != DayKind::Ordinary) {
+    painter->fillRect(rect.adjusted(1, 1, -1, -1), festival ? kFestivalGround : kTermGround);
   }
 
   QColor ink = selected  ? palette().highlightedText().color()
@@ -83,12 +89,13 @@ void LunarMonthView::paintCell(QPainter* painter, const QRect& rect, QDate date)
 
   QColor nameInk = selected   ? ink
                    : festival ? kFestivalInk
+                   : term     ? kTermInk
                    : weekend  ? kWeekendColour
                               : kNameColour;
   if (!inMonth) nameInk.setAlpha(90);
   QFont nameFont = font();
   nameFont.setPointSizeF(nameFont.pointSizeF() * 0.9);
-  nameFont.setBold(festival);
+  nameFont.setBold(kind != DayKind::Ordinary);
   painter->setFont(nameFont);
   painter->setPen(nameInk);
   // Two festivals on one day may not fit a narrow cell: the rest is elided.

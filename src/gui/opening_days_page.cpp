@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -41,16 +42,36 @@ std::optional<profile::SavedLegalPerson> showPerson(QLabel* label,
   return saved;
 }
 
+QStringList shownTexts(const std::vector<std::string>& texts) {
+  QStringList shown;
+  for (const std::string& text : texts) shown << fromGbk(text);
+  return shown;
+}
+
+QString hourNames(const std::vector<almanac::AlmanacHour>& hours) {
+  QStringList names;
+  for (const almanac::AlmanacHour& hour : hours)
+    names << fromGbk(calendar::branchText(hour.branch));
+  return names.join(QStringLiteral("、"));
+}
+
 QTreeWidgetItem* dayItem(const almanac::OpeningDay& day) {
-  QStringList reasons;
-  for (const std::string& reason : day.reasons) reasons << fromGbk(reason);
+  const QStringList reasons = shownTexts(day.reasons);
+  const QStringList cautions = shownTexts(day.cautions);
   const QString date = fromGbk(almanac::almanacDateText(day.date));
-  auto* item = new QTreeWidgetItem(QStringList{date, fromGbk(almanac::officerText(day.officer)),
-                                               fromGbk(day.pillars[2].text()),
-                                               reasons.join(QStringLiteral("；"))});
-  // The reasons run past the column's edge in any but a very wide window: the pointer
-  // on the row shows them whole, one to a line.
-  const QString tip = date + QLatin1Char('\n') + reasons.join(QLatin1Char('\n'));
+  const QString hours = hourNames(day.luckyHours);
+  auto* item = new QTreeWidgetItem(
+      QStringList{date, fromGbk(day.weekday), fromGbk(almanac::officerText(day.officer)),
+                  fromGbk(day.pillars[2].text()), hours, reasons.join(QStringLiteral("；")),
+                  cautions.join(QStringLiteral("；"))});
+  // The reasons and cautions run past the column's edge in any but a very wide window:
+  // the pointer on the row shows them whole, one to a line.
+  QString tip = date + QLatin1Char(' ') + fromGbk(day.weekday) + QLatin1Char('\n') +
+                reasons.join(QLatin1Char('\n'));
+  if (!cautions.isEmpty()) {
+    tip += QStringLiteral("\n留意：") + cautions.join(QStringLiteral("\n留意："));
+  }
+  tip += QStringLiteral("\n吉时：") + hours;
   for (int column = 0; column < item->columnCount(); ++column) item->setToolTip(column, tip);
   return item;
 }
@@ -75,8 +96,12 @@ OpeningDaysPage::OpeningDaysPage(LunarDateBox* start, std::filesystem::path prof
   found = new QTreeWidget(this);
   found->setObjectName(QStringLiteral("开业吉日列表框"));
   found->setRootIsDecorated(false);
-  found->setHeaderLabels({QStringLiteral("日期"), QStringLiteral("值神"), QStringLiteral("日柱"),
-                          QStringLiteral("理由")});
+  found->setHeaderLabels({QStringLiteral("日期"), QStringLiteral("星期"), QStringLiteral("值神"),
+                          QStringLiteral("日柱"), QStringLiteral("吉时"), QStringLiteral("理由"),
+                          QStringLiteral("留意")});
+  leftOut = new QListWidget(this);
+  leftOut->setObjectName(QStringLiteral("开业不取列表框"));
+  leftOut->setMaximumHeight(leftOut->fontMetrics().height() * 5);
 
   auto* choices = new QHBoxLayout;
   choices->addWidget(makeLabel(this, QStringLiteral("日期框所示之后")));
@@ -88,6 +113,8 @@ OpeningDaysPage::OpeningDaysPage(LunarDateBox* start, std::filesystem::path prof
   layout->addWidget(person);
   layout->addWidget(summary);
   layout->addWidget(found, 1);
+  layout->addWidget(makeLabel(this, QStringLiteral("冲法人年支或日支而不取的日子：")));
+  layout->addWidget(leftOut);
 
   connect(query, &QPushButton::clicked, this, &OpeningDaysPage::search);
   showPerson(person, profileFile_);
@@ -95,6 +122,7 @@ OpeningDaysPage::OpeningDaysPage(LunarDateBox* start, std::filesystem::path prof
 
 void OpeningDaysPage::search() {
   found->clear();
+  leftOut->clear();
   summary->clear();
   if (!showPerson(person, profileFile_)) return;
   actions::OpeningDaysRequest request;
@@ -107,8 +135,18 @@ void OpeningDaysPage::search() {
   }
   const std::vector<almanac::OpeningDay>& openingDays = answer.value().days;
   for (const almanac::OpeningDay& day : openingDays) found->addTopLevelItem(dayItem(day));
-  found->resizeColumnToContents(kDateColumn);
-  summary->setText(QStringLiteral("按黄历旧说，宜开业的日子共 %1 天；日干五行合喜用神的排在前面。")
+  for (int column :
+       {kDateColumn, kWeekdayColumn, kOfficerColumn, kDayPillarColumn, kLuckyHoursColumn}) {
+    found->resizeColumnToContents(column);
+  }
+  // The reasons run long: the column shows their start, the row's tooltip the rest.
+  found->setColumnWidth(kReasonsColumn, found->fontMetrics().horizontalAdvance(
+                                            QStringLiteral("值开日；宜交易、契券")));
+  for (const almanac::LeftOutDay& day : answer.value().leftOut) {
+    leftOut->addItem(fromGbk(almanac::almanacDateText(day.date)) + QStringLiteral("　") +
+                     fromGbk(day.note));
+  }
+  summary->setText(QStringLiteral("按黄历旧说，宜开业的日子共 %1 天；宜开市的在前，忌开市的在后。")
                        .arg(static_cast<qlonglong>(openingDays.size())));
 }
 

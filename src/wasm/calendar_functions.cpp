@@ -3,6 +3,7 @@
 #include "actions/calendar_actions.h"
 #include "almanac/month_grid.h"
 #include "almanac/perpetual_calendar.h"
+#include "calendar/date_pattern.h"
 #include "calendar/gregorian.h"
 #include "calendar/pillars.h"
 #include "chart/element_strength.h"
@@ -35,6 +36,23 @@ Result<calendar::TypedMonth> requestMonth(const Request& request) {
   return actions::calendarMonth(both ? *year.value() + "-" + *month.value() : std::string());
 }
 
+Result<almanac::OpeningDaySearch> openingSearch(const Request& request) {
+  actions::OpeningDaysRequest asked;
+  const auto from = request.text("from", Field::FromDate);
+  if (!from.ok()) return from.failure();
+  asked.from = from.value();
+  const auto days = request.number("days", Field::DayCount);
+  if (!days.ok()) return days.failure();
+  asked.days = days.value();
+  const auto birth = request.optionalText("birth", Field::BirthDate);
+  if (!birth.ok()) return birth.failure();
+  asked.birthDate = birth.value();
+  const auto time = request.optionalText("time", Field::BirthTime);
+  if (!time.ok()) return time.failure();
+  asked.birthTime = time.value();
+  return actions::openingDays(asked, {});
+}
+
 }  // namespace
 
 Result<Reply> chartFunction(const Request& request) {
@@ -60,22 +78,22 @@ Result<Reply> almanacFunction(const Request& request) {
 }
 
 Result<Reply> openingDaysFunction(const Request& request) {
-  actions::OpeningDaysRequest asked;
-  const auto from = request.text("from", Field::FromDate);
-  if (!from.ok()) return from.failure();
-  asked.from = from.value();
-  const auto days = request.number("days", Field::DayCount);
-  if (!days.ok()) return days.failure();
-  asked.days = days.value();
-  const auto birth = request.optionalText("birth", Field::BirthDate);
-  if (!birth.ok()) return birth.failure();
-  asked.birthDate = birth.value();
-  const auto time = request.optionalText("time", Field::BirthTime);
-  if (!time.ok()) return time.failure();
-  asked.birthTime = time.value();
-  const auto found = actions::openingDays(asked, {});
+  const auto found = openingSearch(request);
   if (!found.ok()) return found.failure();
   return json(json::openingDaysJson(found.value().days));
+}
+
+Result<Reply> openingLeftOutFunction(const Request& request) {
+  const auto found = openingSearch(request);
+  if (!found.ok()) return found.failure();
+  json::Writer days;
+  days.beginArray();
+  for (const almanac::LeftOutDay& day : found.value().leftOut) {
+    days.beginObject().key("date").string(calendar::isoDate(day.date));
+    days.key("note").string(day.note).endObject();
+  }
+  days.endArray();
+  return json(days.text());
 }
 
 Result<Reply> monthFunction(const Request& request) {
@@ -94,7 +112,12 @@ Result<Reply> monthDaysFunction(const Request& request) {
   for (int day = 1; day <= calendar::daysInMonth(year, number); ++day) {
     const calendar::Date date{year, number, day};
     days.beginObject().key("date").string(calendar::isoDate(date));
-    days.key("name").string(almanac::dayCellName(date)).endObject();
+    days.key("name").string(almanac::dayCellName(date));
+    days.key("lunar_name").string(calendar::formatDatePattern("%M%D", date));
+    const almanac::DayMarks marks = almanac::dayMarks(date);
+    days.key("term").string(marks.term).key("festivals").beginArray();
+    for (const std::string& festival : marks.festivals) days.string(festival);
+    days.endArray().endObject();
   }
   days.endArray();
   return json(days.text());

@@ -13,10 +13,15 @@ Result<Reply> chartSvgFunction(const Request& request);
 Result<Reply> almanacFunction(const Request& request);
 // openingDays {from, days, birth, time}: `zeruda-cli opening-days … --json`.
 Result<Reply> openingDaysFunction(const Request& request);
+// openingLeftOut {from, days, birth, time}: the days that search leaves out for their
+// clash with the legal representative, [{date, note}].
+Result<Reply> openingLeftOutFunction(const Request& request);
 // month {year, month}: the month grid of `zeruda-cli month YYYY-MM`.
 Result<Reply> monthFunction(const Request& request);
-// monthDays {year, month}: the month view's days, [{date, name}] with the name a day
-// cell shows under its number (a lunar day, a lunar month or a term).
+// monthDays {year, month}: the month view's days, [{date, name, lunar_name, term,
+// festivals}] with the name a day cell shows under its number (a lunar day, a lunar
+// month or a term), the lunar month and day ("冬月初七"), the term that begins on the
+// day ("" on others) and its festivals.
 Result<Reply> monthDaysFunction(const Request& request);
 
 }  // namespace zeruda::wasm

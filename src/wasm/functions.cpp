@@ -16,8 +16,9 @@ using namespace text::literals;
 using Function = Result<Reply> (*)(const Request&);
 
 // The functions that need nothing but their request, by the name the page calls them.
-constexpr std::array<std::pair<std::string_view, Function>, 11> kFunctions = {{
+constexpr std::array<std::pair<std::string_view, Function>, 12> kFunctions = {{
     {"openingDays", openingDaysFunction},
+    {"openingLeftOut", openingLeftOutFunction},
     {"grids", gridsFunction},
     {"gridSvg", gridSvgFunction},
     {"chart", chartFunction},

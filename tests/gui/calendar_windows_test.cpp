@@ -21,8 +21,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -55,6 +57,15 @@ class CalendarWindowsTest : public QObject {
   }
   static QString text(QWidget* window, const char* label) {
     return in<QLabel>(window, label)->text();
+  }
+  // How many pixels of the month view's picture have exactly `colour`.
+  static int pixelsOf(QWidget* view, QColor colour) {
+    const QImage shot = view->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+      for (int x = 0; x < shot.width(); ++x) count += shot.pixelColor(x, y) == colour;
+    }
+    return count;
   }
 
  private slots:
@@ -130,21 +141,69 @@ class CalendarWindowsTest : public QObject {
     QVERIFY(list->item(1)->text().startsWith(QString::fromUtf8("雨水:2027年2月19日")));
 
     // The lunar view names festivals in place of the lunar day; the Gregorian view
-    // names festivals alone.
+    // names festivals and terms alone.
     auto* gregorianView = in<LunarMonthView>(window, "月历1");
+    using Kind = LunarMonthView::DayKind;
     const struct {
       QDate date;
       const char* lunar;
       const char* gregorian;
+      Kind kind;
     } cells[] = {
-        {QDate(2027, 2, 4), "立春", ""},      {QDate(2027, 2, 5), "除夕", "除夕"},
-        {QDate(2027, 2, 6), "春节", "春节"},  {QDate(2027, 2, 7), "初二", ""},
-        {QDate(2027, 2, 20), "元宵", "元宵"},
+        {QDate(2027, 2, 4), "立春", "立春", Kind::Term},
+        {QDate(2027, 2, 5), "除夕", "除夕", Kind::Festival},
+        {QDate(2027, 2, 6), "春节", "春节", Kind::Festival},
+        {QDate(2027, 2, 7), "初二", "", Kind::Ordinary},
+        {QDate(2027, 2, 20), "元宵", "元宵", Kind::Festival},
+        {QDate(2027, 4, 5), "清明", "清明", Kind::Term},
     };
     for (const auto& cell : cells) {
       QCOMPARE(lunarView->cellName(cell.date), QString::fromUtf8(cell.lunar));
       QCOMPARE(gregorianView->cellName(cell.date), QString::fromUtf8(cell.gregorian));
+      QCOMPARE(lunarView->dayKind(cell.date), cell.kind);
     }
+  }
+
+  // February 2014: today (the 4th, selected) framed, 雨水 on the 19th and 元宵 on the
+  // 14th on their grounds; March shows neither today nor a festival.
+  void monthViewsMarkTodayTermsAndFestivals() {
+    QWidget* window = openFromToolbar(9, "万年历");
+    for (const char* name : {"农历月历1", "月历1"}) {
+      auto* view = in<LunarMonthView>(window, name);
+      view->setSelectedDate(QDate(2014, 2, 4));
+      if (QString::fromUtf8(name) == QStringLiteral("月历1")) {
+        in<QAbstractButton>(window, "单选框1")->click();
+      }
+      QVERIFY(QTest::qWaitForWindowExposed(view));
+      QVERIFY2(pixelsOf(view, zeruda::gui::kTodayFrame) > 40, name);
+      QVERIFY2(pixelsOf(view, zeruda::gui::kTermGround) > 100, name);
+      QVERIFY2(pixelsOf(view, zeruda::gui::kFestivalGround) > 100, name);
+      view->setCurrentPage(2014, 3);
+      QCOMPARE(pixelsOf(view, zeruda::gui::kTodayFrame), 0);
+      QCOMPARE(pixelsOf(view, zeruda::gui::kFestivalGround), 0);
+    }
+  }
+
+  // The selected day's lists as lunar-javascript 1.7.7 gives them (getDayYi, getDayJi,
+  // getDayChongDesc, getDaySha, getDayTianShen, getTimes).
+  void calendarShowsTheSelectedDaysAlmanac() {
+    QWidget* window = openFromToolbar(9, "万年历");
+    QCOMPARE(text(window, "标签日宜"), QString::fromUtf8("解除 沐浴"));
+    QCOMPARE(text(window, "标签日忌"), QString::fromUtf8("诸事不宜"));
+    QCOMPARE(text(window, "标签冲煞"), QString::fromUtf8("冲鼠(庚子)　煞北"));
+    QCOMPARE(text(window, "标签值神"), QString::fromUtf8("白虎（黑道）"));
+    auto* hours = in<QTableWidget>(window, "表格时辰");
+    QCOMPARE(hours->columnCount(), 12);
+    const auto hour = [hours](int column) {
+      return hours->item(0, column)->text() + hours->item(1, column)->text() +
+             hours->item(2, column)->text();
+    };
+    QCOMPARE(hour(0), QString::fromUtf8("戊子金匮吉"));
+    QCOMPARE(hour(2), QString::fromUtf8("庚寅白虎凶"));
+    in<QCalendarWidget>(window, "农历月历1")->setSelectedDate(QDate(2014, 2, 3));
+    QCOMPARE(text(window, "标签日忌"), QString::fromUtf8("开市 出行 安葬 行丧"));
+    QCOMPARE(text(window, "标签冲煞"), QString::fromUtf8("冲猪(己亥)　煞东"));
+    QCOMPARE(hour(1), QString::fromUtf8("丁丑玉堂吉"));
   }
 
   void calendarSwitchesBetweenTheMonthViews() {
@@ -166,7 +225,27 @@ class CalendarWindowsTest : public QObject {
     in<LunarDateBox>(window, "农历日期框1")->setDate({2024, 1, 1});
     QVERIFY(text(window, "标签岁次").endsWith(QString::fromUtf8("甲子日　【建日】")));
     QCOMPARE(in<QComboBox>(window, "组合框宜忌")->currentText(), QString::fromUtf8("嫁娶"));
-    QCOMPARE(in<QComboBox>(window, "组合框宜忌")->count(), 84);
+    // The officer texts' activities, a line, then those of the day lists.
+    QVERIFY(in<QComboBox>(window, "组合框宜忌")->findText(QString::fromUtf8("开市")) > 0);
+    in<LunarDateBox>(window, "农历日期框1")->setDate({2014, 2, 3});
+    QCOMPARE(text(window, "标签日忌"), QString::fromUtf8("开市 出行 安葬 行丧"));
+  }
+
+  // 开市 from the day lists: each day found has it in its 宜 list.
+  void almanacSearchesTheDayListsForTheirActivities() {
+    QWidget* window = openFromToolbar(10, "黄历吉日");
+    in<LunarDateBox>(window, "农历日期框1")->setDate({2024, 1, 1});
+    in<QComboBox>(window, "组合框1")->setCurrentIndex(2);  // 一月以内
+    auto* activity = in<QComboBox>(window, "组合框宜忌");
+    activity->setCurrentIndex(activity->findText(QString::fromUtf8("开市")));
+    QTest::mouseClick(in<QPushButton>(window, "按钮日子查询"), Qt::LeftButton);
+    auto* list = in<QListWidget>(window, "选择列表框1");
+    QVERIFY(list->count() > 0);
+    const QStringList date =
+        list->item(0)->text().split(QRegularExpression(QStringLiteral("\\D")), Qt::SkipEmptyParts);
+    in<LunarDateBox>(window, "农历日期框1")
+        ->setDate({date[0].toInt(), date[1].toInt(), date[2].toInt()});
+    QVERIFY(text(window, "标签日宜").split(QLatin1Char(' ')).contains(QString::fromUtf8("开市")));
   }
 
   void almanacSearchListsTheFoundDays() {
@@ -208,14 +287,20 @@ class CalendarWindowsTest : public QObject {
     // A 开 day (己亥) with its reasons; 2027-01-04, a 危 day on 未, clashes with the 丑 year.
     const auto rows = list->findItems(QString::fromUtf8("2027年1月20日"), Qt::MatchExactly);
     QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows[0]->text(1) + rows[0]->text(2), QString::fromUtf8("开己亥"));
+    QCOMPARE(rows[0]->text(1) + rows[0]->text(2) + rows[0]->text(3),
+             QString::fromUtf8("星期三开己亥"));
+    QVERIFY(!rows[0]->text(4).isEmpty());  // lucky hours
     QVERIFY(
-        rows[0]->text(3).startsWith(QString::fromUtf8("值开日；宜交易、契券；值神明堂（黄道）")));
+        rows[0]->text(5).startsWith(QString::fromUtf8("值开日；宜交易、契券；值神明堂（黄道）")));
     // Cut off in the column, whole in the row's tooltip, one reason to a line.
     QVERIFY(rows[0]->toolTip(0).startsWith(
-        QString::fromUtf8("2027年1月20日\n值开日\n宜交易、契券\n值神明堂（黄道）")));
-    QCOMPARE(rows[0]->toolTip(3), rows[0]->toolTip(0));
+        QString::fromUtf8("2027年1月20日 星期三\n值开日\n宜交易、契券\n值神明堂（黄道）")));
+    QCOMPARE(rows[0]->toolTip(5), rows[0]->toolTip(0));
     QVERIFY(list->findItems(QString::fromUtf8("2027年1月4日"), Qt::MatchExactly).isEmpty());
+    const auto notes = in<QListWidget>(window, "开业不取列表框")
+                           ->findItems(QString::fromUtf8("2027年1月4日"), Qt::MatchStartsWith);
+    QCOMPARE(notes.size(), 1);
+    QVERIFY(notes[0]->text().contains(QString::fromUtf8("冲法人生年之丑")));
   }
 };
 

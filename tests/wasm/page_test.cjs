@@ -149,6 +149,66 @@ test('window.zeruda answers as the command line', async () => {
   }
 });
 
+test('the month view marks today, terms and festivals; a day names its lunar day; a month out of range is refused', async () => {
+  await page.click('button[data-tab="calendar"]');
+  const today = await page.evaluate(() => {
+    const now = new Date();
+    return `${now.getFullYear()}-${String(now.getMonth() + 1).padStart(2, '0')}-${String(now.getDate()).padStart(2, '0')}`;
+  });
+  const marked = (kind) => page.$$eval(`#month-grid td.${kind}`, (cells) => cells.map((cell) => cell.dataset.date));
+  assert.deepEqual(await marked('today'), [today]);
+  const pickMonth = async (month) => {
+    await page.$eval('#month-pick', (input, value) => {
+      input.value = value;
+      input.dispatchEvent(new Event('change', { bubbles: true }));
+    }, month);
+  };
+  await pickMonth('2027-02');
+  await page.waitForFunction(() => document.querySelector('#month-grid td[data-date="2027-02-01"]'));
+  assert.deepEqual(await marked('term'), ['2027-02-04', '2027-02-19']);
+  assert.deepEqual(await marked('festival'), ['2027-02-05', '2027-02-06', '2027-02-20']);
+  assert.equal(await visibleText('#month-grid td[data-date="2027-02-06"] .lunar'), '春节');
+
+  await pickMonth('2026-12');
+  await page.waitForFunction(() => document.querySelector('#month-grid td[data-date="2026-12-15"]'));
+  assert.deepEqual(await marked('term'), ['2026-12-07', '2026-12-22']);
+  await page.click('#month-grid td[data-date="2026-12-15"]');
+  await page.waitForFunction(() => document.querySelector('#day-view table.hours'));
+  const day = await visibleText('#day-view');
+  assert.match(day, /农历冬月初七/);
+  const cli = JSON.parse((await runCli(['almanac', '2026-12-15', '--json'])).out);
+  assert.ok(day.includes(`冲${cli.chong_animal}(${cli.chong_pillar})　煞${cli.sha}`));
+  assert.ok(day.includes(cli.pengzu.join('　')));
+  assert.equal(await page.$$eval('#day-view table.hours td', (cells) => cells.length), 36);
+
+  // The core refuses the month; the grid and the month box stay on December 2026.
+  await pickMonth('2049-01');
+  await page.waitForFunction(() => document.querySelector('#day-view .message'));
+  assert.match(await visibleText('#day-view'), /1901年2月至2048年12月/);
+  assert.equal(await page.$eval('#month-pick', (input) => input.value), '2026-12');
+  assert.ok(await page.$('#month-grid td[data-date="2026-12-15"]'));
+});
+
+test('opening days show weekday, lucky hours and cautions, and the days left out with their notes', async () => {
+  await page.click('button[data-tab="calendar"]');
+  await setField('#opening-form [name="from"]', '2027-01-01');
+  await page.select('#opening-form [name="days"]', '30');
+  await page.click('#opening-run');
+  await page.waitForFunction(() => document.querySelector('#opening-left-out p'));
+  const cli = JSON.parse((await runCli(['opening-days', '--from', '2027-01-01', '--days', '30', '--birth',
+                                        '1985-06-15', '--time', '08:30', '--json'])).out);
+  const shown = await page.$$eval('#opening-days li', (items) => items.map((item) => item.textContent));
+  assert.equal(shown.length, cli.length);
+  assert.ok(cli.some((day) => day.cautions.length > 0));
+  cli.forEach((day, i) => {
+    const hours = day.lucky_hours.map((hour) => hour.branch).join('、');
+    assert.ok(shown[i].startsWith(`${day.date}　${day.weekday}　${day.officer}日`), shown[i]);
+    assert.ok(shown[i].includes(`吉时：${hours}`), shown[i]);
+    if (day.cautions.length > 0) assert.ok(shown[i].endsWith(`留意：${day.cautions.join('；')}`), shown[i]);
+  });
+  assert.match(await visibleText('#opening-left-out'), /2027-01-04　.*冲法人生年之丑，不取/);
+});
+
 test('at phone size nothing scrolls sideways, on any tab', async () => {
   await page.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true });
   await openPage(page, `${server.origin}/index.html#evaluate=${encodeURIComponent('华通')}`);

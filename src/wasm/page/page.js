@@ -497,14 +497,21 @@
   // ---- month view, a day's almanac and the opening days ---------------------------
 
   const calendarState = { year: 0, month: 0 };
+  const monthText = (year, month) => `${year}-${String(month).padStart(2, '0')}`;
 
+  // A month the core refuses (out of the calendar's range) leaves the grid and the
+  // month box on the month shown, with the core's message under the grid.
   async function showMonth(year, month) {
+    const days = await guarded($('#day-view'), () => zeruda.monthDays(year, month));
+    if (!days) {
+      if (calendarState.year) $('#month-pick').value = monthText(calendarState.year, calendarState.month);
+      return;
+    }
     calendarState.year = year;
     calendarState.month = month;
-    $('#month-pick').value = `${year}-${String(month).padStart(2, '0')}`;
+    $('#month-pick').value = monthText(year, month);
     const body = $('#month-grid tbody');
-    const days = await guarded($('#day-view'), () => zeruda.monthDays(year, month));
-    if (!days) return;
+    const shownToday = today();
     const rows = [];
     let row = null;
     for (const day of days) {
@@ -517,8 +524,14 @@
         }
       }
       const cell = element('td');
-      cell.append(element('span', String(Number(day.date.slice(8)))), element('span', day.name, 'lunar'));
-      cell.addEventListener('click', () => showDay(day.date, cell));
+      cell.dataset.date = day.date;
+      cell.classList.toggle('today', day.date === shownToday);
+      cell.classList.toggle('term', day.term !== '');
+      cell.classList.toggle('festival', day.festivals.length > 0);
+      // A festival is named in place of the lunar day, as the window's month views do.
+      const name = day.festivals.length > 0 ? day.festivals.join(' ') : day.name;
+      cell.append(element('span', String(Number(day.date.slice(8)))), element('span', name, 'lunar'));
+      cell.addEventListener('click', () => showDay(day, cell));
       row.append(cell);
     }
     body.replaceChildren(...rows);
@@ -529,38 +542,81 @@
     month += step;
     if (month < 1) { month = 12; year -= 1; }
     if (month > 12) { month = 1; year += 1; }
-    if (year < 1901 || (year === 1901 && month < 2) || year > 2048) return;
     showMonth(year, month);
   }
 
-  async function showDay(date, cell) {
+  // The twelve hours as a small table: a column per hour, its pillar, god and luck.
+  function hoursTable(hours) {
+    const table = element('table', undefined, 'hours');
+    const rowOf = (caption, cells) => {
+      const tr = element('tr');
+      tr.append(element('th', caption), ...cells);
+      return tr;
+    };
+    table.append(
+      rowOf('时辰', hours.map((hour) => element('th', `${hour.branch}时`))),
+      rowOf('时柱', hours.map((hour) => element('td', hour.pillar))),
+      rowOf('值神', hours.map((hour) => element('td', hour.god))),
+      rowOf('吉凶', hours.map((hour) => element('td', hour.luck, hour.luck === '吉' ? 'lucky' : ''))));
+    return table;
+  }
+
+  async function showDay(shown, cell) {
     for (const chosen of document.querySelectorAll('#month-grid td.chosen')) chosen.classList.remove('chosen');
     if (cell) cell.classList.add('chosen');
     const view = $('#day-view');
-    const day = await guarded(view, () => zeruda.almanac(date));
+    const day = await guarded(view, () => zeruda.almanac(shown.date));
     if (!day) return;
+    const facts = element('dl', undefined, 'facts');
+    const add = (term, text) => facts.append(element('dt', term), element('dd', text));
+    if (shown.term) add('节气', shown.term);
+    if (shown.festivals.length > 0) add('节日', shown.festivals.join('、'));
+    add('宜', day.day_yi.join(' ') || '无');
+    add('忌', day.day_ji.join(' ') || '无');
+    add('冲煞', `冲${day.chong_animal}(${day.chong_pillar})　煞${day.sha}`);
+    add('彭祖百忌', day.pengzu.join('　'));
+    add('吉神宜趋', day.ji_shen.join(' ') || '无');
+    add('凶煞宜忌', day.xiong_sha.join(' ') || '无');
+    add('值神', `${day.day_god}（${day.day_luck}）`);
     view.replaceChildren(
-      element('p', `${day.date}　农历${day.lunar}　生肖${day.zodiac}`),
+      element('p', `${day.date}　农历${shown.lunar_name}　生肖${day.zodiac}`),
       element('p', `${day.pillars.join(' ')}　值日：${day.officer}　纳音：${day.nayin}`),
       element('p', day.yi),
-      element('p', day.ji));
-    $('#opening-form').elements.from.value = date;
+      element('p', day.ji),
+      facts,
+      hoursTable(day.hours));
+    $('#opening-form').elements.from.value = shown.date;
+  }
+
+  function openingDayItem(day) {
+    const item = element('li');
+    const hours = day.lucky_hours.map((hour) => hour.branch).join('、');
+    item.append(
+      element('p', `${day.date}　${day.weekday}　${day.officer}日　${day.pillars.join(' ')}　吉时：${hours || '无'}`),
+      element('p', day.reasons.join('；')));
+    if (day.cautions.length > 0) item.append(element('p', `留意：${day.cautions.join('；')}`, 'cautions'));
+    return item;
   }
 
   async function showOpeningDays() {
     const list = $('#opening-days');
+    const leftOut = $('#opening-left-out');
+    leftOut.replaceChildren();
     const who = person.current();
     if (!person.complete(who)) {
       showMessage(list, new Error('请先在“法人资料”中填好出生日期和时间。'));
       return;
     }
     const form = formValues($('#opening-form'));
-    const days = await guarded(list, () => zeruda.openingDays(form.from, form.days, who.birth, who.time));
+    const ask = (call) => call(form.from, form.days, who.birth, who.time);
+    const days = await guarded(list, () => ask(zeruda.openingDays));
     if (!days) return;
     if (days.length === 0) list.replaceChildren(element('li', '这段日子里没有合适的开业日。'));
-    else {
-      list.replaceChildren(...days.map((day) =>
-        element('li', `${day.date}　${day.officer}日　${day.pillars.join(' ')}　${day.reasons.join('；')}`)));
+    else list.replaceChildren(...days.map(openingDayItem));
+    const notes = await guarded(leftOut, () => ask(zeruda.openingLeftOut));
+    if (notes && notes.length > 0) {
+      leftOut.replaceChildren(element('p', '冲法人年支或日支而不取的日子：'),
+        ...notes.map((left) => element('p', `${left.date}　${left.note}`)));
     }
   }
 

@@ -177,6 +177,8 @@
     gridSvg: async (body) => call('gridSvg', { body }),
     chartSvg: async (date, time) => call('chartSvg', { date, time }),
     monthDays: async (year, month) => call('monthDays', { year, month }),
+    openingLeftOut: async (from, days, birthDate, birthTime) =>
+      call('openingLeftOut', { from, days, birth: birthDate, time: birthTime }),
     resultCsv: async (rows) => call('resultCsv', { cells: exportCells(rows) }),
     articles: async () => call('articles', {}),
     article: async (id) => call('article', { id }),
