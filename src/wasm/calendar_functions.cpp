@@ -1,10 +1,13 @@
 #include "wasm/calendar_functions.h"
 
 #include "actions/calendar_actions.h"
+#include "almanac/almanac.h"
+#include "almanac/almanac_tables.h"
 #include "almanac/month_grid.h"
 #include "almanac/perpetual_calendar.h"
 #include "calendar/date_pattern.h"
 #include "calendar/gregorian.h"
+#include "calendar/lunar.h"
 #include "calendar/pillars.h"
 #include "chart/element_strength.h"
 #include "json/calendar_json.h"
@@ -12,6 +15,7 @@
 #include "pictures/element_chart.h"
 #include "pictures/svg_writer.h"
 #include "text/gbk.h"
+#include "text/gbk_literal.h"
 
 namespace zeruda::wasm {
 namespace {
@@ -94,6 +98,49 @@ Result<Reply> openingLeftOutFunction(const Request& request) {
   }
   days.endArray();
   return json(days.text());
+}
+
+Result<Reply> almanacSearchFunction(const Request& request) {
+  actions::AlmanacSearchRequest asked;
+  const auto from = request.text("from", Field::FromDate);
+  if (!from.ok()) return from.failure();
+  asked.from = from.value();
+  const auto range = request.number("range", Field::DayCount);
+  if (!range.ok()) return range.failure();
+  asked.range = range.value();
+  const auto activity = request.text("activity", Field::Activity);
+  if (!activity.ok()) return activity.failure();
+  asked.activity = activity.value();
+  const auto avoid = request.flag("avoid", Field::Activity);
+  if (!avoid.ok()) return avoid.failure();
+  asked.avoid = avoid.value();
+  const auto lists = request.flag("lists", Field::Activity);
+  if (!lists.ok()) return lists.failure();
+  asked.dayLists = lists.value();
+  const auto found = actions::searchAlmanac(asked);
+  if (!found.ok()) return found.failure();
+  // The lines almanac-search prints, and what it says on stderr when the calendar ends
+  // (the page's notes).
+  std::string lines;
+  for (const calendar::Date& day : found.value().days)
+    lines += almanac::almanacDateText(day) + "\n";
+  Reply reply{Reply::Kind::Text, text::displayUtf8(lines)};
+  if (found.value().daysSearched < found.value().daysAsked) {
+    using namespace text::literals;
+    reply.notes.push_back("历法止于"_gbk + calendar::isoDate(calendar::kLastLunarDate) +
+                          "：只查了"_gbk + std::to_string(found.value().daysSearched) + "天"_gbk);
+  }
+  return reply;
+}
+
+Result<Reply> almanacActivitiesFunction(const Request&) {
+  json::Writer lists;
+  lists.beginObject().key("officer").beginArray();
+  for (const std::string& activity : almanac::almanacActivities()) lists.string(activity);
+  lists.endArray().key("traditional").beginArray();
+  for (std::string_view activity : almanac::traditionalActivities()) lists.string(activity);
+  lists.endArray().endObject();
+  return json(lists.text());
 }
 
 Result<Reply> monthFunction(const Request& request) {

@@ -11,6 +11,9 @@ Result<Reply> chartFunction(const Request& request);
 Result<Reply> chartSvgFunction(const Request& request);
 // almanac {date}: `zeruda-cli almanac DATE --json`.
 Result<Reply> almanacFunction(const Request& request);
+// The days almanac-search lists, as it prints them, and the activities it offers.
+Result<Reply> almanacSearchFunction(const Request& request);
+Result<Reply> almanacActivitiesFunction(const Request& request);
 // openingDays {from, days, birth, time}: `zeruda-cli opening-days … --json`.
 Result<Reply> openingDaysFunction(const Request& request);
 // openingLeftOut {from, days, birth, time}: the days that search leaves out for their

@@ -16,7 +16,7 @@ using namespace text::literals;
 using Function = Result<Reply> (*)(const Request&);
 
 // The functions that need nothing but their request, by the name the page calls them.
-constexpr std::array<std::pair<std::string_view, Function>, 12> kFunctions = {{
+constexpr std::array<std::pair<std::string_view, Function>, 14> kFunctions = {{
     {"openingDays", openingDaysFunction},
     {"openingLeftOut", openingLeftOutFunction},
     {"grids", gridsFunction},
@@ -24,6 +24,8 @@ constexpr std::array<std::pair<std::string_view, Function>, 12> kFunctions = {{
     {"chart", chartFunction},
     {"chartSvg", chartSvgFunction},
     {"almanac", almanacFunction},
+    {"almanacSearch", almanacSearchFunction},
+    {"almanacActivities", almanacActivitiesFunction},
     {"month", monthFunction},
     {"monthDays", monthDaysFunction},
     {"resultCsv", resultCsvFunction},

@@ -105,6 +105,18 @@ test('almanac: 60 days as almanac --json gives them', async () => {
   });
 });
 
+test('almanacSearch: officer and day-list searches as almanac-search prints them', async () => {
+  const searches = [['2026-12-09', 30, '嫁娶', false, false], ['2027-01-01', 90, '开市', false, true],
+                    ['1985-06-15', 15, '安葬', true, false], ['2048-11-20', 180, '纳财', false, true]];
+  for (const [from, range, activity, avoid, lists] of searches) {
+    const args = ['almanac-search', '--from', from, '--range', String(range), '--activity', activity];
+    if (avoid) args.push('--avoid');
+    if (lists) args.push('--lists');
+    agree(page('almanacSearch', { from, range, activity, avoid, lists }), await runCli(args), text,
+          `${from} ${activity}`);
+  }
+});
+
 test('month: months across the calendar, its edges and beyond as month prints them', async () => {
   const months = [[1901, 1], [1901, 2], [1985, 6], [2014, 10], [2024, 2], [2048, 12], [2049, 1], [1900, 12]];
   for (const [year, month] of months) {

@@ -586,6 +586,40 @@
       facts,
       hoursTable(day.hours));
     $('#opening-form').elements.from.value = shown.date;
+    $('#search-form').elements.from.value = shown.date;
+  }
+
+  // The activity box: the officer texts' activities, then the day lists' words; each
+  // option says which it is searched by.
+  async function fillSearchActivities() {
+    const lists = await guarded($('#search-days'), () => zeruda.almanacActivities());
+    if (!lists) return;
+    const group = (label, words, kind) => {
+      const options = element('optgroup');
+      options.label = label;
+      for (const word of words) {
+        const option = element('option', word);
+        option.value = `${kind}:${word}`;
+        options.append(option);
+      }
+      return options;
+    };
+    const box = $('#search-form').elements.activity;
+    box.replaceChildren(group('建除十二神', lists.officer, 'officer'),
+                        group('每日宜忌', lists.traditional, 'lists'));
+    box.value = 'officer:嫁娶';
+  }
+
+  async function searchDays() {
+    const list = $('#search-days');
+    const form = formValues($('#search-form'));
+    const [kind, activity] = String(form.activity || ':').split(/:(.*)/s);
+    const found = await guarded(list, () => zeruda.almanacSearch(
+      form.from, form.range, activity, form.column === 'ji', kind === 'lists'));
+    if (found === undefined) return;
+    const days = found.split('\n').filter((line) => line);
+    if (days.length === 0) list.replaceChildren(element('li', '这段日子里没有这样的日子。'));
+    else list.replaceChildren(...days.map((line) => element('li', line)));
   }
 
   function openingDayItem(day) {
@@ -736,6 +770,7 @@
       if (year && month) showMonth(year, month);
     });
     $('#opening-run').addEventListener('click', showOpeningDays);
+    $('#search-run').addEventListener('click', searchDays);
     $('#personal-start').addEventListener('click', startPersonal);
     $('#personal-stop').addEventListener('click', () => zeruda.stop());
     window.addEventListener('hashchange', followAddress);
@@ -758,6 +793,7 @@
                                           'hint saved-note'));
     }
     $('#opening-form').elements.from.value = today();
+    $('#search-form').elements.from.value = today();
     $('#personal-form').elements.birth.value = today();
     if (location.protocol === 'file:') {
       setStatus('请用网页服务器打开本页（例如在站点目录运行 python3 -m http.server），直接打开文件时浏览器不让它运行。', true);
@@ -772,6 +808,7 @@
     await personChanged();
     const now = new Date();
     await showMonth(now.getFullYear(), now.getMonth() + 1);
+    await fillSearchActivities();
     setStatus('已就绪：全部计算都在本机浏览器中进行。');
     // For the benchmark and the tests: when, after navigation, the page was usable.
     window.zerudaReadyAt = performance.now();

@@ -158,6 +158,9 @@
     grids: async (body) => call('grids', { body }),
     chart: async (date, time) => call('chart', { date, time }),
     almanac: async (date) => call('almanac', { date }),
+    almanacSearch: async (from, range, activity, avoid, lists) =>
+      call('almanacSearch', { from, range, activity, avoid: Boolean(avoid), lists: Boolean(lists) }),
+    almanacActivities: async () => call('almanacActivities', {}),
     openingDays: async (from, days, birthDate, birthTime) =>
       call('openingDays', { from, days, birth: birthDate, time: birthTime }),
     score: async (lines, base) =>
