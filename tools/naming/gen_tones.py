@@ -73,7 +73,8 @@ def render():
         toned = [r for r in standard if r != src.bare(r)]
         if reading and reading == src.bare(reading) and toned:
             reading = toned[0]
-        if reading is None:
+        # A reading GBK cannot spell (ḿ, ê̄) is left out: the program's texts are GBK.
+        if reading is None or not gbk_has(reading):
             continue
         out.append(f"{ch}\t{reading}\t字")
         rows += 1
