@@ -82,7 +82,7 @@ std::string heardWordWarning(const HeardWord& heard) {
   const std::string reading = "（"_gbk + joined(heard.word->toneful) + "）"_gbk;
   switch (heard.how) {
     case How::Written:
-      return "忌用字词："_gbk + quoted(heard.heardIn) + "含"_gbk + word;
+      return "忌用字词：名中有"_gbk + word;
     case How::SameTones:
       return "谐音："_gbk + quoted(heard.heardIn) + "与"_gbk + word + "同音"_gbk + reading;
     case How::OtherTones:
