@@ -65,10 +65,10 @@ NameSound nameSoundOf(std::string_view surname, std::string_view given) {
   addCharacters(sound, given);
   std::string surnameText;
   for (std::size_t k = 0; k < sound.surnameLength; ++k) surnameText += sound.characters[k];
-  const std::string_view whole = surnameReading(surnameText);
-  if (!whole.empty()) {
-    forEachWord(whole, [&](std::string_view syllable) { sound.syllables.push_back(syllable); });
-  }
+  // The surname as a whole first (欧阳 ōu yáng, 单 shàn), taken only at one syllable a character.
+  forEachWord(surnameReading(surnameText),
+              [&](std::string_view syllable) { sound.syllables.push_back(syllable); });
+  if (sound.syllables.size() != sound.surnameLength) sound.syllables.clear();
   for (std::size_t k = sound.syllables.size(); k < sound.characters.size(); ++k) {
     const std::string& character = sound.characters[k];
     std::string_view reading =
@@ -76,8 +76,6 @@ NameSound nameSoundOf(std::string_view surname, std::string_view given) {
     if (reading.empty()) reading = usualReadingOf(character);
     sound.syllables.push_back(reading);
   }
-  // A compound surname listed with the wrong number of syllables reads character by character.
-  sound.syllables.resize(sound.characters.size());
   return sound;
 }
 
