@@ -39,17 +39,17 @@ zeruda_rank(shortlist 6 USES calendar generation numerology registration storage
 
 # One typed request and one function per user action, for every front end.
 zeruda_rank(actions 7
-  USES almanac app calendar chart dictionary generation library numerology personal pictures
-       profile registration run shortlist storage text)
+  USES almanac app calendar chart dictionary generation library naming numerology personal
+       pictures profile registration run shortlist storage text)
 
 # The runs' rows and the judged shortlist come in already computed: json reads their
 # plain types without linking the rooms that make them.
 zeruda_rank(json 8
   USES actions almanac calendar chart dictionary numerology registration text
-  HEADERS generation personal shortlist)
+  HEADERS generation naming personal shortlist)
 
 zeruda_rank(cli 9 FRONT_END NATIVE
-  USES actions almanac app calendar chart dictionary generation json library numerology
+  USES actions almanac app calendar chart dictionary generation json library naming numerology
        personal pictures profile run shortlist storage text web)
 zeruda_rank(gui 9 FRONT_END NATIVE
   USES actions almanac app calendar chart dictionary generation library numerology personal

@@ -36,6 +36,8 @@ const char* utf8Name(Field field) {
       return "姓氏";
     case Field::PersonFixedCharacter:
       return "固定字";
+    case Field::PersonGivenName:
+      return "名字";
     case Field::LookupCharacter:
       return "要查的字";
     case Field::ShortlistNames:

@@ -24,6 +24,7 @@ int runRate(std::span<const std::string> args, std::ostream& out, std::ostream& 
 int runScore(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runReport(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runTable(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int runName(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runArticle(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostream& err);

@@ -51,6 +51,9 @@ std::span<const Command> commands() {
               "--surname S --gender 男|女 --birth DATE --time TIME --length 1|2|3 "
               "[--fixed-pos 1|2|3 --fixed C] [--level 1-5] [--count N] [--seed N] [--json]",
               runPersonal, "given names for a child, rated on the child's birth chart"},
+      Command{"name", "SURNAME GIVEN [--gender 男|女] [--birth DATE --time TIME] [--json]", runName,
+              "the report of a person's name: reading, meanings, tones, 谐音, source, grids and "
+              "(with a birth) stars"},
       Command{"article", "list | show TITLE [N]", runArticle,
               "the reference library's pages: their list, or one page's text"},
       Command{"web-url", "baidu|360|alibaba|trademark NAME", runWebUrl,

@@ -4,6 +4,7 @@
 #include "dictionary/strokes.h"
 #include "dictionary/traditional.h"
 #include "json/writer.h"
+#include "numerology/number_luck.h"
 #include "registration/finding.h"
 #include "text/characters.h"
 
@@ -19,11 +20,59 @@ void writePart(Writer& json, const std::vector<numerology::CharStroke>& part) {
   json.endArray();
 }
 
-void writeParts(Writer& json, const shortlist::ScoreParts& parts) {
-  json.beginObject().key("base").number(parts.base).key("talents").number(parts.talents);
+// The parts' keys, inside an object the caller opens and closes.
+void writePartKeys(Writer& json, const numerology::ScoreParts& parts) {
+  json.key("base").number(parts.base).key("talents").number(parts.talents);
   json.key("grids").beginArray();
   for (double luck : parts.grids) json.number(luck);
-  json.endArray().key("elements").number(parts.elements).endObject();
+  json.endArray().key("elements").number(parts.elements);
+}
+
+void writeParts(Writer& json, const numerology::ScoreParts& parts) {
+  json.beginObject();
+  writePartKeys(json, parts);
+  json.endObject();
+}
+
+void writeStrings(Writer& json, std::string_view key, const std::vector<std::string>& texts) {
+  json.key(key).beginArray();
+  for (const std::string& text : texts) json.string(text);
+  json.endArray();
+}
+
+void writeSource(Writer& json, const naming::Verse& verse) {
+  json.key("source").beginObject().key("text").string(verse.clause);
+  json.key("title").string(verse.title).key("author").string(verse.author);
+  json.key("dynasty").string(verse.dynasty).key("book").string(verse.book).endObject();
+}
+
+void writeJudgement(Writer& json, const naming::NameJudgement& judged) {
+  json.key("pinyin").string(judged.pinyin).key("tones").beginArray();
+  for (int tone : judged.tones) json.number(static_cast<long long>(tone));
+  json.endArray().key("tone_pattern").string(judged.tonePattern);
+  writeStrings(json, "meanings", judged.meanings);
+  if (judged.source) writeSource(json, *judged.source);
+  writeStrings(json, "warnings", judged.warnings);
+  writeStrings(json, "notes", judged.notes);
+}
+
+void writeNumbers(Writer& json, const numerology::NameGrids& record) {
+  json.key("grids").beginArray();
+  for (int n : record.grids) json.number(static_cast<long long>(n));
+  json.endArray().key("grid_luck").beginArray();
+  for (std::size_t k = 0; k < 5; ++k) json.number(numerology::numberLuck(record.grids[k]));
+  const std::string talents = numerology::threeTalents(record.grids);
+  json.endArray().key("talents").string(talents);
+  json.key("talents_luck").number(numerology::threeTalentsLuck(talents));
+}
+
+void writeStars(Writer& json, const actions::StarCount& count) {
+  json.key("stars").number(static_cast<long long>(count.stars)).key("star_parts").beginObject();
+  writePartKeys(json, count.parts);
+  json.key("sum").number(count.parts.sum()).key("rounded").number(count.rounded);
+  json.key("threshold");
+  count.threshold ? json.number(static_cast<long long>(*count.threshold)) : json.null();
+  json.key("missing_elements").string(count.missingElements).endObject();
 }
 
 void writeFindings(Writer& json, const std::vector<registration::Finding>& findings) {
@@ -86,6 +135,21 @@ std::string scoredNameJson(const shortlist::ScoredName& name, std::size_t rank) 
   json.key("parts");
   name.rated ? writeParts(json, name.scoreParts) : void(json.null());
   writeFindings(json, name.findings);
+  json.endObject();
+  return json.text();
+}
+
+std::string nameJudgementJson(const actions::NameJudgementAnswer& answer) {
+  Writer json;
+  json.beginObject().key("name").string(answer.surname + answer.given);
+  json.key("surname").string(answer.surname).key("given").string(answer.given);
+  writeJudgement(json, answer.judgement);
+  json.key("surname_strokes");
+  writePart(json, answer.record.surnamePart);
+  json.key("given_strokes");
+  writePart(json, answer.record.givenPart);
+  writeNumbers(json, answer.record);
+  if (answer.stars) writeStars(json, *answer.stars);
   json.endObject();
   return json.text();
 }

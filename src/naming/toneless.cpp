@@ -8,8 +8,8 @@
 namespace zeruda::naming {
 namespace {
 
-// Each toned pinyin letter GBK has (not ǹ or ḿ), with its bare letter; UTF-8 here,
-// converted to GBK once.
+// Each toned pinyin letter GBK has (not ǹ or ḿ), with its bare letter, four tones to a
+// vowel in order (ń and ň are the 2nd and 3rd); UTF-8 here, converted to GBK once.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 26> kToneLetters{{
     {"ā", "a"}, {"á", "a"}, {"ǎ", "a"}, {"à", "a"}, {"ē", "e"}, {"é", "e"}, {"ě", "e"},
     {"è", "e"}, {"ī", "i"}, {"í", "i"}, {"ǐ", "i"}, {"ì", "i"}, {"ō", "o"}, {"ó", "o"},
@@ -32,7 +32,22 @@ const GbkLetters& gbkLetters() {
   return built;
 }
 
+constexpr int kFirstNasal = 24;
+
+int toneAt(std::size_t index) {
+  return index < kFirstNasal ? static_cast<int>(index % 4) + 1
+                             : static_cast<int>(index - kFirstNasal) + 2;
+}
+
 }  // namespace
+
+int toneOf(std::string_view syllableGbk) {
+  const auto& pairs = gbkLetters().pairs;
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    if (syllableGbk.find(pairs[i].first) != std::string_view::npos) return toneAt(i);
+  }
+  return 0;
+}
 
 std::string tonelessOf(std::string_view tonefulGbk) {
   std::string out;

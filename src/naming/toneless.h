@@ -10,4 +10,8 @@ namespace zeruda::naming {
 // compare for 谐音 heard without tones.
 std::string tonelessOf(std::string_view tonefulGbk);
 
+// The tone of one GBK syllable by its mark: 1 to 4, 0 for none (the neutral tone, or
+// no reading at all).
+int toneOf(std::string_view syllableGbk);
+
 }  // namespace zeruda::naming

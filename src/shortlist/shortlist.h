@@ -2,6 +2,7 @@
 
 #include "numerology/grids.h"
 #include "numerology/rating.h"
+#include "numerology/score_parts.h"
 #include "registration/finding.h"
 #include "registration/name_parts.h"
 
@@ -14,14 +15,8 @@
 
 namespace zeruda::shortlist {
 
-// What a rated body's score is made of: the base score, the three-talent luck, the
-// luck of each of the five grids and the sought elements (none for a company).
-struct ScoreParts {
-  double base = 0;
-  double talents = 0;
-  std::array<double, 5> grids{};
-  double elements = 0;
-};
+// What a rated body's score is made of (no sought elements for a company).
+using ScoreParts = numerology::ScoreParts;
 
 // One name of a shortlist, judged (texts GBK).
 struct ScoredName {

@@ -22,6 +22,7 @@ enum class Field {
   NameBody,              // the body of a company name to evaluate
   PersonSurname,         // the surname of a person to name
   PersonFixedCharacter,  // the character fixed in that person's given name
+  PersonGivenName,       // a person's given name to judge
   LookupCharacter,       // the character whose element is looked up
   ShortlistNames,        // the names of a shortlist
   BirthDate,             // a person's date of birth

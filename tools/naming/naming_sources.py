@@ -73,6 +73,14 @@ def unihan_readings(fields=("kMandarin", "kTGHZ2013")):
     return found
 
 
+TONE_MARKS = str.maketrans("āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜńňǹḿ", "aaaaeeeeiiiioooouuuuüüüünnnm")
+
+
+def bare(reading):
+    """A reading without its tone marks (ü stays ü)."""
+    return reading.translate(TONE_MARKS)
+
+
 def tghz_readings(value):
     """The distinct readings of a kTGHZ2013 value ("212.030:lè 453.020:yuè"), in order."""
     readings = []

@@ -1,0 +1,80 @@
+#include "actions/name_report.h"
+
+#include "numerology/number_luck.h"
+#include "numerology/rating.h"
+#include "pictures/palette.h"
+#include "text/gbk_literal.h"
+#include "text/number_text.h"
+
+#include <array>
+
+namespace zeruda::actions {
+
+using namespace text::literals;
+
+namespace {
+
+std::string number(double value) { return text::shortestNumberText(value); }
+
+std::string judgementLines(const NameJudgementAnswer& answer) {
+  const naming::NameJudgement& judged = answer.judgement;
+  std::string out =
+      "姓名："_gbk + answer.surname + answer.given + "（"_gbk + judged.pinyin + "）\n"_gbk;
+  out += "声调："_gbk;
+  for (std::size_t k = 0; k < judged.tones.size(); ++k) {
+    out += (k ? " " : "") + std::to_string(judged.tones[k]);
+  }
+  out += "（"_gbk + judged.tonePattern + "）\n"_gbk;
+  for (std::size_t k = 0; k < answer.record.givenPart.size() && k < judged.meanings.size(); ++k) {
+    out += (k == 0 ? "字义："_gbk : "      ") + answer.record.givenPart[k].character + ' ' +
+           judged.meanings[k] + '\n';
+  }
+  if (const naming::Verse* verse = judged.source) {
+    out += "出处：《"_gbk + std::string(verse->book) + "·"_gbk + std::string(verse->title) +
+           "》（"_gbk + std::string(verse->dynasty) + "·"_gbk + std::string(verse->author) +
+           "）："_gbk + std::string(verse->clause) + '\n';
+  }
+  return out;
+}
+
+std::string gridLines(const numerology::NameGrids& record) {
+  static const std::array<std::string, 5> kNames = {"天格"_gbk, "人格"_gbk, "地格"_gbk, "总格"_gbk,
+                                                    "外格"_gbk};
+  std::string out = "五格："_gbk;
+  for (std::size_t k = 0; k < kNames.size(); ++k) {
+    out += (k ? "  " : "") + kNames[k] + std::to_string(record.grids[k]) + ' ' +
+           pictures::luckWord(numerology::numberLuck(record.grids[k]));
+  }
+  const std::string talents = numerology::threeTalents(record.grids);
+  return out + "\n三才："_gbk + talents + ' ' +
+         pictures::luckWord(numerology::threeTalentsLuck(talents)) + '\n';
+}
+
+std::string starLine(const StarCount& count) {
+  const numerology::ScoreParts& p = count.parts;
+  std::string grids;
+  for (double luck : p.grids) grids += (grids.empty() ? "" : "+") + number(luck);
+  std::string out = "星级："_gbk + numerology::starText(count.stars) + "（基数 "_gbk +
+                    number(p.base) + " + 三才 "_gbk + number(p.talents) + " + 五格 "_gbk + grids +
+                    " + 五行 "_gbk + number(p.elements) + " = "_gbk + number(p.sum()) +
+                    "，四舍五入为 "_gbk + std::to_string(count.rounded);
+  if (count.threshold) {
+    out += "，超过 "_gbk + std::to_string(*count.threshold) + " 得 "_gbk +
+           std::to_string(count.stars) + " 星"_gbk;
+  }
+  return out + "）\n"_gbk;
+}
+
+}  // namespace
+
+std::string nameReportText(const NameJudgementAnswer& answer) {
+  std::string out = judgementLines(answer) + gridLines(answer.record);
+  if (answer.stars) out += starLine(*answer.stars);
+  for (const std::string& warning : answer.judgement.warnings) {
+    out += "提醒："_gbk + warning + '\n';
+  }
+  for (const std::string& note : answer.judgement.notes) out += "说明："_gbk + note + '\n';
+  return out;
+}
+
+}  // namespace zeruda::actions

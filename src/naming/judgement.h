@@ -1,0 +1,32 @@
+#pragma once
+
+#include "naming/character_facts.h"
+#include "naming/verses.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zeruda::naming {
+
+// What the naming custom says of a person's name, beside its numerology (texts GBK).
+struct NameJudgement {
+  std::string pinyin;                 // the whole name read, "lǐ qīng yáng"
+  std::vector<int> tones;             // one per character: 1-4, 0 neutral or unknown
+  std::string tonePattern;            // 平 and 仄 in order, "仄平平"
+  std::vector<std::string> meanings;  // one per character of the given name
+  const Verse* source = nullptr;      // the verse a pair of the given name stands in
+  std::vector<std::string> warnings;  // a 谐音 names the word heard
+  std::vector<std::string> notes;     // what the custom remarks on without counting it a flaw
+};
+
+// Judges surname + given (both GBK, two-byte characters): the reading, each given
+// character's meaning, the sound (tones, 双声, 叠韵, repeats), the words to avoid it
+// holds or is heard as, characters outside the 通用规范汉字表 or of its third level,
+// polyphones, the fit with `gender` (Male or Female; nothing: not judged) and the
+// verse source.
+NameJudgement judgeName(std::string_view surname, std::string_view given,
+                        std::optional<Leaning> gender);
+
+}  // namespace zeruda::naming
