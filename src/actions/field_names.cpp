@@ -121,6 +121,8 @@ const char* keyOf(Field field) {
       return "name_body";
     case Field::PersonSurname:
       return "person_surname";
+    case Field::PersonGivenName:
+      return "person_given_name";
     case Field::PersonFixedCharacter:
       return "person_fixed_character";
     case Field::LookupCharacter:

@@ -25,11 +25,11 @@ constexpr std::size_t kCharacterSlack = 30;
 Result<std::vector<numerology::CharStroke>> readPart(storage::TableSet& tables,
                                                      std::string_view typed, Field field,
                                                      std::size_t most, std::string_view tooLong) {
-  if (auto message = personal::chineseEntryCheck(tables, typed, field)) return errorOf(*message);
+  if (Check c = personal::chineseEntryCheck(tables, typed, field); !c) return c.failure();
   auto entries = personal::tableEntries(tables, typed, most);
   if (entries) return std::move(*entries);
   if (personal::tableEntries(tables, typed, most + kCharacterSlack)) return refusal(field, tooLong);
-  return errorOf(personal::invalidEntryMessage(field));
+  return personal::invalidEntryMessage(field);
 }
 
 Result<std::optional<personal::Gender>> readGender(const std::optional<std::string>& typed) {
