@@ -33,11 +33,15 @@ Run runOf(const NameSound& sound, std::size_t from, std::size_t to) {
 std::optional<How> howHeard(const Run& run, const AvoidWord& word) {
   if (word.word == run.text) return How::Written;
   if (word.toneful.size() != run.toneful.size()) return std::nullopt;
-  if (std::ranges::any_of(run.toneful, [](std::string_view s) { return s.empty(); })) {
+  if (std::any_of(run.toneful.begin(), run.toneful.end(),
+                  [](std::string_view s) { return s.empty(); })) {
     return std::nullopt;
   }
-  if (std::ranges::equal(word.toneful, run.toneful)) return How::SameTones;
-  if (std::ranges::equal(word.toneless, run.toneless)) return How::OtherTones;
+  if (std::equal(word.toneful.begin(), word.toneful.end(), run.toneful.begin(), run.toneful.end()))
+    return How::SameTones;
+  if (std::equal(word.toneless.begin(), word.toneless.end(), run.toneless.begin(),
+                 run.toneless.end()))
+    return How::OtherTones;
   return std::nullopt;
 }
 
@@ -54,7 +58,9 @@ std::string joined(const std::vector<std::string_view>& syllables) {
 std::vector<HeardWord> heardWords(const NameSound& sound) {
   std::vector<HeardWord> found;
   auto add = [&](const AvoidWord& word, const std::string& heardIn, How how) {
-    if (std::ranges::any_of(found, [&](const HeardWord& h) { return h.word == &word; })) return;
+    if (std::any_of(found.begin(), found.end(),
+                    [&](const HeardWord& h) { return h.word == &word; }))
+      return;
     found.push_back({&word, heardIn, how});
   };
   const std::size_t n = sound.characters.size();
