@@ -67,8 +67,10 @@ const kTypes = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', 
                  '.webmanifest': 'application/manifest+json' };
 
 // The site as a static host serves it compressed: a file's .gz beside it to a
-// browser that takes gzip, no Cache-Control. Resolves with {origin, stop}.
+// browser that takes gzip, no Cache-Control. Resolves with {origin, stop, sent()}:
+// sent() is the bytes of the bodies sent so far.
 function serveCompressed(site) {
+  let sent = 0;
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://here').pathname).replace(/^\/$/, '/index.html');
     const file = path.join(site, path.normalize(name));
@@ -80,11 +82,13 @@ function serveCompressed(site) {
     const headers = { 'Content-Type': kTypes[path.extname(file)] || 'application/octet-stream',
                       'Last-Modified': fs.statSync(file).mtime.toUTCString(), Vary: 'Accept-Encoding' };
     if (gzip) headers['Content-Encoding'] = 'gzip';
-    response.writeHead(200, headers);
-    fs.createReadStream(gzip ? `${file}.gz` : file).pipe(response);
+    const body = fs.readFileSync(gzip ? `${file}.gz` : file);
+    sent += body.length;
+    response.writeHead(200, headers).end(body);
   });
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
     origin: `http://127.0.0.1:${server.address().port}`,
+    sent: () => sent,
     stop: () => new Promise((done) => { server.closeAllConnections(); server.close(done); }),
   })));
 }
