@@ -33,7 +33,7 @@ async function eachPaired(items, work) {
 
 let zeruda;
 test.before(async () => {
-  zeruda = await createModule({ wasmBinary: fs.readFileSync(path.join(site, 'zeruda.wasm')) });
+  zeruda = await createModule({ wasmBinary: fs.readFileSync(path.join(site, named['zeruda.wasm'])) });
 });
 
 // The module's answer, or {refused: message, field}.
