@@ -130,7 +130,7 @@ const deploy = (from, to) => {
 const loaded = () => performance.getEntriesByType('resource').map((entry) => new URL(entry.name).pathname.slice(1))
   .filter((name) => /\.[0-9a-f]{12}\./.test(name));
 
-test('a new version deployed under a plain static server reaches a returning user whole on the next visit', async () => {
+test('a new version deployed under a plain static server reaches a returning user whole on the next visit; a tab open before stays whole', async () => {
   const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'zeruda-deploy-'));
   const live = path.join(scratch, 'live');
   fs.mkdirSync(live);
@@ -149,7 +149,6 @@ test('a new version deployed under a plain static server reaches a returning use
     assert.equal(await page.evaluate(() => window.zerudaVersion), one.version);
 
     deploy(path.join(scratch, 'v2'), live);
-    await page.close();
     const again = await context.newPage();
     await openPage(again, `${server.origin}/index.html`);
     const { run } = await workersOf(again, server.origin);
@@ -164,6 +163,20 @@ test('a new version deployed under a plain static server reaches a returning use
       return !registration.installing && !registration.waiting && registration.active.state === 'activated' &&
         caches.has(`zeruda-${version}`);
     }, {}, two.version);
+    // The tab opened before stays the first version, whole, and says a new one is in:
+    // a run worker it starts afresh is the first version's, from the kept cache (the
+    // server has only the second's).
+    await page.waitForSelector('#new-version:not([hidden])');
+    await page.evaluate(async (request) => {
+      const run = zeruda.generate({ ...request, count: 100000 });
+      await zeruda.stop();
+      await run;
+    }, kRequest);
+    const { run: oldRun } = await workersOf(page, server.origin);
+    assert.equal(await page.evaluate(() => window.zerudaVersion), one.version);
+    const oldFiles = [...await page.evaluate(loaded), ...await oldRun.evaluate(loaded)];
+    for (const file of oldFiles) assert.ok(names(one).has(file), `${file} is of the first version`);
+    assert.match(oldRun.url(), new RegExp(`/${one['worker.js'].replace(/\./g, '\\.')}$`));
     await server.stop();
     await openPage(again, `${server.origin}/index.html`);
     assert.equal(await again.evaluate(() => window.zerudaVersion), two.version, 'offline, the new one');
