@@ -8,14 +8,18 @@
 //   the last row with the module already loaded, against the native engine's time
 //   for the same request and seed (BM_RequestTwoThousandNamesAsThePage of
 //   build/release/bench/zeruda_bench, when that program is given or built);
-// - the site's transfer size, every file gzipped.
+// - a first visit on an emulated slow link (1.5 Mbit/s, 150 ms latency, Chromium's
+//   network emulation), the site served gzipped as static hosts serve it: the time
+//   until the page is usable (median of five, target within 5 s), the bytes it took
+//   until then and those of the whole visit (the service worker's install too);
+// - the site's transfer size, every file gzipped (its .gz and .br forms aside).
 // It also leaves a desktop and a phone screenshot in build/web/.
 'use strict';
 const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
 const zlib = require('node:zlib');
-const { launchBrowser, serveSite, openPage } = require('../tests/wasm/browser.cjs');
+const { launchBrowser, serveSite, serveCompressed, openPage } = require('../tests/wasm/browser.cjs');
 
 const root = path.resolve(__dirname, '..');
 const site = path.resolve(process.argv[2] || path.join(root, 'build/web/site'));
@@ -32,6 +36,7 @@ function gzippedSize() {
   let total = 0;
   const lines = [];
   for (const name of fs.readdirSync(site).sort()) {
+    if (/\.(gz|br)$/.test(name) || name.startsWith('.') || name.startsWith('_')) continue;
     const bytes = fs.readFileSync(path.join(site, name));
     const packed = zlib.gzipSync(bytes, { level: 9 }).length;
     total += packed;
@@ -55,6 +60,38 @@ async function readyTimes(browser, origin) {
     await context.close();
   }
   return { first, repeat };
+}
+
+const kSlowLink = { offline: false, latency: 150, downloadThroughput: 1.5e6 / 8, uploadThroughput: 1.5e6 / 8 };
+
+// First visits over the slow link, each in a fresh profile context: milliseconds
+// until usable, bytes until then and bytes of the whole visit.
+async function slowFirstVisits(browser) {
+  const visits = [];
+  for (let run = 0; run < kRuns; ++run) {
+    const server = await serveCompressed(site);
+    const context = await browser.createBrowserContext();
+    try {
+      const page = await context.newPage();
+      const session = await page.createCDPSession();
+      await session.send('Network.enable');
+      await session.send('Network.emulateNetworkConditions', kSlowLink);
+      await page.goto(`${server.origin}/index.html`, { waitUntil: 'domcontentloaded' });
+      await page.waitForSelector('html[data-ready="true"]', { timeout: 60000 });
+      const usable = await page.evaluate(() => window.zerudaReadyAt);
+      const beforeUsable = server.sent();
+      await page.evaluate(() => navigator.serviceWorker.ready);
+      await page.waitForFunction(async () => {
+        const registration = await navigator.serviceWorker.getRegistration();
+        return registration.active && registration.active.state === 'activated';
+      }, { timeout: 60000 });
+      visits.push({ usable, beforeUsable, whole: server.sent() });
+    } finally {
+      await context.close();
+      await server.stop();
+    }
+  }
+  return visits;
 }
 
 async function generationTimes(browser, origin) {
@@ -107,6 +144,12 @@ async function screenshots(browser, origin) {
     const ready = await readyTimes(browser, server.origin);
     console.log(`page ready, first visit: median ${median(ready.first).toFixed(0)} ms of ${ready.first.map(Math.round).join(', ')}`);
     console.log(`page ready, repeat visit: median ${median(ready.repeat).toFixed(0)} ms of ${ready.repeat.map(Math.round).join(', ')} (target within 1000 ms)`);
+    const slow = await slowFirstVisits(browser);
+    const kib = (bytes) => `${(bytes / 1024).toFixed(0)} KiB`;
+    console.log(`first visit on 1.5 Mbit/s, 150 ms, gzipped: usable after median ${median(slow.map((v) => v.usable)).toFixed(0)} ms ` +
+                `of ${slow.map((v) => Math.round(v.usable)).join(', ')} (target within 5000 ms)`);
+    console.log(`first visit bytes: ${kib(median(slow.map((v) => v.beforeUsable)))} until usable, ` +
+                `${kib(median(slow.map((v) => v.whole)))} with the service worker's install`);
     const times = await generationTimes(browser, server.origin);
     const page = median(times);
     console.log(`2,000 names in the page's worker: median ${page.toFixed(0)} ms of ${times.map(Math.round).join(', ')} (the first in a fresh worker)`);

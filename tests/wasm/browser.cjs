@@ -3,6 +3,7 @@
 'use strict';
 const { spawn } = require('node:child_process');
 const fs = require('node:fs');
+const http = require('node:http');
 const net = require('node:net');
 const os = require('node:os');
 const path = require('node:path');
@@ -61,10 +62,41 @@ async function serveSite(site) {
   throw new Error('the static server did not answer');
 }
 
+const kTypes = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
+                 '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.json': 'application/json',
+                 '.webmanifest': 'application/manifest+json' };
+
+// The site as a static host serves it compressed: a file's .gz beside it to a
+// browser that takes gzip, no Cache-Control. Resolves with {origin, stop, sent()}:
+// sent() is the bytes of the bodies sent so far.
+function serveCompressed(site) {
+  let sent = 0;
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://here').pathname).replace(/^\/$/, '/index.html');
+    const file = path.join(site, path.normalize(name));
+    if (!file.startsWith(site) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
+      response.writeHead(404).end();
+      return;
+    }
+    const gzip = /\bgzip\b/.test(request.headers['accept-encoding'] || '') && fs.existsSync(`${file}.gz`);
+    const headers = { 'Content-Type': kTypes[path.extname(file)] || 'application/octet-stream',
+                      'Last-Modified': fs.statSync(file).mtime.toUTCString(), Vary: 'Accept-Encoding' };
+    if (gzip) headers['Content-Encoding'] = 'gzip';
+    const body = fs.readFileSync(gzip ? `${file}.gz` : file);
+    sent += body.length;
+    response.writeHead(200, headers).end(body);
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
+    origin: `http://127.0.0.1:${server.address().port}`,
+    sent: () => sent,
+    stop: () => new Promise((done) => { server.closeAllConnections(); server.close(done); }),
+  })));
+}
+
 // Opens the page and waits until its module is loaded.
 async function openPage(page, url) {
   await page.goto(url, { waitUntil: 'load' });
   await page.waitForSelector('html[data-ready="true"]', { timeout: 20000 });
 }
 
-module.exports = { launchBrowser, serveSite, openPage };
+module.exports = { launchBrowser, serveSite, serveCompressed, openPage };

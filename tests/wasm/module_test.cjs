@@ -11,11 +11,13 @@ const inputs = require('./inputs.cjs');
 const { runCli } = require('./cli.cjs');
 
 const site = process.env.ZERUDA_WEB_SITE;
-if (!site || !fs.existsSync(path.join(site, 'zeruda.wasm'))) {
+if (!site || !fs.existsSync(path.join(site, 'site-files.json'))) {
   throw new Error(`no browser edition at '${site}': build it with 'make web'`);
 }
-const createModule = require(path.join(site, 'zeruda.js'));
-const zerudaCall = require(path.join(site, 'zeruda-calls.js'));
+// The site's files are named after their content; site-files.json says which is which.
+const named = JSON.parse(fs.readFileSync(path.join(site, 'site-files.json'), 'utf8'));
+const createModule = require(path.join(site, named['zeruda.js']));
+const zerudaCall = require(path.join(site, named['zeruda-calls.js']));
 
 // Runs `work` over `items`, two at a time (the machine's two cores).
 async function eachPaired(items, work) {
@@ -31,7 +33,7 @@ async function eachPaired(items, work) {
 
 let zeruda;
 test.before(async () => {
-  zeruda = await createModule({ wasmBinary: fs.readFileSync(path.join(site, 'zeruda.wasm')) });
+  zeruda = await createModule({ wasmBinary: fs.readFileSync(path.join(site, named['zeruda.wasm'])) });
 });
 
 // The module's answer, or {refused: message, field}.

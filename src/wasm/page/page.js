@@ -813,10 +813,21 @@
     // For the benchmark and the tests: when, after navigation, the page was usable.
     window.zerudaReadyAt = performance.now();
     document.documentElement.dataset.ready = 'true';
-    // Installed for offline use whatever the address asks for.
-    if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js').catch(() => {});
+    // Installed for offline use whatever the address asks for; a newer version that
+    // installs meanwhile is announced, never mixed into this page.
+    if (window.zerudaInstall) {
+      zerudaInstall(() => { $('#new-version').hidden = false; });
+      $('#new-version-load').addEventListener('click', () => location.reload());
+    }
     followAddress();
   }
+
+  // How much of the module has arrived, until the page is ready.
+  window.addEventListener('zeruda-loading', (event) => {
+    if (document.documentElement.dataset.ready) return;
+    const { loaded, total } = event.detail;
+    if (total > 0) setStatus(`正在载入计算模块…… ${Math.min(99, Math.floor((loaded / total) * 100))}%`);
+  });
 
   document.addEventListener('DOMContentLoaded', start);
 })();

@@ -3,9 +3,10 @@
 // its answer when it ends, both as JSON text, which the page reads. The page stops
 // a run by ending the worker, and keeps a worker whose run ended for the next one.
 // Whatever fails here is posted as `failed`, so the page's promise never waits on
-// a worker that cannot answer.
+// a worker that cannot answer. Once its module is loaded it needs no network, and
+// has none: every way to reach one refuses from then on.
 'use strict';
-importScripts('zeruda.js', 'zeruda-calls.js');
+importScripts('network-guard.js', 'zeruda.js', 'zeruda-calls.js');
 
 const failed = (error) => postMessage({ type: 'failed', message: String((error && error.message) || error) });
 
@@ -16,6 +17,7 @@ const moduleReady = createZerudaModule({
 moduleReady.then((module) => {
   const prepared = zerudaCallRaw(module, 'prepare', {});
   if (prepared.json === undefined) throw new Error(prepared.refused || prepared.trapped);
+  zerudaGuardNetwork(() => false);
   postMessage({ type: 'ready' });
 }).catch(failed);
 

@@ -8,8 +8,40 @@
 
   // Opened from a file, a page may neither fetch its module nor start workers.
   const served = location.protocol !== 'file:';
+  // The module's size as built: its bytes are counted as they arrive (a compressed
+  // transfer's length would not tell), and the page shows how far it is.
+  const kModuleBytes = Number('@ZERUDA_WASM_BYTES@');
+  const reportLoading = (loaded) => window.dispatchEvent(new CustomEvent('zeruda-loading', {
+    detail: { loaded, total: kModuleBytes },
+  }));
+
+  // Compiled while it streams in, as the glue would, with each piece counted.
+  async function instantiateCounting(url, imports) {
+    const response = await fetch(url, { credentials: 'same-origin' });
+    if (!response.ok) throw new Error(`计算模块未能载入（${response.status}）`);
+    let loaded = 0;
+    const counted = response.body.pipeThrough(new TransformStream({
+      transform(piece, controller) {
+        loaded += piece.byteLength;
+        reportLoading(loaded);
+        controller.enqueue(piece);
+      },
+    }));
+    const streamed = new Response(counted, { headers: { 'Content-Type': 'application/wasm' } });
+    return (await WebAssembly.instantiateStreaming(streamed, imports)).instance;
+  }
+
   const loadModule = () => {
-    const loading = createZerudaModule();
+    let wasmUrl = null;
+    let failLoading;
+    const failed = new Promise((resolve, reject) => { failLoading = reject; });
+    const loading = Promise.race([failed, createZerudaModule({
+      locateFile: (path, directory) => (wasmUrl = directory + path),
+      instantiateWasm: (imports, receive) => {
+        instantiateCounting(wasmUrl, imports).then((instance) => receive(instance), failLoading);
+        return {};
+      },
+    })]);
     loading.catch(() => {});  // the page reports it through zeruda.ready
     return loading;
   };
@@ -187,12 +219,16 @@
     article: async (id) => call('article', { id }),
   };
 
+  // The run worker loads once the page's module has: on a first visit the two would
+  // otherwise fetch the module side by side over the same slow link.
   if (served) {
-    try {
-      spare = freshWorker();
-    } catch (ignored) {
-      // A page that may not start workers finds out at its first run.
-    }
+    moduleReady.then(() => {
+      try {
+        if (!spare && !running) spare = freshWorker();
+      } catch (ignored) {
+        // A page that may not start workers finds out at its first run.
+      }
+    }, () => {});
   }
   window.zeruda = zeruda;
 })();
