@@ -41,8 +41,11 @@ std::span<const Verse> versesOf(std::string_view pair) {
     bool operator()(const Verse& verse, std::string_view key) const { return verse.pair < key; }
     bool operator()(std::string_view key, const Verse& verse) const { return key < verse.pair; }
   };
-  const auto [first, last] = std::equal_range(verses().begin(), verses().end(), pair, ByPair{});
-  return {first, last};
+  const std::span<const Verse> all = verses();
+  const auto [first, last] = std::equal_range(all.begin(), all.end(), pair, ByPair{});
+  // By place and count: the browser's C++ library makes no span of two iterators.
+  return all.subspan(static_cast<std::size_t>(first - all.begin()),
+                     static_cast<std::size_t>(last - first));
 }
 
 }  // namespace zeruda::naming
