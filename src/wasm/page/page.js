@@ -144,6 +144,52 @@
     setTimeout(() => URL.revokeObjectURL(url), 1000);
   }
 
+  // ---- what the page keeps between visits: IndexedDB ----------------------------
+
+  // Lists and results in IndexedDB, beside the legal representative in local storage:
+  // a scored list of 20,000 names is some megabytes, more than local storage holds.
+  // Storage the browser withholds or refuses leaves the page working, remembering
+  // nothing.
+  const kept = {
+    opening: null,
+    open() {
+      if (!this.opening) {
+        this.opening = new Promise((resolve) => {
+          try {
+            const request = indexedDB.open('zeruda', 1);
+            request.onupgradeneeded = () => request.result.createObjectStore('kept');
+            request.onsuccess = () => resolve(request.result);
+            request.onerror = () => resolve(null);
+          } catch (ignored) {
+            resolve(null);
+          }
+        });
+      }
+      return this.opening;
+    },
+    async use(mode, work) {
+      const db = await this.open();
+      if (!db) return undefined;
+      return new Promise((resolve) => {
+        try {
+          const transaction = db.transaction('kept', mode);
+          const request = work(transaction.objectStore('kept'));
+          transaction.oncomplete = () => resolve(request.result);
+          transaction.onerror = () => resolve(undefined);
+          transaction.onabort = () => resolve(undefined);
+        } catch (ignored) {
+          resolve(undefined);
+        }
+      });
+    },
+    get(key) { return this.use('readonly', (store) => store.get(key)); },
+    put(key, value) { return this.use('readwrite', (store) => store.put(value, key)); },
+    clear() { return this.use('readwrite', (store) => store.clear()); },
+  };
+
+  // A pause for the page: what follows runs as a task of its own.
+  const breather = () => new Promise((resolve) => setTimeout(resolve, 0));
+
   // ---- tabs ---------------------------------------------------------------------
 
   function showTab(name) {
@@ -239,6 +285,7 @@
     const summary = $('#person-summary');
     person.base = null;
     clearRefusals($('#person-form'));
+    showBaseNotes();
     if (!person.complete(values)) {
       summary.replaceChildren(element('p', '填好出生日期和时间后，这里显示法人的八字，评分以它为基准。', 'hint'));
       return;
@@ -246,6 +293,7 @@
     const chart = await guarded(summary, () => zeruda.chart(values.birth, values.time), $('#person-form'), false);
     if (!chart) return;
     person.base = 5 - [...chart.missing].length;
+    showBaseNotes();
     const facts = element('dl', undefined, 'facts');
     const add = (term, text) => facts.append(element('dt', term), element('dd', text));
     add('农历', chart.lunar);
@@ -255,11 +303,29 @@
     add('五行缺', chart.missing || '不缺');
     add('喜用神', chart.favourable);
     add('吉数', String(person.base));
-    summary.replaceChildren(facts);
+    summary.replaceChildren(facts, element('p', '吉数是评分的基准分：按传统说法，八字五行齐全为5，' +
+      '每缺一行减1。名字评测、批量评分的星级都从它算起。', 'hint'));
     for (const warning of chart.warnings) summary.append(element('p', warning, 'hint'));
   }
 
   function baseScore() { return person.base === null ? undefined : person.base; }
+
+  // Where ratings are shown without a legal representative, they say on what base.
+  function showBaseNotes() {
+    for (const note of document.querySelectorAll('.base-note')) {
+      note.hidden = person.base !== null;
+      if (note.childElementCount) continue;
+      const link = element('a', '法人资料');
+      link.href = '#';
+      link.addEventListener('click', (event) => {
+        event.preventDefault();
+        showTab('person');
+        $('#person-form').elements.birth.focus();
+      });
+      note.append('未填法人的出生日期和时间：星级按吉数 0 评分。在', link,
+                  '中填好出生日期和时间，即按法人的吉数评分。');
+    }
+  }
 
   // ---- company naming ------------------------------------------------------------
 
@@ -319,33 +385,56 @@
     $('#company-copy').disabled = running || company.rows.length === 0;
   }
 
-  async function startCompany() {
-    const count = $('#company-count');
-    clearRefusals($('#company-form'));
-    const request = companyRequest();
+  function clearCompanyRows() {
     company.rows = [];
     company.sortKey = null;
     for (const th of document.querySelectorAll('#company-table th')) th.removeAttribute('aria-sort');
     $('#company-table tbody').replaceChildren();
+  }
+
+  // The last results stay until the next run makes its first names: a refused run
+  // leaves them as they were.
+  async function startCompany() {
+    const count = $('#company-count');
+    const before = count.textContent;
+    clearRefusals($('#company-form'));
+    const request = companyRequest();
     count.textContent = '正在生成名字……';
     setCompanyRunning(true);
     const body = $('#company-table tbody');
     const started = performance.now();
+    let fresh = false;
+    const begin = () => {
+      if (!fresh) clearCompanyRows();
+      fresh = true;
+    };
     try {
       const result = await zeruda.generate(request, {
         onRows: (rows) => {
+          begin();
           company.rows.push(...rows);
           body.append(...rows.map(companyRow));
           count.textContent = `已生成 ${company.rows.length} 个`;
         },
       });
+      begin();
       const seconds = ((performance.now() - started) / 1000).toFixed(1);
       count.textContent = `${result.stopped ? '已停止' : '完成'}：${company.rows.length} 个名字，` +
         `用时 ${seconds} 秒（种子 ${request.seed}）`;
     } catch (error) {
-      count.textContent = '';
+      count.textContent = fresh ? '' : before;
       showRefusal($('#company-form'), count, error);
     }
+    if (fresh) kept.put('company', { rows: company.rows, count: count.textContent });
+    setCompanyRunning(false);
+  }
+
+  async function restoreCompany() {
+    const saved = await kept.get('company');
+    if (!saved || !Array.isArray(saved.rows) || company.rows.length) return;
+    company.rows = saved.rows;
+    showCompanyRows();
+    $('#company-count').textContent = `上次的结果：${String(saved.count || '')}`;
     setCompanyRunning(false);
   }
 
@@ -379,22 +468,42 @@
 
   // ---- evaluation of one name ----------------------------------------------------
 
+  // A report's text with its rules ("-----登记提示-----") drawn as lines that fit any
+  // width, the text itself kept for copying.
+  function showReport(text) {
+    const report = $('#evaluate-report');
+    report.dataset.text = text;
+    const parts = [];
+    for (const line of text.split(/\r?\n/)) {
+      const rule = line.match(/^\s*-{6,}\s*(.*?)\s*-*\s*$/);
+      if (rule) parts.push(element('span', rule[1], 'rule'));
+      else parts.push(`${line}\n`);
+    }
+    report.replaceChildren(...parts);
+  }
+
+  // A share link: the body, and the prefix and suffix it stands between.
+  function shareLink(body, prefix, suffix) {
+    const part = (key, value) => `${key}=${encodeURIComponent(value)}`;
+    return `#${[part('evaluate', body), part('prefix', prefix), part('suffix', suffix)].join('&')}`;
+  }
+
+  // A refused evaluation leaves the last one shown.
   async function evaluate() {
     const form = formValues($('#evaluate-form'));
-    const report = $('#evaluate-report');
-    const diagram = $('#evaluate-diagram');
-    const link = $('#evaluate-link');
-    $('#evaluate-copy').disabled = true;
-    diagram.replaceChildren();
-    link.hidden = true;
-    const text = await guarded(report, () => zeruda.report(form.body, form.prefix, form.suffix, baseScore()),
+    const message = $('#evaluate-message');
+    message.replaceChildren();
+    const text = await guarded(message, () => zeruda.report(form.body, form.prefix, form.suffix, baseScore()),
                                $('#evaluate-form'));
     if (text === undefined) return;
-    report.textContent = text;
+    showReport(text);
     $('#evaluate-copy').disabled = false;
-    const svg = await guarded(diagram, () => zeruda.gridSvg(form.body));
+    const diagram = $('#evaluate-diagram');
+    diagram.replaceChildren();
+    const svg = await guarded(message, () => zeruda.gridSvg(form.body));
     if (svg !== undefined) diagram.innerHTML = svg;
-    link.href = `#evaluate=${encodeURIComponent(form.body)}`;
+    const link = $('#evaluate-link');
+    link.href = shareLink(form.body, form.prefix, form.suffix);
     link.hidden = false;
   }
 
@@ -410,21 +519,37 @@
     evaluate();
   }
 
-  // index.html#evaluate=BODY opens that evaluation: links people can share. A link
-  // cut or garbled on its way opens the page all the same, and says so.
-  function followAddress() {
-    const found = location.hash.match(/^#evaluate=(.+)$/);
-    if (!found) return;
-    let body;
+  // The parts of an address "#evaluate=BODY&prefix=…&suffix=…" (prefix and suffix may
+  // be left out); undefined when it is no evaluation, null when it cannot be read.
+  function sharedEvaluation(hash) {
+    if (!/^#evaluate=./.test(hash)) return undefined;
+    const parts = {};
     try {
-      body = decodeURIComponent(found[1]);
+      for (const pair of hash.slice(1).split('&')) {
+        const at = pair.indexOf('=');
+        if (at > 0) parts[pair.slice(0, at)] = decodeURIComponent(pair.slice(at + 1));
+      }
     } catch (ignored) {
+      return null;
+    }
+    return parts.evaluate ? parts : null;
+  }
+
+  // index.html#evaluate=BODY&prefix=…&suffix=… opens that evaluation: links people
+  // can share. One without prefix and suffix takes the form's. A link cut or garbled
+  // on its way opens the page all the same, and says so.
+  function followAddress() {
+    const shared = sharedEvaluation(location.hash);
+    if (shared === undefined) return;
+    if (shared === null) {
       showTab('evaluate');
       showMessage($('#evaluate-report'), new Error('这个分享链接不完整或已损坏，无法读出要评测的名字；请在上面输入名字后评测。'));
       return;
     }
     const form = $('#evaluate-form');
-    form.elements.body.value = body;
+    form.elements.body.value = shared.evaluate;
+    if (shared.prefix !== undefined) form.elements.prefix.value = shared.prefix;
+    if (shared.suffix !== undefined) form.elements.suffix.value = shared.suffix;
     showTab('evaluate');
     evaluate();
   }
@@ -432,7 +557,7 @@
   async function copyReport() {
     const button = $('#evaluate-copy');
     try {
-      await navigator.clipboard.writeText($('#evaluate-report').textContent);
+      await navigator.clipboard.writeText($('#evaluate-report').dataset.text || '');
       button.textContent = '已复制';
     } catch (ignored) {
       button.textContent = '复制失败';
@@ -442,24 +567,165 @@
 
   // ---- shortlist -----------------------------------------------------------------
 
+  // The list scores in the worker and comes a piece at a time; only a page of it is
+  // laid out at once, so no step holds the page for long. The list as typed, and its
+  // last results (as the pieces' JSON), are kept between visits.
+  const kShownStep = 200;
+  const shortlist = { rows: [], pieces: [], summary: null, notes: [], shown: kShownStep, lines: '', base: null };
+
+  // A name's standing as the core counts it: its most serious finding, 可用 below 需审批.
+  function standingOf(name) {
+    const levels = name.findings.map((finding) => finding.level);
+    if (levels.includes('不可用')) return '不可用';
+    if (levels.includes('需审批')) return '需审批';
+    return '可用';
+  }
+
+  function shortlistRow(name) {
+    const line = element('tr');
+    const findings = name.findings.map((finding) => `${finding.level}：${finding.reason}`).join('；');
+    const score = element('td', name.score === null ? '-' : String(name.score), 'narrow-hide');
+    line.append(element('td', name.name), element('td', name.body), element('td', starsText(name.stars), 'stars'),
+                score, element('td', findings));
+    const at = name.body ? name.name.indexOf(name.body) : -1;
+    if (at >= 0) {
+      line.addEventListener('click', () => openEvaluation(name.body, name.name.slice(0, at),
+                                                          name.name.slice(at + name.body.length)));
+    }
+    return line;
+  }
+
+  function filteredShortlist() {
+    const filter = formValues($('#shortlist-filter'));
+    if (!filter.text && !filter.standing) return shortlist.rows;
+    return shortlist.rows.filter((name) => (!filter.text || name.name.includes(filter.text)) &&
+                                           (!filter.standing || standingOf(name) === filter.standing));
+  }
+
+  function showShortlistRows() {
+    const rows = filteredShortlist();
+    const shown = rows.slice(0, shortlist.shown);
+    $('#shortlist-table tbody').replaceChildren(...shown.map(shortlistRow));
+    const more = $('#shortlist-more');
+    more.hidden = rows.length <= shown.length;
+    more.textContent = `显示更多（已显示 ${shown.length} / ${rows.length}）`;
+    const summary = shortlist.summary;
+    $('#shortlist-summary').textContent = summary
+      ? `共 ${summary.names} 个：可用 ${summary.usable}，需审批 ${summary.needs_approval}，不可用 ${summary.unusable}` +
+        (rows.length !== shortlist.rows.length ? `；筛选出 ${rows.length} 个` : '')
+      : '';
+    $('#shortlist-csv').disabled = zeruda.running || !summary;
+  }
+
+  function shortlistNotes() {
+    const notes = shortlist.notes.slice(0, 20).map((note) => element('p', note, 'hint'));
+    if (shortlist.notes.length > 20) notes.push(element('p', `另有 ${shortlist.notes.length - 20} 行未评分。`, 'hint'));
+    $('#shortlist-message').replaceChildren(...notes);
+  }
+
+  const nameLines = (text) => text.split('\n').filter((line) => line.trim()).length;
+
+  function setShortlistRunning(running) {
+    $('#shortlist-run').disabled = running;
+    $('#shortlist-stop').disabled = !running;
+    $('#shortlist-progress').hidden = !running;
+    $('#shortlist-csv').disabled = running || !shortlist.summary;
+  }
+
   async function scoreShortlist() {
-    const table = $('#shortlist-table tbody');
-    const names = await guarded(table, () => zeruda.score($('#shortlist-names').value, baseScore()),
-                                $('#shortlist'));
-    if (!names) return;
-    table.replaceChildren(...names.map((name) => {
-      const line = element('tr');
-      const findings = name.findings.map((finding) => `${finding.level}：${finding.reason}`).join('；');
-      const score = element('td', name.score === null ? '-' : String(name.score), 'narrow-hide');
-      line.append(element('td', name.name), element('td', name.body), element('td', starsText(name.stars)),
-                  score, element('td', findings));
-      const at = name.body ? name.name.indexOf(name.body) : -1;
-      if (at >= 0) {
-        line.addEventListener('click', () => openEvaluation(name.body, name.name.slice(0, at),
-                                                            name.name.slice(at + name.body.length)));
+    if (zeruda.running) {
+      showMessage($('#shortlist-message'), new Error('取名正在进行，请等它完成或停止后再评分。'));
+      return;
+    }
+    const box = $('#shortlist-names');
+    const lines = box.value;
+    const base = baseScore();
+    const count = $('#shortlist-count');
+    const progress = $('#shortlist-progress');
+    const before = count.textContent;
+    clearRefusals($('#shortlist'));
+    $('#shortlist-message').replaceChildren();
+    progress.removeAttribute('value');
+    progress.max = Math.max(1, nameLines(lines));
+    count.textContent = '正在评分……';
+    setShortlistRunning(true);
+    let fresh = false;
+    const started = performance.now();
+    try {
+      const answer = await zeruda.scoreList(lines, base, {
+        onRows: (rows) => {
+          if (!fresh) Object.assign(shortlist, { rows: [], pieces: [], summary: null, notes: [], shown: kShownStep });
+          fresh = true;
+          shortlist.rows.push(...rows);
+          shortlist.pieces.push(JSON.stringify(rows));
+          progress.value = shortlist.rows.length;
+          count.textContent = `已评 ${shortlist.rows.length} / ${progress.max} 个`;
+          // The first page as it comes; the rest waits for 显示更多.
+          if (shortlist.rows.length - rows.length < kShownStep) showShortlistRows();
+        },
+      });
+      if (answer.stopped) {
+        count.textContent = `已停止：评了 ${shortlist.rows.length} 个`;
+      } else {
+        fresh = true;
+        if (shortlist.rows.length === 0) shortlist.pieces = [];
+        Object.assign(shortlist, { summary: answer, notes: answer.notes || [], lines, base });
+        const seconds = ((performance.now() - started) / 1000).toFixed(1);
+        count.textContent = `完成：${answer.names} 个名字，用时 ${seconds} 秒`;
+        shortlistNotes();
+        kept.put('shortlist', { pieces: shortlist.pieces, summary: answer, notes: shortlist.notes, lines, base,
+                                count: count.textContent });
       }
-      return line;
-    }));
+    } catch (error) {
+      // A refused list leaves the last results as they were.
+      count.textContent = before;
+      showRefusal($('#shortlist'), $('#shortlist-message'), error);
+    }
+    setShortlistRunning(false);
+    showShortlistRows();
+  }
+
+  // The list as typed is kept as it is typed, the results once scored.
+  let keepLinesTimer = null;
+  function keepShortlistLines() {
+    clearTimeout(keepLinesTimer);
+    keepLinesTimer = setTimeout(() => kept.put('shortlistLines', $('#shortlist-names').value), 500);
+  }
+
+  async function restoreShortlist() {
+    const lines = await kept.get('shortlistLines');
+    if (typeof lines === 'string' && !$('#shortlist-names').value) $('#shortlist-names').value = lines;
+    const saved = await kept.get('shortlist');
+    if (!saved || !Array.isArray(saved.pieces) || shortlist.summary) return;
+    const rows = [];
+    try {
+      for (const piece of saved.pieces) {
+        rows.push(...JSON.parse(piece));
+        await breather();
+      }
+    } catch (ignored) {
+      return;  // results gone bad are not shown
+    }
+    if (shortlist.summary || zeruda.running) return;
+    Object.assign(shortlist, { rows, pieces: saved.pieces, summary: saved.summary, notes: saved.notes || [],
+                               lines: saved.lines, base: saved.base });
+    $('#shortlist-count').textContent = `上次的结果：${String(saved.count || '')}`;
+    shortlistNotes();
+    showShortlistRows();
+  }
+
+  // The CSV of the list last scored, made again in the worker as the command line makes it.
+  async function exportShortlist() {
+    const count = $('#shortlist-count');
+    const before = count.textContent;
+    count.textContent = '正在导出……';
+    setShortlistRunning(true);
+    const csv = await guarded($('#shortlist-message'),
+                              () => zeruda.shortlistCsv(shortlist.lines, shortlist.base === null ? undefined : shortlist.base));
+    setShortlistRunning(false);
+    count.textContent = before;
+    if (csv === undefined) return;
+    download(`批量评测_${today()}.csv`, '\uFEFF' + csv, 'text/csv;charset=utf-8');
   }
 
   // ---- birth chart ---------------------------------------------------------------
@@ -469,10 +735,13 @@
     const date = String(form.date || '').trim();
     const facts = $('#chart-facts');
     const warnings = $('#chart-warnings');
+    const message = $('#chart-message');
+    message.replaceChildren();
+    // A refused chart leaves the last one shown.
+    const chart = await guarded(message, () => zeruda.chart(date, form.time), $('#chart-form'));
+    if (!chart) return;
     warnings.replaceChildren();
     $('#chart-picture').replaceChildren();
-    const chart = await guarded(facts, () => zeruda.chart(date, form.time), $('#chart-form'));
-    if (!chart) return;
     facts.replaceChildren();
     const add = (term, text) => facts.append(element('dt', term), element('dd', text));
     add('农历', chart.lunar);
@@ -490,7 +759,7 @@
     add('判断', chart.verdict);
     add('喜用神', chart.favourable);
     for (const warning of chart.warnings) warnings.append(element('p', warning));
-    const svg = await guarded($('#chart-picture'), () => zeruda.chartSvg(date, form.time));
+    const svg = await guarded(message, () => zeruda.chartSvg(date, form.time));
     if (svg !== undefined) $('#chart-picture').innerHTML = svg;
   }
 
@@ -581,34 +850,59 @@
     return request;
   }
 
+  const textsOf = (list) => [...list.children].map((item) => item.textContent);
+
+  // As the company run: the last names stay until the next run makes its first.
   async function startPersonal() {
     const names = $('#personal-names');
     const recommended = $('#personal-recommended');
     const count = $('#personal-count');
-    names.replaceChildren();
-    recommended.replaceChildren();
+    const before = count.textContent;
     $('#personal-start').disabled = true;
     $('#personal-stop').disabled = false;
     count.textContent = '正在取名……';
     clearRefusals($('#personal-form'));
     let made = 0;
+    let fresh = false;
+    const begin = () => {
+      if (!fresh) {
+        names.replaceChildren();
+        recommended.replaceChildren();
+      }
+      fresh = true;
+    };
     try {
       const request = personalRequest();
       const result = await zeruda.personal(request, {
         onRows: (rows, piece) => {
+          begin();
           made += rows.length;
           names.append(...rows.map((row) => element('li', `${row.name}[${starsText(row.stars)}]`)));
           recommended.append(...(piece.recommended || []).map((text) => element('li', text)));
           count.textContent = `已取 ${made} 个`;
         },
       });
+      begin();
       count.textContent = `${result.stopped ? '已停止' : '完成'}：${made} 个名字（种子 ${request.seed}）`;
     } catch (error) {
-      count.textContent = '';
+      count.textContent = fresh ? '' : before;
       showRefusal($('#personal-form'), count, error);
+    }
+    if (fresh) {
+      kept.put('personal', { names: textsOf(names), recommended: textsOf(recommended), count: count.textContent });
     }
     $('#personal-start').disabled = false;
     $('#personal-stop').disabled = true;
+  }
+
+  async function restorePersonal() {
+    const saved = await kept.get('personal');
+    const names = $('#personal-names');
+    const texts = (list) => (Array.isArray(list) ? list.map((text) => element('li', String(text))) : []);
+    if (!saved || names.childElementCount) return;
+    names.replaceChildren(...texts(saved.names));
+    $('#personal-recommended').replaceChildren(...texts(saved.recommended));
+    $('#personal-count').textContent = `上次的结果：${String(saved.count || '')}`;
   }
 
   // ---- library -------------------------------------------------------------------
@@ -654,10 +948,24 @@
       for (const note of document.querySelectorAll('.saved-note')) note.remove();
       personChanged();
     });
+    // Clearing asks first: what is lost cannot be had back.
+    const confirmForget = (shown) => {
+      $('#forget-confirm').hidden = !shown;
+      $('#person-forget').hidden = shown;
+    };
     $('#person-forget').addEventListener('click', () => {
+      confirmForget(true);
+      $('#forget-no').focus();
+    });
+    $('#forget-no').addEventListener('click', () => confirmForget(false));
+    $('#forget-yes').addEventListener('click', async () => {
+      confirmForget(false);
       person.forget();
+      clearTimeout(keepLinesTimer);
+      await kept.clear();
       personForm.reset();
       personChanged();
+      setStatus('已清除这台设备上保存的资料。');
     });
     $('#company-form').elements.auto_elements.addEventListener('change', (event) => {
       for (const box of $('#company-form').querySelectorAll('input[name="element"]')) box.disabled = event.target.checked;
@@ -672,6 +980,21 @@
     $('#evaluate-run').addEventListener('click', evaluate);
     $('#evaluate-copy').addEventListener('click', copyReport);
     $('#shortlist-run').addEventListener('click', scoreShortlist);
+    $('#shortlist-stop').addEventListener('click', () => zeruda.stop());
+    $('#shortlist-csv').addEventListener('click', exportShortlist);
+    $('#shortlist-names').addEventListener('input', keepShortlistLines);
+    $('#shortlist-names').addEventListener('keydown', (event) => {
+      // Enter starts a new line; Ctrl+Enter scores.
+      if (event.key === 'Enter' && (event.ctrlKey || event.metaKey) && !$('#shortlist-run').disabled) scoreShortlist();
+    });
+    $('#shortlist-filter').addEventListener('input', () => {
+      shortlist.shown = kShownStep;
+      showShortlistRows();
+    });
+    $('#shortlist-more').addEventListener('click', () => {
+      shortlist.shown += kShownStep;
+      showShortlistRows();
+    });
     $('#chart-run').addEventListener('click', showChart);
     $('#month-previous').addEventListener('click', () => stepMonth(-1));
     $('#month-next').addEventListener('click', () => stepMonth(1));
@@ -683,6 +1006,31 @@
     $('#personal-start').addEventListener('click', startPersonal);
     $('#personal-stop').addEventListener('click', () => zeruda.stop());
     window.addEventListener('hashchange', followAddress);
+    wireEnter();
+  }
+
+  // Enter (a phone's Go key) in a form's box runs the form, as its button does; not
+  // while an input method is still composing, when Enter takes the characters.
+  const kFormButtons = {
+    'company-form': '#company-start', 'evaluate-form': '#evaluate-run', 'chart-form': '#chart-run',
+    'opening-form': '#opening-run', 'personal-form': '#personal-start',
+  };
+
+  function wireEnter() {
+    for (const form of document.querySelectorAll('form')) {
+      form.addEventListener('submit', (event) => event.preventDefault());
+      form.addEventListener('keydown', (event) => {
+        if (event.key !== 'Enter' || event.isComposing || event.keyCode === 229) return;
+        if (event.target.tagName !== 'INPUT' || event.target.type === 'checkbox') return;
+        event.preventDefault();
+        if (form.id === 'person-form') {
+          personChanged();
+          return;
+        }
+        const button = kFormButtons[form.id] && $(kFormButtons[form.id]);
+        if (button && !button.disabled) button.click();
+      });
+    }
   }
 
   function fillFromPerson(values) {
@@ -707,6 +1055,11 @@
       setStatus('请用网页服务器打开本页（例如在站点目录运行 python3 -m http.server），直接打开文件时浏览器不让它运行。', true);
       return;
     }
+    showBaseNotes();
+    // Lists and results from the last visit need no module: they come back at once.
+    Promise.all([restoreShortlist(), restoreCompany(), restorePersonal()]).then(() => {
+      document.documentElement.dataset.restored = 'true';
+    });
     try {
       await zeruda.ready;
     } catch (error) {

@@ -162,6 +162,15 @@
       call('openingDays', { from, days, birth: birthDate, time: birthTime }),
     score: async (lines, base) =>
       call('score', { lines: Array.isArray(lines) ? lines.join('\n') : lines, base }),
+    // The same list scored in the worker, so that a long one never freezes the page:
+    // options.onRows sees it best first, a piece at a time; resolves with the count
+    // by standing ({names, usable, needs_approval, unusable}, the refused lines as its
+    // notes), or, when stopped, with {stopped: true, rows}. A run, as generate is.
+    scoreList: (lines, base, options) =>
+      run('shortlist', { lines: Array.isArray(lines) ? lines.join('\n') : lines, base }, options),
+    // The list's CSV as `zeruda-cli score --csv` writes it, made in the worker too.
+    shortlistCsv: (lines, base) =>
+      run('shortlistCsv', { lines: Array.isArray(lines) ? lines.join('\n') : lines, base }),
     rate: async (body, base) => call('rate', { body, base }),
     report: async (body, prefix, suffix, base) => call('report', { body, prefix, suffix, base }),
     month: async (year, month) => call('month', { year, month }),
