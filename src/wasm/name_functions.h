@@ -19,7 +19,7 @@ Result<Reply> scoreFunction(const Request& request, actions::Context& context);
 // at most kShortlistPieceNames names (each piece a JSON list as score gives), so that
 // a page takes a long list a little at a time; the answer is only the count by
 // standing, {"names", "usable", "needs_approval", "unusable"}.
-inline constexpr std::size_t kShortlistPieceNames = 500;
+inline constexpr std::size_t kShortlistPieceNames = 200;
 Result<Reply> shortlistFunction(const Request& request, actions::Context& context,
                                 const RowSink& sink);
 // shortlistCsv {lines, base}: the CSV that `zeruda-cli score - --csv FILE` writes.

@@ -184,6 +184,8 @@
     },
     get(key) { return this.use('readonly', (store) => store.get(key)); },
     put(key, value) { return this.use('readwrite', (store) => store.put(value, key)); },
+    // Every key from `first` up to and with `last`.
+    remove(first, last) { return this.use('readwrite', (store) => store.delete(IDBKeyRange.bound(first, last))); },
     clear() { return this.use('readwrite', (store) => store.clear()); },
   };
 
@@ -422,8 +424,10 @@
       count.textContent = `${result.stopped ? '已停止' : '完成'}：${company.rows.length} 个名字，` +
         `用时 ${seconds} 秒（种子 ${request.seed}）`;
     } catch (error) {
-      count.textContent = fresh ? '' : before;
+      count.textContent = '';
       showRefusal($('#company-form'), count, error);
+      // Beside its input, the refusal leaves the count of the last results shown.
+      if (!fresh && count.textContent === '') count.textContent = before;
     }
     if (fresh) kept.put('company', { rows: company.rows, count: count.textContent });
     setCompanyRunning(false);
@@ -571,7 +575,8 @@
   // laid out at once, so no step holds the page for long. The list as typed, and its
   // last results (as the pieces' JSON), are kept between visits.
   const kShownStep = 200;
-  const shortlist = { rows: [], pieces: [], summary: null, notes: [], shown: kShownStep, lines: '', base: null };
+  const shortlist = { rows: [], summary: null, notes: [], shown: kShownStep, lines: '', base: null,
+                      laidOut: [] };
 
   // A name's standing as the core counts it: its most serious finding, 可用 below 需审批.
   function standingOf(name) {
@@ -585,7 +590,8 @@
     const line = element('tr');
     const findings = name.findings.map((finding) => `${finding.level}：${finding.reason}`).join('；');
     const score = element('td', name.score === null ? '-' : String(name.score), 'narrow-hide');
-    line.append(element('td', name.name), element('td', name.body), element('td', starsText(name.stars), 'stars'),
+    line.append(element('td', name.name), element('td', name.body, 'narrow-hide'),
+                element('td', starsText(name.stars), 'stars'),
                 score, element('td', findings));
     const at = name.body ? name.name.indexOf(name.body) : -1;
     if (at >= 0) {
@@ -602,10 +608,32 @@
                                            (!filter.standing || standingOf(name) === filter.standing));
   }
 
+  // The rows shown, laid out a few at a time (each step a task of its own, so no
+  // layout holds the page long); rows already in place stay.
+  const kRowsAStep = 40;
+  let layingOut = 0;
+  async function layOutShortlist(shown) {
+    const body = $('#shortlist-table tbody');
+    const lay = ++layingOut;
+    const same = shown.length >= shortlist.laidOut.length &&
+      shortlist.laidOut.every((row, at) => row === shown[at]);
+    if (!same) {
+      body.replaceChildren();
+      shortlist.laidOut = [];
+    }
+    while (shortlist.laidOut.length < shown.length) {
+      if (shortlist.laidOut.length > 0) await breather();
+      if (lay !== layingOut) return;
+      const next = shown.slice(shortlist.laidOut.length, shortlist.laidOut.length + kRowsAStep);
+      body.append(...next.map(shortlistRow));
+      shortlist.laidOut.push(...next);
+    }
+  }
+
   function showShortlistRows() {
     const rows = filteredShortlist();
     const shown = rows.slice(0, shortlist.shown);
-    $('#shortlist-table tbody').replaceChildren(...shown.map(shortlistRow));
+    layOutShortlist(shown);
     const more = $('#shortlist-more');
     more.hidden = rows.length <= shown.length;
     more.textContent = `显示更多（已显示 ${shown.length} / ${rows.length}）`;
@@ -623,7 +651,12 @@
     $('#shortlist-message').replaceChildren(...notes);
   }
 
-  const nameLines = (text) => text.split('\n').filter((line) => line.trim()).length;
+  // How many lines a text has (blank ones too): counted without making a string of each.
+  function lineCount(text) {
+    let count = text.length > 0 && !text.endsWith('\n') ? 1 : 0;
+    for (let at = text.indexOf('\n'); at >= 0; at = text.indexOf('\n', at + 1)) ++count;
+    return count;
+  }
 
   function setShortlistRunning(running) {
     $('#shortlist-run').disabled = running;
@@ -646,18 +679,22 @@
     clearRefusals($('#shortlist'));
     $('#shortlist-message').replaceChildren();
     progress.removeAttribute('value');
-    progress.max = Math.max(1, nameLines(lines));
+    progress.max = Math.max(1, lineCount(lines));
     count.textContent = '正在评分……';
     setShortlistRunning(true);
     let fresh = false;
     const started = performance.now();
+    // Each piece is kept as it comes, under this run's own keys: a large write at
+    // the end would hold the page. The results point at the run once it is whole.
+    const run = `shortlist:${Date.now()}:`;
+    let pieces = 0;
     try {
       const answer = await zeruda.scoreList(lines, base, {
-        onRows: (rows) => {
-          if (!fresh) Object.assign(shortlist, { rows: [], pieces: [], summary: null, notes: [], shown: kShownStep });
+        onRows: (rows, piece, json) => {
+          if (!fresh) Object.assign(shortlist, { rows: [], summary: null, notes: [], shown: kShownStep });
           fresh = true;
           shortlist.rows.push(...rows);
-          shortlist.pieces.push(JSON.stringify(rows));
+          kept.put(`${run}${String(pieces++).padStart(6, '0')}`, json);
           progress.value = shortlist.rows.length;
           count.textContent = `已评 ${shortlist.rows.length} / ${progress.max} 个`;
           // The first page as it comes; the rest waits for 显示更多.
@@ -668,13 +705,15 @@
         count.textContent = `已停止：评了 ${shortlist.rows.length} 个`;
       } else {
         fresh = true;
-        if (shortlist.rows.length === 0) shortlist.pieces = [];
+        if (pieces === 0) shortlist.rows = [];
         Object.assign(shortlist, { summary: answer, notes: answer.notes || [], lines, base });
         const seconds = ((performance.now() - started) / 1000).toFixed(1);
         count.textContent = `完成：${answer.names} 个名字，用时 ${seconds} 秒`;
         shortlistNotes();
-        kept.put('shortlist', { pieces: shortlist.pieces, summary: answer, notes: shortlist.notes, lines, base,
-                                count: count.textContent });
+        const last = await kept.get('shortlist');
+        await kept.put('shortlist', { run, pieces, summary: answer, notes: shortlist.notes, lines, base,
+                                      count: count.textContent });
+        if (last && typeof last.run === 'string') kept.remove(last.run, `${last.run}\uffff`);
       }
     } catch (error) {
       // A refused list leaves the last results as they were.
@@ -696,18 +735,17 @@
     const lines = await kept.get('shortlistLines');
     if (typeof lines === 'string' && !$('#shortlist-names').value) $('#shortlist-names').value = lines;
     const saved = await kept.get('shortlist');
-    if (!saved || !Array.isArray(saved.pieces) || shortlist.summary) return;
+    if (!saved || typeof saved.run !== 'string' || !Number.isInteger(saved.pieces) || shortlist.summary) return;
     const rows = [];
     try {
-      for (const piece of saved.pieces) {
-        rows.push(...JSON.parse(piece));
-        await breather();
+      for (let piece = 0; piece < saved.pieces; ++piece) {
+        rows.push(...JSON.parse(await kept.get(`${saved.run}${String(piece).padStart(6, '0')}`)));
       }
     } catch (ignored) {
       return;  // results gone bad are not shown
     }
     if (shortlist.summary || zeruda.running) return;
-    Object.assign(shortlist, { rows, pieces: saved.pieces, summary: saved.summary, notes: saved.notes || [],
+    Object.assign(shortlist, { rows, summary: saved.summary, notes: saved.notes || [],
                                lines: saved.lines, base: saved.base });
     $('#shortlist-count').textContent = `上次的结果：${String(saved.count || '')}`;
     shortlistNotes();
@@ -885,8 +923,10 @@
       begin();
       count.textContent = `${result.stopped ? '已停止' : '完成'}：${made} 个名字（种子 ${request.seed}）`;
     } catch (error) {
-      count.textContent = fresh ? '' : before;
+      count.textContent = '';
       showRefusal($('#personal-form'), count, error);
+      // Beside its input, the refusal leaves the count of the last results shown.
+      if (!fresh && count.textContent === '') count.textContent = before;
     }
     if (fresh) {
       kept.put('personal', { names: textsOf(names), recommended: textsOf(recommended), count: count.textContent });

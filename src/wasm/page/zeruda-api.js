@@ -109,7 +109,7 @@
           const added = rowsOf(piece);
           rows.push(...added);
           try {
-            if (onRows) onRows(added, piece);
+            if (onRows) onRows(added, piece, message.json);
           } catch (error) {
             fail(error);  // the caller's own callback: the run ends with its error
           }
@@ -176,7 +176,8 @@
     month: async (year, month) => call('month', { year, month }),
 
     // A run: resolves with the command line's --json of the whole run, or, when
-    // stopped, with {stopped: true, rows}. options.onRows sees the rows as they come.
+    // stopped, with {stopped: true, rows}. options.onRows sees the rows as they come
+    // (the piece they came in, and its JSON text, beside them).
     generate: (request, options) => run('generate', request, options),
     personal: (request, options) => run('personal', request, options),
     stop: async () => { if (running) running.stop(); },
