@@ -1058,6 +1058,9 @@
 
   function wireEnter() {
     for (const form of document.querySelectorAll('form')) {
+      if (kFormButtons[form.id]) {
+        for (const input of form.querySelectorAll('input:not([type="checkbox"])')) input.enterKeyHint = 'go';
+      }
       form.addEventListener('submit', (event) => event.preventDefault());
       form.addEventListener('keydown', (event) => {
         if (event.key !== 'Enter' || event.isComposing || event.keyCode === 229) return;
