@@ -586,6 +586,10 @@
     return '可用';
   }
 
+  // What the list shows of a name: the rest of its answer is let go at once, so that
+  // 20,000 names hold little memory for the page's collector to go through.
+  const shownOfName = ({ name, body, stars, score, findings }) => ({ name, body, stars, score, findings });
+
   function shortlistRow(name) {
     const line = element('tr');
     const findings = name.findings.map((finding) => `${finding.level}：${finding.reason}`).join('；');
@@ -610,7 +614,7 @@
 
   // The rows shown, laid out a few at a time (each step a task of its own, so no
   // layout holds the page long); rows already in place stay.
-  const kRowsAStep = 40;
+  const kRowsAStep = 10;
   let layingOut = 0;
   async function layOutShortlist(shown) {
     const body = $('#shortlist-table tbody');
@@ -693,7 +697,7 @@
         onRows: (rows, piece, json) => {
           if (!fresh) Object.assign(shortlist, { rows: [], summary: null, notes: [], shown: kShownStep });
           fresh = true;
-          shortlist.rows.push(...rows);
+          shortlist.rows.push(...rows.map(shownOfName));
           kept.put(`${run}${String(pieces++).padStart(6, '0')}`, json);
           progress.value = shortlist.rows.length;
           count.textContent = `已评 ${shortlist.rows.length} / ${progress.max} 个`;
@@ -739,7 +743,7 @@
     const rows = [];
     try {
       for (let piece = 0; piece < saved.pieces; ++piece) {
-        rows.push(...JSON.parse(await kept.get(`${saved.run}${String(piece).padStart(6, '0')}`)));
+        rows.push(...JSON.parse(await kept.get(`${saved.run}${String(piece).padStart(6, '0')}`)).map(shownOfName));
       }
     } catch (ignored) {
       return;  // results gone bad are not shown

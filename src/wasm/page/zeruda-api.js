@@ -73,7 +73,9 @@
     return options;
   }
 
-  async function run(name, request, options) {
+  // `keepRows` false: the rows are only handed to onRows, not kept for a stopped run
+  // (a long list is kept once, by its caller).
+  async function run(name, request, options, keepRows = true) {
     const { onRows } = optionsOf(options);
     if (running) throw new Error('已有一次取名正在进行，请先停止它');
     // As JSON text: a value no worker could take (a function, a symbol) is left out
@@ -107,7 +109,7 @@
         if (message.type === 'rows') {
           const piece = JSON.parse(message.json);
           const added = rowsOf(piece);
-          rows.push(...added);
+          if (keepRows) rows.push(...added);
           try {
             if (onRows) onRows(added, piece, message.json);
           } catch (error) {
@@ -165,9 +167,10 @@
     // The same list scored in the worker, so that a long one never freezes the page:
     // options.onRows sees it best first, a piece at a time; resolves with the count
     // by standing ({names, usable, needs_approval, unusable}, the refused lines as its
-    // notes), or, when stopped, with {stopped: true, rows}. A run, as generate is.
+    // notes), or, when stopped, with {stopped: true, rows: []}: the rows are onRows'.
+    // A run, as generate is.
     scoreList: (lines, base, options) =>
-      run('shortlist', { lines: Array.isArray(lines) ? lines.join('\n') : lines, base }, options),
+      run('shortlist', { lines: Array.isArray(lines) ? lines.join('\n') : lines, base }, options, false),
     // The list's CSV as `zeruda-cli score --csv` writes it, made in the worker too.
     shortlistCsv: (lines, base) =>
       run('shortlistCsv', { lines: Array.isArray(lines) ? lines.join('\n') : lines, base }),
