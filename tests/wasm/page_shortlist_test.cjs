@@ -37,7 +37,11 @@ function longList() {
   return lines.join('\n');
 }
 
-const tbodyRows = (selector) => page.$$eval(`${selector} tbody tr`, (rows) => rows.map((row) => row.textContent));
+// A table's rows once laid out (the shortlist lays its rows out a few at a time).
+async function tbodyRows(selector) {
+  await page.waitForFunction((table) => !document.querySelector(table).dataset.layingOut, {}, selector);
+  return page.$$eval(`${selector} tbody tr`, (rows) => rows.map((row) => row.textContent));
+}
 
 test('20,000 names are scored with no task over 50 ms, and come back after a reload', async () => {
   await page.click('button[data-tab="shortlist"]');
@@ -60,20 +64,19 @@ test('20,000 names are scored with no task over 50 ms, and come back after a rel
     seconds: (performance.now() - window.scoreStarted) / 1000,
     longTasks: window.longTasks,
     summary: document.querySelector('#shortlist-summary').textContent,
-    shown: document.querySelectorAll('#shortlist-table tbody tr').length,
   }));
+  const shown = await tbodyRows('#shortlist-table');
   console.log(`20,000 names: ${run.seconds.toFixed(1)} s, tasks over 50 ms: ${JSON.stringify(run.longTasks)}`);
-  assert.deepEqual(run.longTasks, []);
   const counts = run.summary.match(/^共 (\d+) 个：可用 (\d+)，需审批 (\d+)，不可用 (\d+)$/);
   assert.ok(counts, run.summary);
   assert.equal(Number(counts[1]), 20000);
   assert.equal(Number(counts[2]) + Number(counts[3]) + Number(counts[4]), 20000);
-  assert.equal(run.shown, 200, 'a page of the list is laid out');
+  assert.equal(shown.length, 200, 'a page of the list is laid out');
 
   // The filter keeps names holding the text, and says how many.
-  await page.type('#shortlist-filter [name="text"]', '华通');
+  await page.type('#shortlist-filter [name="text"]', '华星');
   const filtered = await tbodyRows('#shortlist-table');
-  assert.ok(filtered.length > 0 && filtered.every((row) => row.includes('华通')));
+  assert.ok(filtered.length > 0 && filtered.every((row) => row.includes('华星')));
   assert.match(await page.$eval('#shortlist-summary', (node) => node.textContent), /筛选出 \d+ 个$/);
   const first = await tbodyRows('#shortlist-table');
   await page.$eval('#shortlist-filter', (form) => form.reset());
@@ -87,6 +90,8 @@ test('20,000 names are scored with no task over 50 ms, and come back after a rel
   assert.deepEqual(await tbodyRows('#shortlist-table'), before);
   assert.equal(await page.$eval('#shortlist-summary', (node) => node.textContent), run.summary);
   assert.notDeepEqual(first, []);
+  // Last, so that a slow machine still has the rest checked.
+  assert.deepEqual(run.longTasks, [], 'no task of the page took over 50 ms while the list was scored');
 });
 
 test('a shared link carries prefix and suffix; the short form takes the form\'s', async () => {

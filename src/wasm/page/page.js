@@ -619,6 +619,8 @@
   async function layOutShortlist(shown) {
     const body = $('#shortlist-table tbody');
     const lay = ++layingOut;
+    // Marked while rows are still to come (for the tests, and for styles).
+    body.parentElement.dataset.layingOut = 'true';
     const same = shown.length >= shortlist.laidOut.length &&
       shortlist.laidOut.every((row, at) => row === shown[at]);
     if (!same) {
@@ -632,6 +634,7 @@
       body.append(...next.map(shortlistRow));
       shortlist.laidOut.push(...next);
     }
+    delete body.parentElement.dataset.layingOut;
   }
 
   function showShortlistRows() {
@@ -714,6 +717,8 @@
         const seconds = ((performance.now() - started) / 1000).toFixed(1);
         count.textContent = `完成：${answer.names} 个名字，用时 ${seconds} 秒`;
         shortlistNotes();
+        setShortlistRunning(false);
+        showShortlistRows();
         const last = await kept.get('shortlist');
         await kept.put('shortlist', { run, pieces, summary: answer, notes: shortlist.notes, lines, base,
                                       count: count.textContent });
