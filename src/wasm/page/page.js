@@ -574,21 +574,51 @@
   // The list scores in the worker and comes a piece at a time; only a page of it is
   // laid out at once, so no step holds the page for long. The list as typed, and its
   // last results (as the pieces' JSON), are kept between visits.
+  //
+  // A piece is held as its JSON text, with its names (one a line) and their standings
+  // (one letter each) for the filter: a few strings a piece, where 20,000 names as
+  // objects would give the page's collector hundreds of thousands to go through. A
+  // piece is read back only when its names are shown. Names are counted from 0 over
+  // the whole list.
   const kShownStep = 200;
-  const shortlist = { rows: [], summary: null, notes: [], shown: kShownStep, lines: '', base: null,
-                      laidOut: [] };
+  const shortlist = { pieces: [], total: 0, parsed: new Map(), summary: null, notes: [], shown: kShownStep,
+                      lines: '', base: null, laidOut: [] };
 
-  // A name's standing as the core counts it: its most serious finding, 可用 below 需审批.
-  function standingOf(name) {
+  // A name's standing as the core counts it, by its most serious finding, as a letter.
+  const kStandings = { 可用: 'o', 需审批: 'a', 不可用: 'x' };
+  function standingLetter(name) {
     const levels = name.findings.map((finding) => finding.level);
-    if (levels.includes('不可用')) return '不可用';
-    if (levels.includes('需审批')) return '需审批';
-    return '可用';
+    if (levels.includes('不可用')) return kStandings.不可用;
+    if (levels.includes('需审批')) return kStandings.需审批;
+    return kStandings.可用;
   }
 
-  // What the list shows of a name: the rest of its answer is let go at once, so that
-  // 20,000 names hold little memory for the page's collector to go through.
-  const shownOfName = ({ name, body, stars, score, findings }) => ({ name, body, stars, score, findings });
+  function clearShortlistPieces() {
+    Object.assign(shortlist, { pieces: [], total: 0, parsed: new Map(), summary: null, notes: [],
+                               shown: kShownStep });
+  }
+
+  const pieceOf = (rows, json, start) => ({ json, start, count: rows.length,
+                                             names: rows.map((row) => row.name).join('\n'),
+                                             standings: rows.map(standingLetter).join('') });
+
+  function addShortlistPiece(piece) {
+    shortlist.pieces.push(piece);
+    shortlist.total += piece.count;
+  }
+
+  // The name numbered `number`, read from its piece.
+  function shortlistName(number) {
+    let low = 0;
+    let high = shortlist.pieces.length - 1;
+    while (low < high) {
+      const middle = (low + high + 1) >> 1;
+      if (shortlist.pieces[middle].start <= number) low = middle;
+      else high = middle - 1;
+    }
+    if (!shortlist.parsed.has(low)) shortlist.parsed.set(low, JSON.parse(shortlist.pieces[low].json));
+    return shortlist.parsed.get(low)[number - shortlist.pieces[low].start];
+  }
 
   function shortlistRow(name) {
     const line = element('tr');
@@ -605,11 +635,20 @@
     return line;
   }
 
+  // The numbers of the names the filter lets through; null when it lets all through.
   function filteredShortlist() {
     const filter = formValues($('#shortlist-filter'));
-    if (!filter.text && !filter.standing) return shortlist.rows;
-    return shortlist.rows.filter((name) => (!filter.text || name.name.includes(filter.text)) &&
-                                           (!filter.standing || standingOf(name) === filter.standing));
+    if (!filter.text && !filter.standing) return null;
+    const letter = kStandings[filter.standing];
+    const numbers = [];
+    for (const piece of shortlist.pieces) {
+      piece.names.split('\n').forEach((name, at) => {
+        if ((!filter.text || name.includes(filter.text)) && (!letter || piece.standings[at] === letter)) {
+          numbers.push(piece.start + at);
+        }
+      });
+    }
+    return numbers;
   }
 
   // The rows shown, laid out a few at a time (each step a task of its own, so no
@@ -631,23 +670,25 @@
       if (shortlist.laidOut.length > 0) await breather();
       if (lay !== layingOut) return;
       const next = shown.slice(shortlist.laidOut.length, shortlist.laidOut.length + kRowsAStep);
-      body.append(...next.map(shortlistRow));
+      body.append(...next.map((number) => shortlistRow(shortlistName(number))));
       shortlist.laidOut.push(...next);
     }
     delete body.parentElement.dataset.layingOut;
   }
 
   function showShortlistRows() {
-    const rows = filteredShortlist();
-    const shown = rows.slice(0, shortlist.shown);
+    const numbers = filteredShortlist();
+    const matching = numbers ? numbers.length : shortlist.total;
+    const shown = numbers ? numbers.slice(0, shortlist.shown)
+      : Array.from({ length: Math.min(shortlist.shown, shortlist.total) }, (unused, number) => number);
     layOutShortlist(shown);
     const more = $('#shortlist-more');
-    more.hidden = rows.length <= shown.length;
-    more.textContent = `显示更多（已显示 ${shown.length} / ${rows.length}）`;
+    more.hidden = matching <= shown.length;
+    more.textContent = `显示更多（已显示 ${shown.length} / ${matching}）`;
     const summary = shortlist.summary;
     $('#shortlist-summary').textContent = summary
       ? `共 ${summary.names} 个：可用 ${summary.usable}，需审批 ${summary.needs_approval}，不可用 ${summary.unusable}` +
-        (rows.length !== shortlist.rows.length ? `；筛选出 ${rows.length} 个` : '')
+        (numbers ? `；筛选出 ${matching} 个` : '')
       : '';
     $('#shortlist-csv').disabled = zeruda.running || !summary;
   }
@@ -698,21 +739,21 @@
     try {
       const answer = await zeruda.scoreList(lines, base, {
         onRows: (rows, piece, json) => {
-          if (!fresh) Object.assign(shortlist, { rows: [], summary: null, notes: [], shown: kShownStep });
+          if (!fresh) clearShortlistPieces();
           fresh = true;
-          shortlist.rows.push(...rows.map(shownOfName));
+          addShortlistPiece(pieceOf(rows, json, shortlist.total));
           kept.put(`${run}${String(pieces++).padStart(6, '0')}`, json);
-          progress.value = shortlist.rows.length;
-          count.textContent = `已评 ${shortlist.rows.length} / ${progress.max} 个`;
+          progress.value = shortlist.total;
+          count.textContent = `已评 ${shortlist.total} / ${progress.max} 个`;
           // The first page as it comes; the rest waits for 显示更多.
-          if (shortlist.rows.length - rows.length < kShownStep) showShortlistRows();
+          if (shortlist.total - rows.length < kShownStep) showShortlistRows();
         },
       });
       if (answer.stopped) {
-        count.textContent = `已停止：评了 ${shortlist.rows.length} 个`;
+        count.textContent = `已停止：评了 ${shortlist.total} 个`;
       } else {
         fresh = true;
-        if (pieces === 0) shortlist.rows = [];
+        if (pieces === 0) clearShortlistPieces();
         Object.assign(shortlist, { summary: answer, notes: answer.notes || [], lines, base });
         const seconds = ((performance.now() - started) / 1000).toFixed(1);
         count.textContent = `完成：${answer.names} 个名字，用时 ${seconds} 秒`;
@@ -745,17 +786,22 @@
     if (typeof lines === 'string' && !$('#shortlist-names').value) $('#shortlist-names').value = lines;
     const saved = await kept.get('shortlist');
     if (!saved || typeof saved.run !== 'string' || !Number.isInteger(saved.pieces) || shortlist.summary) return;
-    const rows = [];
+    const pieces = [];
+    let start = 0;
     try {
       for (let piece = 0; piece < saved.pieces; ++piece) {
-        rows.push(...JSON.parse(await kept.get(`${saved.run}${String(piece).padStart(6, '0')}`)).map(shownOfName));
+        const json = await kept.get(`${saved.run}${String(piece).padStart(6, '0')}`);
+        pieces.push(pieceOf(JSON.parse(json), json, start));
+        start += pieces[piece].count;
       }
     } catch (ignored) {
       return;  // results gone bad are not shown
     }
     if (shortlist.summary || zeruda.running) return;
-    Object.assign(shortlist, { rows, summary: saved.summary, notes: saved.notes || [],
-                               lines: saved.lines, base: saved.base });
+    clearShortlistPieces();
+    pieces.forEach(addShortlistPiece);
+    Object.assign(shortlist, { summary: saved.summary, notes: saved.notes || [], lines: saved.lines,
+                               base: saved.base });
     $('#shortlist-count').textContent = `上次的结果：${String(saved.count || '')}`;
     shortlistNotes();
     showShortlistRows();
