@@ -751,6 +751,8 @@
       });
       if (answer.stopped) {
         count.textContent = `已停止：评了 ${shortlist.total} 个`;
+        // A stopped run's pieces are not kept: the last whole results stay the kept ones.
+        kept.remove(run, `${run}\uffff`);
       } else {
         fresh = true;
         if (pieces === 0) clearShortlistPieces();
@@ -768,6 +770,7 @@
     } catch (error) {
       // A refused list leaves the last results as they were.
       count.textContent = before;
+      if (pieces > 0) kept.remove(run, `${run}\uffff`);
       showRefusal($('#shortlist'), $('#shortlist-message'), error);
     }
     setShortlistRunning(false);
