@@ -42,6 +42,8 @@ Result<Reply> callFunction(std::string_view name, const Request& request, action
   if (name == "rate") return rateFunction(request, context);
   if (name == "report") return reportFunction(request, context);
   if (name == "score") return scoreFunction(request, context);
+  if (name == "shortlist") return shortlistFunction(request, context, rows);
+  if (name == "shortlistCsv") return shortlistCsvFunction(request, context);
   if (name == "prepare") return prepareFunction(request, context);
   for (const auto& [known, function] : kFunctions) {
     if (known == name) return function(request);

@@ -6,7 +6,13 @@
 #include "json/writer.h"
 #include "numerology/rating.h"
 #include "pictures/svg_writer.h"
+#include "shortlist/shortlist_export.h"
 #include "text/gbk.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace zeruda::wasm {
 
@@ -60,14 +66,34 @@ Result<Reply> reportFunction(const Request& request, actions::Context& context) 
   return Reply{Reply::Kind::Text, text::displayUtf8(report.value().plainText())};
 }
 
-Result<Reply> scoreFunction(const Request& request, actions::Context& context) {
+namespace {
+
+// The names of a request's lines, and the refusals of the lines left out.
+struct ReadLines {
+  actions::ShortlistLines names;
+  std::vector<Error> refused;
+};
+
+Result<std::optional<std::string>> readLines(const Request& request, ReadLines& read) {
   const auto lines = request.utf8("lines", Field::ShortlistNames);
   if (!lines.ok()) return lines.failure();
   const auto base = request.number("base", Field::BaseScore);
   if (!base.ok()) return base.failure();
-  actions::ShortlistLines names;
-  const std::vector<Error> refused = names.addText(lines.value());
-  const auto ranked = actions::rankShortlist(names, base.value(), context);
+  read.refused = read.names.addText(lines.value());
+  return base.value();
+}
+
+void addRefusals(Reply& reply, const std::vector<Error>& refused) {
+  for (const Error& line : refused) reply.notes.push_back(line.message);
+}
+
+}  // namespace
+
+Result<Reply> scoreFunction(const Request& request, actions::Context& context) {
+  ReadLines read;
+  const auto base = readLines(request, read);
+  if (!base.ok()) return base.failure();
+  const auto ranked = actions::rankShortlist(read.names, base.value(), context);
   if (!ranked.ok()) return ranked.failure();
   std::string list = "[";
   for (std::size_t rank = 0; rank < ranked.value().size(); ++rank) {
@@ -75,7 +101,56 @@ Result<Reply> scoreFunction(const Request& request, actions::Context& context) {
     list += json::scoredNameJson(ranked.value().at(rank), rank + 1);
   }
   Reply reply{Reply::Kind::Json, list + "]"};
-  for (const Error& line : refused) reply.notes.push_back(line.message);
+  addRefusals(reply, read.refused);
+  return reply;
+}
+
+Result<Reply> shortlistFunction(const Request& request, actions::Context& context,
+                                const RowSink& sink) {
+  ReadLines read;
+  const auto base = readLines(request, read);
+  if (!base.ok()) return base.failure();
+  const auto ranked = actions::rankShortlist(read.names, base.value(), context);
+  if (!ranked.ok()) return ranked.failure();
+  std::array<std::size_t, 4> byStanding{};
+  std::string piece;
+  for (std::size_t rank = 0; rank < ranked.value().size(); ++rank) {
+    const shortlist::ScoredName name = ranked.value().at(rank);
+    ++byStanding[static_cast<std::size_t>(shortlist::standingOf(name.findings))];
+    piece += piece.empty() ? '[' : ',';
+    piece += json::scoredNameJson(name, rank + 1);
+    if ((rank + 1) % kShortlistPieceNames == 0 || rank + 1 == ranked.value().size()) {
+      sink(piece + ']');
+      piece.clear();
+    }
+  }
+  using shortlist::Standing;
+  json::Writer summary;
+  summary.beginObject().key("names").number(static_cast<long long>(ranked.value().size()));
+  // A name with only notes can be registered as it is.
+  const auto count = [&](Standing standing) {
+    return static_cast<long long>(byStanding[static_cast<std::size_t>(standing)]);
+  };
+  summary.key("usable").number(count(Standing::Clear) + count(Standing::Note));
+  summary.key("needs_approval").number(count(Standing::NeedsApproval));
+  summary.key("unusable").number(count(Standing::Unusable)).endObject();
+  Reply reply{Reply::Kind::Json, summary.text()};
+  addRefusals(reply, read.refused);
+  return reply;
+}
+
+Result<Reply> shortlistCsvFunction(const Request& request, actions::Context& context) {
+  ReadLines read;
+  const auto base = readLines(request, read);
+  if (!base.ok()) return base.failure();
+  const auto ranked = actions::rankShortlist(read.names, base.value(), context);
+  if (!ranked.ok()) return ranked.failure();
+  std::string csv = shortlist::shortlistCsvHeader();
+  for (std::size_t rank = 0; rank < ranked.value().size(); ++rank) {
+    csv += shortlist::shortlistCsvLine(ranked.value().at(rank), rank + 1);
+  }
+  Reply reply{Reply::Kind::Text, text::displayUtf8(csv)};
+  addRefusals(reply, read.refused);
   return reply;
 }
 

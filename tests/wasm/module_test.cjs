@@ -95,6 +95,30 @@ test('score: the 200 bodies as names of a shortlist, as score --json judges them
   }
 });
 
+test('shortlist: the same list in pieces with its count by standing, and its CSV as score --csv writes it', async () => {
+  const list = `${bodies.map((body, i) => `${i % 2 ? '北京' : ''}${body}贸易有限公司`).join('\n')}\nx\n`;
+  const pieces = [];
+  zeruda.onRow = (piece) => pieces.push(JSON.parse(piece));
+  const summary = page('shortlist', { lines: list, base: 3 });
+  zeruda.onRow = undefined;
+  const whole = page('score', { lines: list, base: 3 });
+  assert.deepEqual(pieces.flat(), whole);
+  assert.ok(pieces.every((piece) => piece.length <= 200) && pieces.length > 1, 'a piece at a time');
+  const standing = (name) => (name.findings.some((f) => f.level === '不可用') ? 'unusable'
+    : name.findings.some((f) => f.level === '需审批') ? 'needs_approval' : 'usable');
+  const counted = { names: whole.length, usable: 0, needs_approval: 0, unusable: 0 };
+  for (const name of whole) counted[standing(name)] += 1;
+  assert.deepEqual(summary, counted);
+  assert.ok(counted.unusable > 0, 'the list holds a name that cannot be registered');
+
+  const csvFile = path.join(os.tmpdir(), `zeruda-wasm-score-${process.pid}.csv`);
+  const run = await runCli(['score', '-', '--base', '3', '--csv', csvFile], list);
+  assert.ok(run.ok, run.err);
+  const written = new TextDecoder('gbk').decode(fs.readFileSync(csvFile));
+  fs.rmSync(csvFile);
+  assert.equal(page('shortlistCsv', { lines: list, base: 3 }), written);
+});
+
 test('chart: 50 birth moments as chart --json gives them', async () => {
   await eachPaired(moments, async ({ date, time }) => {
     agree(page('chart', { date, time }), await runCli(['chart', date, time, '--json']), json, `${date} ${time}`);

@@ -102,7 +102,7 @@ test('a row opens its evaluation: the report and the five-grid diagram', async (
   await page.click('#company-table tbody tr');
   await page.waitForFunction(() => document.querySelector('#evaluate-diagram svg'));
   assert.equal(await page.$eval('#evaluate', (section) => section.hidden), false);
-  const report = await visibleText('#evaluate-report');
+  const report = await page.$eval('#evaluate-report', (node) => node.dataset.text);
   const base = await page.$eval('#person-summary dl dd:nth-of-type(7)', (cell) => cell.textContent);
   const cli = await runCli(['report', body, '--base', base]);
   assert.equal(report, cli.out);

@@ -144,6 +144,54 @@
     setTimeout(() => URL.revokeObjectURL(url), 1000);
   }
 
+  // ---- what the page keeps between visits: IndexedDB ----------------------------
+
+  // Lists and results in IndexedDB, beside the legal representative in local storage:
+  // a scored list of 20,000 names is some megabytes, more than local storage holds.
+  // Storage the browser withholds or refuses leaves the page working, remembering
+  // nothing.
+  const kept = {
+    opening: null,
+    open() {
+      if (!this.opening) {
+        this.opening = new Promise((resolve) => {
+          try {
+            const request = indexedDB.open('zeruda', 1);
+            request.onupgradeneeded = () => request.result.createObjectStore('kept');
+            request.onsuccess = () => resolve(request.result);
+            request.onerror = () => resolve(null);
+          } catch (ignored) {
+            resolve(null);
+          }
+        });
+      }
+      return this.opening;
+    },
+    async use(mode, work) {
+      const db = await this.open();
+      if (!db) return undefined;
+      return new Promise((resolve) => {
+        try {
+          const transaction = db.transaction('kept', mode);
+          const request = work(transaction.objectStore('kept'));
+          transaction.oncomplete = () => resolve(request.result);
+          transaction.onerror = () => resolve(undefined);
+          transaction.onabort = () => resolve(undefined);
+        } catch (ignored) {
+          resolve(undefined);
+        }
+      });
+    },
+    get(key) { return this.use('readonly', (store) => store.get(key)); },
+    put(key, value) { return this.use('readwrite', (store) => store.put(value, key)); },
+    // Every key from `first` up to and with `last`.
+    remove(first, last) { return this.use('readwrite', (store) => store.delete(IDBKeyRange.bound(first, last))); },
+    clear() { return this.use('readwrite', (store) => store.clear()); },
+  };
+
+  // A pause for the page: what follows runs as a task of its own.
+  const breather = () => new Promise((resolve) => setTimeout(resolve, 0));
+
   // ---- tabs ---------------------------------------------------------------------
 
   function showTab(name) {
@@ -239,6 +287,7 @@
     const summary = $('#person-summary');
     person.base = null;
     clearRefusals($('#person-form'));
+    showBaseNotes();
     if (!person.complete(values)) {
       summary.replaceChildren(element('p', '填好出生日期和时间后，这里显示法人的八字，评分以它为基准。', 'hint'));
       return;
@@ -246,6 +295,7 @@
     const chart = await guarded(summary, () => zeruda.chart(values.birth, values.time), $('#person-form'), false);
     if (!chart) return;
     person.base = 5 - [...chart.missing].length;
+    showBaseNotes();
     const facts = element('dl', undefined, 'facts');
     const add = (term, text) => facts.append(element('dt', term), element('dd', text));
     add('农历', chart.lunar);
@@ -255,11 +305,29 @@
     add('五行缺', chart.missing || '不缺');
     add('喜用神', chart.favourable);
     add('吉数', String(person.base));
-    summary.replaceChildren(facts);
+    summary.replaceChildren(facts, element('p', '吉数是评分的基准分：按传统说法，八字五行齐全为5，' +
+      '每缺一行减1。名字评测、批量评分的星级都从它算起。', 'hint'));
     for (const warning of chart.warnings) summary.append(element('p', warning, 'hint'));
   }
 
   function baseScore() { return person.base === null ? undefined : person.base; }
+
+  // Where ratings are shown without a legal representative, they say on what base.
+  function showBaseNotes() {
+    for (const note of document.querySelectorAll('.base-note')) {
+      note.hidden = person.base !== null;
+      if (note.childElementCount) continue;
+      const link = element('a', '法人资料');
+      link.href = '#';
+      link.addEventListener('click', (event) => {
+        event.preventDefault();
+        showTab('person');
+        $('#person-form').elements.birth.focus();
+      });
+      note.append('未填法人的出生日期和时间：星级按吉数 0 评分。在', link,
+                  '中填好出生日期和时间，即按法人的吉数评分。');
+    }
+  }
 
   // ---- company naming ------------------------------------------------------------
 
@@ -319,33 +387,58 @@
     $('#company-copy').disabled = running || company.rows.length === 0;
   }
 
-  async function startCompany() {
-    const count = $('#company-count');
-    clearRefusals($('#company-form'));
-    const request = companyRequest();
+  function clearCompanyRows() {
     company.rows = [];
     company.sortKey = null;
     for (const th of document.querySelectorAll('#company-table th')) th.removeAttribute('aria-sort');
     $('#company-table tbody').replaceChildren();
+  }
+
+  // The last results stay until the next run makes its first names: a refused run
+  // leaves them as they were.
+  async function startCompany() {
+    const count = $('#company-count');
+    const before = count.textContent;
+    clearRefusals($('#company-form'));
+    const request = companyRequest();
     count.textContent = '正在生成名字……';
     setCompanyRunning(true);
     const body = $('#company-table tbody');
     const started = performance.now();
+    let fresh = false;
+    const begin = () => {
+      if (!fresh) clearCompanyRows();
+      fresh = true;
+    };
     try {
       const result = await zeruda.generate(request, {
         onRows: (rows) => {
+          begin();
           company.rows.push(...rows);
           body.append(...rows.map(companyRow));
           count.textContent = `已生成 ${company.rows.length} 个`;
         },
       });
+      begin();
       const seconds = ((performance.now() - started) / 1000).toFixed(1);
       count.textContent = `${result.stopped ? '已停止' : '完成'}：${company.rows.length} 个名字，` +
         `用时 ${seconds} 秒（种子 ${request.seed}）`;
     } catch (error) {
       count.textContent = '';
       showRefusal($('#company-form'), count, error);
+      // Beside its input, the refusal leaves the count of the last results shown.
+      if (!fresh && count.textContent === '') count.textContent = before;
     }
+    if (fresh) kept.put('company', { rows: company.rows, count: count.textContent });
+    setCompanyRunning(false);
+  }
+
+  async function restoreCompany() {
+    const saved = await kept.get('company');
+    if (!saved || !Array.isArray(saved.rows) || company.rows.length) return;
+    company.rows = saved.rows;
+    showCompanyRows();
+    $('#company-count').textContent = `上次的结果：${String(saved.count || '')}`;
     setCompanyRunning(false);
   }
 
@@ -379,22 +472,42 @@
 
   // ---- evaluation of one name ----------------------------------------------------
 
+  // A report's text with its rules ("-----登记提示-----") drawn as lines that fit any
+  // width, the text itself kept for copying.
+  function showReport(text) {
+    const report = $('#evaluate-report');
+    report.dataset.text = text;
+    const parts = [];
+    for (const line of text.split(/\r?\n/)) {
+      const rule = line.match(/^\s*-{6,}\s*(.*?)\s*-*\s*$/);
+      if (rule) parts.push(element('span', rule[1], 'rule'));
+      else parts.push(`${line}\n`);
+    }
+    report.replaceChildren(...parts);
+  }
+
+  // A share link: the body, and the prefix and suffix it stands between.
+  function shareLink(body, prefix, suffix) {
+    const part = (key, value) => `${key}=${encodeURIComponent(value)}`;
+    return `#${[part('evaluate', body), part('prefix', prefix), part('suffix', suffix)].join('&')}`;
+  }
+
+  // A refused evaluation leaves the last one shown.
   async function evaluate() {
     const form = formValues($('#evaluate-form'));
-    const report = $('#evaluate-report');
-    const diagram = $('#evaluate-diagram');
-    const link = $('#evaluate-link');
-    $('#evaluate-copy').disabled = true;
-    diagram.replaceChildren();
-    link.hidden = true;
-    const text = await guarded(report, () => zeruda.report(form.body, form.prefix, form.suffix, baseScore()),
+    const message = $('#evaluate-message');
+    message.replaceChildren();
+    const text = await guarded(message, () => zeruda.report(form.body, form.prefix, form.suffix, baseScore()),
                                $('#evaluate-form'));
     if (text === undefined) return;
-    report.textContent = text;
+    showReport(text);
     $('#evaluate-copy').disabled = false;
-    const svg = await guarded(diagram, () => zeruda.gridSvg(form.body));
+    const diagram = $('#evaluate-diagram');
+    diagram.replaceChildren();
+    const svg = await guarded(message, () => zeruda.gridSvg(form.body));
     if (svg !== undefined) diagram.innerHTML = svg;
-    link.href = `#evaluate=${encodeURIComponent(form.body)}`;
+    const link = $('#evaluate-link');
+    link.href = shareLink(form.body, form.prefix, form.suffix);
     link.hidden = false;
   }
 
@@ -410,21 +523,37 @@
     evaluate();
   }
 
-  // index.html#evaluate=BODY opens that evaluation: links people can share. A link
-  // cut or garbled on its way opens the page all the same, and says so.
-  function followAddress() {
-    const found = location.hash.match(/^#evaluate=(.+)$/);
-    if (!found) return;
-    let body;
+  // The parts of an address "#evaluate=BODY&prefix=…&suffix=…" (prefix and suffix may
+  // be left out); undefined when it is no evaluation, null when it cannot be read.
+  function sharedEvaluation(hash) {
+    if (!/^#evaluate=./.test(hash)) return undefined;
+    const parts = {};
     try {
-      body = decodeURIComponent(found[1]);
+      for (const pair of hash.slice(1).split('&')) {
+        const at = pair.indexOf('=');
+        if (at > 0) parts[pair.slice(0, at)] = decodeURIComponent(pair.slice(at + 1));
+      }
     } catch (ignored) {
+      return null;
+    }
+    return parts.evaluate ? parts : null;
+  }
+
+  // index.html#evaluate=BODY&prefix=…&suffix=… opens that evaluation: links people
+  // can share. One without prefix and suffix takes the form's. A link cut or garbled
+  // on its way opens the page all the same, and says so.
+  function followAddress() {
+    const shared = sharedEvaluation(location.hash);
+    if (shared === undefined) return;
+    if (shared === null) {
       showTab('evaluate');
       showMessage($('#evaluate-report'), new Error('这个分享链接不完整或已损坏，无法读出要评测的名字；请在上面输入名字后评测。'));
       return;
     }
     const form = $('#evaluate-form');
-    form.elements.body.value = body;
+    form.elements.body.value = shared.evaluate;
+    if (shared.prefix !== undefined) form.elements.prefix.value = shared.prefix;
+    if (shared.suffix !== undefined) form.elements.suffix.value = shared.suffix;
     showTab('evaluate');
     evaluate();
   }
@@ -432,7 +561,7 @@
   async function copyReport() {
     const button = $('#evaluate-copy');
     try {
-      await navigator.clipboard.writeText($('#evaluate-report').textContent);
+      await navigator.clipboard.writeText($('#evaluate-report').dataset.text || '');
       button.textContent = '已复制';
     } catch (ignored) {
       button.textContent = '复制失败';
@@ -442,24 +571,257 @@
 
   // ---- shortlist -----------------------------------------------------------------
 
+  // The list scores in the worker and comes a piece at a time; only a page of it is
+  // laid out at once, so no step holds the page for long. The list as typed, and its
+  // last results (as the pieces' JSON), are kept between visits.
+  //
+  // A piece is held as its JSON text, with its names (one a line) and their standings
+  // (one letter each) for the filter: a few strings a piece, where 20,000 names as
+  // objects would give the page's collector hundreds of thousands to go through. A
+  // piece is read back only when its names are shown. Names are counted from 0 over
+  // the whole list.
+  const kShownStep = 200;
+  const shortlist = { pieces: [], total: 0, parsed: new Map(), summary: null, notes: [], shown: kShownStep,
+                      lines: '', base: null, laidOut: [] };
+
+  // A name's standing as the core counts it, by its most serious finding, as a letter.
+  const kStandings = { 可用: 'o', 需审批: 'a', 不可用: 'x' };
+  function standingLetter(name) {
+    const levels = name.findings.map((finding) => finding.level);
+    if (levels.includes('不可用')) return kStandings.不可用;
+    if (levels.includes('需审批')) return kStandings.需审批;
+    return kStandings.可用;
+  }
+
+  function clearShortlistPieces() {
+    Object.assign(shortlist, { pieces: [], total: 0, parsed: new Map(), summary: null, notes: [],
+                               shown: kShownStep });
+  }
+
+  const pieceOf = (rows, json, start) => ({ json, start, count: rows.length,
+                                             names: rows.map((row) => row.name).join('\n'),
+                                             standings: rows.map(standingLetter).join('') });
+
+  function addShortlistPiece(piece) {
+    shortlist.pieces.push(piece);
+    shortlist.total += piece.count;
+  }
+
+  // The name numbered `number`, read from its piece.
+  function shortlistName(number) {
+    let low = 0;
+    let high = shortlist.pieces.length - 1;
+    while (low < high) {
+      const middle = (low + high + 1) >> 1;
+      if (shortlist.pieces[middle].start <= number) low = middle;
+      else high = middle - 1;
+    }
+    if (!shortlist.parsed.has(low)) shortlist.parsed.set(low, JSON.parse(shortlist.pieces[low].json));
+    return shortlist.parsed.get(low)[number - shortlist.pieces[low].start];
+  }
+
+  function shortlistRow(name) {
+    const line = element('tr');
+    const findings = name.findings.map((finding) => `${finding.level}：${finding.reason}`).join('；');
+    const score = element('td', name.score === null ? '-' : String(name.score), 'narrow-hide');
+    line.append(element('td', name.name), element('td', name.body, 'narrow-hide'),
+                element('td', starsText(name.stars), 'stars'),
+                score, element('td', findings));
+    const at = name.body ? name.name.indexOf(name.body) : -1;
+    if (at >= 0) {
+      line.addEventListener('click', () => openEvaluation(name.body, name.name.slice(0, at),
+                                                          name.name.slice(at + name.body.length)));
+    }
+    return line;
+  }
+
+  // The numbers of the names the filter lets through; null when it lets all through.
+  function filteredShortlist() {
+    const filter = formValues($('#shortlist-filter'));
+    if (!filter.text && !filter.standing) return null;
+    const letter = kStandings[filter.standing];
+    const numbers = [];
+    for (const piece of shortlist.pieces) {
+      piece.names.split('\n').forEach((name, at) => {
+        if ((!filter.text || name.includes(filter.text)) && (!letter || piece.standings[at] === letter)) {
+          numbers.push(piece.start + at);
+        }
+      });
+    }
+    return numbers;
+  }
+
+  // The rows shown, laid out a few at a time (each step a task of its own, so no
+  // layout holds the page long); rows already in place stay.
+  const kRowsAStep = 10;
+  let layingOut = 0;
+  async function layOutShortlist(shown) {
+    const body = $('#shortlist-table tbody');
+    const lay = ++layingOut;
+    // Marked while rows are still to come (for the tests, and for styles).
+    body.parentElement.dataset.layingOut = 'true';
+    const same = shown.length >= shortlist.laidOut.length &&
+      shortlist.laidOut.every((row, at) => row === shown[at]);
+    if (!same) {
+      body.replaceChildren();
+      shortlist.laidOut = [];
+    }
+    while (shortlist.laidOut.length < shown.length) {
+      if (shortlist.laidOut.length > 0) await breather();
+      if (lay !== layingOut) return;
+      const next = shown.slice(shortlist.laidOut.length, shortlist.laidOut.length + kRowsAStep);
+      body.append(...next.map((number) => shortlistRow(shortlistName(number))));
+      shortlist.laidOut.push(...next);
+    }
+    delete body.parentElement.dataset.layingOut;
+  }
+
+  function showShortlistRows() {
+    const numbers = filteredShortlist();
+    const matching = numbers ? numbers.length : shortlist.total;
+    const shown = numbers ? numbers.slice(0, shortlist.shown)
+      : Array.from({ length: Math.min(shortlist.shown, shortlist.total) }, (unused, number) => number);
+    layOutShortlist(shown);
+    const more = $('#shortlist-more');
+    more.hidden = matching <= shown.length;
+    more.textContent = `显示更多（已显示 ${shown.length} / ${matching}）`;
+    const summary = shortlist.summary;
+    $('#shortlist-summary').textContent = summary
+      ? `共 ${summary.names} 个：可用 ${summary.usable}，需审批 ${summary.needs_approval}，不可用 ${summary.unusable}` +
+        (numbers ? `；筛选出 ${matching} 个` : '')
+      : '';
+    $('#shortlist-csv').disabled = zeruda.running || !summary;
+  }
+
+  function shortlistNotes() {
+    const notes = shortlist.notes.slice(0, 20).map((note) => element('p', note, 'hint'));
+    if (shortlist.notes.length > 20) notes.push(element('p', `另有 ${shortlist.notes.length - 20} 行未评分。`, 'hint'));
+    $('#shortlist-message').replaceChildren(...notes);
+  }
+
+  // How many lines a text has (blank ones too): counted without making a string of each.
+  function lineCount(text) {
+    let count = text.length > 0 && !text.endsWith('\n') ? 1 : 0;
+    for (let at = text.indexOf('\n'); at >= 0; at = text.indexOf('\n', at + 1)) ++count;
+    return count;
+  }
+
+  function setShortlistRunning(running) {
+    $('#shortlist-run').disabled = running;
+    $('#shortlist-stop').disabled = !running;
+    $('#shortlist-progress').hidden = !running;
+    $('#shortlist-csv').disabled = running || !shortlist.summary;
+  }
+
   async function scoreShortlist() {
-    const table = $('#shortlist-table tbody');
-    const names = await guarded(table, () => zeruda.score($('#shortlist-names').value, baseScore()),
-                                $('#shortlist'));
-    if (!names) return;
-    table.replaceChildren(...names.map((name) => {
-      const line = element('tr');
-      const findings = name.findings.map((finding) => `${finding.level}：${finding.reason}`).join('；');
-      const score = element('td', name.score === null ? '-' : String(name.score), 'narrow-hide');
-      line.append(element('td', name.name), element('td', name.body), element('td', starsText(name.stars)),
-                  score, element('td', findings));
-      const at = name.body ? name.name.indexOf(name.body) : -1;
-      if (at >= 0) {
-        line.addEventListener('click', () => openEvaluation(name.body, name.name.slice(0, at),
-                                                            name.name.slice(at + name.body.length)));
+    if (zeruda.running) {
+      showMessage($('#shortlist-message'), new Error('取名正在进行，请等它完成或停止后再评分。'));
+      return;
+    }
+    const box = $('#shortlist-names');
+    const lines = box.value;
+    const base = baseScore();
+    const count = $('#shortlist-count');
+    const progress = $('#shortlist-progress');
+    const before = count.textContent;
+    clearRefusals($('#shortlist'));
+    $('#shortlist-message').replaceChildren();
+    progress.removeAttribute('value');
+    progress.max = Math.max(1, lineCount(lines));
+    count.textContent = '正在评分……';
+    setShortlistRunning(true);
+    let fresh = false;
+    const started = performance.now();
+    // Each piece is kept as it comes, under this run's own keys: a large write at
+    // the end would hold the page. The results point at the run once it is whole.
+    const run = `shortlist:${Date.now()}:`;
+    let pieces = 0;
+    try {
+      const answer = await zeruda.scoreList(lines, base, {
+        onRows: (rows, piece, json) => {
+          if (!fresh) clearShortlistPieces();
+          fresh = true;
+          addShortlistPiece(pieceOf(rows, json, shortlist.total));
+          kept.put(`${run}${String(pieces++).padStart(6, '0')}`, json);
+          progress.value = shortlist.total;
+          count.textContent = `已评 ${shortlist.total} / ${progress.max} 个`;
+          // The first page as it comes; the rest waits for 显示更多.
+          if (shortlist.total - rows.length < kShownStep) showShortlistRows();
+        },
+      });
+      if (answer.stopped) {
+        count.textContent = `已停止：评了 ${shortlist.total} 个`;
+        // A stopped run's pieces are not kept: the last whole results stay the kept ones.
+        kept.remove(run, `${run}\uffff`);
+      } else {
+        fresh = true;
+        if (pieces === 0) clearShortlistPieces();
+        Object.assign(shortlist, { summary: answer, notes: answer.notes || [], lines, base });
+        const seconds = ((performance.now() - started) / 1000).toFixed(1);
+        count.textContent = `完成：${answer.names} 个名字，用时 ${seconds} 秒`;
+        shortlistNotes();
+        setShortlistRunning(false);
+        showShortlistRows();
+        const last = await kept.get('shortlist');
+        await kept.put('shortlist', { run, pieces, summary: answer, notes: shortlist.notes, lines, base,
+                                      count: count.textContent });
+        if (last && typeof last.run === 'string') kept.remove(last.run, `${last.run}\uffff`);
       }
-      return line;
-    }));
+    } catch (error) {
+      // A refused list leaves the last results as they were.
+      count.textContent = before;
+      if (pieces > 0) kept.remove(run, `${run}\uffff`);
+      showRefusal($('#shortlist'), $('#shortlist-message'), error);
+    }
+    setShortlistRunning(false);
+    showShortlistRows();
+  }
+
+  // The list as typed is kept as it is typed, the results once scored.
+  let keepLinesTimer = null;
+  function keepShortlistLines() {
+    clearTimeout(keepLinesTimer);
+    keepLinesTimer = setTimeout(() => kept.put('shortlistLines', $('#shortlist-names').value), 500);
+  }
+
+  async function restoreShortlist() {
+    const lines = await kept.get('shortlistLines');
+    if (typeof lines === 'string' && !$('#shortlist-names').value) $('#shortlist-names').value = lines;
+    const saved = await kept.get('shortlist');
+    if (!saved || typeof saved.run !== 'string' || !Number.isInteger(saved.pieces) || shortlist.summary) return;
+    const pieces = [];
+    let start = 0;
+    try {
+      for (let piece = 0; piece < saved.pieces; ++piece) {
+        const json = await kept.get(`${saved.run}${String(piece).padStart(6, '0')}`);
+        pieces.push(pieceOf(JSON.parse(json), json, start));
+        start += pieces[piece].count;
+      }
+    } catch (ignored) {
+      return;  // results gone bad are not shown
+    }
+    if (shortlist.summary || zeruda.running) return;
+    clearShortlistPieces();
+    pieces.forEach(addShortlistPiece);
+    Object.assign(shortlist, { summary: saved.summary, notes: saved.notes || [], lines: saved.lines,
+                               base: saved.base });
+    $('#shortlist-count').textContent = `上次的结果：${String(saved.count || '')}`;
+    shortlistNotes();
+    showShortlistRows();
+  }
+
+  // The CSV of the list last scored, made again in the worker as the command line makes it.
+  async function exportShortlist() {
+    const count = $('#shortlist-count');
+    const before = count.textContent;
+    count.textContent = '正在导出……';
+    setShortlistRunning(true);
+    const csv = await guarded($('#shortlist-message'),
+                              () => zeruda.shortlistCsv(shortlist.lines, shortlist.base === null ? undefined : shortlist.base));
+    setShortlistRunning(false);
+    count.textContent = before;
+    if (csv === undefined) return;
+    download(`批量评测_${today()}.csv`, '\uFEFF' + csv, 'text/csv;charset=utf-8');
   }
 
   // ---- birth chart ---------------------------------------------------------------
@@ -469,10 +831,13 @@
     const date = String(form.date || '').trim();
     const facts = $('#chart-facts');
     const warnings = $('#chart-warnings');
+    const message = $('#chart-message');
+    message.replaceChildren();
+    // A refused chart leaves the last one shown.
+    const chart = await guarded(message, () => zeruda.chart(date, form.time), $('#chart-form'));
+    if (!chart) return;
     warnings.replaceChildren();
     $('#chart-picture').replaceChildren();
-    const chart = await guarded(facts, () => zeruda.chart(date, form.time), $('#chart-form'));
-    if (!chart) return;
     facts.replaceChildren();
     const add = (term, text) => facts.append(element('dt', term), element('dd', text));
     add('农历', chart.lunar);
@@ -490,7 +855,7 @@
     add('判断', chart.verdict);
     add('喜用神', chart.favourable);
     for (const warning of chart.warnings) warnings.append(element('p', warning));
-    const svg = await guarded($('#chart-picture'), () => zeruda.chartSvg(date, form.time));
+    const svg = await guarded(message, () => zeruda.chartSvg(date, form.time));
     if (svg !== undefined) $('#chart-picture').innerHTML = svg;
   }
 
@@ -671,34 +1036,61 @@
     return request;
   }
 
+  const textsOf = (list) => [...list.children].map((item) => item.textContent);
+
+  // As the company run: the last names stay until the next run makes its first.
   async function startPersonal() {
     const names = $('#personal-names');
     const recommended = $('#personal-recommended');
     const count = $('#personal-count');
-    names.replaceChildren();
-    recommended.replaceChildren();
+    const before = count.textContent;
     $('#personal-start').disabled = true;
     $('#personal-stop').disabled = false;
     count.textContent = '正在取名……';
     clearRefusals($('#personal-form'));
     let made = 0;
+    let fresh = false;
+    const begin = () => {
+      if (!fresh) {
+        names.replaceChildren();
+        recommended.replaceChildren();
+      }
+      fresh = true;
+    };
     try {
       const request = personalRequest();
       const result = await zeruda.personal(request, {
         onRows: (rows, piece) => {
+          begin();
           made += rows.length;
           names.append(...rows.map((row) => element('li', `${row.name}[${starsText(row.stars)}]`)));
           recommended.append(...(piece.recommended || []).map((text) => element('li', text)));
           count.textContent = `已取 ${made} 个`;
         },
       });
+      begin();
       count.textContent = `${result.stopped ? '已停止' : '完成'}：${made} 个名字（种子 ${request.seed}）`;
     } catch (error) {
       count.textContent = '';
       showRefusal($('#personal-form'), count, error);
+      // Beside its input, the refusal leaves the count of the last results shown.
+      if (!fresh && count.textContent === '') count.textContent = before;
+    }
+    if (fresh) {
+      kept.put('personal', { names: textsOf(names), recommended: textsOf(recommended), count: count.textContent });
     }
     $('#personal-start').disabled = false;
     $('#personal-stop').disabled = true;
+  }
+
+  async function restorePersonal() {
+    const saved = await kept.get('personal');
+    const names = $('#personal-names');
+    const texts = (list) => (Array.isArray(list) ? list.map((text) => element('li', String(text))) : []);
+    if (!saved || names.childElementCount) return;
+    names.replaceChildren(...texts(saved.names));
+    $('#personal-recommended').replaceChildren(...texts(saved.recommended));
+    $('#personal-count').textContent = `上次的结果：${String(saved.count || '')}`;
   }
 
   // ---- library -------------------------------------------------------------------
@@ -744,10 +1136,24 @@
       for (const note of document.querySelectorAll('.saved-note')) note.remove();
       personChanged();
     });
+    // Clearing asks first: what is lost cannot be had back.
+    const confirmForget = (shown) => {
+      $('#forget-confirm').hidden = !shown;
+      $('#person-forget').hidden = shown;
+    };
     $('#person-forget').addEventListener('click', () => {
+      confirmForget(true);
+      $('#forget-no').focus();
+    });
+    $('#forget-no').addEventListener('click', () => confirmForget(false));
+    $('#forget-yes').addEventListener('click', async () => {
+      confirmForget(false);
       person.forget();
+      clearTimeout(keepLinesTimer);
+      await kept.clear();
       personForm.reset();
       personChanged();
+      setStatus('已清除这台设备上保存的资料。');
     });
     $('#company-form').elements.auto_elements.addEventListener('change', (event) => {
       for (const box of $('#company-form').querySelectorAll('input[name="element"]')) box.disabled = event.target.checked;
@@ -762,6 +1168,21 @@
     $('#evaluate-run').addEventListener('click', evaluate);
     $('#evaluate-copy').addEventListener('click', copyReport);
     $('#shortlist-run').addEventListener('click', scoreShortlist);
+    $('#shortlist-stop').addEventListener('click', () => zeruda.stop());
+    $('#shortlist-csv').addEventListener('click', exportShortlist);
+    $('#shortlist-names').addEventListener('input', keepShortlistLines);
+    $('#shortlist-names').addEventListener('keydown', (event) => {
+      // Enter starts a new line; Ctrl+Enter scores.
+      if (event.key === 'Enter' && (event.ctrlKey || event.metaKey) && !$('#shortlist-run').disabled) scoreShortlist();
+    });
+    $('#shortlist-filter').addEventListener('input', () => {
+      shortlist.shown = kShownStep;
+      showShortlistRows();
+    });
+    $('#shortlist-more').addEventListener('click', () => {
+      shortlist.shown += kShownStep;
+      showShortlistRows();
+    });
     $('#chart-run').addEventListener('click', showChart);
     $('#month-previous').addEventListener('click', () => stepMonth(-1));
     $('#month-next').addEventListener('click', () => stepMonth(1));
@@ -774,6 +1195,34 @@
     $('#personal-start').addEventListener('click', startPersonal);
     $('#personal-stop').addEventListener('click', () => zeruda.stop());
     window.addEventListener('hashchange', followAddress);
+    wireEnter();
+  }
+
+  // Enter (a phone's Go key) in a form's box runs the form, as its button does; not
+  // while an input method is still composing, when Enter takes the characters.
+  const kFormButtons = {
+    'company-form': '#company-start', 'evaluate-form': '#evaluate-run', 'chart-form': '#chart-run',
+    'opening-form': '#opening-run', 'personal-form': '#personal-start',
+  };
+
+  function wireEnter() {
+    for (const form of document.querySelectorAll('form')) {
+      if (kFormButtons[form.id]) {
+        for (const input of form.querySelectorAll('input:not([type="checkbox"])')) input.enterKeyHint = 'go';
+      }
+      form.addEventListener('submit', (event) => event.preventDefault());
+      form.addEventListener('keydown', (event) => {
+        if (event.key !== 'Enter' || event.isComposing || event.keyCode === 229) return;
+        if (event.target.tagName !== 'INPUT' || event.target.type === 'checkbox') return;
+        event.preventDefault();
+        if (form.id === 'person-form') {
+          personChanged();
+          return;
+        }
+        const button = kFormButtons[form.id] && $(kFormButtons[form.id]);
+        if (button && !button.disabled) button.click();
+      });
+    }
   }
 
   function fillFromPerson(values) {
@@ -799,6 +1248,11 @@
       setStatus('请用网页服务器打开本页（例如在站点目录运行 python3 -m http.server），直接打开文件时浏览器不让它运行。', true);
       return;
     }
+    showBaseNotes();
+    // Lists and results from the last visit need no module: they come back at once.
+    Promise.all([restoreShortlist(), restoreCompany(), restorePersonal()]).then(() => {
+      document.documentElement.dataset.restored = 'true';
+    });
     try {
       await zeruda.ready;
     } catch (error) {

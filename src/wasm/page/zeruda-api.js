@@ -105,7 +105,9 @@
     return options;
   }
 
-  async function run(name, request, options) {
+  // `keepRows` false: the rows are only handed to onRows, not kept for a stopped run
+  // (a long list is kept once, by its caller).
+  async function run(name, request, options, keepRows = true) {
     const { onRows } = optionsOf(options);
     if (running) throw new Error('已有一次取名正在进行，请先停止它');
     // As JSON text: a value no worker could take (a function, a symbol) is left out
@@ -139,9 +141,9 @@
         if (message.type === 'rows') {
           const piece = JSON.parse(message.json);
           const added = rowsOf(piece);
-          rows.push(...added);
+          if (keepRows) rows.push(...added);
           try {
-            if (onRows) onRows(added, piece);
+            if (onRows) onRows(added, piece, message.json);
           } catch (error) {
             fail(error);  // the caller's own callback: the run ends with its error
           }
@@ -197,12 +199,23 @@
       call('openingDays', { from, days, birth: birthDate, time: birthTime }),
     score: async (lines, base) =>
       call('score', { lines: Array.isArray(lines) ? lines.join('\n') : lines, base }),
+    // The same list scored in the worker, so that a long one never freezes the page:
+    // options.onRows sees it best first, a piece at a time; resolves with the count
+    // by standing ({names, usable, needs_approval, unusable}, the refused lines as its
+    // notes), or, when stopped, with {stopped: true, rows: []}: the rows are onRows'.
+    // A run, as generate is.
+    scoreList: (lines, base, options) =>
+      run('shortlist', { lines: Array.isArray(lines) ? lines.join('\n') : lines, base }, options, false),
+    // The list's CSV as `zeruda-cli score --csv` writes it, made in the worker too.
+    shortlistCsv: (lines, base) =>
+      run('shortlistCsv', { lines: Array.isArray(lines) ? lines.join('\n') : lines, base }),
     rate: async (body, base) => call('rate', { body, base }),
     report: async (body, prefix, suffix, base) => call('report', { body, prefix, suffix, base }),
     month: async (year, month) => call('month', { year, month }),
 
     // A run: resolves with the command line's --json of the whole run, or, when
-    // stopped, with {stopped: true, rows}. options.onRows sees the rows as they come.
+    // stopped, with {stopped: true, rows}. options.onRows sees the rows as they come
+    // (the piece they came in, and its JSON text, beside them).
     generate: (request, options) => run('generate', request, options),
     personal: (request, options) => run('personal', request, options),
     stop: async () => { if (running) running.stop(); },
