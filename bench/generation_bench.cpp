@@ -128,8 +128,15 @@ void BM_CompanyRoadTwoThousandRows(benchmark::State& state) {
       companySettings(static_cast<int>(state.range(1)), static_cast<CompanyRoad>(state.range(0))));
   std::uint32_t seed = 1;
   std::int64_t rows = 0;
-  for (auto _ : state) rows += runFor(snapshot, seed++, 2000).rows;
+  std::int64_t attempts = 0;
+  for (auto _ : state) {
+    const EngineOutcome outcome = runFor(snapshot, seed++, 2000);
+    rows += outcome.rows;
+    attempts += outcome.attempts;
+  }
   state.SetItemsProcessed(rows);
+  state.counters["attempts_per_row"] =
+      benchmark::Counter(static_cast<double>(attempts) / static_cast<double>(rows));
 }
 BENCHMARK(BM_CompanyRoadTwoThousandRows)
     ->ArgNames({"road", "length"})

@@ -4,6 +4,7 @@
 #include "naming/road_screen.h"
 #include "registration/famous_names.h"
 
+#include <algorithm>
 #include <string>
 
 namespace zeruda::generation {
@@ -102,11 +103,14 @@ bool WordRoad::accepts(std::span<const std::string_view> body) const {
   std::string text;
   for (const auto character : body) text += character;
   if (!registration::FamousNames::builtIn().withTradeName(text).empty()) return false;
-  std::vector<std::string_view> heard;
-  if (!before_.empty()) heard.push_back(before_);
-  heard.insert(heard.end(), body.begin(), body.end());
-  if (!after_.empty()) heard.push_back(after_);
-  return naming::screenedAvoidWord(heard) == nullptr;
+  std::array<std::string_view, 6> heard{};
+  std::size_t count = 0;
+  if (!before_.empty()) heard[count++] = before_;
+  for (const auto character : body.first(std::min<std::size_t>(body.size(), 4))) {
+    heard[count++] = character;
+  }
+  if (!after_.empty()) heard[count++] = after_;
+  return naming::screenedAvoidWord(std::span(heard).first(count)) == nullptr;
 }
 
 }  // namespace zeruda::generation

@@ -7,6 +7,7 @@
 #include "naming/verses.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <unordered_set>
 
@@ -46,7 +47,7 @@ int drawIndex(std::size_t size, run::DrawInteger& draw) {
 
 // No two third tones in a row, no three equal tones in a row; an unknown tone (0)
 // breaks neither rule.
-bool tonesFlow(const std::vector<int>& tones) {
+bool tonesFlow(std::span<const int> tones) {
   for (std::size_t i = 1; i < tones.size(); ++i) {
     if (tones[i] == 3 && tones[i - 1] == 3) return false;
     if (i >= 2 && tones[i] != 0 && tones[i] == tones[i - 1] && tones[i] == tones[i - 2]) {
@@ -72,6 +73,13 @@ GivenNameDraw::GivenNameDraw(const WorkerSettings& settings) : settings_(setting
     if (!fitsGender(character, settings.gender) || !clearBeside({character})) continue;
     singles_.push_back({character, strokes});
   }
+  auto addSound = [&](std::string_view character) {
+    const std::string_view reading = naming::readingOf(character);
+    sounds_.emplace(character, Sound{naming::tonelessOf(reading), naming::toneOf(reading)});
+  };
+  addSound(surname_.back());
+  if (settings.fixedPosition > 0) addSound(settings.fixedEntry.character);
+  for (const auto& single : singles_) addSound(single.character);
   if (settings.road != NamingRoad::Verse) return;
   const int length = settings.givenLength;
   const int fixed = settings.fixedPosition - 1;  // -1 when nothing is fixed
@@ -169,23 +177,25 @@ void GivenNameDraw::drawPairs(std::vector<numerology::CharStroke>& given,
 // on a third or fourth tone is kept one time in two.
 bool GivenNameDraw::readsWell(const std::vector<numerology::CharStroke>& given,
                               run::DrawInteger& draw) const {
-  std::vector<std::string_view> characters{surname_.back()};
-  for (const auto& entry : given) characters.push_back(entry.character);
-  std::vector<std::string> syllables;
-  std::vector<int> tones;
-  for (const auto character : characters) {
-    const std::string_view reading = naming::readingOf(character);
-    syllables.push_back(naming::tonelessOf(reading));
-    tones.push_back(naming::toneOf(reading));
+  std::array<std::string_view, kMaxGivenLength + 1> characters{surname_.back()};
+  std::array<const Sound*, kMaxGivenLength + 1> sounds{};
+  const std::size_t count = given.size() + 1;
+  for (std::size_t i = 1; i < count; ++i) characters[i] = given[i - 1].character;
+  std::array<int, kMaxGivenLength + 1> tones{};
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto found = sounds_.find(characters[i]);
+    if (found == sounds_.end()) return false;
+    sounds[i] = &found->second;
+    tones[i] = found->second.tone;
   }
-  for (std::size_t i = 1; i < characters.size(); ++i) {
+  for (std::size_t i = 1; i < count; ++i) {
     for (std::size_t j = 0; j < i; ++j) {
       if (characters[i] == characters[j]) return false;
-      if (!syllables[i].empty() && syllables[i] == syllables[j]) return false;
+      if (!sounds[i]->syllable.empty() && sounds[i]->syllable == sounds[j]->syllable) return false;
     }
   }
-  if (!tonesFlow(tones)) return false;
-  return tones.back() < 3 || draw(0, 1) == 0;
+  if (!tonesFlow(std::span<const int>(tones).first(count))) return false;
+  return tones[count - 1] < 3 || draw(0, 1) == 0;
 }
 
 bool GivenNameDraw::clear(const std::vector<numerology::CharStroke>& given) const {

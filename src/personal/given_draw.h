@@ -5,7 +5,9 @@
 #include "run/random_source.h"
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zeruda::personal {
@@ -34,6 +36,11 @@ class GivenNameDraw {
   bool fill(std::vector<numerology::CharStroke>& given, run::DrawInteger& draw) const;
 
  private:
+  struct Sound {
+    std::string syllable;  // without tones; empty when not known
+    int tone = 0;
+  };
+
   struct PlacedPair {
     std::array<PickedCharacter, 2> pair;
     int start = 0;  // the 0-based position of its first character
@@ -50,6 +57,9 @@ class GivenNameDraw {
   std::vector<std::string_view> surname_;
   std::vector<PickedCharacter> singles_;  // level 1-2, fit the gender, clear beside the surname
   std::vector<PlacedPair> placed_;        // the verse road's pairs where they may stand
+  // The sounds of the surname's last character, the fixed one and the singles, read
+  // once for the pairs road's test of how a name reads.
+  std::unordered_map<std::string_view, Sound> sounds_;
 };
 
 }  // namespace zeruda::personal
