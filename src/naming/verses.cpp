@@ -42,7 +42,8 @@ std::span<const Verse> versesOf(std::string_view pair) {
     bool operator()(std::string_view key, const Verse& verse) const { return key < verse.pair; }
   };
   const auto [first, last] = std::equal_range(verses().begin(), verses().end(), pair, ByPair{});
-  return {first, last};
+  // Pointer and count: the browser edition's library has no span from two iterators.
+  return {verses().data() + (first - verses().begin()), static_cast<std::size_t>(last - first)};
 }
 
 }  // namespace zeruda::naming
