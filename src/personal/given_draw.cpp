@@ -57,6 +57,17 @@ bool tonesFlow(std::span<const int> tones) {
   return true;
 }
 
+// A three-character name whose single repeats a character of its pair (清清扬) is
+// drawn again.
+bool noCharacterTwice(const std::vector<numerology::CharStroke>& given) {
+  for (std::size_t i = 1; i < given.size(); ++i) {
+    for (std::size_t j = 0; j < i; ++j) {
+      if (given[i].character == given[j].character) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 GivenNameDraw::GivenNameDraw(const WorkerSettings& settings) : settings_(settings) {
@@ -128,6 +139,7 @@ bool GivenNameDraw::fill(std::vector<numerology::CharStroke>& given, run::DrawIn
       if (!readsWell(given, draw)) continue;
     } else {
       drawVerse(given, draw);
+      if (!noCharacterTwice(given)) continue;
     }
     if (clear(given)) return true;
   }
