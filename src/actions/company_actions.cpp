@@ -108,7 +108,7 @@ Result<Numbers> readForm(const GenerateRequest& request, CompanyForm& form) {
   if (auto fixed = readFixed(request, form); !fixed.ok()) return fixed.failure();
   if (request.road) {
     const auto road = generation::companyRoadOf(*request.road);
-    if (!road) return refusal(Field::NamingRoad, "只能是词库佳名(words)或字库随机(pool)"_gbk);
+    if (!road) return refusal(Field::NamingRoad, "只能是词库佳名或字库随机"_gbk);
     form.road = *road;
   }
   return numbers;

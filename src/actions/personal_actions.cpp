@@ -58,9 +58,7 @@ Result<personal::PersonalForm> readForm(const PersonalRequest& request) {
   form.wantedStars = level.value();
   if (request.road) {
     const auto road = personal::namingRoadOf(*request.road);
-    if (!road)
-      return refusal(Field::NamingRoad,
-                     "只能是诗词典籍(verse)、佳字组合(pairs)或按笔画随机(strokes)"_gbk);
+    if (!road) return refusal(Field::NamingRoad, "只能是诗词典籍、佳字组合或按笔画随机"_gbk);
     form.road = *road;
   }
   return form;
