@@ -1,12 +1,12 @@
-#include "naming/verses.h"
-#include "text/gbk.h"
 #include "fake_ui_services.h"
 #include "find_control.h"
 #include "gui/lunar_date_box.h"
 #include "gui/main_window.h"
 #include "gui/personal_naming.h"
 #include "main_window_fixture.h"
+#include "naming/verses.h"
 #include "sorted_list.h"
+#include "text/gbk.h"
 #include "wait_steps.h"
 
 #include <QApplication>
