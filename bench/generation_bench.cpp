@@ -21,9 +21,11 @@ const numerology::ElementLookup kNoLookup =
   return std::optional<std::string>();
 };
 
-EngineSettings companySettings(int bodyLength) {
+// The pool road unless another is asked for.
+EngineSettings companySettings(int bodyLength, CompanyRoad road = CompanyRoad::Pool) {
   EngineSettings s;
   s.bodyLength = bodyLength;
+  s.road = road;
   s.prefix = text::toGbk("成都");
   s.suffix = text::toGbk("科技有限公司");
   return s;
@@ -118,6 +120,29 @@ void BM_RateNameOnPoolBodies(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_RateNameOnPoolBodies);
+
+// 2,000 rows of each road (0 words, 1 pool) and body length, no filter: the words
+// road's draw and screen set against the pool's draw.
+void BM_CompanyRoadTwoThousandRows(benchmark::State& state) {
+  const SettingsSnapshot snapshot(
+      companySettings(static_cast<int>(state.range(1)), static_cast<CompanyRoad>(state.range(0))));
+  std::uint32_t seed = 1;
+  std::int64_t rows = 0;
+  std::int64_t attempts = 0;
+  for (auto _ : state) {
+    const EngineOutcome outcome = runFor(snapshot, seed++, 2000);
+    rows += outcome.rows;
+    attempts += outcome.attempts;
+  }
+  state.SetItemsProcessed(rows);
+  state.counters["attempts_per_row"] =
+      benchmark::Counter(static_cast<double>(attempts) / static_cast<double>(rows));
+}
+BENCHMARK(BM_CompanyRoadTwoThousandRows)
+    ->ArgNames({"road", "length"})
+    ->ArgsProduct({{static_cast<int>(CompanyRoad::Words), static_cast<int>(CompanyRoad::Pool)},
+                   {2, 3, 4}})
+    ->Unit(benchmark::kMillisecond);
 
 // The request the browser edition's benchmark (bench/web_bench.cjs) runs in its page,
 // from the request to the 2,000th row: 张伟, born 1985-06-15 08:30, 成都 … 科技有限公司,

@@ -21,9 +21,11 @@ struct CountingRecorder final : NameRecorder {
 };
 
 // 王, two given characters, 金 missing from the chart: every name looks its three
-// characters up in "zk" for the sought element, as a run of the program does.
-WorkerSettings wangSettings() {
+// characters up in "zk" for the sought element, as a run of the program does. The
+// stroke road unless another is asked for.
+WorkerSettings wangSettings(NamingRoad road = NamingRoad::Strokes) {
   WorkerSettings s;
+  s.road = road;
   s.surname = text::toGbk("王");
   s.surnameEntries = {{text::toGbk("王"), 4}};
   s.givenLength = 2;
@@ -78,5 +80,27 @@ void BM_NamingWorkerWithScratchTable(benchmark::State& state) {
   state.SetItemsProcessed(names);
 }
 BENCHMARK(BM_NamingWorkerWithScratchTable)->Unit(benchmark::kMillisecond);
+
+// A run to the cap of 2,000 names on each road (0 verse, 1 pairs, 2 strokes), without
+// the scratch table: the verse and pairs roads' draws and screen set against the
+// stroke road's draw.
+void BM_NamingRoadToCap(benchmark::State& state) {
+  app::Session& session = bench::benchSession();
+  const WorkerSettings settings = wangSettings(static_cast<NamingRoad>(state.range(0)));
+  std::uint32_t seed = 1;
+  std::int64_t names = 0;
+  for (auto _ : state) {
+    WorkerServices services{run::SeededDraw(seed++), storage::characterTable(session.tables()),
+                            std::make_unique<CountingRecorder>()};
+    names += runToCap(settings, services);
+  }
+  state.SetItemsProcessed(names);
+}
+BENCHMARK(BM_NamingRoadToCap)
+    ->ArgName("road")
+    ->Arg(static_cast<int>(NamingRoad::Verse))
+    ->Arg(static_cast<int>(NamingRoad::Pairs))
+    ->Arg(static_cast<int>(NamingRoad::Strokes))
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

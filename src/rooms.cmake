@@ -32,8 +32,9 @@ zeruda_rank(profile 3 USES calendar dictionary storage text)
 zeruda_rank(app 4 USES numerology profile storage text)
 zeruda_rank(library 4 USES almanac calendar storage text)
 
-zeruda_rank(generation 5 USES calendar chart dictionary numerology profile run storage text)
-zeruda_rank(personal 5 USES calendar chart dictionary numerology profile run storage text)
+zeruda_rank(generation 5
+  USES calendar chart dictionary naming numerology profile registration run storage text)
+zeruda_rank(personal 5 USES calendar chart dictionary naming numerology profile run storage text)
 
 zeruda_rank(shortlist 6 USES calendar generation numerology registration storage text)
 

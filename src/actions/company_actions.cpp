@@ -106,6 +106,11 @@ Result<Numbers> readForm(const GenerateRequest& request, CompanyForm& form) {
   form.birthMoment = birth.value();
   if (auto elements = readElements(request, form); !elements.ok()) return elements.failure();
   if (auto fixed = readFixed(request, form); !fixed.ok()) return fixed.failure();
+  if (request.road) {
+    const auto road = generation::companyRoadOf(*request.road);
+    if (!road) return refusal(Field::NamingRoad, "只能是词库佳名或字库随机"_gbk);
+    form.road = *road;
+  }
   return numbers;
 }
 

@@ -34,6 +34,7 @@ struct GenerateRequest {
   std::optional<std::string> minimumStars;          // 1-5
   std::optional<std::string> count;                 // 1 to the cap + 1; absent: to the cap
   std::optional<std::string> seed;                  // absent: the clock's
+  std::optional<std::string> road;  // words, pool or the page's names; absent: words
 };
 
 // A request that has passed: what the run needs and what the window shows.

@@ -90,6 +90,8 @@ const char* utf8Name(Field field) {
       return "导出的行";
     case Field::ArticleId:
       return "文章";
+    case Field::NamingRoad:
+      return "取名方式";
   }
   return "";
 }
@@ -177,6 +179,8 @@ const char* keyOf(Field field) {
       return "export_rows";
     case Field::ArticleId:
       return "article_id";
+    case Field::NamingRoad:
+      return "naming_road";
   }
   return "";
 }

@@ -56,6 +56,11 @@ Result<personal::PersonalForm> readForm(const PersonalRequest& request) {
   const auto level = readOptionalNumber(request.level, Field::StarLevel, 1, 5);
   if (!level.ok()) return level.failure();
   form.wantedStars = level.value();
+  if (request.road) {
+    const auto road = personal::namingRoadOf(*request.road);
+    if (!road) return refusal(Field::NamingRoad, "只能是诗词典籍、佳字组合或按笔画随机"_gbk);
+    form.road = *road;
+  }
   return form;
 }
 

@@ -27,6 +27,7 @@ struct PersonalRequest {
   std::optional<std::string> level;          // 1-5; absent: 4
   std::optional<std::string> count;          // 1 to the cap; absent: to the cap
   std::optional<std::string> seed;           // absent: the clock's
+  std::optional<std::string> road;  // verse, pairs, strokes or the page's names; absent: verse
 };
 
 struct PersonalStart {

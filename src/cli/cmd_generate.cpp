@@ -38,6 +38,7 @@ const FieldOptions kOptions = {
     {Field::MinimumStars, "--min-stars"},
     {Field::NameCount, "--count"},
     {Field::Seed, "--seed"},
+    {Field::NamingRoad, "--road"},
 };
 
 // The arguments as the request's texts; the action checks them all.
@@ -66,6 +67,7 @@ actions::GenerateRequest requestOf(const Args& args) {
   request.minimumStars = text("min-stars", Field::MinimumStars);
   request.count = text("count", Field::NameCount);
   request.seed = text("seed", Field::Seed);
+  request.road = text("road", Field::NamingRoad);
   return request;
 }
 
@@ -102,7 +104,7 @@ int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostre
   const Args parsed(
       args,
       {"surname", "given", "birth", "time", "prefix", "suffix", "length", "fixed1", "fixed2",
-       "fixed3", "fixed4", "element", "min-stars", "count", "seed", "csv", "txt"},
+       "fixed3", "fixed4", "element", "min-stars", "count", "seed", "road", "csv", "txt"},
       {"shop", "raw", "auto-elements", "json"});
   parsed.expectPositional(0, "");
   const actions::GenerateRequest request = requestOf(parsed);

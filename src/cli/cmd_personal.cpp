@@ -31,6 +31,7 @@ const FieldOptions kOptions = {
     {Field::StarLevel, "--level"},
     {Field::NameCount, "--count"},
     {Field::Seed, "--seed"},
+    {Field::NamingRoad, "--road"},
 };
 
 // The arguments as the request's texts; the action checks them all. Without --count
@@ -50,6 +51,7 @@ actions::PersonalRequest requestOf(const Args& args) {
   request.level = text("level", Field::StarLevel);
   request.count = text("count", Field::NameCount).value_or("100");
   request.seed = text("seed", Field::Seed);
+  request.road = text("road", Field::NamingRoad);
   return request;
 }
 
@@ -72,7 +74,7 @@ void printPlain(std::ostream& out, const std::vector<NameRow>& rows) {
 int runPersonal(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
   const Args parsed(args,
                     {"surname", "gender", "birth", "time", "length", "fixed-pos", "fixed", "level",
-                     "count", "seed"},
+                     "count", "seed", "road"},
                     {"json"});
   parsed.expectPositional(0, "");
   const actions::PersonalRequest request = requestOf(parsed);

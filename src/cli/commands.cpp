@@ -43,13 +43,14 @@ std::span<const Command> commands() {
               "--surname S --given G --birth DATE --time TIME [--prefix P] [--suffix S] [--shop] "
               "[--raw] [--length 2|3|4] [--fixed1 C] [--fixed2 C] [--fixed3 C] [--fixed4 C] "
               "[--element E]... [--auto-elements] [--min-stars N] [--count N] [--seed N] "
-              "[--csv FILE] [--txt FILE] [--json]",
+              "[--road words|pool] [--csv FILE] [--txt FILE] [--json]",
               runGenerate,
               "company names as the company page generates them, one row per line (with "
               "--json, one JSON array)"},
       Command{"personal",
               "--surname S --gender 男|女 --birth DATE --time TIME --length 1|2|3 "
-              "[--fixed-pos 1|2|3 --fixed C] [--level 1-5] [--count N] [--seed N] [--json]",
+              "[--fixed-pos 1|2|3 --fixed C] [--level 1-5] [--count N] [--seed N] "
+              "[--road verse|pairs|strokes] [--json]",
               runPersonal, "given names for a child, rated on the child's birth chart"},
       Command{"name", "SURNAME GIVEN [--gender 男|女] [--birth DATE --time TIME] [--json]", runName,
               "the report of a person's name: reading, meanings, tones, 谐音, source, grids and "

@@ -21,6 +21,7 @@ EngineSettings engineSettingsOf(const CompanyForm& form) {
   settings.minimumStars = form.minimumStars;
   settings.prefix = form.prefix;
   settings.suffix = form.suffix;
+  settings.road = form.road;
   return settings;
 }
 

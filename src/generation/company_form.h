@@ -25,6 +25,7 @@ struct CompanyForm {
   std::optional<int> minimumStars;   // list only bodies of at least this many stars (1-5)
   int bodyLength = 2;                // characters in the body: 2, 3 or 4
   calendar::DateTime birthMoment;    // the legal representative's birth, second 0
+  CompanyRoad road = CompanyRoad::Words;
 };
 
 // The request as the page first opens: prefix "成都", suffix "科技有限公司", a body

@@ -3,6 +3,7 @@
 #include "dictionary/elements.h"
 #include "dictionary/strokes.h"
 #include "generation/name_pool.h"
+#include "generation/word_road.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 
@@ -39,6 +40,24 @@ Body drawBody(const EngineSettings& settings, run::DrawInteger& draw) {
   return body;
 }
 
+Body wordRoadBody(int count, const std::vector<std::string_view>& characters) {
+  Body body;
+  for (int i = 0; i < count; ++i) {
+    (i < count / 2 ? body.part1 : body.part2) += characters[static_cast<std::size_t>(i)];
+  }
+  return body;
+}
+
+// The body of one attempt on the settings' road; nothing when the words road draws one
+// it may not list.
+std::optional<Body> drawnBody(const EngineSettings& settings, const WordRoad* words,
+                              run::DrawInteger& draw) {
+  if (settings.road == CompanyRoad::Pool) return drawBody(settings, draw);
+  const std::vector<std::string_view> characters = words->draw(draw);
+  if (!words->accepts(characters)) return std::nullopt;
+  return wordRoadBody(settings.bodyLength, characters);
+}
+
 bool hasRequiredElements(const EngineSettings& settings, std::string_view elements) {
   for (int e = 0; e < calendar::kElementCount; ++e) {
     const auto element = static_cast<calendar::Element>(e);
@@ -69,6 +88,20 @@ CandidateRow makeRow(const EngineSettings& settings, int sequence, const Body& b
   return row;
 }
 
+std::optional<CandidateRow> attemptOn(const EngineSettings& settings, const WordRoad* words,
+                                      int sequence, EngineServices& services) {
+  if (!bodyLengthAllowed(settings.bodyLength)) return std::nullopt;
+  const std::optional<Body> drawn = drawnBody(settings, words, services.draw);
+  if (!drawn) return std::nullopt;
+  const Body& body = *drawn;
+  const std::string text = body.text();
+  std::string elements = dictionary::elementText(text);
+  if (!hasRequiredElements(settings, elements)) return std::nullopt;
+  const int stars = numerology::rateName(text, services.baseScore, services.elementLookup).stars;
+  if (settings.minimumStars && stars < *settings.minimumStars) return std::nullopt;
+  return makeRow(settings, sequence, body, std::move(elements), stars);
+}
+
 }  // namespace
 
 Error fruitlessRunMessage() {
@@ -82,14 +115,9 @@ Error fruitlessRunMessage() {
 
 std::optional<CandidateRow> attemptCandidate(const EngineSettings& settings, int sequence,
                                              EngineServices& services) {
-  if (!bodyLengthAllowed(settings.bodyLength)) return std::nullopt;
-  const Body body = drawBody(settings, services.draw);
-  const std::string text = body.text();
-  std::string elements = dictionary::elementText(text);
-  if (!hasRequiredElements(settings, elements)) return std::nullopt;
-  const int stars = numerology::rateName(text, services.baseScore, services.elementLookup).stars;
-  if (settings.minimumStars && stars < *settings.minimumStars) return std::nullopt;
-  return makeRow(settings, sequence, body, std::move(elements), stars);
+  if (settings.road == CompanyRoad::Pool) return attemptOn(settings, nullptr, sequence, services);
+  const WordRoad words(settings);
+  return attemptOn(settings, &words, sequence, services);
 }
 
 EngineOutcome runEngine(const SettingsSnapshot& settings, run::StopFlag& stop,
@@ -101,6 +129,9 @@ EngineOutcome runEngine(const SettingsSnapshot& settings, run::StopFlag& stop,
     return outcome;
   }
   if (!bodyLengthAllowed(atStart->bodyLength)) return outcome;
+  // The words fitting the fixed characters are sought once: the settings do not change
+  // while a run goes on.
+  const WordRoad words(*atStart);
   int sequence = 1;
   long long misses = 0;
   while (!stop.stopRequested()) {
@@ -109,7 +140,7 @@ EngineOutcome runEngine(const SettingsSnapshot& settings, run::StopFlag& stop,
       outcome.capped = true;
     }
     ++outcome.attempts;
-    if (auto row = attemptCandidate(*settings.current(), sequence, services)) {
+    if (auto row = attemptOn(*settings.current(), &words, sequence, services)) {
       consume(*row);
       ++sequence;
       ++outcome.rows;

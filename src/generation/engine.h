@@ -40,8 +40,9 @@ struct EngineOutcome {
 // Why a run gave up: nothing passed the filters kFruitlessAttemptLimit times in a row.
 Error fruitlessRunMessage();
 
-// One attempt: draws a body, puts the fixed characters in, and filters and rates
-// it. The row it would add as number `sequence`, or nothing when it is rejected.
+// One attempt: draws a body on the settings' road, puts the fixed characters in, and
+// filters and rates it; on the words road a body it may not list is rejected too. The row it would
+// add as number `sequence`, or nothing when it is rejected.
 std::optional<CandidateRow> attemptCandidate(const EngineSettings& settings, int sequence,
                                              EngineServices& services);
 

@@ -8,6 +8,12 @@ namespace zeruda::generation {
 
 using namespace text::literals;
 
+std::optional<CompanyRoad> companyRoadOf(std::string_view typed) {
+  if (typed == "words" || typed == "词库佳名"_gbk) return CompanyRoad::Words;
+  if (typed == "pool" || typed == "字库随机"_gbk) return CompanyRoad::Pool;
+  return std::nullopt;
+}
+
 int fixedCount(const EngineSettings& settings) {
   return static_cast<int>(std::count_if(settings.fixed.begin(), settings.fixed.end(),
                                         [](const std::string& box) { return !box.empty(); }));

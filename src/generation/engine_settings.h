@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zeruda::generation {
 
@@ -19,6 +20,14 @@ using calendar::ElementSet;
 // passed still finishes, so a run can end with one row more.
 inline constexpr int kRowCap = 2000;
 
+// How the bodies are drawn: from the curated 字号 words (词库佳名), or a character
+// drawn from the pool for each position (字库随机), the draw the page had before.
+enum class CompanyRoad { Words, Pool };
+
+// The road of a typed choice: its name as the page shows it (词库佳名, 字库随机) or its
+// command-line word (words, pool); nothing for any other.
+std::optional<CompanyRoad> companyRoadOf(std::string_view typed);
+
 // What the engine takes from the company page at every attempt.
 struct EngineSettings {
   int bodyLength = 2;                // characters in the body: 2, 3 or 4
@@ -27,6 +36,7 @@ struct EngineSettings {
   std::optional<int> minimumStars;   // keep only rows of at least this many stars (1-5)
   std::string prefix;                // regional prefix, may be empty
   std::string suffix;                // trade suffix, may be empty
+  CompanyRoad road = CompanyRoad::Words;
 };
 
 // Fixed positions that are filled, all four counted whatever the body length.

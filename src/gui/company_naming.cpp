@@ -107,6 +107,7 @@ actions::GenerateRequest CompanyNaming::readRequest() const {
     request.minimumStars = actions::numberText(page_.autoPickLevel->currentIndex() + 1);
   }
   request.seed = actions::numberText(seedSource());
+  request.road = toGbk(page_.road->currentText());
   return request;
 }
 

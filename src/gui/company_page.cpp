@@ -118,6 +118,10 @@ void CompanyPage::buildForm() {
   options->addStretch();
 
   QHBoxLayout* body = row(rows);
+  body->addWidget(makeLabel(form_, QStringLiteral("取名方式：")));
+  body->addWidget(road = makeComboBox(form_, QStringLiteral("公司组合框取名方式"),
+                                      {QStringLiteral("词库佳名"), QStringLiteral("字库随机")}));
+  body->addSpacing(12);
   body->addWidget(makeLabel(form_, QStringLiteral("中间字个数：")));
   body->addWidget(
       middleCount = makeComboBox(form_, QStringLiteral("公司中间字数"),
@@ -153,11 +157,11 @@ void CompanyPage::buildForm() {
       generate = makeButton(form_, QStringLiteral("按钮公司取名"), QStringLiteral("点击开始")));
   commands->addWidget(stop = makeButton(form_, QStringLiteral("按钮6"), QStringLiteral("停止")));
   generate->setDefault(true);
-  startOnEnter(
-      generate,
-      {surname,  givenName,       dateEntry,   birthDate,   hour,        minute,      prefix,
-       suffix,   shopName,        takeAsTyped, middleCount, fixed[0],    fixed[1],    fixed[2],
-       fixed[3], matchFavourable, elements[0], elements[1], elements[2], elements[3], elements[4]});
+  startOnEnter(generate, {surname,     givenName,       dateEntry,   birthDate,   hour,
+                          minute,      prefix,          suffix,      shopName,    takeAsTyped,
+                          road,        middleCount,     fixed[0],    fixed[1],    fixed[2],
+                          fixed[3],    matchFavourable, elements[0], elements[1], elements[2],
+                          elements[3], elements[4]});
 }
 
 void CompanyPage::buildExportStrip() {

@@ -42,6 +42,7 @@ class CompanyPage : public QWidget {
   QCheckBox* shopName = nullptr;         // 选择框1
   QCheckBox* takeAsTyped = nullptr;      // 选择框8
   QComboBox* middleCount = nullptr;      // 公司中间字数
+  QComboBox* road = nullptr;             // 公司组合框取名方式: 词库佳名, 字库随机
   std::array<QLineEdit*, 4> fixed{};     // 公司编辑框固定字1 … 4
   QCheckBox* matchFavourable = nullptr;  // 选择框2
   std::array<QCheckBox*, 5> elements{};  // 选择框3 … 7: 金 木 水 火 土

@@ -103,13 +103,17 @@ PersonalPage::PersonalPage(QWidget* parent) : QWidget(parent) {
   pickLevel = makeCheckBox(this, QStringLiteral("选择框星级"), QStringLiteral("推荐星级"));
   wanted->addWidget(pickLevel);
   wanted->addWidget(starLevel = makeComboBox(this, QStringLiteral("组合框星级"), starItems(), 3));
+  wanted->addWidget(makeLabel(this, QStringLiteral("取名方式：")));
+  wanted->addWidget(road = makeComboBox(this, QStringLiteral("组合框取名方式"),
+                                        {QStringLiteral("诗词典籍"), QStringLiteral("佳字组合"),
+                                         QStringLiteral("按笔画随机")}));
   wanted->addStretch();
   start = makeButton(this, QStringLiteral("按钮电脑取名"), QStringLiteral("开始取名"));
   wanted->addWidget(start);
   grid->addLayout(wanted, 1, 0, 1, 2);
-  startOnEnter(start,
-               {surname, gender, dateEntry, birthDate, hour, minute, lengthOne, lengthTwo,
-                lengthThree, fixCharacter, fixedPosition, fixedCharacter, pickLevel, starLevel});
+  startOnEnter(start, {surname, gender, dateEntry, birthDate, hour, minute, lengthOne, lengthTwo,
+                       lengthThree, fixCharacter, fixedPosition, fixedCharacter, pickLevel,
+                       starLevel, road});
 
   candidates = new QTreeWidget(this);
   candidates->setObjectName(QStringLiteral("超级列表框姓名备选"));

@@ -40,10 +40,11 @@ class PersonalPage : public QWidget {
   QLineEdit* fixedCharacter = nullptr;  // 编辑框固定字
   QCheckBox* pickLevel = nullptr;       // 选择框星级
   QComboBox* starLevel = nullptr;       // 组合框星级
-  QPushButton* start = nullptr;         // 按钮电脑取名
-  QTreeWidget* candidates = nullptr;    // 超级列表框姓名备选
-  QListWidget* recommended = nullptr;   // 列表框姓名推荐
-  QPushButton* copyNames = nullptr;     // 按钮复制名字
+  QComboBox* road = nullptr;  // 组合框取名方式: 诗词典籍, 佳字组合, 按笔画随机
+  QPushButton* start = nullptr;        // 按钮电脑取名
+  QTreeWidget* candidates = nullptr;   // 超级列表框姓名备选
+  QListWidget* recommended = nullptr;  // 列表框姓名推荐
+  QPushButton* copyNames = nullptr;    // 按钮复制名字
 };
 
 // The 三才表 and 81数理表 pages: one read-only list each, and below it the whole text

@@ -123,6 +123,7 @@ actions::PersonalRequest PersonalNaming::readRequest() const {
   }
   if (form.wantedStars) request.level = actions::numberText(*form.wantedStars);
   request.seed = actions::numberText(seedSource());
+  request.road = toGbk(page_.road->currentText());
   return request;
 }
 

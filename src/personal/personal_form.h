@@ -4,10 +4,16 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zeruda::personal {
 
 enum class Gender { Male, Female };
+
+// How the given names are drawn: pairs from the verse sources (诗词典籍), pairs of name
+// characters that read well together (佳字组合), or a stroke count drawn for each
+// position (按笔画随机), the draw the page had before the other two.
+enum class NamingRoad { Verse, Pairs, Strokes };
 
 // The given name has one to three characters.
 inline constexpr int kMinGivenLength = 1;
@@ -28,10 +34,15 @@ struct PersonalForm {
   int givenLength = 2;             // 1-3
   std::optional<FixedCharacter> fixed;
   std::optional<int> wantedStars;  // the star level the recommendation list collects
+  NamingRoad road = NamingRoad::Verse;
 };
 
 // "男" or "女" (GBK).
 const std::string& genderText(Gender gender);
+
+// The road of a typed choice: its name as the page shows it (诗词典籍, 佳字组合,
+// 按笔画随机) or its command-line word (verse, pairs, strokes); nothing for any other.
+std::optional<NamingRoad> namingRoadOf(std::string_view typed);
 
 // The star level the recommendation list collects: the chosen one, else four.
 int wantedLevelOf(const PersonalForm& form);

@@ -67,6 +67,7 @@ Result<NamingStart> runPersonalRequest(const PersonalForm& form, storage::TableS
   settings.givenLength = givenLength;
   settings.gender = form.gender;
   settings.wantedLevel = wantedLevelOf(form);
+  settings.road = form.road;
   if (form.fixed) {
     const Field field = Field::PersonFixedCharacter;
     if (Check c = chineseEntryCheck(tables, form.fixed->character, field); !c) return c.failure();

@@ -1,7 +1,7 @@
 #include "personal/worker.h"
 
 #include "numerology/number_luck.h"
-#include "personal/name_picker.h"
+#include "personal/given_draw.h"
 #include "text/gbk_literal.h"
 
 #include <cstdint>
@@ -14,19 +14,6 @@ namespace zeruda::personal {
 using namespace text::literals;
 
 namespace {
-
-// Every position but the fixed one gets a drawn stroke count and a character of it.
-void drawGivenName(const WorkerSettings& settings, std::vector<numerology::CharStroke>& given,
-                   run::DrawInteger& draw) {
-  for (int position = 1; position <= static_cast<int>(given.size()); ++position) {
-    if (position == settings.fixedPosition) continue;
-    const int strokes = draw(kMinDrawnStrokes, kMaxDrawnStrokes);
-    const PickedCharacter picked = pickCharacter(strokes, settings.gender, draw);
-    numerology::CharStroke& entry = given[static_cast<std::size_t>(position - 1)];
-    entry.character.assign(picked.character);
-    entry.strokes = picked.strokes;
-  }
-}
 
 std::string joinedCharacters(const std::vector<numerology::CharStroke>& entries) {
   std::string text;
@@ -73,6 +60,14 @@ Error recordFailure(const std::string& reason) {
   return {"姓名记录保存失败："_gbk + reason, {}, "提示"_gbk, MessageIcon::Warning};
 }
 
+Error noClearName() {
+  return {"连续"_gbk + std::to_string(kMostDrawsForName) +
+              "次取出的名字都含忌用的字词，已停止。请换一个固定字或取名方式。"_gbk,
+          {},
+          "特别提示"_gbk,
+          MessageIcon::Warning};
+}
+
 }  // namespace
 
 long long nameScore(const numerology::NameGrids& name, double baseScore,
@@ -90,8 +85,12 @@ WorkerOutcome runNamingWorker(const WorkerSettings& settings, run::StopFlag& sto
   numerology::NameGrids name = startingName(settings);
   const numerology::ElementLookup elements = memoised(services.elementLookup);
   std::unordered_set<std::string> recommended;
+  const GivenNameDraw givenDraw(settings);
   while (!stop.stopRequested()) {
-    drawGivenName(settings, name.givenPart, services.draw);
+    if (!givenDraw.fill(name.givenPart, services.draw)) {
+      outcome.failure = noClearName();
+      break;
+    }
     name.grids = numerology::computeGrids(name.surnamePart, name.givenPart);
     NameRow row;
     row.given = joinedCharacters(name.givenPart);

@@ -35,6 +35,7 @@ struct WorkerSettings {
   int wantedLevel = 4;                  // stars the recommendation list takes
   calendar::ElementSet soughtElements;  // the chart's missing elements
   double baseScore = 0;                 // "吉数" of "先天八字" as stored
+  NamingRoad road = NamingRoad::Verse;
 };
 
 // One generated name as the lists show it.
@@ -60,8 +61,10 @@ using NameConsumer = std::function<void(const NameRow&)>;
 
 struct WorkerOutcome {
   int names = 0;
-  bool capped = false;           // ended by itself at kNameCap names
-  std::optional<Error> failure;  // the scratch table failed; the run ended there
+  bool capped = false;  // ended by itself at kNameCap names
+  // The scratch table failed, or the road found no name clear of the words to avoid;
+  // the run ended there.
+  std::optional<Error> failure;
 };
 
 // The worker's whole run on the calling thread: names back to back until the run's

@@ -49,6 +49,7 @@ enum class Field {
   Characters,            // characters whose strokes or elements are looked up
   ExportRows,            // the rows of a result list to export
   ArticleId,             // a page of the reference library
+  NamingRoad,            // how a run draws its names (诗词典籍, 词库佳名 …)
 };
 
 // A message the front end must show in a modal box: the program's own text and

@@ -46,6 +46,7 @@ actions::GenerateRequest generateRequest(Reading& reading, const Request& reques
   asked.minimumStars = reading.take(request.number("min_stars", Field::MinimumStars));
   asked.count = reading.take(request.number("count", Field::NameCount));
   asked.seed = reading.take(request.number("seed", Field::Seed));
+  asked.road = reading.take(request.optionalText("road", Field::NamingRoad));
   return asked;
 }
 
@@ -61,6 +62,7 @@ actions::PersonalRequest personalRequest(Reading& reading, const Request& reques
   asked.level = reading.take(request.number("level", Field::StarLevel));
   asked.count = reading.take(request.number("count", Field::NameCount));
   asked.seed = reading.take(request.number("seed", Field::Seed));
+  asked.road = reading.take(request.optionalText("road", Field::NamingRoad));
   return asked;
 }
 

@@ -97,6 +97,18 @@ TEST_F(GenerateCommand, AnotherSeedGivesOtherRows) {
   EXPECT_NE(seven.out, eight.out);
 }
 
+// The words road is the default; each road gives its own rows, the same again on the
+// same seed.
+TEST_F(GenerateCommand, DrawsOnTheRoadAsked) {
+  const auto byDefault = test::runCli(zhangSan({"--count", "20"}));
+  ASSERT_EQ(byDefault.code, 0) << byDefault.err;
+  EXPECT_EQ(test::runCli(zhangSan({"--count", "20", "--road", "words"})).out, byDefault.out);
+  const auto pool = test::runCli(zhangSan({"--count", "20", "--road", "字库随机"}));
+  ASSERT_EQ(pool.code, 0) << pool.err;
+  EXPECT_NE(pool.out, byDefault.out);
+  EXPECT_EQ(test::runCli(zhangSan({"--count", "20", "--road", "pool"})).out, pool.out);
+}
+
 TEST_F(GenerateCommand, WithoutACountRunsToTheEnginesCap) {
   const auto run = test::runCli(zhangSan({}));
   ASSERT_EQ(run.code, 0) << run.err;

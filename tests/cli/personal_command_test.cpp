@@ -107,6 +107,26 @@ TEST_F(PersonalCommand, TwoHundredRatedNamesAgainWithTheSameSeed) {
   }
 }
 
+// The verse road is the default; each road gives its own names, the same again on the
+// same seed.
+TEST_F(PersonalCommand, DrawsOnTheRoadAsked) {
+  const auto byDefault = test::runCli(wangBoy({"--length", "2", "--count", "20", "--seed", "4"}));
+  ASSERT_EQ(byDefault.code, 0) << byDefault.err;
+  std::set<std::string> outputs;
+  for (const char* road : {"verse", "pairs", "strokes"}) {
+    const auto args = wangBoy({"--length", "2", "--count", "20", "--seed", "4", "--road", road});
+    const auto run = test::runCli(args);
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(test::runCli(args).out, run.out) << road;
+    EXPECT_EQ(listingOf(run.out).rows.size(), 20u) << road;
+    outputs.insert(run.out);
+    if (std::string_view(road) == "verse") {
+      EXPECT_EQ(run.out, byDefault.out);
+    }
+  }
+  EXPECT_EQ(outputs.size(), 3u);
+}
+
 TEST_F(PersonalCommand, AFixedCharacterStandsAtItsPlaceInEveryName) {
   const auto run = test::runCli(wangBoy(
       {"--length", "2", "--fixed-pos", "2", "--fixed", "明", "--count", "50", "--seed", "3"}));

@@ -54,16 +54,16 @@ inline EngineServices services(run::DrawInteger draw, double baseScore = 3) {
   return {std::move(draw), baseScore, noTable()};
 }
 
+// The pool road's settings: the scripted draws name pool characters.
 inline EngineSettings settings(int bodyLength) {
   EngineSettings s;
   s.bodyLength = bodyLength;
+  s.road = CompanyRoad::Pool;
   s.prefix = zeruda::test::gbk("成都");
   s.suffix = zeruda::test::gbk("科技有限公司");
   return s;
 }
 
-inline void require(EngineSettings& s, calendar::Element element) {
-  s.required.insert(element);
-}
+inline void require(EngineSettings& s, calendar::Element element) { s.required.insert(element); }
 
 }  // namespace zeruda::generation::test

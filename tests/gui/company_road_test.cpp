@@ -134,6 +134,13 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     dropWindow();
   }
 
+  void theRoadBoxOffersBothRoadsTheWordsFirst() {
+    const auto* road = control<QComboBox>("公司组合框取名方式");
+    QCOMPARE(road->count(), 2);
+    QCOMPARE(road->currentText(), u("词库佳名"));
+    QCOMPARE(road->itemText(1), u("字库随机"));
+  }
+
   void surnameInLatinLettersIsRefusedWithTheFocusOnIt() {
     fillForm();
     control<QLineEdit>("公司法人姓")->setText(QStringLiteral("Wang"));

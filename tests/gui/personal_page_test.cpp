@@ -4,7 +4,9 @@
 #include "gui/main_window.h"
 #include "gui/personal_naming.h"
 #include "main_window_fixture.h"
+#include "naming/verses.h"
 #include "sorted_list.h"
+#include "text/gbk.h"
 #include "wait_steps.h"
 
 #include <QApplication>
@@ -157,6 +159,22 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
       QVERIFY(recommended()->item(i)->text().endsWith(u("[☆☆☆☆]")));
     }
     QVERIFY(status().startsWith(u("根据周易")));
+  }
+
+  // The road box gives the run its road: verse pairs by default, the stroke draw's
+  // other names on the same seed when chosen.
+  void theRoadChosenDrawsTheNames() {
+    QCOMPARE(control<QComboBox>("组合框取名方式")->currentText(), u("诗词典籍"));
+    nameFifty();
+    const QStringList verse = names();
+    for (const QString& name : verse) {
+      const std::string given = zeruda::text::toGbk(name.mid(1, 2).toStdString());
+      QVERIFY2(!zeruda::naming::versesOf(given).empty(), qPrintable(name));
+    }
+    control<QComboBox>("组合框取名方式")->setCurrentText(u("按笔画随机"));
+    nameFifty();
+    QCOMPARE(names().size(), 50);
+    QVERIFY(names() != verse);
   }
 
   void aRunEndsByItselfAtTwoThousandNames() {

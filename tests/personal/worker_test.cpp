@@ -43,8 +43,10 @@ run::DrawInteger picking(std::vector<const char*> characters) {
   };
 }
 
+// The stroke road's settings: the scripted draws name stroke counts.
 WorkerSettings wang(int givenLength) {
   WorkerSettings s;
+  s.road = NamingRoad::Strokes;
   s.surname = gbk("王");
   s.surnameEntries = {{gbk("王"), 4}};
   s.givenLength = givenLength;

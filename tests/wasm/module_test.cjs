@@ -165,7 +165,7 @@ test('openingDays: a month after each of ten birth moments as opening-days --jso
 test('generate: a seeded run gives the rows generate --json gives', async () => {
   const request = { surname: '张', given: '伟', birth: '1985-06-15', time: '08:30', prefix: '成都',
                     suffix: '科技有限公司', length: 3, auto_elements: true, min_stars: 3, count: 300,
-                    seed: 20240611 };
+                    seed: 20240611, road: 'pool' };
   const rows = [];
   zeruda.onRow = (piece) => rows.push(...JSON.parse(piece));
   const answer = page('generate', request);
@@ -173,7 +173,7 @@ test('generate: a seeded run gives the rows generate --json gives', async () => 
   agree(answer, await runCli(['generate', '--surname', '张', '--given', '伟', '--birth', '1985-06-15',
                               '--time', '08:30', '--prefix', '成都', '--suffix', '科技有限公司',
                               '--length', '3', '--auto-elements', '--min-stars', '3', '--count', '300',
-                              '--seed', '20240611', '--json']), json, 'generate');
+                              '--seed', '20240611', '--road', 'pool', '--json']), json, 'generate');
   assert.equal(answer.length, 300);
   assert.deepEqual(rows, answer, 'the rows sent while running are the rows of the answer');
 
@@ -184,7 +184,7 @@ test('generate: a seeded run gives the rows generate --json gives', async () => 
   const exported = await runCli(['generate', '--surname', '张', '--given', '伟', '--birth', '1985-06-15',
                                  '--time', '08:30', '--prefix', '成都', '--suffix', '科技有限公司',
                                  '--length', '3', '--auto-elements', '--min-stars', '3', '--count',
-                                 '300', '--seed', '20240611', '--csv', csvFile]);
+                                 '300', '--seed', '20240611', '--road', 'pool', '--csv', csvFile]);
   assert.ok(exported.ok, exported.err);
   const written = new TextDecoder('gbk').decode(fs.readFileSync(csvFile));
   fs.rmSync(csvFile);

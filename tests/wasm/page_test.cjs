@@ -73,6 +73,23 @@ test('the form filled, a seeded generation lists the command line\'s rows', asyn
   assert.deepEqual(shown, expected);
 });
 
+test('the road chosen on the form is the command line\'s --road', async () => {
+  await page.click('button[data-tab="company"]');
+  await setField('#company-form [name="count"]', '20');
+  await setField('#company-form [name="seed"]', '99');
+  await page.select('#company-form [name="length"]', '2');
+  await page.select('#company-form [name="road"]', 'pool');
+  await page.click('#company-start');
+  await page.waitForFunction(() => document.querySelector('#company-count').textContent.startsWith('完成'));
+  const shown = await page.$$eval('#company-table tbody tr', (rows) => rows.map((row) => row.cells[2].textContent));
+  const cli = await runCli(['generate', '--surname', '张', '--given', '伟', '--birth', '1985-06-15',
+                            '--time', '08:30', '--length', '2', '--auto-elements', '--count', '20',
+                            '--seed', '99', '--road', 'pool', '--json']);
+  assert.ok(cli.ok, cli.err);
+  assert.deepEqual(shown, JSON.parse(cli.out).map((row) => row.body));
+  await page.select('#company-form [name="road"]', 'words');
+});
+
 test('a generation stops at once and keeps its rows; the next one runs', async () => {
   // With the buttons: stopped before its worker has begun.
   await page.click('button[data-tab="company"]');

@@ -74,14 +74,15 @@
     'company-form': byName({ region_prefix: 'prefix', trade_suffix: 'suffix', body_length: 'length',
                              fixed_character_1: 'fixed1', fixed_character_2: 'fixed2', fixed_character_3: 'fixed3',
                              fixed_character_4: 'fixed4', wanted_elements: 'auto_elements',
-                             minimum_stars: 'min_stars', name_count: 'count', seed: 'seed' }),
+                             minimum_stars: 'min_stars', name_count: 'count', seed: 'seed',
+                             naming_road: 'road' }),
     'company-form-legal': kLegalInputs,
     'evaluate-form': byName({ name_body: 'body', report_prefix: 'prefix', report_suffix: 'suffix' }),
     'chart-form': byName({ day: 'date', time: 'time' }),
     'personal-form': byName({ person_surname: 'surname', person_gender: 'gender', birth_date: 'birth',
                               birth_time: 'time', given_length: 'length', fixed_position: 'fixed_pos',
                               person_fixed_character: 'fixed', star_level: 'level', name_count: 'count',
-                              seed: 'seed' }),
+                              seed: 'seed', naming_road: 'road' }),
     shortlist: { shortlist_names: '#shortlist-names' },
   };
 
@@ -339,7 +340,7 @@
     const request = {
       surname: who.surname, given: who.given, birth: who.birth, time: who.time,
       prefix: form.prefix, suffix: form.suffix, shop: form.shop, length: Number(form.length),
-      count: form.count,
+      count: form.count, road: form.road,
       seed: form.seed === '' ? Math.floor(Math.random() * 2147483647) : Number(form.seed),
     };
     for (const position of [1, 2, 3, 4]) {
@@ -1025,7 +1026,7 @@
     const form = formValues($('#personal-form'));
     const request = {
       surname: form.surname, gender: form.gender, birth: form.birth, time: form.time,
-      length: Number(form.length), count: form.count,
+      length: Number(form.length), count: form.count, road: form.road,
       seed: form.seed === '' ? Math.floor(Math.random() * 2147483647) : Number(form.seed),
     };
     if (form.fixed_pos) {
