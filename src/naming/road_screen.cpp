@@ -161,25 +161,4 @@ const AvoidWord* screenedAvoidWord(std::span<const std::string_view> characters)
   return nullptr;
 }
 
-int toneOf(std::string_view tonefulGbk) {
-  // The toned vowels by tone, UTF-8 here, converted to GBK once.
-  static const std::array<std::string, 4> marks = [] {
-    constexpr std::array<std::string_view, 4> kMarks{"āēīōūǖ", "áéíóúǘń", "ǎěǐǒǔǚň", "àèìòùǜ"};
-    std::array<std::string, 4> gbk;
-    for (std::size_t tone = 0; tone < kMarks.size(); ++tone) gbk[tone] = text::toGbk(kMarks[tone]);
-    return gbk;
-  }();
-  for (std::size_t pos = 0; pos + 1 < tonefulGbk.size(); ++pos) {
-    if (static_cast<unsigned char>(tonefulGbk[pos]) < 0x80) continue;
-    const auto unit = tonefulGbk.substr(pos, 2);
-    for (std::size_t tone = 0; tone < marks.size(); ++tone) {
-      for (std::size_t at = 0; at + 1 < marks[tone].size(); at += 2) {
-        if (marks[tone].compare(at, 2, unit) == 0) return static_cast<int>(tone) + 1;
-      }
-    }
-    ++pos;
-  }
-  return 0;
-}
-
 }  // namespace zeruda::naming

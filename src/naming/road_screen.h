@@ -19,8 +19,4 @@ namespace zeruda::naming {
 // more about them.
 const AvoidWord* screenedAvoidWord(std::span<const std::string_view> characters);
 
-// The tone of a name reading in pinyin with tone marks (GBK): 1-4, 0 for the neutral
-// tone or an empty reading.
-int toneOf(std::string_view tonefulGbk);
-
 }  // namespace zeruda::naming

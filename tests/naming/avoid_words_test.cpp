@@ -50,5 +50,13 @@ TEST(Toneless, TakesOffTheMarksAndKeepsUmlaut) {
   EXPECT_EQ(utf8(tonelessOf(gbk("zi"))), "zi");
 }
 
+TEST(Toneless, ReadsTheToneOfASyllable) {
+  struct Row {
+    const char* reading;
+    int tone;
+  } const rows[] = {{"qīng", 1}, {"yáng", 2}, {"lǐ", 3}, {"lǜ", 4}, {"ň", 3}, {"zi", 0}, {"", 0}};
+  for (const auto& row : rows) EXPECT_EQ(toneOf(gbk(row.reading)), row.tone) << row.reading;
+}
+
 }  // namespace
 }  // namespace zeruda::naming

@@ -42,13 +42,5 @@ TEST(RoadScreen, RefusesWhatANameHoldsOrIsHeardAs) {
   for (const auto& row : rows) EXPECT_EQ(heardIn(row.name), row.heard) << row.why;
 }
 
-TEST(RoadScreen, ReadsTheToneOfAReading) {
-  struct Row {
-    const char* reading;
-    int tone;
-  } const rows[] = {{"qīng", 1}, {"yáng", 2}, {"lǐ", 3}, {"lǜ", 4}, {"zi", 0}, {"", 0}};
-  for (const auto& row : rows) EXPECT_EQ(toneOf(gbk(row.reading)), row.tone) << row.reading;
-}
-
 }  // namespace
 }  // namespace zeruda::naming
