@@ -16,22 +16,13 @@ struct Table {
   std::vector<std::int16_t> index;  // by GBK slot: position in `facts`, -1 for none
 };
 
-std::optional<Leaning> leaningFrom(std::string_view gbk) {
-  static const std::string male = text::toGbk("男"), female = text::toGbk("女"),
-                           either = text::toGbk("中");
-  if (gbk == male) return Leaning::Male;
-  if (gbk == female) return Leaning::Female;
-  if (gbk == either) return Leaning::Either;
-  return std::nullopt;
-}
-
 // Columns: character, reading, level, leaning, meaning, other readings ("-" for none).
 Table readTable() {
   Table table;
   table.index.assign(dictionary::kGbkCodeCount, -1);
   forEachRow<6>(data::kNamingReadings, [&](const auto& fields) {
     const auto slot = dictionary::gbkSlot(fields[0]);
-    const auto leaning = leaningFrom(fields[3]);
+    const auto leaning = leaningFromText(fields[3]);
     if (!slot || fields[0].size() != 2 || fields[2].size() != 1 || !leaning) return;
     table.index[*slot] = static_cast<std::int16_t>(table.facts.size());
     table.facts.push_back({.character = fields[0],
@@ -50,6 +41,15 @@ const Table& table() {
 }
 
 }  // namespace
+
+std::optional<Leaning> leaningFromText(std::string_view gbk) {
+  static const std::string male = text::toGbk("男"), female = text::toGbk("女"),
+                           either = text::toGbk("中");
+  if (gbk == male) return Leaning::Male;
+  if (gbk == female) return Leaning::Female;
+  if (gbk == either) return Leaning::Either;
+  return std::nullopt;
+}
 
 std::span<const CharacterFacts> nameCharacters() { return table().facts; }
 

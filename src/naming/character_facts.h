@@ -9,6 +9,9 @@ namespace zeruda::naming {
 // Which children a character is usually given to, as naming custom has it.
 enum class Leaning { Male, Female, Either };
 
+// The leaning written as the data tables write it: 男, 女 or 中 (GBK); nothing else.
+std::optional<Leaning> leaningFromText(std::string_view gbk);
+
 // What the program knows of one name character (all texts GBK, valid for the life of
 // the program).
 struct CharacterFacts {

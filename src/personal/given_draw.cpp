@@ -4,6 +4,7 @@
 #include "naming/character_facts.h"
 #include "naming/road_screen.h"
 #include "naming/toneless.h"
+#include "naming/verse_names.h"
 #include "naming/verses.h"
 
 #include <algorithm>
@@ -21,6 +22,13 @@ constexpr int kHighestPairLevel = 2;  // of the 通用规范汉字表: the commo
 
 bool fitsGender(std::string_view character, Gender gender) {
   const auto leaning = naming::genderOf(character);
+  if (!leaning) return false;
+  const auto other = gender == Gender::Male ? naming::Leaning::Female : naming::Leaning::Male;
+  return *leaning != other;
+}
+
+bool pairFitsGender(std::string_view pair, Gender gender) {
+  const auto leaning = naming::verseNameLeaning(pair);
   if (!leaning) return false;
   const auto other = gender == Gender::Male ? naming::Leaning::Female : naming::Leaning::Male;
   return *leaning != other;
@@ -94,16 +102,22 @@ GivenNameDraw::GivenNameDraw(const WorkerSettings& settings) : settings_(setting
   if (settings.road != NamingRoad::Verse) return;
   const int length = settings.givenLength;
   const int fixed = settings.fixedPosition - 1;  // -1 when nothing is fixed
-  // A verse pair's characters are those the pairs road would take.
+  // A verse pair stands as a name of the gender by our reading of the pair; its
+  // characters are common ones of four strokes or more, as the pairs road takes.
   std::unordered_set<std::string_view> nameable;
-  for (const auto& single : singles_) nameable.insert(single.character);
+  for (const auto character : nameCharacters(settings.gender).characters()) {
+    if (pickedStrokes(character) >= kFewestPairStrokes && commonCharacter(character)) {
+      nameable.insert(character);
+    }
+  }
   std::string_view previous;
   for (const naming::Verse& verse : naming::allVerses()) {
     if (verse.pair == previous) continue;
     previous = verse.pair;
     const std::array<std::string_view, 2> characters{verse.pair.substr(0, 2),
                                                      verse.pair.substr(2, 2)};
-    const bool fits = std::all_of(characters.begin(), characters.end(),
+    const bool fits = pairFitsGender(verse.pair, settings.gender) &&
+                      std::all_of(characters.begin(), characters.end(),
                                   [&](auto character) { return nameable.contains(character); });
     if (!fits || !clearBeside({characters[0], characters[1]})) continue;
     const std::array<PickedCharacter, 2> pair{
@@ -160,7 +174,14 @@ void GivenNameDraw::drawStrokes(std::vector<numerology::CharStroke>& given,
 
 void GivenNameDraw::drawVerse(std::vector<numerology::CharStroke>& given,
                               run::DrawInteger& draw) const {
-  const PlacedPair& placed = placed_[static_cast<std::size_t>(drawIndex(placed_.size(), draw))];
+  // Each pair once before any comes again, so a list does not repeat its first names.
+  if (unused_.empty()) {
+    for (std::size_t i = 0; i < placed_.size(); ++i) unused_.push_back(i);
+  }
+  const auto pick = static_cast<std::size_t>(drawIndex(unused_.size(), draw));
+  const PlacedPair& placed = placed_[unused_[pick]];
+  unused_[pick] = unused_.back();
+  unused_.pop_back();
   if (given.size() == 1) {
     place(given[0], placed.pair[static_cast<std::size_t>(draw(0, 1))]);
     return;

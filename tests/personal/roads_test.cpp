@@ -2,12 +2,14 @@
 
 #include "dictionary/strokes.h"
 #include "naming/character_facts.h"
+#include "naming/verse_names.h"
 #include "naming/verses.h"
 #include "support/avoid_check.h"
 #include "support/text_support.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -74,14 +76,22 @@ TEST(NamingRoads, ListNoNameHoldingOrHeardAsAWordToAvoid) {
   EXPECT_EQ(names, 120000);
 }
 
-// A verse name of two characters is a pair of the classics; a pairs name takes common
-// characters that fit the gender.
+// A verse name of two characters is a pair of the classics kept as a name of the
+// gender, none given twice before every such pair was given once; a pairs name takes
+// common characters that fit the gender.
 TEST(NamingRoads, DrawFromTheirSources) {
   for (const Gender gender : {Gender::Male, Gender::Female}) {
     const auto other = gender == Gender::Male ? naming::Leaning::Female : naming::Leaning::Male;
-    for (const NameRow& row : runToCap(settingsFor("李", gender, 2, NamingRoad::Verse), 5)) {
+    const auto verseRows = runToCap(settingsFor("李", gender, 2, NamingRoad::Verse), 5);
+    std::set<std::string> firstRound;
+    for (const NameRow& row : verseRows) {
       EXPECT_FALSE(naming::versesOf(row.given).empty()) << utf8(row.given);
+      const auto leaning = naming::verseNameLeaning(row.given);
+      ASSERT_TRUE(leaning.has_value()) << utf8(row.given);
+      EXPECT_NE(*leaning, other) << utf8(row.given);
+      if (!firstRound.insert(row.given).second) break;
     }
+    EXPECT_GE(firstRound.size(), 30u);  // a first page of names without a repeat
     for (const NameRow& row : runToCap(settingsFor("李", gender, 2, NamingRoad::Pairs), 5)) {
       for (std::size_t at = 0; at < row.given.size(); at += 2) {
         const auto character = std::string_view(row.given).substr(at, 2);
