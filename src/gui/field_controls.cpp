@@ -34,6 +34,9 @@ QString controlNameOf(Field field) {
       return QStringLiteral("编辑框名字主体");
     case Field::PersonSurname:
       return QStringLiteral("编辑框姓");
+    // Only the 取名 page's 测名 boxes take a given name to judge.
+    case Field::PersonGivenName:
+      return QStringLiteral("测名名");
     case Field::PersonFixedCharacter:
       return QStringLiteral("编辑框固定字");
     case Field::LookupCharacter:

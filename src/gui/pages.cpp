@@ -126,6 +126,24 @@ PersonalPage::PersonalPage(QWidget* parent) : QWidget(parent) {
   recommended->setUniformItemSizes(true);
   grid->addWidget(recommended, 2, 1);
   copyNames = makeButton(this, QStringLiteral("按钮复制名字"), QStringLiteral("复制备选名字"));
+  auto* judging = new QHBoxLayout;
+  judging->addWidget(makeLabel(this, QStringLiteral("测名　姓：")));
+  judging->addWidget(judgedSurname = makeLineEdit(this, QStringLiteral("测名姓")));
+  judging->addWidget(makeLabel(this, QStringLiteral("名：")));
+  judging->addWidget(judgedGiven = makeLineEdit(this, QStringLiteral("测名名")));
+  for (QLineEdit* name : {judgedSurname, judgedGiven}) {
+    name->setFixedWidth(64);
+    ChineseKeyFilter::attachTo(name);
+  }
+  limitNameBox(judgedSurname, text::kMaxSurnameCharacters);
+  limitNameBox(judgedGiven, text::kMaxGivenNameCharacters);
+  judge = makeButton(this, QStringLiteral("按钮测名"), QStringLiteral("测名"));
+  judge->setToolTip(
+      QStringLiteral("按上面的性别和出生时间测这个名字；双击备选或推荐的名字也可测名"));
+  judging->addWidget(judge);
+  judging->addStretch();
+  grid->addLayout(judging, 3, 0);
+  startOnEnter(judge, {judgedSurname, judgedGiven});
   grid->addWidget(copyNames, 3, 1, Qt::AlignRight);
   grid->setColumnStretch(0, 3);
   grid->setColumnStretch(1, 1);

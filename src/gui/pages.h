@@ -45,6 +45,10 @@ class PersonalPage : public QWidget {
   QTreeWidget* candidates = nullptr;   // 超级列表框姓名备选
   QListWidget* recommended = nullptr;  // 列表框姓名推荐
   QPushButton* copyNames = nullptr;    // 按钮复制名字
+  // 测名: a name one already has, judged on the page's gender and birth.
+  QLineEdit* judgedSurname = nullptr;  // 测名姓
+  QLineEdit* judgedGiven = nullptr;    // 测名名
+  QPushButton* judge = nullptr;        // 按钮测名
 };
 
 // The 三才表 and 81数理表 pages: one read-only list each, and below it the whole text

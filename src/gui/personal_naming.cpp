@@ -1,12 +1,15 @@
 #include "gui/personal_naming.h"
 
 #include "actions/inputs.h"
+#include "actions/name_report.h"
 #include "app/session.h"
 #include "calendar/date_time.h"
 #include "gui/field_controls.h"
 #include "gui/lunar_date_box.h"
+#include "gui/name_report_window.h"
 #include "gui/pages.h"
 #include "gui/qt_text.h"
+#include "gui/secondary_window.h"
 #include "gui/ui_services.h"
 #include "personal/copy_names.h"
 #include "personal/naming_texts.h"
@@ -29,15 +32,21 @@ using namespace text::literals;
 
 namespace {
 
+// Where a listed name keeps what 测名 needs of it.
+constexpr int kGivenRole = Qt::UserRole + 1;
+constexpr int kSurnameRole = Qt::UserRole + 2;
+
 // A row of the candidate list. Its one column sorts by the name's stars, then by the
 // name's GBK bytes (pinyin order for the common characters).
 class NameItem : public QTreeWidgetItem {
  public:
-  explicit NameItem(const personal::NameRow& row)
+  NameItem(const personal::NameRow& row, const QString& surname)
       : QTreeWidgetItem({fromGbk(row.text)}),
         stars_(row.stars),
         bytes_(QString::fromLatin1(row.text.data(), static_cast<qsizetype>(row.text.size()))) {
     setData(0, Qt::UserRole, row.recordNumber);
+    setData(0, kGivenRole, fromGbk(row.given));
+    setData(0, kSurnameRole, surname);
   }
 
   bool operator<(const QTreeWidgetItem& other) const override {
@@ -86,6 +95,13 @@ PersonalNaming::PersonalNaming(PersonalPage& page, UiServices& services, app::Se
   });
   connect(page_.start, &QPushButton::clicked, this, &PersonalNaming::start);
   connect(page_.copyNames, &QPushButton::clicked, this, &PersonalNaming::copyNames);
+  connect(page_.judge, &QPushButton::clicked, this, &PersonalNaming::judgeTyped);
+  connect(page_.candidates, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    judgeListed(item->data(0, kSurnameRole).toString(), item->data(0, kGivenRole).toString());
+  });
+  connect(page_.recommended, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    judgeListed(item->data(kSurnameRole).toString(), item->data(kGivenRole).toString());
+  });
 }
 
 PersonalNaming::~PersonalNaming() { stopNaming(); }
@@ -179,6 +195,7 @@ void PersonalNaming::start() {
   };
   const actions::PersonalStart& start = request.value();
   note_ = start.naming.note;
+  listedSurname_ = fromGbk(start.naming.settings.surname);
   showStatus_(fromGbk(personal::namingStatus()));
   auto deliver = [inbox = inbox_, handedOver = onRowHandedOver,
                   count = 0](std::span<const personal::NameRow> rows) mutable {
@@ -221,15 +238,56 @@ void PersonalNaming::append(std::vector<personal::NameRow> rows) {
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(rows.size()));
   for (const personal::NameRow& row : rows) {
-    items << new NameItem(row);
+    items << new NameItem(row, listedSurname_);
     if (row.recommended) {
       auto* pick = new QListWidgetItem(fromGbk(row.text), page_.recommended);
       pick->setData(Qt::UserRole, row.recordNumber);
+      pick->setData(kGivenRole, fromGbk(row.given));
+      pick->setData(kSurnameRole, listedSurname_);
     }
   }
   page_.candidates->addTopLevelItems(items);
   // A sorted list puts rows all over it, and the view stays where the user has it.
   if (page_.candidates->header()->sortIndicatorSection() < 0) page_.candidates->scrollToBottom();
+}
+
+void PersonalNaming::judgeTyped() {
+  judge(page_.judgedSurname->text(), page_.judgedGiven->text(), true);
+}
+
+void PersonalNaming::judgeListed(const QString& surname, const QString& given) {
+  judge(surname, given, false);
+}
+
+void PersonalNaming::judge(const QString& surname, const QString& given, bool typedName) {
+  // A run reads the tables on its own thread; the wait message keeps the user away
+  // meanwhile, and a direct call judges nothing.
+  if (running()) return;
+  const actions::PersonalRequest person = readRequest();
+  actions::NameJudgementRequest request;
+  request.surname = toGbk(surname);
+  request.given = toGbk(given);
+  request.gender = person.gender;
+  request.birthDate = person.birthDate;
+  request.birthTime = person.birthTime;
+  actions::Context context{session_.tables(), &session_.profile()};
+  const auto answer = actions::judgeName(request, context);
+  if (!answer.ok()) {
+    UserMessage box = refusalBox(answer.failure(), "提示"_gbk);
+    // The typed surname has its own box; the mapping names the page's.
+    const bool ownSurname = typedName && box.focus == Field::PersonSurname;
+    if (ownSurname) box.focus = Field::None;
+    refuse(box);
+    if (ownSurname) {
+      page_.judgedSurname->setFocus();
+      page_.judgedSurname->selectAll();
+    }
+    return;
+  }
+  NameReportWindow* window = openSecondary(report_, *page_.window(),
+                                           [this] { return new NameReportWindow(page_.window()); });
+  window->showReport(fromGbk(answer.value().surname + answer.value().given),
+                     fromGbk(actions::nameReportText(answer.value())));
 }
 
 void PersonalNaming::copyNames() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -10,6 +11,7 @@
 
 // moc cannot parse the C++20 library headers behind the core's types.
 #ifndef Q_MOC_RUN
+#include "actions/name_judgement.h"
 #include "actions/personal_actions.h"
 #include "gui/burst_inbox.h"
 #include "personal/personal_form.h"
@@ -22,6 +24,7 @@ class Session;
 
 namespace zeruda::gui {
 
+class NameReportWindow;
 class PersonalPage;
 class UiServices;
 class WaitMessage;
@@ -45,6 +48,12 @@ class PersonalNaming : public QObject {
   // Ends a running worker, waits for its thread and takes its wait message down;
   // the run's end is not reported.
   void stopNaming();
+
+  // 测名: the personal name report of the name in the 测名 boxes, on the page's gender
+  // and birth, in the report window; a refusal names the box at fault.
+  void judgeTyped();
+  // The same for a listed name: its run's surname and its given name.
+  void judgeListed(const QString& surname, const QString& given);
 
   // True from a run's start until its end has been handled.
   bool running() const { return worker_ != nullptr; }
@@ -74,6 +83,8 @@ class PersonalNaming : public QObject {
   void append(std::vector<personal::NameRow> rows);
   void refuse(const UserMessage& message);
   void clearLists();
+  // `typedName`: the surname came from the 测名 box, not the page's.
+  void judge(const QString& surname, const QString& given, bool typedName);
 
   PersonalPage& page_;
   UiServices& services_;
@@ -84,6 +95,9 @@ class PersonalNaming : public QObject {
   std::unique_ptr<WaitMessage> wait_;
   // A note on the characters typed, for the status bar when the run ends.
   std::string note_;
+  // The surname of the names listed, which the page's box may no longer hold.
+  QString listedSurname_;
+  QPointer<NameReportWindow> report_;
   // Counts the runs, so the end of a run stopped early is not taken for a later one's.
   int runNumber_ = 0;
 };

@@ -41,6 +41,7 @@ Result<Reply> callFunction(std::string_view name, const Request& request, action
   if (name == "personal") return personalFunction(request, context, rows);
   if (name == "rate") return rateFunction(request, context);
   if (name == "report") return reportFunction(request, context);
+  if (name == "name") return nameFunction(request, context);
   if (name == "score") return scoreFunction(request, context);
   if (name == "shortlist") return shortlistFunction(request, context, rows);
   if (name == "shortlistCsv") return shortlistCsvFunction(request, context);

@@ -1,6 +1,7 @@
 #include "wasm/name_functions.h"
 
 #include "actions/name_actions.h"
+#include "actions/name_judgement.h"
 #include "actions/shortlist_action.h"
 #include "json/name_json.h"
 #include "json/writer.h"
@@ -64,6 +65,24 @@ Result<Reply> reportFunction(const Request& request, actions::Context& context) 
   const auto report = actions::report(asked, context).report;
   if (!report.ok()) return report.failure();
   return Reply{Reply::Kind::Text, text::displayUtf8(report.value().plainText())};
+}
+
+Result<Reply> nameFunction(const Request& request, actions::Context& context) {
+  const auto surname = request.text("surname", Field::PersonSurname);
+  const auto given = request.text("given", Field::PersonGivenName);
+  const auto gender = request.optionalText("gender", Field::PersonGender);
+  const auto birth = request.optionalText("birth", Field::BirthDate);
+  const auto time = request.optionalText("time", Field::BirthTime);
+  if (!surname.ok()) return surname.failure();
+  if (!given.ok()) return given.failure();
+  if (!gender.ok()) return gender.failure();
+  if (!birth.ok()) return birth.failure();
+  if (!time.ok()) return time.failure();
+  const actions::NameJudgementRequest asked{surname.value(), given.value(), gender.value(),
+                                            birth.value(), time.value()};
+  const auto answer = actions::judgeName(asked, context);
+  if (!answer.ok()) return answer.failure();
+  return Reply{Reply::Kind::Json, json::nameJudgementJson(answer.value())};
 }
 
 namespace {

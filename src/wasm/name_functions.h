@@ -15,6 +15,9 @@ Result<Reply> rateFunction(const Request& request, actions::Context& context);
 Result<Reply> reportFunction(const Request& request, actions::Context& context);
 // score {lines, base}: `zeruda-cli score - --base N --json` with the lines on its input.
 Result<Reply> scoreFunction(const Request& request, actions::Context& context);
+// name {surname, given, gender, birth, time}: `zeruda-cli name SURNAME GIVEN --json` with
+// --gender, --birth and --time for the keys given.
+Result<Reply> nameFunction(const Request& request, actions::Context& context);
 // shortlist {lines, base}: the same list, best first, handed to `sink` in pieces of
 // at most kShortlistPieceNames names (each piece a JSON list as score gives), so that
 // a page takes a long list a little at a time; the answer is only the count by

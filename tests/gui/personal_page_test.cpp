@@ -1,8 +1,11 @@
+#include "actions/name_judgement.h"
+#include "actions/name_report.h"
 #include "fake_ui_services.h"
 #include "find_control.h"
 #include "gui/lunar_date_box.h"
 #include "gui/main_window.h"
 #include "gui/personal_naming.h"
+#include "gui/qt_text.h"
 #include "main_window_fixture.h"
 #include "naming/verses.h"
 #include "sorted_list.h"
@@ -15,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -84,6 +88,8 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
     click("按钮电脑取名");
     settle();
   }
+
+  QString reportShown() { return control<QPlainTextEdit>("编辑框测名报告")->toPlainText(); }
 
   std::unique_ptr<RunEnds> runEnds_;
 
@@ -211,6 +217,77 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
     QVERIFY(runsInOrder(*candidates()->model(), 0, Qt::DescendingOrder));
     click("按钮复制名字");
     QCOMPARE(services_.clipboard, names().join(u("\r\n")) + u("\r\n"));
+  }
+
+  // A listed name, double-clicked, brings the report the core writes for its surname
+  // and given name on the page's gender and birth.
+  void doubleClickingAListedNameShowsItsReport() {
+    nameFifty();
+    control<QComboBox>("组合框性别")->setCurrentIndex(1);
+    QTreeWidgetItem* row = candidates()->topLevelItem(7);
+    const QString name = row->text(0).section(u("["), 0, 0);
+    candidates()->scrollToItem(row);  // the list follows the last name in
+    const QRect at = candidates()->visualItemRect(row);
+    // The press that a user's double-click begins with, then the double-click.
+    QTest::mouseClick(candidates()->viewport(), Qt::LeftButton, {}, at.center());
+    QTest::mouseDClick(candidates()->viewport(), Qt::LeftButton, {}, at.center());
+
+    zeruda::actions::NameJudgementRequest request{zeruda::text::toGbk("王"),
+                                                  zeruda::gui::toGbk(name.mid(1)),
+                                                  zeruda::text::toGbk("女"), "2024-03-01", "08:00"};
+    zeruda::actions::Context context{sandbox_->session().tables(), nullptr};
+    const auto expected = zeruda::actions::judgeName(request, context);
+    QVERIFY(expected.ok());
+    QCOMPARE(reportShown(),
+             zeruda::gui::fromGbk(zeruda::actions::nameReportText(expected.value())));
+    QVERIFY2(reportShown().startsWith(u("姓名：") + name + u("（wáng ")),
+             qPrintable(reportShown()));
+    QVERIFY(reportShown().contains(u("星级：")));  // a birth was given
+  }
+
+  // A typed name, by the button or by Enter in its boxes.
+  void aTypedNameShowsItsReport() {
+    fill("王");
+    control<QLineEdit>("测名姓")->setText(u("李"));
+    control<QLineEdit>("测名名")->setText(u("清扬"));
+    click("按钮测名");
+    QVERIFY2(reportShown().startsWith(u("姓名：李清扬（lǐ qīng yáng）")),
+             qPrintable(reportShown()));
+    QVERIFY(reportShown().contains(u("诗经")));
+
+    control<QLineEdit>("测名姓")->setText(u("杜"));
+    control<QLineEdit>("测名名")->setText(u("子腾"));
+    QTest::keyClick(control<QLineEdit>("测名名"), Qt::Key_Return);
+    QVERIFY2(reportShown().contains(u("谐音：“杜子腾”音近“肚子疼”")), qPrintable(reportShown()));
+    QCOMPARE(services_.messages.size(), std::size_t{0});
+  }
+
+  // Each refusal focuses the 测名 box at fault, its text selected.
+  void aBadTypedNameIsRefusedAtItsBox() {
+    struct Case {
+      const char* surname;
+      const char* given;
+      const char* message;
+      const char* box;
+      const char* selected;
+    };
+    const Case cases[] = {
+        {"李", "Ａ", "您未输入合法内容！", "测名名", "Ａ"},
+        {"李", "清扬清扬", "名字只能有一至三个字", "测名名", "清扬清扬"},
+        {"Ａ", "清扬", "您未输入合法内容！", "测名姓", "Ａ"},
+    };
+    fill("王");
+    for (const Case& c : cases) {
+      services_.messages.clear();
+      control<QLineEdit>("测名姓")->setText(u(c.surname));
+      control<QLineEdit>("测名名")->setText(u(c.given));
+      click("按钮测名");
+      QCOMPARE(services_.messages.size(), std::size_t{1});
+      QCOMPARE(services_.messages[0].text, u(c.message));
+      QCOMPARE(QApplication::focusWidget(), control<QWidget>(c.box));
+      QCOMPARE(control<QLineEdit>(c.box)->selectedText(), u(c.selected));
+    }
+    QVERIFY(window_->findChild<QPlainTextEdit*>(u("编辑框测名报告")) == nullptr);
   }
 
   void copyingSaysWhatHappened() {

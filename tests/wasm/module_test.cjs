@@ -200,6 +200,27 @@ test('personal: a seeded run gives the names personal --json gives', async () =>
   assert.equal(answer.rows.length, 200);
 });
 
+test('name: names of one to three characters, with and without gender and birth, as name --json judges them', async () => {
+  const surnames = ['李', '王', '欧阳', '杜', '张', '司马', '史', '范'];
+  const givens = ['清扬', '子腾', '伟', '思齐', '雨桐', '浩然', '一', '龍鳳', '嘉懿', '珍香', '统', '明月光'];
+  const cases = [];
+  for (let i = 0; i < 36; ++i) {
+    const surname = surnames[i % surnames.length];
+    const given = givens[(i * 5) % givens.length];
+    const gender = [undefined, '男', '女'][i % 3];
+    const birth = i % 2 ? moments[i] : undefined;
+    cases.push({ surname, given, gender, birth });
+  }
+  await eachPaired(cases, async ({ surname, given, gender, birth }) => {
+    const args = ['name', surname, given];
+    if (gender) args.push('--gender', gender);
+    if (birth) args.push('--birth', birth.date, '--time', birth.time);
+    const answer = page('name', { surname, given, gender, birth: birth && birth.date, time: birth && birth.time });
+    agree(answer, await runCli([...args, '--json']), json, args.join(' '));
+    assert.equal(answer.star_parts !== undefined, Boolean(birth), `${args.join(' ')}: stars only with a birth`);
+  });
+});
+
 // The shared table of refusals (tests/refusals.tsv): the page refuses each case with
 // the table's message, and the command line with the same message after its option.
 function refusalCases() {
@@ -251,6 +272,8 @@ test('refusals carry the field they are about, as a key the page maps to its inp
     ['personal', { surname: 'abc', gender: '女', birth: '2024-03-08', time: '10:15', length: 2 }, 'person_surname'],
     ['score', { lines: '华通', base: 7 }, 'base_score'],
     ['chart', { date: '1985-06-15', time: '24:00' }, 'time'],
+    ['name', { surname: '李', given: 'ab' }, 'person_given_name'],
+    ['name', { surname: '李', given: '清扬', birth: '2024-03-10' }, 'birth_time'],
     ['article', { id: 'none' }, null],
   ];
   for (const [name, request, field] of cases) {

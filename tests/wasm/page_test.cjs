@@ -144,6 +144,7 @@ test('window.zeruda answers as the command line', async () => {
     month: await zeruda.month(2014, 10),
     personal: await zeruda.personal({ surname: '王', gender: '男', birth: '2024-03-08', time: '10:15',
                                       length: 2, count: 30, seed: 5 }),
+    name: await zeruda.name('李', '清扬', '女', '2024-03-10', '10:00'),
   }));
   const expected = {
     grids: ['grids', '华通', '--json'],
@@ -157,6 +158,7 @@ test('window.zeruda answers as the command line', async () => {
     month: ['month', '2014-10'],
     personal: ['personal', '--surname', '王', '--gender', '男', '--birth', '2024-03-08', '--time', '10:15',
                '--length', '2', '--count', '30', '--seed', '5', '--json'],
+    name: ['name', '李', '清扬', '--gender', '女', '--birth', '2024-03-10', '--time', '10:00', '--json'],
   };
   for (const [name, args] of Object.entries(expected)) {
     const run = await runCli(args, name === 'score' ? '成都华通科技有限公司\n金星\n' : undefined);
@@ -164,6 +166,51 @@ test('window.zeruda answers as the command line', async () => {
     const wanted = args.includes('--json') ? JSON.parse(run.out) : run.out;
     assert.deepEqual(answers[name], wanted, name);
   }
+});
+
+// The 测名 tab's facts as {term: text}.
+const judgeFacts = () => page.$$eval('#judge-facts dt', (terms) =>
+  Object.fromEntries(terms.map((term) => [term.textContent, term.nextElementSibling.textContent])));
+
+test('测名: Enter shows a name\'s report with its source and how its stars were counted; a 谐音 is warned; a bad given name is refused beside its box', async () => {
+  await page.click('button[data-tab="judge"]');
+  await setField('#judge-form [name="surname"]', '李');
+  await setField('#judge-form [name="given"]', '清扬');
+  await page.select('#judge-form [name="gender"]', '女');
+  await setField('#judge-form [name="birth"]', '2024-03-10');
+  await setField('#judge-form [name="time"]', '10:00');
+  await page.focus('#judge-form [name="given"]');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.querySelector('#judge-facts dd'));
+  const run = await runCli(['name', '李', '清扬', '--gender', '女', '--birth', '2024-03-10', '--time', '10:00', '--json']);
+  const cli = JSON.parse(run.out);
+  let facts = await judgeFacts();
+  assert.equal(facts['姓名'], `李清扬（${cli.pinyin}）`);
+  assert.equal(facts['声调'], `${cli.tones.join(' ')}（${cli.tone_pattern}）`);
+  assert.ok(cli.meanings.every((meaning) => facts['字义'].includes(meaning)), facts['字义']);
+  assert.equal(facts['出处'], `《诗经·${cli.source.title}》（先秦·佚名）：${cli.source.text}`);
+  assert.equal(facts['星级'], '☆'.repeat(cli.stars));
+  const parts = cli.star_parts;
+  assert.ok(facts['星级算法'].startsWith(`基数 ${parts.base} + 三才 ${parts.talents} + 五格 ${parts.grids.join('+')}`) &&
+            facts['星级算法'].includes(`= ${parts.sum}，四舍五入为 ${parts.rounded}`), facts['星级算法']);
+  assert.match(facts['五格'], new RegExp(`^天格${cli.grids[0]} `));
+
+  await setField('#judge-form [name="surname"]', '杜');
+  await setField('#judge-form [name="given"]', '子腾');
+  await setField('#judge-form [name="birth"]', '');
+  await setField('#judge-form [name="time"]', '');
+  await page.click('#judge-run');
+  await page.waitForFunction(() => document.querySelector('#judge-warnings').textContent.includes('肚子疼'));
+  facts = await judgeFacts();
+  assert.match(facts['姓名'], /^杜子腾/);
+  assert.equal(facts['星级算法'], undefined, 'no stars without a birth');
+
+  await setField('#judge-form [name="given"]', 'ab');
+  await page.click('#judge-run');
+  await page.waitForSelector('#judge-form .field-message');
+  assert.equal(await visibleText('#judge-form .field-message'), '名字：您未输入合法内容！');
+  assert.equal(await page.evaluate(() => document.activeElement.name), 'given');
+  assert.match(await visibleText('#judge-facts'), /^姓名杜子腾/, 'the last report stays shown');
 });
 
 test('the month view marks today, terms and festivals; a day names its lunar day; a month out of range is refused', async () => {
@@ -235,6 +282,14 @@ test('at phone size nothing scrolls sideways, on any tab', async () => {
     await page.click(`button[data-tab="${tab}"]`);
     if (tab === 'library') await page.waitForSelector('#article-list li a').then((link) => link.click());
     if (tab === 'chart') await page.click('#chart-run');
+    if (tab === 'judge') {
+      await setField('#judge-form [name="surname"]', '欧阳');
+      await setField('#judge-form [name="given"]', '修文');
+      await setField('#judge-form [name="birth"]', '2024-03-10');
+      await setField('#judge-form [name="time"]', '10:00');
+      await page.click('#judge-run');
+      await page.waitForSelector('#judge-facts dd');
+    }
     await new Promise((resolve) => setTimeout(resolve, 300));
     const width = await page.evaluate(() => document.documentElement.scrollWidth);
     assert.ok(width <= 390, `${tab}: the page is ${width} pixels wide`);

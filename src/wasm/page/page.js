@@ -83,6 +83,8 @@
                               birth_time: 'time', given_length: 'length', fixed_position: 'fixed_pos',
                               person_fixed_character: 'fixed', star_level: 'level', name_count: 'count',
                               seed: 'seed', naming_road: 'road' }),
+    'judge-form': byName({ person_surname: 'surname', person_given_name: 'given', person_gender: 'gender',
+                           birth_date: 'birth', birth_time: 'time' }),
     shortlist: { shortlist_names: '#shortlist-names' },
   };
 
@@ -825,6 +827,55 @@
     download(`批量评测_${today()}.csv`, '\uFEFF' + csv, 'text/csv;charset=utf-8');
   }
 
+  // ---- 测名: a name one already has ----------------------------------------------
+
+  // The words the report gives a grid's luck (1, 0.5 or 0).
+  const luckWord = (luck) => (luck >= 1 ? '吉' : luck >= 0.5 ? '半吉' : '凶');
+  const kGridNames = ['天格', '人格', '地格', '总格', '外格'];
+
+  async function judgeName() {
+    const form = formValues($('#judge-form'));
+    const message = $('#judge-message');
+    message.replaceChildren();
+    // An empty box is an option left out, as on the command line.
+    const judged = await guarded(message, () => zeruda.name(form.surname, form.given, form.gender || undefined,
+                                                            form.birth || undefined, form.time || undefined),
+                                 $('#judge-form'));
+    if (!judged) return;
+    showJudgement(judged);
+  }
+
+  function showJudgement(judged) {
+    const facts = $('#judge-facts');
+    const warnings = $('#judge-warnings');
+    const notes = $('#judge-notes');
+    facts.replaceChildren();
+    warnings.replaceChildren();
+    notes.replaceChildren();
+    const add = (term, value) => facts.append(element('dt', term), element('dd', value));
+    add('姓名', `${judged.name}（${judged.pinyin}）`);
+    add('声调', `${judged.tones.join(' ')}（${judged.tone_pattern}）`);
+    add('字义', judged.given_strokes.map((part, i) => `${part.char}：${judged.meanings[i] || '—'}`).join('；'));
+    const verse = judged.source;
+    add('出处', verse ? `《${verse.book}·${verse.title}》（${verse.dynasty}·${verse.author}）：${verse.text}`
+                      : '所收诗文中未见');
+    add('五格', kGridNames.map((grid, i) => `${grid}${judged.grids[i]} ${luckWord(judged.grid_luck[i])}`).join('　'));
+    add('三才', `${judged.talents} ${luckWord(judged.talents_luck)}`);
+    const parts = judged.star_parts;
+    if (parts) {
+      add('星级', starsText(judged.stars));
+      const counted = `基数 ${parts.base} + 三才 ${parts.talents} + 五格 ${parts.grids.join('+')} + 五行 ${parts.elements}` +
+        ` = ${parts.sum}，四舍五入为 ${parts.rounded}` +
+        (parts.threshold === null ? '' : `，超过 ${parts.threshold} 得 ${judged.stars} 星`);
+      add('星级算法', counted);
+      add('八字五行缺', parts.missing_elements || '不缺');
+    } else {
+      add('星级', '填上出生日期和时间，按八字算星级');
+    }
+    for (const warning of judged.warnings) warnings.append(element('p', warning));
+    for (const note of judged.notes) notes.append(element('p', note, 'hint'));
+  }
+
   // ---- birth chart ---------------------------------------------------------------
 
   async function showChart() {
@@ -1195,6 +1246,7 @@
     $('#search-run').addEventListener('click', searchDays);
     $('#personal-start').addEventListener('click', startPersonal);
     $('#personal-stop').addEventListener('click', () => zeruda.stop());
+    $('#judge-run').addEventListener('click', judgeName);
     window.addEventListener('hashchange', followAddress);
     wireEnter();
   }
@@ -1203,7 +1255,7 @@
   // while an input method is still composing, when Enter takes the characters.
   const kFormButtons = {
     'company-form': '#company-start', 'evaluate-form': '#evaluate-run', 'chart-form': '#chart-run',
-    'opening-form': '#opening-run', 'personal-form': '#personal-start',
+    'opening-form': '#opening-run', 'personal-form': '#personal-start', 'judge-form': '#judge-run',
   };
 
   function wireEnter() {

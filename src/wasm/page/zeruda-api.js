@@ -212,6 +212,10 @@
     rate: async (body, base) => call('rate', { body, base }),
     report: async (body, prefix, suffix, base) => call('report', { body, prefix, suffix, base }),
     month: async (year, month) => call('month', { year, month }),
+    // 测名: the personal name report of `zeruda-cli name --json`; gender, birthDate and
+    // birthTime may be left out (undefined), as the command line's options may.
+    name: async (surname, given, gender, birthDate, birthTime) =>
+      call('name', { surname, given, gender, birth: birthDate, time: birthTime }),
 
     // A run: resolves with the command line's --json of the whole run, or, when
     // stopped, with {stopped: true, rows}. options.onRows sees the rows as they come
