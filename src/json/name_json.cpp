@@ -3,6 +3,7 @@
 #include "dictionary/pinyin.h"
 #include "dictionary/strokes.h"
 #include "dictionary/traditional.h"
+#include "json/name_facts_json.h"
 #include "json/writer.h"
 #include "numerology/number_luck.h"
 #include "registration/finding.h"
@@ -20,40 +21,10 @@ void writePart(Writer& json, const std::vector<numerology::CharStroke>& part) {
   json.endArray();
 }
 
-// The parts' keys, inside an object the caller opens and closes.
-void writePartKeys(Writer& json, const numerology::ScoreParts& parts) {
-  json.key("base").number(parts.base).key("talents").number(parts.talents);
-  json.key("grids").beginArray();
-  for (double luck : parts.grids) json.number(luck);
-  json.endArray().key("elements").number(parts.elements);
-}
-
 void writeParts(Writer& json, const numerology::ScoreParts& parts) {
   json.beginObject();
   writePartKeys(json, parts);
   json.endObject();
-}
-
-void writeStrings(Writer& json, std::string_view key, const std::vector<std::string>& texts) {
-  json.key(key).beginArray();
-  for (const std::string& text : texts) json.string(text);
-  json.endArray();
-}
-
-void writeSource(Writer& json, const naming::Verse& verse) {
-  json.key("source").beginObject().key("text").string(verse.clause);
-  json.key("title").string(verse.title).key("author").string(verse.author);
-  json.key("dynasty").string(verse.dynasty).key("book").string(verse.book).endObject();
-}
-
-void writeJudgement(Writer& json, const naming::NameJudgement& judged) {
-  json.key("pinyin").string(judged.pinyin).key("tones").beginArray();
-  for (int tone : judged.tones) json.number(static_cast<long long>(tone));
-  json.endArray().key("tone_pattern").string(judged.tonePattern);
-  writeStrings(json, "meanings", judged.meanings);
-  if (judged.source) writeSource(json, *judged.source);
-  writeStrings(json, "warnings", judged.warnings);
-  writeStrings(json, "notes", judged.notes);
 }
 
 void writeNumbers(Writer& json, const numerology::NameGrids& record) {

@@ -1,5 +1,6 @@
 #include "json/run_json.h"
 
+#include "json/name_facts_json.h"
 #include "json/writer.h"
 
 #include <array>
@@ -31,7 +32,10 @@ void writeName(Writer& json, const std::string& surname, const personal::NameRow
   json.key("score").number(row.score);
   json.key("grids").beginArray();
   for (int grid : row.grids) json.number(static_cast<long long>(grid));
-  json.endArray().endObject();
+  json.endArray();
+  writeJudgement(json, row.judgement);
+  writeStarParts(json, row.parts, row.stars);
+  json.endObject();
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ namespace zeruda::json {
 std::string generateJson(std::span<const generation::CandidateRow> rows);
 
 // A personal naming run: the person's pillars, missing elements and base score, each
-// name with its stars, score and grids, the names new to the recommendation list,
+// name with its stars, score, grids, judgement (reading, meanings, source, warnings)
+// and star_parts, the names new to the recommendation list,
 // and the notes on the request (a character outside the table of standard characters).
 std::string personalJson(const personal::NamingStart& start,
                          std::span<const personal::NameRow> rows);

@@ -86,6 +86,8 @@ WorkerOutcome runNamingWorker(const WorkerSettings& settings, run::StopFlag& sto
   const numerology::ElementLookup elements = memoised(services.elementLookup);
   std::unordered_set<std::string> recommended;
   const GivenNameDraw givenDraw(settings);
+  const naming::Leaning leaning =
+      settings.gender == Gender::Male ? naming::Leaning::Male : naming::Leaning::Female;
   while (!stop.stopRequested()) {
     if (!givenDraw.fill(name.givenPart, services.draw)) {
       outcome.failure = noClearName();
@@ -97,6 +99,8 @@ WorkerOutcome runNamingWorker(const WorkerSettings& settings, run::StopFlag& sto
     row.grids = name.grids;
     row.score = nameScore(name, settings.baseScore, elements);
     row.stars = numerology::starsForScore(static_cast<double>(row.score));
+    row.parts = numerology::scorePartsOf(name, settings.baseScore, elements);
+    row.judgement = naming::judgeName(settings.surname, row.given, leaning);
     auto number = services.recorder->record({row.given, row.grids, row.stars});
     if (!number.ok()) {
       outcome.failure = recordFailure(number.error());

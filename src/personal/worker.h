@@ -1,8 +1,10 @@
 #pragma once
 
 #include "calendar/element_set.h"
+#include "naming/judgement.h"
 #include "numerology/grids.h"
 #include "numerology/rating.h"
+#include "numerology/score_parts.h"
 #include "personal/name_record.h"
 #include "personal/personal_form.h"
 #include "run/random_source.h"
@@ -46,7 +48,9 @@ struct NameRow {
   numerology::GridNumbers grids{};
   long long score = 0;  // rounded
   int stars = 1;
-  bool recommended = false;  // new to the recommendation list
+  bool recommended = false;         // new to the recommendation list
+  numerology::ScoreParts parts;     // what the score was counted from
+  naming::NameJudgement judgement;  // its reading, meanings, source and warnings
 };
 
 // What the worker needs from outside besides its settings.
