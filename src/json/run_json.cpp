@@ -33,7 +33,7 @@ void writeName(Writer& json, const std::string& surname, const personal::NameRow
   json.key("grids").beginArray();
   for (int grid : row.grids) json.number(static_cast<long long>(grid));
   json.endArray();
-  writeJudgement(json, row.judgement);
+  if (row.judgement) writeJudgement(json, *row.judgement);
   writeStarParts(json, row.parts, row.stars);
   json.endObject();
 }

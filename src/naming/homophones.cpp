@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_map>
+#include <vector>
 
 namespace zeruda::naming {
 
@@ -45,6 +47,45 @@ std::optional<How> howHeard(const Run& run, const AvoidWord& word) {
   return std::nullopt;
 }
 
+// The words of two characters or more that a run could be heard as: those spelled as
+// it, and those whose first syllable is its first without tones. Indices into
+// avoidWords(), so that the words are tried in the list's order as before.
+struct WordIndex {
+  std::unordered_map<std::string_view, std::vector<std::size_t>> byFirstSyllable;
+  std::unordered_map<std::string_view, std::size_t> bySpelling;
+};
+
+const WordIndex& wordIndex() {
+  static const WordIndex index = [] {
+    WordIndex built;
+    const auto words = avoidWords();
+    for (std::size_t i = 0; i < words.size(); ++i) {
+      if (words[i].word.size() < 4) continue;
+      built.bySpelling.emplace(words[i].word, i);
+      if (!words[i].toneless.empty()) built.byFirstSyllable[words[i].toneless[0]].push_back(i);
+    }
+    return built;
+  }();
+  return index;
+}
+
+std::vector<std::size_t> candidatesFor(const Run& run) {
+  const WordIndex& index = wordIndex();
+  std::vector<std::size_t> candidates;
+  if (const auto spelled = index.bySpelling.find(run.text); spelled != index.bySpelling.end()) {
+    candidates.push_back(spelled->second);
+  }
+  if (!run.toneless.empty()) {
+    const auto heard = index.byFirstSyllable.find(run.toneless[0]);
+    if (heard != index.byFirstSyllable.end()) {
+      candidates.insert(candidates.end(), heard->second.begin(), heard->second.end());
+    }
+  }
+  std::sort(candidates.begin(), candidates.end());
+  candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+  return candidates;
+}
+
 std::string quoted(std::string_view text) { return "“"_gbk + std::string(text) + "”"_gbk; }
 
 std::string joined(const std::vector<std::string_view>& syllables) {
@@ -69,8 +110,8 @@ std::vector<HeardWord> heardWords(const NameSound& sound) {
     for (std::size_t from = 0; from + length <= n; ++from) {
       if (from + length <= sound.surnameLength) continue;
       const Run run = runOf(sound, from, from + length);
-      for (const AvoidWord& word : avoidWords()) {
-        if (word.word.size() < 4) continue;
+      for (const std::size_t i : candidatesFor(run)) {
+        const AvoidWord& word = avoidWords()[i];
         if (const auto how = howHeard(run, word)) add(word, run.text, *how);
       }
     }

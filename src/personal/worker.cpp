@@ -86,6 +86,8 @@ WorkerOutcome runNamingWorker(const WorkerSettings& settings, run::StopFlag& sto
   const numerology::ElementLookup elements = memoised(services.elementLookup);
   std::unordered_set<std::string> recommended;
   const GivenNameDraw givenDraw(settings);
+  // A run gives few names many times over (the verse road's pairs): each is judged once.
+  std::unordered_map<std::string, std::shared_ptr<const naming::NameJudgement>> judgements;
   const naming::Leaning leaning =
       settings.gender == Gender::Male ? naming::Leaning::Male : naming::Leaning::Female;
   while (!stop.stopRequested()) {
@@ -100,7 +102,12 @@ WorkerOutcome runNamingWorker(const WorkerSettings& settings, run::StopFlag& sto
     row.score = nameScore(name, settings.baseScore, elements);
     row.stars = numerology::starsForScore(static_cast<double>(row.score));
     row.parts = numerology::scorePartsOf(name, settings.baseScore, elements);
-    row.judgement = naming::judgeName(settings.surname, row.given, leaning);
+    auto& judgement = judgements[row.given];
+    if (!judgement) {
+      judgement = std::make_shared<const naming::NameJudgement>(
+          naming::judgeName(settings.surname, row.given, leaning));
+    }
+    row.judgement = judgement;
     auto number = services.recorder->record({row.given, row.grids, row.stars});
     if (!number.ok()) {
       outcome.failure = recordFailure(number.error());

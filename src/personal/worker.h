@@ -48,9 +48,11 @@ struct NameRow {
   numerology::GridNumbers grids{};
   long long score = 0;  // rounded
   int stars = 1;
-  bool recommended = false;         // new to the recommendation list
-  numerology::ScoreParts parts;     // what the score was counted from
-  naming::NameJudgement judgement;  // its reading, meanings, source and warnings
+  bool recommended = false;      // new to the recommendation list
+  numerology::ScoreParts parts;  // what the score was counted from
+  // Its reading, meanings, source and warnings; shared by the rows of one run that
+  // give the same name.
+  std::shared_ptr<const naming::NameJudgement> judgement;
 };
 
 // What the worker needs from outside besides its settings.

@@ -159,10 +159,15 @@ TEST_F(PersonalCommand, JsonGivesTheChartAndEachNamesFigures) {
       R"({"chart":{"pillars":["甲辰","丙寅","甲子","戊辰"],"missing":"金","base":4},)"
       R"("rows":[{"name":"王)";
   EXPECT_EQ(run.out.rfind(head, 0), 0u) << run.out;
-  std::size_t rows = 0;
-  for (std::size_t at = 0; (at = run.out.find("\"grids\":[", at)) != std::string::npos; ++at)
-    ++rows;
-  EXPECT_EQ(rows, 3u);
+  // Each row with its reading and how its stars were counted.
+  auto count = [&](std::string_view key) {
+    std::size_t found = 0;
+    for (std::size_t at = 0; (at = run.out.find(key, at)) != std::string::npos; ++at) ++found;
+    return found;
+  };
+  EXPECT_EQ(count("{\"name\":\"王"), 3u);
+  EXPECT_EQ(count("\"pinyin\":\"wáng "), 3u) << run.out;
+  EXPECT_EQ(count("\"star_parts\":{\"base\":4,"), 3u) << run.out;
   EXPECT_NE(run.out.find("],\"recommended\":["), std::string::npos);
   EXPECT_NE(run.out.find(",\"notes\":[]}"), std::string::npos) << run.out;
 }
