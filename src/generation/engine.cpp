@@ -2,6 +2,7 @@
 
 #include "dictionary/elements.h"
 #include "dictionary/strokes.h"
+#include "generation/body_judgement.h"
 #include "generation/name_pool.h"
 #include "generation/word_road.h"
 #include "text/characters.h"
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_map>
 
 namespace zeruda::generation {
 
@@ -70,6 +72,20 @@ bool hasRequiredElements(const EngineSettings& settings, std::string_view elemen
   return true;
 }
 
+// A run gives the same 字号 many times over (a two-character body is one of a few
+// hundred words): each is judged once.
+class JudgedBodies {
+ public:
+  std::shared_ptr<const naming::NameJudgement> of(const std::string& body) {
+    auto& judgement = judged_[body];
+    if (!judgement) judgement = std::make_shared<const naming::NameJudgement>(judgeBody(body));
+    return judgement;
+  }
+
+ private:
+  std::unordered_map<std::string, std::shared_ptr<const naming::NameJudgement>> judged_;
+};
+
 CandidateRow makeRow(const EngineSettings& settings, int sequence, const Body& body,
                      std::string elements, int stars) {
   using dictionary::kangxiStrokeText;
@@ -97,9 +113,12 @@ std::optional<CandidateRow> attemptOn(const EngineSettings& settings, const Word
   const std::string text = body.text();
   std::string elements = dictionary::elementText(text);
   if (!hasRequiredElements(settings, elements)) return std::nullopt;
-  const int stars = numerology::rateName(text, services.baseScore, services.elementLookup).stars;
-  if (settings.minimumStars && stars < *settings.minimumStars) return std::nullopt;
-  return makeRow(settings, sequence, body, std::move(elements), stars);
+  const numerology::Rating rating =
+      numerology::rateName(text, services.baseScore, services.elementLookup);
+  if (settings.minimumStars && rating.stars < *settings.minimumStars) return std::nullopt;
+  CandidateRow row = makeRow(settings, sequence, body, std::move(elements), rating.stars);
+  row.parts = numerology::scorePartsOf(rating.record, services.baseScore, services.elementLookup);
+  return row;
 }
 
 }  // namespace
@@ -132,6 +151,7 @@ EngineOutcome runEngine(const SettingsSnapshot& settings, run::StopFlag& stop,
   // The words fitting the fixed characters are sought once: the settings do not change
   // while a run goes on.
   const WordRoad words(*atStart);
+  JudgedBodies judged;
   int sequence = 1;
   long long misses = 0;
   while (!stop.stopRequested()) {
@@ -141,6 +161,7 @@ EngineOutcome runEngine(const SettingsSnapshot& settings, run::StopFlag& stop,
     }
     ++outcome.attempts;
     if (auto row = attemptOn(*settings.current(), &words, sequence, services)) {
+      row->judgement = judged.of(row->cell(Column::Body));
       consume(*row);
       ++sequence;
       ++outcome.rows;

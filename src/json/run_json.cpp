@@ -2,6 +2,7 @@
 
 #include "json/name_facts_json.h"
 #include "json/writer.h"
+#include "numerology/rating.h"
 
 #include <array>
 #include <string_view>
@@ -47,6 +48,11 @@ std::string generateJson(std::span<const generation::CandidateRow> rows) {
     json.beginObject();
     for (std::size_t column = 0; column < kColumnKeys.size(); ++column) {
       json.key(kColumnKeys[column]).string(row.cells[column]);
+    }
+    if (row.judgement) {
+      writeJudgement(json, *row.judgement);
+      const auto rounded = numerology::roundHalfAway(row.parts.sum());
+      writeStarParts(json, row.parts, numerology::starsForScore(static_cast<double>(rounded)));
     }
     json.endObject();
   }

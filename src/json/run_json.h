@@ -11,7 +11,8 @@ namespace zeruda::json {
 
 // Company names as the result list shows them: one object per row, its seven cells
 // as texts under sequence, full_name, body, written_strokes, kangxi_strokes,
-// elements and stars.
+// elements and stars, then for a row a run gave the judgement of its 字号 (pinyin,
+// tones, tone_pattern, meanings, source, warnings, notes) and star_parts.
 std::string generateJson(std::span<const generation::CandidateRow> rows);
 
 // A personal naming run: the person's pillars, missing elements and base score, each

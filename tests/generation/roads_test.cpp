@@ -1,3 +1,4 @@
+#include "generation/body_judgement.h"
 #include "generation/engine.h"
 
 #include "generation/trade_words.h"
@@ -97,6 +98,28 @@ TEST(WordsRoad, IsTheDefaultAndSeeded) {
   const auto first = bodiesOf(wordsSettings(3), 8);
   EXPECT_EQ(bodiesOf(wordsSettings(3), 8), first);
   EXPECT_NE(bodiesOf(wordsSettings(3), 9), first);
+}
+
+// A 字号 is read and judged as a name is, and told apart from well-known trade names.
+TEST(BodyJudgement, ReadsTheBodyAndNamesWhatItMeets) {
+  struct Row {
+    const char* body;
+    const char* pinyin;
+    const char* found;  // a text some warning or note holds
+  } const rows[] = {
+      {"华通", "huá tōng", "读来成词"},
+      {"首钢", "shǒu gāng", "首钢集团有限公司"},
+      {"史珍", "shǐ zhēn", "谐音：“史珍”音近“湿疹”"},
+  };
+  for (const auto& row : rows) {
+    const naming::NameJudgement judged = judgeBody(gbk(row.body));
+    EXPECT_EQ(utf8(judged.pinyin), row.pinyin) << row.body;
+    EXPECT_EQ(judged.meanings.size(), 2u) << row.body;
+    std::string said;
+    for (const auto& text : judged.warnings) said += utf8(text) + "\n";
+    for (const auto& text : judged.notes) said += utf8(text) + "\n";
+    EXPECT_NE(said.find(row.found), std::string::npos) << row.body << ": " << said;
+  }
 }
 
 }  // namespace
