@@ -56,14 +56,21 @@ function(with_names text out)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-# The module is binary: copied, not read as text.
-file(SHA256 ${MODULE_DIR}/zeruda.wasm wasm_sha)
-string(SUBSTRING ${wasm_sha} 0 12 short)
-file(COPY_FILE ${MODULE_DIR}/zeruda.wasm ${SITE_DIR}/zeruda.${short}.wasm)
+# The module and the blocks it leaves for later (the library's articles, the verses,
+# the almanac's tables: DEFERRED in zeruda_embed) are binary: copied, not read as text.
+file(GLOB deferred_blocks ${DEFERRED_DIR}/*.bin)
+foreach(binary IN LISTS deferred_blocks ITEMS ${MODULE_DIR}/zeruda.wasm)
+  get_filename_component(name ${binary} NAME)
+  string(REGEX REPLACE "^([^.]+)\\.(.+)$" "\\1" stem ${name})
+  string(REGEX REPLACE "^([^.]+)\\.(.+)$" "\\2" extension ${name})
+  file(SHA256 ${binary} sha)
+  string(SUBSTRING ${sha} 0 12 short)
+  file(COPY_FILE ${binary} ${SITE_DIR}/${stem}.${short}.${extension})
+  list(APPEND renames "${name}=${stem}.${short}.${extension}")
+  string(APPEND listed "  \"${stem}.${short}.${extension}\": \"${sha}\",\n")
+  list(APPEND written ${stem}.${short}.${extension})
+endforeach()
 file(SIZE ${MODULE_DIR}/zeruda.wasm ZERUDA_WASM_BYTES)
-list(APPEND renames "zeruda.wasm=zeruda.${short}.wasm")
-string(APPEND listed "  \"zeruda.${short}.wasm\": \"${wasm_sha}\",\n")
-list(APPEND written zeruda.${short}.wasm)
 
 # Each after the files it names.
 foreach(name IN ITEMS zeruda.js zeruda-calls.js network-guard.js worker.js zeruda-api.js install.js page.js

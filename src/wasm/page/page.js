@@ -1263,17 +1263,20 @@
     await personChanged();
     const now = new Date();
     await showMonth(now.getFullYear(), now.getMonth() + 1);
-    await fillSearchActivities();
     setStatus('已就绪：全部计算都在本机浏览器中进行。');
     // For the benchmark and the tests: when, after navigation, the page was usable.
     window.zerudaReadyAt = performance.now();
     document.documentElement.dataset.ready = 'true';
     // Installed for offline use whatever the address asks for; a newer version that
-    // installs meanwhile is announced, never mixed into this page.
+    // installs meanwhile is announced, never mixed into this page. The install also
+    // keeps the data the first screen left for later (the articles, the verses, the
+    // almanac's tables), so every tab works offline after this visit.
     if (window.zerudaInstall) {
       zerudaInstall(() => { $('#new-version').hidden = false; });
       $('#new-version-load').addEventListener('click', () => location.reload());
     }
+    // The almanac's activities need its tables, fetched now that the page is usable.
+    fillSearchActivities();
     followAddress();
   }
 
