@@ -56,9 +56,21 @@ function(with_names text out)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-# The module and the blocks it leaves for later (the library's articles, the verses,
-# the almanac's tables: DEFERRED in zeruda_embed) are binary: copied, not read as text.
-file(GLOB deferred_blocks ${DEFERRED_DIR}/*.bin)
+# The module and the blocks it leaves for later (DEFERRED in zeruda_embed, and the
+# articles) are binary: copied, not read as text. The blocks are those the page's
+# calls name (zeruda-calls.js): each must have been built, and a block left from an
+# earlier build that no call names is not shipped.
+file(READ ${PAGE_DIR}/zeruda-calls.js calls)
+string(REGEX MATCHALL "'k[A-Za-z]+\\.bin'" named_blocks "${calls}")
+set(deferred_blocks "")
+foreach(quoted IN LISTS named_blocks)
+  string(REPLACE "'" "" block ${quoted})
+  if(NOT EXISTS ${DEFERRED_DIR}/${block})
+    message(FATAL_ERROR "zeruda-calls.js names ${block}, which the build has not left out of the module "
+                        "(mark its zeruda_embed DEFERRED)")
+  endif()
+  list(APPEND deferred_blocks ${DEFERRED_DIR}/${block})
+endforeach()
 foreach(binary IN LISTS deferred_blocks ITEMS ${MODULE_DIR}/zeruda.wasm)
   get_filename_component(name ${binary} NAME)
   string(REGEX REPLACE "^([^.]+)\\.(.+)$" "\\1" stem ${name})

@@ -52,14 +52,22 @@
   // The deferred blocks' bytes, each fetched once (through the service worker once
   // it is there); a failed fetch is tried again at the next call that needs it.
   const blocks = new Map();
+  // How many are still on their way, for the page to show.
+  let arriving = 0;
+  const reportBlocks = () => window.dispatchEvent(new CustomEvent('zeruda-blocks', { detail: { arriving } }));
   function blockBytes(block) {
     if (!blocks.has(block)) {
+      arriving += 1;
+      reportBlocks();
       const bytes = fetch(zerudaBlockFile(block), { credentials: 'same-origin' }).then(async (response) => {
         if (!response.ok) throw new Error(`资料 ${block} 未能载入（${response.status}）`);
         return new Uint8Array(await response.arrayBuffer());
       }).catch((error) => {
         blocks.delete(block);
         throw new Error(`资料未能载入，请检查网络后再试：${error.message || error}`);
+      }).finally(() => {
+        arriving -= 1;
+        reportBlocks();
       });
       blocks.set(block, bytes);
     }
@@ -252,6 +260,9 @@
     openingLeftOut: async (from, days, birthDate, birthTime) =>
       call('openingLeftOut', { from, days, birth: birthDate, time: birthTime }),
     resultCsv: async (rows) => call('resultCsv', { cells: exportCells(rows) }),
+    // Fetches the blocks page function `name` reads, so that its first call need
+    // not wait for them.
+    preload: async (name) => { await neededBlocks(name); },
     articles: async () => call('articles', {}),
     article: async (id) => call('article', { id }),
   };

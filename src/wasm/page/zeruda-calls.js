@@ -69,18 +69,32 @@
     kAlmanacClashBranches: 'kAlmanacClashBranches.bin',
     kAlmanacClashStems: 'kAlmanacClashStems.bin',
     kAlmanacPengzu: 'kAlmanacPengzu.bin',
+    kWrittenStrokeTable: 'kWrittenStrokeTable.bin',
+    kKangxiStrokeGroups: 'kKangxiStrokeGroups.bin',
+    kRegionTable: 'kRegionTable.bin',
+    kFamousNames: 'kFamousNames.bin',
+    kNamingReadings: 'kNamingReadings.bin',
+    kNamingAvoidWords: 'kNamingAvoidWords.bin',
+    kNamingTones: 'kNamingTones.bin',
   };
   const kAlmanacBlocks = Object.keys(kBlockFiles).filter((block) => block.startsWith('kAlmanac'));
+  // Whatever reads a name may read any of these (strokes, the register's rules, the
+  // naming data): a function gets them all rather than a list that misses a case.
+  const kNameBlocks = ['kWrittenStrokeTable', 'kKangxiStrokeGroups', 'kRegionTable', 'kFamousNames',
+                       'kNamingReadings', 'kNamingAvoidWords', 'kNamingTones'];
   const kNeeds = {
     articles: ['kArticleSources'],
     article: ['kArticleSources'],
-    personal: ['kNamingVerses'],
+    personal: [...kNameBlocks, 'kNamingVerses'],
     almanac: kAlmanacBlocks,
     almanacSearch: kAlmanacBlocks,
     almanacActivities: kAlmanacBlocks,
     openingDays: kAlmanacBlocks,
     openingLeftOut: kAlmanacBlocks,
   };
+  for (const name of ['grids', 'gridSvg', 'rate', 'report', 'score', 'shortlist', 'shortlistCsv', 'generate']) {
+    kNeeds[name] = kNameBlocks;
+  }
   const zerudaNeeds = (name) => kNeeds[name] || [];
   const zerudaBlockFile = (block) => kBlockFiles[block];
 
