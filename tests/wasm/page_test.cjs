@@ -259,6 +259,28 @@ test('the page can be installed on a home screen', async () => {
   await session.detach();
 });
 
+test('a first visit is usable before any data block is asked for; a company run\'s blocks come next', async () => {
+  const context = await browser.createBrowserContext();
+  try {
+    const fresh = await context.newPage();
+    await openPage(fresh, `${server.origin}/index.html`);
+    await fresh.waitForFunction(() => window.zerudaRunDataAt);
+    const { ready, blocks } = await fresh.evaluate(() => ({
+      ready: window.zerudaReadyAt,
+      blocks: performance.getEntriesByType('resource').filter((entry) => /\.bin$/.test(entry.name))
+        .map((entry) => ({ name: new URL(entry.name).pathname.replace(/^\/(k[A-Za-z]+)\..*$/, '$1'),
+                           asked: entry.startTime })),
+    }));
+    for (const block of blocks) assert.ok(block.asked >= ready, `${block.name} before the page was usable`);
+    const asked = new Set(blocks.map((block) => block.name));
+    for (const block of ['kFamousNames', 'kWrittenStrokeTable', 'kNamingReadings']) assert.ok(asked.has(block), block);
+    // The library's articles wait for their tab.
+    assert.ok(!asked.has('kArticleSources'));
+  } finally {
+    await context.close();
+  }
+});
+
 test('after the first visit the page opens with the server gone', async () => {
   await server.stop();
   await openPage(page, `${server.origin}/index.html`);
