@@ -56,14 +56,33 @@ function(with_names text out)
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-# The module is binary: copied, not read as text.
-file(SHA256 ${MODULE_DIR}/zeruda.wasm wasm_sha)
-string(SUBSTRING ${wasm_sha} 0 12 short)
-file(COPY_FILE ${MODULE_DIR}/zeruda.wasm ${SITE_DIR}/zeruda.${short}.wasm)
+# The module and the blocks it leaves for later (DEFERRED in zeruda_embed, and the
+# articles) are binary: copied, not read as text. The blocks are those the page's
+# calls name (zeruda-calls.js): each must have been built, and a block left from an
+# earlier build that no call names is not shipped.
+file(READ ${PAGE_DIR}/zeruda-calls.js calls)
+string(REGEX MATCHALL "'k[A-Za-z]+\\.bin'" named_blocks "${calls}")
+set(deferred_blocks "")
+foreach(quoted IN LISTS named_blocks)
+  string(REPLACE "'" "" block ${quoted})
+  if(NOT EXISTS ${DEFERRED_DIR}/${block})
+    message(FATAL_ERROR "zeruda-calls.js names ${block}, which the build has not left out of the module "
+                        "(mark its zeruda_embed DEFERRED)")
+  endif()
+  list(APPEND deferred_blocks ${DEFERRED_DIR}/${block})
+endforeach()
+foreach(binary IN LISTS deferred_blocks ITEMS ${MODULE_DIR}/zeruda.wasm)
+  get_filename_component(name ${binary} NAME)
+  string(REGEX REPLACE "^([^.]+)\\.(.+)$" "\\1" stem ${name})
+  string(REGEX REPLACE "^([^.]+)\\.(.+)$" "\\2" extension ${name})
+  file(SHA256 ${binary} sha)
+  string(SUBSTRING ${sha} 0 12 short)
+  file(COPY_FILE ${binary} ${SITE_DIR}/${stem}.${short}.${extension})
+  list(APPEND renames "${name}=${stem}.${short}.${extension}")
+  string(APPEND listed "  \"${stem}.${short}.${extension}\": \"${sha}\",\n")
+  list(APPEND written ${stem}.${short}.${extension})
+endforeach()
 file(SIZE ${MODULE_DIR}/zeruda.wasm ZERUDA_WASM_BYTES)
-list(APPEND renames "zeruda.wasm=zeruda.${short}.wasm")
-string(APPEND listed "  \"zeruda.${short}.wasm\": \"${wasm_sha}\",\n")
-list(APPEND written zeruda.${short}.wasm)
 
 # Each after the files it names.
 foreach(name IN ITEMS zeruda.js zeruda-calls.js network-guard.js worker.js zeruda-api.js install.js page.js

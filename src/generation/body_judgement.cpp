@@ -24,7 +24,7 @@ bool curatedWord(std::string_view body) {
 
 naming::NameJudgement judgeBody(std::string_view body) {
   // A 字号 has no surname before it and no gender to fit.
-  naming::NameJudgement judged = naming::judgeName({}, body, std::nullopt);
+  naming::NameJudgement judged = naming::judgeNameWithoutSource({}, body, std::nullopt);
   if (curatedWord(body)) judged.notes.push_back("字号："_gbk + quoted(body) + "读来成词"_gbk);
   for (const registration::FamousName* famous :
        registration::FamousNames::builtIn().withTradeName(body)) {

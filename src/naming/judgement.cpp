@@ -79,6 +79,13 @@ const Verse* sourceOf(const NameSound& sound) {
 
 NameJudgement judgeName(std::string_view surname, std::string_view given,
                         std::optional<Leaning> gender) {
+  NameJudgement judged = judgeNameWithoutSource(surname, given, gender);
+  judged.source = sourceOf(nameSoundOf(surname, given));
+  return judged;
+}
+
+NameJudgement judgeNameWithoutSource(std::string_view surname, std::string_view given,
+                                     std::optional<Leaning> gender) {
   const NameSound sound = nameSoundOf(surname, given);
   NameJudgement judged;
   judged.pinyin = pinyinOf(sound);
@@ -96,7 +103,6 @@ NameJudgement judgeName(std::string_view surname, std::string_view given,
   judged.notes = std::move(found.notes);
   checkCharacters(sound, judged);
   if (gender && *gender != Leaning::Either) checkGender(sound, *gender, judged);
-  judged.source = sourceOf(sound);
   return judged;
 }
 

@@ -29,4 +29,9 @@ struct NameJudgement {
 NameJudgement judgeName(std::string_view surname, std::string_view given,
                         std::optional<Leaning> gender);
 
+// The same without the verse source, for a 字号: its verse is not what a founder asks,
+// and the browser edition then need not load the verses for a company run.
+NameJudgement judgeNameWithoutSource(std::string_view surname, std::string_view given,
+                                     std::optional<Leaning> gender);
+
 }  // namespace zeruda::naming

@@ -4,6 +4,7 @@
 // any byte, a NUL too.
 #include "actions/field_names.h"
 #include "app/session.h"
+#include "embedded/deferred_data.h"
 #include "text/gbk.h"
 #include "wasm/functions.h"
 
@@ -45,9 +46,25 @@ EM_JS(void, sendRows, (const char* json), {
   if (Module.onRow) Module.onRow(UTF8ToString(json));
 });
 
+// A deferred block read before the page provided it: the call stops here, and the
+// page, which provides each call's blocks first, starts a fresh module.
+EM_JS(void, stopForMissingData, (const char* name),
+      { throw new Error('zeruda-needs ' + UTF8ToString(name)); });
+
 }  // namespace
 
+void zeruda::data::missingData(const char* name) {
+  stopForMissingData(name);
+  __builtin_unreachable();
+}
+
 extern "C" {
+
+// Hands the module the deferred block `name` (a file of the site), `length` bytes
+// at `bytes`, copied; a block already there is kept as it is.
+EMSCRIPTEN_KEEPALIVE void zeruda_provide(const char* name, const char* bytes, std::size_t length) {
+  zeruda::data::provideData(name, std::string(bytes, length));
+}
 
 // Runs page function `name` on the UTF-8 JSON `request` of `requestLength` bytes.
 // Gives 0 when the answer (zeruda_answer) is JSON, 1 when it is plain text, 2 when it

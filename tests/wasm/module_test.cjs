@@ -36,9 +36,16 @@ test.before(async () => {
   zeruda = await createModule({ wasmBinary: fs.readFileSync(path.join(site, named['zeruda.wasm'])) });
 });
 
-// The module's answer, or {refused: message, field}.
+// The blocks the page would fetch for the call, from the site's files.
+const { zerudaNeeds, zerudaBlockFile, zerudaProvide } = zerudaCall;
+const blockBytes = (block) => fs.readFileSync(path.join(site, zerudaBlockFile(block)));
+
+// The module's answer, or {refused: message, field}. The module is given only the
+// blocks the page gives it for the call: a block missing from the page's list stops
+// the call, and the answer then differs from the command line's.
 function page(name, request) {
   try {
+    for (const block of zerudaNeeds(name)) zerudaProvide(zeruda, block, blockBytes(block));
     return zerudaCall(zeruda, name, request);
   } catch (error) {
     return { refused: error.message, field: error.field };
@@ -312,4 +319,12 @@ test('answers are read whole by their length: a NUL in a cell keeps the rows aft
   const csv = page('resultCsv', { cells: [...row('华\u0000通'), ...row('金星')] });
   assert.match(csv, /华\u0000通/);
   assert.match(csv, /成都金星科技有限公司/);
+});
+
+test('a call that reads a block it was not given stops, and answers once given it', async () => {
+  const bare = await createModule({ wasmBinary: fs.readFileSync(path.join(site, named['zeruda.wasm'])) });
+  assert.match(zerudaCall.zerudaCallRaw(bare, 'articles', {}).trapped, /zeruda-needs kArticleSources/);
+  const fresh = await createModule({ wasmBinary: fs.readFileSync(path.join(site, named['zeruda.wasm'])) });
+  zerudaProvide(fresh, 'kArticleSources', blockBytes('kArticleSources'));
+  assert.deepEqual(zerudaCall(fresh, 'articles', {}), page('articles', {}));
 });

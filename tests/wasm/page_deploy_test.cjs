@@ -100,7 +100,7 @@ test('no fetch reaches another loopback port: not from the page, its run worker 
 // A site written as the build writes it, from `pages` and `modules`.
 function writeSite(pages, modules, into) {
   execFileSync('cmake', [`-DPAGE_DIR=${pages}`, `-DMODULE_DIR=${modules}`, `-DSITE_DIR=${into}`,
-                         '-P', path.join(root, 'cmake/WebSite.cmake')]);
+                         `-DDEFERRED_DIR=${path.join(moduleDir, '../../deferred')}`, '-P', path.join(root, 'cmake/WebSite.cmake')]);
   return JSON.parse(fs.readFileSync(path.join(into, 'site-files.json'), 'utf8'));
 }
 

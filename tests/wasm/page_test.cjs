@@ -314,6 +314,28 @@ test('the page can be installed on a home screen', async () => {
   await session.detach();
 });
 
+test('a first visit is usable before any data block is asked for; a company run\'s blocks come next', async () => {
+  const context = await browser.createBrowserContext();
+  try {
+    const fresh = await context.newPage();
+    await openPage(fresh, `${server.origin}/index.html`);
+    await fresh.waitForFunction(() => window.zerudaRunDataAt);
+    const { ready, blocks } = await fresh.evaluate(() => ({
+      ready: window.zerudaReadyAt,
+      blocks: performance.getEntriesByType('resource').filter((entry) => /\.bin$/.test(entry.name))
+        .map((entry) => ({ name: new URL(entry.name).pathname.replace(/^\/(k[A-Za-z]+)\..*$/, '$1'),
+                           asked: entry.startTime })),
+    }));
+    for (const block of blocks) assert.ok(block.asked >= ready, `${block.name} before the page was usable`);
+    const asked = new Set(blocks.map((block) => block.name));
+    for (const block of ['kFamousNames', 'kWrittenStrokeTable', 'kNamingReadings']) assert.ok(asked.has(block), block);
+    // The library's articles wait for their tab.
+    assert.ok(!asked.has('kArticleSources'));
+  } finally {
+    await context.close();
+  }
+});
+
 test('after the first visit the page opens with the server gone', async () => {
   await server.stop();
   await openPage(page, `${server.origin}/index.html`);
@@ -322,6 +344,19 @@ test('after the first visit the page opens with the server gone', async () => {
   const rows = await page.evaluate(async () => (await zeruda.generate({
     surname: '张', given: '伟', birth: '1985-06-15', time: '08:30', count: 5, seed: 3 })).length);
   assert.equal(rows, 5);
+  // What the first screen left for later came with the install: the library, the
+  // almanac and a child's names answer offline in this fresh page too.
+  const offline = await page.evaluate(async () => {
+    const list = await zeruda.articles();
+    return {
+      article: (await zeruda.article(list[0].id)).title === list[0].title,
+      almanac: await zeruda.almanac('2027-01-05'),
+      personal: (await zeruda.personal({ surname: '王', gender: '男', birth: '2024-03-08', time: '10:15',
+                                         length: 2, count: 30, seed: 5 })).rows.length,
+    };
+  });
+  assert.deepEqual(offline, { article: true, almanac: JSON.parse((await runCli(['almanac', '2027-01-05', '--json'])).out),
+                              personal: 30 });
 });
 
 test('opened from the file system it says how to open it', async () => {

@@ -1315,17 +1315,24 @@
     await personChanged();
     const now = new Date();
     await showMonth(now.getFullYear(), now.getMonth() + 1);
-    await fillSearchActivities();
     setStatus('已就绪：全部计算都在本机浏览器中进行。');
     // For the benchmark and the tests: when, after navigation, the page was usable.
     window.zerudaReadyAt = performance.now();
     document.documentElement.dataset.ready = 'true';
     // Installed for offline use whatever the address asks for; a newer version that
-    // installs meanwhile is announced, never mixed into this page.
+    // installs meanwhile is announced, never mixed into this page. The install also
+    // keeps the data the first screen left for later (the naming data, the articles,
+    // the verses, the almanac's tables), so every tab works offline after this visit.
+    // First what a company run and an evaluation read (a run started before they are
+    // in waits for them), then the install, which finds them in the HTTP cache.
+    await zeruda.preload('generate').catch(() => {});
+    window.zerudaRunDataAt = performance.now();  // for the benchmark
     if (window.zerudaInstall) {
       zerudaInstall(() => { $('#new-version').hidden = false; });
       $('#new-version-load').addEventListener('click', () => location.reload());
     }
+    // The almanac's activities need its tables.
+    fillSearchActivities();
     followAddress();
   }
 
@@ -1334,6 +1341,14 @@
     if (document.documentElement.dataset.ready) return;
     const { loaded, total } = event.detail;
     if (total > 0) setStatus(`正在载入计算模块…… ${Math.min(99, Math.floor((loaded / total) * 100))}%`);
+  });
+
+  // Data a tab reads is fetched when it is first needed: the status line says so
+  // while it arrives.
+  window.addEventListener('zeruda-blocks', (event) => {
+    if (!document.documentElement.dataset.ready || $('#status').classList.contains('error')) return;
+    setStatus(event.detail.arriving > 0 ? '正在载入所需资料……'
+      : '已就绪：全部计算都在本机浏览器中进行。');
   });
 
   document.addEventListener('DOMContentLoaded', start);

@@ -25,8 +25,9 @@ moduleReady.then((module) => {
 // cannot cross to a worker has been refused there.
 onmessage = async (event) => {
   try {
-    const { name, json } = event.data;
+    const { name, json, provide } = event.data;
     const module = await moduleReady;
+    for (const [block, bytes] of Object.entries(provide || {})) zerudaProvide(module, block, bytes);
     const started = performance.now();
     const answer = zerudaCallJson(module, name, json);
     postMessage({ type: 'done', answer, milliseconds: performance.now() - started });

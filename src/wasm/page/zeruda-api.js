@@ -49,9 +49,40 @@
     : Promise.reject(new Error('本页要由网页服务器提供才能运行'));
   moduleReady.catch(() => {});
 
+  // The deferred blocks' bytes, each fetched once (through the service worker once
+  // it is there); a failed fetch is tried again at the next call that needs it.
+  const blocks = new Map();
+  // How many are still on their way, for the page to show.
+  let arriving = 0;
+  const reportBlocks = () => window.dispatchEvent(new CustomEvent('zeruda-blocks', { detail: { arriving } }));
+  function blockBytes(block) {
+    if (!blocks.has(block)) {
+      arriving += 1;
+      reportBlocks();
+      const bytes = fetch(zerudaBlockFile(block), { credentials: 'same-origin' }).then(async (response) => {
+        if (!response.ok) throw new Error(`资料 ${block} 未能载入（${response.status}）`);
+        return new Uint8Array(await response.arrayBuffer());
+      }).catch((error) => {
+        blocks.delete(block);
+        throw new Error(`资料未能载入，请检查网络后再试：${error.message || error}`);
+      }).finally(() => {
+        arriving -= 1;
+        reportBlocks();
+      });
+      blocks.set(block, bytes);
+    }
+    return blocks.get(block);
+  }
+  // {block: bytes} for what page function `name` reads.
+  const neededBlocks = async (name) => Object.fromEntries(
+    await Promise.all(zerudaNeeds(name).map(async (block) => [block, await blockBytes(block)])));
+
   // A module that trapped is left for a fresh one; the call that broke it is refused.
   async function call(name, request) {
+    const needed = neededBlocks(name);
+    needed.catch(() => {});
     const module = await moduleReady;
+    for (const [block, bytes] of Object.entries(await needed)) zerudaProvide(module, block, bytes);
     const raw = zerudaCallRaw(module, name, request);
     if (raw.trapped !== undefined) moduleReady = loadModule();
     return zerudaAnswer(raw);
@@ -162,14 +193,15 @@
         }
       };
       // The worker's first message says it has loaded; only then is the run its.
-      worker.loaded.then(() => {
+      // The blocks the run reads go with it (the worker keeps them).
+      Promise.all([neededBlocks(name), worker.loaded]).then(([provide]) => {
         if (ended) return;
         worker.onmessage = follow;
         worker.onerror = (event) => {
           event.preventDefault();
           fail(new Error(`取名的后台线程出错${event.message ? `：${event.message}` : ''}`));
         };
-        worker.postMessage({ name, json });
+        worker.postMessage({ name, json, provide });
       }, fail);
     });
   }
@@ -232,6 +264,9 @@
     openingLeftOut: async (from, days, birthDate, birthTime) =>
       call('openingLeftOut', { from, days, birth: birthDate, time: birthTime }),
     resultCsv: async (rows) => call('resultCsv', { cells: exportCells(rows) }),
+    // Fetches the blocks page function `name` reads, so that its first call need
+    // not wait for them.
+    preload: async (name) => { await neededBlocks(name); },
     articles: async () => call('articles', {}),
     article: async (id) => call('article', { id }),
   };

@@ -54,6 +54,66 @@
     }
   }
 
+  // The blocks of data the module leaves for later, each a file of the site, and the
+  // page functions that read them: the page fetches a call's blocks and provides
+  // them before the call (after the page is usable, or when a tab needs them); the
+  // service worker keeps them for offline use. A call that reads a block it was not
+  // given stops (zeruda-needs …) rather than answer from an empty table.
+  const kBlockFiles = {
+    kArticleSources: 'kArticleSources.bin',
+    kNamingVerses: 'kNamingVerses.bin',
+    kAlmanacDayYiJi: 'kAlmanacDayYiJi.bin',
+    kAlmanacDaySpirits: 'kAlmanacDaySpirits.bin',
+    kAlmanacDutyGods: 'kAlmanacDutyGods.bin',
+    kAlmanacDutyGodKinds: 'kAlmanacDutyGodKinds.bin',
+    kAlmanacClashBranches: 'kAlmanacClashBranches.bin',
+    kAlmanacClashStems: 'kAlmanacClashStems.bin',
+    kAlmanacPengzu: 'kAlmanacPengzu.bin',
+    kWrittenStrokeTable: 'kWrittenStrokeTable.bin',
+    kKangxiStrokeGroups: 'kKangxiStrokeGroups.bin',
+    kRegionTable: 'kRegionTable.bin',
+    kFamousNames: 'kFamousNames.bin',
+    kNamingReadings: 'kNamingReadings.bin',
+    kNamingAvoidWords: 'kNamingAvoidWords.bin',
+    kNamingTones: 'kNamingTones.bin',
+    kNamingVerseNames: 'kNamingVerseNames.bin',
+  };
+  const kAlmanacBlocks = Object.keys(kBlockFiles).filter((block) => block.startsWith('kAlmanac'));
+  // Whatever reads a name may read any of these (strokes, the register's rules, the
+  // naming data): a function gets them all rather than a list that misses a case.
+  const kNameBlocks = ['kWrittenStrokeTable', 'kKangxiStrokeGroups', 'kRegionTable', 'kFamousNames',
+                       'kNamingReadings', 'kNamingAvoidWords', 'kNamingTones'];
+  const kNeeds = {
+    articles: ['kArticleSources'],
+    article: ['kArticleSources'],
+    personal: [...kNameBlocks, 'kNamingVerses', 'kNamingVerseNames'],
+    name: [...kNameBlocks, 'kNamingVerses'],
+    almanac: kAlmanacBlocks,
+    almanacSearch: kAlmanacBlocks,
+    almanacActivities: kAlmanacBlocks,
+    openingDays: kAlmanacBlocks,
+    openingLeftOut: kAlmanacBlocks,
+  };
+  for (const name of ['grids', 'gridSvg', 'rate', 'report', 'score', 'shortlist', 'shortlistCsv', 'generate']) {
+    kNeeds[name] = kNameBlocks;
+  }
+  const zerudaNeeds = (name) => kNeeds[name] || [];
+  const zerudaBlockFile = (block) => kBlockFiles[block];
+
+  // Gives `module` the block's bytes once (the module copies them).
+  function zerudaProvide(module, block, bytes) {
+    module.zerudaProvided = module.zerudaProvided || new Set();
+    if (module.zerudaProvided.has(block)) return;
+    const name = onHeap(module, block);
+    const at = module._malloc(Math.max(1, bytes.length));
+    if (!at) throw new Error('计算模块的内存不够');
+    module.HEAPU8.set(bytes, at);
+    module._zeruda_provide(name.at, at, bytes.length);
+    module._free(at);
+    module._free(name.at);
+    module.zerudaProvided.add(block);
+  }
+
   const zerudaCallRaw = (module, name, request) =>
     zerudaCallJson(module, name, JSON.stringify(request || {}));
 
@@ -86,10 +146,16 @@
     module.exports = zerudaCall;
     module.exports.zerudaCallRaw = zerudaCallRaw;
     module.exports.zerudaCallJson = zerudaCallJson;
+    module.exports.zerudaNeeds = zerudaNeeds;
+    module.exports.zerudaBlockFile = zerudaBlockFile;
+    module.exports.zerudaProvide = zerudaProvide;
   } else {
     global.zerudaCall = zerudaCall;
     global.zerudaCallRaw = zerudaCallRaw;
     global.zerudaCallJson = zerudaCallJson;
     global.zerudaAnswer = zerudaAnswer;
+    global.zerudaNeeds = zerudaNeeds;
+    global.zerudaBlockFile = zerudaBlockFile;
+    global.zerudaProvide = zerudaProvide;
   }
 })(typeof self !== 'undefined' ? self : this);
