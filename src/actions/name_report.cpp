@@ -7,6 +7,7 @@
 #include "text/number_text.h"
 
 #include <array>
+#include <vector>
 
 namespace zeruda::actions {
 
@@ -16,18 +17,17 @@ namespace {
 
 std::string number(double value) { return text::shortestNumberText(value); }
 
-std::string judgementLines(const NameJudgementAnswer& answer) {
-  const naming::NameJudgement& judged = answer.judgement;
-  std::string out =
-      "姓名："_gbk + answer.surname + answer.given + "（"_gbk + judged.pinyin + "）\n"_gbk;
+// `characters`: the given name's, one per meaning.
+std::string judgementLines(const std::string& name, const std::vector<std::string>& characters,
+                           const naming::NameJudgement& judged) {
+  std::string out = "姓名："_gbk + name + "（"_gbk + judged.pinyin + "）\n"_gbk;
   out += "声调："_gbk;
   for (std::size_t k = 0; k < judged.tones.size(); ++k) {
     out += (k ? " " : "") + std::to_string(judged.tones[k]);
   }
   out += "（"_gbk + judged.tonePattern + "）\n"_gbk;
-  for (std::size_t k = 0; k < answer.record.givenPart.size() && k < judged.meanings.size(); ++k) {
-    out += (k == 0 ? "字义："_gbk : "      ") + answer.record.givenPart[k].character + ' ' +
-           judged.meanings[k] + '\n';
+  for (std::size_t k = 0; k < characters.size() && k < judged.meanings.size(); ++k) {
+    out += (k == 0 ? "字义："_gbk : "      ") + characters[k] + ' ' + judged.meanings[k] + '\n';
   }
   if (const naming::Verse* verse = judged.source) {
     out += "出处：《"_gbk + std::string(verse->book) + "·"_gbk + std::string(verse->title) +
@@ -65,15 +65,37 @@ std::string starLine(const StarCount& count) {
   return out + "）\n"_gbk;
 }
 
+std::string remarkLines(const naming::NameJudgement& judged) {
+  std::string out;
+  for (const std::string& warning : judged.warnings) out += "提醒："_gbk + warning + '\n';
+  for (const std::string& note : judged.notes) out += "说明："_gbk + note + '\n';
+  return out;
+}
+
 }  // namespace
 
 std::string nameReportText(const NameJudgementAnswer& answer) {
-  std::string out = judgementLines(answer) + gridLines(answer.record);
+  std::vector<std::string> characters;
+  for (const auto& part : answer.record.givenPart) characters.push_back(part.character);
+  std::string out = judgementLines(answer.surname + answer.given, characters, answer.judgement) +
+                    gridLines(answer.record);
   if (answer.stars) out += starLine(*answer.stars);
-  for (const std::string& warning : answer.judgement.warnings) {
-    out += "提醒："_gbk + warning + '\n';
+  return out + remarkLines(answer.judgement);
+}
+
+std::string listedNameText(const std::string& surname, const personal::NameRow& row) {
+  std::vector<std::string> characters;
+  // The worker's given names are whole two-byte characters.
+  for (std::size_t at = 0; at + 1 < row.given.size(); at += 2) {
+    characters.push_back(row.given.substr(at, 2));
   }
-  for (const std::string& note : answer.judgement.notes) out += "说明："_gbk + note + '\n';
+  std::string out;
+  if (row.judgement) out = judgementLines(surname + row.given, characters, *row.judgement);
+  out += starLine(
+      StarCount{row.parts, row.score, row.stars, numerology::starThreshold(row.stars), {}});
+  if (row.judgement) out += remarkLines(*row.judgement);
+  // No line break after the last line: a tooltip would show it as an empty line.
+  if (!out.empty() && out.back() == '\n') out.pop_back();
   return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actions/name_judgement.h"
+#include "personal/worker.h"
 
 #include <string>
 
@@ -10,5 +11,11 @@ namespace zeruda::actions {
 // source, the five grids and three talents with their luck, the stars and how they
 // were counted when a birth was given, then the warnings and the notes.
 std::string nameReportText(const NameJudgementAnswer& answer);
+
+// What a name listed by a personal run carries, as its tooltip and detail show it
+// (GBK, one item a line, no break after the last): the report's reading, tones,
+// meanings and source, how its stars were counted and passed their threshold, then
+// the warnings and the notes.
+std::string listedNameText(const std::string& surname, const personal::NameRow& row);
 
 }  // namespace zeruda::actions

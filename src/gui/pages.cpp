@@ -124,7 +124,14 @@ PersonalPage::PersonalPage(QWidget* parent) : QWidget(parent) {
   recommended = new QListWidget(this);
   recommended->setObjectName(QStringLiteral("列表框姓名推荐"));
   recommended->setUniformItemSizes(true);
-  grid->addWidget(recommended, 2, 1);
+  // The selected name in full beside the lists, whose rows show only name and stars.
+  auto* side = new QVBoxLayout;
+  side->addWidget(recommended, 1);
+  nameDetail = makeTextBox(this, QStringLiteral("名字详情"));
+  nameDetail->setPlaceholderText(
+      QStringLiteral("选中一个名字，在这里查看它的读音、字义、出处、提醒和星级的算法"));
+  side->addWidget(nameDetail, 1);
+  grid->addLayout(side, 2, 1);
   copyNames = makeButton(this, QStringLiteral("按钮复制名字"), QStringLiteral("复制备选名字"));
   auto* judging = new QHBoxLayout;
   judging->addWidget(makeLabel(this, QStringLiteral("测名　姓：")));

@@ -41,10 +41,11 @@ class PersonalPage : public QWidget {
   QCheckBox* pickLevel = nullptr;       // 选择框星级
   QComboBox* starLevel = nullptr;       // 组合框星级
   QComboBox* road = nullptr;  // 组合框取名方式: 诗词典籍, 佳字组合, 按笔画随机
-  QPushButton* start = nullptr;        // 按钮电脑取名
-  QTreeWidget* candidates = nullptr;   // 超级列表框姓名备选
-  QListWidget* recommended = nullptr;  // 列表框姓名推荐
-  QPushButton* copyNames = nullptr;    // 按钮复制名字
+  QPushButton* start = nullptr;          // 按钮电脑取名
+  QTreeWidget* candidates = nullptr;     // 超级列表框姓名备选
+  QListWidget* recommended = nullptr;    // 列表框姓名推荐
+  QPlainTextEdit* nameDetail = nullptr;  // 名字详情: the selected name's reading, source, stars
+  QPushButton* copyNames = nullptr;      // 按钮复制名字
   // 测名: a name one already has, judged on the page's gender and birth.
   QLineEdit* judgedSurname = nullptr;  // 测名姓
   QLineEdit* judgedGiven = nullptr;    // 测名名

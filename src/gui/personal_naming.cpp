@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -40,13 +41,15 @@ constexpr int kSurnameRole = Qt::UserRole + 2;
 // name's GBK bytes (pinyin order for the common characters).
 class NameItem : public QTreeWidgetItem {
  public:
-  NameItem(const personal::NameRow& row, const QString& surname)
+  // `detail`: what the row carries in full, its tooltip and the detail pane's text.
+  NameItem(const personal::NameRow& row, const QString& surname, const QString& detail)
       : QTreeWidgetItem({fromGbk(row.text)}),
         stars_(row.stars),
         bytes_(QString::fromLatin1(row.text.data(), static_cast<qsizetype>(row.text.size()))) {
     setData(0, Qt::UserRole, row.recordNumber);
     setData(0, kGivenRole, fromGbk(row.given));
     setData(0, kSurnameRole, surname);
+    setToolTip(0, detail);
   }
 
   bool operator<(const QTreeWidgetItem& other) const override {
@@ -102,6 +105,18 @@ PersonalNaming::PersonalNaming(PersonalPage& page, UiServices& services, app::Se
   connect(page_.recommended, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     judgeListed(item->data(kSurnameRole).toString(), item->data(kGivenRole).toString());
   });
+  // The pane shows the name last chosen in either list, by key or by click (a click
+  // on a list's current name after one in the other list changes no current item).
+  auto showTree = [this](QTreeWidgetItem* item) {
+    if (item) page_.nameDetail->setPlainText(item->toolTip(0));
+  };
+  auto showList = [this](QListWidgetItem* item) {
+    if (item) page_.nameDetail->setPlainText(item->toolTip());
+  };
+  connect(page_.candidates, &QTreeWidget::currentItemChanged, this, showTree);
+  connect(page_.candidates, &QTreeWidget::itemClicked, this, showTree);
+  connect(page_.recommended, &QListWidget::currentItemChanged, this, showList);
+  connect(page_.recommended, &QListWidget::itemClicked, this, showList);
 }
 
 PersonalNaming::~PersonalNaming() { stopNaming(); }
@@ -159,6 +174,7 @@ void PersonalNaming::clearLists() {
   if (inbox_) inbox_->close();
   page_.candidates->clear();
   page_.recommended->clear();
+  page_.nameDetail->clear();
 }
 
 void PersonalNaming::refuse(const UserMessage& message) {
@@ -237,13 +253,16 @@ void PersonalNaming::finishRun(int number) {
 void PersonalNaming::append(std::vector<personal::NameRow> rows) {
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(rows.size()));
+  const std::string surname = toGbk(listedSurname_);
   for (const personal::NameRow& row : rows) {
-    items << new NameItem(row, listedSurname_);
+    const QString detail = fromGbk(actions::listedNameText(surname, row));
+    items << new NameItem(row, listedSurname_, detail);
     if (row.recommended) {
       auto* pick = new QListWidgetItem(fromGbk(row.text), page_.recommended);
       pick->setData(Qt::UserRole, row.recordNumber);
       pick->setData(kGivenRole, fromGbk(row.given));
       pick->setData(kSurnameRole, listedSurname_);
+      pick->setToolTip(detail);
     }
   }
   page_.candidates->addTopLevelItems(items);

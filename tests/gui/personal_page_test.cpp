@@ -7,6 +7,7 @@
 #include "gui/personal_naming.h"
 #include "gui/qt_text.h"
 #include "main_window_fixture.h"
+#include "naming/judgement.h"
 #include "naming/verses.h"
 #include "sorted_list.h"
 #include "text/gbk.h"
@@ -21,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -243,6 +245,39 @@ class PersonalPageTest : public zeruda::gui::test::MainWindowFixture {
     QVERIFY2(reportShown().startsWith(u("姓名：") + name + u("（wáng ")),
              qPrintable(reportShown()));
     QVERIFY(reportShown().contains(u("星级：")));  // a birth was given
+  }
+
+  // Each listed name carries in its tooltip what the core judged of it and how its
+  // stars were counted; the pane beside the lists shows the name last chosen.
+  void aListedNameShowsItsReadingSourceAndStars() {
+    nameFifty();
+    QTreeWidgetItem* row = candidates()->topLevelItem(3);
+    const QString name = row->text(0).section(u("["), 0, 0);
+    const auto judged = zeruda::naming::judgeName(
+        zeruda::text::toGbk("王"), zeruda::gui::toGbk(name.mid(1)), zeruda::naming::Leaning::Male);
+    const QString pinyin = zeruda::gui::fromGbk(judged.pinyin);
+    QVERIFY2(pinyin.contains(QRegularExpression(u("[āáǎàēéěèīíǐìōóǒòūúǔù]"))), qPrintable(pinyin));
+    const QString tip = row->toolTip(0);
+    QVERIFY2(tip.startsWith(u("姓名：") + name + u("（") + pinyin + u("）")), qPrintable(tip));
+    for (const char* part : {"字义：", "出处：《", "星级：", " = "}) {
+      QVERIFY2(tip.contains(u(part)), part);
+    }
+    QVERIFY(tip.contains(name.mid(1, 1) + u(" ") + zeruda::gui::fromGbk(judged.meanings.at(0))));
+
+    auto* pane = control<QPlainTextEdit>("名字详情");
+    QVERIFY(pane->toPlainText().isEmpty());
+    for (int at : {3, 9}) {
+      candidates()->scrollToItem(candidates()->topLevelItem(at));
+      QTest::mouseClick(candidates()->viewport(), Qt::LeftButton, {},
+                        candidates()->visualItemRect(candidates()->topLevelItem(at)).center());
+      QCOMPARE(pane->toPlainText(), candidates()->topLevelItem(at)->toolTip(0));
+    }
+    QVERIFY(recommended()->count() > 0);
+    QListWidgetItem* pick = recommended()->item(0);
+    QTest::mouseClick(recommended()->viewport(), Qt::LeftButton, {},
+                      recommended()->visualItemRect(pick).center());
+    QVERIFY(pick->toolTip().startsWith(u("姓名：") + pick->text().section(u("["), 0, 0)));
+    QCOMPARE(pane->toPlainText(), pick->toolTip());
   }
 
   // A typed name, by the button or by Enter in its boxes.

@@ -213,6 +213,32 @@ test('测名: Enter shows a name\'s report with its source and how its stars wer
   assert.match(await visibleText('#judge-facts'), /^姓名杜子腾/, 'the last report stays shown');
 });
 
+test('宝宝取名: under each name its pinyin, meanings, source and star count, as the command line\'s JSON gives them', async () => {
+  await page.click('button[data-tab="personal"]');
+  await setField('#personal-form [name="surname"]', '王');
+  await setField('#personal-form [name="birth"]', '2024-03-08');
+  await setField('#personal-form [name="time"]', '10:15');
+  await setField('#personal-form [name="count"]', '20');
+  await setField('#personal-form [name="seed"]', '5');
+  await page.click('#personal-start');
+  await page.waitForFunction(() => document.querySelector('#personal-count').textContent.startsWith('完成'));
+  const shown = await page.$$eval('#personal-names li', (items) => items.map((item) =>
+    [...item.querySelectorAll('.name-facts p')].map((line) => [line.className, line.textContent])));
+  const run = await runCli(['personal', '--surname', '王', '--gender', '男', '--birth', '2024-03-08', '--time', '10:15',
+                            '--length', '2', '--count', '20', '--seed', '5', '--json']);
+  assert.ok(run.ok, run.err);
+  const rows = JSON.parse(run.out).rows;
+  assert.equal(shown.length, rows.length);
+  rows.forEach((row, i) => {
+    const lines = Object.fromEntries(shown[i].filter(([kind]) => kind));
+    assert.equal(lines.pinyin, row.pinyin);
+    assert.ok(row.source, row.name);  // the verse road's names all stand in a verse
+    assert.equal(lines.source, `${row.source.text}——《${row.source.book}·${row.source.title}》${row.source.dynasty}·${row.source.author}`);
+    assert.ok(row.meanings.every((meaning) => shown[i].some(([, text]) => text.includes(meaning))), row.name);
+    assert.ok(lines.stars.includes(`= ${row.star_parts.sum}`), lines.stars);
+  });
+});
+
 test('the month view marks today, terms and festivals; a day names its lunar day; a month out of range is refused', async () => {
   await page.click('button[data-tab="calendar"]');
   const today = await page.evaluate(() => {

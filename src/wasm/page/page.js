@@ -1090,6 +1090,34 @@
 
   const textsOf = (list) => [...list.children].map((item) => item.textContent);
 
+  // A listed name with what it carries under it: reading, each character's meaning,
+  // the verse it stands in, the warnings and how its stars were counted.
+  function personalItem(row) {
+    const item = element('li');
+    item.append(element('span', `${row.name}[${starsText(row.stars)}]`, 'name'));
+    const facts = element('div', undefined, 'name-facts');
+    const line = (text, className) => facts.append(element('p', text, className));
+    if (row.pinyin) line(row.pinyin, 'pinyin');
+    if (Array.isArray(row.meanings) && row.meanings.length) {
+      line([...String(row.given || '')].map((char, i) => `${char}：${row.meanings[i] || '—'}`).join('；'));
+    }
+    const verse = row.source;
+    if (verse) line(`${verse.text}——《${verse.book}·${verse.title}》${verse.dynasty}·${verse.author}`, 'source');
+    for (const warning of row.warnings || []) line(warning, 'warning');
+    const parts = row.star_parts;
+    if (parts) {
+      line(`星级 = 基数 ${parts.base} + 三才 ${parts.talents} + 五格 ${parts.grids.join('+')} + 五行 ${parts.elements}` +
+           ` = ${parts.sum}` + (parts.threshold === null ? '' : `，超过 ${parts.threshold}`), 'stars');
+    }
+    item.append(facts);
+    return item;
+  }
+
+  // What the list keeps of a row for the next visit: what personalItem shows.
+  const keptRow = (row) => ({ name: row.name, given: row.given, stars: row.stars, pinyin: row.pinyin,
+                              meanings: row.meanings, source: row.source, warnings: row.warnings,
+                              star_parts: row.star_parts });
+
   // As the company run: the last names stay until the next run makes its first.
   async function startPersonal() {
     const names = $('#personal-names');
@@ -1102,6 +1130,7 @@
     clearRefusals($('#personal-form'));
     let made = 0;
     let fresh = false;
+    const listed = [];
     const begin = () => {
       if (!fresh) {
         names.replaceChildren();
@@ -1115,7 +1144,8 @@
         onRows: (rows, piece) => {
           begin();
           made += rows.length;
-          names.append(...rows.map((row) => element('li', `${row.name}[${starsText(row.stars)}]`)));
+          names.append(...rows.map(personalItem));
+          listed.push(...rows.map(keptRow));
           recommended.append(...(piece.recommended || []).map((text) => element('li', text)));
           count.textContent = `已取 ${made} 个`;
         },
@@ -1129,7 +1159,7 @@
       if (!fresh && count.textContent === '') count.textContent = before;
     }
     if (fresh) {
-      kept.put('personal', { names: textsOf(names), recommended: textsOf(recommended), count: count.textContent });
+      kept.put('personal', { rows: listed, recommended: textsOf(recommended), count: count.textContent });
     }
     $('#personal-start').disabled = false;
     $('#personal-stop').disabled = true;
@@ -1140,7 +1170,8 @@
     const names = $('#personal-names');
     const texts = (list) => (Array.isArray(list) ? list.map((text) => element('li', String(text))) : []);
     if (!saved || names.childElementCount) return;
-    names.replaceChildren(...texts(saved.names));
+    // Kept before the rows carried their facts: the names alone.
+    names.replaceChildren(...(Array.isArray(saved.rows) ? saved.rows.map(personalItem) : texts(saved.names)));
     $('#personal-recommended').replaceChildren(...texts(saved.recommended));
     $('#personal-count').textContent = `上次的结果：${String(saved.count || '')}`;
   }
