@@ -99,4 +99,24 @@ std::string listedNameText(const std::string& surname, const personal::NameRow& 
   return out;
 }
 
+std::string listedBodyText(const generation::CandidateRow& row) {
+  using generation::Column;
+  const std::string& body = row.cell(Column::Body);
+  std::vector<std::string> characters;
+  // A 字号 is whole two-byte characters, as the company runs draw them.
+  for (std::size_t at = 0; at + 1 < body.size(); at += 2) characters.push_back(body.substr(at, 2));
+  std::string out;
+  if (row.judgement) out = judgementLines(body, characters, *row.judgement);
+  // The stars follow from the parts as the run rated them; a row read back from a
+  // file has no parts and so no star line.
+  if (row.judgement) {
+    const long long rounded = numerology::roundHalfAway(row.parts.sum());
+    const int stars = numerology::starsForScore(static_cast<double>(rounded));
+    out += starLine(StarCount{row.parts, rounded, stars, numerology::starThreshold(stars), {}});
+    out += remarkLines(*row.judgement);
+  }
+  if (!out.empty() && out.back() == '\n') out.pop_back();
+  return out;
+}
+
 }  // namespace zeruda::actions

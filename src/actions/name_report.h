@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actions/name_judgement.h"
+#include "generation/candidate_row.h"
 #include "personal/worker.h"
 
 #include <string>
@@ -17,5 +18,9 @@ std::string nameReportText(const NameJudgementAnswer& answer);
 // meanings and source, how its stars were counted and passed their threshold, then
 // the warnings and the notes.
 std::string listedNameText(const std::string& surname, const personal::NameRow& row);
+
+// The same for a company run's row, of its 字号 (no source): reading, tones, meanings,
+// how its stars were counted, warnings and notes. Empty for a row not from a run.
+std::string listedBodyText(const generation::CandidateRow& row);
 
 }  // namespace zeruda::actions

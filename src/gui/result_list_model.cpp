@@ -1,5 +1,6 @@
 #include "gui/result_list_model.h"
 
+#include "actions/name_report.h"
 #include "generation/column_order.h"
 #include "gui/findings_tip.h"
 #include "gui/qt_text.h"
@@ -12,14 +13,17 @@ namespace zeruda::gui {
 
 ResultListModel::ResultListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-// What the registration rules say about a listed name, worked out when the pointer
-// rests on its row: the list itself and its exports stay as they are.
+// What the row's 字号 carries from its run (reading, meanings, stars, warnings), then
+// what the registration rules say about the name, worked out when the pointer rests
+// on its row: the list itself and its exports stay as they are.
 QString ResultListModel::rowTip(const generation::CandidateRow& row) {
   using generation::Column;
+  const std::string body = actions::listedBodyText(row);
+  const QString head = body.empty() ? QString() : fromGbk(body) + QLatin1Char('\n');
   const auto findings = registration::checkName(
       registration::partsOfListed(row.cell(Column::FullName), row.cell(Column::Body)));
-  if (findings.empty()) return QStringLiteral("登记提示：未见与企业名称登记规则不符之处");
-  return QStringLiteral("登记提示：\n") + findingsTip(findings);
+  if (findings.empty()) return head + QStringLiteral("登记提示：未见与企业名称登记规则不符之处");
+  return head + QStringLiteral("登记提示：\n") + findingsTip(findings);
 }
 
 int ResultListModel::rowCount(const QModelIndex& parent) const {

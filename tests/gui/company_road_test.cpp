@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -547,6 +548,23 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     const QString tip = rows().index(0, 3).data(Qt::ToolTipRole).toString();
     QVERIFY2(tip.contains(u("【需审批】名称冠以“中国”")), qPrintable(tip));
     QVERIFY(cell(0, 1).startsWith(u("中国")));  // the cells stay as they are
+  }
+
+  // The tooltip opens with what the run knew of the 字号: its reading with tone marks,
+  // each character's meaning and the star line that gave the row its stars.
+  void rowsTellTheirBodysReadingMeaningsAndStarsAsTooltips() {
+    fillForm();
+    closeWaitMessageAfter(2);
+    click("按钮公司取名");
+    settle();
+    const QString body = cell(0, 2);
+    const QStringList lines = rows().index(0, 2).data(Qt::ToolTipRole).toString().split(u'\n');
+    QVERIFY2(lines.size() > 3, qPrintable(lines.join(u'\n')));
+    const QRegularExpression reading(u("^姓名：") + body + u("（\\S*[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜ]"));
+    QVERIFY2(reading.match(lines[0]).hasMatch(), qPrintable(lines[0]));
+    const QRegularExpression meaning(u("^字义：") + body.left(1) + u(" \\S"));
+    QVERIFY2(!lines.filter(meaning).isEmpty(), qPrintable(lines.join(u'\n')));
+    QVERIFY(!lines.filter(QRegularExpression(u("^星级：") + cell(0, 6) + u("（"))).isEmpty());
   }
 
   void theShortlistButtonOpensTheShortlistWindow() {
