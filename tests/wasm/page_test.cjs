@@ -63,14 +63,24 @@ test('the form filled, a seeded generation lists the command line\'s rows', asyn
   await page.click('#company-start');
   await page.waitForFunction(() => document.querySelector('#company-count').textContent.startsWith('完成'));
   const shown = await page.$$eval('#company-table tbody tr', (rows) =>
-    rows.map((row) => [...row.cells].map((cell) => cell.textContent)));
+    rows.map((row) => [...row.cells].map((cell) => (cell.querySelector('.body') || cell).textContent)));
   const cli = await runCli(['generate', '--surname', '张', '--given', '伟', '--birth', '1985-06-15',
                             '--time', '08:30', '--length', '3', '--auto-elements', '--count', '40',
                             '--seed', '99', '--json']);
   assert.ok(cli.ok, cli.err);
-  const expected = JSON.parse(cli.out).map((row) => [row.sequence, row.full_name, row.body,
+  const listed = JSON.parse(cli.out);
+  const expected = listed.map((row) => [row.sequence, row.full_name, row.body,
     row.written_strokes, row.kangxi_strokes, row.elements, row.stars].map(String));
   assert.deepEqual(shown, expected);
+  // Under the first 字号: its reading, each character's meaning, warnings and star count.
+  const facts = await page.$eval('#company-table tbody tr', (row) =>
+    [...row.cells[2].querySelectorAll('.name-facts p')].map((line) => [line.className, line.textContent]));
+  const first = listed[0];
+  const lines = Object.fromEntries(facts.filter(([kind]) => kind && kind !== 'warning'));
+  assert.equal(lines.pinyin, first.pinyin);
+  assert.ok(first.meanings.every((meaning) => facts.some(([, text]) => text.includes(meaning))), first.body);
+  assert.deepEqual(facts.filter(([kind]) => kind === 'warning').map(([, text]) => text), first.warnings);
+  assert.ok(lines.stars.includes(`= ${first.star_parts.sum}`), lines.stars);
 });
 
 test('the road chosen on the form is the command line\'s --road', async () => {
@@ -81,7 +91,7 @@ test('the road chosen on the form is the command line\'s --road', async () => {
   await page.select('#company-form [name="road"]', 'pool');
   await page.click('#company-start');
   await page.waitForFunction(() => document.querySelector('#company-count').textContent.startsWith('完成'));
-  const shown = await page.$$eval('#company-table tbody tr', (rows) => rows.map((row) => row.cells[2].textContent));
+  const shown = await page.$$eval('#company-table tbody tr', (rows) => rows.map((row) => row.cells[2].querySelector('.body').textContent));
   const cli = await runCli(['generate', '--surname', '张', '--given', '伟', '--birth', '1985-06-15',
                             '--time', '08:30', '--length', '2', '--auto-elements', '--count', '20',
                             '--seed', '99', '--road', 'pool', '--json']);
@@ -115,7 +125,7 @@ test('a generation stops at once and keeps its rows; the next one runs', async (
 });
 
 test('a row opens its evaluation: the report and the five-grid diagram', async () => {
-  const body = await page.$eval('#company-table tbody tr', (row) => row.cells[2].textContent);
+  const body = await page.$eval('#company-table tbody tr', (row) => row.cells[2].querySelector('.body').textContent);
   await page.click('#company-table tbody tr');
   await page.waitForFunction(() => document.querySelector('#evaluate-diagram svg'));
   assert.equal(await page.$eval('#evaluate', (section) => section.hidden), false);

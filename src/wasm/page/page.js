@@ -357,10 +357,32 @@
   const kCompanyColumns = ['sequence', 'full_name', 'body', 'written_strokes', 'kangxi_strokes',
                            'elements', 'stars'];
 
+  // What a listed name carries beneath it, a child's or a 字号: reading, each
+  // character of `characters` with its meaning, the verse it stands in, the warnings
+  // and how its stars were counted. Rows kept before they carried these show none.
+  function nameFacts(row, characters) {
+    const facts = element('div', undefined, 'name-facts');
+    const line = (text, className) => facts.append(element('p', text, className));
+    if (row.pinyin) line(row.pinyin, 'pinyin');
+    if (Array.isArray(row.meanings) && row.meanings.length) {
+      line([...String(characters || '')].map((char, i) => `${char}：${row.meanings[i] || '—'}`).join('；'));
+    }
+    const verse = row.source;
+    if (verse) line(`${verse.text}——《${verse.book}·${verse.title}》${verse.dynasty}·${verse.author}`, 'source');
+    for (const warning of row.warnings || []) line(warning, 'warning');
+    const parts = row.star_parts;
+    if (parts) {
+      line(`星级 = 基数 ${parts.base} + 三才 ${parts.talents} + 五格 ${parts.grids.join('+')} + 五行 ${parts.elements}` +
+           ` = ${parts.sum}` + (parts.threshold === null ? '' : `，超过 ${parts.threshold}`), 'stars');
+    }
+    return facts;
+  }
+
   function companyRow(row) {
     const line = element('tr');
     kCompanyColumns.forEach((key, column) => {
-      const cell = element('td', String(row[key]));
+      const cell = element('td', key === 'body' ? undefined : String(row[key]));
+      if (key === 'body') cell.append(element('span', String(row.body), 'body'), nameFacts(row, row.body));
       if (column === 0 || column === 3 || column === 4) cell.className = 'narrow-hide';
       line.append(cell);
     });
@@ -1094,22 +1116,7 @@
   // the verse it stands in, the warnings and how its stars were counted.
   function personalItem(row) {
     const item = element('li');
-    item.append(element('span', `${row.name}[${starsText(row.stars)}]`, 'name'));
-    const facts = element('div', undefined, 'name-facts');
-    const line = (text, className) => facts.append(element('p', text, className));
-    if (row.pinyin) line(row.pinyin, 'pinyin');
-    if (Array.isArray(row.meanings) && row.meanings.length) {
-      line([...String(row.given || '')].map((char, i) => `${char}：${row.meanings[i] || '—'}`).join('；'));
-    }
-    const verse = row.source;
-    if (verse) line(`${verse.text}——《${verse.book}·${verse.title}》${verse.dynasty}·${verse.author}`, 'source');
-    for (const warning of row.warnings || []) line(warning, 'warning');
-    const parts = row.star_parts;
-    if (parts) {
-      line(`星级 = 基数 ${parts.base} + 三才 ${parts.talents} + 五格 ${parts.grids.join('+')} + 五行 ${parts.elements}` +
-           ` = ${parts.sum}` + (parts.threshold === null ? '' : `，超过 ${parts.threshold}`), 'stars');
-    }
-    item.append(facts);
+    item.append(element('span', `${row.name}[${starsText(row.stars)}]`, 'name'), nameFacts(row, row.given));
     return item;
   }
 
