@@ -10,7 +10,6 @@
 
 #include <array>
 #include <string>
-#include <unordered_map>
 
 namespace zeruda::generation {
 
@@ -71,20 +70,6 @@ bool hasRequiredElements(const EngineSettings& settings, std::string_view elemen
   }
   return true;
 }
-
-// A run gives the same 字号 many times over (a two-character body is one of a few
-// hundred words): each is judged once.
-class JudgedBodies {
- public:
-  std::shared_ptr<const naming::NameJudgement> of(const std::string& body) {
-    auto& judgement = judged_[body];
-    if (!judgement) judgement = std::make_shared<const naming::NameJudgement>(judgeBody(body));
-    return judgement;
-  }
-
- private:
-  std::unordered_map<std::string, std::shared_ptr<const naming::NameJudgement>> judged_;
-};
 
 CandidateRow makeRow(const EngineSettings& settings, int sequence, const Body& body,
                      std::string elements, int stars) {
@@ -151,7 +136,7 @@ EngineOutcome runEngine(const SettingsSnapshot& settings, run::StopFlag& stop,
   // The words fitting the fixed characters are sought once: the settings do not change
   // while a run goes on.
   const WordRoad words(*atStart);
-  JudgedBodies judged;
+  naming::JudgementMemo judged;
   int sequence = 1;
   long long misses = 0;
   while (!stop.stopRequested()) {
@@ -161,7 +146,8 @@ EngineOutcome runEngine(const SettingsSnapshot& settings, run::StopFlag& stop,
     }
     ++outcome.attempts;
     if (auto row = attemptOn(*settings.current(), &words, sequence, services)) {
-      row->judgement = judged.of(row->cell(Column::Body));
+      const std::string& body = row->cell(Column::Body);
+      row->judgement = judged.of(body, [&] { return judgeBody(body); });
       consume(*row);
       ++sequence;
       ++outcome.rows;

@@ -75,18 +75,8 @@ const Verse* sourceOf(const NameSound& sound) {
   return nullptr;
 }
 
-}  // namespace
-
-NameJudgement judgeName(std::string_view surname, std::string_view given,
-                        std::optional<Leaning> gender) {
-  NameJudgement judged = judgeNameWithoutSource(surname, given, gender);
-  judged.source = sourceOf(nameSoundOf(surname, given));
-  return judged;
-}
-
-NameJudgement judgeNameWithoutSource(std::string_view surname, std::string_view given,
-                                     std::optional<Leaning> gender) {
-  const NameSound sound = nameSoundOf(surname, given);
+// Everything but the verse source, from the name read once.
+NameJudgement judgeSound(const NameSound& sound, std::optional<Leaning> gender) {
   NameJudgement judged;
   judged.pinyin = pinyinOf(sound);
   for (std::size_t k = sound.surnameLength; k < sound.characters.size(); ++k) {
@@ -104,6 +94,21 @@ NameJudgement judgeNameWithoutSource(std::string_view surname, std::string_view 
   checkCharacters(sound, judged);
   if (gender && *gender != Leaning::Either) checkGender(sound, *gender, judged);
   return judged;
+}
+
+}  // namespace
+
+NameJudgement judgeName(std::string_view surname, std::string_view given,
+                        std::optional<Leaning> gender) {
+  const NameSound sound = nameSoundOf(surname, given);
+  NameJudgement judged = judgeSound(sound, gender);
+  judged.source = sourceOf(sound);
+  return judged;
+}
+
+NameJudgement judgeNameWithoutSource(std::string_view surname, std::string_view given,
+                                     std::optional<Leaning> gender) {
+  return judgeSound(nameSoundOf(surname, given), gender);
 }
 
 }  // namespace zeruda::naming

@@ -3,9 +3,11 @@
 #include "naming/character_facts.h"
 #include "naming/verses.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zeruda::naming {
@@ -33,5 +35,21 @@ NameJudgement judgeName(std::string_view surname, std::string_view given,
 // and the browser edition then need not load the verses for a company run.
 NameJudgement judgeNameWithoutSource(std::string_view surname, std::string_view given,
                                      std::optional<Leaning> gender);
+
+// The judgements of one run, each made once however often the run gives its name:
+// a run gives few names many times over (the verse road's pairs, the 字号 words).
+class JudgementMemo {
+ public:
+  // The judgement kept for `key`, made by `judge()` the first time `key` is asked for.
+  template <typename Judge>
+  std::shared_ptr<const NameJudgement> of(const std::string& key, Judge&& judge) {
+    auto& judgement = judged_[key];
+    if (!judgement) judgement = std::make_shared<const NameJudgement>(judge());
+    return judgement;
+  }
+
+ private:
+  std::unordered_map<std::string, std::shared_ptr<const NameJudgement>> judged_;
+};
 
 }  // namespace zeruda::naming

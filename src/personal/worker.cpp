@@ -1,6 +1,5 @@
 #include "personal/worker.h"
 
-#include "numerology/number_luck.h"
 #include "personal/given_draw.h"
 #include "text/gbk_literal.h"
 
@@ -72,11 +71,8 @@ Error noClearName() {
 
 long long nameScore(const numerology::NameGrids& name, double baseScore,
                     const numerology::ElementLookup& lookup) {
-  double score = baseScore + numerology::threeTalentsLuck(numerology::threeTalents(name.grids));
-  for (int k = 0; k < 5; ++k)
-    score += numerology::numberLuck(name.grids[static_cast<std::size_t>(k)]);
-  score += numerology::soughtElementCount(name, lookup);
-  return numerology::roundHalfAway(score);
+  // Every part is a whole or half number, so the order of the sum changes nothing.
+  return numerology::roundHalfAway(numerology::scorePartsOf(name, baseScore, lookup).sum());
 }
 
 WorkerOutcome runNamingWorker(const WorkerSettings& settings, run::StopFlag& stop,
@@ -86,8 +82,7 @@ WorkerOutcome runNamingWorker(const WorkerSettings& settings, run::StopFlag& sto
   const numerology::ElementLookup elements = memoised(services.elementLookup);
   std::unordered_set<std::string> recommended;
   const GivenNameDraw givenDraw(settings);
-  // A run gives few names many times over (the verse road's pairs): each is judged once.
-  std::unordered_map<std::string, std::shared_ptr<const naming::NameJudgement>> judgements;
+  naming::JudgementMemo judgements;
   const naming::Leaning leaning =
       settings.gender == Gender::Male ? naming::Leaning::Male : naming::Leaning::Female;
   while (!stop.stopRequested()) {
@@ -99,15 +94,11 @@ WorkerOutcome runNamingWorker(const WorkerSettings& settings, run::StopFlag& sto
     NameRow row;
     row.given = joinedCharacters(name.givenPart);
     row.grids = name.grids;
-    row.score = nameScore(name, settings.baseScore, elements);
-    row.stars = numerology::starsForScore(static_cast<double>(row.score));
     row.parts = numerology::scorePartsOf(name, settings.baseScore, elements);
-    auto& judgement = judgements[row.given];
-    if (!judgement) {
-      judgement = std::make_shared<const naming::NameJudgement>(
-          naming::judgeName(settings.surname, row.given, leaning));
-    }
-    row.judgement = judgement;
+    row.score = numerology::roundHalfAway(row.parts.sum());
+    row.stars = numerology::starsForScore(static_cast<double>(row.score));
+    row.judgement = judgements.of(
+        row.given, [&] { return naming::judgeName(settings.surname, row.given, leaning); });
     auto number = services.recorder->record({row.given, row.grids, row.stars});
     if (!number.ok()) {
       outcome.failure = recordFailure(number.error());
