@@ -60,11 +60,11 @@ std::string_view listElement(std::string_view unit) {
 std::string elementText(std::string_view text) {
   std::string joined;
   bool first = true;
-  for (const auto& unit : text::splitCharacters(text)) {
+  text::forEachUnit(text, [&](std::string_view unit) {
     if (!first) joined += '-';
     joined += listElement(unit);
     first = false;
-  }
+  });
   return joined;
 }
 

@@ -78,10 +78,10 @@ const StrokeIndex& strokeIndex() {
 template <typename Count>
 std::string joinedCounts(std::string_view text, Count count) {
   std::string joined;
-  for (const auto& unit : text::splitCharacters(text)) {
+  text::forEachUnit(text, [&](std::string_view unit) {
     joined += std::to_string(count(unit));
     joined += '-';
-  }
+  });
   if (!joined.empty()) joined.pop_back();
   return joined;
 }

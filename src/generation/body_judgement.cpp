@@ -4,7 +4,6 @@
 #include "registration/famous_names.h"
 #include "text/gbk_literal.h"
 
-#include <algorithm>
 #include <string>
 
 namespace zeruda::generation {
@@ -15,17 +14,12 @@ namespace {
 
 std::string quoted(std::string_view text) { return "“"_gbk + std::string(text) + "”"_gbk; }
 
-bool curatedWord(std::string_view body) {
-  const auto words = tradeWords();
-  return std::find(words.begin(), words.end(), body) != words.end();
-}
-
 }  // namespace
 
 naming::NameJudgement judgeBody(std::string_view body) {
   // A 字号 has no surname before it and no gender to fit.
   naming::NameJudgement judged = naming::judgeNameWithoutSource({}, body, std::nullopt);
-  if (curatedWord(body)) judged.notes.push_back("字号："_gbk + quoted(body) + "读来成词"_gbk);
+  if (isTradeWord(body)) judged.notes.push_back("字号："_gbk + quoted(body) + "读来成词"_gbk);
   for (const registration::FamousName* famous :
        registration::FamousNames::builtIn().withTradeName(body)) {
     judged.warnings.push_back("知名字号："_gbk + quoted(body) + "是"_gbk + famous->enterprise +

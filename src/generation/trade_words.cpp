@@ -7,6 +7,7 @@
 #include "registration/famous_names.h"
 
 #include <array>
+#include <unordered_set>
 #include <vector>
 
 namespace zeruda::generation {
@@ -52,5 +53,10 @@ const std::vector<std::string_view>& words() {
 }  // namespace
 
 std::span<const std::string_view> tradeWords() { return words(); }
+
+bool isTradeWord(std::string_view body) {
+  static const std::unordered_set<std::string_view> known(words().begin(), words().end());
+  return known.contains(body);
+}
 
 }  // namespace zeruda::generation

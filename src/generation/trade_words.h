@@ -11,4 +11,7 @@ namespace zeruda::generation {
 // it holds or is heard as a word to avoid: the list is written to have none such.
 std::span<const std::string_view> tradeWords();
 
+// Whether the body is one of those words.
+bool isTradeWord(std::string_view body);
+
 }  // namespace zeruda::generation

@@ -1,11 +1,12 @@
 #include "naming/homophones.h"
 
-#include "naming/toneless.h"
+#include "dictionary/gbk_code.h"
 #include "text/gbk_literal.h"
 
 #include <algorithm>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace zeruda::naming {
@@ -16,34 +17,28 @@ namespace {
 
 using How = HeardWord::How;
 
+// A run of the name's characters, [from, to), with its characters' text.
 struct Run {
-  std::string text;
-  std::vector<std::string_view> toneful;
-  std::vector<std::string> toneless;
+  const NameSound& sound;
+  std::size_t from = 0;
+  std::size_t to = 0;
+  std::string_view text;
+  std::size_t size() const { return to - from; }
 };
-
-Run runOf(const NameSound& sound, std::size_t from, std::size_t to) {
-  Run run;
-  for (std::size_t k = from; k < to; ++k) {
-    run.text += sound.characters[k];
-    run.toneful.push_back(sound.syllables[k]);
-    run.toneless.push_back(tonelessOf(sound.syllables[k]));
-  }
-  return run;
-}
 
 std::optional<How> howHeard(const Run& run, const AvoidWord& word) {
   if (word.word == run.text) return How::Written;
-  if (word.toneful.size() != run.toneful.size()) return std::nullopt;
-  if (std::any_of(run.toneful.begin(), run.toneful.end(),
-                  [](std::string_view s) { return s.empty(); })) {
-    return std::nullopt;
+  if (word.toneful.size() != run.size()) return std::nullopt;
+  bool sameTones = true;
+  bool sameSounds = true;
+  for (std::size_t i = 0; i < run.size(); ++i) {
+    const std::string_view syllable = run.sound.syllables[run.from + i];
+    if (syllable.empty()) return std::nullopt;
+    sameTones = sameTones && word.toneful[i] == syllable;
+    sameSounds = sameSounds && word.toneless[i] == run.sound.toneless[run.from + i];
   }
-  if (std::equal(word.toneful.begin(), word.toneful.end(), run.toneful.begin(), run.toneful.end()))
-    return How::SameTones;
-  if (std::equal(word.toneless.begin(), word.toneless.end(), run.toneless.begin(),
-                 run.toneless.end()))
-    return How::OtherTones;
+  if (sameTones) return How::SameTones;
+  if (sameSounds) return How::OtherTones;
   return std::nullopt;
 }
 
@@ -53,15 +48,20 @@ std::optional<How> howHeard(const Run& run, const AvoidWord& word) {
 struct WordIndex {
   std::unordered_map<std::string_view, std::vector<std::size_t>> byFirstSyllable;
   std::unordered_map<std::string_view, std::size_t> bySpelling;
+  std::vector<bool> startsSpelling;  // by GBK slot: a word of bySpelling begins with it
 };
 
 const WordIndex& wordIndex() {
   static const WordIndex index = [] {
     WordIndex built;
+    built.startsSpelling.assign(dictionary::kGbkCodeCount, false);
     const auto words = avoidWords();
     for (std::size_t i = 0; i < words.size(); ++i) {
       if (words[i].word.size() < 4) continue;
       built.bySpelling.emplace(words[i].word, i);
+      if (const auto slot = dictionary::gbkSlot(words[i].word.substr(0, 2))) {
+        built.startsSpelling[*slot] = true;
+      }
       if (!words[i].toneless.empty()) built.byFirstSyllable[words[i].toneless[0]].push_back(i);
     }
     return built;
@@ -69,21 +69,25 @@ const WordIndex& wordIndex() {
   return index;
 }
 
-std::vector<std::size_t> candidatesFor(const Run& run) {
+// Calls `visit` with the index of each word the run could be heard as, in the list's
+// order, each once.
+template <typename Visit>
+void forEachCandidate(const Run& run, const std::vector<std::size_t>& heard, Visit visit) {
   const WordIndex& index = wordIndex();
-  std::vector<std::size_t> candidates;
-  if (const auto spelled = index.bySpelling.find(run.text); spelled != index.bySpelling.end()) {
-    candidates.push_back(spelled->second);
-  }
-  if (!run.toneless.empty()) {
-    const auto heard = index.byFirstSyllable.find(run.toneless[0]);
-    if (heard != index.byFirstSyllable.end()) {
-      candidates.insert(candidates.end(), heard->second.begin(), heard->second.end());
+  std::size_t spelled = avoidWords().size();
+  const auto slot = dictionary::gbkSlot(run.text.substr(0, 2));
+  if (slot && index.startsSpelling[*slot]) {
+    if (const auto at = index.bySpelling.find(run.text); at != index.bySpelling.end()) {
+      spelled = at->second;
     }
   }
-  std::sort(candidates.begin(), candidates.end());
-  candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
-  return candidates;
+  // Both ascend: merged so the spelled word comes in its place, and not twice.
+  for (const std::size_t i : heard) {
+    if (spelled < i) visit(std::exchange(spelled, avoidWords().size()));
+    if (i == spelled) spelled = avoidWords().size();
+    visit(i);
+  }
+  if (spelled < avoidWords().size()) visit(spelled);
 }
 
 std::string quoted(std::string_view text) { return "“"_gbk + std::string(text) + "”"_gbk; }
@@ -105,15 +109,27 @@ std::vector<HeardWord> heardWords(const NameSound& sound) {
     found.push_back({&word, heardIn, how});
   };
   const std::size_t n = sound.characters.size();
+  // The words each position could begin, sought once for all the runs from it.
+  static const std::vector<std::size_t> kNone;
+  std::vector<const std::vector<std::size_t>*> heardFrom(n, &kNone);
+  for (std::size_t k = 0; k < n; ++k) {
+    const auto& bySyllable = wordIndex().byFirstSyllable;
+    if (const auto at = bySyllable.find(sound.toneless[k]); at != bySyllable.end()) {
+      heardFrom[k] = &at->second;
+    }
+  }
+  std::string text;
   // Runs of two characters or more that reach into the given name, longest first.
   for (std::size_t length = n; length >= 2; --length) {
     for (std::size_t from = 0; from + length <= n; ++from) {
       if (from + length <= sound.surnameLength) continue;
-      const Run run = runOf(sound, from, from + length);
-      for (const std::size_t i : candidatesFor(run)) {
+      text.clear();
+      for (std::size_t k = from; k < from + length; ++k) text += sound.characters[k];
+      const Run run{sound, from, from + length, text};
+      forEachCandidate(run, *heardFrom[from], [&](std::size_t i) {
         const AvoidWord& word = avoidWords()[i];
-        if (const auto how = howHeard(run, word)) add(word, run.text, *how);
-      }
+        if (const auto how = howHeard(run, word)) add(word, text, *how);
+      });
     }
   }
   for (std::size_t k = sound.surnameLength; k < n; ++k) {

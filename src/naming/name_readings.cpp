@@ -4,6 +4,7 @@
 #include "embedded/kNamingTones.h"
 #include "naming/character_facts.h"
 #include "naming/table_rows.h"
+#include "naming/toneless.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 
@@ -45,9 +46,9 @@ std::string_view surnameReading(std::string_view surname) {
 }
 
 void addCharacters(NameSound& sound, std::string_view text) {
-  for (auto& unit : text::splitCharacters(text)) {
-    if (unit.size() == 2) sound.characters.push_back(std::move(unit));
-  }
+  text::forEachUnit(text, [&](std::string_view unit) {
+    if (unit.size() == 2) sound.characters.emplace_back(unit);
+  });
 }
 
 }  // namespace
@@ -75,6 +76,10 @@ NameSound nameSoundOf(std::string_view surname, std::string_view given) {
         k < sound.surnameLength ? surnameReading(character) : readingOf(character);
     if (reading.empty()) reading = usualReadingOf(character);
     sound.syllables.push_back(reading);
+  }
+  for (const std::string_view syllable : sound.syllables) {
+    sound.toneless.push_back(tonelessOf(syllable));
+    sound.tones.push_back(toneOf(syllable));
   }
   return sound;
 }

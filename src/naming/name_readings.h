@@ -11,7 +11,9 @@ namespace zeruda::naming {
 struct NameSound {
   std::vector<std::string> characters;
   std::vector<std::string_view> syllables;
-  std::size_t surnameLength = 0;  // characters of the surname
+  std::vector<std::string> toneless;  // each syllable without its tone mark
+  std::vector<int> tones;             // each syllable's tone, 0 for none
+  std::size_t surnameLength = 0;      // characters of the surname
 };
 
 // The surname read as surnames read (单 shàn, 曾 zēng; a compound surname as a whole),

@@ -1,6 +1,5 @@
 #include "naming/sound_checks.h"
 
-#include "naming/toneless.h"
 #include "text/gbk_literal.h"
 
 #include <array>
@@ -47,8 +46,8 @@ void checkTones(const NameSound& sound, SoundFindings& found) {
 void checkSurnameJoin(const NameSound& sound, SoundFindings& found) {
   const std::size_t last = sound.surnameLength;
   if (last == 0 || last >= sound.syllables.size()) return;
-  const std::string a = tonelessOf(sound.syllables[last - 1]);
-  const std::string b = tonelessOf(sound.syllables[last]);
+  const std::string& a = sound.toneless[last - 1];
+  const std::string& b = sound.toneless[last];
   if (a.empty() || b.empty() || a == b) return;  // one syllable twice: see checkRepeats
   const std::string pair =
       quoted(sound.characters[last - 1]) + "与"_gbk + quoted(sound.characters[last]);
@@ -67,8 +66,8 @@ void checkRepeats(const NameSound& sound, SoundFindings& found) {
   const auto& c = sound.characters;
   for (std::size_t i = 0; i < c.size(); ++i) {
     for (std::size_t j = i + 1; j < c.size(); ++j) {
-      const std::string a = tonelessOf(sound.syllables[i]);
-      if (a.empty() || a != tonelessOf(sound.syllables[j])) continue;
+      const std::string& a = sound.toneless[i];
+      if (a.empty() || a != sound.toneless[j]) continue;
       const bool doubled = c[i] == c[j] && j == i + 1 && i >= sound.surnameLength;
       if (doubled) {
         found.notes.push_back("叠字："_gbk + quoted(c[i] + c[j]) + "，叠字名多见于女孩和小名"_gbk);
@@ -96,8 +95,7 @@ std::string_view initialOf(std::string_view syllable) {
 
 SoundFindings soundFindings(const NameSound& sound) {
   SoundFindings found;
-  for (std::string_view syllable : sound.syllables) {
-    const int tone = toneOf(syllable);
+  for (const int tone : sound.tones) {
     found.tones.push_back(tone);
     found.tonePattern += tone == 0 ? "？"_gbk : tone <= 2 ? "平"_gbk : "仄"_gbk;
   }

@@ -1,7 +1,6 @@
 #include "numerology/grids.h"
 
 #include <algorithm>
-#include <charconv>
 #include <numeric>
 
 #include "dictionary/strokes.h"
@@ -13,12 +12,9 @@ namespace {
 
 using namespace text::literals;
 
-// The stroke count as the number at the front of the character's stroke text.
+// The stroke count of the character's first unit, as its stroke text begins.
 int strokesOf(std::string_view character) {
-  std::string strokeText = dictionary::kangxiStrokeText(character);
-  int value = 0;
-  std::from_chars(strokeText.data(), strokeText.data() + strokeText.size(), value);
-  return value;
+  return dictionary::kangxiStrokes(character.substr(0, text::unitLength(character, 0)));
 }
 
 CharStroke charAt(std::string_view body, std::size_t index) {

@@ -37,6 +37,9 @@ class FamousNames {
  private:
   std::vector<FamousName> names_;
   TextMap<std::vector<std::size_t>> byTradeName_;
+  // The trade names' hashes, sorted: most names asked about are none of them, and a
+  // search of this small array answers that without walking the map's nodes.
+  std::vector<std::size_t> hashes_;
   std::size_t longest_ = 0;
 };
 

@@ -14,14 +14,19 @@ std::string removeSpaces(std::string_view text) {
   return out;
 }
 
-std::vector<std::string> splitCharacters(std::string_view text) {
-  std::vector<std::string> units;
-  if (removeSpaces(text).empty()) return units;
+bool onlySpaces(std::string_view text) {
   for (std::size_t pos = 0; pos < text.size();) {
-    std::size_t len = unitLength(text, pos);
-    units.emplace_back(text.substr(pos, len));
+    const std::size_t len = charLength(text, pos);
+    const std::string_view piece = text.substr(pos, len);
+    if (piece != " " && piece != kFullWidthSpace) return false;
     pos += len;
   }
+  return true;
+}
+
+std::vector<std::string> splitCharacters(std::string_view text) {
+  std::vector<std::string> units;
+  forEachUnit(text, [&](std::string_view unit) { units.emplace_back(unit); });
   return units;
 }
 
