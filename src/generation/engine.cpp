@@ -98,11 +98,11 @@ std::optional<CandidateRow> attemptOn(const EngineSettings& settings, const Word
   const std::string text = body.text();
   std::string elements = dictionary::elementText(text);
   if (!hasRequiredElements(settings, elements)) return std::nullopt;
-  const numerology::Rating rating =
-      numerology::rateName(text, services.baseScore, services.elementLookup);
-  if (settings.minimumStars && rating.stars < *settings.minimumStars) return std::nullopt;
-  CandidateRow row = makeRow(settings, sequence, body, std::move(elements), rating.stars);
-  row.parts = numerology::scorePartsOf(rating.record, services.baseScore, services.elementLookup);
+  const numerology::PartedRating rated =
+      numerology::rateNameInParts(text, services.baseScore, services.elementLookup);
+  if (settings.minimumStars && rated.rating.stars < *settings.minimumStars) return std::nullopt;
+  CandidateRow row = makeRow(settings, sequence, body, std::move(elements), rated.rating.stars);
+  row.parts = rated.parts;
   return row;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "numerology/number_luck.h"
+#include "numerology/score_parts.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 
@@ -44,15 +45,7 @@ int starsForScore(double rounded) {
 }
 
 Rating rateName(std::string_view body, double baseScore, const ElementLookup& lookup) {
-  Rating rating;
-  loadNameParts(rating.record, body);
-  rating.record.grids = computeGrids(rating.record.surnamePart, rating.record.givenPart);
-  double score = baseScore + threeTalentsLuck(threeTalents(rating.record.grids));
-  for (int k = 0; k < 5; ++k) score += numberLuck(rating.record.grids[k]);
-  score += soughtElementCount(rating.record, lookup);
-  rating.score = score;
-  rating.stars = starsForScore(static_cast<double>(roundHalfAway(score)));
-  return rating;
+  return rateNameInParts(body, baseScore, lookup).rating;
 }
 
 std::string starText(int stars) {

@@ -24,6 +24,15 @@ struct ScoreParts {
 // among its characters (soughtElementCount).
 ScoreParts scorePartsOf(const NameGrids& record, double baseScore, const ElementLookup& lookup);
 
+// A rating with the parts it was added from, each part worked out once.
+struct PartedRating {
+  Rating rating;
+  ScoreParts parts;
+};
+
+// As rateName, keeping the parts: the score is added up in rateName's order.
+PartedRating rateNameInParts(std::string_view body, double baseScore, const ElementLookup& lookup);
+
 // The boundary a rounded score must pass for `stars` (4 for two stars up to 7 for
 // five, as starsForScore counts); nothing for one star, which every score has.
 std::optional<int> starThreshold(int stars);
