@@ -33,13 +33,12 @@ FamousNames::FamousNames(std::string_view table) {
     longest_ = std::max(longest_, name.tradeName.size());
     names_.push_back(std::move(name));
   });
-  for (const auto& entry : byTradeName_) hashes_.push_back(TextHash{}(entry.first));
-  std::sort(hashes_.begin(), hashes_.end());
+  for (const auto& entry : byTradeName_) maybe_.set(TextHash{}(entry.first) % maybe_.size());
 }
 
 std::vector<const FamousName*> FamousNames::withTradeName(std::string_view tradeName) const {
   std::vector<const FamousName*> found;
-  if (!std::binary_search(hashes_.begin(), hashes_.end(), TextHash{}(tradeName))) return found;
+  if (!maybe_.test(TextHash{}(tradeName) % maybe_.size())) return found;
   if (const auto at = byTradeName_.find(tradeName); at != byTradeName_.end()) {
     for (std::size_t index : at->second) found.push_back(&names_[index]);
   }

@@ -2,6 +2,7 @@
 
 #include "registration/text_index.h"
 
+#include <bitset>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,9 +38,9 @@ class FamousNames {
  private:
   std::vector<FamousName> names_;
   TextMap<std::vector<std::size_t>> byTradeName_;
-  // The trade names' hashes, sorted: most names asked about are none of them, and a
-  // search of this small array answers that without walking the map's nodes.
-  std::vector<std::size_t> hashes_;
+  // A bit for each trade name's hash: most names asked about are none of them, and
+  // one bit answers that without walking the map's nodes.
+  std::bitset<1 << 16> maybe_;
   std::size_t longest_ = 0;
 };
 
