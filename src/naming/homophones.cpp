@@ -46,7 +46,9 @@ std::optional<How> howHeard(const Run& run, const AvoidWord& word) {
 // it, and those whose first syllable is its first without tones. Indices into
 // avoidWords(), so that the words are tried in the list's order as before.
 struct WordIndex {
-  std::unordered_map<std::string_view, std::vector<std::size_t>> byFirstSyllable;
+  // By first syllable, then by the word's length in characters: a run is heard only
+  // as a word of its own length.
+  std::unordered_map<std::string_view, std::vector<std::vector<std::size_t>>> byFirstSyllable;
   std::unordered_map<std::string_view, std::size_t> bySpelling;
   std::vector<bool> startsSpelling;  // by GBK slot: a word of bySpelling begins with it
 };
@@ -62,7 +64,11 @@ const WordIndex& wordIndex() {
       if (const auto slot = dictionary::gbkSlot(words[i].word.substr(0, 2))) {
         built.startsSpelling[*slot] = true;
       }
-      if (!words[i].toneless.empty()) built.byFirstSyllable[words[i].toneless[0]].push_back(i);
+      if (words[i].toneless.empty()) continue;
+      auto& byLength = built.byFirstSyllable[words[i].toneless[0]];
+      if (byLength.size() <= words[i].toneless.size())
+        byLength.resize(words[i].toneless.size() + 1);
+      byLength[words[i].toneless.size()].push_back(i);
     }
     return built;
   }();
@@ -110,8 +116,8 @@ std::vector<HeardWord> heardWords(const NameSound& sound) {
   };
   const std::size_t n = sound.characters.size();
   // The words each position could begin, sought once for all the runs from it.
-  static const std::vector<std::size_t> kNone;
-  std::vector<const std::vector<std::size_t>*> heardFrom(n, &kNone);
+  static const std::vector<std::vector<std::size_t>> kNone;
+  std::vector<const std::vector<std::vector<std::size_t>>*> heardFrom(n, &kNone);
   for (std::size_t k = 0; k < n; ++k) {
     const auto& bySyllable = wordIndex().byFirstSyllable;
     if (const auto at = bySyllable.find(sound.toneless[k]); at != bySyllable.end()) {
@@ -126,10 +132,13 @@ std::vector<HeardWord> heardWords(const NameSound& sound) {
       text.clear();
       for (std::size_t k = from; k < from + length; ++k) text += sound.characters[k];
       const Run run{sound, from, from + length, text};
-      forEachCandidate(run, *heardFrom[from], [&](std::size_t i) {
-        const AvoidWord& word = avoidWords()[i];
-        if (const auto how = howHeard(run, word)) add(word, text, *how);
-      });
+      static const std::vector<std::size_t> kNoWords;
+      const auto& byLength = *heardFrom[from];
+      forEachCandidate(run, length < byLength.size() ? byLength[length] : kNoWords,
+                       [&](std::size_t i) {
+                         const AvoidWord& word = avoidWords()[i];
+                         if (const auto how = howHeard(run, word)) add(word, text, *how);
+                       });
     }
   }
   for (std::size_t k = sound.surnameLength; k < n; ++k) {
