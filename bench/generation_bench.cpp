@@ -1,8 +1,10 @@
 #include "bench_support.h"
 #include "generation/engine.h"
+#include "generation/body_judgement.h"
 #include "generation/engine_services.h"
 #include "generation/name_pool.h"
 #include "generation/request.h"
+#include "generation/trade_words.h"
 #include "numerology/rating.h"
 #include "run/stop_flag.h"
 #include "text/gbk.h"
@@ -120,6 +122,21 @@ void BM_RateNameOnPoolBodies(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_RateNameOnPoolBodies);
+
+// The judgement alone of four-character bodies made of two curated words, as the
+// words road makes them, each judged afresh (no memo).
+void BM_JudgeFourCharacterBodies(benchmark::State& state) {
+  const auto words = tradeWords();
+  std::vector<std::string> bodies;
+  for (std::size_t i = 0; i < 1024; ++i) {
+    bodies.push_back(std::string(words[i % words.size()]) +
+                     std::string(words[(i * 7 + 3) % words.size()]));
+  }
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(judgeBody(bodies[i++ & 1023]));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_JudgeFourCharacterBodies);
 
 // 2,000 rows of each road (0 words, 1 pool) and body length, no filter: the words
 // road's draw and screen set against the pool's draw.

@@ -4,7 +4,9 @@
 #include "text/gbk_literal.h"
 
 #include <algorithm>
-#include <optional>
+#include <bitset>
+#include <cstdint>
+#include <span>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -17,83 +19,124 @@ namespace {
 
 using How = HeardWord::How;
 
-// A run of the name's characters, [from, to), with its characters' text.
-struct Run {
-  const NameSound& sound;
-  std::size_t from = 0;
-  std::size_t to = 0;
-  std::string_view text;
-  std::size_t size() const { return to - from; }
-};
+// A run of up to four characters as one number of four 16-bit parts, by the
+// characters' codes or by their syllables' numbers; no word to avoid is longer.
+constexpr std::size_t kLongestWord = 4;
+using RunKey = std::uint64_t;
 
-std::optional<How> howHeard(const Run& run, const AvoidWord& word) {
-  if (word.word == run.text) return How::Written;
-  if (word.toneful.size() != run.size()) return std::nullopt;
-  bool sameTones = true;
-  bool sameSounds = true;
-  for (std::size_t i = 0; i < run.size(); ++i) {
-    const std::string_view syllable = run.sound.syllables[run.from + i];
-    if (syllable.empty()) return std::nullopt;
-    sameTones = sameTones && word.toneful[i] == syllable;
-    sameSounds = sameSounds && word.toneless[i] == run.sound.toneless[run.from + i];
-  }
-  if (sameTones) return How::SameTones;
-  if (sameSounds) return How::OtherTones;
-  return std::nullopt;
+RunKey extended(RunKey key, std::size_t index, std::uint16_t part) {
+  return key | static_cast<RunKey>(part) << (16 * index);
 }
 
-// The words of two characters or more that a run could be heard as: those spelled as
-// it, and those whose first syllable is its first without tones. Indices into
-// avoidWords(), so that the words are tried in the list's order as before.
+std::uint16_t codeOf(std::string_view character) {
+  const auto slot = dictionary::gbkSlot(character);
+  return character.size() == 2 && slot ? static_cast<std::uint16_t>(*slot + 1) : 0;
+}
+
+using Numbers = std::unordered_map<std::string_view, std::uint16_t>;
+
+// 0 for a syllable no word to avoid uses, which then matches none.
+std::uint16_t numberOf(const Numbers& numbers, std::string_view syllable) {
+  const auto at = numbers.find(syllable);
+  return at == numbers.end() ? 0 : at->second;
+}
+
+using Words = std::unordered_map<RunKey, std::vector<std::size_t>>;
+
+// The words to avoid of two to four characters by their characters, by their
+// syllables with tones and by their syllables without; indices into avoidWords(),
+// ascending, so the words are tried in the list's order. Most runs of a name are no
+// word at all: a bit for each key's hash lets them pass without a lookup.
 struct WordIndex {
-  // By first syllable, then by the word's length in characters: a run is heard only
-  // as a word of its own length.
-  std::unordered_map<std::string_view, std::vector<std::vector<std::size_t>>> byFirstSyllable;
-  std::unordered_map<std::string_view, std::size_t> bySpelling;
-  std::vector<bool> startsSpelling;  // by GBK slot: a word of bySpelling begins with it
+  Numbers toneful;
+  Numbers toneless;
+  Words written;
+  Words heard;
+  Words bare;
+  std::bitset<1 << 16> maybe;
 };
+
+std::size_t filterBit(RunKey key) {
+  key ^= key >> 29;
+  key *= 0xBF58476D1CE4E5B9ULL;
+  key ^= key >> 32;
+  return static_cast<std::size_t>(key % (1 << 16));
+}
+
+std::uint16_t numbered(Numbers& numbers, std::string_view syllable) {
+  return numbers.emplace(syllable, static_cast<std::uint16_t>(numbers.size() + 1)).first->second;
+}
 
 const WordIndex& wordIndex() {
   static const WordIndex index = [] {
     WordIndex built;
-    built.startsSpelling.assign(dictionary::kGbkCodeCount, false);
     const auto words = avoidWords();
     for (std::size_t i = 0; i < words.size(); ++i) {
-      if (words[i].word.size() < 4) continue;
-      built.bySpelling.emplace(words[i].word, i);
-      if (const auto slot = dictionary::gbkSlot(words[i].word.substr(0, 2))) {
-        built.startsSpelling[*slot] = true;
+      const AvoidWord& word = words[i];
+      const std::size_t length = word.toneful.size();
+      if (length < 2 || length > kLongestWord || word.word.size() != length * 2) continue;
+      RunKey written = 0, heard = 0, bare = 0;
+      for (std::size_t k = 0; k < length; ++k) {
+        written = extended(written, k, codeOf(word.word.substr(k * 2, 2)));
+        heard = extended(heard, k, numbered(built.toneful, word.toneful[k]));
+        bare = extended(bare, k, numbered(built.toneless, word.toneless[k]));
       }
-      if (words[i].toneless.empty()) continue;
-      auto& byLength = built.byFirstSyllable[words[i].toneless[0]];
-      if (byLength.size() <= words[i].toneless.size())
-        byLength.resize(words[i].toneless.size() + 1);
-      byLength[words[i].toneless.size()].push_back(i);
+      for (auto [words, key] : {std::pair{&built.written, written}, std::pair{&built.heard, heard},
+                                std::pair{&built.bare, bare}}) {
+        (*words)[key].push_back(i);
+        built.maybe.set(filterBit(key));
+      }
     }
     return built;
   }();
   return index;
 }
 
-// Calls `visit` with the index of each word the run could be heard as, in the list's
-// order, each once.
-template <typename Visit>
-void forEachCandidate(const Run& run, const std::vector<std::size_t>& heard, Visit visit) {
+const std::vector<std::size_t>* wordsOf(const WordIndex& index, const Words& words, RunKey key) {
+  if (!index.maybe.test(filterBit(key))) return nullptr;
+  const auto at = words.find(key);
+  return at == words.end() ? nullptr : &at->second;
+}
+
+bool holds(const std::vector<std::size_t>* words, std::size_t i) {
+  return words && std::find(words->begin(), words->end(), i) != words->end();
+}
+
+// Each position's character code and syllable numbers; 0 where unknown.
+struct Position {
+  std::uint16_t code = 0;
+  std::uint16_t toneful = 0;
+  std::uint16_t toneless = 0;
+};
+
+// The words one run is heard as, with how, in the list's order: written as it, else
+// the same syllables with the same tones, else the same without. A run with a
+// character of no known reading is heard as none.
+template <typename Found>
+void hearRun(std::span<const Position> run, Found found) {
   const WordIndex& index = wordIndex();
-  std::size_t spelled = avoidWords().size();
-  const auto slot = dictionary::gbkSlot(run.text.substr(0, 2));
-  if (slot && index.startsSpelling[*slot]) {
-    if (const auto at = index.bySpelling.find(run.text); at != index.bySpelling.end()) {
-      spelled = at->second;
-    }
+  RunKey written = 0, heard = 0, bare = 0;
+  bool tonesKnown = true, soundsKnown = true;
+  for (std::size_t k = 0; k < run.size(); ++k) {
+    written = extended(written, k, run[k].code);
+    heard = extended(heard, k, run[k].toneful);
+    bare = extended(bare, k, run[k].toneless);
+    tonesKnown = tonesKnown && run[k].toneful != 0;
+    soundsKnown = soundsKnown && run[k].toneless != 0;
   }
-  // Both ascend: merged so the spelled word comes in its place, and not twice.
-  for (const std::size_t i : heard) {
-    if (spelled < i) visit(std::exchange(spelled, avoidWords().size()));
-    if (i == spelled) spelled = avoidWords().size();
-    visit(i);
+  const auto* spelled = wordsOf(index, index.written, written);
+  const auto* same = tonesKnown ? wordsOf(index, index.heard, heard) : nullptr;
+  const auto* near = soundsKnown ? wordsOf(index, index.bare, bare) : nullptr;
+  if (!spelled && !same && !near) return;
+  std::vector<std::size_t> all;
+  for (const auto* words : {spelled, same, near}) {
+    if (words) all.insert(all.end(), words->begin(), words->end());
   }
-  if (spelled < avoidWords().size()) visit(spelled);
+  std::sort(all.begin(), all.end());
+  all.erase(std::unique(all.begin(), all.end()), all.end());
+  for (const std::size_t i : all) {
+    found(i, holds(spelled, i) ? How::Written : holds(same, i) ? How::SameTones : How::OtherTones);
+  }
 }
 
 std::string quoted(std::string_view text) { return "“"_gbk + std::string(text) + "”"_gbk; }
@@ -115,30 +158,24 @@ std::vector<HeardWord> heardWords(const NameSound& sound) {
     found.push_back({&word, heardIn, how});
   };
   const std::size_t n = sound.characters.size();
-  // The words each position could begin, sought once for all the runs from it.
-  static const std::vector<std::vector<std::size_t>> kNone;
-  std::vector<const std::vector<std::vector<std::size_t>>*> heardFrom(n, &kNone);
+  const WordIndex& index = wordIndex();
+  std::vector<Position> positions(n);
   for (std::size_t k = 0; k < n; ++k) {
-    const auto& bySyllable = wordIndex().byFirstSyllable;
-    if (const auto at = bySyllable.find(sound.toneless[k]); at != bySyllable.end()) {
-      heardFrom[k] = &at->second;
-    }
+    positions[k].code = codeOf(sound.characters[k]);
+    // A syllable of no reading is not heard; its toneless form is empty too.
+    if (sound.syllables[k].empty()) continue;
+    positions[k].toneful = numberOf(index.toneful, sound.syllables[k]);
+    positions[k].toneless = numberOf(index.toneless, sound.toneless[k]);
   }
-  std::string text;
   // Runs of two characters or more that reach into the given name, longest first.
-  for (std::size_t length = n; length >= 2; --length) {
+  for (std::size_t length = std::min(n, kLongestWord); length >= 2; --length) {
     for (std::size_t from = 0; from + length <= n; ++from) {
       if (from + length <= sound.surnameLength) continue;
-      text.clear();
-      for (std::size_t k = from; k < from + length; ++k) text += sound.characters[k];
-      const Run run{sound, from, from + length, text};
-      static const std::vector<std::size_t> kNoWords;
-      const auto& byLength = *heardFrom[from];
-      forEachCandidate(run, length < byLength.size() ? byLength[length] : kNoWords,
-                       [&](std::size_t i) {
-                         const AvoidWord& word = avoidWords()[i];
-                         if (const auto how = howHeard(run, word)) add(word, text, *how);
-                       });
+      hearRun(std::span(positions).subspan(from, length), [&](std::size_t i, How how) {
+        std::string heardIn;
+        for (std::size_t k = from; k < from + length; ++k) heardIn += sound.characters[k];
+        add(avoidWords()[i], heardIn, how);
+      });
     }
   }
   for (std::size_t k = sound.surnameLength; k < n; ++k) {

@@ -79,6 +79,7 @@ const Verse* sourceOf(const NameSound& sound) {
 NameJudgement judgeSound(const NameSound& sound, std::optional<Leaning> gender) {
   NameJudgement judged;
   judged.pinyin = pinyinOf(sound);
+  judged.meanings.reserve(sound.characters.size() - sound.surnameLength);
   for (std::size_t k = sound.surnameLength; k < sound.characters.size(); ++k) {
     const std::string_view meaning = meaningOf(sound.characters[k]);
     judged.meanings.push_back(meaning.empty() ? "（字义未收录）"_gbk : std::string(meaning));

@@ -8,6 +8,7 @@
 #include "text/characters.h"
 #include "text/gbk_literal.h"
 
+#include <cstdint>
 #include <map>
 
 namespace zeruda::naming {
@@ -45,6 +46,43 @@ std::string_view surnameReading(std::string_view surname) {
   return found == table().surnames.end() ? std::string_view{} : found->second;
 }
 
+// Each character's sound in a given name, worked out once for all the names read:
+// its reading (the name facts', else the usual), that reading without tone mark, its
+// tone. By GBK slot, through an index, as only the characters with a reading have one.
+struct GivenSound {
+  std::string_view reading;
+  std::string toneless;
+  int tone = 0;
+};
+
+struct GivenSounds {
+  std::vector<std::int32_t> at;  // by GBK slot, -1 for none
+  std::vector<GivenSound> sounds;
+};
+
+const GivenSounds& givenSounds() {
+  static const GivenSounds built = [] {
+    GivenSounds given;
+    given.at.assign(dictionary::kGbkCodeCount, -1);
+    for (std::size_t slot = 0; slot < dictionary::kGbkCodeCount; ++slot) {
+      std::string_view reading = readingOf(dictionary::gbkCharacter(slot));
+      if (reading.empty()) reading = table().usual[slot];
+      if (reading.empty()) continue;
+      given.at[slot] = static_cast<std::int32_t>(given.sounds.size());
+      given.sounds.push_back({reading, tonelessOf(reading), toneOf(reading)});
+    }
+    return given;
+  }();
+  return built;
+}
+
+const GivenSound* givenSoundOf(std::string_view character) {
+  const auto slot = dictionary::gbkSlot(character);
+  if (!slot || character.size() != 2) return nullptr;
+  const std::int32_t at = givenSounds().at[*slot];
+  return at < 0 ? nullptr : &givenSounds().sounds[static_cast<std::size_t>(at)];
+}
+
 void addCharacters(NameSound& sound, std::string_view text) {
   text::forEachUnit(text, [&](std::string_view unit) {
     if (unit.size() == 2) sound.characters.emplace_back(unit);
@@ -61,25 +99,39 @@ std::string_view usualReadingOf(std::string_view character) {
 
 NameSound nameSoundOf(std::string_view surname, std::string_view given) {
   NameSound sound;
+  // At most one character to two bytes: room made once, not as the lists grow.
+  const std::size_t most = (surname.size() + given.size()) / 2;
+  sound.characters.reserve(most);
+  sound.syllables.reserve(most);
   addCharacters(sound, surname);
   sound.surnameLength = sound.characters.size();
   addCharacters(sound, given);
-  std::string surnameText;
-  for (std::size_t k = 0; k < sound.surnameLength; ++k) surnameText += sound.characters[k];
-  // The surname as a whole first (欧阳 ōu yáng, 单 shàn), taken only at one syllable a character.
-  forEachWord(surnameReading(surnameText),
-              [&](std::string_view syllable) { sound.syllables.push_back(syllable); });
-  if (sound.syllables.size() != sound.surnameLength) sound.syllables.clear();
-  for (std::size_t k = sound.syllables.size(); k < sound.characters.size(); ++k) {
+  if (sound.surnameLength > 0) {
+    std::string surnameText;
+    for (std::size_t k = 0; k < sound.surnameLength; ++k) surnameText += sound.characters[k];
+    // The surname as a whole first (欧阳 ōu yáng, 单 shàn), taken only at one syllable a
+    // character.
+    forEachWord(surnameReading(surnameText),
+                [&](std::string_view syllable) { sound.syllables.push_back(syllable); });
+    if (sound.syllables.size() != sound.surnameLength) sound.syllables.clear();
+  }
+  for (std::size_t k = sound.syllables.size(); k < sound.surnameLength; ++k) {
     const std::string& character = sound.characters[k];
-    std::string_view reading =
-        k < sound.surnameLength ? surnameReading(character) : readingOf(character);
+    std::string_view reading = surnameReading(character);
     if (reading.empty()) reading = usualReadingOf(character);
     sound.syllables.push_back(reading);
   }
+  sound.toneless.reserve(sound.characters.size());
+  sound.tones.reserve(sound.characters.size());
   for (const std::string_view syllable : sound.syllables) {
     sound.toneless.push_back(tonelessOf(syllable));
     sound.tones.push_back(toneOf(syllable));
+  }
+  for (std::size_t k = sound.surnameLength; k < sound.characters.size(); ++k) {
+    const GivenSound* known = givenSoundOf(sound.characters[k]);
+    sound.syllables.push_back(known ? known->reading : std::string_view{});
+    sound.toneless.push_back(known ? known->toneless : std::string{});
+    sound.tones.push_back(known ? known->tone : 0);
   }
   return sound;
 }
