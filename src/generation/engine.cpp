@@ -72,10 +72,9 @@ bool hasRequiredElements(const EngineSettings& settings, std::string_view elemen
 }
 
 CandidateRow makeRow(const EngineSettings& settings, int sequence, const Body& body,
-                     std::string elements, int stars) {
+                     const std::string& text, std::string elements, int stars) {
   using dictionary::kangxiStrokeText;
   using dictionary::writtenStrokeText;
-  const std::string text = body.text();
   CandidateRow row;
   row.cell(Column::Sequence) = std::to_string(sequence);
   row.cell(Column::FullName) = settings.prefix + text + settings.suffix;
@@ -101,7 +100,8 @@ std::optional<CandidateRow> attemptOn(const EngineSettings& settings, const Word
   const numerology::PartedRating rated =
       numerology::rateNameInParts(text, services.baseScore, services.elementLookup);
   if (settings.minimumStars && rated.rating.stars < *settings.minimumStars) return std::nullopt;
-  CandidateRow row = makeRow(settings, sequence, body, std::move(elements), rated.rating.stars);
+  CandidateRow row =
+      makeRow(settings, sequence, body, text, std::move(elements), rated.rating.stars);
   row.parts = rated.parts;
   return row;
 }

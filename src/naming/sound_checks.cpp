@@ -17,6 +17,20 @@ const std::string& toneName(int tone) {
   return kNames[static_cast<std::size_t>(tone)];
 }
 
+// The note on the last tone, by tone number: made once, as every name gets one.
+const std::string& endingNote(int tone) {
+  static const std::array<std::string, 5> kNotes = [] {
+    std::array<std::string, 5> notes;
+    for (int t = 1; t <= 4; ++t) {
+      notes[static_cast<std::size_t>(t)] =
+          t <= 2 ? "声调：末字"_gbk + toneName(t) + "，以平声收尾，响亮，是取名常见的做法"_gbk
+                 : "声调：末字"_gbk + toneName(t) + "，以仄声收尾；取名习惯多以平声收尾"_gbk;
+    }
+    return notes;
+  }();
+  return kNotes[static_cast<std::size_t>(tone)];
+}
+
 std::string quoted(std::string_view text) { return "“"_gbk + std::string(text) + "”"_gbk; }
 
 void checkTones(const NameSound& sound, SoundFindings& found) {
@@ -37,10 +51,7 @@ void checkTones(const NameSound& sound, SoundFindings& found) {
     }
   }
   if (t.empty() || t.back() == 0) return;
-  found.notes.push_back(
-      t.back() <= 2
-          ? "声调：末字"_gbk + toneName(t.back()) + "，以平声收尾，响亮，是取名常见的做法"_gbk
-          : "声调：末字"_gbk + toneName(t.back()) + "，以仄声收尾；取名习惯多以平声收尾"_gbk);
+  found.notes.push_back(endingNote(t.back()));
 }
 
 void checkSurnameJoin(const NameSound& sound, SoundFindings& found) {
@@ -95,6 +106,7 @@ std::string_view initialOf(std::string_view syllable) {
 
 SoundFindings soundFindings(const NameSound& sound) {
   SoundFindings found;
+  found.tones.reserve(sound.tones.size());
   for (const int tone : sound.tones) {
     found.tones.push_back(tone);
     found.tonePattern += tone == 0 ? "？"_gbk : tone <= 2 ? "平"_gbk : "仄"_gbk;
