@@ -54,6 +54,7 @@ struct WordIndex {
   Words heard;
   Words bare;
   std::bitset<1 << 16> maybe;
+  std::vector<bool> single;  // by character code: a word of one character
 };
 
 std::size_t filterBit(RunKey key) {
@@ -70,9 +71,11 @@ std::uint16_t numbered(Numbers& numbers, std::string_view syllable) {
 const WordIndex& wordIndex() {
   static const WordIndex index = [] {
     WordIndex built;
+    built.single.assign(dictionary::kGbkCodeCount + 1, false);
     const auto words = avoidWords();
     for (std::size_t i = 0; i < words.size(); ++i) {
       const AvoidWord& word = words[i];
+      if (word.word.size() == 2) built.single[codeOf(word.word)] = true;
       const std::size_t length = word.toneful.size();
       if (length < 2 || length > kLongestWord || word.word.size() != length * 2) continue;
       RunKey written = 0, heard = 0, bare = 0;
@@ -108,6 +111,39 @@ struct Position {
   std::uint16_t toneful = 0;
   std::uint16_t toneless = 0;
 };
+
+// The syllables' numbers of each character's given-name sound, beside givenSounds().
+const std::vector<Position>& givenNumbers() {
+  static const std::vector<Position> numbers = [] {
+    const WordIndex& index = wordIndex();
+    std::vector<Position> built;
+    for (const GivenSound& given : givenSounds()) {
+      built.push_back(
+          {0, numberOf(index.toneful, given.reading), numberOf(index.toneless, given.toneless)});
+    }
+    return built;
+  }();
+  return numbers;
+}
+
+Position positionOf(const NameSound& sound, std::size_t k) {
+  Position position;
+  position.code = codeOf(sound.characters[k]);
+  // A syllable of no reading is not heard; its toneless form is empty too.
+  const std::string_view syllable = sound.syllables[k];
+  if (syllable.empty()) return position;
+  const GivenSound* given = givenSoundOf(sound.characters[k]);
+  if (given && given->reading == syllable) {
+    const Position& known = givenNumbers()[static_cast<std::size_t>(given - givenSounds().data())];
+    position.toneful = known.toneful;
+    position.toneless = known.toneless;
+    return position;
+  }
+  const WordIndex& index = wordIndex();
+  position.toneful = numberOf(index.toneful, syllable);
+  position.toneless = numberOf(index.toneless, sound.toneless[k]);
+  return position;
+}
 
 // The words one run is heard as, with how, in the list's order: written as it, else
 // the same syllables with the same tones, else the same without. A run with a
@@ -158,15 +194,8 @@ std::vector<HeardWord> heardWords(const NameSound& sound) {
     found.push_back({&word, heardIn, how});
   };
   const std::size_t n = sound.characters.size();
-  const WordIndex& index = wordIndex();
   std::vector<Position> positions(n);
-  for (std::size_t k = 0; k < n; ++k) {
-    positions[k].code = codeOf(sound.characters[k]);
-    // A syllable of no reading is not heard; its toneless form is empty too.
-    if (sound.syllables[k].empty()) continue;
-    positions[k].toneful = numberOf(index.toneful, sound.syllables[k]);
-    positions[k].toneless = numberOf(index.toneless, sound.toneless[k]);
-  }
+  for (std::size_t k = 0; k < n; ++k) positions[k] = positionOf(sound, k);
   // Runs of two characters or more that reach into the given name, longest first.
   for (std::size_t length = std::min(n, kLongestWord); length >= 2; --length) {
     for (std::size_t from = 0; from + length <= n; ++from) {
@@ -179,6 +208,7 @@ std::vector<HeardWord> heardWords(const NameSound& sound) {
     }
   }
   for (std::size_t k = sound.surnameLength; k < n; ++k) {
+    if (!wordIndex().single[positions[k].code]) continue;
     if (const AvoidWord* word = findAvoidWord(sound.characters[k])) {
       add(*word, sound.characters[k], How::Written);
     }

@@ -46,21 +46,13 @@ std::string_view surnameReading(std::string_view surname) {
   return found == table().surnames.end() ? std::string_view{} : found->second;
 }
 
-// Each character's sound in a given name, worked out once for all the names read:
-// its reading (the name facts', else the usual), that reading without tone mark, its
-// tone. By GBK slot, through an index, as only the characters with a reading have one.
-struct GivenSound {
-  std::string_view reading;
-  std::string toneless;
-  int tone = 0;
-};
-
+// By GBK slot, through an index, as only the characters with a reading have one.
 struct GivenSounds {
   std::vector<std::int32_t> at;  // by GBK slot, -1 for none
   std::vector<GivenSound> sounds;
 };
 
-const GivenSounds& givenSounds() {
+const GivenSounds& givenTable() {
   static const GivenSounds built = [] {
     GivenSounds given;
     given.at.assign(dictionary::kGbkCodeCount, -1);
@@ -76,13 +68,6 @@ const GivenSounds& givenSounds() {
   return built;
 }
 
-const GivenSound* givenSoundOf(std::string_view character) {
-  const auto slot = dictionary::gbkSlot(character);
-  if (!slot || character.size() != 2) return nullptr;
-  const std::int32_t at = givenSounds().at[*slot];
-  return at < 0 ? nullptr : &givenSounds().sounds[static_cast<std::size_t>(at)];
-}
-
 void addCharacters(NameSound& sound, std::string_view text) {
   text::forEachUnit(text, [&](std::string_view unit) {
     if (unit.size() == 2) sound.characters.emplace_back(unit);
@@ -90,6 +75,15 @@ void addCharacters(NameSound& sound, std::string_view text) {
 }
 
 }  // namespace
+
+std::span<const GivenSound> givenSounds() { return givenTable().sounds; }
+
+const GivenSound* givenSoundOf(std::string_view character) {
+  const auto slot = dictionary::gbkSlot(character);
+  if (!slot || character.size() != 2) return nullptr;
+  const std::int32_t at = givenTable().at[*slot];
+  return at < 0 ? nullptr : &givenTable().sounds[static_cast<std::size_t>(at)];
+}
 
 std::string_view usualReadingOf(std::string_view character) {
   const auto slot = dictionary::gbkSlot(character);
