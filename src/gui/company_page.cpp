@@ -179,6 +179,9 @@ void CompanyPage::buildExportStrip() {
                                            QStringLiteral("导出到文本文件")));
   strip->addWidget(
       exportCsv = makeButton(exportGroup, QStringLiteral("按钮2"), QStringLiteral("导出到EXCEL")));
+  strip->addWidget(exportRich = makeButton(exportGroup, QStringLiteral("按钮导出详细"),
+                                           QStringLiteral("导出详细CSV")));
+  exportRich->setEnabled(false);
   strip->addWidget(shortlist = makeButton(exportGroup, QStringLiteral("按钮打开批量评测"),
                                           QStringLiteral("批量评测")));
   strip->addWidget(knowledge = makeButton(exportGroup, QStringLiteral("按钮取名知识"),

@@ -54,6 +54,7 @@ class CompanyPage : public QWidget {
   QComboBox* autoPickLevel = nullptr;    // 公司组合框星级
   QPushButton* exportText = nullptr;     // 按钮3
   QPushButton* exportCsv = nullptr;      // 按钮2
+  QPushButton* exportRich = nullptr;     // 按钮导出详细: disabled while the list is empty
   QPushButton* knowledge = nullptr;      // 按钮取名知识
   QPushButton* law = nullptr;            // 按钮相关法律
   QPushButton* shortlist = nullptr;      // 按钮打开批量评测
