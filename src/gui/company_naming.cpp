@@ -22,7 +22,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTreeView>
@@ -66,6 +68,13 @@ CompanyNaming::CompanyNaming(CompanyPage& page, UiServices& services, app::Sessi
   connect(sorted_, &QAbstractItemModel::rowsInserted, this, rowsChanged);
   connect(sorted_, &QAbstractItemModel::rowsRemoved, this, rowsChanged);
   connect(sorted_, &QAbstractItemModel::modelReset, this, rowsChanged);
+  // The selected row's 字号 in full, as its tooltip opens.
+  connect(
+      page_.results->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+      [this](const QModelIndex& current) {
+        const auto* row = current.isValid() ? sorted_->rowAt(current.row()) : nullptr;
+        page_.bodyDetail->setPlainText(row ? fromGbk(actions::listedBodyText(*row)) : QString());
+      });
   connect(page_.autoPick, &QCheckBox::clicked, this, &CompanyNaming::autoPickClicked);
   connect(page_.results, &QTreeView::doubleClicked, this, [this] {
     if (page_.results->currentIndex().isValid()) emit rowActivated();

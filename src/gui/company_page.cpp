@@ -8,6 +8,8 @@
 #include "gui/window_layout.h"
 #include "text/field_limits.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -64,6 +67,12 @@ CompanyPage::CompanyPage(QWidget* parent) : QWidget(parent) {
   results->setEditTriggers(QAbstractItemView::NoEditTriggers);
   results->header()->setStretchLastSection(false);
   results->move(5, kListTop);
+  // The selected row in full beside the list, whose columns show only its cells.
+  bodyDetail = new QPlainTextEdit(group_);
+  bodyDetail->setObjectName(QStringLiteral("字号详情"));
+  bodyDetail->setReadOnly(true);
+  bodyDetail->setPlaceholderText(
+      QStringLiteral("选中一个备选名，在这里查看字号的读音、字义、星级的算法和提醒"));
 
   buildExportStrip();
 
@@ -205,8 +214,14 @@ void CompanyPage::showFixedBoxesFor(int count) {
 void CompanyPage::applyLayout(const MainWindowLayout& layout) {
   group_->resize(layout.companyGroupWidth, layout.companyGroupHeight);
   form_->resize(layout.companyGroupWidth - 16, kListTop - kFormTop - 4);
-  results->resize(layout.resultListWidth, layout.resultListHeight);
-  const auto widths = resultColumnWidths(layout.tabsWidth);
+  // The detail pane takes a quarter of the list's room on its right; the columns
+  // share what is left as they would share a page that much narrower.
+  constexpr int kGap = 6;
+  const int pane = layout.resultListWidth / 4;
+  const int listWidth = std::max(layout.resultListWidth - pane - kGap, 0);
+  results->resize(listWidth, layout.resultListHeight);
+  bodyDetail->setGeometry(results->x() + listWidth + kGap, kListTop, pane, layout.resultListHeight);
+  const auto widths = resultColumnWidths(std::max(layout.tabsWidth - pane - kGap, 0));
   for (std::size_t column = 0; column < widths.size(); ++column) {
     results->header()->resizeSection(static_cast<int>(column), widths[column]);
   }

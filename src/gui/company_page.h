@@ -8,6 +8,7 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class QPlainTextEdit;
 class QTreeView;
 
 namespace zeruda::gui {
@@ -49,6 +50,7 @@ class CompanyPage : public QWidget {
   QPushButton* generate = nullptr;       // 按钮公司取名
   QPushButton* stop = nullptr;           // 按钮6
   QTreeView* results = nullptr;          // 公司备选名超级列表框
+  QPlainTextEdit* bodyDetail = nullptr;  // 字号详情: the selected row's reading, meanings, stars
   QGroupBox* exportGroup = nullptr;      // 分组框5
   QCheckBox* autoPick = nullptr;         // 公司选择框星级
   QComboBox* autoPickLevel = nullptr;    // 公司组合框星级
