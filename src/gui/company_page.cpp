@@ -214,14 +214,12 @@ void CompanyPage::showFixedBoxesFor(int count) {
 void CompanyPage::applyLayout(const MainWindowLayout& layout) {
   group_->resize(layout.companyGroupWidth, layout.companyGroupHeight);
   form_->resize(layout.companyGroupWidth - 16, kListTop - kFormTop - 4);
-  // The detail pane takes a quarter of the list's room on its right; the columns
-  // share what is left as they would share a page that much narrower.
-  constexpr int kGap = 6;
-  const int pane = layout.resultListWidth / 4;
-  const int listWidth = std::max(layout.resultListWidth - pane - kGap, 0);
-  results->resize(listWidth, layout.resultListHeight);
-  bodyDetail->setGeometry(results->x() + listWidth + kGap, kListTop, pane, layout.resultListHeight);
-  const auto widths = resultColumnWidths(std::max(layout.tabsWidth - pane - kGap, 0));
+  results->resize(layout.resultListWidth, layout.resultListHeight);
+  bodyDetail->setGeometry(results->x() + layout.resultListWidth + kDetailGap, kListTop,
+                          layout.bodyDetailWidth, layout.resultListHeight);
+  // The columns share the list as they would share a page narrower by the pane.
+  const auto widths =
+      resultColumnWidths(std::max(layout.tabsWidth - layout.bodyDetailWidth - kDetailGap, 0));
   for (std::size_t column = 0; column < widths.size(); ++column) {
     results->header()->resizeSection(static_cast<int>(column), widths[column]);
   }
