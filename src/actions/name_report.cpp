@@ -1,8 +1,11 @@
 #include "actions/name_report.h"
 
+#include "generation/export.h"
+
 #include "numerology/number_luck.h"
 #include "numerology/rating.h"
 #include "pictures/palette.h"
+#include "storage/atomic_file.h"
 #include "text/gbk_literal.h"
 #include "text/number_text.h"
 
@@ -50,19 +53,44 @@ std::string gridLines(const numerology::NameGrids& record) {
          pictures::luckWord(numerology::threeTalentsLuck(talents)) + '\n';
 }
 
-std::string starLine(const StarCount& count) {
+// How the stars were counted, as the star line shows it inside its brackets.
+std::string starCounting(const StarCount& count) {
   const numerology::ScoreParts& p = count.parts;
   std::string grids;
   for (double luck : p.grids) grids += (grids.empty() ? "" : "+") + number(luck);
-  std::string out = "星级："_gbk + numerology::starText(count.stars) + "（基数 "_gbk +
-                    number(p.base) + " + 三才 "_gbk + number(p.talents) + " + 五格 "_gbk + grids +
-                    " + 五行 "_gbk + number(p.elements) + " = "_gbk + number(p.sum()) +
-                    "，四舍五入为 "_gbk + std::to_string(count.rounded);
+  std::string out = "基数 "_gbk + number(p.base) + " + 三才 "_gbk + number(p.talents) +
+                    " + 五格 "_gbk + grids + " + 五行 "_gbk + number(p.elements) + " = "_gbk +
+                    number(p.sum()) + "，四舍五入为 "_gbk + std::to_string(count.rounded);
   if (count.threshold) {
     out += "，超过 "_gbk + std::to_string(*count.threshold) + " 得 "_gbk +
            std::to_string(count.stars) + " 星"_gbk;
   }
-  return out + "）\n"_gbk;
+  return out;
+}
+
+std::string starLine(const StarCount& count) {
+  return "星级："_gbk + numerology::starText(count.stars) + "（"_gbk + starCounting(count) +
+         "）\n"_gbk;
+}
+
+// A company row's stars as the run rated them, from its parts.
+StarCount rowStars(const generation::CandidateRow& row) {
+  const long long rounded = numerology::roundHalfAway(row.parts.sum());
+  const int stars = numerology::starsForScore(static_cast<double>(rounded));
+  return StarCount{row.parts, rounded, stars, numerology::starThreshold(stars), {}};
+}
+
+std::vector<std::string> bodyCharacters(const std::string& body) {
+  std::vector<std::string> characters;
+  // A 字号 is whole two-byte characters, as the company runs draw them.
+  for (std::size_t at = 0; at + 1 < body.size(); at += 2) characters.push_back(body.substr(at, 2));
+  return characters;
+}
+
+std::string joined(const std::vector<std::string>& texts) {
+  std::string out;
+  for (const std::string& t : texts) out += (out.empty() ? "" : " / ") + t;
+  return out;
 }
 
 std::string remarkLines(const naming::NameJudgement& judged) {
@@ -102,21 +130,47 @@ std::string listedNameText(const std::string& surname, const personal::NameRow& 
 std::string listedBodyText(const generation::CandidateRow& row) {
   using generation::Column;
   const std::string& body = row.cell(Column::Body);
-  std::vector<std::string> characters;
-  // A 字号 is whole two-byte characters, as the company runs draw them.
-  for (std::size_t at = 0; at + 1 < body.size(); at += 2) characters.push_back(body.substr(at, 2));
   std::string out;
-  if (row.judgement) out = judgementLines(body, characters, *row.judgement);
   // The stars follow from the parts as the run rated them; a row read back from a
   // file has no parts and so no star line.
   if (row.judgement) {
-    const long long rounded = numerology::roundHalfAway(row.parts.sum());
-    const int stars = numerology::starsForScore(static_cast<double>(rounded));
-    out += starLine(StarCount{row.parts, rounded, stars, numerology::starThreshold(stars), {}});
+    out = judgementLines(body, bodyCharacters(body), *row.judgement);
+    out += starLine(rowStars(row));
     out += remarkLines(*row.judgement);
   }
   if (!out.empty() && out.back() == '\n') out.pop_back();
   return out;
+}
+
+std::string richCsvText(std::span<const generation::CandidateRow> rows) {
+  std::string out = "序号,全名,主体名,汉字笔画,康熙笔画,五行,星级,拼音,字义,提示,星级计算\r\n"_gbk;
+  for (const auto& row : rows) {
+    std::vector<std::string> cells(row.cells.begin(), row.cells.end());
+    if (const naming::NameJudgement* judged = row.judgement.get()) {
+      const auto characters = bodyCharacters(row.cell(generation::Column::Body));
+      std::vector<std::string> meanings;
+      for (std::size_t k = 0; k < characters.size() && k < judged->meanings.size(); ++k) {
+        meanings.push_back(characters[k] + ' ' + judged->meanings[k]);
+      }
+      std::vector<std::string> remarks = judged->warnings;
+      remarks.insert(remarks.end(), judged->notes.begin(), judged->notes.end());
+      cells.push_back(judged->pinyin);
+      cells.push_back(joined(meanings));
+      cells.push_back(joined(remarks));
+      cells.push_back(starCounting(rowStars(row)));
+    } else {
+      cells.resize(cells.size() + 4);
+    }
+    out += generation::csvLine(cells);
+  }
+  return out;
+}
+
+Result<Done> exportRichRows(const std::filesystem::path& file,
+                            std::span<const generation::CandidateRow> rows) {
+  auto written = storage::writeFileAtomically(file, richCsvText(rows));
+  if (!written) return written.failure();
+  return Done{};
 }
 
 }  // namespace zeruda::actions

@@ -3,6 +3,7 @@
 // accepted row is printed as its seven cells separated by tabs, or, with --json, all
 // rows as one JSON array once the run has ended.
 #include "actions/company_actions.h"
+#include "actions/name_report.h"
 #include "cli/args.h"
 #include "cli/cli.h"
 #include "cli/command.h"
@@ -95,17 +96,24 @@ bool exportAsked(const Args& args, const std::vector<CandidateRow>& rows, std::o
       ok = false;
     }
   }
+  if (auto file = args.value("rich-csv")) {
+    const auto written = actions::exportRichRows(*file, rows);
+    if (!written.ok()) {
+      printUserMessage(err, generation::exportMessage(written));
+      ok = false;
+    }
+  }
   return ok;
 }
 
 }  // namespace
 
 int runGenerate(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const Args parsed(
-      args,
-      {"surname", "given", "birth", "time", "prefix", "suffix", "length", "fixed1", "fixed2",
-       "fixed3", "fixed4", "element", "min-stars", "count", "seed", "road", "csv", "txt"},
-      {"shop", "raw", "auto-elements", "json"});
+  const Args parsed(args,
+                    {"surname", "given", "birth", "time", "prefix", "suffix", "length", "fixed1",
+                     "fixed2", "fixed3", "fixed4", "element", "min-stars", "count", "seed", "road",
+                     "csv", "txt", "rich-csv"},
+                    {"shop", "raw", "auto-elements", "json"});
   parsed.expectPositional(0, "");
   const actions::GenerateRequest request = requestOf(parsed);
 

@@ -43,10 +43,11 @@ std::span<const Command> commands() {
               "--surname S --given G --birth DATE --time TIME [--prefix P] [--suffix S] [--shop] "
               "[--raw] [--length 2|3|4] [--fixed1 C] [--fixed2 C] [--fixed3 C] [--fixed4 C] "
               "[--element E]... [--auto-elements] [--min-stars N] [--count N] [--seed N] "
-              "[--road words|pool] [--csv FILE] [--txt FILE] [--json]",
+              "[--road words|pool] [--csv FILE] [--txt FILE] [--rich-csv FILE] [--json]",
               runGenerate,
               "company names as the company page generates them, one row per line (with "
-              "--json, one JSON array)"},
+              "--json, one JSON array); --rich-csv writes the CSV's columns with each 字号's "
+              "reading, meanings, warnings and star counting"},
       Command{"personal",
               "--surname S --gender 男|女 --birth DATE --time TIME --length 1|2|3 "
               "[--fixed-pos 1|2|3 --fixed C] [--level 1-5] [--count N] [--seed N] "

@@ -1,6 +1,7 @@
 #include "gui/company_naming.h"
 
 #include "actions/inputs.h"
+#include "actions/name_report.h"
 #include "app/session.h"
 #include "calendar/date_time.h"
 #include "calendar/ganzhi.h"
@@ -21,7 +22,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTreeView>
@@ -59,6 +62,19 @@ CompanyNaming::CompanyNaming(CompanyPage& page, UiServices& services, app::Sessi
           [this] { exportList(generation::ExportFormat::Csv); });
   connect(page_.exportText, &QPushButton::clicked, this,
           [this] { exportList(generation::ExportFormat::Txt); });
+  connect(page_.exportRich, &QPushButton::clicked, this, &CompanyNaming::exportRichList);
+  // The rich export has nothing to add to an empty list.
+  const auto rowsChanged = [this] { page_.exportRich->setEnabled(sorted_->rowCount() > 0); };
+  connect(sorted_, &QAbstractItemModel::rowsInserted, this, rowsChanged);
+  connect(sorted_, &QAbstractItemModel::rowsRemoved, this, rowsChanged);
+  connect(sorted_, &QAbstractItemModel::modelReset, this, rowsChanged);
+  // The selected row's 字号 in full, as its tooltip opens.
+  connect(
+      page_.results->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+      [this](const QModelIndex& current) {
+        const auto* row = current.isValid() ? sorted_->rowAt(current.row()) : nullptr;
+        page_.bodyDetail->setPlainText(row ? fromGbk(actions::listedBodyText(*row)) : QString());
+      });
   connect(page_.autoPick, &QCheckBox::clicked, this, &CompanyNaming::autoPickClicked);
   connect(page_.results, &QTreeView::doubleClicked, this, [this] {
     if (page_.results->currentIndex().isValid()) emit rowActivated();
@@ -233,6 +249,21 @@ void CompanyNaming::exportList(generation::ExportFormat format) {
   if (!file) return;
   const auto written = generation::exportRows(std::filesystem::path(file->toStdString()),
                                               sorted_->shownRows(), format);
+  showUserMessage(services_, page_.window(),
+                  generation::exportMessage(written, toGbk(QDir::toNativeSeparators(*file))));
+}
+
+void CompanyNaming::exportRichList() {
+  const generation::CompanyForm named = listedForm_ ? *listedForm_ : readForm();
+  std::string suggested = generation::exportFileName(named.prefix, named.bodyLength,
+                                                     fromQDate(services_.currentDateTime().date()),
+                                                     generation::ExportFormat::Csv);
+  suggested.insert(suggested.size() - 4, toGbk(QStringLiteral("_详细")));
+  const std::optional<QString> file = services_.chooseSaveFile(
+      page_.window(), QStringLiteral("*.csv"), QStringLiteral("csv"), fromGbk(suggested));
+  if (!file) return;
+  const auto written =
+      actions::exportRichRows(std::filesystem::path(file->toStdString()), sorted_->shownRows());
   showUserMessage(services_, page_.window(),
                   generation::exportMessage(written, toGbk(QDir::toNativeSeparators(*file))));
 }

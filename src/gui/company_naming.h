@@ -87,6 +87,7 @@ class CompanyNaming : public QObject {
   // Told through this thread's event loop when run `number` has ended.
   void finishRun(int number);
   void exportList(generation::ExportFormat format);
+  void exportRichList();
   void autoPickClicked(bool ticked);
 
   CompanyPage& page_;

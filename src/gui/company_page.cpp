@@ -8,6 +8,8 @@
 #include "gui/window_layout.h"
 #include "text/field_limits.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -64,6 +67,12 @@ CompanyPage::CompanyPage(QWidget* parent) : QWidget(parent) {
   results->setEditTriggers(QAbstractItemView::NoEditTriggers);
   results->header()->setStretchLastSection(false);
   results->move(5, kListTop);
+  // The selected row in full beside the list, whose columns show only its cells.
+  bodyDetail = new QPlainTextEdit(group_);
+  bodyDetail->setObjectName(QStringLiteral("字号详情"));
+  bodyDetail->setReadOnly(true);
+  bodyDetail->setPlaceholderText(
+      QStringLiteral("选中一个备选名，在这里查看字号的读音、字义、星级的算法和提醒"));
 
   buildExportStrip();
 
@@ -179,6 +188,9 @@ void CompanyPage::buildExportStrip() {
                                            QStringLiteral("导出到文本文件")));
   strip->addWidget(
       exportCsv = makeButton(exportGroup, QStringLiteral("按钮2"), QStringLiteral("导出到EXCEL")));
+  strip->addWidget(exportRich = makeButton(exportGroup, QStringLiteral("按钮导出详细"),
+                                           QStringLiteral("导出详细CSV")));
+  exportRich->setEnabled(false);
   strip->addWidget(shortlist = makeButton(exportGroup, QStringLiteral("按钮打开批量评测"),
                                           QStringLiteral("批量评测")));
   strip->addWidget(knowledge = makeButton(exportGroup, QStringLiteral("按钮取名知识"),
@@ -203,7 +215,11 @@ void CompanyPage::applyLayout(const MainWindowLayout& layout) {
   group_->resize(layout.companyGroupWidth, layout.companyGroupHeight);
   form_->resize(layout.companyGroupWidth - 16, kListTop - kFormTop - 4);
   results->resize(layout.resultListWidth, layout.resultListHeight);
-  const auto widths = resultColumnWidths(layout.tabsWidth);
+  bodyDetail->setGeometry(results->x() + layout.resultListWidth + kDetailGap, kListTop,
+                          layout.bodyDetailWidth, layout.resultListHeight);
+  // The columns share the list as they would share a page narrower by the pane.
+  const auto widths =
+      resultColumnWidths(std::max(layout.tabsWidth - layout.bodyDetailWidth - kDetailGap, 0));
   for (std::size_t column = 0; column < widths.size(); ++column) {
     results->header()->resizeSection(static_cast<int>(column), widths[column]);
   }

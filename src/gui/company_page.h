@@ -8,6 +8,7 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class QPlainTextEdit;
 class QTreeView;
 
 namespace zeruda::gui {
@@ -49,11 +50,13 @@ class CompanyPage : public QWidget {
   QPushButton* generate = nullptr;       // 按钮公司取名
   QPushButton* stop = nullptr;           // 按钮6
   QTreeView* results = nullptr;          // 公司备选名超级列表框
+  QPlainTextEdit* bodyDetail = nullptr;  // 字号详情: the selected row's reading, meanings, stars
   QGroupBox* exportGroup = nullptr;      // 分组框5
   QCheckBox* autoPick = nullptr;         // 公司选择框星级
   QComboBox* autoPickLevel = nullptr;    // 公司组合框星级
   QPushButton* exportText = nullptr;     // 按钮3
   QPushButton* exportCsv = nullptr;      // 按钮2
+  QPushButton* exportRich = nullptr;     // 按钮导出详细: disabled while the list is empty
   QPushButton* knowledge = nullptr;      // 按钮取名知识
   QPushButton* law = nullptr;            // 按钮相关法律
   QPushButton* shortlist = nullptr;      // 按钮打开批量评测

@@ -110,4 +110,10 @@ std::vector<generation::CandidateRow> SortedResults::shownRows() const {
   return shown;
 }
 
+const generation::CandidateRow* SortedResults::rowAt(int row) const {
+  const QModelIndex source = mapToSource(index(row, 0));
+  if (!source.isValid()) return nullptr;
+  return &rows_->rows()[static_cast<std::size_t>(source.row())];
+}
+
 }  // namespace zeruda::gui

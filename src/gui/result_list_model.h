@@ -52,6 +52,8 @@ class SortedResults : public QSortFilterProxyModel {
 
   // The rows in the order shown, for export.
   std::vector<generation::CandidateRow> shownRows() const;
+  // The row shown at `row`; null when there is none.
+  const generation::CandidateRow* rowAt(int row) const;
 
  private:
   ResultListModel* rows_;

@@ -2,6 +2,8 @@
 
 #include "gui/result_columns.h"
 
+#include <algorithm>
+
 namespace zeruda::gui {
 
 MainWindowLayout mainWindowLayout(int width, int height, int statusBarTop, int articleTreeWidth) {
@@ -10,7 +12,10 @@ MainWindowLayout mainWindowLayout(int width, int height, int statusBarTop, int a
   layout.tabsHeight = height - 55;
   layout.companyGroupWidth = width - 10;
   layout.companyGroupHeight = height - 120;
-  layout.resultListWidth = resultListWidth(width);
+  // The list and the 字号详情 pane share W-20, kDetailGap pixels apart.
+  const int shared = resultListWidth(width);
+  layout.bodyDetailWidth = shared / 4;
+  layout.resultListWidth = std::max(shared - layout.bodyDetailWidth - kDetailGap, 0);
   layout.resultListHeight = layout.tabsHeight - 250;
   layout.exportGroupWidth = width - 20;
   layout.exportGroupTop = statusBarTop - 90;

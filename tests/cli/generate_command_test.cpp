@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 #include "cli_support.h"
 #include "support/temp_folder.h"
+#include "support/text_support.h"
 
 #include <gtest/gtest.h>
 
@@ -266,6 +267,22 @@ TEST_F(GenerateCommand, ExportsTheRowsItPrinted) {
   }
   EXPECT_EQ(lines, 6u);
   EXPECT_EQ(test::readFile(txt).front(), ' ');
+}
+
+// The rich CSV starts each line with the plain CSV's line and adds the reading.
+TEST_F(GenerateCommand, WritesTheRichCsvBesideThePlainOne) {
+  const auto csv = roots_.folder() / "names.csv";
+  const auto rich = roots_.folder() / "rich.csv";
+  const auto run =
+      test::runCli(zhangSan({"--count", "3", "--csv", csv.string(), "--rich-csv", rich.string()}));
+  ASSERT_EQ(run.code, 0) << run.err;
+  const std::string plain = test::readFile(csv);
+  const std::string richBytes = test::readFile(rich);
+  const std::size_t plainRow = plain.find("\r\n") + 2;
+  const std::size_t richRow = richBytes.find("\r\n") + 2;
+  const std::string plainLine = plain.substr(plainRow, plain.find("\r\n", plainRow) - plainRow);
+  EXPECT_EQ(richBytes.substr(richRow, plainLine.size() + 1), plainLine + ",");
+  EXPECT_NE(test::utf8(richBytes).find("基数 "), std::string::npos);
 }
 
 TEST_F(GenerateCommand, AnExportThatCannotBeWrittenIsAFailure) {

@@ -210,12 +210,13 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
 
   void columnsTakeTheirShareOfAWindow864Wide() {
     window_->resize(864, 640);
-    const QList<int> expected = {45, 240, 78, 95, 105, 110, 95};
+    // The shares of the page less the 字号详情 pane (a quarter of the list's room).
+    const QList<int> expected = {33, 179, 58, 71, 78, 82, 71};
     for (int column = 0; column < expected.size(); ++column) {
       QCOMPARE(list()->header()->sectionSize(column), expected[column]);
     }
     window_->resize(1728, 640);
-    QCOMPARE(list()->header()->sectionSize(1), 480);
+    QCOMPARE(list()->header()->sectionSize(1), 359);
   }
 
   void generatingFillsTheListBehindTheWaitMessageUntilItIsClosed() {
@@ -297,6 +298,10 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     QVERIFY(moved < rows().rowCount());
     const QRect place = list()->visualRect(rows().index(moved, 2));
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, place.center());
+    // The pane shows the selected row's 字号 with its reading.
+    QVERIFY(control<QPlainTextEdit>("字号详情")
+                ->toPlainText()
+                .startsWith(u("姓名：") + cell(moved, 2) + u("（")));
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, place.center());
     auto* evaluation = window_->findChild<EvaluationWindow*>();
     QVERIFY(evaluation != nullptr);
@@ -430,10 +435,25 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
 
   void exportsWriteTheListedRows() {
     fillForm();
+    QVERIFY(!control<QPushButton>("按钮导出详细")->isEnabled());
     closeWaitMessageAfter(12);
     click("按钮公司取名");
     settle();
     const int count = rows().rowCount();
+    services_.messages.clear();
+
+    // The rich export: each row's plain columns, then its reading and the rest.
+    const QString richPath = sandboxFile("rich.csv");
+    services_.saveAnswers.push_back(richPath);
+    click("按钮导出详细");
+    QVERIFY(services_.saveSuggestions.back().endsWith(
+        u("_两字_") + QDate::currentDate().toString(Qt::ISODate) + u("_详细.csv")));
+    const QStringList richLines =
+        QString::fromStdString(zeruda::test::utf8(readFile(richPath).toStdString()))
+            .split(u("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(richLines.size(), count + 1);
+    QCOMPARE(richLines[1].section(u(","), 2, 2), cell(0, 2));
+    QVERIFY(richLines[1].contains(u("基数 ")));
     services_.messages.clear();
 
     const QString csvPath = sandboxFile("names.csv");

@@ -170,7 +170,9 @@ class MainWindowTest : public zeruda::gui::test::MainWindowFixture {
     row("tabs height H-55", "选择夹1", 4, "height", 585);
     row("company group width W-10", "分组框4", 4, "width", 854);
     row("company group height H-120", "分组框4", 4, "height", 520);
-    row("result list width W-20", "公司备选名超级列表框", 4, "width", 844);
+    row("result list width (W-20) less the pane and its gap", "公司备选名超级列表框", 4, "width",
+        627);
+    row("字号详情 width (W-20)/4", "字号详情", 4, "width", 211);
     row("result list height tabs-250", "公司备选名超级列表框", 4, "height", 335);
     row("export strip width W-20", "分组框5", 4, "width", 844);
     row("export strip top S-90", "分组框5", 4, "top", 528);
@@ -298,9 +300,10 @@ class MainWindowTest : public zeruda::gui::test::MainWindowFixture {
   void tinyWindowGetsWhateverTheRuleGives() {
     window_->setMinimumSize(0, 0);
     window_->resize(200, 150);
-    // 150 - 120 = 30 and 200 - 20 = 180: no lower bound is imposed on the rule.
+    // 150 - 120 = 30 and 200 - 20 = 180, less 45 for the pane and 6 between: no lower
+    // bound is imposed on the rule.
     QTRY_COMPARE(control<QWidget>("分组框4")->height(), 30);
-    QCOMPARE(control<QWidget>("公司备选名超级列表框")->width(), 180);
+    QCOMPARE(control<QWidget>("公司备选名超级列表框")->width(), 129);
   }
 
   // Controls placed side by side that share pixels cover one another.

@@ -230,12 +230,13 @@ test('宝宝取名: under each name its pinyin, meanings, source and star count,
   await setField('#personal-form [name="time"]', '10:15');
   await setField('#personal-form [name="count"]', '20');
   await setField('#personal-form [name="seed"]', '5');
+  await setField('#personal-form [name="level"]', '5');
   await page.click('#personal-start');
   await page.waitForFunction(() => document.querySelector('#personal-count').textContent.startsWith('完成'));
   const shown = await page.$$eval('#personal-names li', (items) => items.map((item) =>
     [...item.querySelectorAll('.name-facts p')].map((line) => [line.className, line.textContent])));
   const run = await runCli(['personal', '--surname', '王', '--gender', '男', '--birth', '2024-03-08', '--time', '10:15',
-                            '--length', '2', '--count', '20', '--seed', '5', '--json']);
+                            '--length', '2', '--count', '20', '--seed', '5', '--level', '5', '--json']);
   assert.ok(run.ok, run.err);
   const rows = JSON.parse(run.out).rows;
   assert.equal(shown.length, rows.length);
@@ -247,6 +248,14 @@ test('宝宝取名: under each name its pinyin, meanings, source and star count,
     assert.ok(row.meanings.every((meaning) => shown[i].some(([, text]) => text.includes(meaning))), row.name);
     assert.ok(lines.stars.includes(`= ${row.star_parts.sum}`), lines.stars);
   });
+  // The 推荐 names carry the same lines as their rows.
+  const picks = await page.$$eval('#personal-recommended li', (items) => items.map((item) =>
+    [item.querySelector('.name')?.textContent, item.querySelector('.name-facts p.pinyin')?.textContent]));
+  assert.ok(picks.length > 0);
+  for (const [name, pinyin] of picks) {
+    assert.equal(pinyin, rows.find((row) => name.startsWith(row.name)).pinyin, name);
+  }
+  await setField('#personal-form [name="level"]', '');
 });
 
 test('the month view marks today, terms and festivals; a day names its lunar day; a month out of range is refused', async () => {

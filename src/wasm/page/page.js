@@ -1110,8 +1110,6 @@
     return request;
   }
 
-  const textsOf = (list) => [...list.children].map((item) => item.textContent);
-
   // A listed name with what it carries under it: reading, each character's meaning,
   // the verse it stands in, the warnings and how its stars were counted.
   function personalItem(row) {
@@ -1124,6 +1122,9 @@
   const keptRow = (row) => ({ name: row.name, given: row.given, stars: row.stars, pinyin: row.pinyin,
                               meanings: row.meanings, source: row.source, warnings: row.warnings,
                               star_parts: row.star_parts });
+
+  // A recommended name is a row of the same piece, named by the text the row shows.
+  const rowsByText = (rows) => new Map(rows.map((row) => [`${row.name}[${starsText(row.stars)}]`, row]));
 
   // As the company run: the last names stay until the next run makes its first.
   async function startPersonal() {
@@ -1138,6 +1139,7 @@
     let made = 0;
     let fresh = false;
     const listed = [];
+    const picks = [];
     const begin = () => {
       if (!fresh) {
         names.replaceChildren();
@@ -1153,7 +1155,12 @@
           made += rows.length;
           names.append(...rows.map(personalItem));
           listed.push(...rows.map(keptRow));
-          recommended.append(...(piece.recommended || []).map((text) => element('li', text)));
+          const byText = rowsByText(rows);
+          for (const text of piece.recommended || []) {
+            const row = byText.get(text);
+            recommended.append(row ? personalItem(row) : element('li', text));
+            picks.push(row ? keptRow(row) : text);
+          }
           count.textContent = `已取 ${made} 个`;
         },
       });
@@ -1166,7 +1173,7 @@
       if (!fresh && count.textContent === '') count.textContent = before;
     }
     if (fresh) {
-      kept.put('personal', { rows: listed, recommended: textsOf(recommended), count: count.textContent });
+      kept.put('personal', { rows: listed, recommended: picks, count: count.textContent });
     }
     $('#personal-start').disabled = false;
     $('#personal-stop').disabled = true;
@@ -1179,7 +1186,10 @@
     if (!saved || names.childElementCount) return;
     // Kept before the rows carried their facts: the names alone.
     names.replaceChildren(...(Array.isArray(saved.rows) ? saved.rows.map(personalItem) : texts(saved.names)));
-    $('#personal-recommended').replaceChildren(...texts(saved.recommended));
+    // A pick kept before the picks carried their facts is its text alone.
+    const picks = Array.isArray(saved.recommended) ? saved.recommended : [];
+    $('#personal-recommended').replaceChildren(...picks.map((pick) =>
+      (pick && typeof pick === 'object' ? personalItem(pick) : element('li', String(pick)))));
     $('#personal-count').textContent = `上次的结果：${String(saved.count || '')}`;
   }
 
