@@ -364,7 +364,7 @@ test('a first visit is usable before any data block is asked for; a company run\
     }));
     for (const block of blocks) assert.ok(block.asked >= ready, `${block.name} before the page was usable`);
     const asked = new Set(blocks.map((block) => block.name));
-    for (const block of ['kFamousNames', 'kWrittenStrokeTable', 'kNamingReadings']) assert.ok(asked.has(block), block);
+    for (const block of ['kFamousNames', 'kStrokeCounts', 'kNamingReadings']) assert.ok(asked.has(block), block);
     // The library's articles wait for their tab.
     assert.ok(!asked.has('kArticleSources'));
   } finally {
