@@ -3,12 +3,10 @@
 #include "dictionary/data_lines.h"
 #include "dictionary/gbk_code.h"
 #include "dictionary/traditional.h"
-#include "embedded/kKangxiStrokeGroups.h"
-#include "embedded/kWrittenStrokeTable.h"
+#include "embedded/kStrokeCounts.h"
 #include "text/characters.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <vector>
 
@@ -20,38 +18,24 @@ struct StrokeIndex {
   std::vector<std::uint8_t> kangxi = std::vector<std::uint8_t>(kGbkCodeCount, 0);
 };
 
-int parseCount(std::string_view digits) {
-  int value = 0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  return value;
-}
-
-// Entries are "字N," with line breaks allowed between them; a character listed twice
-// keeps its first count.
-void readWrittenTable(std::string_view table, std::vector<std::uint8_t>& written) {
-  for (std::size_t pos = 0; pos < table.size();) {
-    const auto slot = gbkSlot(table.substr(pos));
-    if (!slot) {
-      ++pos;
-      continue;
+// stroke_counts.txt (tools/chardata/pack_strokes.py): a line of 191 counts for each
+// lead byte, the written counts' lines first, then the Kangxi counts'; count N is the
+// byte 0x30 + N. One byte a code rather than the two texts it is packed from, which a
+// first visit to the browser edition would fetch at seven times the size.
+void readPackedCounts(std::string_view packed, StrokeIndex& index) {
+  std::size_t line = 0;
+  while (!packed.empty() && line < 2 * kGbkLeadCount) {
+    const auto end = packed.find('\n');
+    const std::string_view counts = packed.substr(0, std::min(end, kGbkTrailCount));
+    packed = end == std::string_view::npos ? std::string_view{} : packed.substr(end + 1);
+    auto& table = line < kGbkLeadCount ? index.written : index.kangxi;
+    const std::size_t first = (line % kGbkLeadCount) * kGbkTrailCount;
+    for (std::size_t k = 0; k < counts.size(); ++k) {
+      const auto byte = static_cast<unsigned char>(counts[k]);
+      table[first + k] = byte > 0x30 ? static_cast<std::uint8_t>(byte - 0x30) : 0;
     }
-    const auto comma = table.find(',', pos + 2);
-    if (comma == std::string_view::npos) break;
-    if (written[*slot] == 0) {
-      written[*slot] =
-          static_cast<std::uint8_t>(parseCount(table.substr(pos + 2, comma - pos - 2)));
-    }
-    pos = comma + 1;
+    ++line;
   }
-}
-
-// One line per group, "N<TAB>characters"; the greatest group of a character wins.
-void readKangxiGroups(std::string_view groups, std::vector<std::uint8_t>& kangxi) {
-  forEachTabbedLine(groups, [&](std::string_view count, std::string_view characters) {
-    const auto value = static_cast<std::uint8_t>(parseCount(count));
-    forEachGbkCharacter(characters,
-                        [&](std::size_t slot) { kangxi[slot] = std::max(kangxi[slot], value); });
-  });
 }
 
 // A unit in no group counts as its traditional form is written. Every GBK Chinese
@@ -67,8 +51,7 @@ void fillFromTraditional(StrokeIndex& index) {
 const StrokeIndex& strokeIndex() {
   static const StrokeIndex index = [] {
     StrokeIndex built;
-    readWrittenTable(data::kWrittenStrokeTable, built.written);
-    readKangxiGroups(data::kKangxiStrokeGroups, built.kangxi);
+    readPackedCounts(data::kStrokeCounts, built);
     fillFromTraditional(built);
     return built;
   }();

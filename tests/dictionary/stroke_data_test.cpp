@@ -139,5 +139,33 @@ TEST(WrittenTable, ListsEveryGbkChineseCharacterOnceWithCountsFromOneTo51) {
   EXPECT_EQ(greatest, 51);
 }
 
+// The programs read the packed counts (stroke_counts.txt): they must say what the two
+// texts say, or pack_strokes.py was not rerun after them.
+TEST(PackedCounts, AgreeWithTheTextsTheyArePackedFrom) {
+  // "字N," entries, line breaks between them; a character listed twice keeps its first.
+  std::vector<int> written(kGbkCodeCount, 0);
+  std::string_view table = data::kWrittenStrokeTable;
+  for (std::size_t comma; (comma = table.find(',')) != std::string_view::npos;
+       table.remove_prefix(comma + 1)) {
+    std::string_view entry = table.substr(0, comma);
+    while (!entry.empty() && (entry.front() == '\n' || entry.front() == '\r'))
+      entry.remove_prefix(1);
+    const auto slot = gbkSlot(entry);
+    if (slot && written[*slot] == 0) written[*slot] = std::stoi(std::string(entry.substr(2)));
+  }
+  std::vector<int> kangxi(kGbkCodeCount, 0);
+  for (const auto& [count, chars] : kangxiGroups()) {
+    forEachGbkCharacter(chars,
+                        [&](std::size_t slot) { kangxi[slot] = std::max(kangxi[slot], count); });
+  }
+  std::size_t differing = 0;
+  for (std::size_t slot = 0; slot < kGbkCodeCount; ++slot) {
+    const std::string character = gbkCharacter(slot);
+    if (written[slot] != 0 && writtenStrokes(character) != written[slot]) ++differing;
+    if (kangxi[slot] != 0 && kangxiStrokes(character) != kangxi[slot]) ++differing;
+  }
+  EXPECT_EQ(differing, 0u);
+}
+
 }  // namespace
 }  // namespace zeruda::dictionary

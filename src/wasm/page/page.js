@@ -1360,6 +1360,10 @@
       setStatus(`载入失败：${error.message || error}`, true);
       return;
     }
+    // The blocks a company run reads set off as soon as the module is in, while the
+    // first screen is drawn: on a slow link they would otherwise start only once the
+    // page is usable, and a run could not start for more than a second after that.
+    const runData = zeruda.preload('generate').catch(() => {});
     await personChanged();
     const now = new Date();
     await showMonth(now.getFullYear(), now.getMonth() + 1);
@@ -1373,7 +1377,7 @@
     // the verses, the almanac's tables), so every tab works offline after this visit.
     // First what a company run and an evaluation read (a run started before they are
     // in waits for them), then the install, which finds them in the HTTP cache.
-    await zeruda.preload('generate').catch(() => {});
+    await runData;
     window.zerudaRunDataAt = performance.now();  // for the benchmark
     if (window.zerudaInstall) {
       zerudaInstall(() => { $('#new-version').hidden = false; });

@@ -69,8 +69,7 @@
     kAlmanacClashBranches: 'kAlmanacClashBranches.bin',
     kAlmanacClashStems: 'kAlmanacClashStems.bin',
     kAlmanacPengzu: 'kAlmanacPengzu.bin',
-    kWrittenStrokeTable: 'kWrittenStrokeTable.bin',
-    kKangxiStrokeGroups: 'kKangxiStrokeGroups.bin',
+    kStrokeCounts: 'kStrokeCounts.bin',
     kRegionTable: 'kRegionTable.bin',
     kFamousNames: 'kFamousNames.bin',
     kNamingReadings: 'kNamingReadings.bin',
@@ -81,7 +80,7 @@
   const kAlmanacBlocks = Object.keys(kBlockFiles).filter((block) => block.startsWith('kAlmanac'));
   // Whatever reads a name may read any of these (strokes, the register's rules, the
   // naming data): a function gets them all rather than a list that misses a case.
-  const kNameBlocks = ['kWrittenStrokeTable', 'kKangxiStrokeGroups', 'kRegionTable', 'kFamousNames',
+  const kNameBlocks = ['kStrokeCounts', 'kRegionTable', 'kFamousNames',
                        'kNamingReadings', 'kNamingAvoidWords', 'kNamingTones'];
   const kNeeds = {
     articles: ['kArticleSources'],
