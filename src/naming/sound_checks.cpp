@@ -17,17 +17,23 @@ const std::string& toneName(int tone) {
   return kNames[static_cast<std::size_t>(tone)];
 }
 
-// The note on the last tone, by tone number: made once, as every name gets one.
+// The note on the last tone: naming custom prefers a level (平) ending.
+std::string makeEndingNote(int tone) {
+  if (tone <= 2) {
+    return "声调：末字"_gbk + toneName(tone) + "，以平声收尾，响亮，是取名常见的做法"_gbk;
+  }
+  return "声调：末字"_gbk + toneName(tone) + "，以仄声收尾；取名习惯多以平声收尾"_gbk;
+}
+
+// Built once per tone: every judged row carries one of these four notes.
+std::array<std::string, 5> makeEndingNotes() {
+  std::array<std::string, 5> notes;
+  for (int t = 1; t <= 4; ++t) notes[static_cast<std::size_t>(t)] = makeEndingNote(t);
+  return notes;
+}
+
 const std::string& endingNote(int tone) {
-  static const std::array<std::string, 5> kNotes = [] {
-    std::array<std::string, 5> notes;
-    for (int t = 1; t <= 4; ++t) {
-      notes[static_cast<std::size_t>(t)] =
-          t <= 2 ? "声调：末字"_gbk + toneName(t) + "，以平声收尾，响亮，是取名常见的做法"_gbk
-                 : "声调：末字"_gbk + toneName(t) + "，以仄声收尾；取名习惯多以平声收尾"_gbk;
-    }
-    return notes;
-  }();
+  static const std::array<std::string, 5> kNotes = makeEndingNotes();
   return kNotes[static_cast<std::size_t>(tone)];
 }
 
