@@ -30,7 +30,9 @@ std::string judgementLines(const std::string& name, const std::vector<std::strin
   }
   out += "（"_gbk + judged.tonePattern + "）\n"_gbk;
   for (std::size_t k = 0; k < characters.size() && k < judged.meanings.size(); ++k) {
-    out += (k == 0 ? "字义："_gbk : "      ") + characters[k] + ' ' + judged.meanings[k] + '\n';
+    out += (k == 0 ? "字义："_gbk : "      ") + characters[k] + ' ';
+    out += judged.meanings[k];
+    out += '\n';
   }
   if (const naming::Verse* verse = judged.source) {
     out += "出处：《"_gbk + std::string(verse->book) + "·"_gbk + std::string(verse->title) +
@@ -150,7 +152,7 @@ std::string richCsvText(std::span<const generation::CandidateRow> rows) {
       const auto characters = bodyCharacters(row.cell(generation::Column::Body));
       std::vector<std::string> meanings;
       for (std::size_t k = 0; k < characters.size() && k < judged->meanings.size(); ++k) {
-        meanings.push_back(characters[k] + ' ' + judged->meanings[k]);
+        meanings.push_back(characters[k] + ' ' + std::string(judged->meanings[k]));
       }
       std::vector<std::string> remarks = judged->warnings;
       remarks.insert(remarks.end(), judged->notes.begin(), judged->notes.end());

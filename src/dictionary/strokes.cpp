@@ -7,6 +7,7 @@
 #include "text/characters.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <vector>
 
@@ -60,12 +61,14 @@ const StrokeIndex& strokeIndex() {
 
 template <typename Count>
 std::string joinedCounts(std::string_view text, Count count) {
+  // Written straight into the text: every listed row carries two of these.
   std::string joined;
   text::forEachUnit(text, [&](std::string_view unit) {
-    joined += std::to_string(count(unit));
-    joined += '-';
+    char digits[12];
+    const char* end = std::to_chars(digits, digits + sizeof digits, count(unit)).ptr;
+    if (!joined.empty()) joined += '-';
+    joined.append(digits, static_cast<std::size_t>(end - digits));
   });
-  if (!joined.empty()) joined.pop_back();
   return joined;
 }
 

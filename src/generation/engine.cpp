@@ -9,6 +9,7 @@
 #include "text/gbk_literal.h"
 
 #include <array>
+#include <span>
 #include <string>
 
 namespace zeruda::generation {
@@ -41,10 +42,11 @@ Body drawBody(const EngineSettings& settings, run::DrawInteger& draw) {
   return body;
 }
 
-Body wordRoadBody(int count, const std::vector<std::string_view>& characters) {
+Body wordRoadBody(std::span<const std::string_view> characters) {
   Body body;
-  for (int i = 0; i < count; ++i) {
-    (i < count / 2 ? body.part1 : body.part2) += characters[static_cast<std::size_t>(i)];
+  const std::size_t count = characters.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    (i < count / 2 ? body.part1 : body.part2) += characters[i];
   }
   return body;
 }
@@ -54,9 +56,10 @@ Body wordRoadBody(int count, const std::vector<std::string_view>& characters) {
 std::optional<Body> drawnBody(const EngineSettings& settings, const WordRoad* words,
                               run::DrawInteger& draw) {
   if (settings.road == CompanyRoad::Pool) return drawBody(settings, draw);
-  const std::vector<std::string_view> characters = words->draw(draw);
+  const auto drawn = words->draw(draw);
+  const auto characters = std::span(drawn).first(static_cast<std::size_t>(words->length()));
   if (!words->accepts(characters)) return std::nullopt;
-  return wordRoadBody(settings.bodyLength, characters);
+  return wordRoadBody(characters);
 }
 
 bool hasRequiredElements(const EngineSettings& settings, std::string_view elements) {
@@ -137,6 +140,10 @@ EngineOutcome runEngine(const SettingsSnapshot& settings, run::StopFlag& stop,
   // while a run goes on.
   const WordRoad words(*atStart);
   naming::JudgementMemo judged;
+  // The words road's two-character bodies come from the word list and repeat; other
+  // bodies seldom do, and keeping each would cost more than judging it again.
+  const bool keepJudgements =
+      atStart->road == CompanyRoad::Words && atStart->bodyLength == kMinBodyLength;
   int sequence = 1;
   long long misses = 0;
   while (!stop.stopRequested()) {
@@ -147,7 +154,9 @@ EngineOutcome runEngine(const SettingsSnapshot& settings, run::StopFlag& stop,
     ++outcome.attempts;
     if (auto row = attemptOn(*settings.current(), &words, sequence, services)) {
       const std::string& body = row->cell(Column::Body);
-      row->judgement = judged.of(body, [&] { return judgeBody(body); });
+      row->judgement = keepJudgements
+                           ? judged.of(body, [&] { return judgeBody(body); })
+                           : std::make_shared<const naming::NameJudgement>(judgeBody(body));
       consume(*row);
       ++sequence;
       ++outcome.rows;

@@ -64,8 +64,8 @@ WordRoad::WordRoad(const EngineSettings& settings) : length_(settings.bodyLength
   }
 }
 
-std::vector<std::string_view> WordRoad::draw(run::DrawInteger& draw) const {
-  std::vector<std::string_view> body(static_cast<std::size_t>(length_));
+std::array<std::string_view, 4> WordRoad::draw(run::DrawInteger& draw) const {
+  std::array<std::string_view, 4> body{};
   if (layouts_.empty()) return body;
   const Layout& layout = layouts_[static_cast<std::size_t>(drawIndex(layouts_.size(), draw))];
   const auto words = tradeWords();
@@ -87,7 +87,7 @@ std::vector<std::string_view> WordRoad::draw(run::DrawInteger& draw) const {
         // often as the words use it there.
         const std::string_view from =
             words[static_cast<std::size_t>(drawIndex(words.size(), draw))];
-        body[position] = from.substr(position + 1 == body.size() ? 2 : 0, 2);
+        body[position] = from.substr(static_cast<int>(position) + 1 == length_ ? 2 : 0, 2);
       }
     }
   }

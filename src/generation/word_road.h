@@ -21,8 +21,11 @@ class WordRoad {
  public:
   explicit WordRoad(const EngineSettings& settings);
 
-  // The body's characters in order (two GBK bytes each), the fixed ones in place.
-  std::vector<std::string_view> draw(run::DrawInteger& draw) const;
+  // The body's characters in order (two GBK bytes each), the fixed ones in place; the
+  // places past the body's length stay empty.
+  std::array<std::string_view, 4> draw(run::DrawInteger& draw) const;
+
+  int length() const { return length_; }
 
   // Whether a drawn body may be listed: no character stands in it twice (骏达立达), it
   // is no well-known trade name, and it neither

@@ -37,7 +37,9 @@ void writeJudgement(Writer& json, const naming::NameJudgement& judged) {
   json.key("pinyin").string(judged.pinyin).key("tones").beginArray();
   for (int tone : judged.tones) json.number(static_cast<long long>(tone));
   json.endArray().key("tone_pattern").string(judged.tonePattern);
-  writeStrings(json, "meanings", judged.meanings);
+  json.key("meanings").beginArray();
+  for (const std::string_view meaning : judged.meanings) json.string(meaning);
+  json.endArray();
   if (judged.source) writeSource(json, *judged.source);
   writeStrings(json, "warnings", judged.warnings);
   writeStrings(json, "notes", judged.notes);

@@ -81,8 +81,9 @@ NameJudgement judgeSound(const NameSound& sound, std::optional<Leaning> gender) 
   judged.pinyin = pinyinOf(sound);
   judged.meanings.reserve(sound.characters.size() - sound.surnameLength);
   for (std::size_t k = sound.surnameLength; k < sound.characters.size(); ++k) {
+    static const std::string kUnknown = "（字义未收录）"_gbk;
     const std::string_view meaning = meaningOf(sound.characters[k]);
-    judged.meanings.push_back(meaning.empty() ? "（字义未收录）"_gbk : std::string(meaning));
+    judged.meanings.push_back(meaning.empty() ? std::string_view(kUnknown) : meaning);
   }
   for (const HeardWord& heard : heardWords(sound)) {
     judged.warnings.push_back(heardWordWarning(heard));
@@ -90,7 +91,8 @@ NameJudgement judgeSound(const NameSound& sound, std::optional<Leaning> gender) 
   SoundFindings found = soundFindings(sound);
   judged.tones = std::move(found.tones);
   judged.tonePattern = std::move(found.tonePattern);
-  judged.warnings.insert(judged.warnings.end(), found.warnings.begin(), found.warnings.end());
+  judged.warnings.insert(judged.warnings.end(), std::make_move_iterator(found.warnings.begin()),
+                         std::make_move_iterator(found.warnings.end()));
   judged.notes = std::move(found.notes);
   checkCharacters(sound, judged);
   if (gender && *gender != Leaning::Either) checkGender(sound, *gender, judged);

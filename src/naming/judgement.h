@@ -14,13 +14,13 @@ namespace zeruda::naming {
 
 // What the naming custom says of a person's name, beside its numerology (texts GBK).
 struct NameJudgement {
-  std::string pinyin;                 // the whole name read, "lǐ qīng yáng"
-  std::vector<int> tones;             // one per character: 1-4, 0 neutral or unknown
-  std::string tonePattern;            // 平 and 仄 in order, "仄平平"
-  std::vector<std::string> meanings;  // one per character of the given name
-  const Verse* source = nullptr;      // the verse a pair of the given name stands in
-  std::vector<std::string> warnings;  // a 谐音 names the word heard
-  std::vector<std::string> notes;     // what the custom remarks on without counting it a flaw
+  std::string pinyin;                      // the whole name read, "lǐ qīng yáng"
+  std::vector<int> tones;                  // one per character: 1-4, 0 neutral or unknown
+  std::string tonePattern;                 // 平 and 仄 in order, "仄平平"
+  std::vector<std::string_view> meanings;  // one per given character: the facts' own text
+  const Verse* source = nullptr;           // the verse a pair of the given name stands in
+  std::vector<std::string> warnings;       // a 谐音 names the word heard
+  std::vector<std::string> notes;          // what the custom remarks on without counting it a flaw
 };
 
 // Judges surname + given (both GBK, two-byte characters): the reading, each given
