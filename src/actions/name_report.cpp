@@ -20,10 +20,12 @@ namespace {
 
 std::string number(double value) { return text::shortestNumberText(value); }
 
-// `characters`: the given name's, one per meaning.
-std::string judgementLines(const std::string& name, const std::vector<std::string>& characters,
+// `label`: what `name` is ("姓名：", or "字号：" for a company's); `characters`: the
+// given name's or the 字号's, one per meaning.
+std::string judgementLines(const std::string& label, const std::string& name,
+                           const std::vector<std::string>& characters,
                            const naming::NameJudgement& judged) {
-  std::string out = "姓名："_gbk + name + "（"_gbk + judged.pinyin + "）\n"_gbk;
+  std::string out = label + name + "（"_gbk + judged.pinyin + "）\n"_gbk;
   out += "声调："_gbk;
   for (std::size_t k = 0; k < judged.tones.size(); ++k) {
     out += (k ? " " : "") + std::to_string(judged.tones[k]);
@@ -107,8 +109,9 @@ std::string remarkLines(const naming::NameJudgement& judged) {
 std::string nameReportText(const NameJudgementAnswer& answer) {
   std::vector<std::string> characters;
   for (const auto& part : answer.record.givenPart) characters.push_back(part.character);
-  std::string out = judgementLines(answer.surname + answer.given, characters, answer.judgement) +
-                    gridLines(answer.record);
+  std::string out =
+      judgementLines("姓名："_gbk, answer.surname + answer.given, characters, answer.judgement) +
+      gridLines(answer.record);
   if (answer.stars) out += starLine(*answer.stars);
   return out + remarkLines(answer.judgement);
 }
@@ -120,7 +123,8 @@ std::string listedNameText(const std::string& surname, const personal::NameRow& 
     characters.push_back(row.given.substr(at, 2));
   }
   std::string out;
-  if (row.judgement) out = judgementLines(surname + row.given, characters, *row.judgement);
+  if (row.judgement)
+    out = judgementLines("姓名："_gbk, surname + row.given, characters, *row.judgement);
   out += starLine(
       StarCount{row.parts, row.score, row.stars, numerology::starThreshold(row.stars), {}});
   if (row.judgement) out += remarkLines(*row.judgement);
@@ -136,7 +140,7 @@ std::string listedBodyText(const generation::CandidateRow& row) {
   // The stars follow from the parts as the run rated them; a row read back from a
   // file has no parts and so no star line.
   if (row.judgement) {
-    out = judgementLines(body, bodyCharacters(body), *row.judgement);
+    out = judgementLines("字号："_gbk, body, bodyCharacters(body), *row.judgement);
     out += starLine(rowStars(row));
     out += remarkLines(*row.judgement);
   }

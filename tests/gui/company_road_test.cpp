@@ -301,7 +301,7 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     // The pane shows the selected row's 字号 with its reading.
     QVERIFY(control<QPlainTextEdit>("字号详情")
                 ->toPlainText()
-                .startsWith(u("姓名：") + cell(moved, 2) + u("（")));
+                .startsWith(u("字号：") + cell(moved, 2) + u("（")));
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, place.center());
     auto* evaluation = window_->findChild<EvaluationWindow*>();
     QVERIFY(evaluation != nullptr);
@@ -580,7 +580,7 @@ class CompanyRoadTest : public zeruda::gui::test::MainWindowFixture {
     const QString body = cell(0, 2);
     const QStringList lines = rows().index(0, 2).data(Qt::ToolTipRole).toString().split(u'\n');
     QVERIFY2(lines.size() > 3, qPrintable(lines.join(u'\n')));
-    const QRegularExpression reading(u("^姓名：") + body + u("（\\S*[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜ]"));
+    const QRegularExpression reading(u("^字号：") + body + u("（\\S*[āáǎàēéěèīíǐìōóǒòūúǔùǖǘǚǜ]"));
     QVERIFY2(reading.match(lines[0]).hasMatch(), qPrintable(lines[0]));
     const QRegularExpression meaning(u("^字义：") + body.left(1) + u(" \\S"));
     QVERIFY2(!lines.filter(meaning).isEmpty(), qPrintable(lines.join(u'\n')));
