@@ -16,7 +16,7 @@ using namespace text::literals;
 using Function = Result<Reply> (*)(const Request&);
 
 // The functions that need nothing but their request, by the name the page calls them.
-constexpr std::array<std::pair<std::string_view, Function>, 14> kFunctions = {{
+constexpr std::array<std::pair<std::string_view, Function>, 15> kFunctions = {{
     {"openingDays", openingDaysFunction},
     {"openingLeftOut", openingLeftOutFunction},
     {"grids", gridsFunction},
@@ -29,6 +29,7 @@ constexpr std::array<std::pair<std::string_view, Function>, 14> kFunctions = {{
     {"month", monthFunction},
     {"monthDays", monthDaysFunction},
     {"resultCsv", resultCsvFunction},
+    {"resultRichCsv", resultRichCsvFunction},
     {"articles", articlesFunction},
     {"article", articleFunction},
 }};

@@ -1,6 +1,8 @@
 #include "wasm/page_functions.h"
 
 #include "actions/inputs.h"
+#include "actions/name_report.h"
+#include "generation/body_judgement.h"
 #include "generation/export.h"
 #include "json/writer.h"
 #include "library/catalogue.h"
@@ -10,6 +12,12 @@
 #include "text/gbk_literal.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <span>
 #include <vector>
 
 namespace zeruda::wasm {
@@ -38,6 +46,40 @@ std::vector<const library::ArticleSource*> carriedPages() {
   return pages;
 }
 
+// The parts a row's stars were added from: base, talents, five grids, elements.
+constexpr std::size_t kPartCount = 8;
+constexpr std::size_t kRichWidth = generation::kColumnCount + kPartCount;
+
+// A part as the page's JSON wrote it: a finite number, nothing around it.
+std::optional<double> partValue(const std::string& text) {
+  if (text.empty() || text.size() > 32 || !(text[0] == '-' || (text[0] >= '0' && text[0] <= '9'))) {
+    return std::nullopt;
+  }
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (end != text.c_str() + text.size() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+// All eight empty: a row without parts (`parts` stays empty); false when any is not a
+// number.
+bool readParts(std::span<const std::string> texts, std::optional<numerology::ScoreParts>& parts) {
+  if (std::all_of(texts.begin(), texts.end(), [](const auto& t) { return t.empty(); })) return true;
+  std::array<double, kPartCount> values{};
+  for (std::size_t k = 0; k < kPartCount; ++k) {
+    const auto value = partValue(texts[k]);
+    if (!value) return false;
+    values[k] = *value;
+  }
+  numerology::ScoreParts read;
+  read.base = values[0];
+  read.talents = values[1];
+  std::copy_n(values.begin() + 2, read.grids.size(), read.grids.begin());
+  read.elements = values[7];
+  parts = read;
+  return true;
+}
+
 }  // namespace
 
 Result<Reply> prepareFunction(const Request&, actions::Context& context) {
@@ -59,6 +101,31 @@ Result<Reply> resultCsvFunction(const Request& request) {
     rows[i / width].cells[i % width] = cells.value()[i];
   }
   return Reply{Reply::Kind::Text, text::displayUtf8(generation::csvText(rows))};
+}
+
+Result<Reply> resultRichCsvFunction(const Request& request) {
+  const auto cells = request.texts("cells", Field::ExportRows);
+  if (!cells.ok()) return cells.failure();
+  const std::vector<std::string>& texts = cells.value();
+  if (texts.size() % kRichWidth != 0) {
+    return actions::refusal(Field::ExportRows, "不完整：每行应有15格"_gbk);
+  }
+  std::vector<generation::CandidateRow> rows(texts.size() / kRichWidth);
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    const std::span<const std::string> row(texts.data() + r * kRichWidth, kRichWidth);
+    generation::CandidateRow& out = rows[r];
+    std::copy_n(row.begin(), generation::kColumnCount, out.cells.begin());
+    std::optional<numerology::ScoreParts> parts;
+    if (!readParts(row.subspan(generation::kColumnCount), parts)) {
+      return actions::refusal(Field::ExportRows,
+                              "第"_gbk + std::to_string(r + 1) + "行的星级计算不是数字"_gbk);
+    }
+    if (!parts) continue;
+    out.parts = *parts;
+    out.judgement = std::make_shared<const naming::NameJudgement>(
+        generation::judgeBody(out.cell(generation::Column::Body)));
+  }
+  return Reply{Reply::Kind::Text, text::displayUtf8(actions::richCsvText(rows))};
 }
 
 Result<Reply> articlesFunction(const Request&) {

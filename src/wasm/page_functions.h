@@ -13,6 +13,12 @@ Result<Reply> prepareFunction(const Request& request, actions::Context& context)
 // seven cells one after another; UTF-8 here, where the desktop writes GBK.
 Result<Reply> resultCsvFunction(const Request& request);
 
+// resultRichCsv {cells}: the rich export of the same rows, each row's seven cells then
+// the eight parts its stars were added from as its run gave them (base, talents, the
+// five grids, elements; all eight empty for a row without them). The 字号 is judged
+// again, as the run judged it.
+Result<Reply> resultRichCsvFunction(const Request& request);
+
 // articles {}: the library's pages the browser edition carries, [{id, title}]: the
 // guide to the legal rules and the knowledge tree's pages on registering a name.
 Result<Reply> articlesFunction(const Request& request);

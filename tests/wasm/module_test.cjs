@@ -196,6 +196,23 @@ test('generate: a seeded run gives the rows generate --json gives', async () => 
   const written = new TextDecoder('gbk').decode(fs.readFileSync(csvFile));
   fs.rmSync(csvFile);
   assert.equal(page('resultCsv', { cells }), written);
+
+  // The rich export from the rows and their star parts is the command line's --rich-csv.
+  const richCells = answer.flatMap((row, i) => {
+    const parts = row.star_parts;
+    return [...cells.slice(i * 7, i * 7 + 7),
+            ...[parts.base, parts.talents, ...parts.grids, parts.elements].map(String)];
+  });
+  const richExported = await runCli(['generate', '--surname', '张', '--given', '伟', '--birth', '1985-06-15',
+                                     '--time', '08:30', '--prefix', '成都', '--suffix', '科技有限公司',
+                                     '--length', '3', '--auto-elements', '--min-stars', '3', '--count',
+                                     '300', '--seed', '20240611', '--road', 'pool', '--rich-csv', csvFile]);
+  assert.ok(richExported.ok, richExported.err);
+  const rich = new TextDecoder('gbk').decode(fs.readFileSync(csvFile));
+  fs.rmSync(csvFile);
+  assert.equal(page('resultRichCsv', { cells: richCells }), rich);
+  assert.match(page('resultRichCsv', { cells: [...cells.slice(0, 7), 'x', ...Array(7).fill('1')] }).refused,
+               /第1行的星级计算不是数字/);
 });
 
 test('personal: a seeded run gives the names personal --json gives', async () => {

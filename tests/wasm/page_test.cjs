@@ -4,6 +4,8 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const os = require('node:os');
 const path = require('node:path');
 const { launchBrowser, serveSite, openPage } = require('./browser.cjs');
 const { runCli } = require('./cli.cjs');
@@ -81,6 +83,26 @@ test('the form filled, a seeded generation lists the command line\'s rows', asyn
   assert.ok(first.meanings.every((meaning) => facts.some(([, text]) => text.includes(meaning))), first.body);
   assert.deepEqual(facts.filter(([kind]) => kind === 'warning').map(([, text]) => text), first.warnings);
   assert.ok(lines.stars.includes(`= ${first.star_parts.sum}`), lines.stars);
+
+  // 导出详细CSV saves the command line's --rich-csv of the same run.
+  const saved = await page.evaluate(() => new Promise((resolve) => {
+    const create = URL.createObjectURL;
+    URL.createObjectURL = (blob) => {
+      URL.createObjectURL = create;
+      blob.text().then(resolve);
+      return create(blob);
+    };
+    document.querySelector('#company-rich-csv').click();
+  }));
+  const richFile = path.join(os.tmpdir(), `zeruda-page-${process.pid}.csv`);
+  const rich = await runCli(['generate', '--surname', '张', '--given', '伟', '--birth', '1985-06-15',
+                             '--time', '08:30', '--length', '3', '--auto-elements', '--count', '40',
+                             '--seed', '99', '--rich-csv', richFile]);
+  assert.ok(rich.ok, rich.err);
+  const expectedRich = new TextDecoder('gbk').decode(fs.readFileSync(richFile));
+  fs.rmSync(richFile);
+  // Blob.text() reads UTF-8 and drops the byte-order mark the page puts first.
+  assert.equal(saved.replace(/^\uFEFF/, ''), expectedRich);
 });
 
 test('the road chosen on the form is the command line\'s --road', async () => {

@@ -409,6 +409,7 @@
     $('#company-start').disabled = running;
     $('#company-stop').disabled = !running;
     $('#company-csv').disabled = running || company.rows.length === 0;
+    $('#company-rich-csv').disabled = running || company.rows.length === 0;
     $('#company-copy').disabled = running || company.rows.length === 0;
   }
 
@@ -473,6 +474,22 @@
     if (csv === undefined) return;
     // A byte-order mark first: Excel then reads the file as UTF-8.
     download('公司备选名.csv', '\uFEFF' + csv, 'text/csv;charset=utf-8');
+  }
+
+  // The star parts as the run gave them; a row kept from before they were listed has
+  // none, and its four rich columns stay empty.
+  function richCells(row) {
+    const parts = row.star_parts;
+    const numbers = parts && Array.isArray(parts.grids)
+      ? [parts.base, parts.talents, ...parts.grids, parts.elements] : [];
+    return [...kCompanyColumns.map((key) => String(row[key])),
+            ...Array.from({ length: 8 }, (unused, k) => (numbers.length === 8 ? String(numbers[k]) : ''))];
+  }
+
+  async function exportCompanyRich() {
+    const csv = await guarded($('#company-count'), () => zeruda.resultRichCsv(company.rows.map(richCells)));
+    if (csv === undefined) return;
+    download('公司备选名_详细.csv', '\uFEFF' + csv, 'text/csv;charset=utf-8');
   }
 
   async function copyCompanyNames() {
@@ -1261,6 +1278,7 @@
     $('#company-start').addEventListener('click', startCompany);
     $('#company-stop').addEventListener('click', () => zeruda.stop());
     $('#company-csv').addEventListener('click', exportCompany);
+    $('#company-rich-csv').addEventListener('click', exportCompanyRich);
     $('#company-copy').addEventListener('click', copyCompanyNames);
     for (const header of document.querySelectorAll('#company-table th')) {
       header.addEventListener('click', () => sortCompany(header));

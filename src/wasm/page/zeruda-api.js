@@ -264,6 +264,9 @@
     openingLeftOut: async (from, days, birthDate, birthTime) =>
       call('openingLeftOut', { from, days, birth: birthDate, time: birthTime }),
     resultCsv: async (rows) => call('resultCsv', { cells: exportCells(rows) }),
+    // The rich CSV: each row's seven cells, then its star_parts' base, talents, five
+    // grids and elements (eight empty texts for a row without them).
+    resultRichCsv: async (rows) => call('resultRichCsv', { cells: exportCells(rows) }),
     // Fetches the blocks page function `name` reads, so that its first call need
     // not wait for them.
     preload: async (name) => { await neededBlocks(name); },

@@ -93,7 +93,8 @@
     openingDays: kAlmanacBlocks,
     openingLeftOut: kAlmanacBlocks,
   };
-  for (const name of ['grids', 'gridSvg', 'rate', 'report', 'score', 'shortlist', 'shortlistCsv', 'generate']) {
+  for (const name of ['grids', 'gridSvg', 'rate', 'report', 'score', 'shortlist', 'shortlistCsv', 'generate',
+                      'resultRichCsv']) {
     kNeeds[name] = kNameBlocks;
   }
   const zerudaNeeds = (name) => kNeeds[name] || [];
