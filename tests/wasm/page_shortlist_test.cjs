@@ -43,9 +43,8 @@ async function tbodyRows(selector) {
   return page.$$eval(`${selector} tbody tr`, (rows) => rows.map((row) => row.textContent));
 }
 
-// How long the page's tasks took while the list was scored is a speed figure, reported
-// by bench/web_bench.cjs, not checked here.
-test('20,000 names are scored and counted, filtered, and come back after a reload', async () => {
+// Pasting a list and scoring it, as a user does.
+async function scoreLongList() {
   await page.click('button[data-tab="shortlist"]');
   await page.$eval('#shortlist-names', (box, text) => {
     box.value = text;
@@ -57,18 +56,39 @@ test('20,000 names are scored and counted, filtered, and come back after a reloa
     window.longTasks = [];
     new PerformanceObserver((list) => window.longTasks.push(...list.getEntries().map((entry) => Math.round(entry.duration))))
       .observe({ type: 'longtask' });
-    window.scoreStarted = performance.now();
   });
   await page.click('#shortlist-run');
   await page.waitForFunction(() => document.querySelector('#shortlist-count').textContent.startsWith('完成'),
                              { timeout: 120000 });
-  const run = await page.evaluate(() => ({
-    seconds: (performance.now() - window.scoreStarted) / 1000,
+  // The last steps (the first page laid out, the results kept) come after the count.
+  await tbodyRows('#shortlist-table');
+  await new Promise((resolve) => setTimeout(resolve, 500));
+  return page.evaluate(() => ({
     longTasks: window.longTasks,
     summary: document.querySelector('#shortlist-summary').textContent,
   }));
+}
+
+// Other programs running beside the browser stretch its tasks, so this one runs by
+// itself: a ctest entry of its own (ZERUDA_LONG_TASKS=only) that runs alone. On two
+// cores the worker's scoring and the browser's own threads still take turns with the
+// page's, which now and then stretches a task past 50 ms; a page that held its thread
+// would do so on every run, so one clean run of three passes.
+const longTasksOnly = process.env.ZERUDA_LONG_TASKS === 'only';
+
+test('20,000 names are scored with no task of the page over 50 ms', { skip: !longTasksOnly }, async () => {
+  const runs = [];
+  do {
+    const run = await scoreLongList();
+    assert.match(run.summary, /^共 20000 个/);
+    runs.push(run.longTasks);
+  } while (runs.at(-1).length > 0 && runs.length < 3);
+  assert.deepEqual(runs.at(-1), [], `tasks over 50 ms (Long Tasks API), by run: ${JSON.stringify(runs)}`);
+});
+
+test('20,000 names are scored and counted, filtered, and come back after a reload', { skip: longTasksOnly }, async () => {
+  const run = await scoreLongList();
   const shown = await tbodyRows('#shortlist-table');
-  console.log(`20,000 names: ${run.seconds.toFixed(1)} s, tasks over 50 ms: ${JSON.stringify(run.longTasks)}`);
   const counts = run.summary.match(/^共 (\d+) 个：可用 (\d+)，需审批 (\d+)，不可用 (\d+)$/);
   assert.ok(counts, run.summary);
   assert.equal(Number(counts[1]), 20000);
@@ -94,7 +114,7 @@ test('20,000 names are scored and counted, filtered, and come back after a reloa
   assert.notDeepEqual(first, []);
 });
 
-test('a shared link carries prefix and suffix; the short form takes the form\'s', async () => {
+test('a shared link carries prefix and suffix; the short form takes the form\'s', { skip: longTasksOnly }, async () => {
   const link = `#evaluate=${encodeURIComponent('华通')}&prefix=${encodeURIComponent('北京')}` +
                `&suffix=${encodeURIComponent('贸易有限公司')}`;
   await openPage(page, `${server.origin}/index.html${link}`);
@@ -106,7 +126,7 @@ test('a shared link carries prefix and suffix; the short form takes the form\'s'
   await page.waitForFunction(() => document.querySelector('#evaluate-report').textContent.includes('北京金星贸易有限公司'));
 });
 
-test('Enter runs the form it is pressed in', async () => {
+test('Enter runs the form it is pressed in', { skip: longTasksOnly }, async () => {
   await page.click('button[data-tab="evaluate"]');
   await page.$eval('#evaluate-form [name="body"]', (input) => { input.value = ''; });
   await page.type('#evaluate-form [name="body"]', '龙凤');
@@ -119,7 +139,7 @@ test('Enter runs the form it is pressed in', async () => {
   await page.waitForFunction(() => document.querySelector('#chart-facts').textContent.includes('四柱'));
 });
 
-test('a refused generation keeps the last results, which a reload brings back', async () => {
+test('a refused generation keeps the last results, which a reload brings back', { skip: longTasksOnly }, async () => {
   await page.evaluate((stored) => localStorage.setItem('zeruda.person', stored), JSON.stringify(kMoment));
   await openPage(page, `${server.origin}/index.html`);
   await page.click('button[data-tab="company"]');

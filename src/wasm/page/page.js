@@ -774,17 +774,19 @@
     setShortlistRunning(true);
     let fresh = false;
     const started = performance.now();
-    // Each piece is kept as it comes, under this run's own keys: a large write at
-    // the end would hold the page. The results point at the run once it is whole.
+    // Each piece is kept as it comes, under this run's own keys, by the worker that
+    // made it: a large write at the end, or a copy of each piece here, would hold the
+    // page. The results point at the run once it is whole.
     const run = `shortlist:${Date.now()}:`;
     let pieces = 0;
     try {
       const answer = await zeruda.scoreList(lines, base, {
+        keepAs: run,
         onRows: (rows, piece, json) => {
           if (!fresh) clearShortlistPieces();
           fresh = true;
           addShortlistPiece(pieceOf(rows, json, shortlist.total));
-          kept.put(`${run}${String(pieces++).padStart(6, '0')}`, json);
+          pieces += 1;
           progress.value = shortlist.total;
           count.textContent = `已评 ${shortlist.total} / ${progress.max} 个`;
           // The first page as it comes; the rest waits for 显示更多.

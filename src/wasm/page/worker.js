@@ -10,8 +10,40 @@ importScripts('network-guard.js', 'zeruda.js', 'zeruda-calls.js');
 
 const failed = (error) => postMessage({ type: 'failed', message: String((error && error.message) || error) });
 
+// A run asked to keep its pieces writes each to the page's store (IndexedDB) as it is
+// made, so that the page's thread need not copy megabytes into storage. The writes
+// commit once the run has ended; a stopped run's worker is ended, and they with it.
+let keeping = null;  // {store's database, key prefix, pieces written}
+
+function keepPiece(json) {
+  if (!keeping || !keeping.db) return;
+  const key = `${keeping.prefix}${String(keeping.count++).padStart(6, '0')}`;
+  try {
+    keeping.db.transaction('kept', 'readwrite').objectStore('kept').put(json, key);
+  } catch (ignored) {
+    // Storage refused: the results are shown, and not kept.
+  }
+}
+
+// The page's store, as the page opens it; nothing when the browser withholds it.
+function openKept() {
+  return new Promise((resolve) => {
+    try {
+      const request = indexedDB.open('zeruda', 1);
+      request.onupgradeneeded = () => request.result.createObjectStore('kept');
+      request.onsuccess = () => resolve(request.result);
+      request.onerror = () => resolve(null);
+    } catch (ignored) {
+      resolve(null);
+    }
+  });
+}
+
 const moduleReady = createZerudaModule({
-  onRow: (json) => postMessage({ type: 'rows', json }),
+  onRow: (json) => {
+    keepPiece(json);
+    postMessage({ type: 'rows', json });
+  },
 });
 // Ready once the tables a run reads are read too.
 moduleReady.then((module) => {
@@ -25,8 +57,9 @@ moduleReady.then((module) => {
 // cannot cross to a worker has been refused there.
 onmessage = async (event) => {
   try {
-    const { name, json, provide } = event.data;
+    const { name, json, provide, keep } = event.data;
     const module = await moduleReady;
+    keeping = typeof keep === 'string' ? { db: await openKept(), prefix: keep, count: 0 } : null;
     for (const [block, bytes] of Object.entries(provide || {})) zerudaProvide(module, block, bytes);
     const started = performance.now();
     const answer = zerudaCallJson(module, name, json);

@@ -133,13 +133,16 @@
     if (options.onRows !== undefined && typeof options.onRows !== 'function') {
       throw new TypeError('onRows 应为函数');
     }
+    if (options.keepAs !== undefined && typeof options.keepAs !== 'string') {
+      throw new TypeError('keepAs 应为文字');
+    }
     return options;
   }
 
   // `keepRows` false: the rows are only handed to onRows, not kept for a stopped run
   // (a long list is kept once, by its caller).
   async function run(name, request, options, keepRows = true) {
-    const { onRows } = optionsOf(options);
+    const { onRows, keepAs } = optionsOf(options);
     if (running) throw new Error('已有一次取名正在进行，请先停止它');
     // As JSON text: a value no worker could take (a function, a symbol) is left out
     // as JSON leaves it, one JSON cannot hold (a BigInt, a cycle) refuses the run here.
@@ -201,7 +204,7 @@
           event.preventDefault();
           fail(new Error(`取名的后台线程出错${event.message ? `：${event.message}` : ''}`));
         };
-        worker.postMessage({ name, json, provide });
+        worker.postMessage({ name, json, provide, keep: keepAs });
       }, fail);
     });
   }
@@ -235,7 +238,8 @@
     // options.onRows sees it best first, a piece at a time; resolves with the count
     // by standing ({names, usable, needs_approval, unusable}, the refused lines as its
     // notes), or, when stopped, with {stopped: true, rows: []}: the rows are onRows'.
-    // A run, as generate is.
+    // A run, as generate is. options.keepAs: a key prefix under which the worker keeps
+    // each piece's JSON in the page's IndexedDB store (keepAs + "000000", …).
     scoreList: (lines, base, options) =>
       run('shortlist', { lines: Array.isArray(lines) ? lines.join('\n') : lines, base }, options, false),
     // The list's CSV as `zeruda-cli score --csv` writes it, made in the worker too.
