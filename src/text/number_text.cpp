@@ -93,12 +93,25 @@ std::string plain(const Decimal& d, double magnitude) {
   return d.digits.substr(0, point) + '.' + d.digits.substr(point);
 }
 
+// Whole numbers and halves below 100000, which the star counts are made of, written at
+// once: their plain text is the shortest and no longer than the scientific one.
+bool smallHalf(double magnitude) {
+  const double twice = magnitude * 2;
+  return magnitude < 100000 && std::trunc(twice) == twice;
+}
+
+std::string smallHalfText(double magnitude) {
+  const auto whole = static_cast<long long>(magnitude);
+  return std::to_string(whole) + (static_cast<double>(whole) == magnitude ? "" : ".5");
+}
+
 }  // namespace
 
 std::string shortestNumberText(double value) {
   const std::string sign = std::signbit(value) ? "-" : "";
   if (std::isnan(value)) return sign + "nan";
   if (std::isinf(value)) return sign + "inf";
+  if (smallHalf(std::fabs(value))) return sign + smallHalfText(std::fabs(value));
   const Decimal decimal = shortestDecimal(std::fabs(value));
   std::string fixed = plain(decimal, std::fabs(value));
   std::string scientific = withExponent(decimal);

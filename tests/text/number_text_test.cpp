@@ -43,6 +43,18 @@ TEST(ShortestNumberText, WritesTheLayoutsAsToCharsDoes) {
   for (const auto& row : rows) EXPECT_EQ(shortestNumberText(row.value), row.text) << row.name;
 }
 
+// Whole numbers and halves, which star counts are made of, take a quicker way up to
+// 100000: across that bound and the one where the exponent form gets shorter.
+TEST(ShortestNumberText, EqualsToCharsOverWholesAndHalves) {
+  for (int twice = -200100; twice <= 200100; ++twice) {
+    const double value = twice / 2.0;
+    ASSERT_EQ(shortestNumberText(value), toCharsText(value)) << value;
+  }
+  for (double value : {1e5, 1e6, 123456.5, 1e15 + 0.5}) {
+    ASSERT_EQ(shortestNumberText(value), toCharsText(value)) << value;
+  }
+}
+
 TEST(ShortestNumberText, EqualsToCharsOverPowersOfTwoAndRandomBits) {
   for (int exponent = -1074; exponent <= 1023; ++exponent) {
     const double power = std::ldexp(1.0, exponent);
