@@ -45,36 +45,45 @@ Writer& Writer::key(std::string_view name) {
   return *this;
 }
 
+namespace {
+
+// The escape of a byte JSON may not hold as it is; nothing for one it may.
+std::string_view escapeOf(char c, char (&code)[8]) {
+  switch (c) {
+    case '"':
+      return "\\\"";
+    case '\\':
+      return "\\\\";
+    case '\n':
+      return "\\n";
+    case '\r':
+      return "\\r";
+    case '\t':
+      return "\\t";
+    default:
+      if (static_cast<unsigned char>(c) >= 0x20) return {};
+      std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned char>(c));
+      return code;
+  }
+}
+
+}  // namespace
+
 Writer& Writer::string(std::string_view gbk) {
   separate();
   out_ += '"';
-  for (char c : text::displayUtf8(gbk)) {
-    switch (c) {
-      case '"':
-        out_ += "\\\"";
-        break;
-      case '\\':
-        out_ += "\\\\";
-        break;
-      case '\n':
-        out_ += "\\n";
-        break;
-      case '\r':
-        out_ += "\\r";
-        break;
-      case '\t':
-        out_ += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned char>(c));
-          out_ += buf;
-        } else {
-          out_ += c;
-        }
-    }
+  const std::string utf8 = text::displayUtf8(gbk);
+  // Runs of bytes that need no escape are copied whole: rows carry long texts.
+  std::size_t plain = 0;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    char code[8];
+    const std::string_view escape = escapeOf(utf8[i], code);
+    if (escape.empty()) continue;
+    out_.append(utf8, plain, i - plain);
+    out_ += escape;
+    plain = i + 1;
   }
+  out_.append(utf8, plain, std::string::npos);
   out_ += '"';
   return *this;
 }
