@@ -12,7 +12,7 @@ PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
             qt6-translations-l10n fonts-noto-cjk xvfb xauth clang-format dpkg-dev file
 # The browser edition: Emscripten for the module, the native tools it builds with;
 # its tests drive Debian's Chromium from node (puppeteer-core comes from npm).
-WEB_PACKAGES := cmake g++ make libsqlite3-dev emscripten nodejs brotli
+WEB_PACKAGES := cmake g++ make libsqlite3-dev emscripten nodejs brotli zopfli
 WEB_TEST_PACKAGES := chromium python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
