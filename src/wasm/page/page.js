@@ -156,18 +156,7 @@
   const kept = {
     opening: null,
     open() {
-      if (!this.opening) {
-        this.opening = new Promise((resolve) => {
-          try {
-            const request = indexedDB.open('zeruda', 1);
-            request.onupgradeneeded = () => request.result.createObjectStore('kept');
-            request.onsuccess = () => resolve(request.result);
-            request.onerror = () => resolve(null);
-          } catch (ignored) {
-            resolve(null);
-          }
-        });
-      }
+      if (!this.opening) this.opening = zerudaOpenKept();
       return this.opening;
     },
     async use(mode, work) {
@@ -483,7 +472,7 @@
     const numbers = parts && Array.isArray(parts.grids)
       ? [parts.base, parts.talents, ...parts.grids, parts.elements] : [];
     return [...kCompanyColumns.map((key) => String(row[key])),
-            ...Array.from({ length: 8 }, (unused, k) => (numbers.length === 8 ? String(numbers[k]) : ''))];
+            ...(numbers.length === 8 ? numbers.map(String) : Array(8).fill(''))];
   }
 
   async function exportCompanyRich() {

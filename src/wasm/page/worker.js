@@ -25,20 +25,6 @@ function keepPiece(json) {
   }
 }
 
-// The page's store, as the page opens it; nothing when the browser withholds it.
-function openKept() {
-  return new Promise((resolve) => {
-    try {
-      const request = indexedDB.open('zeruda', 1);
-      request.onupgradeneeded = () => request.result.createObjectStore('kept');
-      request.onsuccess = () => resolve(request.result);
-      request.onerror = () => resolve(null);
-    } catch (ignored) {
-      resolve(null);
-    }
-  });
-}
-
 const moduleReady = createZerudaModule({
   onRow: (json) => {
     keepPiece(json);
@@ -59,7 +45,7 @@ onmessage = async (event) => {
   try {
     const { name, json, provide, keep } = event.data;
     const module = await moduleReady;
-    keeping = typeof keep === 'string' ? { db: await openKept(), prefix: keep, count: 0 } : null;
+    keeping = typeof keep === 'string' ? { db: await zerudaOpenKept(), prefix: keep, count: 0 } : null;
     for (const [block, bytes] of Object.entries(provide || {})) zerudaProvide(module, block, bytes);
     const started = performance.now();
     const answer = zerudaCallJson(module, name, json);

@@ -142,6 +142,20 @@
 
   const zerudaCall = (module, name, request) => zerudaAnswer(zerudaCallRaw(module, name, request));
 
+  // The store the page keeps its lists and results in (IndexedDB `zeruda`, store
+  // `kept`), opened by the page and by a run's worker alike; null when the browser
+  // withholds it.
+  const zerudaOpenKept = () => new Promise((resolve) => {
+    try {
+      const request = indexedDB.open('zeruda', 1);
+      request.onupgradeneeded = () => request.result.createObjectStore('kept');
+      request.onsuccess = () => resolve(request.result);
+      request.onerror = () => resolve(null);
+    } catch (ignored) {
+      resolve(null);
+    }
+  });
+
   if (typeof module === 'object' && module.exports) {
     module.exports = zerudaCall;
     module.exports.zerudaCallRaw = zerudaCallRaw;
@@ -157,5 +171,6 @@
     global.zerudaNeeds = zerudaNeeds;
     global.zerudaBlockFile = zerudaBlockFile;
     global.zerudaProvide = zerudaProvide;
+    global.zerudaOpenKept = zerudaOpenKept;
   }
 })(typeof self !== 'undefined' ? self : this);
