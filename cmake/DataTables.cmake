@@ -24,13 +24,17 @@ function(zeruda_built_in_tables target)
   zeruda_table_accessor(${target} built_in_tables kTable ${ARGN})
 endfunction()
 
-# zeruda_built_in_table_texts(<target> <alias>...)
+# zeruda_built_in_table_texts(<target> <alias>... [PACKED <alias>...])
 #
 # For a build without SQLite (the browser edition): embeds each source itself as GBK
 # text, as zeruda::data::kTableText<Alias>, and generates
-# storage/built_in_table_texts.cpp, which hands the texts out by alias.
+# storage/built_in_table_texts.cpp, which hands the texts out by alias. The PACKED
+# ones are stored packed by columns (storage/packed_table_text.h) and say so.
 function(zeruda_built_in_table_texts target)
-  zeruda_table_accessor(${target} built_in_table_texts kTableText ${ARGN})
+  cmake_parse_arguments(ARG "" "" "PACKED" ${ARGN})
+  set(ZERUDA_PACKED_TABLES ${ARG_PACKED})
+  zeruda_table_accessor(${target} built_in_table_texts kTableText
+                        ${ARG_UNPARSED_ARGUMENTS} ${ARG_PACKED})
 endfunction()
 
 # The two above: one embedded block per alias and storage/<name>.cpp made from
@@ -45,12 +49,19 @@ function(zeruda_table_accessor target name prefix)
     set(symbol ${prefix}${first}${rest})
     set(source ${CMAKE_SOURCE_DIR}/data/tables/${alias}.tsv)
     if(prefix STREQUAL "kTableText")
-      zeruda_embed(${target} ${symbol} ${source} GBK)
+      if(alias IN_LIST ZERUDA_PACKED_TABLES)
+        zeruda_embed(${target} ${symbol} ${source} GBK PACKED)
+        set(returned "BuiltInTableText{data::${symbol}, true}")
+      else()
+        zeruda_embed(${target} ${symbol} ${source} GBK)
+        set(returned "BuiltInTableText{data::${symbol}, false}")
+      endif()
     else()
       zeruda_embed_table(${target} ${symbol} ${source})
+      set(returned "data::${symbol}")
     endif()
     string(APPEND ZERUDA_TABLE_INCLUDES "#include \"embedded/${symbol}.h\"\n")
-    string(APPEND ZERUDA_TABLE_CASES "  if (alias == \"${alias}\") return data::${symbol};\n")
+    string(APPEND ZERUDA_TABLE_CASES "  if (alias == \"${alias}\") return ${returned};\n")
   endforeach()
   set(out ${CMAKE_BINARY_DIR}/generated/storage/${name}.cpp)
   configure_file(${CMAKE_SOURCE_DIR}/src/storage/${name}.cpp.in ${out} @ONLY)

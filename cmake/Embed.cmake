@@ -1,22 +1,31 @@
-# zeruda_embed(<target> <symbol> <input> [GBK] [DEFERRED])
+# zeruda_embed(<target> <symbol> <input> [GBK] [PACKED] [COLUMNS <n>] [DEFERRED])
 #
 # Compiles the bytes of <input> into <target> as
 #   zeruda::data::<symbol>   (a std::string_view, declared in <embedded/<symbol>.h>)
 # A first line beginning with "#" records where the data came from and is not embedded.
 # With GBK the UTF-8 text is converted to GBK at build time; a character that GBK
 # lacks fails the build.
+# With PACKED a table text is stored packed by columns (storage/packed_table_text.h);
+# a text that cannot be packed fails the build.
+# With COLUMNS each line keeps only its first <n> tab-separated cells.
 # With DEFERRED, the browser edition leaves the bytes out of its module: they become
 # deferred/<symbol>.bin, a file of the site the page fetches when a call needs it,
 # and the symbol a DeferredData that reads as a std::string_view (deferred_data.h).
 # Native builds ignore DEFERRED.
 function(zeruda_embed target symbol input)
-  cmake_parse_arguments(ARG "GBK;DEFERRED" "" "" ${ARGN})
+  cmake_parse_arguments(ARG "GBK;PACKED;DEFERRED" "COLUMNS" "" ${ARGN})
   set(out_dir ${CMAKE_BINARY_DIR}/generated/embedded)
   set(out_cpp ${out_dir}/${symbol}.cpp)
   set(out_h ${out_dir}/${symbol}.h)
   set(flags)
   if(ARG_GBK)
     set(flags --gbk)
+  endif()
+  if(ARG_PACKED)
+    list(APPEND flags --packed)
+  endif()
+  if(ARG_COLUMNS)
+    list(APPEND flags --columns ${ARG_COLUMNS})
   endif()
   set(outputs ${out_cpp} ${out_h})
   if(ARG_DEFERRED AND EMSCRIPTEN)

@@ -25,8 +25,8 @@ FamousNames::FamousNames(std::string_view table) {
       line.remove_prefix(tab + 1);
     }
     cells.push_back(line);
-    if (cells.size() != 4 || cells[0] == "字号"_gbk) return;
-    FamousName name{std::string(cells[0]), std::string(cells[1]), {}, std::string(cells[3])};
+    if (cells.size() != 3 || cells[0] == "字号"_gbk) return;
+    FamousName name{std::string(cells[0]), std::string(cells[1]), {}};
     RuleSection words{"", {{"", std::string(cells[2])}}};
     name.industries = words.words("");
     byTradeName_[name.tradeName].push_back(names_.size());

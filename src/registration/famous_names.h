@@ -9,17 +9,17 @@
 
 namespace zeruda::registration {
 
-// A well-known trade name, the enterprise whose registered name carries it, the
-// industry words that enterprise is known for (汽车, 家电 …) and the list it is from.
+// A well-known trade name, the enterprise whose registered name carries it and the
+// industry words that enterprise is known for (汽车, 家电 …).
 struct FamousName {
   std::string tradeName;
   std::string enterprise;
   std::vector<std::string> industries;
-  std::string source;
 };
 
 // Trade names of well-known enterprises (data/registration/famous.tsv: trade name,
-// enterprise, industry words, source, tab-separated): a name that takes one of them
+// enterprise, industry words, tab-separated, as the build embeds it without the
+// file's fourth column, the list a row comes from): a name that takes one of them
 // invites confusion with that enterprise.
 class FamousNames {
  public:

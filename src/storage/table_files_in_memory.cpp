@@ -6,6 +6,7 @@
 #include "storage/table_files.h"
 
 #include "storage/built_in_table_texts.h"
+#include "storage/packed_table_text.h"
 #include "storage/table_text.h"
 #include "text/gbk.h"
 #include "text/gbk_literal.h"
@@ -72,7 +73,11 @@ class BuiltInTableTexts final : public TableSource {
     const std::string fileName = fileNameOf(alias);
     const auto source = builtInTableText(alias);
     if (!source) return Error{"数据文件不存在："_gbk + fileName};
-    auto table = readTableText(*source, fileName);
+    std::optional<std::string> unpacked;
+    if (source->packed && !(unpacked = unpackTableText(source->bytes))) {
+      return Error{"数据文件已损坏："_gbk + fileName};
+    }
+    auto table = readTableText(unpacked ? *unpacked : source->bytes, fileName);
     if (!table.ok()) return table.failure();
     return std::unique_ptr<StoredTable>(
         std::make_unique<MemoryTable>(std::move(table).value(), fileName));

@@ -1,5 +1,7 @@
 #include "registration/name_check.h"
 
+#include "registration/famous_names.h"
+#include "support/temp_folder.h"
 #include "support/text_support.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +118,22 @@ TEST(CheckName, PutsTheMostSeriousFirstAndNamesAWordOnce) {
 TEST(CheckName, AWordInsideALongerOneIsNotRaisedAgain) {
   const auto findings = checkName(splitFullName(gbk("成都人民政府科技有限公司")));
   EXPECT_EQ(findings.size(), 1u) << utf8(findingsLine(findings));
+}
+
+// Every row of the well-known list is read, as the build embeds it (its source
+// column left out), with the enterprise and industry words of its row.
+TEST(FamousNames, ReadsEveryRowOfTheList) {
+  const std::string file =
+      test::readFile(std::string(ZERUDA_TEST_DIR) + "/../data/registration/famous.tsv");
+  std::size_t rows = 0;
+  for (std::size_t at = 0; at < file.size(); at = file.find('\n', at) + 1) {
+    if (file[at] != '#' && file[at] != '\n') ++rows;
+  }
+  EXPECT_EQ(FamousNames::builtIn().size() + 1, rows);  // the heading line is no name
+  const auto byd = FamousNames::builtIn().withTradeName(gbk("比亚迪"));
+  ASSERT_EQ(byd.size(), 1u);
+  EXPECT_EQ(utf8(byd[0]->enterprise), "比亚迪股份有限公司");
+  EXPECT_FALSE(byd[0]->industries.empty());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "storage/table_text.h"
 
 #include "storage/built_in_tables.h"
+#include "storage/packed_table_text.h"
 #include "storage/table_files.h"
 #include "storage/table_store.h"
 #include "support/temp_folder.h"
@@ -61,6 +62,34 @@ TEST(ReadTableText, WritesWholeNumbersPlainAndSkipsEmptyLines) {
   auto read = readTableText(gbk("名\t数:integer\r\n甲\t007\r\n\r\n乙\t-3\n"), "t.dat");
   ASSERT_TRUE(read.ok());
   EXPECT_EQ(read.value().records, (std::vector<TableRecord>{{gbk("甲"), "7"}, {gbk("乙"), "-3"}}));
+}
+
+// The dictionary packed as the browser edition carries it gives its text back
+// byte for byte, in well under half the bytes; a packed block cut short or
+// altered is refused, not read as a smaller table.
+TEST(PackedTableText, GivesTheDictionaryBackWhole) {
+  const std::string text = embeddedSource("zk");
+  const auto packed = packTableText(text);
+  ASSERT_TRUE(packed);
+  EXPECT_LT(packed->size(), text.size() / 2);
+  EXPECT_EQ(unpackTableText(*packed), text);
+  EXPECT_FALSE(unpackTableText(packed->substr(0, packed->size() - 1)));
+  EXPECT_FALSE(unpackTableText(*packed + "x"));
+  EXPECT_FALSE(unpackTableText(text));
+}
+
+TEST(PackedTableText, RefusesTextsOfAnotherForm) {
+  const std::string fine = gbk("字\t笔画\n啊\t1\n阿\t2\n");
+  EXPECT_EQ(unpackTableText(packTableText(fine).value()), fine);
+  for (const char* other : {"字\t笔画\n阿\t2\n啊\t1\n",     // not in GBK code order
+                            "字\t笔画\n啊\t1\n啊\t1\n",     // a character twice
+                            "字\t笔画\nab\t1\n",            // not a character
+                            "字\t笔画\n啊阿\t1\n",          // two of them
+                            "字\t笔画\n啊\t1\n阿\t2\t3\n",  // a cell too many
+                            "字\t笔画\n啊\t1",              // no last line end
+                            "字\t笔画\n"}) {                // no rows
+    EXPECT_FALSE(packTableText(gbk(other))) << other;
+  }
 }
 
 }  // namespace

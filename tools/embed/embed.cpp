@@ -1,7 +1,11 @@
 // zeruda_embed: writes a C++ source and header that hold the bytes of a data file.
 //
-//   zeruda_embed [--gbk] [--deferred OUT.bin] INPUT SYMBOL OUT.cpp OUT.h
+//   zeruda_embed [--gbk] [--packed] [--columns N] [--deferred OUT.bin] INPUT SYMBOL OUT.cpp OUT.h
 //
+// With --columns N each line keeps only its first N tab-separated cells: a table's
+// later columns may be there for its readers alone (where a row comes from).
+// With --packed a table text is stored packed by columns (storage/packed_table_text.h),
+// for the browser edition, whose download the dictionary would otherwise weigh on.
 // With --deferred (the browser edition's larger blocks) the bytes go to OUT.bin, a
 // file of the site, and the symbol is a DeferredData (embedded/deferred_data.h)
 // that reads them once the page has provided them.
@@ -9,9 +13,11 @@
 // --gbk converts them while building. A first line starting with '#' names the tool
 // and source that produced the file and is left out.
 #include "common/cpp_literal.h"
+#include "storage/packed_table_text.h"
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
@@ -33,6 +39,29 @@ void dropProvenanceLine(std::string& text) {
   if (text.empty() || text[0] != '#') return;
   auto end = text.find('\n');
   text.erase(0, end == std::string::npos ? text.size() : end + 1);
+}
+
+// The first `columns` tab-separated cells of `line`, or all of it when it has fewer.
+std::string_view firstCells(std::string_view line, std::size_t columns) {
+  std::size_t end = 0;
+  for (std::size_t cell = 0; cell < columns; ++cell) {
+    const std::size_t tab = line.find('\t', end);
+    if (tab == std::string_view::npos) return line;
+    end = cell + 1 == columns ? tab : tab + 1;
+  }
+  return line.substr(0, end);
+}
+
+void keepColumns(std::string& text, std::size_t columns) {
+  std::string kept;
+  std::string_view rest = text;
+  while (!rest.empty()) {
+    const std::size_t end = std::min(rest.find('\n'), rest.size());
+    kept += firstCells(rest.substr(0, end), columns);
+    if (end < rest.size()) kept += '\n';
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+  }
+  text.swap(kept);
 }
 
 bool toGbk(const std::string& utf8, std::string& gbk, std::string& error) {
@@ -67,13 +96,24 @@ int main(int argc, char** argv) {
     gbk = true;
     ++arg;
   }
+  bool packed = false;
+  if (arg < argc && std::string(argv[arg]) == "--packed") {
+    packed = true;
+    ++arg;
+  }
+  std::size_t columns = 0;
+  if (arg + 1 < argc && std::string(argv[arg]) == "--columns") {
+    columns = std::stoul(argv[arg + 1]);
+    arg += 2;
+  }
   std::string deferredPath;
   if (arg + 1 < argc && std::string(argv[arg]) == "--deferred") {
     deferredPath = argv[arg + 1];
     arg += 2;
   }
   if (argc - arg != 4) {
-    std::cerr << "usage: zeruda_embed [--gbk] [--deferred OUT.bin] INPUT SYMBOL OUT.cpp OUT.h\n";
+    std::cerr << "usage: zeruda_embed [--gbk] [--packed] [--columns N] [--deferred OUT.bin] "
+                 "INPUT SYMBOL OUT.cpp OUT.h\n";
     return 2;
   }
   const std::string input = argv[arg], symbol = argv[arg + 1];
@@ -85,6 +125,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   dropProvenanceLine(bytes);
+  if (columns > 0) keepColumns(bytes, columns);
   if (gbk) {
     std::string converted, error;
     if (!toGbk(bytes, converted, error)) {
@@ -92,6 +133,15 @@ int main(int argc, char** argv) {
       return 1;
     }
     bytes.swap(converted);
+  }
+  if (packed) {
+    auto table = zeruda::storage::packTableText(bytes);
+    if (!table) {
+      std::cerr << "zeruda_embed: " << input
+                << ": not a table of one character a row in code order, cannot be packed\n";
+      return 1;
+    }
+    bytes.swap(*table);
   }
 
   if (!deferredPath.empty()) {
