@@ -14,7 +14,6 @@ is a neutral tone. Frequencies come from jieba's dict.txt (Debian python3-jieba,
 Python 3 standard library; no dates in the output, so a rerun gives the same bytes.
 """
 
-import argparse
 import os
 import re
 import sys
@@ -127,12 +126,5 @@ def render():
     return "\n".join(out) + "\n"
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--check", action="store_true")
-    args = parser.parse_args()
-    src.write_or_check(OUT, render(), TOOL, args.check)
-
-
 if __name__ == "__main__":
-    main()
+    src.run(OUT, render, TOOL, __doc__)

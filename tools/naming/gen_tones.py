@@ -13,7 +13,6 @@ surnames are listed below by hand: the readings of the 现代汉语词典's surn
 standard library; the output holds no dates, so a rerun gives the same bytes.
 """
 
-import argparse
 import os
 import sys
 
@@ -85,12 +84,5 @@ def render():
     return "\n".join(out) + "\n"
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--check", action="store_true")
-    args = parser.parse_args()
-    src.write_or_check(OUT, render(), TOOL, args.check)
-
-
 if __name__ == "__main__":
-    main()
+    src.run(OUT, render, TOOL, __doc__)

@@ -24,7 +24,6 @@ traditional characters; its texts go through OpenCC's t2s (Debian opencc) first.
 standard library plus the opencc program; a rerun gives the same bytes.
 """
 
-import argparse
 import json
 import os
 import re
@@ -186,12 +185,5 @@ def render():
     return "\n".join(out + rows) + "\n"
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--check", action="store_true")
-    args = parser.parse_args()
-    src.write_or_check(OUT, render(), TOOL, args.check)
-
-
 if __name__ == "__main__":
-    main()
+    src.run(OUT, render, TOOL, __doc__)

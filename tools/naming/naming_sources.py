@@ -5,6 +5,7 @@ The name characters are those of the personal pickers (data/personal/*.txt) and 
 company pool (src/generation/name_pool.cpp), in that order, each once.
 """
 
+import argparse
 import bz2
 import os
 import re
@@ -112,3 +113,12 @@ def write_or_check(relative_path, text, tool, check):
         return
     with open(path, "w", encoding="utf-8", newline="\n") as f:
         f.write(text)
+
+
+def run(relative_path, render, tool, doc):
+    """The generators' command line: write the table, or with --check fail when the
+    committed one differs from what render() gives."""
+    parser = argparse.ArgumentParser(description=doc.splitlines()[0])
+    parser.add_argument("--check", action="store_true")
+    args = parser.parse_args()
+    write_or_check(relative_path, render(), tool, args.check)
