@@ -3,6 +3,7 @@
 #include "embedded/kOpeningActivities.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
+#include "text/lines.h"
 
 namespace zeruda::almanac {
 namespace {
@@ -30,17 +31,15 @@ void appendWords(std::string_view list, std::vector<std::string>& words) {
 
 OpeningActivities parseOpeningActivities(std::string_view gbk) {
   OpeningActivities lists;
-  while (!gbk.empty()) {
-    const std::size_t end = std::min(gbk.find('\n'), gbk.size());
-    const std::string_view line = text::trimBlanks(gbk.substr(0, end));
-    gbk.remove_prefix(std::min(end + 1, gbk.size()));
+  text::forEachLine(gbk, [&](std::string_view raw) {
+    const std::string_view line = text::trimBlanks(raw);
     // No GBK trail byte is "=", so the first one is the separator.
     const std::size_t equals = line.find('=');
-    if (line.empty() || line.front() == '#' || equals == std::string_view::npos) continue;
+    if (line.empty() || line.front() == '#' || equals == std::string_view::npos) return;
     const std::string_view key = text::trimBlanks(line.substr(0, equals));
     if (key == "宜"_gbk) appendWords(line.substr(equals + 1), lists.business);
     if (key == "忌"_gbk) appendWords(line.substr(equals + 1), lists.forbidden);
-  }
+  });
   return lists;
 }
 

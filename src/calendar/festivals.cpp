@@ -5,6 +5,7 @@
 #include "embedded/kFestivalTable.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
+#include "text/lines.h"
 
 #include <algorithm>
 #include <charconv>
@@ -63,12 +64,9 @@ std::optional<Festival> parseRow(std::string_view line) {
 const std::vector<Festival>& festivalTable() {
   static const std::vector<Festival> table = [] {
     std::vector<Festival> rows;
-    std::string_view rest = data::kFestivalTable;
-    while (!rest.empty()) {
-      const std::size_t end = std::min(rest.find('\n'), rest.size());
-      if (auto row = parseRow(rest.substr(0, end))) rows.push_back(std::move(*row));
-      rest.remove_prefix(std::min(end + 1, rest.size()));
-    }
+    text::forEachLine(data::kFestivalTable, [&](std::string_view line) {
+      if (auto row = parseRow(line)) rows.push_back(std::move(*row));
+    });
     return rows;
   }();
   return table;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "dictionary/gbk_code.h"
+#include "text/lines.h"
 
 namespace zeruda::dictionary {
 
@@ -11,14 +12,10 @@ namespace zeruda::dictionary {
 // text; carriage returns are dropped and lines without a tab are skipped.
 template <typename OnLine>
 void forEachTabbedLine(std::string_view text, OnLine onLine) {
-  while (!text.empty()) {
-    const auto end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  text::forEachLine(text, [&](std::string_view line) {
     const auto tab = line.find('\t');
     if (tab != std::string_view::npos) onLine(line.substr(0, tab), line.substr(tab + 1));
-  }
+  });
 }
 
 // Calls `onCharacter(slot)` for each two-byte GBK character of `characters`, in order.

@@ -5,6 +5,7 @@
 #include "naming/character_facts.h"
 #include "naming/road_screen.h"
 #include "registration/famous_names.h"
+#include "text/lines.h"
 
 #include <array>
 #include <unordered_set>
@@ -28,20 +29,16 @@ bool usable(std::string_view word) {
 // Lines of words with blanks between; lines starting with '#' are notes.
 std::vector<std::string_view> readWords() {
   std::vector<std::string_view> read;
-  std::string_view text = data::kTradeWords;
-  while (!text.empty()) {
-    const auto end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    if (line.empty() || line.front() == '#') continue;
+  text::forEachLine(data::kTradeWords, [&](std::string_view line) {
+    if (line.empty() || line.front() == '#') return;
     while (!line.empty()) {
-      const auto blank = line.find_first_of(" \r");
+      const auto blank = line.find(' ');
       const std::string_view word = line.substr(0, blank);
       line = blank == std::string_view::npos ? std::string_view{} : line.substr(blank + 1);
       if (word.size() != 4 || !usable(word)) continue;
       read.push_back(word);
     }
-  }
+  });
   return read;
 }
 

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "text/lines.h"
+
 namespace zeruda::naming {
 
 // Calls `onRow(fields)` for each row of a tab-separated data text that has exactly
@@ -11,12 +13,8 @@ namespace zeruda::naming {
 // anything else are skipped. Carriage returns are dropped.
 template <std::size_t Width, typename OnRow>
 void forEachRow(std::string_view text, OnRow onRow) {
-  while (!text.empty()) {
-    const auto end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.empty() || line.front() == '#') continue;
+  text::forEachLine(text, [&](std::string_view line) {
+    if (line.empty() || line.front() == '#') return;
     std::array<std::string_view, Width> fields{};
     std::size_t count = 0;
     for (;;) {
@@ -27,7 +25,7 @@ void forEachRow(std::string_view text, OnRow onRow) {
       line.remove_prefix(tab + 1);
     }
     if (count == Width) onRow(fields);
-  }
+  });
 }
 
 // The words of `text` separated by single blanks ("dù zi téng" gives three).

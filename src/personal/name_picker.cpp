@@ -3,6 +3,7 @@
 #include "dictionary/strokes.h"
 #include "embedded/kBoyNameCharacters.h"
 #include "embedded/kGirlNameCharacters.h"
+#include "text/lines.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,22 +14,19 @@ namespace {
 // The characters after the tab of every "theme<TAB>characters" line.
 std::vector<std::string_view> readList(std::string_view text) {
   std::vector<std::string_view> characters;
-  while (!text.empty()) {
-    const auto end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+  text::forEachLine(text, [&](std::string_view line) {
     const auto tab = line.find('\t');
-    if (line.starts_with('#') || tab == std::string_view::npos) continue;
+    if (line.starts_with('#') || tab == std::string_view::npos) return;
     line.remove_prefix(tab + 1);
     for (std::size_t pos = 0; pos + 1 < line.size();) {
       if (static_cast<unsigned char>(line[pos]) < 0x80) {
-        ++pos;  // a stray blank or carriage return
+        ++pos;  // a stray blank
         continue;
       }
       characters.push_back(line.substr(pos, 2));
       pos += 2;
     }
-  }
+  });
   return characters;
 }
 

@@ -4,6 +4,7 @@
 #include "registration/rule_file.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
+#include "text/lines.h"
 
 #include <algorithm>
 
@@ -17,7 +18,7 @@ const FamousNames& FamousNames::builtIn() {
 }
 
 FamousNames::FamousNames(std::string_view table) {
-  forEachLine(table, [&](std::string_view line) {
+  text::forEachLine(table, [&](std::string_view line) {
     if (line.empty() || line.front() == '#') return;
     std::vector<std::string_view> cells;
     for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos;) {

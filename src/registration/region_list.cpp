@@ -1,9 +1,9 @@
 #include "registration/region_list.h"
 
 #include "embedded/kRegionTable.h"
-#include "registration/rule_file.h"
 #include "text/characters.h"
 #include "text/gbk_literal.h"
+#include "text/lines.h"
 
 namespace zeruda::registration {
 namespace {
@@ -43,7 +43,7 @@ const RegionList& RegionList::builtIn() {
 RegionList::RegionList(std::string_view table) {
   std::unordered_map<std::string, int> indexOfCode;
   std::vector<std::string> parentCodes;
-  forEachLine(table, [&](std::string_view line) {
+  text::forEachLine(table, [&](std::string_view line) {
     const auto fields = tabFields(line);
     if (line.empty() || line.front() == '#' || fields.size() < 4 || fields[0] == "代码"_gbk) return;
     const int index = static_cast<int>(units_.size());

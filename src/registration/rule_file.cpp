@@ -1,6 +1,7 @@
 #include "registration/rule_file.h"
 
 #include "text/characters.h"
+#include "text/lines.h"
 
 namespace zeruda::registration {
 
@@ -35,7 +36,7 @@ std::vector<std::string> RuleSection::words(std::string_view key) const {
 
 std::vector<RuleSection> parseRuleFile(std::string_view gbk) {
   std::vector<RuleSection> sections;
-  forEachLine(gbk, [&](std::string_view raw) {
+  text::forEachLine(gbk, [&](std::string_view raw) {
     const std::string_view line = text::trimBlanks(raw);
     if (line.empty() || line.front() == '#') return;
     if (line.front() == '[' && line.back() == ']') {

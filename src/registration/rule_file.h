@@ -22,16 +22,4 @@ struct RuleSection {
 // as are lines before the first section and lines without "=".
 std::vector<RuleSection> parseRuleFile(std::string_view gbk);
 
-// Calls onLine(line) for each line of a data text, carriage returns dropped.
-template <typename OnLine>
-void forEachLine(std::string_view text, OnLine onLine) {
-  while (!text.empty()) {
-    const auto end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    onLine(line);
-  }
-}
-
 }  // namespace zeruda::registration

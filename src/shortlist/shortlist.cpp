@@ -2,8 +2,8 @@
 
 #include "numerology/number_luck.h"
 #include "registration/name_check.h"
-#include "registration/rule_file.h"
 #include "text/characters.h"
+#include "text/lines.h"
 #include "text/number_text.h"
 
 #include <algorithm>
@@ -60,7 +60,7 @@ std::vector<std::string> shortlistNames(std::string_view gbk) {
     std::string name = shortlistName(line);
     if (!name.empty()) names.push_back(std::move(name));
   };
-  registration::forEachLine(gbk, [&](std::string_view line) {
+  text::forEachLine(gbk, [&](std::string_view line) {
     // A lone carriage return (the line end of old Mac text) ends a line too; no GBK
     // byte after a lead byte is one.
     for (std::size_t end = line.find('\r'); end != std::string_view::npos; end = line.find('\r')) {
