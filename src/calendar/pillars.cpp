@@ -56,17 +56,23 @@ FourPillars fourPillars(const DateTime& m) {
   const int monthsIntoYear =
       (m.month - 1) + (secondOfMonth >= openingTermSecond(m.year, m.month) ? 1 : 0);
   const int yearsSince1901 = m.year - 1901;
+  // Plain arithmetic on the pairs' numbers: the span starts after 立春 1901, so no
+  // count below runs backwards, and the whole span's sweep stays as quick as it was
+  // when pillars were numbers.
   FourPillars pillars;
-  pillars.month = Pair::numbered(kPairOfMonthZero).next(12 * yearsSince1901 + monthsIntoYear);
+  pillars.month = Pair::numbered(
+      (kPairOfMonthZero - 1 + 12 * yearsSince1901 + monthsIntoYear) % kPairCount + 1);
   // Before 立春, the second solar month of the Gregorian year, the year is the old one.
   const int yearShift = monthsIntoYear < 2 ? -1 : 0;
-  pillars.year = Pair::numbered(kPairOf1901).next(yearsSince1901 + yearShift);
+  pillars.year = Pair::numbered((kPairOf1901 - 1 + yearsSince1901 + yearShift) % kPairCount + 1);
 
   const int dayShift = m.hour >= 23 ? 1 : 0;
-  pillars.day = Pair::numbered(kPairOfDayZero).next(*day + dayShift);
+  const int dayNumber = (kPairOfDayZero - 1 + *day + dayShift) % kPairCount + 1;
+  pillars.day = Pair::numbered(dayNumber);
 
   const Branch branch = hourBranch(m.hour);
-  pillars.hour = Pair::of(hourStem(pillars.day.stem(), branch), branch);
+  const Stem dayStem = static_cast<Stem>((dayNumber - 1) % kStemCount);
+  pillars.hour = Pair::numbered(pairNumberOf(hourStem(dayStem, branch), branch));
   return pillars;
 }
 
