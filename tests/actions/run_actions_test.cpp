@@ -83,5 +83,67 @@ TEST(PersonalAction, RunsToItsCountAndNoFurther) {
   EXPECT_FALSE(end.capped);
 }
 
+// A judgement reads every character with a tone and gives each character of the given
+// name or 字号 a meaning.
+void expectReadAndExplained(const naming::NameJudgement* judged, std::size_t characters,
+                            std::size_t explained, const std::string& name) {
+  ASSERT_NE(judged, nullptr) << test::utf8(name);
+  ASSERT_EQ(judged->tones.size(), characters) << test::utf8(name);
+  for (const int tone : judged->tones) EXPECT_TRUE(tone >= 1 && tone <= 4) << test::utf8(name);
+  ASSERT_EQ(judged->meanings.size(), explained) << test::utf8(name);
+  for (const auto meaning : judged->meanings) EXPECT_FALSE(meaning.empty()) << test::utf8(name);
+}
+
+// Every name of every road comes with its reading and meanings, over a whole run each
+// (bodies of two to four characters, given names of one to three).
+TEST(RunActions, EveryRoadsNamesAreReadAndExplained) {
+  test::ProgramSandbox sandbox;
+  Context context{sandbox.session().tables(), nullptr};
+  for (const char* road : {"words", "pool"}) {
+    for (const char* length : {"2", "3", "4"}) {
+      GenerateRequest request = wangJianguo();
+      request.road = road;
+      request.bodyLength = length;
+      request.count = "2000";
+      const auto start = checkGenerate(request, context).start;
+      ASSERT_TRUE(start.ok()) << start.error();
+      const auto rows = rowsOf(start.value(), context);
+      EXPECT_EQ(rows.size(), 2000u) << road << length;
+      for (const auto& row : rows) {
+        const std::string& body = row.cell(generation::Column::Body);
+        expectReadAndExplained(row.judgement.get(), body.size() / 2, body.size() / 2, body);
+      }
+    }
+  }
+  for (const char* road : {"verse", "pairs", "strokes"}) {
+    for (const char* length : {"1", "2", "3"}) {
+      PersonalRequest request;
+      request.surname = gbk("李");
+      request.gender = gbk(length[0] == '2' ? "男" : "女");
+      request.birthDate = "2024-03-08";
+      request.birthTime = "10:15";
+      request.givenLength = length;
+      request.count = "2000";
+      request.seed = "5";
+      request.road = road;
+      const auto start = checkPersonal(request, context);
+      ASSERT_TRUE(start.ok()) << start.error();
+      run::StopFlag stop;
+      std::size_t names = 0;
+      runPersonal(
+          start.value(), context,
+          [&](std::span<const personal::NameRow> batch) {
+            names += batch.size();
+            for (const auto& row : batch) {
+              expectReadAndExplained(row.judgement.get(), 1 + row.given.size() / 2,
+                                     row.given.size() / 2, row.given);
+            }
+          },
+          stop);
+      EXPECT_EQ(names, 2000u) << road << length;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zeruda::actions
