@@ -56,23 +56,17 @@ FourPillars fourPillars(const DateTime& m) {
   const int monthsIntoYear =
       (m.month - 1) + (secondOfMonth >= openingTermSecond(m.year, m.month) ? 1 : 0);
   const int yearsSince1901 = m.year - 1901;
-  // Plain arithmetic on the pairs' numbers: the span starts after 立春 1901, so no
-  // count below runs backwards, and the whole span's sweep stays as quick as it was
-  // when pillars were numbers.
   FourPillars pillars;
-  pillars.month = Pair::numbered(
-      (kPairOfMonthZero - 1 + 12 * yearsSince1901 + monthsIntoYear) % kPairCount + 1);
+  pillars.month = Pair::numbered(kPairOfMonthZero).next(12 * yearsSince1901 + monthsIntoYear);
   // Before 立春, the second solar month of the Gregorian year, the year is the old one.
   const int yearShift = monthsIntoYear < 2 ? -1 : 0;
-  pillars.year = Pair::numbered((kPairOf1901 - 1 + yearsSince1901 + yearShift) % kPairCount + 1);
+  pillars.year = Pair::numbered(kPairOf1901).next(yearsSince1901 + yearShift);
 
   const int dayShift = m.hour >= 23 ? 1 : 0;
-  const int dayNumber = (kPairOfDayZero - 1 + *day + dayShift) % kPairCount + 1;
-  pillars.day = Pair::numbered(dayNumber);
+  pillars.day = Pair::numbered(kPairOfDayZero).next(*day + dayShift);
 
   const Branch branch = hourBranch(m.hour);
-  const Stem dayStem = static_cast<Stem>((dayNumber - 1) % kStemCount);
-  pillars.hour = Pair::numbered(pairNumberOf(hourStem(dayStem, branch), branch));
+  pillars.hour = Pair::of(hourStem(pillars.day.stem(), branch), branch);
   return pillars;
 }
 

@@ -38,7 +38,10 @@ class Pair {
   // The pair `steps` on through the cycle (back when negative); none stays none.
   constexpr Pair next(int steps) const {
     if (!valid()) return {};
-    return Pair(((number_ - 1 + steps) % kPairCount + kPairCount) % kPairCount + 1);
+    // One division, not two: pillars step through the cycle for every day of a sweep.
+    int place = (number_ - 1 + steps) % kPairCount;
+    if (place < 0) place += kPairCount;
+    return Pair(place + 1);
   }
   // "甲子" (GBK); empty for none.
   std::string text() const;
