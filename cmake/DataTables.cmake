@@ -31,25 +31,23 @@ endfunction()
 # storage/built_in_table_texts.cpp, which hands the texts out by alias. The PACKED
 # ones are stored packed by columns (storage/packed_table_text.h) and say so.
 function(zeruda_built_in_table_texts target)
-  cmake_parse_arguments(ARG "" "" "PACKED" ${ARGN})
-  set(ZERUDA_PACKED_TABLES ${ARG_PACKED})
-  zeruda_table_accessor(${target} built_in_table_texts kTableText
-                        ${ARG_UNPARSED_ARGUMENTS} ${ARG_PACKED})
+  zeruda_table_accessor(${target} built_in_table_texts kTableText ${ARGN})
 endfunction()
 
 # The two above: one embedded block per alias and storage/<name>.cpp made from
 # src/storage/<name>.cpp.in with an include and a case for each.
 function(zeruda_table_accessor target name prefix)
+  cmake_parse_arguments(ARG "" "" "PACKED" ${ARGN})
   set(ZERUDA_TABLE_INCLUDES "")
   set(ZERUDA_TABLE_CASES "")
-  foreach(alias IN LISTS ARGN)
+  foreach(alias IN LISTS ARG_UNPARSED_ARGUMENTS ARG_PACKED)
     string(SUBSTRING ${alias} 0 1 first)
     string(SUBSTRING ${alias} 1 -1 rest)
     string(TOUPPER ${first} first)
     set(symbol ${prefix}${first}${rest})
     set(source ${CMAKE_SOURCE_DIR}/data/tables/${alias}.tsv)
     if(prefix STREQUAL "kTableText")
-      if(alias IN_LIST ZERUDA_PACKED_TABLES)
+      if(alias IN_LIST ARG_PACKED)
         zeruda_embed(${target} ${symbol} ${source} GBK PACKED)
         set(returned "BuiltInTableText{data::${symbol}, true}")
       else()
